@@ -1,0 +1,62 @@
+#pragma once
+// The program's ports to the person and the world: message boxes, the beep, today's date,
+// the printer dialog, print jobs and the browser. Forms get a Desk when they are made;
+// tests hand them a scripted one, so no test ever opens a real dialog.
+
+#include <QDate>
+#include <QPageLayout>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+namespace pellar {
+
+class PrintSurface;
+
+enum class MessageButtons { Ok, OkCancel, YesNo };
+enum class MessageIcon { None, Information, Warning, Critical, Question };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+// What the printer dialog gave: the printer (empty: the system's default), the copies,
+// and a file name when the person chose to print to a PDF file.
+struct PrinterChoice {
+    QString printerName;
+    int copies = 1;
+    QString outputFile;
+};
+
+struct PrintJobSetup {
+    PrinterChoice printer;
+    QString documentName;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    bool color = true;
+};
+
+class Desk {
+public:
+    virtual ~Desk();
+
+    // A modal message box: the lines joined by line breaks.
+    virtual MessageAnswer message(const QString& title, const QStringList& lines,
+                                  MessageButtons buttons = MessageButtons::Ok,
+                                  MessageIcon icon = MessageIcon::None) = 0;
+    virtual void beep() = 0;
+    virtual QDate today() = 0;
+
+    // The printer dialog, starting on `current` (empty printer name: the system default).
+    // Print-to-file offered, page ranges off, collate on. nullopt when cancelled.
+    virtual std::optional<PrinterChoice> choosePrinter(const PrinterChoice& current) = 0;
+
+    // Starts a print job. nullptr, with plain words in *error, when it cannot start.
+    virtual std::unique_ptr<PrintSurface> openPrintSurface(const PrintJobSetup& setup,
+                                                           QString* error) = 0;
+
+    // Hands the address to the person's browser; does not wait. False when nothing took it.
+    virtual bool openWebAddress(const QString& url) = 0;
+
+    // The hourglass while a long action runs.
+    virtual void setBusy(bool busy) = 0;
+};
+
+} // namespace pellar

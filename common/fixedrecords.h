@@ -1,0 +1,50 @@
+#pragma once
+// Fixed-record files: equal-length records of fixed-width 8-bit fields, each left-aligned
+// and padded with blanks; no separators, header or line ends. Record n (from 1) starts at
+// byte (n - 1) * record length.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <initializer_list>
+
+namespace pellar {
+
+// Record numbers are 16-bit signed in these files.
+inline constexpr int kMaxRecords = 32767;
+
+// File length / record length rounded to the nearest whole number, an exact half to the
+// even neighbour. Not capped: a caller compares with kMaxRecords itself.
+qint64 recordCountForLength(qint64 fileLength, int recordLength);
+
+class FixedRecordLayout {
+public:
+    FixedRecordLayout(std::initializer_list<int> widths);
+
+    int fieldCount() const { return int(m_widths.size()); }
+    int recordLength() const { return m_length; }
+    int width(int field) const { return m_widths[field]; }
+    int offset(int field) const { return m_offsets[field]; }
+
+    // Each value encoded as Windows-1252, cut at its width in bytes, padded with blanks.
+    // Missing values are blank; extra values are ignored.
+    QByteArray pack(const QStringList& values) const;
+
+    // The fields of one record as stored (padding kept). A short record gives what it
+    // holds and blanks for the rest.
+    QStringList unpack(QByteArrayView record) const;
+    QString field(QByteArrayView record, int field) const;
+
+private:
+    QList<int> m_widths;
+    QList<int> m_offsets;
+    int m_length = 0;
+};
+
+// Splits a whole file into records. A trailing partial record (a damaged file) is kept,
+// padded with blanks, so nothing the user typed is dropped silently.
+QList<QByteArray> splitRecords(const QByteArray& file, int recordLength);
+
+} // namespace pellar

@@ -1,0 +1,22 @@
+#pragma once
+// Input routines of the deposit program's amount and count boxes.
+
+class QLineEdit;
+
+namespace pellar {
+
+class Desk;
+
+// A number becomes two decimals with no group separators (12.5 -> "12.50"), true.
+// Anything else: beep, zero in the currency format, focus back in the box, false.
+bool CheckMoneyBox(QLineEdit& box, Desk& desk);
+
+// A number becomes its whole part (the largest whole number not above it: 7.9 -> "7").
+// An empty box, or one that holds no number: beep and "0".
+void WholeNumberBox(QLineEdit& box, Desk& desk);
+
+// The key code for a digit (48 to 57) or backspace (8); 0 for every other key, which the
+// caller then drops.
+int DigitKeyFilter(int keyCode);
+
+} // namespace pellar

@@ -1,0 +1,19 @@
+#pragma once
+// The printer dialog as the programs use it.
+
+#include "common/desk.h"
+
+#include <optional>
+
+namespace pellar {
+
+// Shows the printer dialog on the printer chosen last in this run (the system default at
+// first). A choice becomes the printer for the rest of the run, copies included.
+// nullopt when the person cancels: the caller prints nothing.
+std::optional<PrinterChoice> ChoosePrinter(Desk& desk);
+
+// The printer chosen last in this run.
+PrinterChoice currentPrinter();
+void resetCurrentPrinter(); // back to the system default (tests)
+
+} // namespace pellar

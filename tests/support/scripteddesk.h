@@ -1,0 +1,75 @@
+#pragma once
+// The desk tests hand to forms. Answers are queued before the action; every message,
+// beep, printer dialog, print job and opened address is recorded. A message or printer
+// dialog that nothing was queued for fails the test, because a real one would hang CI.
+
+#include "common/desk.h"
+#include "common/recordingsurface.h"
+
+#include <QList>
+#include <QQueue>
+#include <memory>
+#include <optional>
+
+namespace pellar::testing {
+
+struct ShownMessage {
+    QString title;
+    QStringList lines;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageIcon icon = MessageIcon::None;
+    QString text() const { return lines.join(u'\n'); }
+};
+
+class ScriptedDesk : public Desk {
+public:
+    ScriptedDesk();
+    ~ScriptedDesk() override; // fails the test when queued answers were never used
+
+    // The next message box must carry this title; it is answered with `answer`.
+    void expectMessage(const QString& title, MessageAnswer answer = MessageAnswer::Ok);
+    // The next printer dialog gives this choice (nullopt: Cancel).
+    void expectPrinterDialog(std::optional<PrinterChoice> choice);
+    // A job that cannot start: the next openPrintSurface fails with this text.
+    void failNextPrintJob(const QString& error);
+    void setToday(QDate date) { m_today = date; }
+
+    MessageAnswer message(const QString& title, const QStringList& lines, MessageButtons buttons,
+                          MessageIcon icon) override;
+    void beep() override { ++m_beeps; }
+    QDate today() override { return m_today; }
+    std::optional<PrinterChoice> choosePrinter(const PrinterChoice& current) override;
+    std::unique_ptr<PrintSurface> openPrintSurface(const PrintJobSetup& setup,
+                                                   QString* error) override;
+    bool openWebAddress(const QString& url) override;
+    void setBusy(bool busy) override;
+
+    const QList<ShownMessage>& messages() const { return m_messages; }
+    int beeps() const { return m_beeps; }
+    const QList<PrinterChoice>& printerDialogsShownWith() const { return m_dialogs; }
+    const QList<PrintJobSetup>& jobSetups() const { return m_jobSetups; }
+    // Logs of every print job opened, in order.
+    const QList<std::shared_ptr<PrintLog>>& jobs() const { return m_jobs; }
+    const QStringList& openedAddresses() const { return m_addresses; }
+    bool busy() const { return m_busy > 0; }
+    bool allAnswersUsed() const { return m_answers.isEmpty() && m_choices.isEmpty(); }
+
+private:
+    struct Expected {
+        QString title;
+        MessageAnswer answer;
+    };
+    QQueue<Expected> m_answers;
+    QQueue<std::optional<PrinterChoice>> m_choices;
+    QString m_failNextJob;
+    QList<ShownMessage> m_messages;
+    QList<PrinterChoice> m_dialogs;
+    QList<PrintJobSetup> m_jobSetups;
+    QList<std::shared_ptr<PrintLog>> m_jobs;
+    QStringList m_addresses;
+    QDate m_today{2026, 12, 6};
+    int m_beeps = 0;
+    int m_busy = 0;
+};
+
+} // namespace pellar::testing
