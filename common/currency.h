@@ -1,6 +1,8 @@
 #pragma once
 // Money: a 64-bit count of ten-thousandths.
 
+#include <QString>
+#include <QStringView>
 #include <QtGlobal>
 #include <compare>
 #include <optional>
