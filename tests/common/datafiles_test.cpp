@@ -1,0 +1,107 @@
+// The data folder, name constants and the whole-file and fixed-record routines.
+#include "common/datafiles.h"
+#include "common/fixedrecords.h"
+#include "tests/support/datafolder.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using namespace pellar;
+using pellar::testing::ScratchDataFolder;
+
+TEST(DataFolder, BothSeparatorsReachTheSameFile) {
+    ScratchDataFolder folder;
+    EXPECT_EQ(dataFilePath(u"\\Settings.txt"), folder.path() + "/Settings.txt");
+    EXPECT_EQ(dataFilePath(u"/Settings.txt"), dataFilePath(u"\\Settings.txt"));
+    EXPECT_EQ(backupFilePath(u"/Settings.txt"), folder.path() + "/Backup/Settings.txt");
+    EXPECT_EQ(backupFilePath(u"\\Settings.txt"), backupFilePath(u"/Settings.txt"));
+    // Built the way the deletion routines build it: "/Backup" followed by a name.
+    EXPECT_EQ(dataFilePath(u"/Backup\\BWInvoiceNo.txt"), backupFilePath(u"/BWInvoiceNo.txt"));
+
+    ASSERT_TRUE(writeDataFile(u"\\Settings.txt", "one"));
+    EXPECT_EQ(readDataFile(u"/Settings.txt").value_or(""), QByteArray("one"));
+}
+
+TEST(DataFolder, CommandLineChoosesTheFolder) {
+    ScratchDataFolder folder;
+    const QString programFolder = QDir::tempPath();
+    QString error;
+    EXPECT_EQ(dataFolderFromArguments({"Billwright"}, programFolder, &error),
+              QDir(programFolder).absolutePath());
+    EXPECT_EQ(dataFolderFromArguments({"Billwright", "--data-folder", folder.path()}, programFolder,
+                                      &error),
+              folder.path());
+    EXPECT_EQ(dataFolderFromArguments({"Billwright", "--data-folder=" + folder.path()},
+                                      programFolder, &error),
+              folder.path());
+
+    EXPECT_FALSE(dataFolderFromArguments({"Billwright", "--data-folder"}, programFolder, &error));
+    EXPECT_TRUE(error.contains("--data-folder"));
+    EXPECT_FALSE(dataFolderFromArguments({"Billwright", "--data-folder", folder.file("nowhere")},
+                                         programFolder, &error));
+    EXPECT_TRUE(error.contains("nowhere"));
+    EXPECT_FALSE(dataFolderFromArguments({"Billwright", "--verbose"}, programFolder, &error));
+    EXPECT_TRUE(error.contains("--verbose"));
+}
+
+TEST(DataFiles, WholeFileRewriteReplacesAndReportsFailure) {
+    ScratchDataFolder folder;
+    folder.put("InvoiceInfo.txt", "old contents\r\n");
+    ASSERT_TRUE(writeDataFile(u"\\InvoiceInfo.txt", "new\r\n"));
+    EXPECT_EQ(folder.bytes("InvoiceInfo.txt"), QByteArray("new\r\n"));
+    // Nothing of the temporary file is left beside it.
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"InvoiceInfo.txt"});
+
+    QString error;
+    EXPECT_FALSE(readDataFile(u"\\Missing.txt", &error));
+    EXPECT_TRUE(error.contains("Missing.txt"));
+
+    setDataFolder(folder.file("gone"));
+    const FileResult failed = writeDataFile(u"\\InvoiceInfo.txt", "x");
+    EXPECT_FALSE(failed.ok);
+    EXPECT_TRUE(failed.error.contains("InvoiceInfo.txt"));
+}
+
+TEST(DataFiles, DroppingTheBackupCopyFirst) {
+    ScratchDataFolder folder;
+    folder.put("Backup/BWInvoiceNo.txt", "20250001\r\n");
+    folder.put("BWInvoiceNo.txt", "20260001\r\n");
+    ASSERT_TRUE(writeDataFileDroppingBackup(u"/BWInvoiceNo.txt", "20260002\r\n"));
+    EXPECT_FALSE(folder.exists("Backup/BWInvoiceNo.txt"));
+    EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), QByteArray("20260002\r\n"));
+}
+
+TEST(DataFiles, FixedRecordsInPlace) {
+    ScratchDataFolder folder(ProgramKind::Slipmaker);
+    const QString name = "\\Transactions.txt";
+    EXPECT_EQ(DataFileRecordCount(name, 4), 0);
+
+    ASSERT_TRUE(writeRecord(name, 4, 1, "AAAA"));
+    ASSERT_TRUE(writeRecord(name, 4, 2, "BB"));     // padded to the record length
+    ASSERT_TRUE(writeRecord(name, 4, 1, "CCCCCC")); // cut, and in place
+    EXPECT_EQ(folder.bytes("Transactions.txt"), QByteArray("CCCCBB  "));
+    EXPECT_EQ(DataFileRecordCount(name, 4), 2);
+    EXPECT_EQ(readRecord(name, 4, 2).value_or(""), QByteArray("BB  "));
+
+    // Past the end: the gap is blank records, never a hole of NULs.
+    ASSERT_TRUE(writeRecord(name, 4, 4, "DDDD"));
+    EXPECT_EQ(folder.bytes("Transactions.txt"), QByteArray("CCCCBB      DDDD"));
+
+    EXPECT_FALSE(writeRecord(name, 4, 0, "XXXX"));
+    EXPECT_FALSE(writeRecord(name, 4, kMaxRecords + 1, "XXXX"));
+    EXPECT_EQ(folder.bytes("Transactions.txt").size(), 16);
+
+    // A damaged file: the count rounds half to even, a short last record reads padded.
+    folder.put("Transactions.txt", "CCCCBB");
+    EXPECT_EQ(DataFileRecordCount(name, 4), 2); // 1.5 -> 2
+    folder.put("Transactions.txt", "CCCCBBBBDD");
+    EXPECT_EQ(DataFileRecordCount(name, 4), 2); // 2.5 -> 2
+    EXPECT_EQ(readRecord(name, 4, 3).value_or(""), QByteArray("DD  "));
+}
+
+TEST(DataFiles, RecordCountRestoresFromTheBackupFolder) {
+    ScratchDataFolder folder(ProgramKind::Spendlog);
+    folder.put("Backup/NewExpenses.txt", QByteArray(145 * 3, 'x'));
+    EXPECT_EQ(DataFileRecordCount(u"\\NewExpenses.txt", 145), 3);
+    EXPECT_TRUE(folder.exists("NewExpenses.txt"));
+}

@@ -1,0 +1,142 @@
+// The business profile record and the small settings file.
+#include "common/profile.h"
+#include "common/settings.h"
+#include "tests/support/datafolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace pellar;
+using pellar::testing::ScratchDataFolder;
+
+namespace {
+
+BusinessProfile sample() {
+    return {"Hill, Dale & Sons", "12 Main St",   "Suite 4",   "Springfield", "IL", "62701",
+            "217-555-0100",      "217-555-0101", "12-3456789"};
+}
+
+} // namespace
+
+TEST(Profile, RecordBytesAndRoundTrip) {
+    ScratchDataFolder folder;
+    EXPECT_EQ(encodeProfile(sample()),
+              QByteArray("\"Hill, Dale & Sons\",\"12 Main St\",\"Suite 4\",\"Springfield\",\"IL\","
+                         "\"62701\",\"217-555-0100\",\"217-555-0101\",\"12-3456789\"\r\n"));
+    EXPECT_EQ(encodeProfile({}), QByteArray("\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+
+    // Written by the invoicing program, read by any of the three.
+    ASSERT_TRUE(saveProfileKeepingBackup(sample()));
+    ProfileRead read = readBusinessProfile();
+    EXPECT_TRUE(read.found);
+    EXPECT_TRUE(read.problem.isEmpty());
+    EXPECT_EQ(read.profile, sample());
+
+    // A double quote cannot live inside the record: it is kept as an apostrophe.
+    BusinessProfile quoted = sample();
+    quoted.name = "The \"Best\" Shop";
+    ASSERT_TRUE(saveProfileDroppingBackup(quoted));
+    EXPECT_EQ(readBusinessProfile().profile.name, "The 'Best' Shop");
+    EXPECT_EQ(readBusinessProfile().profile.zip, "62701");
+}
+
+TEST(Profile, MissingShortAndRestored) {
+    ScratchDataFolder folder;
+    ProfileRead read = readBusinessProfile();
+    EXPECT_FALSE(read.found);
+    EXPECT_EQ(read.profile, BusinessProfile{});
+
+    folder.put("MyBusinessData.txt", "\"Acme\",\"1 Road\"\r\n");
+    read = readBusinessProfile();
+    EXPECT_TRUE(read.found);
+    EXPECT_FALSE(read.problem.isEmpty());
+    EXPECT_EQ(read.profile.name, "Acme");
+    EXPECT_EQ(read.profile.address, "1 Road");
+    EXPECT_EQ(read.profile.fein, "");
+
+    folder.put("Backup/MyBusinessData.txt", encodeProfile(sample()));
+    QFile::remove(folder.file("MyBusinessData.txt"));
+    EXPECT_EQ(readBusinessProfile().profile, sample());
+}
+
+TEST(Profile, WritersTreatTheBackupCopyDifferently) {
+    ScratchDataFolder folder;
+    folder.put("Backup/MyBusinessData.txt", "old");
+    ASSERT_TRUE(saveProfileKeepingBackup(sample()));
+    EXPECT_EQ(folder.bytes("Backup/MyBusinessData.txt"), QByteArray("old"));
+    ASSERT_TRUE(saveProfileDroppingBackup(sample()));
+    EXPECT_FALSE(folder.exists("Backup/MyBusinessData.txt"));
+}
+
+TEST(Profile, DepositProgramConvertsTheOlderFile) {
+    ScratchDataFolder folder(ProgramKind::Slipmaker);
+    folder.put("BusinessInfo.txt", "\"Acme, Inc\",\"1 Road\",\"\",\"Town\",\"ST\",\"12345\","
+                                   "\"555-1234\",\"555-9999\"\r\n");
+    folder.put("Backup/BusinessInfo.txt", "older still");
+
+    DepositProfileLoad load = loadBusinessConverting();
+    EXPECT_TRUE(load.read.found);
+    EXPECT_TRUE(load.saved);
+    EXPECT_EQ(load.read.profile.name, "Acme, Inc");
+    EXPECT_EQ(load.read.profile.fax, "555-9999");
+    EXPECT_EQ(folder.bytes("MyBusinessData.txt"),
+              QByteArray("\"Acme, Inc\",\"1 Road\",\"\",\"Town\",\"ST\",\"12345\",\"555-1234\","
+                         "\"555-9999\",\"\"\r\n"));
+    EXPECT_FALSE(folder.exists("BusinessInfo.txt"));
+    EXPECT_FALSE(folder.exists("Backup/BusinessInfo.txt"));
+
+    // The nine-field file wins; a stray older file is removed all the same.
+    folder.put("BusinessInfo.txt", "\"Other\"\r\n");
+    load = loadBusinessConverting();
+    EXPECT_EQ(load.read.profile.name, "Acme, Inc");
+    EXPECT_FALSE(folder.exists("BusinessInfo.txt"));
+
+    // Nothing at all: nothing is written.
+    QFile::remove(folder.file("MyBusinessData.txt"));
+    load = loadBusinessConverting();
+    EXPECT_FALSE(load.read.found);
+    EXPECT_FALSE(folder.exists("MyBusinessData.txt"));
+}
+
+TEST(Profile, DamagedProfileIsNeverWrittenOver) {
+    ScratchDataFolder folder(ProgramKind::Slipmaker);
+    folder.put("MyBusinessData.txt", "\"Acme\"\r\n");
+    folder.put("BusinessInfo.txt", "\"Older\"\r\n");
+    const DepositProfileLoad load = loadBusinessConverting();
+    EXPECT_FALSE(load.read.problem.isEmpty());
+    EXPECT_EQ(folder.bytes("MyBusinessData.txt"), QByteArray("\"Acme\"\r\n"));
+    EXPECT_TRUE(folder.exists("BusinessInfo.txt"));
+}
+
+TEST(Settings, FlagsAndTheirDefaults) {
+    ScratchDataFolder folder;
+    ProgramSettings settings = LoadSettings();
+    EXPECT_TRUE(settings.alarmsOn);
+    EXPECT_TRUE(settings.promptsOn);
+    EXPECT_TRUE(settings.problem.isEmpty());
+
+    folder.put("Settings.txt", "3,7,#FALSE#,#TRUE#\r\n");
+    settings = LoadSettings();
+    EXPECT_EQ(settings.first, 3);
+    EXPECT_EQ(settings.second, 7);
+    EXPECT_FALSE(settings.alarmsOn);
+    EXPECT_TRUE(settings.promptsOn);
+
+    // Values may stand on lines of their own.
+    folder.put("Settings.txt", "1\r\n2\r\n#TRUE#\r\n#FALSE#\r\n");
+    settings = LoadSettings();
+    EXPECT_TRUE(settings.alarmsOn);
+    EXPECT_FALSE(settings.promptsOn);
+
+    // A short record keeps the defaults for what is missing and says what was wrong.
+    folder.put("Settings.txt", "1,2,#FALSE#\r\n");
+    settings = LoadSettings();
+    EXPECT_FALSE(settings.alarmsOn);
+    EXPECT_TRUE(settings.promptsOn);
+    EXPECT_FALSE(settings.problem.isEmpty());
+
+    settings = {};
+    settings.first = 3;
+    settings.alarmsOn = false;
+    ASSERT_TRUE(saveSettings(settings));
+    EXPECT_EQ(folder.bytes("Settings.txt"), QByteArray("3,0,#FALSE#,#TRUE#\r\n"));
+}
