@@ -7,6 +7,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QPen>
 #include <QPrinter>
 #include <memory>
 
@@ -16,6 +17,7 @@ class PrinterSurface : public PrintSurface {
 public:
     // Sets the printer up (Letter, orientation, copies, colour, output file) and begins
     // painting. Check error() afterwards: non-empty when the job could not start.
+    // A surface dropped without endDoc() abandons its job.
     explicit PrinterSurface(const PrintJobSetup& setup);
     ~PrinterSurface() override;
 
@@ -36,13 +38,20 @@ public:
     void setUnderline(bool on) override;
     void setColorMode(ColorMode mode) override;
 
+    // The face the printer really uses for the current font: the platform's substitute
+    // when the named one is not installed.
+    QString actualFontFamily() const;
+
 private:
     QFont currentFont() const;
     double toDevice(double twips) const;
+    double toTwips(double deviceUnits) const;
     QColor inkFor(const QColor& color) const;
+    QPen pen(const QColor& color) const;
 
     QPrinter m_printer;
     QPainter m_painter;
+    QFont m_font;
     bool m_active = false;
 };
 

@@ -46,9 +46,11 @@ public:
     virtual double textHeight(const QString& text = QStringLiteral("Ag")) const = 0;
 
     // A straight line; the current position moves to its end.
-    virtual void line(double x1, double y1, double x2, double y2, const QColor& color = Qt::black) = 0;
+    virtual void line(double x1, double y1, double x2, double y2,
+                      const QColor& color = Qt::black) = 0;
     // An unfilled rectangle; the current position moves to the second corner.
-    virtual void box(double x1, double y1, double x2, double y2, const QColor& color = Qt::black) = 0;
+    virtual void box(double x1, double y1, double x2, double y2,
+                     const QColor& color = Qt::black) = 0;
 
     // Ends the page; the next one starts at (0, 0) with the page number one up.
     virtual bool newPage() = 0;
@@ -85,6 +87,7 @@ private:
 };
 
 // Positions in inches: a coordinate of 0 or less leaves that coordinate unchanged.
+// The result is rounded to the nearest whole twip.
 void SetPrintPosition(PrintSurface& surface, float xInches, float yInches);
 // A size of 0 or less keeps the size; bold and underline are always set.
 void SetPrintFont(PrintSurface& surface, int size, bool bold, bool underline);

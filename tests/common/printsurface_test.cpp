@@ -1,0 +1,332 @@
+// The print surfaces: inch and font helpers, line-printer movement, the recording log, and
+// real PDF jobs through the printer surface.
+
+#include "common/printersurface.h"
+#include "common/recordingsurface.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace pellar;
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+PrintJobSetup pdfJob(const QString& file, bool landscape = false) {
+    PrintJobSetup setup;
+    setup.printer.outputFile = file;
+    setup.documentName = QStringLiteral("Surface test");
+    setup.orientation = landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    return setup;
+}
+
+QString pdfText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+}
+
+// One entry per page object, its paper in points: "0 0 612 792" is Letter portrait.
+QStringList mediaBoxes(const QString& pdf) {
+    static const QRegularExpression box(QStringLiteral(R"(/MediaBox\s*\[([^\]]*)\])"));
+    QStringList boxes;
+    for (auto it = box.globalMatch(pdf); it.hasNext();) {
+        QStringList numbers;
+        for (const QString& number : it.next().captured(1).split(u' ', Qt::SkipEmptyParts))
+            numbers << QString::number(number.toDouble());
+        boxes << numbers.join(u' ');
+    }
+    return boxes;
+}
+
+int pageObjects(const QString& pdf) {
+    static const QRegularExpression page(QStringLiteral(R"(/Type\s*/Page(?!s))"));
+    return int(pdf.count(page));
+}
+
+} // namespace
+
+TEST(PrintHelpers, PositionInInchesAndFontKeepWhatIsZeroOrLess) {
+    RecordingSurface surface;
+    surface.setCurrentX(700);
+    surface.setCurrentY(900);
+    // x = 0 keeps the current x while y moves: the layouts step down a column this way.
+    SetPrintPosition(surface, 0, 1.5f);
+    EXPECT_EQ(surface.currentX(), 700);
+    EXPECT_EQ(surface.currentY(), 2160);
+    SetPrintPosition(surface, 4.1f, -0.5f);
+    EXPECT_EQ(surface.currentX(), 5904);
+    EXPECT_EQ(surface.currentY(), 2160);
+    // Single-precision inch figures still land on whole twips (0.15 in is 216, not 216.00002).
+    for (float inches : {0.15f, 0.45f, 1.3f, 1.95f, 2.3f, 2.6f, 3.15f, 4.05f, 6.1f, 9.6f}) {
+        SetPrintPosition(surface, inches, inches);
+        EXPECT_EQ(surface.currentX(), std::round(double(inches) * 1440)) << inches;
+        EXPECT_EQ(surface.currentY(), surface.currentX()) << inches;
+    }
+
+    SetPrintFont(surface, 14, true, true);
+    EXPECT_EQ(surface.fontSize(), 14);
+    EXPECT_TRUE(surface.bold() && surface.underline());
+    SetPrintFont(surface, 0, false, true);
+    EXPECT_EQ(surface.fontSize(), 14);
+    EXPECT_FALSE(surface.bold());
+    EXPECT_TRUE(surface.underline());
+    SetPrintFont(surface, -3, true, false);
+    EXPECT_EQ(surface.fontSize(), 14);
+    EXPECT_TRUE(surface.bold());
+    EXPECT_FALSE(surface.underline());
+}
+
+TEST(RecordingSurface, PrintMovesLikeALinePrinterAndRightAlignmentEndsAtX) {
+    // Fixed metrics at 10 pt: 100 twips a character, 240 a line.
+    RecordingSurface surface;
+    surface.setCurrentX(1000);
+    surface.setCurrentY(500);
+    surface.print(QStringLiteral("Cash"), true);
+    EXPECT_EQ(surface.currentX(), 1400);
+    EXPECT_EQ(surface.currentY(), 500);
+    surface.setCurrentX(rightAlignedX(surface, QStringLiteral("$12.50"), 11520));
+    EXPECT_EQ(surface.currentX(), 11520 - 600);
+    surface.print(QStringLiteral("$12.50"));
+    EXPECT_EQ(surface.currentX(), 0);
+    EXPECT_EQ(surface.currentY(), 740);
+    surface.print(QString()); // an empty line
+    EXPECT_EQ(surface.currentY(), 980);
+    SetPrintFont(surface, 20, false, false);
+    surface.print(QStringLiteral("x"));
+    EXPECT_EQ(surface.currentY(), 1460);
+    EXPECT_EQ(rightAlignedX(surface, QStringLiteral("TAX"), 9000), 9000 - 600);
+
+    const QList<PrintOp> texts = surface.log()->texts();
+    ASSERT_EQ(texts.size(), 4);
+    EXPECT_EQ(texts[1].text, QStringLiteral("$12.50"));
+    EXPECT_EQ(texts[1].x, 10920);
+    EXPECT_EQ(texts[1].y, 500);
+    EXPECT_EQ(texts[2].y, 740);
+    EXPECT_EQ(texts[3].fontSize, 20);
+}
+
+TEST(RecordingSurface, RecordsLinesBoxesPagesFontsAndColoursIntoALogThatOutlivesIt) {
+    auto log = std::make_shared<PrintLog>();
+    {
+        RecordingSurface surface(log);
+        surface.setFontName(QStringLiteral("Ariel"));
+        surface.setDrawWidth(6);
+        surface.box(360, 504, 11880, 5040);
+        EXPECT_EQ(surface.currentX(), 11880); // the position follows the drawing
+        EXPECT_EQ(surface.currentY(), 5040);
+        surface.line(7920, 13680, 7920, 12240, Qt::blue);
+        surface.setTextColor(QColor(0, 0, 255));
+        SetPrintFont(surface, 28, true, false);
+        surface.setCurrentX(7200);
+        surface.setCurrentY(720);
+        surface.print(QStringLiteral("INVOICE"));
+        EXPECT_TRUE(surface.newPage());
+        EXPECT_EQ(surface.page(), 2);
+        EXPECT_EQ(surface.currentX(), 0);
+        EXPECT_EQ(surface.currentY(), 0);
+        surface.setColorMode(ColorMode::Monochrome);
+        surface.print(QStringLiteral("Page  2"));
+        EXPECT_TRUE(surface.endDoc());
+    }
+    ASSERT_EQ(log->ops.size(), 6);
+    const PrintOp& box = log->ops[0];
+    EXPECT_EQ(box.kind, PrintOp::Kind::Box);
+    EXPECT_EQ((QList<double>{box.x, box.y, box.x2, box.y2}),
+              (QList<double>{360, 504, 11880, 5040}));
+    EXPECT_EQ(box.drawWidth, 6);
+    EXPECT_EQ(box.color, QColor(Qt::black));
+    const PrintOp& line = log->ops[1];
+    EXPECT_EQ(line.kind, PrintOp::Kind::Line);
+    EXPECT_EQ((QList<double>{line.x, line.y, line.x2, line.y2}),
+              (QList<double>{7920, 13680, 7920, 12240}));
+    EXPECT_EQ(line.color, QColor(Qt::blue));
+
+    const PrintOp* title = log->findText(QStringLiteral("INVOICE"));
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->page, 1);
+    EXPECT_EQ(title->x, 7200);
+    EXPECT_EQ(title->y, 720);
+    EXPECT_EQ(title->fontName, QStringLiteral("Ariel"));
+    EXPECT_EQ(title->fontSize, 28);
+    EXPECT_TRUE(title->bold);
+    EXPECT_EQ(title->color, QColor(0, 0, 255));
+    EXPECT_EQ(title->colorMode, ColorMode::Color);
+    EXPECT_EQ(log->findText(QStringLiteral("nothing")), nullptr);
+    ASSERT_EQ(log->textsOnPage(2).size(), 1);
+    EXPECT_EQ(log->textsOnPage(2)[0].text, QStringLiteral("Page  2"));
+    EXPECT_EQ(log->textsOnPage(2)[0].colorMode, ColorMode::Monochrome);
+    EXPECT_EQ(log->pageCount(), 2);
+    EXPECT_TRUE(log->ended);
+
+    auto wideLog = std::make_shared<PrintLog>();
+    RecordingSurface wide(wideLog, true);
+    EXPECT_EQ(wide.pageWidth(), 15840);
+    EXPECT_EQ(wide.pageHeight(), 12240);
+    wide.abort();
+    EXPECT_TRUE(wideLog->aborted && wideLog->landscape);
+    EXPECT_FALSE(wideLog->ended);
+}
+
+TEST(PrinterSurface, PrintsATwoPageLetterPdfMeasuredWithThePrintersMetrics) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("sample.pdf"));
+    {
+        PrinterSurface surface(pdfJob(path));
+        ASSERT_TRUE(surface.error().isEmpty()) << surface.error().toStdString();
+        EXPECT_DOUBLE_EQ(surface.pageWidth(), 12240);
+        EXPECT_DOUBLE_EQ(surface.pageHeight(), 15840);
+
+        // "Ariel" is not a real face: the platform's substitute prints it.
+        surface.setFontName(QStringLiteral("Ariel"));
+        RecordProperty("ArielPrintsAs", surface.actualFontFamily().toStdString());
+        EXPECT_FALSE(surface.actualFontFamily().isEmpty());
+        // A 10 pt line is about a sixth of an inch; metrics scale with the size (they do
+        // not at screen resolution, where sizes round to whole pixels).
+        const double height = surface.textHeight();
+        const double width = surface.textWidth(QStringLiteral("INVOICE"));
+        EXPECT_GT(height, 180);
+        EXPECT_LT(height, 320);
+        EXPECT_GT(width, 500);
+        EXPECT_LT(width, 1200);
+        surface.setFontSize(20);
+        EXPECT_NEAR(surface.textHeight(), 2 * height, 10);
+        EXPECT_NEAR(surface.textWidth(QStringLiteral("INVOICE")), 2 * width, 10);
+        surface.setBold(true);
+        EXPECT_GT(surface.textWidth(QStringLiteral("INVOICE")), 2 * width + 10);
+
+        // An invoice-like first page: thick frame, thin rules, title, blue underlined
+        // text, a right-aligned amount.
+        surface.setDrawWidth(6);
+        surface.box(360, 504, 11880, 5040);
+        surface.setDrawWidth(1);
+        surface.line(360, 5760, 11880, 5760);
+        surface.line(360, 5760, 360, 14400);
+        surface.line(11880, 5760, 11880, 14400);
+        surface.line(360, 14400, 11880, 14400);
+        SetPrintFont(surface, 28, true, false);
+        SetPrintPosition(surface, 5, 0.5f);
+        surface.print(QStringLiteral("INVOICE"));
+        SetPrintFont(surface, 10, false, true);
+        surface.setTextColor(QColor(0, 0, 255));
+        SetPrintPosition(surface, 1, 1);
+        surface.print(QStringLiteral("Underlined blue at one inch"));
+        SetPrintFont(surface, 10, true, false);
+        surface.setTextColor(Qt::black);
+        surface.setCurrentX(rightAlignedX(surface, QStringLiteral("$1,234.56"), 11520));
+        surface.setCurrentY(6480);
+        surface.print(QStringLiteral("$1,234.56"), true);
+        EXPECT_NEAR(surface.currentX(), 11520, 1e-6);
+
+        EXPECT_TRUE(surface.newPage());
+        EXPECT_EQ(surface.page(), 2);
+        surface.setFontName(QString()); // the printer's default face
+        SetPrintFont(surface, 12, false, false);
+        SetPrintPosition(surface, 1, 1);
+        surface.print(QStringLiteral("Second page"));
+        surface.setColorMode(ColorMode::Monochrome); // the blue asked for prints black
+        surface.setTextColor(QColor(0, 0, 255));
+        SetPrintPosition(surface, 1, 0);
+        surface.print(QStringLiteral("Blue asked, black printed"));
+        surface.line(1440, 2300, 7200, 2300, QColor(0, 0, 255));
+        EXPECT_TRUE(surface.endDoc()) << surface.error().toStdString();
+    }
+    const QString pdf = pdfText(path);
+    EXPECT_TRUE(pdf.startsWith(QStringLiteral("%PDF")));
+    EXPECT_EQ(pageObjects(pdf), 2);
+    EXPECT_EQ(mediaBoxes(pdf), QStringList(2, QStringLiteral("0 0 612 792")));
+
+    // To look at it: PELLAR_KEEP_PDF=<folder>, then pdftoppm -png -r 60 on the copy there.
+    const QString keep = qEnvironmentVariable("PELLAR_KEEP_PDF");
+    if (!keep.isEmpty()) {
+        QFile::remove(keep + QStringLiteral("/printsurface_sample.pdf"));
+        QFile::copy(path, keep + QStringLiteral("/printsurface_sample.pdf"));
+    }
+
+    // Where the words landed, in points (20 twips each). The word box starts at the
+    // font's ascent line, which is the top of the text cell for these faces.
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed: text positions not checked";
+    QProcess tool;
+    tool.start(pdftotext,
+               {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                QStringLiteral("1"), QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    const QString words = QString::fromUtf8(tool.readAllStandardOutput());
+    auto wordBox = [&](const QString& word) {
+        const QRegularExpression re(
+            QStringLiteral(
+                R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">%1<)re")
+                .arg(QRegularExpression::escape(word)));
+        const auto m = re.match(words);
+        return m.hasMatch() ? QList<double>{m.captured(1).toDouble(), m.captured(2).toDouble(),
+                                            m.captured(3).toDouble()}
+                            : QList<double>{-1, -1, -1};
+    };
+    const QList<double> title = wordBox(QStringLiteral("INVOICE")); // top-left at (7200, 720)
+    EXPECT_NEAR(title[0], 360, 2);
+    EXPECT_NEAR(title[1], 36, 3);
+    const QList<double> amount = wordBox(QStringLiteral("$1,234.56")); // ends at 11520, top 6480
+    EXPECT_NEAR(amount[2], 576, 2);
+    EXPECT_NEAR(amount[1], 324, 3);
+}
+
+TEST(PrinterSurface, LandscapeFailedAndAbandonedJobs) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+
+    const QString wide = folder.filePath(QStringLiteral("wide.pdf"));
+    {
+        PrinterSurface surface(pdfJob(wide, true));
+        ASSERT_TRUE(surface.error().isEmpty());
+        EXPECT_DOUBLE_EQ(surface.pageWidth(), 15840);
+        EXPECT_DOUBLE_EQ(surface.pageHeight(), 12240);
+        surface.print(QStringLiteral("Account Information"));
+        EXPECT_TRUE(surface.endDoc());
+    }
+    EXPECT_EQ(pageObjects(pdfText(wide)), 1);
+
+    // A job that cannot start says so in plain words, never claims success, and still
+    // lets the layout run to its end.
+    const QString nowhere = folder.filePath(QStringLiteral("missing/folder/x.pdf"));
+    PrinterSurface failed(pdfJob(nowhere));
+    EXPECT_TRUE(failed.error().contains(QStringLiteral("could not be written")))
+        << failed.error().toStdString();
+    failed.print(QStringLiteral("ignored"));
+    EXPECT_GT(failed.currentY(), 0);
+    EXPECT_FALSE(failed.newPage());
+    EXPECT_EQ(failed.page(), 2);
+    EXPECT_FALSE(failed.endDoc());
+    EXPECT_FALSE(QFile::exists(nowhere));
+
+    PrintJobSetup unknown;
+    unknown.printer.printerName = QStringLiteral("No Such Printer 4711");
+    PrinterSurface noPrinter(unknown);
+    EXPECT_EQ(noPrinter.error(),
+              QStringLiteral("The printer \"No Such Printer 4711\" is not available."));
+    EXPECT_FALSE(noPrinter.endDoc());
+
+    // An abandoned job, or one dropped without being ended, leaves no document behind.
+    const QString abandoned = folder.filePath(QStringLiteral("abandoned.pdf"));
+    const QString dropped = folder.filePath(QStringLiteral("dropped.pdf"));
+    {
+        PrinterSurface surface(pdfJob(abandoned));
+        surface.print(QStringLiteral("half a page"));
+        surface.abort();
+        EXPECT_FALSE(surface.endDoc());
+        PrinterSurface forgotten(pdfJob(dropped));
+        forgotten.print(QStringLiteral("never ended"));
+    }
+    EXPECT_FALSE(QFile::exists(abandoned));
+    EXPECT_FALSE(QFile::exists(dropped));
+}
