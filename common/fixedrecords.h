@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <initializer_list>
 
 namespace pellar {
@@ -41,6 +42,31 @@ private:
     QList<int> m_widths;
     QList<int> m_offsets;
     int m_length = 0;
+};
+
+// A whole fixed-record file decoded in one pass into one string, its fields read as views.
+// For reading every record of a large file (review, search, cleanup): no allocation per
+// record or field. Records are counted like splitRecords: a trailing partial record is
+// kept, padded with blanks.
+class FixedRecordTable {
+public:
+    FixedRecordTable(const FixedRecordLayout& layout, QByteArrayView file);
+
+    qsizetype recordCount() const { return m_count; }
+    // index from 0; the view lives as long as the table. Out of range: an empty view.
+    // Inline: a full read calls it for every field of every record.
+    QStringView field(qsizetype index, int field) const {
+        if (index < 0 || index >= m_count || field < 0 || field >= m_layout.fieldCount())
+            return {};
+        return QStringView(m_text).sliced(index * m_layout.recordLength() + m_layout.offset(field),
+                                          m_layout.width(field));
+    }
+    QStringList record(qsizetype index) const;
+
+private:
+    FixedRecordLayout m_layout;
+    QString m_text;
+    qsizetype m_count = 0;
 };
 
 // Splits a whole file into records. A trailing partial record (a damaged file) is kept,

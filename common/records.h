@@ -42,7 +42,9 @@ struct FreeField {
 // comma or a line end; blanks around it are dropped; a field that begins with a double
 // quote runs to the next double quote (commas inside belong to it) and what follows up to
 // the next comma or line end is ignored; #TRUE# and #FALSE# are truth values. A line end
-// right after another line end (a blank line) holds no field.
+// right after another line end (a blank line) holds no field; one right after a comma
+// closes an empty field, and so does the end of the data. A quote never closed runs to the
+// end of the data. Line ends are CR LF, CR or LF.
 //
 // The typed reads never fail loudly: a missing or unconvertible field gives the fallback,
 // and ok()/problem() tell the caller what went wrong so it can tell the user.
@@ -53,14 +55,17 @@ public:
     bool atEnd() const;
     std::optional<FreeField> next();
 
+    // A truth value reads as "True" or "False", a bare number as it is written.
     QString readText(const QString& fallback = {});
+    // Numbers are written with '.' whatever the regional settings; a quoted field holding
+    // a number reads as that number, a truth value as -1 (true) or 0.
     // Whole numbers: a decimal value is rounded half to even, as the old files expect.
     // Out of range or not a number: the fallback, and a problem is recorded.
     qint32 readInt32(qint32 fallback = 0);
     qint64 readInt64(qint64 fallback = 0);
     quint8 readByte(quint8 fallback = 0);
     double readDouble(double fallback = 0.0);
-    // #TRUE#/#FALSE#; a number is true when it is not zero.
+    // #TRUE#/#FALSE# (or True/False as text); a number is true when it is not zero.
     bool readTruth(bool fallback = false);
 
     bool ok() const { return m_problem.isEmpty(); }
@@ -68,11 +73,18 @@ public:
     int fieldsRead() const { return m_fieldsRead; }
 
 private:
-    std::optional<FreeField> take(const char* what);
+    // What ended the field before the current position: it decides whether a line end
+    // found next is an empty field (after a comma) or a blank line (after a line end).
+    enum class Ending { LineEnd, Comma, DataEnd };
+
+    std::optional<FreeField> take();
     void noteProblem(const QString& text);
+    void noteFieldProblem(const char* what);
+    template <typename T> T readWhole(T fallback);
 
     QByteArray m_data;
     qsizetype m_pos = 0;
+    Ending m_ending = Ending::LineEnd;
     int m_fieldsRead = 0;
     QString m_problem;
 };
