@@ -51,12 +51,12 @@ quint64 magnitudeOf(qint64 value) {
 } // namespace
 
 // The double's exact binary value is rounded, not a decimal reading of it: a double is
-// m * 2^e exactly, so units = m * 10000 * 2^e can be rounded without any intermediate
-// rounding. Consequently a tie only happens when the double is exactly half a unit away
-// from two neighbours (0.03125 is exactly 312.5 units and gives 312). A literal such as
-// 0.00005 is not a tie: its double is 0.0000500000000000000024..., slightly above half a
-// unit, so it gives 1 unit. Rounding in long double would call that a tie and give 0 —
-// the product needs 67 significant bits and long double holds 64.
+// m * 2^e exactly, so units = m * 10000 * 2^e is rounded in integers without any intermediate
+// rounding. Consequently a tie only happens when the double is exactly half a unit away from
+// two neighbours (0.03125 is exactly 312.5 units and gives 312). A literal such as 0.00005 is
+// not a tie: its double is 0.0000500000000000000024..., a hair above half a unit, so it gives
+// 1 unit. Multiplying in double would round that product to exactly 0.5 and give 0; an x87
+// long double would be exact, but long double is no wider than double on every compiler.
 std::optional<Currency> Currency::fromDouble(double value) {
     if (!std::isfinite(value))
         return std::nullopt;

@@ -32,11 +32,21 @@ public:
     constexpr bool isZero() const { return m_units == 0; }
     constexpr bool isNegative() const { return m_units < 0; }
 
-    friend constexpr Currency operator+(Currency a, Currency b) { return Currency(a.m_units + b.m_units); }
-    friend constexpr Currency operator-(Currency a, Currency b) { return Currency(a.m_units - b.m_units); }
+    friend constexpr Currency operator+(Currency a, Currency b) {
+        return Currency(a.m_units + b.m_units);
+    }
+    friend constexpr Currency operator-(Currency a, Currency b) {
+        return Currency(a.m_units - b.m_units);
+    }
     friend constexpr Currency operator-(Currency a) { return Currency(-a.m_units); }
-    Currency& operator+=(Currency o) { m_units += o.m_units; return *this; }
-    Currency& operator-=(Currency o) { m_units -= o.m_units; return *this; }
+    Currency& operator+=(Currency o) {
+        m_units += o.m_units;
+        return *this;
+    }
+    Currency& operator-=(Currency o) {
+        m_units -= o.m_units;
+        return *this;
+    }
     // Product rounded to four decimals, half to even.
     friend Currency operator*(Currency a, Currency b);
     friend constexpr Currency operator*(Currency a, qint64 n) { return Currency(a.m_units * n); }
@@ -48,7 +58,8 @@ public:
     QString toPlainString() const;
 
 private:
-    constexpr explicit Currency(qint64 units) : m_units(units) {}
+    constexpr explicit Currency(qint64 units)
+        : m_units(units) {}
     qint64 m_units = 0;
 };
 

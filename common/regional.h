@@ -13,8 +13,8 @@ namespace pellar {
 
 struct RegionalSettings {
     QString currencySymbol = QStringLiteral("$");
-    bool symbolBefore = true;          // "$1.00" rather than "1.00 $"
-    bool symbolSeparated = false;      // a blank between symbol and number
+    bool symbolBefore = true;     // "$1.00" rather than "1.00 $"
+    bool symbolSeparated = false; // a blank between symbol and number
     QChar decimalPoint = u'.';
     QChar groupSeparator = u',';
     int groupSize = 3;
@@ -25,11 +25,16 @@ struct RegionalSettings {
 
     static RegionalSettings unitedStates();
     // The settings of a locale. The bare C/POSIX locale means United States settings.
+    // Amounts and dates end up in 8-bit (Windows-1252) files, so a symbol that code page
+    // cannot hold gives way to the currency's code ("INR"), foreign separators to '.' and
+    // ',', and marks in the date form are dropped.
     static RegionalSettings fromLocale(const QLocale& locale);
 
     // The program-wide settings: built from the system locale on first use.
     static const RegionalSettings& current();
     static void setCurrent(const RegionalSettings& settings);
+
+    friend bool operator==(const RegionalSettings&, const RegionalSettings&) = default;
 };
 
 // The number a text starts with, as a plain-text reader sees it: leading blanks skipped,
@@ -39,11 +44,15 @@ double leadingNumberValue(QStringView text);
 
 // A currency value as the user may type it: blanks around, the regional symbol, group
 // separators, the regional decimal point, a leading or trailing minus or parentheses.
-// nullopt when the text is not such a number (or is empty).
-std::optional<Currency> currencyValue(QStringView text, const RegionalSettings& r = RegionalSettings::current());
+// Group separators must stand between whole groups ("1,234" but not "1,23"), so a decimal
+// point typed in another country's way is refused rather than misread. Rounded to four
+// decimals, half to even. nullopt when the text is not such a number (or is empty).
+std::optional<Currency> currencyValue(QStringView text,
+                                      const RegionalSettings& r = RegionalSettings::current());
 
 // A floating value under the same rules as currencyValue (symbol and groups allowed).
-std::optional<double> floatValue(QStringView text, const RegionalSettings& r = RegionalSettings::current());
+std::optional<double> floatValue(QStringView text,
+                                 const RegionalSettings& r = RegionalSettings::current());
 
 // Whether currencyValue would accept the text.
 bool isNumeric(QStringView text, const RegionalSettings& r = RegionalSettings::current());
@@ -61,6 +70,7 @@ QString formatFixed(double value, const RegionalSettings& r = RegionalSettings::
 QString formatShortDate(QDate date, const RegionalSettings& r = RegionalSettings::current());
 // Reads a date in the short date form; a two-digit year is taken as 1930..2029.
 // nullopt when the text is not a valid date.
-std::optional<QDate> parseShortDate(QStringView text, const RegionalSettings& r = RegionalSettings::current());
+std::optional<QDate> parseShortDate(QStringView text,
+                                    const RegionalSettings& r = RegionalSettings::current());
 
 } // namespace pellar
