@@ -19,4 +19,9 @@ void WholeNumberBox(QLineEdit& box, Desk& desk);
 // caller then drops.
 int DigitKeyFilter(int keyCode);
 
+// Lets only the keys DigitKeyFilter passes type into the box. Keys that move the focus or
+// answer a dialog (Tab, Enter, Escape) and keys that type nothing (arrows, Delete) still
+// work. The filter belongs to the box.
+void installDigitKeyFilter(QLineEdit& box);
+
 } // namespace pellar

@@ -24,8 +24,15 @@ public:
     // lockFolder empty: the user's temporary folder.
     explicit SingleInstanceGuard(const QString& programName, const QString& lockFolder = {});
     ~SingleInstanceGuard();
-    // True when this is the only running copy (the lock is now ours).
+    SingleInstanceGuard(const SingleInstanceGuard&) = delete;
+    SingleInstanceGuard& operator=(const SingleInstanceGuard&) = delete;
+    // True when this is the only running copy (the lock is now ours). Also true when no
+    // lock can be made at all (an unwritable temporary folder): that must not keep the
+    // person out of the program.
     bool acquire();
+    // Gives the lock back (the destructor does it too).
+    void release();
+    QString lockFilePath() const;
 
 private:
     std::unique_ptr<QLockFile> m_lock;
@@ -53,11 +60,13 @@ public:
 
     // ExitProgram: unload every loaded form, the last loaded first; the automatic backup
     // (where the program has one); end. Re-entrant calls (a form whose unload calls it
-    // again) do nothing more.
+    // again) do nothing more. Unloading a form closes it (its closeEvent runs), hides it even
+    // if it refused, and deletes it later when it has Qt::WA_DeleteOnClose.
     void exitProgram();
     bool exiting() const { return m_exiting; }
 
-    // For tests: what a close by the person does.
+    // What a close by the person does; the close box reaches it from the event loop, after
+    // the window system's close has been refused.
     void closedByUser(QWidget* form);
     void reset();
 
@@ -83,5 +92,25 @@ void installSpendlogRestoreNotice(Desk& desk);
 
 // PellarSpendlogFREE: a message box with one OK button.
 void ShowMessage(Desk& desk, const QString& prompt, const QString& title);
+
+// The first lines of every program's main(): the program kind, the data folder
+// ("--data-folder DIR" or the folder holding the program), an end that only ExitProgram
+// brings (not the last window closing), ExitProgram's backup step for the kind, and the
+// expense program's restore notice. Call it once the QApplication exists; the desk must
+// live as long as the program. False, with plain words in *error, when the command line
+// is malformed. A main() then reads:
+//     QApplication app(argc, argv);
+//     pellar::RealDesk desk;
+//     if (!pellar::prepareProgram(kind, app.arguments(), desk, &error)) -> tell, return 2
+//     pellar::SingleInstanceGuard guard(QStringLiteral("Billwright"));
+//     if (!pellar::CheckSingleInstance(desk, guard, title)) return 0;
+//     ... the entry sequence: show the start form, MakeBackupFolder(), load ...
+//     return app.exec();
+bool prepareProgram(ProgramKind kind, const QStringList& arguments, Desk& desk, QString* error);
+
+// The guard against a second copy at start: true when this copy may go on. Otherwise the
+// refusal is shown; Billwright then just ends, Slipmaker ends through ExitProgram (which
+// makes its backup). The caller returns from main() on false.
+bool CheckSingleInstance(Desk& desk, SingleInstanceGuard& guard, const QString& applicationTitle);
 
 } // namespace pellar

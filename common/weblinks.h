@@ -11,7 +11,12 @@ namespace pellar {
 class Desk;
 
 // Deployment configuration: one small file, "PellarLinks.ini", in the program folder,
-// that a deployer can edit. Any key it lacks keeps the built-in default.
+// that a deployer can edit, in the usual "[Section]" / "Key = value" form (UTF-8, ';' or
+// '#' starting a comment line, values taken as written, surrounding double quotes dropped).
+// Any key it lacks (or leaves empty) keeps the built-in default. Sections and keys:
+//   [Links]          ProductComparison, BasicProduct, LiteProduct, AccountingProduct,
+//                    CompletionProduct, FormsReorder, PaperSupplier, LabelSupplier
+//   [FormsSupplier]  Phone, PriorityCode
 struct WebConfig {
     QString productComparison; // the maker's product-comparison page
     QString basicProduct;      // purchase page of a related product
@@ -27,6 +32,8 @@ struct WebConfig {
     static WebConfig defaults();
     // Reads the file over the defaults. A missing or unreadable file gives the defaults.
     static WebConfig load(const QString& programFolder);
+    // load() on the folder that holds the running program.
+    static WebConfig forThisProgram();
 };
 
 inline constexpr const char16_t* kWebConfigFile = u"PellarLinks.ini";

@@ -34,8 +34,9 @@ public:
     void failNextPrintJob(const QString& error);
     void setToday(QDate date) { m_today = date; }
 
-    MessageAnswer message(const QString& title, const QStringList& lines, MessageButtons buttons,
-                          MessageIcon icon) override;
+    MessageAnswer message(const QString& title, const QStringList& lines,
+                          MessageButtons buttons = MessageButtons::Ok,
+                          MessageIcon icon = MessageIcon::None) override;
     void beep() override { ++m_beeps; }
     QDate today() override { return m_today; }
     std::optional<PrinterChoice> choosePrinter(const PrinterChoice& current) override;

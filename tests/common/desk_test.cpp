@@ -1,0 +1,219 @@
+// The scripted desk (what every form test leans on), the printer choice of the run, the
+// expense reports' page set-up, and the parts of the real desk that need no person.
+#include "common/printerchoice.h"
+#include "common/realdesk.h"
+#include "tests/support/scripteddesk.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QUrl>
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+using namespace pellar;
+using pellar::testing::ScriptedDesk;
+
+TEST(ScriptedDesk, AnswersInOrderAndRecordsEverything) {
+    ScriptedDesk desk;
+    desk.expectMessage(QStringLiteral("First"), MessageAnswer::Cancel);
+    desk.expectMessage(QStringLiteral("Second"), MessageAnswer::Yes);
+    EXPECT_EQ(desk.message(QStringLiteral("First"), {QStringLiteral("a"), QStringLiteral("b")},
+                           MessageButtons::OkCancel),
+              MessageAnswer::Cancel);
+    desk.beep();
+    EXPECT_EQ(desk.message(QStringLiteral("Second"), {QStringLiteral("c")}, MessageButtons::YesNo),
+              MessageAnswer::Yes);
+    desk.beep();
+    EXPECT_TRUE(desk.openWebAddress(QStringLiteral("https://example.com/")));
+
+    ASSERT_EQ(desk.messages().size(), 2);
+    EXPECT_EQ(desk.messages()[0].text(), QStringLiteral("a\nb"));
+    EXPECT_EQ(desk.messages()[0].buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(desk.messages()[1].icon, MessageIcon::None);
+    EXPECT_EQ(desk.beeps(), 2);
+    EXPECT_EQ(desk.openedAddresses(), QStringList{QStringLiteral("https://example.com/")});
+    EXPECT_TRUE(desk.allAnswersUsed());
+}
+
+TEST(ScriptedDesk, ReportsEveryDialogTheTestDidNotExpect) {
+    ScriptedDesk desk;
+    MessageAnswer answer = MessageAnswer::Yes;
+    EXPECT_NONFATAL_FAILURE(answer = desk.message(QStringLiteral("Surprise"),
+                                                  {QStringLiteral("Delete all?")},
+                                                  MessageButtons::YesNo),
+                            "Unexpected message box \"Surprise\": \"Delete all?\"");
+    EXPECT_EQ(answer, MessageAnswer::No) << "an unexpected question gets the cautious answer";
+
+    desk.expectMessage(QStringLiteral("Wanted"));
+    EXPECT_NONFATAL_FAILURE(answer =
+                                desk.message(QStringLiteral("Other"), {}, MessageButtons::OkCancel),
+                            "where \"Wanted\" was expected");
+    EXPECT_EQ(answer, MessageAnswer::Cancel);
+
+    desk.expectMessage(QStringLiteral("Question"), MessageAnswer::Ok);
+    EXPECT_NONFATAL_FAILURE(desk.message(QStringLiteral("Question"), {}, MessageButtons::YesNo),
+                            "cannot give the queued answer");
+
+    std::optional<PrinterChoice> choice = PrinterChoice{};
+    EXPECT_NONFATAL_FAILURE(choice = desk.choosePrinter({}), "Unexpected printer dialog");
+    EXPECT_FALSE(choice.has_value());
+
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedDesk leftover;
+            leftover.expectMessage(QStringLiteral("Never shown"));
+        },
+        "Expected message boxes never shown: \"Never shown\"");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedDesk leftover;
+            leftover.setBusy(true);
+        },
+        "hourglass was left on");
+}
+
+TEST(ScriptedDesk, PrintJobsKeepTheirLogs) {
+    ScriptedDesk desk;
+    PrintJobSetup setup;
+    setup.printer.copies = 3;
+    setup.orientation = QPageLayout::Landscape;
+    {
+        QString error;
+        auto surface = desk.openPrintSurface(setup, &error);
+        ASSERT_TRUE(surface);
+        surface->print(QStringLiteral("Hello"));
+        surface->endDoc();
+    }
+    ASSERT_EQ(desk.jobs().size(), 1);
+    EXPECT_EQ(desk.jobs()[0]->copies, 3);
+    EXPECT_TRUE(desk.jobs()[0]->landscape);
+    EXPECT_TRUE(desk.jobs()[0]->ended);
+    EXPECT_NE(desk.jobs()[0]->findText(QStringLiteral("Hello")), nullptr);
+
+    desk.failNextPrintJob(QStringLiteral("The printer is out of paper."));
+    QString error;
+    EXPECT_EQ(desk.openPrintSurface(setup, &error), nullptr);
+    EXPECT_EQ(error, QStringLiteral("The printer is out of paper."));
+    EXPECT_EQ(desk.jobs().size(), 1);
+    EXPECT_EQ(desk.jobSetups().size(), 2);
+    EXPECT_TRUE(desk.openPrintSurface(setup, &error)) << "only the next job fails";
+}
+
+TEST(ChoosePrinter, ChoiceLastsForTheRunAndCancelPrintsNothing) {
+    resetCurrentPrinter();
+    ScriptedDesk desk;
+    PrinterChoice office;
+    office.printerName = QStringLiteral("Office Laser");
+    office.copies = 3;
+    PrinterChoice pdf;
+    pdf.printerName = QStringLiteral("Office Laser");
+    pdf.outputFile = QStringLiteral("/tmp/invoice.pdf");
+    desk.expectPrinterDialog(office);
+    desk.expectPrinterDialog(std::nullopt);
+    desk.expectPrinterDialog(pdf);
+    desk.expectPrinterDialog(std::nullopt);
+
+    const auto first = ChoosePrinter(desk);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->copies, 3);
+    EXPECT_FALSE(ChoosePrinter(desk).has_value()) << "Cancel abandons the print";
+    const auto third = ChoosePrinter(desk);
+    ASSERT_TRUE(third);
+    EXPECT_EQ(third->outputFile, QStringLiteral("/tmp/invoice.pdf"));
+    EXPECT_FALSE(ChoosePrinter(desk).has_value());
+
+    const QList<PrinterChoice>& shown = desk.printerDialogsShownWith();
+    ASSERT_EQ(shown.size(), 4);
+    EXPECT_TRUE(shown[0].printerName.isEmpty()) << "the system default at first";
+    EXPECT_EQ(shown[0].copies, 1);
+    EXPECT_EQ(shown[1].printerName, QStringLiteral("Office Laser"));
+    EXPECT_EQ(shown[1].copies, 3);
+    EXPECT_EQ(shown[2].printerName, QStringLiteral("Office Laser")) << "a cancel changes nothing";
+    EXPECT_TRUE(shown[3].outputFile.isEmpty()) << "a PDF file is not chosen again silently";
+    EXPECT_EQ(currentPrinter().printerName, QStringLiteral("Office Laser"));
+    resetCurrentPrinter();
+    EXPECT_TRUE(currentPrinter().printerName.isEmpty());
+}
+
+TEST(ExpensePageSetup, PortraitOnlyForTheWordPortrait) {
+    PrinterChoice printer;
+    printer.copies = 2;
+    const PrintJobSetup portrait = expensePageSetup(QStringLiteral("Portrait"), printer);
+    EXPECT_EQ(portrait.orientation, QPageLayout::Portrait);
+    EXPECT_EQ(portrait.printer.copies, 2);
+    for (const QString& other :
+         {QStringLiteral("Landscape"), QStringLiteral("portrait"), QString()})
+        EXPECT_EQ(expensePageSetup(other, printer).orientation, QPageLayout::Landscape)
+            << other.toStdString();
+}
+
+TEST(RealDesk, MessageBoxHasNoIconUnlessAskedAndShowsPlainText) {
+    auto box = RealDesk::makeMessageBox(QStringLiteral("Order Paper"),
+                                        {QStringLiteral("<b>one</b>"), QStringLiteral("two")},
+                                        MessageButtons::YesNo, MessageIcon::None);
+    EXPECT_EQ(box->text(), QStringLiteral("<b>one</b>\ntwo"));
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+}
+
+namespace {
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls.append(url); }
+};
+} // namespace
+
+TEST(RealDesk, WebAddressesGoStraightToTheDesktopAndNothingElseDoes) {
+    UrlCatcher web;
+    UrlCatcher local;
+    for (const char* scheme : {"http", "https"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &web, "open");
+    for (const char* scheme : {"file", "javascript", "mailto"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &local, "open");
+
+    RealDesk desk;
+    // Shell metacharacters are just characters of the address: nothing runs a command line.
+    const QString tricky = QStringLiteral("https://example.com/a;b?c=$(touch x)&d=`id`");
+    EXPECT_TRUE(desk.openWebAddress(tricky));
+    EXPECT_TRUE(desk.openWebAddress(QStringLiteral("  http://example.org/order  ")));
+    EXPECT_FALSE(desk.openWebAddress(QStringLiteral("file:///etc/passwd")));
+    EXPECT_FALSE(desk.openWebAddress(QStringLiteral("javascript:alert(1)")));
+    EXPECT_FALSE(desk.openWebAddress(QStringLiteral("mailto:someone@example.com")));
+    EXPECT_FALSE(desk.openWebAddress(QStringLiteral("/usr/bin/xterm")));
+    EXPECT_FALSE(desk.openWebAddress(QString()));
+
+    for (const char* scheme : {"http", "https", "file", "javascript", "mailto"})
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+
+    ASSERT_EQ(web.urls.size(), 2);
+    EXPECT_EQ(web.urls[0].host(), QStringLiteral("example.com"));
+    EXPECT_EQ(web.urls[0].path(), QStringLiteral("/a;b"));
+    EXPECT_EQ(web.urls[0].query(QUrl::FullyDecoded), QStringLiteral("c=$(touch x)&d=`id`"));
+    EXPECT_EQ(web.urls[1], QUrl(QStringLiteral("http://example.org/order")));
+    EXPECT_TRUE(local.urls.isEmpty());
+}
+
+TEST(RealDesk, HourglassNestsAndNeverPopsSomeoneElsesCursor) {
+    ASSERT_EQ(QApplication::overrideCursor(), nullptr);
+    {
+        RealDesk desk;
+        desk.setBusy(false); // nothing to take off
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        desk.setBusy(true);
+        desk.setBusy(true);
+        desk.setBusy(false);
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        desk.setBusy(false);
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        desk.setBusy(true);
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the desk gives back what it set";
+}
+
+#include "desk_test.moc"

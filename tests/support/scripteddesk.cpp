@@ -1,0 +1,144 @@
+#include "tests/support/scripteddesk.h"
+
+#include <gtest/gtest.h>
+
+namespace pellar::testing {
+
+namespace {
+
+std::string describe(const QString& title, const QStringList& lines) {
+    return ('"' + title + "\": \"" + lines.join(u'\n') + '"').toStdString();
+}
+
+QString buttonsName(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::OkCancel:
+        return QStringLiteral("OK/Cancel");
+    case MessageButtons::YesNo:
+        return QStringLiteral("Yes/No");
+    case MessageButtons::Ok:
+        break;
+    }
+    return QStringLiteral("OK");
+}
+
+bool offers(MessageButtons buttons, MessageAnswer answer) {
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return answer == MessageAnswer::Ok;
+    case MessageButtons::OkCancel:
+        return answer == MessageAnswer::Ok || answer == MessageAnswer::Cancel;
+    case MessageButtons::YesNo:
+        return answer == MessageAnswer::Yes || answer == MessageAnswer::No;
+    }
+    return false;
+}
+
+// What a test gets when it did not say: the answer that does the least.
+MessageAnswer cautiousAnswer(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::OkCancel:
+        return MessageAnswer::Cancel;
+    case MessageButtons::YesNo:
+        return MessageAnswer::No;
+    case MessageButtons::Ok:
+        break;
+    }
+    return MessageAnswer::Ok;
+}
+
+} // namespace
+
+ScriptedDesk::ScriptedDesk() = default;
+
+ScriptedDesk::~ScriptedDesk() {
+    if (!m_answers.isEmpty()) {
+        QStringList titles;
+        for (const Expected& e : m_answers)
+            titles << '"' + e.title + '"';
+        ADD_FAILURE() << "Expected message boxes never shown: "
+                      << titles.join(QStringLiteral(", ")).toStdString();
+    }
+    if (!m_choices.isEmpty())
+        ADD_FAILURE() << m_choices.size() << " expected printer dialog(s) never shown";
+    if (m_busy != 0)
+        ADD_FAILURE() << "The hourglass was left on (" << m_busy << " deep)";
+}
+
+void ScriptedDesk::expectMessage(const QString& title, MessageAnswer answer) {
+    m_answers.enqueue({title, answer});
+}
+
+void ScriptedDesk::expectPrinterDialog(std::optional<PrinterChoice> choice) {
+    m_choices.enqueue(std::move(choice));
+}
+
+void ScriptedDesk::failNextPrintJob(const QString& error) {
+    m_failNextJob = error;
+}
+
+MessageAnswer ScriptedDesk::message(const QString& title, const QStringList& lines,
+                                    MessageButtons buttons, MessageIcon icon) {
+    m_messages.append({title, lines, buttons, icon});
+    if (m_answers.isEmpty()) {
+        ADD_FAILURE() << "Unexpected message box " << describe(title, lines);
+        return cautiousAnswer(buttons);
+    }
+    const Expected expected = m_answers.dequeue();
+    if (expected.title != title) {
+        ADD_FAILURE() << "Message box " << describe(title, lines) << " shown where \""
+                      << expected.title.toStdString() << "\" was expected";
+        return cautiousAnswer(buttons);
+    }
+    if (!offers(buttons, expected.answer)) {
+        ADD_FAILURE() << "Message box \"" << title.toStdString() << "\" has "
+                      << buttonsName(buttons).toStdString()
+                      << " buttons and cannot give the queued answer";
+        return cautiousAnswer(buttons);
+    }
+    return expected.answer;
+}
+
+std::optional<PrinterChoice> ScriptedDesk::choosePrinter(const PrinterChoice& current) {
+    m_dialogs.append(current);
+    if (m_choices.isEmpty()) {
+        ADD_FAILURE() << "Unexpected printer dialog";
+        return std::nullopt;
+    }
+    return m_choices.dequeue();
+}
+
+std::unique_ptr<PrintSurface> ScriptedDesk::openPrintSurface(const PrintJobSetup& setup,
+                                                             QString* error) {
+    m_jobSetups.append(setup);
+    if (!m_failNextJob.isEmpty()) {
+        if (error)
+            *error = m_failNextJob;
+        m_failNextJob.clear();
+        return nullptr;
+    }
+    auto log = std::make_shared<PrintLog>();
+    log->copies = setup.printer.copies;
+    log->landscape = setup.orientation == QPageLayout::Landscape;
+    m_jobs.append(log);
+    auto surface = std::make_unique<RecordingSurface>(log, log->landscape);
+    surface->setColorMode(setup.color ? ColorMode::Color : ColorMode::Monochrome);
+    return surface;
+}
+
+bool ScriptedDesk::openWebAddress(const QString& url) {
+    m_addresses.append(url);
+    return true;
+}
+
+void ScriptedDesk::setBusy(bool busy) {
+    if (busy) {
+        ++m_busy;
+    } else if (m_busy > 0) {
+        --m_busy;
+    } else {
+        ADD_FAILURE() << "The hourglass was taken off without being put on";
+    }
+}
+
+} // namespace pellar::testing
