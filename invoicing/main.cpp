@@ -1,0 +1,29 @@
+// Billwright, the invoicing program.
+#include "common/program.h"
+#include "common/realdesk.h"
+#include "common/weblinks.h"
+#include "invoicing/billwright.h"
+
+#include <QApplication>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QString title = QString::fromUtf16(invoicing::kApplicationTitle);
+    QApplication::setApplicationName(title);
+    QApplication::setApplicationVersion(invoicing::billwrightVersion());
+
+    pellar::RealDesk desk;
+    QString error;
+    if (!pellar::prepareProgram(pellar::ProgramKind::Billwright, app.arguments(), desk, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 2;
+    }
+    pellar::SingleInstanceGuard guard(title);
+    if (!pellar::CheckSingleInstance(desk, guard, title))
+        return 0;
+
+    invoicing::Billwright program(desk, pellar::WebConfig::forThisProgram());
+    program.start();
+    return app.exec();
+}

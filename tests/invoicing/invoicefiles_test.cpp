@@ -1,0 +1,197 @@
+// The invoicing program's data files: catalogue, counter, options and memo.
+#include "invoicing/invoicefiles.h"
+#include "invoicing/invoiceoptions.h"
+#include "tests/support/datafolder.h"
+#include "tests/support/scripteddesk.h"
+
+#include <gtest/gtest.h>
+
+using namespace invoicing;
+using pellar::testing::ScratchDataFolder;
+using pellar::testing::ScriptedDesk;
+
+namespace {
+
+const QByteArray kDefaultRecord = "#FALSE#,#FALSE#,#TRUE#,#TRUE#,#FALSE#,\"0.0\",0,0,0,\"0\",1,"
+                                  "\"0.0\",\"0\",0,#FALSE#,#TRUE#\r\n";
+
+QByteArray yearDigits(const QDate& day) {
+    return QByteArray::number(day.year());
+}
+
+} // namespace
+
+TEST(BillwrightCounter, NewMissingZeroAndUnreadableCounters) {
+    ScratchDataFolder folder;
+    ScriptedDesk desk;
+    const QByteArray year = yearDigits(desk.today());
+
+    // No file: the year and 0001, saved at once.
+    InvoiceCounterLoad load = LoadInvoiceNumber(desk.today());
+    EXPECT_EQ(QByteArray::number(load.counter), year + "0001");
+    EXPECT_TRUE(load.saved.ok);
+    EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), year + "0001\r\n");
+
+    // Zero, a word or nothing at all: the year and 0000.
+    for (const QByteArray& content : {QByteArray("0\r\n"), QByteArray("\"twelve\"\r\n"),
+                                      QByteArray(""), QByteArray("99999999999\r\n")}) {
+        folder.put("BWInvoiceNo.txt", content);
+        load = LoadInvoiceNumber(desk.today());
+        EXPECT_EQ(QByteArray::number(load.counter), year + "0000") << content.constData();
+        EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), year + "0000\r\n");
+    }
+}
+
+TEST(BillwrightCounter, KeepsCountingIntoTheNextYearAndDropsItsBackupCopy) {
+    ScratchDataFolder folder;
+    ScriptedDesk desk;
+    desk.setToday(QDate(2027, 1, 2));
+    folder.put("BWInvoiceNo.txt", "20260417\r\n");
+    folder.put("Backup/BWInvoiceNo.txt", "20260001\r\n");
+
+    const InvoiceCounterLoad load = LoadInvoiceNumber(desk.today());
+    EXPECT_EQ(load.counter, 20260417);
+    ASSERT_TRUE(SaveInvoiceCounter(load.counter + 1).ok);
+    EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), "20260418\r\n");
+    // An older copy could otherwise come back in place of a lost counter.
+    EXPECT_FALSE(folder.exists("Backup/BWInvoiceNo.txt"));
+}
+
+TEST(BillwrightCounter, OnlyBackupCopyIsRestoredThenReplaced) {
+    ScratchDataFolder folder;
+    ScriptedDesk desk;
+    folder.put("Backup/BWInvoiceNo.txt", "20260042\r\n");
+    EXPECT_EQ(LoadInvoiceNumber(desk.today()).counter, 20260042);
+    EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), "20260042\r\n");
+    EXPECT_FALSE(folder.exists("Backup/BWInvoiceNo.txt"));
+}
+
+TEST(BillwrightCatalogue, EntriesComeBackWholeOnePerLine) {
+    ScratchDataFolder folder;
+    const QStringList entries{QStringLiteral("Bolts, 3/8 inch"), QStringLiteral("\"Best\" hinge"),
+                              QStringLiteral("anchor  "), QStringLiteral("Caf\u00e9 table")};
+    ASSERT_TRUE(WriteItems(entries).ok);
+    EXPECT_EQ(folder.bytes("SalesItems.txt"),
+              "Bolts, 3/8 inch\r\n\"Best\" hinge\r\nanchor  \r\nCaf\xe9 table\r\n");
+
+    const CatalogueRead read = LoadItems();
+    EXPECT_TRUE(read.problem.isEmpty());
+    // Sorted without regard to case; blanks at the ends dropped; commas and quotes kept.
+    EXPECT_EQ(read.items,
+              (QStringList{QStringLiteral("\"Best\" hinge"), QStringLiteral("anchor"),
+                           QStringLiteral("Bolts, 3/8 inch"), QStringLiteral("Caf\u00e9 table")}));
+}
+
+TEST(BillwrightCatalogue, MissingBlankAndBackupOnlyFiles) {
+    ScratchDataFolder folder;
+    EXPECT_TRUE(LoadItems().items.isEmpty());
+    EXPECT_FALSE(folder.exists("SalesItems.txt")); // reading never creates it
+
+    // Blank lines and bare line feeds, as an editor might leave them.
+    folder.put("SalesItems.txt", "washer\n\n   \r\nNut\r\n");
+    EXPECT_EQ(LoadItems().items, (QStringList{QStringLiteral("Nut"), QStringLiteral("washer")}));
+
+    ASSERT_TRUE(QFile::remove(folder.file("SalesItems.txt")));
+    folder.put("Backup/SalesItems.txt", "Gasket\r\n");
+    EXPECT_EQ(LoadItems().items, QStringList{QStringLiteral("Gasket")});
+    EXPECT_EQ(folder.bytes("SalesItems.txt"), "Gasket\r\n");
+
+    // A line break typed into an entry cannot split it.
+    ASSERT_TRUE(WriteItems({QStringLiteral("two\nlines")}).ok);
+    EXPECT_EQ(folder.bytes("SalesItems.txt"), "two lines\r\n");
+    ASSERT_TRUE(WriteItems({}).ok);
+    EXPECT_TRUE(folder.exists("SalesItems.txt"));
+    EXPECT_EQ(folder.bytes("SalesItems.txt"), QByteArray());
+}
+
+TEST(BillwrightCatalogue, InsertPositionKeepsCaseInsensitiveOrder) {
+    const QStringList list{QStringLiteral("apple"), QStringLiteral("Bolt"), QStringLiteral("cap")};
+    EXPECT_EQ(catalogueInsertPosition(list, QStringLiteral("Apricot")), 1);
+    EXPECT_EQ(catalogueInsertPosition(list, QStringLiteral("BOLT")), 2); // after its equal
+    EXPECT_EQ(catalogueInsertPosition(list, QStringLiteral("zinc")), 3);
+    EXPECT_EQ(catalogueInsertPosition({}, QStringLiteral("a")), 0);
+}
+
+TEST(BillwrightOptionsRecord, DefaultsAndRoundTrip) {
+    EXPECT_EQ(encodeInvoiceOptions(InvoiceOptions{}), kDefaultRecord);
+    InvoiceOptions o;
+    o.setTaxMode(TaxMode::MaterialAndLabor);
+    o.setLaborMode(LaborMode::Calculated);
+    o.setRemittance(false);
+    o.taxRate = QStringLiteral("6.5");
+    o.hourlyRate = QStringLiteral("45.00");
+    o.discountPercent = QStringLiteral("1.5, net");
+    o.laborAddOn = kGreyed;
+    o.discountAddOn = kTicked;
+    o.color = kClear;
+    const QByteArray bytes = encodeInvoiceOptions(o);
+    EXPECT_EQ(bytes, "#TRUE#,#FALSE#,#FALSE#,#FALSE#,#TRUE#,\"6.5\",2,0,0,\"45.00\",0,"
+                     "\"1.5, net\",\"0\",1,#TRUE#,#FALSE#\r\n");
+    const InvoiceOptionsRead read = decodeInvoiceOptions(bytes);
+    EXPECT_TRUE(read.problem.isEmpty()) << read.problem.toStdString();
+    EXPECT_EQ(read.options, o);
+}
+
+TEST(BillwrightOptionsRecord, LaterTrueWinsInEachGroup) {
+    // Two true tax modes, both labor modes, both paper choices; then groups with none true.
+    InvoiceOptions o = decodeInvoiceOptions("#TRUE#,#TRUE#,#FALSE#,#TRUE#,#TRUE#,\"5.0\",1,0,0,"
+                                            "\"0\",1,\"0.0\",\"0\",0,#TRUE#,#TRUE#\r\n")
+                           .options;
+    EXPECT_EQ(o.taxMode(), TaxMode::MaterialOnly);
+    EXPECT_FALSE(o.taxAll);
+    EXPECT_EQ(o.laborMode(), LaborMode::Calculated);
+    EXPECT_FALSE(o.laborFlat);
+    EXPECT_TRUE(o.remittance);
+    EXPECT_FALSE(o.plainPaper);
+
+    o = decodeInvoiceOptions("#TRUE#,#FALSE#,#TRUE#,#FALSE#,#FALSE#,\"5.0\",1,0,0,"
+                             "\"0\",1,\"0.0\",\"0\",0,#FALSE#,#FALSE#\r\n")
+            .options;
+    EXPECT_EQ(o.taxMode(), TaxMode::None);
+    EXPECT_EQ(o.laborMode(), LaborMode::Flat); // none set: the default
+    EXPECT_TRUE(o.remittance);
+}
+
+TEST(BillwrightOptionsRecord, ShortOrDamagedRecordsKeepDefaultsForWhatIsMissing) {
+    // Six fields only: the rest are the defaults.
+    InvoiceOptionsRead read = decodeInvoiceOptions("#TRUE#,#FALSE#,#FALSE#,#TRUE#,#FALSE#,6.5\r\n");
+    EXPECT_FALSE(read.problem.isEmpty());
+    EXPECT_EQ(read.options.taxMode(), TaxMode::MaterialAndLabor);
+    EXPECT_EQ(read.options.taxRate, QStringLiteral("6.5")); // a bare number stays text
+    EXPECT_EQ(read.options.color, kTicked);
+    EXPECT_TRUE(read.options.remittance);
+
+    // A check field of 7, a word where a truth value belongs: defaults for those fields.
+    read = decodeInvoiceOptions("#FALSE#,#FALSE#,#TRUE#,#TRUE#,#FALSE#,\"4.0\",7,1,0,\"0\",1,"
+                                "\"0.0\",\"10\",0,maybe,#TRUE#\r\n");
+    EXPECT_FALSE(read.problem.isEmpty());
+    EXPECT_EQ(read.options.laborAddOn, kClear);
+    EXPECT_EQ(read.options.shippingAddOn, kTicked);
+    EXPECT_EQ(read.options.discountDays, QStringLiteral("10"));
+    EXPECT_TRUE(read.options.remittance);
+
+    EXPECT_FALSE(decodeInvoiceOptions("").problem.isEmpty());
+    EXPECT_EQ(decodeInvoiceOptions("").options, InvoiceOptions{});
+}
+
+TEST(BillwrightOptionsFile, MissingFileGivesDefaultsAndWritesNothing) {
+    ScratchDataFolder folder;
+    const InvoiceOptionsRead read = LoadInvoiceOptions();
+    EXPECT_FALSE(read.found);
+    EXPECT_EQ(read.options, InvoiceOptions{});
+    EXPECT_FALSE(folder.exists("InvoiceInfo.txt"));
+
+    ASSERT_TRUE(SaveInvoiceOptions(read.options).ok);
+    EXPECT_EQ(folder.bytes("InvoiceInfo.txt"), kDefaultRecord);
+    EXPECT_TRUE(LoadInvoiceOptions().found);
+}
+
+TEST(BillwrightMemo, LinesAreReadWhole) {
+    ScratchDataFolder folder;
+    EXPECT_FALSE(readInvoiceMemo().found);
+    folder.put("InvoiceMemo.txt", "Thank you, \"friend\"\r\n\r\n  Net 30  \r\n");
+    const MemoRead memo = readInvoiceMemo();
+    EXPECT_TRUE(memo.found);
+    EXPECT_EQ(memo.lines, (QStringList{QStringLiteral("Thank you, \"friend\""), QString(),
+                                       QStringLiteral("  Net 30  ")}));
+}
