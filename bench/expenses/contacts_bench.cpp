@@ -1,0 +1,117 @@
+// One click on the contacts form's ">" with ten thousand contacts on file: the contact is
+// written back, the lists are read again and the next contact is shown. Run by hand:
+//   build/bench/contacts_bench
+#include "common/backup.h"
+#include "common/datafiles.h"
+#include "common/desk.h"
+#include "common/printsurface.h"
+#include "common/program.h"
+#include "expenses/contacts.h"
+#include "expenses/frmcontacts.h"
+#include "expenses/frmexpenses.h"
+#include "expenses/spendlogforms.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Nothing in the measured path asks the person anything; should it, the answer is Yes.
+class QuietDesk : public pellar::Desk {
+public:
+    pellar::MessageAnswer message(const QString&, const QStringList&, pellar::MessageButtons b,
+                                  pellar::MessageIcon) override {
+        ++messages;
+        return b == pellar::MessageButtons::YesNo ? pellar::MessageAnswer::Yes
+                                                  : pellar::MessageAnswer::Ok;
+    }
+    void beep() override {}
+    QDate today() override { return QDate(2026, 12, 6); }
+    std::optional<pellar::PrinterChoice> choosePrinter(const pellar::PrinterChoice&) override {
+        return std::nullopt;
+    }
+    std::unique_ptr<pellar::PrintSurface> openPrintSurface(const pellar::PrintJobSetup&,
+                                                           QString*) override {
+        return nullptr;
+    }
+    bool openWebAddress(const QString&) override { return true; }
+    void setBusy(bool) override {}
+    int messages = 0;
+};
+
+void writeContacts(int count) {
+    const QStringList cities{QStringLiteral("Springfield"), QStringLiteral("Riverton"),
+                             QStringLiteral("Lakeside"), QStringLiteral("Fairview")};
+    QByteArray bytes;
+    bytes.reserve(qsizetype(count) * expenses::kContactRecordLength);
+    for (int i = 1; i <= count; ++i) {
+        expenses::Contact c;
+        c.account = QStringLiteral("AC-%1").arg(i);
+        c.name = QStringLiteral("Payee %1 Supply").arg((i * 7919) % count, 5, 10, QLatin1Char('0'));
+        c.address1 = QStringLiteral("%1 Main Street").arg(i);
+        c.city = cities[i % cities.size()] + QString::number(i % 250);
+        c.state = QStringLiteral("IL");
+        c.postal = QStringLiteral("62701");
+        c.telephone = QStringLiteral("217-555-%1").arg(i % 10000, 4, 10, QLatin1Char('0'));
+        c.category = QStringLiteral("Vendor");
+        bytes += expenses::encodeContact(c);
+    }
+    QFile file(pellar::dataFilePath(expenses::kContactsFile));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("The contacts could not be written.");
+}
+
+void NextContactWithTenThousand(benchmark::State& state) {
+    QTemporaryDir folder;
+    pellar::setDataFolder(folder.path());
+    pellar::setProgramKind(pellar::ProgramKind::Spendlog);
+    pellar::LoadedForms::instance().reset();
+    pellar::LoadedForms::instance().setEndAction([] {});
+    writeContacts(10000);
+
+    QuietDesk desk;
+    auto forms = std::make_unique<expenses::SpendlogForms>(desk, pellar::WebConfig::defaults());
+    forms->start();
+    // With the expense form loaded, its payee list is refilled on every save as well.
+    if (state.range(0) == 1)
+        forms->expenses();
+    expenses::frmContacts& contacts = forms->contacts();
+    forms->showContacts(nullptr);
+    // With the vendor list open, its view follows every reload too.
+    if (state.range(1) == 1)
+        contacts.mnuView->trigger();
+    QCoreApplication::processEvents();
+
+    for (auto _ : state) {
+        contacts.cmdNav[expenses::frmContacts::Next]->click();
+        QCoreApplication::processEvents();
+    }
+    state.counters["record"] = double(contacts.currentRecord());
+    if (desk.messages != 0)
+        state.SkipWithError("a message box was shown");
+    forms.reset();
+    pellar::LoadedForms::instance().reset();
+}
+BENCHMARK(NextContactWithTenThousand)
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->ArgNames({"expenseFormLoaded", "vendorListShown"})
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2.0);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

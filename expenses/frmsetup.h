@@ -1,0 +1,51 @@
+#pragma once
+// The setup form: the user's expense categories, built from the suggestions, the
+// non-deductible list or the standard chart of accounts, and saved to "\ExpenseCodes.txt".
+
+#include <QMainWindow>
+
+class QAction;
+class QButtonGroup;
+class QLabel;
+class QPushButton;
+
+namespace expenses {
+
+class CategorySourceList;
+class ExpenseListBox;
+class SpendlogForms;
+
+class frmSetup : public QMainWindow {
+    Q_OBJECT
+public:
+    enum ExpenseButton { AddItem, DeleteItem, SelectAll, ClearAll, StandardChart };
+
+    explicit frmSetup(SpendlogForms& forms);
+
+    // Once per run: the ready-made lists and the saved categories.
+    void formLoad();
+    void showForm();
+
+    // The candidate is appended when it is not empty and not in the expense list yet.
+    void addEntry(const QString& candidate);
+    // A drop of one of the category lists on the expense list: its selected item is the
+    // candidate. A name that is not one of the two lists does nothing.
+    void dropFromList(const QString& listName);
+
+    CategorySourceList* lstCategories;
+    CategorySourceList* lstNondeductable;
+    ExpenseListBox* cboCategories;
+    QPushButton* cmdExpense[5];
+    QPushButton* cmdQuit;
+    QAction* mnuOrder;
+
+private:
+    void expenseClicked(int index);
+    void useStandardChart();
+    void saveAndReturn();
+
+    SpendlogForms& m_forms;
+    QButtonGroup* m_expenseButtons;
+};
+
+} // namespace expenses
