@@ -1,0 +1,26 @@
+// Slipmaker, the deposit-slip program.
+#include "common/program.h"
+#include "common/realdesk.h"
+#include "deposits/slipmaker.h"
+#include "deposits/slipmakerinfo.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QString title = deposits::programTitle();
+    QApplication::setApplicationName(title);
+    pellar::RealDesk desk;
+    QString error;
+    if (!pellar::prepareProgram(pellar::ProgramKind::Slipmaker, app.arguments(), desk, &error)) {
+        desk.message(title, {error}, pellar::MessageButtons::Ok, pellar::MessageIcon::None);
+        return 2;
+    }
+    pellar::SingleInstanceGuard guard(title);
+    if (!pellar::CheckSingleInstance(desk, guard, title))
+        return 0;
+    deposits::Slipmaker program(desk, deposits::DepositLinks::forThisProgram());
+    if (!program.start())
+        return 0;
+    return app.exec();
+}

@@ -1,0 +1,44 @@
+#include "deposits/transactionlog.h"
+
+#include "common/datafiles.h"
+#include "common/fixedrecords.h"
+#include "common/regional.h"
+
+namespace deposits {
+
+namespace {
+
+const pellar::FixedRecordLayout& layout() {
+    static const pellar::FixedRecordLayout fields{10, 35, 15};
+    return fields;
+}
+
+} // namespace
+
+QByteArray transactionRecord(QDate date, const QString& description, pellar::Currency amount) {
+    return layout().pack({pellar::formatShortDate(date), description, amount.toPlainString()});
+}
+
+qint64 transactionCount() {
+    return pellar::DataFileRecordCount(kTransactionsFile, kTransactionLength);
+}
+
+QString transactionLogRefusal() {
+    if (transactionCount() < pellar::kMaxRecords)
+        return {};
+    return QStringLiteral(
+        "The transactions log Transactions.txt already holds 32,767 deposits, as many as it can "
+        "take. To go on, move Transactions.txt and its copy in the Backup folder to another "
+        "folder; a new log is then started.");
+}
+
+pellar::FileResult appendTransaction(QDate date, const QString& description,
+                                     pellar::Currency amount) {
+    const qint64 count = transactionCount();
+    if (count >= pellar::kMaxRecords)
+        return pellar::FileResult::failure(transactionLogRefusal());
+    return pellar::writeRecord(kTransactionsFile, kTransactionLength, count + 1,
+                               transactionRecord(date, description, amount));
+}
+
+} // namespace deposits
