@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QStandardPaths>
 #include <QGuiApplication>
 #include <QLockFile>
 #include <QWidget>
@@ -42,7 +43,14 @@ QString lockFileName(const QString& programName) {
 // --- single instance -------------------------------------------------------------------
 
 SingleInstanceGuard::SingleInstanceGuard(const QString& programName, const QString& lockFolder) {
-    const QDir folder(lockFolder.isEmpty() ? QDir::tempPath() : lockFolder);
+    // The user's own runtime folder, so another user cannot plant a lock that keeps this
+    // one out; the shared temporary folder only where there is none.
+    QString folderPath = lockFolder;
+    if (folderPath.isEmpty())
+        folderPath = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folderPath.isEmpty())
+        folderPath = QDir::tempPath();
+    const QDir folder(folderPath);
     m_lock = std::make_unique<QLockFile>(folder.filePath(lockFileName(programName)));
     // Never stale by age: a copy may run for days. A lock whose owner process is gone is
     // still recognised as stale and taken over.

@@ -21,7 +21,7 @@ class Desk;
 // left by a process that no longer exists is taken over.
 class SingleInstanceGuard {
 public:
-    // lockFolder empty: the user's temporary folder.
+    // lockFolder empty: the user's runtime folder (the temporary folder where there is none).
     explicit SingleInstanceGuard(const QString& programName, const QString& lockFolder = {});
     ~SingleInstanceGuard();
     SingleInstanceGuard(const SingleInstanceGuard&) = delete;
