@@ -3,6 +3,7 @@
 #include "common/realdesk.h"
 #include "common/weblinks.h"
 #include "invoicing/billwright.h"
+#include "invoicing/frminvoice.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -24,6 +25,8 @@ int main(int argc, char** argv) {
         return 0;
 
     invoicing::Billwright program(desk, pellar::WebConfig::forThisProgram());
+    program.setInvoiceFormFactory(
+        [](invoicing::Billwright& billwright) { return new invoicing::frmInvoice(billwright); });
     program.start();
     return app.exec();
 }
