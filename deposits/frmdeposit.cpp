@@ -7,8 +7,6 @@
 #include "deposits/transactionlog.h"
 
 #include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace deposits {
 
@@ -28,39 +26,12 @@ frmDeposit::frmDeposit(pellar::Desk& desk, QWidget* parent)
     setWindowTitle(QStringLiteral("Deposit Creation"));
     pellar::LoadedForms::instance().loaded(this);
     buildScreen();
+    ResetDeposit();
+    resize(sizeHint());
 }
 
 frmDeposit::~frmDeposit() {
     pellar::LoadedForms::instance().unloaded(this);
-}
-
-void frmDeposit::buildScreen() {
-    auto* layout = new QVBoxLayout(this);
-
-    auto* placeholder = new QLabel(QStringLiteral("Deposit Creation"), this);
-    placeholder->setObjectName(QStringLiteral("lblPlaceholder"));
-    placeholder->setAlignment(Qt::AlignCenter);
-    QFont big = placeholder->font();
-    big.setPointSizeF(big.pointSizeF() * 1.6);
-    big.setBold(true);
-    placeholder->setFont(big);
-    layout->addWidget(placeholder, 1);
-
-    lblNewDeposit = new QLabel(QStringLiteral("New Deposit"), this);
-    lblNewDeposit->setObjectName(QStringLiteral("lblNewDeposit"));
-    lblNewDeposit->hide();
-
-    cmdMenu = new QPushButton(QStringLiteral("&Menu"), this);
-    cmdMenu->setObjectName(QStringLiteral("cmdMenu"));
-    cmdMenu->setToolTip(QStringLiteral("Return to Main Menu"));
-    layout->addWidget(cmdMenu, 0, Qt::AlignRight);
-    connect(cmdMenu, &QPushButton::clicked, this, &frmDeposit::returnToMenu);
-
-    resize(560, 420);
-}
-
-void frmDeposit::ResetDeposit() {
-    lblNewDeposit->setText(QStringLiteral("New Deposit"));
 }
 
 void frmDeposit::returnToMenu() {

@@ -1,21 +1,25 @@
 #pragma once
 // The deposit form: where one bank deposit is put together, printed and, once the person
-// confirms it, logged and added to the checkbook balance. This part holds the form's bank
-// data: the checkbook record it works against and the operations on the two files.
+// confirms it, logged and added to the checkbook balance. One window whose frames take
+// turns: deposit creation (with check entry inside it), cash back, and the print screen.
 
 #include "common/currency.h"
+#include "common/desk.h"
 #include "common/fileresult.h"
 #include "deposits/checkbook.h"
+#include "deposits/depositslip.h"
 
 #include <QDate>
+#include <QList>
 #include <QWidget>
 
+class QButtonGroup;
+class QDateEdit;
+class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
-
-namespace pellar {
-class Desk;
-}
+class QRadioButton;
 
 namespace deposits {
 
@@ -50,8 +54,45 @@ public:
     bool bankLoaded() const { return m_bankTrusted; }
     const CheckbookRecord& bankRecord() const { return m_bank; }
 
+    // What Print would print now, read from the form.
+    DepositSlip slip() const;
+    // The checks accepted so far, in entry order.
+    const QList<DepositCheck>& checks() const { return m_checks; }
+
+    // Deposit creation.
+    QGroupBox* fraDepositCreation = nullptr;
+    QDateEdit* DTPicker1 = nullptr;
+    QLineEdit* txtCurrency = nullptr;
+    QLineEdit* txtNoofChecks = nullptr;
+    QLabel* lblTotalofChecks = nullptr;
+    QLabel* lblDepositTotal = nullptr;
+    // Indexes 0 "Enter Check Summary Data", 1 "Continue with Deposit Creation", 2 "Accept",
+    // 3 "Redo Check Entry", 4, 5 and 6 "Redo Deposit" (one on each screen).
+    QList<QPushButton*> cmdDepositCreation;
+
+    // Check entry, inside deposit creation.
+    QGroupBox* fraCheckEntry = nullptr;
+    QList<QLineEdit*> txtCheckEntry; // 0 the check's number, 1 its amount
+    QLineEdit* txtReceivedFrom = nullptr;
+
+    // Cash back.
+    QGroupBox* fraAmountBack = nullptr;
+    QList<QRadioButton*> optCashBack; // 0 "No, Deposit All", 1 "Yes, Receive Cash Back"
+    QLabel* lblDepositAmount = nullptr;
+    QLabel* lblAmountBack = nullptr;
     // The net deposit after any cash back, in the regional currency format.
     QLabel* lblNewDeposit = nullptr;
+    QPushButton* cmdCashBack = nullptr;
+    QGroupBox* fraReceiveAmount = nullptr;
+    QLineEdit* txtReceiveAmount = nullptr;
+    QPushButton* cmdReceiveAmount = nullptr;
+
+    // The print screen.
+    QGroupBox* fraDepositSummary = nullptr;
+    QLabel* lblNewDepositPrint = nullptr;
+    QList<QLabel*> lblDeposit; // only index 1 is used
+    QPushButton* cmdDepositContinue = nullptr;
+
     QPushButton* cmdMenu = nullptr;
 
 signals:
@@ -59,14 +100,59 @@ signals:
     void menuWanted();
 
 private:
+    // The screen (depositform_screen.cpp, depositform_panels.cpp).
     void buildScreen();
+    QGroupBox* buildCreationFrame();
+    QGroupBox* buildCheckEntryFrame();
+    QGroupBox* buildAmountBackFrame();
+    QGroupBox* buildSummaryFrame();
+    void connectInputRules();
+    void setTabOrder();
+
+    // Deposit creation and check entry (depositform_entry.cpp).
     void ResetDeposit();
+    void ClearDepositEntries();
+    void ShowCheckEntryCaption();
+    void ClearCheckEntry();
+    void depositCreationClicked(int index);
+    void enterCheckSummary();
+    void acceptCheck();
+    void checksComplete();
+    void continueWithDeposit();
+    void currencyKeyDown();
+    void checkCountKeyDown();
+    void checkEntryKeyDown(int index);
+    bool continueAllowed() const;
+    pellar::Currency currencyAmount() const;
+
+    // Cash back (depositform_cashback.cpp).
+    void startCashBack();
+    void cashBackOptionClicked(int index);
+    void receiveAmountAccepted();
+    void cashBackContinue();
+    void clearCashBackChoice();
+
+    // Printing and confirmation (depositform_print.cpp).
+    void printClicked();
+    bool printDeposit(const pellar::PrinterChoice& printer);
+    bool recordDeposit();
+
     void returnToMenu();
 
     pellar::Desk& m_desk;
     CheckbookRecord m_bank;
     bool m_bankTrusted = false;
     QString m_bankProblem; // why the form's checkbook data is not to be trusted
+
+    int m_checkCount = 0;   // checks announced for this deposit
+    int m_currentCheck = 0; // 1-based number of the check being entered
+    QList<DepositCheck> m_checks;
+    pellar::Currency m_checksTotal;
+    // Every announced check has been accepted and the count not touched since.
+    bool m_checksComplete = false;
+
+    QButtonGroup* m_creationButtons = nullptr;
+    QButtonGroup* m_cashBackOptions = nullptr;
 };
 
 } // namespace deposits

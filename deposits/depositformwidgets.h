@@ -1,0 +1,28 @@
+#pragma once
+// The deposit form's building blocks: captions, amount boxes and labels, buttons, so every
+// screen of the form looks alike.
+
+#include <QString>
+
+class QFont;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace deposits::depositwidgets {
+
+QLabel* text(const QString& caption, QWidget* parent);
+QLabel* namedLabel(const QString& name, const QString& caption, QWidget* parent);
+// An amount the form works out: right-aligned in a sunken box, wide enough for large sums.
+QLabel* amountLabel(const QString& name, const QString& caption, QWidget* parent);
+QLineEdit* box(const QString& name, const QString& tip, QWidget* parent);
+QLineEdit* amountBox(const QString& name, const QString& tip, QWidget* parent);
+QPushButton* button(const QString& name, const QString& caption, const QString& tip,
+                    QWidget* parent);
+QFont scaled(const QFont& base, qreal factor, bool bold);
+QFrame* rule(QWidget* parent); // a sunken horizontal line
+void keepSizeWhenHidden(QWidget* widget);
+
+} // namespace deposits::depositwidgets

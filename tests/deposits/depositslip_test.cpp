@@ -1,0 +1,228 @@
+// The deposit sheet's layout in twips on the recording surface (text width = characters x
+// size x 10, line height = size x 24), and one real PDF of each side.
+#include "common/printersurface.h"
+#include "common/recordingsurface.h"
+#include "common/regional.h"
+#include "deposits/depositslip.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace pellar;
+using namespace deposits;
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+// Checks of $1.01, $1.02, ...: each amount is a text of its own on the page.
+DepositSlip slipWith(int checks, const QString& amountBack = QStringLiteral("$20.00")) {
+    DepositSlip slip;
+    slip.date = QDate(2026, 12, 6);
+    slip.currency = Currency::fromWhole(125);
+    for (int i = 1; i <= checks; ++i)
+        slip.checks.append({QString::number(500 + i), Currency::fromUnits(10000 + i * 100),
+                            QStringLiteral("Payer %1").arg(i)});
+    slip.totalOfChecks = QStringLiteral("$TOTAL");
+    slip.depositAmount = QStringLiteral("$GROSS");
+    slip.amountBack = amountBack;
+    slip.depositTotal = QStringLiteral("$NET");
+    slip.newDeposit = QStringLiteral("$NEWNET");
+    return slip;
+}
+
+QString amountOf(int check) {
+    return formatCurrency(Currency::fromUnits(10000 + check * 100));
+}
+
+PrintLog front(const DepositSlip& slip) {
+    RecordingSurface surface;
+    PrintDepositSlip(surface, slip);
+    return *surface.log();
+}
+
+PrintLog back(const DepositSlip& slip) {
+    RecordingSurface surface;
+    PrintCheckListOnBack(surface, slip);
+    return *surface.log();
+}
+
+// The ticket is everything above the summary's 4-inch line.
+enum class Part { Ticket, Summary, Anywhere };
+enum class Edge { Left, Right };
+
+// "x,y" of where the text is printed (its left or its right edge), "-" when it is not.
+QString at(const PrintLog& log, const QString& text, Edge edge = Edge::Left,
+           Part part = Part::Anywhere) {
+    for (const PrintOp& op : log.texts()) {
+        const bool inPart = part == Part::Anywhere || (op.y < 5760) == (part == Part::Ticket);
+        if (op.text == text && inPart) {
+            const double x = edge == Edge::Left ? op.x : op.x + text.size() * op.fontSize * 10;
+            return QStringLiteral("%1,%2").arg(x).arg(op.y);
+        }
+    }
+    return QStringLiteral("-");
+}
+
+QString summaryTexts(const PrintLog& log) {
+    QStringList texts;
+    for (const PrintOp& op : log.texts()) {
+        if (op.y >= 5760)
+            texts << op.text;
+    }
+    return texts.join(u'|');
+}
+
+QMap<double, int> amountsPerColumn(const PrintLog& log) {
+    QMap<double, int> perColumn;
+    for (const PrintOp& op : log.texts()) {
+        if (op.text.startsWith(u'$'))
+            ++perColumn[op.x];
+    }
+    return perColumn;
+}
+
+} // namespace
+
+TEST(DepositSlipLayout, TicketWithSixAndWithSeventeenChecks) {
+    const PrintLog six = front(slipWith(6));
+    EXPECT_EQ(six.pageCount(), 1);
+    const PrintOp& date = six.texts()[0];
+    EXPECT_EQ(std::tuple(date.text, date.x, date.y, date.fontSize, date.bold),
+              std::tuple(QStringLiteral("12/6/2026"), 1800.0, 2160.0, 10.0, false));
+    EXPECT_EQ(at(six, "$125.00", Edge::Right, Part::Ticket), "5904,216");
+    for (int i = 1; i <= 6; ++i) // right edge 4.1 in, from 0.45 in down, 0.3 in apart
+        EXPECT_EQ(at(six, amountOf(i), Edge::Right, Part::Ticket),
+                  QStringLiteral("5904,%1").arg(648 + (i - 1) * 432));
+    for (const PrintOp& op : six.texts())
+        EXPECT_NE(op.x + op.text.size() * 100, 8784) << "second column: " << op.text.toStdString();
+    EXPECT_EQ(at(six, "$GROSS", Edge::Right), "11520,2304");
+    EXPECT_EQ(at(six, "$20.00", Edge::Right, Part::Ticket), "11520,2736");
+    EXPECT_EQ(at(six, " 6 ", Edge::Left, Part::Ticket), "7920,3744");
+    EXPECT_EQ(at(six, "$NET", Edge::Right), "11520,3744");
+
+    const DepositSlip seventeen = slipWith(17);
+    EXPECT_FALSE(printsBackSide(seventeen));
+    const PrintLog ticket = front(seventeen);
+    for (int i = 7; i <= 17; ++i) // right edge 6.1 in, from 0.15 in down to 3.15 in
+        EXPECT_EQ(at(ticket, amountOf(i), Edge::Right, Part::Ticket),
+                  QStringLiteral("8784,%1").arg(216 + (i - 7) * 432));
+    EXPECT_EQ(at(ticket, amountOf(17), Edge::Right, Part::Ticket), "8784,4536");
+    EXPECT_EQ(at(ticket, "Checks Listed on Back of Slip"), "-");
+}
+
+TEST(DepositSlipLayout, SummaryWithChecksAndWithout) {
+    const PrintLog log = front(slipWith(3));
+    EXPECT_EQ(summaryTexts(log), "Deposit Summary|12/6/2026||Cash|$125.00|Check Count| 3 |"
+                                 "Check Total|$TOTAL|Deposit|$NEWNET||Check No|From|Amount||"
+                                 "501|Payer 1|$1.01|502|Payer 2|$1.02|503|Payer 3|$1.03||"
+                                 "Cash Retained|$20.00");
+    const PrintOp* heading = log.findText(QStringLiteral("Deposit Summary"));
+    EXPECT_TRUE(heading->underline && heading->fontSize == 12);
+    EXPECT_EQ(at(log, "Deposit Summary"), QStringLiteral("%1,5760").arg((12240 - 1800) / 2));
+    EXPECT_EQ(at(log, "12/6/2026", Edge::Left, Part::Summary), "8640,6048");
+    EXPECT_EQ(at(log, "Cash"), "2880,6624");
+    EXPECT_FALSE(log.findText(QStringLiteral("Cash"))->underline);
+    EXPECT_EQ(at(log, "$125.00", Edge::Right, Part::Summary), "9360,6624");
+    EXPECT_EQ(at(log, " 3 ", Edge::Left, Part::Summary), "8928,6864");
+    EXPECT_EQ(at(log, "$TOTAL", Edge::Right), "9360,7104");
+    const auto rule = std::find_if(log.ops.begin(), log.ops.end(), [](const PrintOp& op) {
+        return op.kind == PrintOp::Kind::Line;
+    });
+    ASSERT_NE(rule, log.ops.end());
+    EXPECT_EQ(QList<double>({rule->x, rule->y, rule->x2, rule->y2}),
+              QList<double>({2880, 7488, 9360, 7488}));
+    EXPECT_EQ(at(log, "Deposit"), "2880,7632");
+    EXPECT_EQ(at(log, "Amount", Edge::Right), "9360,8112");
+    EXPECT_TRUE(log.findText(QStringLiteral("Check No"))->bold);
+    EXPECT_EQ(at(log, "Payer 1"), "4320,8592");
+    EXPECT_FALSE(log.findText(QStringLiteral("Payer 1"))->bold);
+    EXPECT_EQ(at(log, "$1.03", Edge::Right, Part::Summary), "9360,9072");
+
+    // No checks and no cash-back choice: the ticket prints the text 0; the summary has no
+    // table and no "Cash Retained".
+    const PrintLog cashOnly = front(slipWith(0, QStringLiteral("0")));
+    EXPECT_EQ(summaryTexts(cashOnly), "Deposit Summary|12/6/2026||Cash|$125.00|");
+    EXPECT_EQ(at(cashOnly, "0", Edge::Right), "11520,2736");
+    EXPECT_EQ(at(cashOnly, " 0 "), "7920,3744");
+    // "No, Deposit All": zero in the currency form, and a "Cash Retained" line for it.
+    EXPECT_TRUE(summaryTexts(front(slipWith(0, QStringLiteral("$0.00"))))
+                    .endsWith(QStringLiteral("|Cash Retained|$0.00")));
+}
+
+TEST(DepositSlipLayout, EighteenAndFortyChecksGoOnTheBackInColumns) {
+    const DepositSlip eighteenChecks = slipWith(18);
+    EXPECT_TRUE(printsBackSide(eighteenChecks));
+    const PrintLog ticket = front(eighteenChecks);
+    for (int i = 1; i <= 18; ++i)
+        EXPECT_EQ(at(ticket, amountOf(i), Edge::Left, Part::Ticket), "-") << i;
+    EXPECT_EQ(at(ticket, "Checks Listed on Back of Slip"), "5760,2160");
+    const PrintOp* notice = ticket.findText(QStringLiteral("Checks Listed on Back of Slip"));
+    EXPECT_TRUE(notice->bold && notice->fontSize == 14);
+    const PrintOp* gross = ticket.findText(QStringLiteral("$GROSS"));
+    EXPECT_TRUE(!gross->bold && gross->fontSize == 10);
+
+    const PrintLog eighteen = back(eighteenChecks);
+    EXPECT_EQ(at(eighteen, "CHECKS WITH THIS DEPOSIT"), "0,0");
+    EXPECT_EQ(eighteen.texts()[0].fontSize, 8);
+    EXPECT_EQ(amountsPerColumn(eighteen), (QMap<double, int>{{720, 14}, {2160, 4}}));
+    EXPECT_EQ(at(eighteen, amountOf(14)), QStringLiteral("720,%1").arg(720 + 13 * 192));
+    EXPECT_EQ(at(eighteen, amountOf(15)), "2160,720");
+
+    const PrintLog forty = back(slipWith(40));
+    EXPECT_EQ(amountsPerColumn(forty), (QMap<double, int>{{720, 14}, {2160, 15}, {3600, 11}}));
+    EXPECT_EQ(at(forty, amountOf(30)), "3600,720");
+    EXPECT_EQ(forty.pageCount(), 1);
+
+    // The front lists all forty in its summary, going on at the top of a second page with
+    // the headings again rather than running off the paper.
+    const PrintLog fortyFront = front(slipWith(40));
+    EXPECT_EQ(fortyFront.pageCount(), 2);
+    for (int i = 1; i <= 40; ++i)
+        EXPECT_NE(at(fortyFront, QStringLiteral("Payer %1").arg(i)), "-") << i;
+    for (const PrintOp& op : fortyFront.texts())
+        EXPECT_LE(op.y + op.fontSize * 24, 15840 - 720) << op.text.toStdString();
+    ASSERT_GE(fortyFront.textsOnPage(2).size(), 2);
+    EXPECT_EQ(fortyFront.textsOnPage(2)[1].text, "Check No");
+}
+
+TEST(DepositSlipLayout, TheBackNeverPrintsOffThePaper) {
+    // Past the third column the list goes on an inch to the right, never below the page.
+    const int most = checksTheBackHolds();
+    EXPECT_EQ(most, 14 + 15 + 5 * 75);
+    const PrintLog full = back(slipWith(most));
+    EXPECT_EQ(full.pageCount(), 1);
+    QSet<double> lefts;
+    for (const PrintOp& op : full.texts()) {
+        EXPECT_LE(op.y + 192, 15840 - 720) << op.text.toStdString();
+        lefts << op.x;
+    }
+    EXPECT_EQ(lefts, (QSet<double>{0, 720, 2160, 3600, 5040, 6480, 7920, 9360}));
+
+    // Only when the columns have run out: a further page, titled again.
+    const PrintLog over = back(slipWith(most + 1));
+    ASSERT_EQ(over.textsOnPage(2).size(), 2);
+    EXPECT_EQ(over.textsOnPage(2)[0].text, "CHECKS WITH THIS DEPOSIT");
+    EXPECT_EQ(at(over, amountOf(most + 1)), "720,720");
+}
+
+TEST(DepositSlipLayout, FortyChecksPrintToPdfFrontAndBack) {
+    QTemporaryDir dir;
+    const DepositSlip slip = slipWith(40);
+    static const QRegularExpression page(QStringLiteral(R"(/Type\s*/Page(?!s))"));
+    for (const bool backSide : {false, true}) {
+        PrintJobSetup setup;
+        setup.printer.outputFile = dir.filePath(backSide ? "back.pdf" : "front.pdf");
+        PrinterSurface surface(setup);
+        ASSERT_TRUE(surface.error().isEmpty()) << surface.error().toStdString();
+        backSide ? PrintCheckListOnBack(surface, slip) : PrintDepositSlip(surface, slip);
+        EXPECT_TRUE(surface.endDoc()) << surface.error().toStdString();
+        QFile pdf(setup.printer.outputFile);
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QString::fromLatin1(pdf.readAll()).count(page), backSide ? 1 : 2);
+    }
+}
