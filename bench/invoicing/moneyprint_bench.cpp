@@ -1,0 +1,72 @@
+// Laying out a full invoice of 50 item lines (two pages, memo, remittance section, colour)
+// on the recording surface: the layout's own cost, without a printer. Run by hand:
+//   build/bench/moneyprint_bench
+#include "common/recordingsurface.h"
+#include "common/regional.h"
+#include "invoicing/moneyprint.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+invoicing::InvoicePrintData fiftyLineInvoice() {
+    invoicing::InvoicePrintData d;
+    d.business = {QStringLiteral("Acme Plumbing"),
+                  QStringLiteral("1234 Industrial Parkway"),
+                  QStringLiteral("Suite 200"),
+                  QStringLiteral("Springfield"),
+                  QStringLiteral("IL"),
+                  QStringLiteral("62701"),
+                  QStringLiteral("217-555-0100"),
+                  QStringLiteral("billing@acme.example"),
+                  QStringLiteral("12-3456789")};
+    d.customer = {QStringLiteral("Jane Q. Customer"),
+                  QStringLiteral("4821 West Elmwood Avenue"),
+                  QStringLiteral("Apartment 12B"),
+                  QStringLiteral("Riverton"),
+                  QStringLiteral("WY"),
+                  QStringLiteral("82501")};
+    d.invoiceNumber = QStringLiteral("20260042");
+    d.reference = QStringLiteral("PO-7781-A");
+    d.date = QDate(2026, 12, 6);
+    const QStringList descriptions{
+        QStringLiteral("Copper elbow 3/4 in"),
+        QStringLiteral("Ball valve, full port, lead free brass 1 in with stainless steel "
+                       "handle and threaded ends"),
+        QStringLiteral("PEX tubing 1/2 in x 100 ft coil"), QStringLiteral("Teflon tape")};
+    for (int i = 1; i <= 50; ++i)
+        d.rows.append({QString::number(i % 7 + 1), descriptions[i % descriptions.size()],
+                       QStringLiteral("$14.95"), QStringLiteral("$104.65")});
+    d.subTotal = QStringLiteral("$5,232.50");
+    d.labor = QStringLiteral("$1,250.00");
+    d.shipping = QStringLiteral("$85.00");
+    d.misc = QStringLiteral("($100.00)");
+    d.tax = QStringLiteral("$392.43");
+    d.grandTotal = QStringLiteral("$6,859.93");
+    d.discount = QStringLiteral("$104.65");
+    d.discountDays = QStringLiteral("10");
+    d.remittance = true;
+    d.color = true;
+    d.memo = {QStringLiteral("Please make all checks payable to Acme Plumbing and write the "
+                             "invoice number on your check."),
+              QString(), QStringLiteral("All work is guaranteed for one year.")};
+    return d;
+}
+
+void BM_LayOutFiftyLineInvoice(benchmark::State& state) {
+    pellar::RegionalSettings::setCurrent(pellar::RegionalSettings::unitedStates());
+    const invoicing::InvoicePrintData invoice = fiftyLineInvoice();
+    int pages = 0;
+    for (auto _ : state) {
+        pellar::RecordingSurface surface;
+        invoicing::MoneyPrint(surface, invoice).PrintInvoicePages();
+        pages = surface.page();
+        benchmark::DoNotOptimize(surface.log()->ops.size());
+    }
+    state.counters["pages"] = pages;
+}
+BENCHMARK(BM_LayOutFiftyLineInvoice)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
