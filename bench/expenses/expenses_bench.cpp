@@ -1,0 +1,165 @@
+// The expense file at its largest (32,767 records): a review refresh, from the read of the
+// file to the grid drawn on screen, and a cleanup that rewrites the file. Run by hand:
+//   build/bench/expenses_bench
+#include "common/datafiles.h"
+#include "common/desk.h"
+#include "common/fixedrecords.h"
+#include "common/printsurface.h"
+#include "common/program.h"
+#include "common/regional.h"
+#include "expenses/expensecleanup.h"
+#include "expenses/expensefile.h"
+#include "expenses/expensegridmodel.h"
+#include "expenses/expensereview.h"
+#include "expenses/frmexpenses.h"
+#include "expenses/frmstartup.h"
+#include "expenses/spendlogforms.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const QDate kToday(2026, 12, 6);
+
+// Nothing in the measured path asks the person anything; should it, the answer is Yes.
+class QuietDesk : public pellar::Desk {
+public:
+    pellar::MessageAnswer message(const QString&, const QStringList&, pellar::MessageButtons b,
+                                  pellar::MessageIcon) override {
+        ++messages;
+        return b == pellar::MessageButtons::YesNo ? pellar::MessageAnswer::Yes
+                                                  : pellar::MessageAnswer::Ok;
+    }
+    void beep() override {}
+    QDate today() override { return kToday; }
+    std::optional<pellar::PrinterChoice> choosePrinter(const pellar::PrinterChoice&) override {
+        return std::nullopt;
+    }
+    std::unique_ptr<pellar::PrintSurface> openPrintSurface(const pellar::PrintJobSetup&,
+                                                           QString*) override {
+        return nullptr;
+    }
+    bool openWebAddress(const QString&) override { return true; }
+    void setBusy(bool) override {}
+    int messages = 0;
+};
+
+// A full file: one record a day or so back from today, over 27 years, with a void check or
+// an archived record now and then.
+QByteArray fullFile() {
+    const QStringList categories{"Travel", "Office - Supplies", "Vehicle - Fuel",
+                                 "Utilities - Electric", "Advertising"};
+    const QStringList methods{"Check ", "Cash", "Credit Card", "E-Bill Payment"};
+    QByteArray bytes;
+    bytes.reserve(qsizetype(pellar::kMaxRecords) * expenses::kExpenseRecordLength);
+    for (int i = 0; i < pellar::kMaxRecords; ++i) {
+        const QDate date = kToday.addDays(-(pellar::kMaxRecords - 1 - i) * 3 / 10);
+        expenses::ExpenseRecord r;
+        r.date = pellar::formatShortDate(date);
+        r.paidTo = QStringLiteral("Payee %1 Supply").arg(i % 911);
+        r.forWhat = categories[i % categories.size()];
+        r.amount = pellar::formatCurrency(pellar::Currency::fromUnits(qint64(i % 50000) * 137));
+        r.paymentMethod = i % 97 == 0 ? QStringLiteral("Void Check") : methods[i % 4];
+        r.reference = i % 4 == 0 ? QString::number(1000 + i) : QString();
+        r.status = i % 89 == 0 ? QStringLiteral("Archived") : QStringLiteral("Open");
+        bytes += expenses::encodeExpense(r);
+    }
+    return bytes;
+}
+
+void putFile(const QByteArray& bytes) {
+    QFile file(pellar::dataFilePath(expenses::kExpensesFile));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("The expense file could not be written.");
+}
+
+void writeSmallFiles() {
+    QFile categories(pellar::dataFilePath(u"/ExpenseCodes.txt"));
+    QFile contacts(pellar::dataFilePath(u"/VendorDat.txt"));
+    if (!categories.open(QIODevice::WriteOnly) || !contacts.open(QIODevice::WriteOnly))
+        qFatal("The setup files could not be written.");
+    categories.write("\"Travel\"\r\n");
+    contacts.write(QByteArray(235, ' ').replace(20, 11, "Harbor Fuel"));
+}
+
+// The review frame's "Eternity": the whole file read, every record tested, the grid's
+// model filled and the grid drawn.
+void ReviewRefreshFullFile(benchmark::State& state) {
+    QTemporaryDir folder;
+    pellar::setDataFolder(folder.path());
+    pellar::setProgramKind(pellar::ProgramKind::Spendlog);
+    pellar::LoadedForms::instance().reset();
+    pellar::LoadedForms::instance().setEndAction([] {});
+    writeSmallFiles();
+    putFile(fullFile());
+
+    QuietDesk desk;
+    auto forms = std::make_unique<expenses::SpendlogForms>(desk, pellar::WebConfig::defaults());
+    forms->start();
+    forms->startup().cmdGoto->click();
+    expenses::frmExpenses& form = forms->expenses();
+    form.mnuExpenses->trigger();
+    QCoreApplication::processEvents();
+
+    for (auto _ : state) {
+        form.cmdExpensesGrid[expenses::frmExpenses::GridEternity]->click();
+        form.repaint();
+        QCoreApplication::processEvents();
+    }
+    state.counters["rows"] = double(form.gridModel().rowCount());
+    if (desk.messages != 0)
+        state.SkipWithError("a message box was shown");
+    forms.reset();
+    pellar::LoadedForms::instance().reset();
+}
+BENCHMARK(ReviewRefreshFullFile)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The same without the form: reading and testing the records alone.
+void ReviewRecordsFullFile(benchmark::State& state) {
+    const QByteArray bytes = fullFile();
+    for (auto _ : state) {
+        const expenses::ExpenseReview review =
+            expenses::reviewExpenseRecords(bytes, QDate(1988, 1, 1), kToday);
+        benchmark::DoNotOptimize(review.total);
+    }
+}
+BENCHMARK(ReviewRecordsFullFile)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// A cleanup of one year out of 27: read, test, and the rewrite that replaces the file.
+void CleanupRewriteFullFile(benchmark::State& state) {
+    QTemporaryDir folder;
+    pellar::setDataFolder(folder.path());
+    pellar::setProgramKind(pellar::ProgramKind::Spendlog);
+    const QByteArray bytes = fullFile();
+    qint64 removed = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        putFile(bytes);
+        state.ResumeTiming();
+        const expenses::CleanupOutcome outcome =
+            expenses::removeExpensesBetween(QDate(2010, 1, 1), QDate(2010, 12, 31));
+        if (!outcome.result)
+            state.SkipWithError("the rewrite failed");
+        removed = outcome.removed;
+    }
+    state.counters["removed"] = double(removed);
+}
+BENCHMARK(CleanupRewriteFullFile)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    pellar::RegionalSettings::setCurrent(pellar::RegionalSettings::unitedStates());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
