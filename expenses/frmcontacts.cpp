@@ -39,9 +39,7 @@ void frmContacts::formLoad() {
             [this] { showVendorList(!fraSuppliers->isVisible()); });
     connect(mnuAdd, &QAction::triggered, this, &frmContacts::NewContact);
     connect(mnuDelete, &QAction::triggered, this, &frmContacts::DeleteContact);
-    // The search and the contact report come with the search frame.
-    Command1[0]->setEnabled(false);
-    mnuPrint->setEnabled(false);
+    connectSearch();
 
     m_current = 1;
     if (pellar::DataFileExists(kContactsFile))
@@ -175,6 +173,8 @@ bool frmContacts::SaveContact() {
 void frmContacts::NewContact() {
     if (txtContact[Name]->text().size() >= 2 && !SaveContact())
         return;
+    // Asked for over the search or the list, the empty boxes still have to be seen.
+    showContactFrame();
     if (!m_adding)
         m_beforeAdd = m_current;
     m_count = expenses::contactCount();
@@ -203,6 +203,8 @@ void frmContacts::leaveAdding() {
 }
 
 void frmContacts::DeleteContact() {
+    // The person sees the contact the question is about.
+    showContactFrame();
     if (m_current == 0) {
         m_forms.desk().beep();
         return;
@@ -306,6 +308,7 @@ void frmContacts::returnToMenu() {
         m_current = std::min(m_beforeAdd, m_count);
     }
     fraSearch->hide();
+    fraContactsFound->hide();
     m_forms.showStartup(this);
 }
 
@@ -351,6 +354,8 @@ void frmContacts::checkName() {
 }
 
 bool frmContacts::eventFilter(QObject* watched, QEvent* event) {
+    if (resultsContextMenu(watched, event))
+        return true;
     if (watched == txtContact[Name] && event->type() == QEvent::FocusOut) {
         // Only the person moving on counts; focus moved by the form itself, or lost to
         // another window or a menu, does not.

@@ -3,6 +3,7 @@
 // changed and deleted, or picked from the vendor list sorted by name.
 
 #include "expenses/contacts.h"
+#include "expenses/contactsearch.h"
 
 #include <QMainWindow>
 #include <QSet>
@@ -14,11 +15,14 @@ class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QMenu;
+class QPoint;
 class QPushButton;
+class QRadioButton;
 class QTableView;
 
 namespace expenses {
 
+class ContactsFoundModel;
 class SpendlogForms;
 class VendorListModel;
 
@@ -55,6 +59,26 @@ public:
     // search results lead here).
     void selectContact(qint64 record);
 
+    // The search, its results and the full list.
+    void openSearch();
+    void chooseSearchKind();
+    void StartSearch();
+    // Fills the result grid with the matches. A search that finds one contact shows it, one
+    // that finds none offers a new contact, and several go to the grid; the full list
+    // always goes to the grid.
+    void SearchContacts(SearchKind kind, const QString& criterion);
+    void hideSearch();
+    void hideResults();
+    void ListAllContacts();
+    // The row under a point of the grid's viewport becomes the current one: the row the
+    // person right-clicks is the one the pop-up menu acts on. False over no row.
+    bool chooseResultAt(const QPoint& viewportPos);
+    void selectFoundContact();
+    // "&Print" on the full list: the question, the printer dialog, then the report.
+    void printContactReport();
+
+    const ContactsFoundModel& contactsFound() const { return *m_found; }
+
     qint64 currentRecord() const { return m_current; }
     qint64 contactCount() const { return m_count; }
     // A new contact is on screen that is not in the file yet.
@@ -66,6 +90,14 @@ public:
     // The search and its results take the contact frame's place.
     QGroupBox* fraSearch;
     QGroupBox* fraContactsFound;
+    QRadioButton* optSearch[kSearchOptionCount];
+    QLineEdit* txtSearchfor;
+    QPushButton* cmdStartSearch;
+    QPushButton* cmdClearSearch;
+    QPushButton* cmdHideSearch;
+    QTableView* fgContactsFound;
+    QPushButton* cmdPrintContacts;
+    QPushButton* cmdRetry;
     QLineEdit* txtContact[9];
     QComboBox* cboCity;
     QComboBox* cboCategory;
@@ -89,6 +121,17 @@ private:
     void buildContactFrame();
     void buildSupplierFrame();
     void buildMenus();
+    void buildSearchFrame();
+    void buildResultsFrame();
+    void connectSearch();
+    void backToSearch();
+    // The contact frame alone: the search and the results give way to it.
+    void showContactFrame();
+    // A context-menu event of the result grid opens the pop-up menu; true when handled.
+    bool resultsContextMenu(QObject* watched, QEvent* event);
+    void showResultsPopup(const QPoint& viewportPos, bool fromMouse);
+    // The window takes the room its frames need and gives back what they no longer need.
+    void fitWindow();
     Contact contactOnScreen() const;
     void putOnScreen(const Contact& contact);
     // The new contact was left without being saved: it is dropped.
@@ -101,12 +144,15 @@ private:
 
     SpendlogForms& m_forms;
     VendorListModel* m_vendors;
+    ContactsFoundModel* m_found;
+    QButtonGroup* m_searchKinds;
     QButtonGroup* m_navButtons;
     qint64 m_current = 0;
     qint64 m_count = 0;
     bool m_adding = false;
-    qint64 m_beforeAdd = 0; // the contact current when the new one was started
-    QSet<QString> m_cities; // the city list's entries, trimmed
+    bool m_listingAll = false; // the result grid holds the full list, not search results
+    qint64 m_beforeAdd = 0;    // the contact current when the new one was started
+    QSet<QString> m_cities;    // the city list's entries, trimmed
 };
 
 } // namespace expenses

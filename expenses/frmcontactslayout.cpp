@@ -1,6 +1,7 @@
 // The contacts form's controls and their arrangement.
 #include "expenses/frmcontacts.h"
 
+#include "expenses/contactsfoundmodel.h"
 #include "expenses/vendorlistmodel.h"
 
 #include <QAction>
@@ -16,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -64,24 +66,27 @@ QComboBox* editableCombo(const char* name, int width, QWidget* parent) {
 
 frmContacts::frmContacts(SpendlogForms& forms)
     : m_forms(forms)
-    , m_vendors(new VendorListModel(this)) {
+    , m_vendors(new VendorListModel(this))
+    , m_found(new ContactsFoundModel(this)) {
     setObjectName(QStringLiteral("frmContacts"));
     setWindowTitle(QStringLiteral("Payto Selection       "));
 
     buildContactFrame();
     buildSupplierFrame();
     buildMenus();
+    buildSearchFrame();
+    buildResultsFrame();
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
     fraContact->setParent(central);
     fraSuppliers->setParent(central);
 
-    fraSearch = new QGroupBox(QStringLiteral("Payto Search"), central);
-    fraSearch->setObjectName(QStringLiteral("fraSearch"));
+    fraSearch->setParent(central);
+    // The window keeps its width when the search takes the contact's place.
+    fraSearch->setMinimumWidth(fraContact->sizeHint().width());
     fraSearch->hide();
-    fraContactsFound = new QGroupBox(QStringLiteral("Payto Search Results"), central);
-    fraContactsFound->setObjectName(QStringLiteral("fraContactsFound"));
+    fraContactsFound->setParent(central);
     fraContactsFound->hide();
 
     cmdExit = new QPushButton(QStringLiteral("&Menu"), central);
@@ -122,6 +127,21 @@ frmContacts::frmContacts(SpendlogForms& forms)
                         cmdNav[3],
                         Command1[0],
                         Command1[1],
+                        optSearch[0],
+                        optSearch[1],
+                        optSearch[2],
+                        optSearch[3],
+                        optSearch[4],
+                        optSearch[5],
+                        optSearch[6],
+                        optSearch[7],
+                        txtSearchfor,
+                        cmdStartSearch,
+                        cmdClearSearch,
+                        cmdHideSearch,
+                        fgContactsFound,
+                        cmdPrintContacts,
+                        cmdRetry,
                         fgVendors,
                         cmdVendorList[0],
                         cmdVendorList[1],
@@ -281,7 +301,7 @@ void frmContacts::buildMenus() {
     mnuDelete->setObjectName(QStringLiteral("mnuDelete"));
     mnuPrint = mnuCust->addAction(QStringLiteral("Print  Recipient Records"));
     mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
-    // Shown only over the search results.
+    // Shown only over the result grid.
     mnupopup = new QMenu(this);
     mnupopup->setObjectName(QStringLiteral("mnupopup"));
     mnuSelect = mnupopup->addAction(QStringLiteral("Select Recipient"));

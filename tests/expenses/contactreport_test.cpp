@@ -1,0 +1,226 @@
+// The contact report: its layout on the recording surface, the printing from the full
+// list, and one real PDF.
+#include "common/printerchoice.h"
+#include "common/printersurface.h"
+#include "common/recordingsurface.h"
+#include "expenses/contactreport.h"
+#include "expenses/frmcontacts.h"
+#include "expenses/frmstartup.h"
+#include "tests/expenses/spendlogfixture.h"
+
+#include <QAction>
+#include <QFile>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+using namespace expenses;
+using expenses::testing::SpendlogTest;
+using pellar::MessageAnswer;
+using pellar::PrintOp;
+
+namespace {
+
+// Recording metrics: 10 pt text is 240 twips high and 100 twips a character.
+constexpr double kLine = 240;
+constexpr double kRowStep = 5 * kLine;
+constexpr double kFirstRow = 1440;
+const double kColumnLeft[3] = {720, 4320, 7920};
+
+Contact numbered(int n) {
+    Contact c;
+    c.name = QStringLiteral("Contact %1").arg(n);
+    c.address1 = QStringLiteral("%1 Main Street").arg(n);
+    c.city = QStringLiteral("Springfield");
+    c.state = QStringLiteral("IL");
+    c.postal = QStringLiteral("62701");
+    c.telephone = QStringLiteral("217-555-%1").arg(n, 4, 10, QLatin1Char('0'));
+    return c;
+}
+
+QList<Contact> contacts(int count) {
+    QList<Contact> list;
+    for (int n = 1; n <= count; ++n)
+        list << numbered(n);
+    return list;
+}
+
+std::shared_ptr<pellar::PrintLog> printed(const QList<Contact>& list) {
+    pellar::RecordingSurface surface;
+    EXPECT_TRUE(PrintContactReport(surface, list, QStringLiteral("12/6/2026")));
+    return surface.log();
+}
+
+// Where each contact's name was printed: page, column index and row top.
+struct Place {
+    int page;
+    int column;
+    double top;
+};
+Place placeOf(const pellar::PrintLog& log, int n) {
+    const PrintOp* op = log.findText(QStringLiteral("Contact %1").arg(n));
+    if (!op)
+        return {0, -1, -1};
+    int column = -1;
+    for (int i = 0; i < 3; ++i) {
+        if (op->x == kColumnLeft[i])
+            column = i;
+    }
+    return {op->page, column, op->y};
+}
+
+} // namespace
+
+TEST(ContactReport, HeaderAndBlocksThreeToARow) {
+    const auto log = printed(contacts(7));
+    ASSERT_TRUE(log->ended);
+    EXPECT_EQ(log->pageCount(), 1);
+
+    const PrintOp* title = log->findText("Account Information");
+    ASSERT_TRUE(title);
+    EXPECT_EQ(title->y, 720);
+    EXPECT_EQ(title->fontSize, 14);
+    EXPECT_TRUE(title->bold && title->underline);
+    EXPECT_DOUBLE_EQ(title->x + 19 * 140 / 2.0, 12240 / 2.0) << "centred on the page";
+    // The date ends at the right margin, inside the page.
+    const PrintOp* date = log->findText("12/6/2026");
+    ASSERT_TRUE(date);
+    EXPECT_EQ(date->y, 720);
+    EXPECT_EQ(date->fontSize, 10);
+    EXPECT_FALSE(date->bold || date->underline);
+    EXPECT_DOUBLE_EQ(date->x + 9 * 100, 12240 - 720);
+
+    // Rows of 3, 3 and 1, five text lines apart.
+    const int expected[7][2] = {{0, 0}, {1, 0}, {2, 0}, {0, 1}, {1, 1}, {2, 1}, {0, 2}};
+    for (int n = 1; n <= 7; ++n) {
+        const Place place = placeOf(*log, n);
+        EXPECT_EQ(place.column, expected[n - 1][0]) << "contact " << n;
+        EXPECT_EQ(place.top, kFirstRow + expected[n - 1][1] * kRowStep) << "contact " << n;
+    }
+
+    // A block: name, street, city line and telephone, one under the other at its left edge.
+    const auto at = [&](const QString& text) {
+        const PrintOp* op = log->findText(text);
+        return op ? QPointF(op->x, op->y) : QPointF(-1, -1);
+    };
+    EXPECT_EQ(at("5 Main Street"), QPointF(4320, kFirstRow + kRowStep + kLine));
+    EXPECT_EQ(at("217-555-0005"), QPointF(4320, kFirstRow + kRowStep + 3 * kLine));
+    EXPECT_EQ(at("Springfield, IL 62701"), QPointF(720, kFirstRow + 2 * kLine));
+    EXPECT_EQ(log->texts().count(), 2 + 7 * 4);
+}
+
+TEST(ContactReport, NewPageRepeatsTheHeaderAndKeepsTheBottomMargin) {
+    const auto log = printed(contacts(40));
+    ASSERT_EQ(log->pageCount(), 2);
+    // Eleven rows fit above the half-inch bottom margin: 33 contacts on the first page.
+    EXPECT_EQ(placeOf(*log, 33).page, 1);
+    EXPECT_EQ(placeOf(*log, 33).top, kFirstRow + 10 * kRowStep);
+    const Place next = placeOf(*log, 34);
+    EXPECT_EQ(next.page, 2);
+    EXPECT_EQ(next.column, 0);
+    EXPECT_EQ(next.top, kFirstRow);
+    EXPECT_EQ(placeOf(*log, 40).top, kFirstRow + 2 * kRowStep);
+
+    int titles = 0, dates = 0;
+    double lowest = 0;
+    for (const PrintOp& op : log->texts()) {
+        titles += op.text == "Account Information" && op.y == 720;
+        dates += op.text == "12/6/2026" && op.y == 720;
+        lowest = std::max(lowest, op.y + kLine);
+        EXPECT_LE(op.x + op.text.size() * op.fontSize * 10, 12240 - 720) << op.text.toStdString();
+    }
+    EXPECT_EQ(titles, 2);
+    EXPECT_EQ(dates, 2);
+    EXPECT_LE(lowest, 15840 - 720);
+
+    // Exactly 33 contacts: no empty page after them.
+    EXPECT_EQ(printed(contacts(33))->pageCount(), 1);
+    EXPECT_EQ(printed(contacts(34))->pageCount(), 2);
+}
+
+TEST(ContactReport, LongFieldsAreCutToTheirColumn) {
+    Contact c = numbered(1);
+    c.address1 = QStringLiteral("12345 North Industrial Parkway West"); // 35 characters
+    pellar::RecordingSurface surface;
+    PrintContactBlock(surface, c, 3, 2000);
+    const QList<PrintOp> texts = surface.log()->texts();
+    ASSERT_EQ(texts.size(), 4);
+    EXPECT_EQ(texts[0].text, "Contact 1");
+    // 3600 twips a column, less the gap: 33 characters of 10 pt at most.
+    EXPECT_EQ(texts[1].text, QStringLiteral("12345 North Industrial Parkway W") + QChar(0x2026));
+    EXPECT_LE(texts[1].x + texts[1].text.size() * 100, 12240 - 720);
+    EXPECT_EQ(texts[1].y, 2000 + kLine);
+}
+
+class ContactReportFormTest : public SpendlogTest {
+protected:
+    ContactReportFormTest() { pellar::resetCurrentPrinter(); }
+    ~ContactReportFormTest() override { pellar::resetCurrentPrinter(); }
+
+    frmContacts& listed(int count) {
+        putContacts(contacts(count));
+        SpendlogForms& f = start();
+        f.showContacts(&f.startup());
+        f.contacts().mnuPrint->trigger();
+        return f.contacts();
+    }
+};
+
+TEST_F(ContactReportFormTest, PrintAsksThenChoosesThePrinterAndReportsFailures) {
+    frmContacts& c = listed(7);
+    ASSERT_FALSE(c.cmdPrintContacts->isHidden());
+
+    desk.expectMessage("Contact Report", MessageAnswer::No);
+    c.cmdPrintContacts->click();
+    EXPECT_EQ(desk.messages().last().text(), "Click Yes to print a Contact Report");
+    EXPECT_TRUE(desk.printerDialogsShownWith().isEmpty());
+
+    // Cancel in the printer dialog prints nothing.
+    desk.expectMessage("Contact Report", MessageAnswer::Yes);
+    desk.expectPrinterDialog(std::nullopt);
+    c.cmdPrintContacts->click();
+    EXPECT_TRUE(desk.jobs().isEmpty());
+
+    desk.expectMessage("Contact Report", MessageAnswer::Yes);
+    desk.expectPrinterDialog(pellar::PrinterChoice{QStringLiteral("Office"), 2, {}});
+    c.cmdPrintContacts->click();
+    ASSERT_EQ(desk.jobs().size(), 1);
+    const pellar::PrintJobSetup& setup = desk.jobSetups().last();
+    EXPECT_EQ(setup.printer.printerName, "Office");
+    EXPECT_EQ(setup.orientation, QPageLayout::Portrait);
+    const pellar::PrintLog& log = *desk.jobs().last();
+    EXPECT_TRUE(log.ended);
+    EXPECT_EQ(log.copies, 2);
+    EXPECT_TRUE(log.findText("12/6/2026"));
+    EXPECT_TRUE(log.findText("Contact 7"));
+    EXPECT_FALSE(desk.busy());
+
+    // A job that cannot start is a print error.
+    desk.expectMessage("Contact Report", MessageAnswer::Yes);
+    desk.expectPrinterDialog(pellar::PrinterChoice{});
+    desk.failNextPrintJob("No printer is set up on this computer.");
+    desk.expectMessage("Print Error");
+    c.cmdPrintContacts->click();
+    EXPECT_EQ(desk.messages().last().text(), "A Print Error has occurred");
+    EXPECT_EQ(desk.jobs().size(), 1);
+    EXPECT_FALSE(c.fraContactsFound->isHidden());
+}
+
+TEST(ContactReportPdf, FortyContactsOnTwoPages) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    pellar::PrintJobSetup setup = pellar::expensePageSetup(
+        QStringLiteral("Portrait"), pellar::PrinterChoice{{}, 1, dir.filePath("contacts.pdf")},
+        QStringLiteral("Contact Report"));
+    {
+        pellar::PrinterSurface surface(setup);
+        ASSERT_TRUE(surface.error().isEmpty()) << surface.error().toStdString();
+        EXPECT_TRUE(PrintContactReport(surface, contacts(40), QStringLiteral("12/6/2026")));
+        EXPECT_TRUE(surface.error().isEmpty()) << surface.error().toStdString();
+    }
+    QFile pdf(dir.filePath("contacts.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(bytes.count("/Type /Page\n"), 2);
+}
