@@ -26,6 +26,10 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
+namespace pellar {
+struct PrinterChoice;
+}
+
 namespace invoicing {
 
 class Billwright;
@@ -57,8 +61,9 @@ public:
 
     // Prints the invoice now on the form through the invoice layout: the number and reference
     // boxes, grid lines 1 to lineCount(), the amount boxes as shown, the customer-entry fields
-    // and the options. (frminvoiceprint.cpp, with the Print button.)
-    void PrintInvoice();
+    // and the options, on the printer chosen. False when the job could not start or did not
+    // finish. (frminvoiceprint.cpp, with the Print button.)
+    bool PrintInvoice(const pellar::PrinterChoice& printer);
 
     // ---- Controls, by their documented names ---------------------------------------------
     QLabel* lblCustomer;

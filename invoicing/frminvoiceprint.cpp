@@ -2,6 +2,7 @@
 #include "invoicing/billwright.h"
 #include "invoicing/frminvoice.h"
 #include "invoicing/invoicefiles.h"
+#include "invoicing/invoiceprint.h"
 
 #include <QLineEdit>
 
@@ -13,11 +14,21 @@ void frmInvoice::cmdPrintClick() {
         alarm(m_refusedBox);
         return;
     }
-    PrintInvoice();
+    // A cancelled dialog or a failed print leaves the invoice and the counter as they are.
+    const bool confirmed =
+        printUntilConfirmed(m_program.desk(), [this](const pellar::PrinterChoice& printer) {
+            return PrintInvoice(printer);
+        });
+    if (confirmed) {
+        resetInvoice();
+        advanceInvoiceCounter();
+    }
+    setInvoiceButtons(false);
+    leaveToMenu();
 }
 
-void frmInvoice::PrintInvoice() {
-    // The invoice layout is not written yet: nothing is printed.
+bool frmInvoice::PrintInvoice(const pellar::PrinterChoice& printer) {
+    return printInvoiceJob(m_program.desk(), printer, invoicePrintData(*this, m_program));
 }
 
 void frmInvoice::advanceInvoiceCounter() {

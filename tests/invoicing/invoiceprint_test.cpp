@@ -1,0 +1,222 @@
+// The invoice form's Print button: the printer dialog, the print, the confirmation and the
+// retry, and what each answer does to the invoice counter.
+#include "common/printerchoice.h"
+#include "common/program.h"
+#include "common/settings.h"
+#include "invoicing/billwright.h"
+#include "invoicing/frminvoice.h"
+#include "invoicing/frmsetup.h"
+#include "invoicing/frmshell.h"
+#include "invoicing/frmsplash.h"
+#include "tests/support/datafolder.h"
+#include "tests/support/scripteddesk.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace invoicing;
+using pellar::MessageAnswer;
+using pellar::PrinterChoice;
+using pellar::PrintLog;
+using pellar::testing::ScratchDataFolder;
+using pellar::testing::ScriptedDesk;
+
+namespace {
+
+const QByteArray kProfile = "\"Hillside Hardware\",\"41 Quarry Road\",\"\",\"Brookfield\","
+                            "\"VT\",\"05036\",\"802-555-0142\",\"\",\"\"\r\n";
+const QStringList kCustomer{
+    QStringLiteral("Maple Street Bakery"), QStringLiteral("12 Maple St"), QString(),
+    QStringLiteral("Springfield"),         QStringLiteral("IL"),          QStringLiteral("62704")};
+const PrinterChoice kOffice{QStringLiteral("Office Laser"), 2, QString()};
+
+class InvoicePrint : public ::testing::Test {
+protected:
+    void SetUp() override {
+        pellar::LoadedForms::instance().reset();
+        pellar::programSettings() = {};
+        pellar::resetCurrentPrinter();
+        folder.put("MyBusinessData.txt", kProfile);
+        program = std::make_unique<Billwright>(desk, pellar::WebConfig::defaults());
+        program->setInvoiceFormFactory([](Billwright& bw) { return new frmInvoice(bw); });
+        program->start();
+    }
+    void TearDown() override {
+        program.reset();
+        pellar::LoadedForms::instance().reset();
+        pellar::resetCurrentPrinter();
+    }
+
+    void setOptions(const std::function<void(InvoiceOptions&)>& change) {
+        InvoiceOptions options = program->options();
+        change(options);
+        program->setup()->setOptions(options);
+    }
+    // Menu -> customer entry -> invoice form, with one posted line: ready to print.
+    frmInvoice* invoiceWithOneLine() {
+        click(program->splash()->cmdContinue);
+        for (int i = 1; i <= 6; ++i)
+            program->shell()->txtCustomer[i]->setText(kCustomer.value(i - 1));
+        click(program->shell()->cmdSchedule);
+        auto* form = dynamic_cast<frmInvoice*>(program->invoiceForm());
+        EXPECT_NE(form, nullptr);
+        form->txtPO->setText(QStringLiteral("PO-9"));
+        click(form->cmdInvoice);
+        form->cboDescription->lineEdit()->setText(QStringLiteral("Hinge"));
+        form->txtQuantity->setText(QStringLiteral("2"));
+        form->txtPrice->setText(QStringLiteral("4.5"));
+        click(form->cmdPost);
+        EXPECT_EQ(form->lineCount(), 1);
+        return form;
+    }
+    // Print, and check the form went back to the menu with the catalogue written.
+    void printAndReturn(frmInvoice* form) {
+        QPointer<frmInvoice> watched(form);
+        click(form->cmdPrint);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(watched.isNull()) << "the invoice form is unloaded";
+        EXPECT_TRUE(program->splash()->isVisible());
+        EXPECT_TRUE(folder.exists("SalesItems.txt"));
+        EXPECT_FALSE(desk.busy());
+    }
+    QByteArray counter() const { return folder.bytes("BWInvoiceNo.txt"); }
+
+    static void click(QAbstractButton* button) {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
+
+    ScratchDataFolder folder;
+    ScriptedDesk desk;
+    std::unique_ptr<Billwright> program;
+};
+
+} // namespace
+
+TEST_F(InvoicePrint, ConfirmedPrintAdvancesTheCounterOnce) {
+    folder.put("InvoiceMemo.txt", "Thank you, neighbour.\r\n\r\nOpen Sundays\r\n");
+    frmInvoice* form = invoiceWithOneLine();
+    EXPECT_EQ(counter(), "20260001\r\n");
+
+    desk.expectPrinterDialog(kOffice);
+    desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);
+    printAndReturn(form);
+
+    ASSERT_EQ(desk.messages().size(), 1);
+    EXPECT_EQ(desk.messages()[0].text(), QStringLiteral("Was the Invoice Printed Correctly"));
+    EXPECT_EQ(desk.messages()[0].buttons, pellar::MessageButtons::YesNo);
+    EXPECT_EQ(counter(), "20260002\r\n");
+
+    // One job on the chosen printer, in colour with the remittance section (the defaults).
+    ASSERT_EQ(desk.jobs().size(), 1);
+    const pellar::PrintJobSetup& job = desk.jobSetups()[0];
+    EXPECT_EQ(job.printer.printerName, kOffice.printerName);
+    EXPECT_EQ(job.printer.copies, 2);
+    EXPECT_TRUE(job.color);
+    EXPECT_EQ(job.orientation, QPageLayout::Portrait);
+    const PrintLog& log = *desk.jobs()[0];
+    EXPECT_TRUE(log.ended);
+    for (const char* text :
+         {"Hillside Hardware", "Date 12/6/2026", "INVOICE NO: 20260001", "Reference: PO-9",
+          "Detach Here and Return Top Section", "Maple Street Bakery", "Springfield, IL 62704",
+          "Hinge", "$4.50", "$9.00", "Thank you, neighbour.", "Open Sundays"})
+        EXPECT_NE(log.findText(text), nullptr) << text;
+    EXPECT_EQ(log.findText("Maple Street Bakery")->y, 3312);
+    EXPECT_EQ(log.findText("Open Sundays")->y, 12600 + 2 * 240);
+
+    // The next invoice carries the next number.
+    click(program->splash()->cmdContinue);
+    click(program->shell()->cmdSchedule);
+    EXPECT_EQ(dynamic_cast<frmInvoice*>(program->invoiceForm())->txtInvoiceNo->text(),
+              QStringLiteral("20260002"));
+}
+
+TEST_F(InvoicePrint, NoThenNoKeepsTheNumberForTheNextInvoice) {
+    frmInvoice* form = invoiceWithOneLine();
+    desk.expectPrinterDialog(kOffice);
+    desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::No);
+    desk.expectMessage(QStringLiteral("Print Retry"), MessageAnswer::No);
+    printAndReturn(form);
+
+    ASSERT_EQ(desk.messages().size(), 2);
+    EXPECT_EQ(desk.messages()[1].text(),
+              QStringLiteral("Would you like to Retry Printing this Invoice"));
+    EXPECT_EQ(desk.messages()[1].buttons, pellar::MessageButtons::YesNo);
+    EXPECT_EQ(desk.jobs().size(), 1);
+    EXPECT_EQ(counter(), "20260001\r\n");
+
+    click(program->splash()->cmdContinue);
+    click(program->shell()->cmdSchedule);
+    EXPECT_EQ(dynamic_cast<frmInvoice*>(program->invoiceForm())->txtInvoiceNo->text(),
+              QStringLiteral("20260001"));
+}
+
+TEST_F(InvoicePrint, NoYesYesPrintsTwiceUnderOneNumberAndAdvancesByOne) {
+    frmInvoice* form = invoiceWithOneLine();
+    desk.expectPrinterDialog(kOffice);
+    desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::No);
+    desk.expectMessage(QStringLiteral("Print Retry"), MessageAnswer::Yes);
+    desk.expectPrinterDialog(PrinterChoice{kOffice.printerName, 1, QString()});
+    desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);
+    printAndReturn(form);
+
+    ASSERT_EQ(desk.jobs().size(), 2);
+    for (const auto& log : desk.jobs()) {
+        EXPECT_TRUE(log->ended);
+        EXPECT_NE(log->findText("INVOICE NO: 20260001"), nullptr);
+        EXPECT_NE(log->findText("Hinge"), nullptr);
+    }
+    // The retry's dialog opens on the printer chosen the first time.
+    ASSERT_EQ(desk.printerDialogsShownWith().size(), 2);
+    EXPECT_EQ(desk.printerDialogsShownWith()[1].printerName, kOffice.printerName);
+    EXPECT_EQ(desk.jobSetups()[1].printer.copies, 1);
+    EXPECT_EQ(counter(), "20260002\r\n");
+}
+
+TEST_F(InvoicePrint, CancelledDialogAndFailedJobEndSilently) {
+    frmInvoice* form = invoiceWithOneLine();
+    desk.expectPrinterDialog(std::nullopt);
+    printAndReturn(form);
+    EXPECT_TRUE(desk.jobSetups().isEmpty());
+    EXPECT_TRUE(desk.messages().isEmpty());
+    EXPECT_EQ(counter(), "20260001\r\n");
+
+    // A job that cannot start: no question, no message, the same number next time.
+    form = invoiceWithOneLine();
+    desk.expectPrinterDialog(kOffice);
+    desk.failNextPrintJob(QStringLiteral("The printer \"Office Laser\" is not available."));
+    printAndReturn(form);
+    EXPECT_EQ(desk.jobSetups().size(), 1);
+    EXPECT_TRUE(desk.jobs().isEmpty());
+    EXPECT_TRUE(desk.messages().isEmpty());
+    EXPECT_EQ(counter(), "20260001\r\n");
+}
+
+TEST_F(InvoicePrint, PrintsWhatTheFormShowsWithTheOptionsOfTheMoment) {
+    setOptions([](InvoiceOptions& o) {
+        o.setRemittance(false);
+        o.color = kClear;
+        o.discountDays = QStringLiteral("15");
+    });
+    frmInvoice* form = invoiceWithOneLine();
+    // An edited number is printed; the counter still goes on from its own value.
+    form->txtInvoiceNo->setText(QStringLiteral("A-100"));
+    form->txtDiscount->setText(QStringLiteral("$0.18"));
+
+    desk.expectPrinterDialog(kOffice);
+    desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);
+    printAndReturn(form);
+
+    ASSERT_EQ(desk.jobs().size(), 1);
+    EXPECT_FALSE(desk.jobSetups()[0].color);
+    const PrintLog& log = *desk.jobs()[0];
+    EXPECT_NE(log.findText("INVOICE NO: A-100"), nullptr);
+    EXPECT_EQ(log.findText("Detach Here and Return Top Section"), nullptr);
+    EXPECT_NE(log.findText("Deduct a Discount of $0.18 if Paid in 15 days"), nullptr);
+    EXPECT_EQ(log.findText("Hinge")->colorMode, pellar::ColorMode::Monochrome);
+    EXPECT_EQ(log.findText("ITEM SUB-TOTAL")->y, 6480 + 2 * 240);
+    EXPECT_EQ(counter(), "20260002\r\n");
+}
