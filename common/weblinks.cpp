@@ -60,6 +60,8 @@ WebConfig WebConfig::defaults() {
     c.formsReorder = QStringLiteral("https://www.example.org/business-forms/reorder");
     c.paperSupplier = QStringLiteral("https://www.example.net/perforated-paper");
     c.labelSupplier = QStringLiteral("https://www.example.net/labels");
+    c.homePage = QStringLiteral("https://www.example.com/pellar/");
+    c.bankingProduct = QStringLiteral("https://www.example.com/pellar/banking");
     c.supplierPhone = QStringLiteral("1-800-555-0100");
     c.priorityCode = QStringLiteral("PELLAR");
     return c;
@@ -80,6 +82,8 @@ WebConfig WebConfig::load(const QString& programFolder) {
     takeValue(c.formsReorder, v, "Links/FormsReorder");
     takeValue(c.paperSupplier, v, "Links/PaperSupplier");
     takeValue(c.labelSupplier, v, "Links/LabelSupplier");
+    takeValue(c.homePage, v, "Links/HomePage");
+    takeValue(c.bankingProduct, v, "Links/BankingProduct");
     takeValue(c.supplierPhone, v, "FormsSupplier/Phone");
     takeValue(c.priorityCode, v, "FormsSupplier/PriorityCode");
     return c;
@@ -87,6 +91,26 @@ WebConfig WebConfig::load(const QString& programFolder) {
 
 WebConfig WebConfig::forThisProgram() {
     return load(QCoreApplication::applicationDirPath());
+}
+
+QStringList partnerNoticeLines(const WebConfig& config, const QString& itemLine) {
+    QStringList lines{
+        QStringLiteral("Orvanta partners with Deluxe Business Forms,"),
+        QStringLiteral("follow these instructions to receive a 20% Discount"),
+        QStringLiteral("on your initial order of ANY DELUXE PRODUCTS"),
+    };
+    if (!itemLine.isEmpty())
+        lines << itemLine;
+    lines << QString() << QStringLiteral("Call Deluxe (Toll Free) at ") + config.supplierPhone
+          << QStringLiteral("USE PRIORITY CODE ") + config.priorityCode +
+                 QStringLiteral(" to obtain the Discount")
+          << QString()
+          << QStringLiteral("Click YES to connect to the INTERNET TO PLACE A  RE-ORDER")
+          << QString() << QStringLiteral("After connecting:")
+          << QStringLiteral("Click Continue to Deluxe Business Checks and Solutions")
+          << QStringLiteral("Select Sumbit a Re-Order")
+          << QStringLiteral("follow the Re-order Instructions");
+    return lines;
 }
 
 QByteArray shortcutFileBytes(const QString& url) {

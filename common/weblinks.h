@@ -5,6 +5,7 @@
 #include "common/fileresult.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace pellar {
 
@@ -26,6 +27,8 @@ struct WebConfig {
     QString formsReorder;      // business-forms supplier's re-order page
     QString paperSupplier;     // perforated-paper supplier's page
     QString labelSupplier;     // label supplier's home page
+    QString homePage;          // the maker's home page
+    QString bankingProduct;    // purchase page of the maker's full banking product
     QString supplierPhone;     // business-forms supplier's toll-free number
     QString priorityCode;      // discount priority code
 
@@ -38,6 +41,11 @@ struct WebConfig {
 
 inline constexpr const char16_t* kWebConfigFile = u"PellarLinks.ini";
 inline constexpr const char16_t* kShortcutFile = u"\\Temp.url";
+
+// The business-forms supplier's partner notice ("Ordering Deluxe Forms") that the start
+// and setup menus show: its lines, with `itemLine` after the third when a program names the
+// form it prints on.
+QStringList partnerNoticeLines(const WebConfig& config, const QString& itemLine = {});
 
 // The two lines of the shortcut file for an address, each ended by CR LF.
 QByteArray shortcutFileBytes(const QString& url);

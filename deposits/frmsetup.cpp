@@ -72,7 +72,7 @@ QLabel* tillbookNote(QWidget* parent) {
 
 } // namespace
 
-frmSetup::frmSetup(pellar::Desk& desk, const DepositLinks& links, QWidget* parent)
+frmSetup::frmSetup(pellar::Desk& desk, const pellar::WebConfig& links, QWidget* parent)
     : QMainWindow(parent)
     , m_desk(desk)
     , m_links(links) {
@@ -89,8 +89,7 @@ frmSetup::frmSetup(pellar::Desk& desk, const DepositLinks& links, QWidget* paren
     mnuOrder = menuBar()->addAction(QStringLiteral("Order Forms"));
     mnuOrder->setObjectName(QStringLiteral("mnuOrder"));
     connect(mnuOrder, &QAction::triggered, this, [this] {
-        if (const pellar::FileResult opened = showSupplierOrderNotice(m_desk, m_links.shared);
-            !opened)
+        if (const pellar::FileResult opened = showSupplierOrderNotice(m_desk, m_links); !opened)
             tell(opened.error);
     });
 
@@ -227,7 +226,7 @@ QWidget* frmSetup::buildFormsTab() {
     fraOrderNow = new QGroupBox(QStringLiteral("Ordering your Forms"), page);
     fraOrderNow->setObjectName(QStringLiteral("fraOrderNow"));
     auto* orderLayout = new QVBoxLayout(fraOrderNow);
-    const pellar::WebConfig& config = m_links.shared;
+    const pellar::WebConfig& config = m_links;
     orderLayout->addWidget(makeNote(
         QStringLiteral(
             "Slipmaker prints each deposit onto a pre-printed Deluxe deposit form "

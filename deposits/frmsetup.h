@@ -28,7 +28,7 @@ class frmSetup : public QMainWindow {
 public:
     // Loading the form reads the business profile (converting the older file) and the
     // forms-order note.
-    frmSetup(pellar::Desk& desk, const DepositLinks& links, QWidget* parent = nullptr);
+    frmSetup(pellar::Desk& desk, const pellar::WebConfig& links, QWidget* parent = nullptr);
     ~frmSetup() override;
 
     // Each showing: the address layout that suits the profile.
@@ -81,7 +81,7 @@ private:
     void tell(const QString& text);
 
     pellar::Desk& m_desk;
-    DepositLinks m_links;
+    pellar::WebConfig m_links;
     pellar::BusinessProfile m_profile; // as last loaded or saved
     AddressStyle m_style = AddressStyle::UnitedStates;
     QButtonGroup* m_instructions = nullptr;

@@ -37,7 +37,7 @@ QFont scaledFont(const QFont& base, qreal factor, bool bold) {
 
 } // namespace
 
-frmSplash::frmSplash(pellar::Desk& desk, const DepositLinks& links, QWidget* parent)
+frmSplash::frmSplash(pellar::Desk& desk, const pellar::WebConfig& links, QWidget* parent)
     : QMainWindow(parent)
     , m_desk(desk)
     , m_links(links) {
@@ -164,8 +164,7 @@ void frmSplash::buildMenu() {
     mnuDeluxe = bar->addAction(QStringLiteral("Order Supplies"));
     mnuDeluxe->setObjectName(QStringLiteral("mnuDeluxe"));
     connect(mnuDeluxe, &QAction::triggered, this, [this] {
-        if (const pellar::FileResult opened = showSupplierOrderNotice(m_desk, m_links.shared);
-            !opened)
+        if (const pellar::FileResult opened = showSupplierOrderNotice(m_desk, m_links); !opened)
             m_desk.message(programTitle(), {opened.error}, pellar::MessageButtons::Ok);
     });
 }

@@ -23,7 +23,7 @@ class ClickableLabel;
 class frmSplash : public QMainWindow {
     Q_OBJECT
 public:
-    frmSplash(pellar::Desk& desk, const DepositLinks& links, QWidget* parent = nullptr);
+    frmSplash(pellar::Desk& desk, const pellar::WebConfig& links, QWidget* parent = nullptr);
     ~frmSplash() override;
 
     // The test the form makes when it is loaded: without the checkbook data file the person
@@ -59,7 +59,7 @@ private:
     void openAddress(const QString& url);
 
     pellar::Desk& m_desk;
-    DepositLinks m_links;
+    pellar::WebConfig m_links;
 };
 
 } // namespace deposits

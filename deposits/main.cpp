@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     pellar::SingleInstanceGuard guard(title);
     if (!pellar::CheckSingleInstance(desk, guard, title))
         return 0;
-    deposits::Slipmaker program(desk, deposits::DepositLinks::forThisProgram());
+    deposits::Slipmaker program(desk, pellar::WebConfig::forThisProgram());
     if (!program.start())
         return 0;
     return app.exec();

@@ -13,7 +13,7 @@
 
 namespace deposits {
 
-Slipmaker::Slipmaker(pellar::Desk& desk, DepositLinks links)
+Slipmaker::Slipmaker(pellar::Desk& desk, pellar::WebConfig links)
     : m_desk(desk)
     , m_links(std::move(links)) {}
 

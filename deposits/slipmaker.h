@@ -20,7 +20,7 @@ class frmSplash;
 
 class Slipmaker : public QObject {
 public:
-    Slipmaker(pellar::Desk& desk, DepositLinks links);
+    Slipmaker(pellar::Desk& desk, pellar::WebConfig links);
     ~Slipmaker() override;
 
     // The entry sequence once the guard has let this copy in: the start form, the backup
@@ -42,7 +42,7 @@ private:
     static void centre(QWidget* form);
 
     pellar::Desk& m_desk;
-    DepositLinks m_links;
+    pellar::WebConfig m_links;
     QPointer<frmSplash> m_splash;
     std::unique_ptr<frmSetup> m_setup;
     std::unique_ptr<frmDeposit> m_deposit;

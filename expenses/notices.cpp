@@ -7,23 +7,7 @@
 namespace expenses {
 
 QStringList formsNoticeLines(const pellar::WebConfig& config) {
-    return {
-        QStringLiteral("Orvanta partners with Deluxe Business Forms,"),
-        QStringLiteral("follow these instructions to receive a 20% Discount"),
-        QStringLiteral("on your initial order of ANY DELUXE PRODUCTS"),
-        QStringLiteral("Deposit Tickets are Item #  80200"),
-        QString(),
-        QStringLiteral("Call Deluxe (Toll Free) at ") + config.supplierPhone,
-        QStringLiteral("USE PRIORITY CODE ") + config.priorityCode +
-            QStringLiteral(" to obtain the Discount"),
-        QString(),
-        QStringLiteral("Click YES to connect to the INTERNET TO PLACE A  RE-ORDER"),
-        QString(),
-        QStringLiteral("After connecting:"),
-        QStringLiteral("Click Continue to Deluxe Business Checks and Solutions"),
-        QStringLiteral("Select Sumbit a Re-Order"),
-        QStringLiteral("follow the Re-order Instructions"),
-    };
+    return pellar::partnerNoticeLines(config, QStringLiteral("Deposit Tickets are Item #  80200"));
 }
 
 pellar::FileResult showFormsNotice(pellar::Desk& desk, const pellar::WebConfig& config) {

@@ -191,22 +191,7 @@ void frmSetup::saveAndReturn() {
 
 void frmSetup::orderFormsNotice() {
     const pellar::WebConfig& web = m_program.web();
-    const QStringList lines{
-        QStringLiteral("Orvanta partners with Deluxe Business Forms,"),
-        QStringLiteral("follow these instructions to receive a 20% Discount"),
-        QStringLiteral("on your initial order of ANY DELUXE PRODUCTS"),
-        QString(),
-        QStringLiteral("Call Deluxe (Toll Free) at ") + web.supplierPhone,
-        QStringLiteral("USE PRIORITY CODE ") + web.priorityCode +
-            QStringLiteral(" to obtain the Discount"),
-        QString(),
-        QStringLiteral("Click YES to connect to the INTERNET TO PLACE A  RE-ORDER"),
-        QString(),
-        QStringLiteral("After connecting:"),
-        QStringLiteral("Click Continue to Deluxe Business Checks and Solutions"),
-        QStringLiteral("Select Sumbit a Re-Order"),
-        QStringLiteral("follow the Re-order Instructions"),
-    };
+    const QStringList lines = pellar::partnerNoticeLines(web);
     if (m_program.desk().message(QStringLiteral("Ordering Deluxe Forms"), lines,
                                  pellar::MessageButtons::YesNo) == pellar::MessageAnswer::No)
         return;

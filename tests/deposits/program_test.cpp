@@ -61,7 +61,7 @@ protected:
 TEST_F(SlipmakerProgram, WithoutACheckbookFileTheProgramEndsAtOnce) {
     folder.put("Transactions.txt", QByteArray(60, 'T'));
     folder.put("Backup/Transactions.txt", QByteArray(60, 'O'));
-    Slipmaker program(desk, DepositLinks::defaults());
+    Slipmaker program(desk, pellar::WebConfig::defaults());
     desk.expectMessage(QStringLiteral("Slipmaker"));
     EXPECT_FALSE(program.start());
 
@@ -79,7 +79,7 @@ TEST_F(SlipmakerProgram, WithoutACheckbookFileTheProgramEndsAtOnce) {
 
 TEST_F(SlipmakerProgram, StartFormTextsAndEntrySequence) {
     folder.put("CheckbookInfo.txt", kCheckbook);
-    Slipmaker program(desk, DepositLinks::defaults());
+    Slipmaker program(desk, pellar::WebConfig::defaults());
     ASSERT_TRUE(program.start());
 
     // The start form shown, the backup folder made, the two working forms loaded hidden.
@@ -112,7 +112,7 @@ TEST_F(SlipmakerProgram, StartFormTextsAndEntrySequence) {
 TEST_F(SlipmakerProgram, ContinueGoesToSetupFirstAndToTheDepositFormOnceAProfileExists) {
     folder.put("CheckbookInfo.txt", kCheckbook);
     folder.put("FormsOrdered.txt", "\"Pat\",\"1\"\r\n");
-    Slipmaker program(desk, DepositLinks::defaults());
+    Slipmaker program(desk, pellar::WebConfig::defaults());
     ASSERT_TRUE(program.start());
     const QPointer<frmSplash> first = program.splash();
 
@@ -147,7 +147,7 @@ TEST_F(SlipmakerProgram, ContinueGoesToSetupFirstAndToTheDepositFormOnceAProfile
 TEST_F(SlipmakerProgram, EveryFreshStartFormChecksForTheCheckbookFile) {
     folder.put("CheckbookInfo.txt", kCheckbook);
     ASSERT_TRUE(saveProfileKeepingBackup(named("Corner Shop")));
-    Slipmaker program(desk, DepositLinks::defaults());
+    Slipmaker program(desk, pellar::WebConfig::defaults());
     ASSERT_TRUE(program.start());
     QTest::mouseClick(program.splash()->cmdContinue, Qt::LeftButton);
 
@@ -163,7 +163,7 @@ TEST_F(SlipmakerProgram, EveryFreshStartFormChecksForTheCheckbookFile) {
 TEST_F(SlipmakerProgram, ADamagedCheckbookFileSendsTheDepositFormBackToTheMenu) {
     folder.put("CheckbookInfo.txt", "\"Checking\",\"Bank\",\"n/a\",\"0042\",\" 4\",1,2\r\n");
     ASSERT_TRUE(saveProfileKeepingBackup(named("Corner Shop")));
-    Slipmaker program(desk, DepositLinks::defaults());
+    Slipmaker program(desk, pellar::WebConfig::defaults());
     ASSERT_TRUE(program.start());
     desk.expectMessage(QStringLiteral("Slipmaker"));
     QTest::mouseClick(program.splash()->cmdContinue, Qt::LeftButton);
@@ -176,7 +176,7 @@ TEST_F(SlipmakerProgram, ADamagedCheckbookFileSendsTheDepositFormBackToTheMenu) 
 
 TEST_F(SlipmakerProgram, WebEntriesAndTheSupplierNotice) {
     folder.put("CheckbookInfo.txt", kCheckbook);
-    const DepositLinks links = DepositLinks::defaults();
+    const pellar::WebConfig links = pellar::WebConfig::defaults();
     Slipmaker program(desk, links);
     ASSERT_TRUE(program.start());
     frmSplash* splash = program.splash();
@@ -198,21 +198,21 @@ TEST_F(SlipmakerProgram, WebEntriesAndTheSupplierNotice) {
         QStringList({"Orvanta partners with Deluxe Business Forms,",
                      "follow these instructions to receive a 20% Discount",
                      "on your initial order of ANY DELUXE PRODUCTS", "",
-                     "Call Deluxe (Toll Free) at " + links.shared.supplierPhone,
-                     "USE PRIORITY CODE " + links.shared.priorityCode + " to obtain the Discount",
-                     "", "Click YES to connect to the INTERNET TO PLACE A  RE-ORDER", "",
+                     "Call Deluxe (Toll Free) at " + links.supplierPhone,
+                     "USE PRIORITY CODE " + links.priorityCode + " to obtain the Discount", "",
+                     "Click YES to connect to the INTERNET TO PLACE A  RE-ORDER", "",
                      "After connecting:", "Click Continue to Deluxe Business Checks and Solutions",
                      "Select Sumbit a Re-Order", "follow the Re-order Instructions"}));
 
     desk.expectMessage(QStringLiteral("Ordering Deluxe Forms"), MessageAnswer::Yes);
     splash->mnuDeluxe->trigger();
-    EXPECT_EQ(desk.openedAddresses().last(), links.shared.formsReorder);
+    EXPECT_EQ(desk.openedAddresses().last(), links.formsReorder);
 }
 
 TEST_F(SlipmakerProgram, ExitProgramUnloadsEveryFormAndBacksUpTheLog) {
     folder.put("CheckbookInfo.txt", kCheckbook);
     folder.put("Transactions.txt", QByteArray(120, 'T'));
-    Slipmaker program(desk, DepositLinks::defaults());
+    Slipmaker program(desk, pellar::WebConfig::defaults());
     ASSERT_TRUE(program.start());
     QTest::mouseClick(program.splash()->cmdContinue, Qt::LeftButton); // to setup: no profile
     ExitProgram();

@@ -38,7 +38,7 @@ protected:
     // Opened as the start form opens it; on the business tab unless told to keep the tab
     // the form chose.
     std::unique_ptr<frmSetup> openForm(bool keepTab = false) {
-        auto form = std::make_unique<frmSetup>(desk, DepositLinks::defaults());
+        auto form = std::make_unique<frmSetup>(desk, pellar::WebConfig::defaults());
         form->show();
         form->activate();
         if (!keepTab)
