@@ -45,7 +45,9 @@ namespace {
 
 class DigitKeys : public QObject {
 public:
-    using QObject::QObject;
+    DigitKeys(QObject* parent, bool allowDecimalPoint)
+        : QObject(parent)
+        , m_allowDecimalPoint(allowDecimalPoint) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -65,14 +67,21 @@ protected:
         const QString text = key->text();
         if (text.isEmpty())
             return false;
-        return DigitKeyFilter(text.at(0).unicode()) == 0;
+        const QChar typed = text.at(0);
+        if (m_allowDecimalPoint &&
+            (typed == u'.' || typed == RegionalSettings::current().decimalPoint))
+            return false;
+        return DigitKeyFilter(typed.unicode()) == 0;
     }
+
+private:
+    bool m_allowDecimalPoint = false;
 };
 
 } // namespace
 
-void installDigitKeyFilter(QLineEdit& box) {
-    box.installEventFilter(new DigitKeys(&box));
+void installDigitKeyFilter(QLineEdit& box, bool allowDecimalPoint) {
+    box.installEventFilter(new DigitKeys(&box, allowDecimalPoint));
 }
 
 } // namespace pellar

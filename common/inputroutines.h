@@ -22,6 +22,7 @@ int DigitKeyFilter(int keyCode);
 // Lets only the keys DigitKeyFilter passes type into the box. Keys that move the focus or
 // answer a dialog (Tab, Enter, Escape) and keys that type nothing (arrows, Delete) still
 // work. The filter belongs to the box.
-void installDigitKeyFilter(QLineEdit& box);
+// With allowDecimalPoint, the full stop and the regional decimal point pass as well.
+void installDigitKeyFilter(QLineEdit& box, bool allowDecimalPoint = false);
 
 } // namespace pellar

@@ -53,35 +53,6 @@ private:
     std::function<void()> m_handler;
 };
 
-class AmountKeys : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress)
-            return QObject::eventFilter(watched, event);
-        const auto* key = static_cast<QKeyEvent*>(event);
-        switch (key->key()) {
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Escape:
-            return false;
-        default:
-            break;
-        }
-        const QString text = key->text();
-        if (text.isEmpty())
-            return false;
-        const QChar typed = text.at(0);
-        if (typed == u'.' || typed == pellar::RegionalSettings::current().decimalPoint)
-            return false;
-        return pellar::DigitKeyFilter(typed.unicode()) == 0;
-    }
-};
-
 } // namespace
 
 void onKeyDown(QLineEdit& box, std::function<void()> handler) {
@@ -93,7 +64,7 @@ void onLeave(QLineEdit& box, std::function<void()> handler) {
 }
 
 void installAmountKeyFilter(QLineEdit& box) {
-    box.installEventFilter(new AmountKeys(&box));
+    pellar::installDigitKeyFilter(box, true);
 }
 
 } // namespace deposits
