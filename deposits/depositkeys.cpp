@@ -1,7 +1,6 @@
 #include "deposits/depositkeys.h"
 
 #include "common/inputroutines.h"
-#include "common/regional.h"
 
 #include <QEvent>
 #include <QFocusEvent>
