@@ -4,6 +4,7 @@
 #include "common/recordingsurface.h"
 #include "common/regional.h"
 #include "deposits/depositslip.h"
+#include "tests/support/keeppdf.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -224,5 +225,6 @@ TEST(DepositSlipLayout, FortyChecksPrintToPdfFrontAndBack) {
         QFile pdf(setup.printer.outputFile);
         ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
         EXPECT_EQ(QString::fromLatin1(pdf.readAll()).count(page), backSide ? 1 : 2);
+        pellar::testing::keepPrintedFileIfAsked(setup.printer.outputFile);
     }
 }

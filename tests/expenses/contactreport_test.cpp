@@ -7,6 +7,7 @@
 #include "expenses/frmcontacts.h"
 #include "expenses/frmstartup.h"
 #include "tests/expenses/spendlogfixture.h"
+#include "tests/support/keeppdf.h"
 
 #include <QAction>
 #include <QFile>
@@ -223,4 +224,5 @@ TEST(ContactReportPdf, FortyContactsOnTwoPages) {
     const QByteArray bytes = pdf.readAll();
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(bytes.count("/Type /Page\n"), 2);
+    pellar::testing::keepPrintedFileIfAsked(dir.filePath("contacts.pdf"));
 }

@@ -4,6 +4,7 @@
 
 #include "common/printersurface.h"
 #include "common/recordingsurface.h"
+#include "tests/support/keeppdf.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -450,4 +451,5 @@ TEST(MoneyPrint, TwoPageInvoiceToPdfWithThePrintersOwnMetrics) {
     EXPECT_EQ(surface.page(), 2);
     EXPECT_TRUE(surface.endDoc()) << surface.error().toStdString();
     EXPECT_GT(QFileInfo(choice.outputFile).size(), 0);
+    pellar::testing::keepPrintedFileIfAsked(choice.outputFile);
 }
