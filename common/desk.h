@@ -59,4 +59,19 @@ public:
     virtual void setBusy(bool busy) = 0;
 };
 
+// The hourglass for as long as this object lives, however the action ends.
+class BusyCursor {
+public:
+    explicit BusyCursor(Desk& desk)
+        : m_desk(desk) {
+        m_desk.setBusy(true);
+    }
+    ~BusyCursor() { m_desk.setBusy(false); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    Desk& m_desk;
+};
+
 } // namespace pellar

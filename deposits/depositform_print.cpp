@@ -18,24 +18,9 @@ namespace deposits {
 
 namespace {
 
-// The hourglass for as long as a print job is being laid out and sent.
-class Busy {
-public:
-    explicit Busy(pellar::Desk& desk)
-        : m_desk(desk) {
-        m_desk.setBusy(true);
-    }
-    ~Busy() { m_desk.setBusy(false); }
-    Busy(const Busy&) = delete;
-    Busy& operator=(const Busy&) = delete;
-
-private:
-    pellar::Desk& m_desk;
-};
-
 bool runJob(pellar::Desk& desk, const pellar::PrintJobSetup& setup,
             const std::function<void(pellar::PrintSurface&)>& layout) {
-    Busy busy(desk);
+    pellar::BusyCursor busy(desk);
     QString error;
     std::unique_ptr<pellar::PrintSurface> surface = desk.openPrintSurface(setup, &error);
     if (!surface || !surface->error().isEmpty())

@@ -334,16 +334,17 @@ void frmContacts::printContactReport() {
         desk.message(QStringLiteral("Print Error"), {QStringLiteral("A Print Error has occurred")},
                      pellar::MessageButtons::Ok);
     };
-    desk.setBusy(true);
-    QString error;
-    std::unique_ptr<pellar::PrintSurface> surface =
-        desk.openPrintSurface(pellar::expensePageSetup(QStringLiteral("Portrait"), *printer,
-                                                       QStringLiteral("Contact Report")),
-                              &error);
-    const bool printed = surface && PrintContactReport(*surface, file.contacts,
-                                                       pellar::formatShortDate(desk.today()));
-    surface.reset();
-    desk.setBusy(false);
+    bool printed = false;
+    {
+        const pellar::BusyCursor busy(desk);
+        QString error;
+        std::unique_ptr<pellar::PrintSurface> surface =
+            desk.openPrintSurface(pellar::expensePageSetup(QStringLiteral("Portrait"), *printer,
+                                                           QStringLiteral("Contact Report")),
+                                  &error);
+        printed = surface && PrintContactReport(*surface, file.contacts,
+                                                pellar::formatShortDate(desk.today()));
+    }
     if (!printed)
         printError();
 }

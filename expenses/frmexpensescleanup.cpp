@@ -186,9 +186,10 @@ void frmExpenses::runCleanup() {
     // The range is what the pickers show.
     m_startDate = DTStartDate->date();
     m_endDate = DTEndDate->date();
-    m_desk.setBusy(true);
-    const CleanupOutcome outcome = removeExpensesBetween(m_startDate, m_endDate);
-    m_desk.setBusy(false);
+    const CleanupOutcome outcome = [this] {
+        const pellar::BusyCursor busy(m_desk);
+        return removeExpensesBetween(m_startDate, m_endDate);
+    }();
     if (!outcome.result)
         reportFileProblem(m_desk, outcome.result.error);
     lblCleanupResult->setText(cleanupReport(outcome));

@@ -13,25 +13,6 @@
 
 namespace invoicing {
 
-namespace {
-
-// The hourglass for as long as the invoice is being laid out and sent.
-class Busy {
-public:
-    explicit Busy(pellar::Desk& desk)
-        : m_desk(desk) {
-        m_desk.setBusy(true);
-    }
-    ~Busy() { m_desk.setBusy(false); }
-    Busy(const Busy&) = delete;
-    Busy& operator=(const Busy&) = delete;
-
-private:
-    pellar::Desk& m_desk;
-};
-
-} // namespace
-
 InvoicePrintData invoicePrintData(const frmInvoice& form, Billwright& program) {
     InvoicePrintData d;
     d.business = program.profile();
@@ -85,7 +66,7 @@ bool printUntilConfirmed(pellar::Desk& desk,
         bool printed = false;
         {
             // Only while the job runs: the questions that follow get the ordinary pointer.
-            Busy busy(desk);
+            pellar::BusyCursor busy(desk);
             printed = print(*printer);
         }
         if (!printed)
