@@ -18,30 +18,11 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include "bench/quietdesk.h"
+
 namespace {
 
-// Nothing in the measured path asks the person anything; should it, the answer is Yes.
-class QuietDesk : public pellar::Desk {
-public:
-    pellar::MessageAnswer message(const QString&, const QStringList&, pellar::MessageButtons b,
-                                  pellar::MessageIcon) override {
-        ++messages;
-        return b == pellar::MessageButtons::YesNo ? pellar::MessageAnswer::Yes
-                                                  : pellar::MessageAnswer::Ok;
-    }
-    void beep() override {}
-    QDate today() override { return QDate(2026, 12, 6); }
-    std::optional<pellar::PrinterChoice> choosePrinter(const pellar::PrinterChoice&) override {
-        return std::nullopt;
-    }
-    std::unique_ptr<pellar::PrintSurface> openPrintSurface(const pellar::PrintJobSetup&,
-                                                           QString*) override {
-        return nullptr;
-    }
-    bool openWebAddress(const QString&) override { return true; }
-    void setBusy(bool) override {}
-    int messages = 0;
-};
+using pellar::bench::QuietDesk;
 
 void writeContacts(int count) {
     const QStringList cities{QStringLiteral("Springfield"), QStringLiteral("Riverton"),

@@ -22,32 +22,13 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include "bench/quietdesk.h"
+
 namespace {
 
 const QDate kToday(2026, 12, 6);
 
-// Nothing in the measured path asks the person anything; should it, the answer is Yes.
-class QuietDesk : public pellar::Desk {
-public:
-    pellar::MessageAnswer message(const QString&, const QStringList&, pellar::MessageButtons b,
-                                  pellar::MessageIcon) override {
-        ++messages;
-        return b == pellar::MessageButtons::YesNo ? pellar::MessageAnswer::Yes
-                                                  : pellar::MessageAnswer::Ok;
-    }
-    void beep() override {}
-    QDate today() override { return kToday; }
-    std::optional<pellar::PrinterChoice> choosePrinter(const pellar::PrinterChoice&) override {
-        return std::nullopt;
-    }
-    std::unique_ptr<pellar::PrintSurface> openPrintSurface(const pellar::PrintJobSetup&,
-                                                           QString*) override {
-        return nullptr;
-    }
-    bool openWebAddress(const QString&) override { return true; }
-    void setBusy(bool) override {}
-    int messages = 0;
-};
+using pellar::bench::QuietDesk;
 
 // A full file: one record a day or so back from today, over 27 years, with a void check or
 // an archived record now and then.
@@ -98,7 +79,7 @@ void ReviewRefreshFullFile(benchmark::State& state) {
     writeSmallFiles();
     putFile(fullFile());
 
-    QuietDesk desk;
+    QuietDesk desk(kToday);
     auto forms = std::make_unique<expenses::SpendlogForms>(desk, pellar::WebConfig::defaults());
     forms->start();
     forms->startup().cmdGoto->click();
