@@ -30,8 +30,14 @@ bool isReadOnly(const QString& path) {
     return !(QFile::permissions(path) & QFileDevice::WriteOwner);
 }
 
+// Through a temporary file beside the target and a rename: a copy cut short (a full disk, a
+// kill) leaves the target as it was, never half a file and never none.
 bool copyFile(const QString& from, const QString& to) {
-    if (!QFile::copy(from, to))
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError || !replaceFile(to, bytes).isEmpty())
         return false;
     // The copy must be an ordinary writable data file even when its source was read-only.
     QFile::setPermissions(to, QFile::permissions(to) | QFileDevice::WriteOwner |
@@ -112,10 +118,10 @@ BackupOutcome copyToBackup(const QStringList& baseNames, bool stopAtFailure) {
         if (!isFile(data))
             continue;
         const QString backup = backupFolderPath() + u'/' + name;
-        bool ok = true;
-        if (isFile(backup))
-            ok = !isReadOnly(backup) && QFile::remove(backup);
-        ok = ok && copyFile(data, backup);
+        // The old copy is replaced by a rename, not deleted first, so an exit cut short at
+        // any moment still leaves a backup copy behind.
+        const bool ok = !(isFile(backup) && isReadOnly(backup)) && !QFileInfo(backup).isDir() &&
+                        copyFile(data, backup);
         if (!ok) {
             if (outcome.complete)
                 outcome = {false, name};

@@ -33,7 +33,33 @@ FileResult writeFailure(QStringView name, const QString& why) {
         QStringLiteral("The file %1 could not be written: %2").arg(displayName(name), why));
 }
 
+// Why a write stopped short, in plain words. A write cut off by a full disk (or a size
+// limit) may end with no error recorded at all.
+QString shortWriteReason(const QFileDevice& file) {
+    if (file.error() != QFileDevice::NoError && !file.errorString().isEmpty())
+        return file.errorString();
+    return QStringLiteral("the disk is full or the file cannot grow any larger");
+}
+
 } // namespace
+
+QString replaceFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    // Every byte must be on its way to the disk before the new file takes the old one's
+    // place: commit() alone would rename a short file over a whole one when the last
+    // buffered bytes do not fit.
+    if (file.write(bytes) != bytes.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError) {
+        const QString why = shortWriteReason(file);
+        file.cancelWriting();
+        return why;
+    }
+    if (!file.commit())
+        return shortWriteReason(file);
+    return {};
+}
 
 void setProgramKind(ProgramKind kind) {
     g_kind = kind;
@@ -113,16 +139,8 @@ std::optional<QByteArray> readDataFile(QStringView name, QString* error) {
 }
 
 FileResult writeDataFile(QStringView name, const QByteArray& bytes) {
-    QSaveFile file(dataFilePath(name));
-    if (!file.open(QIODevice::WriteOnly))
-        return writeFailure(name, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
+    if (const QString why = replaceFile(dataFilePath(name), bytes); !why.isEmpty())
         return writeFailure(name, why);
-    }
-    if (!file.commit())
-        return writeFailure(name, file.errorString());
     return FileResult::success();
 }
 
@@ -155,19 +173,47 @@ FileResult writeRecord(QStringView name, int recordLength, qint64 recordNumber,
     if (recordLength <= 0 || recordNumber < 1 || recordNumber > kMaxRecords)
         return writeFailure(name,
                             QStringLiteral("record number %1 is out of range").arg(recordNumber));
-    QFile file(dataFilePath(name));
-    if (!file.open(QIODevice::ReadWrite))
-        return writeFailure(name, file.errorString());
-    const qint64 offset = (recordNumber - 1) * recordLength;
     QByteArray bytes = record.left(recordLength);
     bytes.append(QByteArray(recordLength - bytes.size(), ' '));
-    // A record written past the end never leaves a hole of NULs behind it.
-    if (file.size() < offset)
-        bytes.prepend(QByteArray(offset - file.size(), ' '));
-    const qint64 start = std::min(file.size(), offset);
-    if (!file.seek(start) || file.write(bytes) != bytes.size() || !file.flush())
+    return writeInPlace(name, (recordNumber - 1) * recordLength, bytes);
+}
+
+FileResult writeInPlace(QStringView name, qint64 offset, const QByteArray& bytes) {
+    if (offset < 0)
+        return writeFailure(name, QStringLiteral("the place to write is out of range"));
+    const QString path = dataFilePath(name);
+    const bool existed = QFileInfo::exists(path);
+    // Unbuffered, so a write that does not fit fails here and not in a later flush.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         return writeFailure(name, file.errorString());
-    return FileResult::success();
+    const qint64 oldSize = file.size();
+    QByteArray data = bytes;
+    // Written past the end, the gap becomes blanks, never a hole of NULs.
+    if (oldSize < offset)
+        data.prepend(QByteArray(offset - oldSize, ' '));
+    const qint64 start = std::min(oldSize, offset);
+    QByteArray overwritten;
+    if (start < oldSize) {
+        if (!file.seek(start))
+            return writeFailure(name, file.errorString());
+        overwritten = file.read(std::min<qint64>(data.size(), oldSize - start));
+        if (overwritten.size() != std::min<qint64>(data.size(), oldSize - start))
+            return writeFailure(name, file.errorString());
+    }
+    if (file.seek(start) && file.write(data) == data.size() && file.flush())
+        return FileResult::success();
+
+    // Put the file back as it was: the bytes written over, and its old length.
+    const QString why = shortWriteReason(file);
+    if (!overwritten.isEmpty() && file.seek(start))
+        file.write(overwritten);
+    if (file.size() != oldSize)
+        file.resize(oldSize);
+    file.close();
+    if (!existed)
+        QFile::remove(path);
+    return writeFailure(name, why);
 }
 
 qint64 DataFileRecordCount(QStringView name, int recordLength) {

@@ -43,6 +43,10 @@ std::optional<QByteArray> readDataFile(QStringView name, QString* error = nullpt
 // crash leaves the old file or the new one.
 FileResult writeDataFile(QStringView name, const QByteArray& bytes);
 
+// The same for any path: empty when the file was replaced, else why not. A failure of any
+// kind (no room, no permission, a write cut short) leaves the old file exactly as it was.
+QString replaceFile(const QString& path, const QByteArray& bytes);
+
 // As writeDataFile, after deleting the file's backup copy (so a later restore cannot bring
 // back an older version).
 FileResult writeDataFileDroppingBackup(QStringView name, const QByteArray& bytes);
@@ -53,6 +57,11 @@ std::optional<QByteArray> readRecord(QStringView name, int recordLength, qint64 
                                      QString* error = nullptr);
 FileResult writeRecord(QStringView name, int recordLength, qint64 recordNumber,
                        const QByteArray& record);
+
+// Writes bytes at an offset of the file (past its end: blanks fill the gap), creating the
+// file when missing. A write that fails part-way puts back the bytes it wrote over and the
+// file's old length, so the file is as it was before the call.
+FileResult writeInPlace(QStringView name, qint64 offset, const QByteArray& bytes);
 
 // File length / record length rounded half to even when the file exists (DataFileExists,
 // which may restore it), else 0.

@@ -114,13 +114,8 @@ pellar::FileResult appendExpenseRecords(const QList<ExpenseRecord>& records) {
     for (const ExpenseRecord& record : records)
         bytes += encodeExpense(record);
 
-    QFile file(pellar::dataFilePath(kExpensesFile));
-    if (!file.open(QIODevice::ReadWrite) || !file.seek(length) ||
-        file.write(bytes) != bytes.size() || !file.flush())
-        return pellar::FileResult::failure(
-            QStringLiteral("The file NewExpenses.txt could not be written: %1")
-                .arg(file.errorString()));
-    return pellar::FileResult::success();
+    // All the records or none: a write cut short leaves the file as it was.
+    return pellar::writeInPlace(kExpensesFile, length, bytes);
 }
 
 pellar::FileResult WriteExpenseRecord(const ExpenseRecord& record) {

@@ -3,6 +3,7 @@
 #include "common/datafiles.h"
 #include "tests/support/datafolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -119,4 +120,15 @@ TEST(Backup, AutomaticCopyFollowsEachProgramsList) {
     outcome = copyToBackup(automaticBackupNames(), false);
     EXPECT_EQ(outcome.failedName, "SalesItems.txt");
     EXPECT_EQ(folder.bytes("Backup/InvoiceInfo.txt"), QByteArray("i-newer"));
+}
+
+TEST(Backup, AFolderAtAFilesNameIsNoFile) {
+    ScratchDataFolder folder;
+    QDir().mkpath(folder.file("SalesItems.txt"));
+    EXPECT_FALSE(DataFileExists(u"\\SalesItems.txt"));
+    // Nor does a backup copy count, when it cannot be put back over the folder.
+    folder.put("Backup/SalesItems.txt", "Bolts\r\n");
+    EXPECT_FALSE(DataFileExists(u"\\SalesItems.txt"));
+    EXPECT_FALSE(writeDataFile(u"\\SalesItems.txt", "Nuts\r\n"));
+    EXPECT_EQ(folder.bytes("Backup/SalesItems.txt"), QByteArray("Bolts\r\n"));
 }

@@ -1,0 +1,117 @@
+// Writes that fail for real, in a child process whose files cannot grow past a limit: each
+// must say so, and leave the file on disk exactly as it was.
+#include "common/backup.h"
+#include "common/datafiles.h"
+#include "common/profile.h"
+#include "tests/support/datafolder.h"
+#include "tests/support/faults.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using namespace pellar;
+using pellar::testing::ChildOutcome;
+using pellar::testing::runUnderFileSizeLimit;
+using pellar::testing::ScratchDataFolder;
+
+namespace {
+
+QByteArray pattern(qsizetype size, char first) {
+    QByteArray bytes(size, ' ');
+    for (qsizetype i = 0; i < size; ++i)
+        bytes[i] = char(first + i % 23);
+    return bytes;
+}
+
+} // namespace
+
+TEST(WriteFaults, WholeFileRewriteKeepsTheOldFile) {
+    ScratchDataFolder folder;
+    const QByteArray old = pattern(3000, 'a');
+    // A profile- or options-sized file with a little room, none at all, and one larger than
+    // any write buffer.
+    for (const auto& [size, room] : {std::pair{5000, 1000}, {5000, 0}, {40000, 20000}}) {
+        folder.put("InvoiceInfo.txt", old);
+        const QByteArray wanted = pattern(size, 'A');
+        EXPECT_EQ(runUnderFileSizeLimit(room,
+                                        [&] {
+                                            const FileResult r =
+                                                writeDataFile(u"\\InvoiceInfo.txt", wanted);
+                                            return r.ok || !r.error.contains("InvoiceInfo.txt");
+                                        }),
+                  ChildOutcome::ReportedFailure)
+            << size << " bytes with room for " << room;
+        EXPECT_EQ(folder.bytes("InvoiceInfo.txt"), old);
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{"InvoiceInfo.txt"});
+    }
+    // With room enough the same write goes through.
+    EXPECT_EQ(
+        runUnderFileSizeLimit(
+            6000, [] { return bool(writeDataFile(u"\\InvoiceInfo.txt", pattern(5000, 'A'))); }),
+        ChildOutcome::ReportedSuccess);
+    EXPECT_EQ(folder.bytes("InvoiceInfo.txt"), pattern(5000, 'A'));
+
+    // The profile goes through the same door.
+    folder.put("MyBusinessData.txt", "\"Old\"\r\n");
+    BusinessProfile profile;
+    profile.name = QString(900, u'N');
+    profile.address = QString(900, u'S');
+    EXPECT_EQ(runUnderFileSizeLimit(1000, [&] { return bool(saveProfileDroppingBackup(profile)); }),
+              ChildOutcome::ReportedFailure);
+    EXPECT_EQ(folder.bytes("MyBusinessData.txt"), QByteArray("\"Old\"\r\n"));
+}
+
+TEST(WriteFaults, RecordWritesAndAppendsPutTheFileBack) {
+    ScratchDataFolder folder(ProgramKind::Slipmaker);
+    const QByteArray old = pattern(1000, 'a');
+
+    // An append that does not fit: the file keeps its old length.
+    folder.put("Transactions.txt", old);
+    EXPECT_EQ(
+        runUnderFileSizeLimit(
+            1030,
+            [] { return bool(writeRecord(u"\\Transactions.txt", 100, 11, pattern(100, 'X'))); }),
+        ChildOutcome::ReportedFailure);
+    EXPECT_EQ(folder.bytes("Transactions.txt"), old);
+
+    // A record written in place across the limit: the part that went out is put back.
+    EXPECT_EQ(
+        runUnderFileSizeLimit(
+            850,
+            [] { return bool(writeRecord(u"\\Transactions.txt", 100, 9, pattern(100, 'X'))); }),
+        ChildOutcome::ReportedFailure);
+    EXPECT_EQ(folder.bytes("Transactions.txt"), old);
+
+    // Past the end with a gap to fill, and a file that did not exist before.
+    EXPECT_EQ(
+        runUnderFileSizeLimit(
+            1200,
+            [] { return bool(writeRecord(u"\\Transactions.txt", 100, 15, pattern(100, 'X'))); }),
+        ChildOutcome::ReportedFailure);
+    EXPECT_EQ(folder.bytes("Transactions.txt"), old);
+    EXPECT_EQ(runUnderFileSizeLimit(
+                  0, [] { return bool(writeRecord(u"\\VendorDat.txt", 235, 1, "Acme")); }),
+              ChildOutcome::ReportedFailure);
+    EXPECT_FALSE(folder.exists("VendorDat.txt"));
+}
+
+TEST(WriteFaults, BackupCopyKeepsTheOldCopy) {
+    ScratchDataFolder folder;
+    ASSERT_TRUE(MakeBackupFolder());
+    folder.put("SalesItems.txt", pattern(5000, 'n'));
+    folder.put("Backup/SalesItems.txt", pattern(3000, 'o'));
+    EXPECT_EQ(
+        runUnderFileSizeLimit(1000, [] { return copyToBackup({"SalesItems.txt"}, true).complete; }),
+        ChildOutcome::ReportedFailure);
+    EXPECT_EQ(folder.bytes("Backup/SalesItems.txt"), pattern(3000, 'o'));
+    EXPECT_EQ(QDir(folder.file("Backup")).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"SalesItems.txt"});
+
+    // A restore that cannot be copied back counts as missing; the copy stays for another try.
+    QFile::remove(folder.file("SalesItems.txt"));
+    EXPECT_EQ(runUnderFileSizeLimit(1000, [] { return DataFileExists(u"\\SalesItems.txt"); }),
+              ChildOutcome::ReportedFailure);
+    EXPECT_FALSE(folder.exists("SalesItems.txt"));
+    EXPECT_EQ(folder.bytes("Backup/SalesItems.txt"), pattern(3000, 'o'));
+}
