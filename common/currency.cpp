@@ -149,16 +149,14 @@ qint64 Currency::cents() const {
     return whole;
 }
 
-// A product outside the 64-bit range saturates at the nearest limit rather than wrapping
-// into a value of the wrong sign.
-Currency operator*(Currency a, Currency b) {
+std::optional<Currency> operator*(Currency a, Currency b) {
     const bool negative = (a.m_units < 0) != (b.m_units < 0);
     const Wide product = Wide(magnitudeOf(a.m_units)) * magnitudeOf(b.m_units);
-    const Wide rounded = divideRoundHalfEven(product, Currency::kScale);
-    if (const auto result = signedFromMagnitude(rounded, negative))
-        return Currency(*result);
-    return Currency(negative ? std::numeric_limits<qint64>::min()
-                             : std::numeric_limits<qint64>::max());
+    const auto result =
+        signedFromMagnitude(divideRoundHalfEven(product, Currency::kScale), negative);
+    if (!result)
+        return std::nullopt;
+    return Currency(*result);
 }
 
 QString Currency::toPlainString() const {

@@ -5,6 +5,8 @@
 #include <QStringView>
 #include <QtGlobal>
 #include <compare>
+#include <initializer_list>
+#include <limits>
 #include <optional>
 
 namespace pellar {
@@ -15,7 +17,10 @@ public:
 
     constexpr Currency() = default;
     static constexpr Currency fromUnits(qint64 tenThousandths) { return Currency(tenThousandths); }
-    static constexpr Currency fromWhole(qint64 whole) { return Currency(whole * kScale); }
+    // nullopt when the amount cannot be held.
+    static constexpr std::optional<Currency> fromWhole(qint64 whole) {
+        return Currency(kScale) * whole;
+    }
     // Rounds to the nearest ten-thousandth, an exact half to the even neighbour.
     // nullopt for NaN, infinities and values outside the 64-bit range.
     static std::optional<Currency> fromDouble(double value);
@@ -32,24 +37,51 @@ public:
     constexpr bool isZero() const { return m_units == 0; }
     constexpr bool isNegative() const { return m_units < 0; }
 
-    friend constexpr Currency operator+(Currency a, Currency b) {
-        return Currency(a.m_units + b.m_units);
+    // Arithmetic is checked, every operation alike: a result the type cannot hold is nullopt,
+    // never a wrapped or clipped amount. The caller refuses the step that would need it.
+    // An optional on the left carries an earlier failure on, so a + b - c is checked whole.
+    friend constexpr std::optional<Currency> operator+(Currency a, Currency b) {
+        qint64 units = 0;
+        if (__builtin_add_overflow(a.m_units, b.m_units, &units))
+            return std::nullopt;
+        return Currency(units);
     }
-    friend constexpr Currency operator-(Currency a, Currency b) {
-        return Currency(a.m_units - b.m_units);
+    friend constexpr std::optional<Currency> operator-(Currency a, Currency b) {
+        qint64 units = 0;
+        if (__builtin_sub_overflow(a.m_units, b.m_units, &units))
+            return std::nullopt;
+        return Currency(units);
     }
-    friend constexpr Currency operator-(Currency a) { return Currency(-a.m_units); }
-    Currency& operator+=(Currency o) {
-        m_units += o.m_units;
-        return *this;
-    }
-    Currency& operator-=(Currency o) {
-        m_units -= o.m_units;
-        return *this;
+    friend constexpr std::optional<Currency> operator-(Currency a) { return Currency() - a; }
+    friend constexpr std::optional<Currency> operator*(Currency a, qint64 n) {
+        qint64 units = 0;
+        if (__builtin_mul_overflow(a.m_units, n, &units))
+            return std::nullopt;
+        return Currency(units);
     }
     // Product rounded to four decimals, half to even.
-    friend Currency operator*(Currency a, Currency b);
-    friend constexpr Currency operator*(Currency a, qint64 n) { return Currency(a.m_units * n); }
+    friend std::optional<Currency> operator*(Currency a, Currency b);
+
+    friend constexpr std::optional<Currency> operator+(std::optional<Currency> a, Currency b) {
+        return a ? *a + b : std::nullopt;
+    }
+    friend constexpr std::optional<Currency> operator-(std::optional<Currency> a, Currency b) {
+        return a ? *a - b : std::nullopt;
+    }
+
+    // The sum of a range of amounts; nullopt as soon as a partial sum cannot be held.
+    template <typename Range> static constexpr std::optional<Currency> sum(const Range& amounts) {
+        std::optional<Currency> total = Currency();
+        for (const Currency amount : amounts) {
+            total = total + amount;
+            if (!total)
+                break;
+        }
+        return total;
+    }
+    static constexpr std::optional<Currency> sum(std::initializer_list<Currency> amounts) {
+        return sum<std::initializer_list<Currency>>(amounts);
+    }
 
     friend constexpr auto operator<=>(Currency, Currency) = default;
 

@@ -88,12 +88,24 @@ QByteArray encodeCheckbook(const CheckbookRecord& record) {
 }
 
 std::optional<CheckbookRecord> withDepositAdded(const CheckbookRecord& record,
-                                                pellar::Currency deposit) {
+                                                pellar::Currency deposit, QString* problem) {
     const std::optional<pellar::Currency> balance = pellar::currencyValue(record.balance);
-    if (!balance)
+    if (!balance) {
+        if (problem)
+            *problem = damaged(QStringLiteral("the balance \"%1\" is not an amount of money.")
+                                   .arg(record.balance));
         return std::nullopt;
+    }
+    const std::optional<pellar::Currency> sum = *balance + deposit;
+    if (!sum) {
+        if (problem)
+            *problem = QStringLiteral("The checkbook balance %1 and this deposit add up to more "
+                                      "than this program can hold; the balance was not changed.")
+                           .arg(record.balance);
+        return std::nullopt;
+    }
     CheckbookRecord updated = record;
-    updated.balance = pellar::formatCurrency(*balance + deposit);
+    updated.balance = pellar::formatCurrency(*sum);
     updated.field5 = QString::fromUtf16(kCheckbookField5);
     return updated;
 }

@@ -47,9 +47,11 @@ CheckbookRead readCheckbook();
 QByteArray encodeCheckbook(const CheckbookRecord& record);
 
 // The record with the deposit added to its balance, formatted in the regional currency
-// format, and field 5 set to " 4". nullopt when the balance does not convert.
+// format, and field 5 set to " 4". nullopt, with plain words in *problem, when the balance
+// does not convert or the new balance would be too large to hold.
 std::optional<CheckbookRecord> withDepositAdded(const CheckbookRecord& record,
-                                                pellar::Currency deposit);
+                                                pellar::Currency deposit,
+                                                QString* problem = nullptr);
 
 // Replaces the file in one step, so the stored balance is never lost halfway.
 pellar::FileResult writeCheckbook(const CheckbookRecord& record);

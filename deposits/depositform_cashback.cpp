@@ -74,7 +74,8 @@ void frmDeposit::receiveAmountAccepted() {
         return;
     }
     lblAmountBack->setText(pellar::formatCurrency(back));
-    lblNewDeposit->setText(pellar::formatCurrency(gross - back));
+    // Never below zero and never above the gross, so the difference always holds.
+    lblNewDeposit->setText(pellar::formatCurrency((gross - back).value_or(gross)));
     cmdCashBack->setFocus();
     fraReceiveAmount->hide();
 }

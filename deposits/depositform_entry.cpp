@@ -4,6 +4,7 @@
 #include "common/inputroutines.h"
 #include "common/regional.h"
 #include "deposits/slipmakerinfo.h"
+#include "deposits/transactionlog.h"
 
 #include <QDateEdit>
 #include <QGroupBox>
@@ -167,6 +168,14 @@ void frmDeposit::acceptCheck() {
         amountBox->selectAll();
         return;
     }
+    // Refused here, at the check that makes the deposit too large to be logged.
+    std::optional<pellar::Currency> total = amount + currencyAmount();
+    for (const DepositCheck& check : std::as_const(m_checks))
+        total = total + check.amount;
+    if (!fitsTransactionLog(total)) {
+        refuseTooLarge(*amountBox);
+        return;
+    }
 
     const pellar::MessageAnswer answer =
         m_desk.message(QStringLiteral("Payment Verification"),
@@ -190,11 +199,14 @@ void frmDeposit::acceptCheck() {
 }
 
 void frmDeposit::checksComplete() {
-    m_checksTotal = {};
-    for (const DepositCheck& check : m_checks)
-        m_checksTotal += check.amount;
+    QList<pellar::Currency> amounts;
+    for (const DepositCheck& check : std::as_const(m_checks))
+        amounts.append(check.amount);
+    // Each check was refused that would have taken the deposit past what can be logged.
+    m_checksTotal = pellar::Currency::sum(amounts).value_or(pellar::Currency{});
     lblTotalofChecks->setText(pellar::formatCurrency(m_checksTotal));
-    lblDepositTotal->setText(pellar::formatCurrency(m_checksTotal + currencyAmount()));
+    lblDepositTotal->setText(
+        pellar::formatCurrency((m_checksTotal + currencyAmount()).value_or(m_checksTotal)));
     m_checksComplete = true;
     cmdDepositCreation[ContinueWithDeposit]->setEnabled(true);
     cmdDepositCreation[ContinueWithDeposit]->setFocus();
@@ -213,17 +225,28 @@ void frmDeposit::continueWithDeposit() {
         m_desk.beep();
         return;
     }
-    if (announcedChecks(*txtNoofChecks) == 0) {
-        // Cash only: checks entered for an earlier count do not belong to this deposit.
+    const bool cashOnly = announcedChecks(*txtNoofChecks) == 0;
+    // Worked out again, so a currency corrected after the checks still counts.
+    const std::optional<pellar::Currency> total =
+        cashOnly ? currencyAmount() : m_checksTotal + currencyAmount();
+    if (!fitsTransactionLog(total)) {
+        refuseTooLarge(*txtCurrency);
+        return;
+    }
+    if (cashOnly) {
+        // Checks entered for an earlier count do not belong to this deposit.
         m_checks.clear();
         m_checksTotal = {};
         lblTotalofChecks->clear();
-        lblDepositTotal->setText(pellar::formatCurrency(currencyAmount()));
-    } else {
-        // Worked out again, so a currency corrected after the checks still counts.
-        lblDepositTotal->setText(pellar::formatCurrency(m_checksTotal + currencyAmount()));
     }
+    lblDepositTotal->setText(pellar::formatCurrency(*total));
     startCashBack();
+}
+
+void frmDeposit::refuseTooLarge(QLineEdit& box) {
+    m_desk.message(programTitle(), {depositTooLargeText()}, pellar::MessageButtons::Ok);
+    box.setFocus();
+    box.selectAll();
 }
 
 pellar::Currency frmDeposit::currencyAmount() const {

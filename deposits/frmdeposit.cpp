@@ -88,9 +88,10 @@ pellar::FileResult frmDeposit::SaveBank() {
             QStringLiteral("The new deposit \"%1\" is not an amount of money; the checkbook "
                            "balance was not changed.")
                 .arg(lblNewDeposit->text()));
-    const std::optional<CheckbookRecord> updated = withDepositAdded(m_bank, *deposit);
+    QString problem;
+    const std::optional<CheckbookRecord> updated = withDepositAdded(m_bank, *deposit, &problem);
     if (!updated)
-        return pellar::FileResult::failure(m_bankProblem);
+        return pellar::FileResult::failure(problem);
     if (pellar::FileResult written = writeCheckbook(*updated); !written)
         return written;
     m_bank = *updated;
@@ -106,6 +107,13 @@ pellar::FileResult frmDeposit::WriteTransaction(const QString& description, pell
 
 bool frmDeposit::depositCanBeRecorded() {
     QString why = m_bankTrusted ? transactionLogRefusal() : m_bankProblem;
+    // A balance that could not take the deposit is found out now, before anything is
+    // printed or written.
+    if (why.isEmpty()) {
+        if (const std::optional<pellar::Currency> deposit =
+                pellar::currencyValue(lblNewDeposit->text()))
+            withDepositAdded(m_bank, *deposit, &why);
+    }
     if (why.isEmpty())
         return true;
     m_desk.message(programTitle(), {why}, pellar::MessageButtons::Ok);

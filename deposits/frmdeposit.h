@@ -124,6 +124,8 @@ private:
     void checkEntryKeyDown(int index);
     bool continueAllowed() const;
     pellar::Currency currencyAmount() const;
+    // Tells the person the deposit would be too large to log, and keeps the box for correction.
+    void refuseTooLarge(QLineEdit& box);
 
     // Cash back (depositform_cashback.cpp).
     void startCashBack();

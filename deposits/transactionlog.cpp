@@ -32,8 +32,20 @@ QString transactionLogRefusal() {
         "folder; a new log is then started.");
 }
 
+bool fitsTransactionLog(std::optional<pellar::Currency> amount) {
+    return amount && *amount <= kLargestDeposit;
+}
+
+QString depositTooLargeText() {
+    return QStringLiteral("A deposit can be at most %1: the transactions log cannot record a "
+                          "larger amount.")
+        .arg(pellar::formatCurrency(kLargestDeposit));
+}
+
 pellar::FileResult appendTransaction(QDate date, const QString& description,
                                      pellar::Currency amount) {
+    if (!fitsTransactionLog(amount))
+        return pellar::FileResult::failure(depositTooLargeText());
     const qint64 count = transactionCount();
     if (count >= pellar::kMaxRecords)
         return pellar::FileResult::failure(transactionLogRefusal());

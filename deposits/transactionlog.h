@@ -24,6 +24,17 @@ qint64 transactionCount();
 // Plain words saying why the log cannot take another record (it is full); empty when it can.
 QString transactionLogRefusal();
 
+// The largest amount the log's 15-byte amount field holds to the cent: 999999999999.99. A
+// check, the currency and every total of a deposit are kept within it.
+inline constexpr pellar::Currency kLargestDeposit =
+    pellar::Currency::fromUnits(9'999'999'999'999'900);
+
+// Whether an amount of a deposit is within kLargestDeposit; nullopt (a sum too large to be
+// held at all) is not.
+bool fitsTransactionLog(std::optional<pellar::Currency> amount);
+// Plain words for an amount that is not.
+QString depositTooLargeText();
+
 // Appends the record as record count + 1. Refused, with nothing written, when the log is full.
 pellar::FileResult appendTransaction(QDate date, const QString& description,
                                      pellar::Currency amount);

@@ -11,11 +11,10 @@ namespace {
 // A sum that would leave the range of the money type is treated like an amount that could
 // not be read, rather than wrapping round.
 bool addChecked(pellar::Currency& total, pellar::Currency amount) {
-    qint64 sum = 0;
-    if (__builtin_add_overflow(total.units(), amount.units(), &sum))
-        return false;
-    total = pellar::Currency::fromUnits(sum);
-    return true;
+    const std::optional<pellar::Currency> sum = total + amount;
+    if (sum)
+        total = *sum;
+    return sum.has_value();
 }
 
 } // namespace

@@ -150,13 +150,18 @@ void frmExpenses::setAmountLabels() {
     }
     // What is left is the amount less the lines already taken, so changing the amount in
     // the middle of a split does not lose count of them.
-    pellar::Currency taken;
+    std::optional<pellar::Currency> remaining = *amount;
     for (int row = 0; row < m_splitRow; ++row) {
         if (const QTableWidgetItem* item = fgSplit->item(row, 1))
-            taken += pellar::currencyValue(item->text()).value_or(pellar::Currency{});
+            remaining =
+                remaining - pellar::currencyValue(item->text()).value_or(pellar::Currency{});
     }
     lblAmount->setText(pellar::formatCurrency(*amount));
-    lblRemaining->setText(pellar::formatCurrency(*amount - taken));
+    // Every amount fits its field, so the difference of a few always holds.
+    if (remaining)
+        lblRemaining->setText(pellar::formatCurrency(*remaining));
+    else
+        lblRemaining->clear();
 }
 
 void frmExpenses::amountEdited() {

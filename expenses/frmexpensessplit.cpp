@@ -52,15 +52,15 @@ void frmExpenses::enterSplitLine() {
         return;
     }
     const bool limited = !ckAllowNegative->isChecked();
-    pellar::Currency remaining;
+    std::optional<pellar::Currency> remaining;
     if (limited) {
         remaining =
             pellar::currencyValue(lblRemaining->text()).value_or(pellar::Currency{}) - *value;
-        if (remaining.isNegative()) {
+        if (!remaining || remaining->isNegative()) {
             refuse();
             return;
         }
-        lblRemaining->setText(pellar::formatCurrency(remaining));
+        lblRemaining->setText(pellar::formatCurrency(*remaining));
     }
 
     fgSplit->setItem(m_splitRow, 0, new QTableWidgetItem(category));
@@ -73,7 +73,7 @@ void frmExpenses::enterSplitLine() {
 
     txtSplitAmount->clear();
     txtSplitAmount->setFocus();
-    if (limited && remaining.isZero())
+    if (remaining && remaining->isZero())
         completeSplit();
 }
 

@@ -29,15 +29,6 @@ std::optional<Currency> scaledProduct(qint64 a, qint64 b, qint64 divisor) {
     return Currency::fromUnits(qint64(result));
 }
 
-std::optional<Currency> sum(std::initializer_list<Currency> amounts) {
-    qint64 total = 0;
-    for (const Currency amount : amounts) {
-        if (__builtin_add_overflow(total, amount.units(), &total))
-            return std::nullopt;
-    }
-    return Currency::fromUnits(total);
-}
-
 } // namespace
 
 std::optional<Currency> percentOf(Currency amount, QStringView percentText) {
@@ -53,11 +44,11 @@ std::optional<Currency> lineExtension(Currency price, double quantity) {
     const std::optional<Currency> count = Currency::fromDouble(quantity);
     if (!count)
         return std::nullopt;
-    return scaledProduct(price.units(), count->units(), Currency::kScale);
+    return price * *count;
 }
 
 std::optional<Currency> laborCharge(Currency hours, Currency rate) {
-    return scaledProduct(hours.units(), rate.units(), Currency::kScale);
+    return hours * rate;
 }
 
 std::optional<Currency> InvoiceTotals::taxOnSubTotal(Currency subTotal, TaxRule rule) const {
@@ -67,13 +58,13 @@ std::optional<Currency> InvoiceTotals::taxOnSubTotal(Currency subTotal, TaxRule 
 }
 
 bool InvoiceTotals::addLine(Currency extension, TaxRule rule) {
-    const std::optional<Currency> subTotal = sum({m_subTotal, extension});
+    const std::optional<Currency> subTotal = Currency::sum({m_subTotal, extension});
     if (!subTotal)
         return false;
     const std::optional<Currency> tax = taxOnSubTotal(*subTotal, rule);
     if (!tax)
         return false;
-    const std::optional<Currency> grandTotal = sum({*subTotal, *tax});
+    const std::optional<Currency> grandTotal = Currency::sum({*subTotal, *tax});
     if (!grandTotal)
         return false;
     m_subTotal = *subTotal;
@@ -83,7 +74,8 @@ bool InvoiceTotals::addLine(Currency extension, TaxRule rule) {
 }
 
 bool InvoiceTotals::removeLine(Currency extension, TaxRule rule) {
-    return addLine(-extension, rule);
+    const std::optional<Currency> negated = -extension;
+    return negated && addLine(*negated, rule);
 }
 
 bool InvoiceTotals::offerDiscount(QStringView percentText) {
@@ -98,11 +90,11 @@ bool InvoiceTotals::acceptLabor(TaxRule rule) {
     std::optional<Currency> tax = m_tax;
     if (rule.mode == TaxMode::MaterialAndLabor) {
         const std::optional<Currency> laborTax = percentOf(m_labor, rule.rate);
-        tax = laborTax ? sum({m_tax, *laborTax}) : std::nullopt;
+        tax = laborTax ? Currency::sum({m_tax, *laborTax}) : std::nullopt;
     }
     if (!tax)
         return false;
-    const std::optional<Currency> grandTotal = sum({*tax, m_subTotal, m_labor});
+    const std::optional<Currency> grandTotal = Currency::sum({*tax, m_subTotal, m_labor});
     if (!grandTotal)
         return false;
     m_tax = *tax;
@@ -111,7 +103,8 @@ bool InvoiceTotals::acceptLabor(TaxRule rule) {
 }
 
 bool InvoiceTotals::enterShipping(Currency shipping) {
-    const std::optional<Currency> grandTotal = sum({m_tax, m_subTotal, m_labor, shipping});
+    const std::optional<Currency> grandTotal =
+        Currency::sum({m_tax, m_subTotal, m_labor, shipping});
     if (!grandTotal)
         return false;
     m_shipping = shipping;
@@ -121,7 +114,7 @@ bool InvoiceTotals::enterShipping(Currency shipping) {
 
 bool InvoiceTotals::enterCharges(Currency charges) {
     const std::optional<Currency> grandTotal =
-        sum({m_tax, m_subTotal, m_labor, charges, m_shipping});
+        Currency::sum({m_tax, m_subTotal, m_labor, charges, m_shipping});
     if (!grandTotal)
         return false;
     m_charges = charges;

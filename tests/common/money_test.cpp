@@ -1,5 +1,6 @@
 #include "common/currency.h"
 
+#include <QList>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -86,19 +87,43 @@ TEST(Currency, ProductIsRoundedHalfToEvenWithoutIntermediateOverflow) {
     const auto c = [](const char16_t* text) {
         return *Currency::fromDecimalText(text);
     };
-    EXPECT_EQ((c(u"1.5") * c(u"2")).units(), 30000);
-    EXPECT_EQ((c(u"0.0001") * c(u"0.5")).units(), 0); // 0.00005
-    EXPECT_EQ((c(u"0.0003") * c(u"0.5")).units(), 2); // 0.00015
-    EXPECT_EQ((c(u"0.0001") * c(u"1.5")).units(), 2); // 0.00015
-    EXPECT_EQ((c(u"-0.0003") * c(u"0.5")).units(), -2);
-    EXPECT_EQ((c(u"0.0001") * c(u"0.5001")).units(), 1);     // just past the half
-    EXPECT_EQ((c(u"12.3456") * c(u"7.89")).units(), 974068); // 97.406784
+    const auto units = [](qint64 n) {
+        return std::optional(Currency::fromUnits(n));
+    };
+    EXPECT_EQ(c(u"1.5") * c(u"2"), units(30000));
+    EXPECT_EQ(c(u"0.0001") * c(u"0.5"), units(0)); // 0.00005
+    EXPECT_EQ(c(u"0.0003") * c(u"0.5"), units(2)); // 0.00015
+    EXPECT_EQ(c(u"0.0001") * c(u"1.5"), units(2)); // 0.00015
+    EXPECT_EQ(c(u"-0.0003") * c(u"0.5"), units(-2));
+    EXPECT_EQ(c(u"0.0001") * c(u"0.5001"), units(1));     // just past the half
+    EXPECT_EQ(c(u"12.3456") * c(u"7.89"), units(974068)); // 97.406784
     // The raw product of the units is far beyond 64 bits; the result is not.
-    EXPECT_EQ((c(u"500000000000") * c(u"1.5")).units(), 7500000000000000);
-    // A product beyond the range stops at the limit instead of wrapping round.
-    EXPECT_EQ((Currency::fromUnits(kMax) * c(u"2")).units(), kMax);
-    EXPECT_EQ((Currency::fromUnits(kMax) * c(u"-2")).units(), kMin);
-    EXPECT_EQ((Currency::fromUnits(kMin) * c(u"-1")).units(), kMax);
+    EXPECT_EQ(c(u"500000000000") * c(u"1.5"), units(7500000000000000));
+}
+
+TEST(Currency, EveryOperationRefusesWhatCannotBeHeld) {
+    const Currency max = Currency::fromUnits(kMax);
+    const Currency min = Currency::fromUnits(kMin);
+    const Currency unit = Currency::fromUnits(1);
+    EXPECT_EQ(max + unit, std::nullopt);
+    EXPECT_EQ(min - unit, std::nullopt);
+    EXPECT_EQ(-min, std::nullopt);
+    EXPECT_EQ(max * qint64(2), std::nullopt);
+    EXPECT_EQ(max * *Currency::fromDecimalText(u"2"), std::nullopt);
+    EXPECT_EQ(min * *Currency::fromDecimalText(u"-1"), std::nullopt);
+    EXPECT_EQ(Currency::fromWhole(kMax / 10000 + 1), std::nullopt);
+    // Right at the edges everything still holds.
+    EXPECT_EQ(max - unit + unit, max);
+    EXPECT_EQ(-max, Currency::fromUnits(-kMax));
+    EXPECT_EQ(Currency::fromWhole(kMax / 10000), Currency::fromUnits(kMax / 10000 * 10000));
+
+    // A failure early in a chain stays a failure, even when later steps would come back
+    // into range: two $600 trillion checks never show as a negative total.
+    const Currency check = Currency::fromUnits(6'000'000'000'000'000'000);
+    EXPECT_EQ(check + check - check, std::nullopt);
+    EXPECT_EQ(Currency::sum({check, check, *-check}), std::nullopt);
+    EXPECT_EQ(Currency::sum({check, unit}), Currency::fromUnits(6'000'000'000'000'000'001));
+    EXPECT_EQ(Currency::sum(QList<Currency>{}), Currency());
 }
 
 TEST(Currency, PlainStringIsTheShortestDecimal) {

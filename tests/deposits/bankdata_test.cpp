@@ -123,7 +123,7 @@ TEST_F(SlipmakerBankData, LogRecordsOfTheFirstAndSecondDeposit) {
     EXPECT_EQ(folder.bytes("Transactions.txt"), first + second);
 
     // Widths hold: a long description is cut, whole amounts carry no decimals.
-    EXPECT_EQ(transactionRecord(QDate(2026, 12, 25), QString(40, u'D'), Currency::fromWhole(5)),
+    EXPECT_EQ(transactionRecord(QDate(2026, 12, 25), QString(40, u'D'), *Currency::fromWhole(5)),
               QByteArray("12/25/2026") + QByteArray(35, 'D') + "5              ");
 }
 
@@ -146,7 +146,7 @@ TEST_F(SlipmakerBankData, AFullLogRefusesTheNextDepositBeforeItIsPrinted) {
     EXPECT_FALSE(form.depositCanBeRecorded());
     ASSERT_EQ(desk.messages().size(), 1);
     EXPECT_TRUE(desk.messages()[0].text().contains(QStringLiteral("32,767")));
-    EXPECT_FALSE(form.WriteTransaction(QStringLiteral("Deposit"), Currency::fromWhole(1),
+    EXPECT_FALSE(form.WriteTransaction(QStringLiteral("Deposit"), *Currency::fromWhole(1),
                                        QDate(2026, 12, 7)));
     EXPECT_EQ(folder.bytes("Transactions.txt").size(), full.size());
 }
@@ -197,7 +197,7 @@ TEST_F(SlipmakerBankData, ADamagedCheckbookFileIsNeverRewritten) {
 
         // Nothing can be recorded against it, and the file stays as it was.
         form.lblNewDeposit->setText(QStringLiteral("$5.00"));
-        EXPECT_FALSE(form.WriteTransaction(QStringLiteral("Deposit"), Currency::fromWhole(5),
+        EXPECT_FALSE(form.WriteTransaction(QStringLiteral("Deposit"), *Currency::fromWhole(5),
                                            QDate(2026, 12, 6)));
         EXPECT_FALSE(form.SaveBank());
         desk.expectMessage(QStringLiteral("Slipmaker"));

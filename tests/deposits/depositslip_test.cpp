@@ -24,7 +24,7 @@ namespace {
 DepositSlip slipWith(int checks, const QString& amountBack = QStringLiteral("$20.00")) {
     DepositSlip slip;
     slip.date = QDate(2026, 12, 6);
-    slip.currency = Currency::fromWhole(125);
+    slip.currency = *Currency::fromWhole(125);
     for (int i = 1; i <= checks; ++i)
         slip.checks.append({QString::number(500 + i), Currency::fromUnits(10000 + i * 100),
                             QStringLiteral("Payer %1").arg(i)});
