@@ -5,6 +5,7 @@
 #include "invoicing/invoiceprint.h"
 
 #include <QLineEdit>
+#include <limits>
 
 namespace invoicing {
 
@@ -12,6 +13,15 @@ void frmInvoice::cmdPrintClick() {
     // A charge whose text was refused is still being corrected; its box has the focus.
     if (refusedTextPending()) {
         alarm(m_refusedBox);
+        return;
+    }
+    // The counter cannot count past its largest number; asked before anything is printed,
+    // so no invoice goes out under a number that would then be used again.
+    if (m_invoiceNumber == std::numeric_limits<qint32>::max()) {
+        m_program.reportFileError(
+            QStringLiteral("Invoice number %1 is the largest the invoice counter can hold, so "
+                           "it cannot count this invoice.\nNo invoice was printed.")
+                .arg(m_invoiceNumber));
         return;
     }
     // A cancelled dialog or a failed print leaves the invoice and the counter as they are.

@@ -115,3 +115,48 @@ TEST(WriteFaults, BackupCopyKeepsTheOldCopy) {
     EXPECT_FALSE(folder.exists("SalesItems.txt"));
     EXPECT_EQ(folder.bytes("Backup/SalesItems.txt"), pattern(3000, 'o'));
 }
+
+TEST(WriteFaults, KilledAtAnyMomentTheFilesAreWhole) {
+    ScratchDataFolder folder;
+    ASSERT_TRUE(MakeBackupFolder());
+    // The exit backup: at no moment is there no backup copy.
+    const QByteArray older = pattern(400000, 'o');
+    const QByteArray newer = pattern(300000, 'n');
+    folder.put("Backup/SalesItems.txt", older);
+    int kills = 0;
+    pellar::testing::killDuringRewrites(
+        folder.file("Backup/SalesItems.txt"),
+        [&](int round) {
+            folder.put("SalesItems.txt", round % 2 ? older : newer);
+            copyToBackup({"SalesItems.txt"}, true);
+        },
+        [&](const QByteArray& after) {
+            ++kills;
+            EXPECT_TRUE(after == older || after == newer) << after.size() << " bytes";
+        },
+        pellar::testing::killCount(), 20000);
+
+    // The profile, as both programs save it.
+    BusinessProfile a;
+    a.name = QStringLiteral("Hillside Hardware");
+    BusinessProfile b = a;
+    b.address = QString(2000, u'x');
+    folder.put("MyBusinessData.txt", encodeProfile(a));
+    pellar::testing::killDuringRewrites(
+        folder.file("MyBusinessData.txt"),
+        [&](int round) {
+            if (round % 2)
+                saveProfileKeepingBackup(a);
+            else
+                saveProfileDroppingBackup(b);
+        },
+        [&](const QByteArray& after) {
+            ++kills;
+            EXPECT_TRUE(after == encodeProfile(a) || after == encodeProfile(b))
+                << after.size() << " bytes";
+            const ProfileRead read = readBusinessProfile();
+            EXPECT_TRUE(read.found && (read.profile == a || read.profile == b));
+        },
+        pellar::testing::killCount(), 3000);
+    std::printf("[ kills    ] %d\n", kills);
+}

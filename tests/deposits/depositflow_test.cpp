@@ -3,6 +3,8 @@
 #include "common/printerchoice.h"
 #include "common/program.h"
 #include "deposits/frmdeposit.h"
+#include "deposits/slipmakerinfo.h"
+#include "deposits/transactionlog.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
 
@@ -315,6 +317,45 @@ TEST_F(DepositFlow, AmountsAreExactAndCashBackNeverExceedsTheDeposit) {
     click(creation(1));
     EXPECT_FALSE(form->optCashBack[0]->isChecked() || form->optCashBack[1]->isChecked());
     EXPECT_EQ(form->lblAmountBack->text(), "0");
+}
+
+TEST_F(DepositFlow, AmountsTooLargeToLogAreRefusedBeforeAnythingIsWritten) {
+    const QString tooLarge = depositTooLargeText();
+    announce(QStringLiteral("0.01"), QStringLiteral("2"));
+    // One check beyond the log's amount field, then two that only together pass it: both
+    // refused at the check, never shown as a wrapped total.
+    desk.expectMessage(programTitle());
+    type(form->txtCheckEntry[0], QStringLiteral("1"));
+    type(form->txtCheckEntry[1], QStringLiteral("600000000000000"));
+    type(form->txtReceivedFrom, QStringLiteral("Big"));
+    click(creation(2));
+    EXPECT_EQ(desk.messages().last().text(), tooLarge);
+    EXPECT_TRUE(form->txtCheckEntry[1]->hasFocus());
+    EXPECT_TRUE(form->checks().isEmpty());
+
+    form->txtCheckEntry[1]->clear();
+    type(form->txtCheckEntry[1], QStringLiteral("999999999999.98"));
+    desk.expectMessage(QStringLiteral("Payment Verification"));
+    click(creation(2));
+    ASSERT_EQ(form->checks().size(), 1);
+    type(form->txtCheckEntry[0], QStringLiteral("2"));
+    type(form->txtCheckEntry[1], QStringLiteral("0.01"));
+    type(form->txtReceivedFrom, QStringLiteral("Small"));
+    desk.expectMessage(programTitle());
+    click(creation(2));
+    EXPECT_EQ(form->checks().size(), 1);
+
+    // A checkbook balance that cannot take the deposit: told before anything is printed.
+    folder.put("CheckbookInfo.txt", checkbookWithBalance("$922,337,203,685,477.00"));
+    reopen();
+    type(form->txtCurrency, QStringLiteral("1000"));
+    toPrintScreen();
+    desk.expectMessage(programTitle());
+    click(form->cmdDepositContinue);
+    EXPECT_TRUE(desk.messages().last().text().contains(QStringLiteral("$922,337,203,685,477.00")));
+    EXPECT_TRUE(desk.jobs().isEmpty());
+    EXPECT_FALSE(folder.exists("Transactions.txt"));
+    EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), checkbookWithBalance("$922,337,203,685,477.00"));
 }
 
 TEST_F(DepositFlow, PrintingCancelledDeclinedOrFailedWritesNothing) {

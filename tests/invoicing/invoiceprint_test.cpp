@@ -195,6 +195,17 @@ TEST_F(InvoicePrint, CancelledDialogAndFailedJobEndSilently) {
     EXPECT_EQ(counter(), "20260001\r\n");
 }
 
+TEST_F(InvoicePrint, TheCounterAtItsLargestRefusesBeforePrinting) {
+    folder.put("BWInvoiceNo.txt", "2147483647\r\n");
+    frmInvoice* form = invoiceWithOneLine();
+    desk.expectMessage(QStringLiteral("Billwright"));
+    click(form->cmdPrint);
+    EXPECT_TRUE(desk.printerDialogsShownWith().isEmpty());
+    EXPECT_TRUE(desk.messages().last().text().contains(QStringLiteral("2147483647")));
+    EXPECT_EQ(counter(), "2147483647\r\n");
+    EXPECT_EQ(form->lineCount(), 1); // the invoice is still there
+}
+
 TEST_F(InvoicePrint, PrintsWhatTheFormShowsWithTheOptionsOfTheMoment) {
     setOptions([](InvoiceOptions& o) {
         o.setRemittance(false);

@@ -1,0 +1,60 @@
+// The deposit's two writes failing for real, and the balance rewrite killed at random
+// moments: the log and the checkbook file are always whole.
+#include "deposits/checkbook.h"
+#include "deposits/transactionlog.h"
+#include "tests/support/datafolder.h"
+#include "tests/support/faults.h"
+
+#include <gtest/gtest.h>
+
+using namespace deposits;
+using pellar::Currency;
+using pellar::testing::ChildOutcome;
+using pellar::testing::runUnderFileSizeLimit;
+using pellar::testing::ScratchDataFolder;
+
+namespace {
+
+const QByteArray kCheckbook("\"Checking\",\"Bank\",\"$1,000.00\",\"0042\",\" 4\",1,2\r\n");
+
+} // namespace
+
+TEST(BankFaults, AFullDiskChangesNeitherTheLogNorTheBalance) {
+    ScratchDataFolder folder(pellar::ProgramKind::Slipmaker);
+    const QByteArray log = QByteArray(3 * kTransactionLength, 'T');
+    folder.put("Transactions.txt", log);
+    folder.put("CheckbookInfo.txt", kCheckbook);
+    EXPECT_EQ(runUnderFileSizeLimit(log.size() + 30,
+                                    [] {
+                                        return bool(appendTransaction(
+                                            QDate(2026, 12, 6), QStringLiteral("Deposit"),
+                                            *Currency::fromDecimalText(u"250.5")));
+                                    }),
+              ChildOutcome::ReportedFailure);
+    EXPECT_EQ(folder.bytes("Transactions.txt"), log);
+
+    const CheckbookRecord record = decodeCheckbook(kCheckbook).record;
+    EXPECT_EQ(runUnderFileSizeLimit(20,
+                                    [&] {
+                                        return bool(writeCheckbook(*withDepositAdded(
+                                            record, *Currency::fromDecimalText(u"250.5"))));
+                                    }),
+              ChildOutcome::ReportedFailure);
+    EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), kCheckbook);
+}
+
+TEST(BankFaults, BalanceRewriteKilledAtAnyMomentLeavesAWholeRecord) {
+    ScratchDataFolder folder(pellar::ProgramKind::Slipmaker);
+    folder.put("CheckbookInfo.txt", kCheckbook);
+    const CheckbookRecord before = decodeCheckbook(kCheckbook).record;
+    const CheckbookRecord after = *withDepositAdded(before, *Currency::fromDecimalText(u"250.5"));
+    const QByteArray newer = encodeCheckbook(after);
+    pellar::testing::killDuringRewrites(
+        folder.file("CheckbookInfo.txt"),
+        [&](int round) { writeCheckbook(round % 2 ? before : after); },
+        [&](const QByteArray& bytes) {
+            EXPECT_TRUE(bytes == kCheckbook || bytes == newer) << bytes.toStdString();
+            EXPECT_EQ(readCheckbook().status, CheckbookRead::Status::Loaded);
+        },
+        pellar::testing::killCount(), 3000);
+}
