@@ -95,4 +95,26 @@ QString fromAnsi(QByteArrayView bytes) {
     return out;
 }
 
+QString storableText(QStringView text, QString* dropped) {
+    QString kept;
+    kept.reserve(text.size());
+    const char16_t* src = text.utf16();
+    const char16_t* const end = src + text.size();
+    while (src != end) {
+        const char16_t c = *src++;
+        if (isHighSurrogate(c) && src != end && isLowSurrogate(*src)) {
+            if (dropped)
+                dropped->append(QChar(c)).append(QChar(*src));
+            ++src;
+            continue;
+        }
+        const bool storable = c >= 0x20 && c != 0x7F && (c == u'?' || encodeOne(c) != '?');
+        if (storable)
+            kept.append(QChar(c));
+        else if (dropped)
+            dropped->append(QChar(c));
+    }
+    return kept;
+}
+
 } // namespace pellar

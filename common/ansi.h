@@ -15,4 +15,9 @@ QByteArray toAnsi(QStringView text);
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D) come back as the control characters of the same value.
 QString fromAnsi(QByteArrayView bytes);
 
+// The text without what a one-line field of the data files cannot hold: characters outside
+// the code page and control characters (a line break would end the record). What was left
+// out goes to *dropped.
+QString storableText(QStringView text, QString* dropped = nullptr);
+
 } // namespace pellar

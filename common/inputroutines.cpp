@@ -1,7 +1,11 @@
 #include "common/inputroutines.h"
 
+#include "common/ansi.h"
 #include "common/desk.h"
 #include "common/regional.h"
+
+#include <QComboBox>
+#include <QToolTip>
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -82,6 +86,42 @@ private:
 
 void installDigitKeyFilter(QLineEdit& box, bool allowDecimalPoint) {
     box.installEventFilter(new DigitKeys(&box, allowDecimalPoint));
+}
+
+namespace {
+
+// Only the person's edits are looked at (textEdited), so what the program shows from a
+// file stays exactly as read.
+void leaveOutUnstorable(QLineEdit& box) {
+    QObject::connect(&box, &QLineEdit::textEdited, &box, [&box](const QString& text) {
+        QString dropped;
+        const QString kept = storableText(text, &dropped);
+        if (dropped.isEmpty())
+            return;
+        const int pos = box.cursorPosition();
+        const int cursor = pos - int(text.left(pos).size() - storableText(text.left(pos)).size());
+        box.setText(kept);
+        box.setCursorPosition(cursor);
+        QToolTip::showText(box.mapToGlobal(QPoint(0, box.height())), leftOutNote(dropped), &box);
+    });
+}
+
+} // namespace
+
+QString leftOutNote(const QString& dropped) {
+    QString shown;
+    for (const QChar c : dropped)
+        shown += c.isPrint() || c.isSurrogate() ? QString(c) : QStringLiteral("\u25A1");
+    return QStringLiteral("Left out: %1 (the data files cannot hold these characters)").arg(shown);
+}
+
+void keepStorable(QLineEdit& box) {
+    leaveOutUnstorable(box);
+}
+
+void keepStorable(QComboBox& box) {
+    if (box.lineEdit())
+        leaveOutUnstorable(*box.lineEdit());
 }
 
 } // namespace pellar

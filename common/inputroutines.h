@@ -1,6 +1,10 @@
 #pragma once
-// Input routines of the deposit program's amount and count boxes.
+// Input routines: the deposit program's amount and count boxes, and the boxes whose text
+// goes into the 8-bit data files.
 
+#include <QString>
+
+class QComboBox;
 class QLineEdit;
 
 namespace pellar {
@@ -24,5 +28,14 @@ int DigitKeyFilter(int keyCode);
 // work. The filter belongs to the box.
 // With allowDecimalPoint, the full stop and the regional decimal point pass as well.
 void installDigitKeyFilter(QLineEdit& box, bool allowDecimalPoint = false);
+
+// Keeps a box to what the data files can hold: characters outside the code page (and
+// control characters) are left out as they are typed or pasted, and a note at the box names
+// what was left out. Text put in by the program is not touched.
+void keepStorable(QLineEdit& box);
+void keepStorable(QComboBox& box); // an editable one
+
+// The note keepStorable shows, for the characters left out.
+QString leftOutNote(const QString& dropped);
 
 } // namespace pellar

@@ -22,6 +22,8 @@ QHash<QString, QString> readIni(QByteArray bytes) {
         bytes.remove(0, 3);
     QHash<QString, QString> values;
     QString section;
+    // A bare CR ends a line as well, so no value can carry a line break into Temp.url.
+    bytes.replace('\r', '\n');
     for (const QByteArray& raw : bytes.split('\n')) {
         const QString line = QString::fromUtf8(raw).trimmed();
         if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#'))
@@ -114,7 +116,15 @@ QStringList partnerNoticeLines(const WebConfig& config, const QString& itemLine)
 }
 
 QByteArray shortcutFileBytes(const QString& url) {
-    return toAnsi(QStringLiteral("[InternetShortcut]\r\nURL = ") + url + QStringLiteral("\r\n"));
+    // The file is two lines whatever the address holds: a line break in it would start a
+    // line of its own that a browser might read.
+    QString address = url;
+    address.removeIf([](QChar c) {
+        return c == u'\r' || c == u'\n' || c == QChar::LineSeparator ||
+               c == QChar::ParagraphSeparator;
+    });
+    return toAnsi(QStringLiteral("[InternetShortcut]\r\nURL = ") + address +
+                  QStringLiteral("\r\n"));
 }
 
 FileResult OpenWebAddress(const QString& url, Desk& desk) {

@@ -1,6 +1,7 @@
 #include "deposits/frmsetup.h"
 
 #include "common/desk.h"
+#include "common/inputroutines.h"
 #include "common/program.h"
 #include "deposits/formpictures.h"
 #include "deposits/formsordered.h"
@@ -47,6 +48,7 @@ void limitTyping(QLineEdit* box, int length) {
 QLineEdit* makeBox(const QString& name, QWidget* parent) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
+    pellar::keepStorable(*box); // the profile and the forms-order note are 8-bit files
     return box;
 }
 

@@ -1,5 +1,7 @@
 #include "expenses/categorylists.h"
 
+#include "common/inputroutines.h"
+
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLineEdit>
@@ -41,6 +43,7 @@ ExpenseListBox::ExpenseListBox(QWidget* parent)
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     // Drops are taken by the box as a whole, never by the typing area as text.
     m_edit->setAcceptDrops(false);
+    pellar::keepStorable(*m_edit);
     m_list->setAcceptDrops(false);
     m_list->viewport()->setAcceptDrops(false);
     setAcceptDrops(true);

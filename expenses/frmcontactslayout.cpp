@@ -1,6 +1,8 @@
 // The contacts form's controls and their arrangement.
 #include "expenses/frmcontacts.h"
 
+#include "common/inputroutines.h"
+
 #include "expenses/contactsfoundmodel.h"
 #include "expenses/vendorlistmodel.h"
 
@@ -59,6 +61,7 @@ QComboBox* editableCombo(const char* name, int width, QWidget* parent) {
     // The lists are kept by the form; typing never adds to them by itself.
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->lineEdit()->setMaxLength(width);
+    pellar::keepStorable(*combo);
     return combo;
 }
 
@@ -159,6 +162,7 @@ void frmContacts::buildContactFrame() {
     const int widths[9] = {20, 30, 35, 25, 2, 10, 13, 30, 30};
     for (int i = 0; i < 9; ++i) {
         txtContact[i] = new ContactBox(fraContact);
+        pellar::keepStorable(*txtContact[i]);
         txtContact[i]->setObjectName(QStringLiteral("txtContact_%1").arg(i));
         txtContact[i]->setMaxLength(widths[i]);
     }

@@ -2,6 +2,7 @@
 // category panel with its split and finance-charge panels.
 #include "expenses/frmexpenses.h"
 
+#include "common/inputroutines.h"
 #include "common/regional.h"
 #include "expenses/proportionalcolumns.h"
 
@@ -98,6 +99,7 @@ QGroupBox* frmExpenses::buildEntryFrame() {
     txtReference->setObjectName(QStringLiteral("txtReference"));
     txtReference->setToolTip(QStringLiteral("Enter a Check #"));
     txtReference->setMaxLength(25); // the width of the record's field
+    pellar::keepStorable(*txtReference);
     lblReference->setBuddy(txtReference);
     auto* referenceRow = new QHBoxLayout;
     referenceRow->addWidget(lblReference);
@@ -254,6 +256,7 @@ QGroupBox* frmExpenses::buildPaytoFrame() {
     txtFinance->setObjectName(QStringLiteral("txtFinance"));
     txtFinance->setAlignment(Qt::AlignRight);
     txtFinance->setMaxLength(15); // the width of the record's amount field
+    pellar::keepStorable(*txtFinance);
     txtFinance->setMaximumWidth(140);
     makeButton(FinanceContinue, QStringLiteral("Continue"),
                QStringLiteral("Enter Amount as Finance Charge"), fraFinance);

@@ -1,6 +1,8 @@
 // The invoice form's controls and their layout: the header with the customer block and the
 // buttons, the line grid, the step panels below it and the totals beside them.
 #include "invoicing/frminvoice.h"
+
+#include "common/inputroutines.h"
 #include "invoicing/frminvoicegrid.h"
 #include "invoicing/optioncheckbox.h"
 
@@ -204,6 +206,7 @@ QGroupBox* frmInvoice::buildLineEntry() {
     // Only Add to List puts an entry in the catalogue; a typed item stays on its line.
     cboDescription->setInsertPolicy(QComboBox::NoInsert);
     cboDescription->setCompleter(nullptr);
+    pellar::keepStorable(*cboDescription); // the catalogue is an 8-bit file
     cboDescription->setToolTip(QStringLiteral("List of Previously Created Items"));
     cboDescription->setMinimumWidth(340);
     cboDescription->setMaxVisibleItems(16);

@@ -1,6 +1,8 @@
 // The pages of the setup form: which control sits where, with its caption and tool tip.
 #include "invoicing/frmsetup.h"
 
+#include "common/inputroutines.h"
+
 #include "invoicing/optioncheckbox.h"
 #include "invoicing/pictures.h"
 
@@ -38,6 +40,7 @@ QComboBox* editableList(const QString& name) {
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
     box->setMinimumWidth(90);
+    pellar::keepStorable(*box);
     return box;
 }
 
@@ -63,6 +66,7 @@ QWidget* frmSetup::buildBusinessTab() {
     const auto box = [](const QString& name) {
         auto* edit = named(new QLineEdit, name);
         edit->setMinimumWidth(300);
+        pellar::keepStorable(*edit);
         return edit;
     };
     txtName = box(QStringLiteral("txtName"));
@@ -135,6 +139,7 @@ QWidget* frmSetup::buildLaborTab() {
                    QStringLiteral("optCal"));
     txtRate = named(new QLineEdit, QStringLiteral("txtRate"));
     txtRate->setMaximumWidth(100);
+    pellar::keepStorable(*txtRate);
     auto* rateLabel =
         named(new QLabel(QStringLiteral("Hourly Rate (0.00)")), QStringLiteral("lblHourlyRate"));
     rateLabel->setBuddy(txtRate);

@@ -1,11 +1,16 @@
 // The deposit program's amount and count boxes.
 #include "common/inputroutines.h"
 
+#include "common/ansi.h"
 #include "common/regional.h"
 #include "tests/support/scripteddesk.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -82,4 +87,36 @@ TEST(DigitKeyFilter, DigitsAndBackspaceOnly) {
     QTest::keyClick(&box, Qt::Key_Left);
     QTest::keyClick(&box, Qt::Key_4);
     EXPECT_EQ(box.text(), QStringLiteral("142"));
+}
+
+TEST(KeepStorable, WhatTheFilesCannotHoldIsLeftOutAndNamed) {
+    QWidget window;
+    auto* box = new QLineEdit(&window);
+    auto* list = new QComboBox(&window);
+    list->setEditable(true);
+    keepStorable(*box);
+    keepStorable(*list);
+    window.show();
+
+    // Typed and pasted alike: the rest of the text stays, the cursor where it was.
+    box->setFocus();
+    for (const QChar c : QStringLiteral("Café 中文 Ω")) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &press);
+    }
+    EXPECT_EQ(box->text(), QStringLiteral("Café  "));
+    box->setText(QStringLiteral("Acme"));
+    box->setCursorPosition(2);
+    box->insert(QStringLiteral("\U0001F600x\ty€"));
+    EXPECT_EQ(box->text(), QStringLiteral("Acxy€me"));
+    EXPECT_EQ(box->cursorPosition(), 5);
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("\U0001F600")))
+        << QToolTip::text().toStdString();
+    list->lineEdit()->insert(QStringLiteral("Bolts\r\nNuts"));
+    EXPECT_EQ(list->currentText(), QStringLiteral("BoltsNuts"));
+
+    // What the program puts in is left alone: it is shown as it was read.
+    box->setText(QStringLiteral("中"));
+    EXPECT_EQ(box->text(), QStringLiteral("中"));
+    EXPECT_EQ(toAnsi(storableText(u"Ω ok ?")), QByteArray(" ok ?"));
 }

@@ -102,14 +102,6 @@ TEST(WebConfig, TheDeployersFileOverridesTheDefaults) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const WebConfig defaults = WebConfig::defaults();
-    for (const QString& address :
-         {defaults.productComparison, defaults.basicProduct, defaults.liteProduct,
-          defaults.accountingProduct, defaults.completionProduct, defaults.formsReorder,
-          defaults.paperSupplier, defaults.labelSupplier})
-        EXPECT_TRUE(address.startsWith(QStringLiteral("https://"))) << address.toStdString();
-    EXPECT_FALSE(defaults.supplierPhone.isEmpty());
-    EXPECT_FALSE(defaults.priorityCode.isEmpty());
-
     const WebConfig missing = WebConfig::load(folder.path());
     EXPECT_EQ(missing.formsReorder, defaults.formsReorder);
 
@@ -122,6 +114,7 @@ TEST(WebConfig, TheDeployersFileOverridesTheDefaults) {
                "paperSUPPLIER=\"https://paper.example.com/a%20b\\c\"\r\n"
                "LiteProduct =\r\n"
                "# Phone = 000 (a comment, and in the wrong section anyway)\r\n"
+               "BasicProduct = https://basic.example.com/\rURL = https://elsewhere.example/\r\n"
                "[FormsSupplier]\r\n"
                "Phone = 1-877-555-0123, ext. 4\r\n"
                "PriorityCode = XYZ\r\n"
@@ -138,4 +131,8 @@ TEST(WebConfig, TheDeployersFileOverridesTheDefaults) {
     EXPECT_EQ(loaded.priorityCode, QStringLiteral("XYZ"));
     EXPECT_EQ(loaded.productComparison, defaults.productComparison);
     EXPECT_EQ(loaded.labelSupplier, defaults.labelSupplier);
+    // A carriage return inside a value ends it: the shortcut file stays two lines.
+    EXPECT_EQ(loaded.basicProduct, QStringLiteral("https://basic.example.com/"));
+    EXPECT_EQ(shortcutFileBytes(QStringLiteral("https://a.example/\r\nURL = https://b.example/")),
+              "[InternetShortcut]\r\nURL = https://a.example/URL = https://b.example/\r\n");
 }
