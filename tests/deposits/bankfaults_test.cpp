@@ -19,6 +19,21 @@ const QByteArray kCheckbook("\"Checking\",\"Bank\",\"$1,000.00\",\"0042\",\" 4\"
 
 } // namespace
 
+TEST(CheckbookRecord, FieldsSixAndSevenAreSixteenBitNumbers) {
+    const auto withNumbers = [](const char* six, const char* seven) {
+        return QByteArray("\"Checking\",\"Bank\",\"$1.00\",\"0042\",\" 4\",") + six + ',' + seven +
+               "\r\n";
+    };
+    const CheckbookRead edges = decodeCheckbook(withNumbers("32767", "-32768"));
+    ASSERT_EQ(edges.status, CheckbookRead::Status::Loaded);
+    EXPECT_EQ(edges.record.field6, 32767);
+    EXPECT_EQ(edges.record.field7, -32768);
+    EXPECT_EQ(encodeCheckbook(edges.record), withNumbers("32767", "-32768"));
+    for (const auto& [six, seven] : {std::pair{"32768", "0"}, {"0", "-32769"}})
+        EXPECT_EQ(decodeCheckbook(withNumbers(six, seven)).status, CheckbookRead::Status::Damaged)
+            << six << ' ' << seven;
+}
+
 TEST(BankFaults, AFullDiskChangesNeitherTheLogNorTheBalance) {
     ScratchDataFolder folder(pellar::ProgramKind::Slipmaker);
     const QByteArray log = QByteArray(3 * kTransactionLength, 'T');

@@ -45,15 +45,20 @@ TEST(ContactRecord, FieldsAtTheirOffsetsCutToTheirWidths) {
         padded("  217-555-0100", 30) + padded("Credit Card Company", 20) + padded(" Dana", 30);
     EXPECT_EQ(record, expected);
 
-    // Read back, every field trimmed; the cut values stay cut.
-    const Contact back = decodeContact(record);
-    EXPECT_EQ(back.account, "AC-12345678901234567");
-    EXPECT_EQ(back.name, "Midstate Electric Cooperative");
-    EXPECT_EQ(back.city, "Springfield");
-    EXPECT_EQ(back.state, "Il");
-    EXPECT_EQ(back.telephone, "(217) 555-019");
-    EXPECT_EQ(back.fax, "217-555-0100");
-    EXPECT_EQ(back.keyContact, "Dana");
+    // Read back, every field trimmed and in its own place; the cut values stay cut.
+    Contact back;
+    back.account = "AC-12345678901234567";
+    back.name = "Midstate Electric Cooperative";
+    back.address1 = "1200 Power Line Drive";
+    back.address2 = "Suite 9";
+    back.city = "Springfield";
+    back.state = "Il";
+    back.postal = "62704-1234";
+    back.telephone = "(217) 555-019";
+    back.fax = "217-555-0100";
+    back.category = "Credit Card Company";
+    back.keyContact = "Dana";
+    EXPECT_EQ(decodeContact(record), back);
 
     // Widths are bytes of the code page: an accented letter is one byte, a character the
     // code page lacks is a question mark.

@@ -161,8 +161,9 @@ TEST(BillwrightOptionsRecord, ShortOrDamagedRecordsKeepDefaultsForWhatIsMissing)
     EXPECT_EQ(read.options.color, kTicked);
     EXPECT_TRUE(read.options.remittance);
 
-    // A check field of 7, a word where a truth value belongs: defaults for those fields.
-    read = decodeInvoiceOptions("#FALSE#,#FALSE#,#TRUE#,#TRUE#,#FALSE#,\"4.0\",7,1,0,\"0\",1,"
+    // A check field of 3 (0, 1 and 2 are the only values), a word where a truth value
+    // belongs: defaults for those fields.
+    read = decodeInvoiceOptions("#FALSE#,#FALSE#,#TRUE#,#TRUE#,#FALSE#,\"4.0\",3,1,0,\"0\",1,"
                                 "\"0.0\",\"10\",0,maybe,#TRUE#\r\n");
     EXPECT_FALSE(read.problem.isEmpty());
     EXPECT_EQ(read.options.laborAddOn, kClear);
