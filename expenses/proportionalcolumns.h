@@ -4,7 +4,9 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 
+class QHeaderView;
 class QTableView;
 
 namespace expenses {
@@ -20,7 +22,10 @@ protected:
 private:
     void apply();
 
-    QTableView* m_view;
+    // The viewport and header, not the view: the viewport still sends events while the
+    // view's destructor runs, when the view can no longer be asked for its parts.
+    QPointer<QWidget> m_viewport;
+    QPointer<QHeaderView> m_header;
     QList<int> m_weights;
 };
 

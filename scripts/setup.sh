@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build make pkg-config
     qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-14-dev llvm-14
     fonts-dejavu-core
     xvfb xauth xdotool imagemagick poppler-utils
 )

@@ -92,7 +92,7 @@ QMap<double, int> amountsPerColumn(const PrintLog& log) {
 TEST(DepositSlipLayout, TicketWithSixAndWithSeventeenChecks) {
     const PrintLog six = front(slipWith(6));
     EXPECT_EQ(six.pageCount(), 1);
-    const PrintOp& date = six.texts()[0];
+    const PrintOp date = six.texts().value(0);
     EXPECT_EQ(std::tuple(date.text, date.x, date.y, date.fontSize, date.bold),
               std::tuple(QStringLiteral("12/6/2026"), 1800.0, 2160.0, 10.0, false));
     EXPECT_EQ(at(six, "$125.00", Edge::Right, Part::Ticket), "5904,216");

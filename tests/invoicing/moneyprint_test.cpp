@@ -261,7 +261,8 @@ TEST(MoneyPrint, OptionalChargesCreditAndDiscountTerms) {
 
     // A grand total too wide for its box at 12 point is set smaller, right edge kept.
     d.grandTotal = QStringLiteral("1234567.89");
-    const PrintOp* total = layOut(d)->findText("$1,234,567.89");
+    const std::shared_ptr<PrintLog> wide = layOut(d);
+    const PrintOp* total = wide->findText("$1,234,567.89");
     ASSERT_NE(total, nullptr);
     EXPECT_EQ(total->fontSize, 10);
     EXPECT_EQ(total->x, 11520 - 13 * 100);
