@@ -92,8 +92,12 @@ std::optional<CheckbookRecord> withDepositAdded(const CheckbookRecord& record,
     const std::optional<pellar::Currency> balance = pellar::currencyValue(record.balance);
     if (!balance)
         return std::nullopt;
+    // A sum past the money type's range would wrap round into a wrong balance.
+    qint64 sum = 0;
+    if (__builtin_add_overflow(balance->units(), deposit.units(), &sum))
+        return std::nullopt;
     CheckbookRecord updated = record;
-    updated.balance = pellar::formatCurrency(*balance + deposit);
+    updated.balance = pellar::formatCurrency(pellar::Currency::fromUnits(sum));
     updated.field5 = QString::fromUtf16(kCheckbookField5);
     return updated;
 }

@@ -47,7 +47,8 @@ CheckbookRead readCheckbook();
 QByteArray encodeCheckbook(const CheckbookRecord& record);
 
 // The record with the deposit added to its balance, formatted in the regional currency
-// format, and field 5 set to " 4". nullopt when the balance does not convert.
+// format, and field 5 set to " 4". nullopt when the balance does not convert or the sum is
+// beyond what an amount can hold.
 std::optional<CheckbookRecord> withDepositAdded(const CheckbookRecord& record,
                                                 pellar::Currency deposit);
 

@@ -90,7 +90,10 @@ pellar::FileResult frmDeposit::SaveBank() {
                 .arg(lblNewDeposit->text()));
     const std::optional<CheckbookRecord> updated = withDepositAdded(m_bank, *deposit);
     if (!updated)
-        return pellar::FileResult::failure(m_bankProblem);
+        return pellar::FileResult::failure(
+            QStringLiteral("The new deposit \"%1\" cannot be added to the checkbook balance "
+                           "\"%2\"; the checkbook balance was not changed.")
+                .arg(lblNewDeposit->text(), m_bank.balance));
     if (pellar::FileResult written = writeCheckbook(*updated); !written)
         return written;
     m_bank = *updated;

@@ -176,7 +176,7 @@ frmStartup::frmStartup(SpendlogForms& forms)
 }
 
 void frmStartup::buildMenus() {
-    const auto action = [this](QMenu* menu, const char* name, const QString& caption) {
+    const auto action = [](QMenu* menu, const char* name, const QString& caption) {
         QAction* a = menu->addAction(caption);
         a->setObjectName(QString::fromLatin1(name));
         return a;

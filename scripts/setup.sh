@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build make pkg-config
+    clang libclang-rt-14-dev
     qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
     xvfb xauth xdotool imagemagick poppler-utils
