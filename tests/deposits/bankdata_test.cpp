@@ -227,6 +227,7 @@ TEST_F(SlipmakerBankData, ADamagedCheckbookFileIsNeverRewritten) {
     form.lblNewDeposit->setText(QStringLiteral("$5.00"));
     const FileResult refused = form.SaveBank();
     EXPECT_FALSE(refused);
-    EXPECT_TRUE(refused.error.contains(QStringLiteral("$922,337,203,685,477.58"))) << refused.error;
+    EXPECT_TRUE(refused.error.contains(QStringLiteral("$922,337,203,685,477.58")))
+        << refused.error.toStdString();
     EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), full);
 }
