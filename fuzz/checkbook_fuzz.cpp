@@ -55,8 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider input(data, size);
     const pellar::Currency deposit = pellar::Currency::fromUnits(input.ConsumeIntegral<qint64>());
     const std::vector<uint8_t> rest = input.ConsumeRemainingBytes<uint8_t>();
-    const CheckbookRead read =
-        decodeCheckbook(QByteArray(reinterpret_cast<const char*>(rest.data()), qsizetype(rest.size())));
+    const CheckbookRead read = decodeCheckbook(
+        QByteArray(reinterpret_cast<const char*>(rest.data()), qsizetype(rest.size())));
     if (read.status != CheckbookRead::Status::Loaded) {
         PELLAR_FUZZ_CHECK(read.status == CheckbookRead::Status::Damaged && !read.problem.isEmpty());
         return 0;

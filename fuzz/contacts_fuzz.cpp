@@ -18,9 +18,8 @@ using namespace expenses;
 namespace {
 
 bool trimmedFields(const Contact& c) {
-    for (const QString* field : {&c.account, &c.name, &c.address1, &c.address2, &c.city,
-                                 &c.state, &c.postal, &c.telephone, &c.fax, &c.category,
-                                 &c.keyContact}) {
+    for (const QString* field : {&c.account, &c.name, &c.address1, &c.address2, &c.city, &c.state,
+                                 &c.postal, &c.telephone, &c.fax, &c.category, &c.keyContact}) {
         if (trimBlanks(*field) != *field)
             return false;
     }
@@ -37,7 +36,8 @@ void searchFinds(const QList<Contact>& contacts, SearchKind kind, qsizetype chos
         previous = f.record;
         PELLAR_FUZZ_CHECK(f.contact == contacts[f.record - 1]);
         if (kind != SearchKind::All)
-            PELLAR_FUZZ_CHECK(trimBlanks(searchedField(f.contact, kind)).toUpper().contains(criterion));
+            PELLAR_FUZZ_CHECK(
+                trimBlanks(searchedField(f.contact, kind)).toUpper().contains(criterion));
         chosenFound = chosenFound || f.record == chosen + 1;
     }
     PELLAR_FUZZ_CHECK(chosenFound);

@@ -19,8 +19,8 @@ using namespace expenses;
 namespace {
 
 bool trimmedFields(const ExpenseRecord& r) {
-    for (const QString* field : {&r.date, &r.paidTo, &r.forWhat, &r.amount, &r.paymentMethod,
-                                 &r.reference, &r.status}) {
+    for (const QString* field :
+         {&r.date, &r.paidTo, &r.forWhat, &r.amount, &r.paymentMethod, &r.reference, &r.status}) {
         if (blankTrimmed(*field) != *field)
             return false;
     }
@@ -54,9 +54,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     error.clear();
     PELLAR_FUZZ_CHECK(!readExpenseRecord(count + 1, &error) && !error.isEmpty());
 
-    ExpenseRecord appended{QStringLiteral("12/6/2026"), QStringLiteral("Paid to"),
-                           QStringLiteral("Office - Supplies"), QStringLiteral("$1.00"),
-                           paymentMethodText(PayByCash), {}, kOpenStatus.toString()};
+    ExpenseRecord appended{QStringLiteral("12/6/2026"),
+                           QStringLiteral("Paid to"),
+                           QStringLiteral("Office - Supplies"),
+                           QStringLiteral("$1.00"),
+                           paymentMethodText(PayByCash),
+                           {},
+                           kOpenStatus.toString()};
     if (count > 0) {
         const qint64 k = 1 + choice % count;
         const std::optional<ExpenseRecord> read = readExpenseRecord(k);

@@ -29,9 +29,9 @@ namespace {
 
 const FixedRecordLayout& pickLayout(quint8 choice) {
     static const FixedRecordLayout layouts[] = {
-        {10, 30, 35, 15, 20, 25, 10},             // expenses
+        {10, 30, 35, 15, 20, 25, 10},                // expenses
         {20, 30, 35, 25, 20, 2, 10, 13, 30, 20, 30}, // contacts
-        {10, 35, 15},                             // transactions
+        {10, 35, 15},                                // transactions
         {1},
         {0, 3, 0, 2},
         {-4, 5},

@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     PELLAR_FUZZ_CHECK(writeFormsOrder(*first).ok);
     const std::optional<FormsOrder> second = readFormsOrder();
     PELLAR_FUZZ_CHECK(second.has_value());
-    PELLAR_FUZZ_CHECK(second->representative == pellar::fuzz::quotesReplaced(first->representative));
+    PELLAR_FUZZ_CHECK(second->representative ==
+                      pellar::fuzz::quotesReplaced(first->representative));
     PELLAR_FUZZ_CHECK(second->orderNumber == pellar::fuzz::quotesReplaced(first->orderNumber));
     return 0;
 }

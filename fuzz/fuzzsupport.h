@@ -1,7 +1,8 @@
 #pragma once
 // What every fuzz target shares: a failed property stops the run where libFuzzer sees it,
 // the regional settings the tests use, and one scratch data folder per process for the
-// readers that only read from the data folder.
+// readers that only read from the data folder. No reader needs an application object
+// (files, locales and text work without one, and none of them warns), so none is made.
 
 #include "common/backup.h"
 #include "common/datafiles.h"
@@ -17,13 +18,13 @@ namespace pellar::fuzz {
 
 // A property that does not hold is a finding: say which, then stop hard so libFuzzer keeps
 // the input.
-#define PELLAR_FUZZ_CHECK(condition)                                                           \
-    do {                                                                                       \
-        if (!(condition)) {                                                                    \
-            std::fprintf(stderr, "property failed at %s:%d: %s\n", __FILE__, __LINE__,        \
-                         #condition);                                                          \
-            __builtin_trap();                                                                  \
-        }                                                                                      \
+#define PELLAR_FUZZ_CHECK(condition)                                                               \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "property failed at %s:%d: %s\n", __FILE__, __LINE__,             \
+                         #condition);                                                              \
+            __builtin_trap();                                                                      \
+        }                                                                                          \
     } while (false)
 
 // The settings the tests pin: "$1,234.56", "12/6/2026".

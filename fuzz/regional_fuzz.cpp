@@ -48,7 +48,8 @@ void amountRoundTrip(const QString& text, const RegionalSettings& r) {
 
     const std::optional<double> decimal = floatValue(text, r);
     PELLAR_FUZZ_CHECK(decimal.has_value());
-    PELLAR_FUZZ_CHECK(std::fabs(*decimal - amount->toDouble()) <= 1e-4 + std::fabs(*decimal) * 1e-15);
+    PELLAR_FUZZ_CHECK(std::fabs(*decimal - amount->toDouble()) <=
+                      1e-4 + std::fabs(*decimal) * 1e-15);
 }
 
 void decimalRoundTrip(const QString& text, const RegionalSettings& r) {
@@ -89,7 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0)
         return 0;
     const RegionalSettings& r = pickSettings(data[0]);
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data) + 1, qsizetype(size - 1));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data) + 1, qsizetype(size - 1));
     amountRoundTrip(text, r);
     decimalRoundTrip(text, r);
     dateRoundTrip(text, r);

@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    fuzz::putDataFile(kSettingsFile, QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    fuzz::putDataFile(kSettingsFile,
+                      QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     const ProgramSettings first = LoadSettings();
     PELLAR_FUZZ_CHECK(saveSettings(first).ok);
     const ProgramSettings second = LoadSettings();
