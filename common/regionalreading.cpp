@@ -257,7 +257,11 @@ std::optional<double> floatValue(QStringView text, const RegionalSettings& r) {
     double value = 0;
     const std::string& plain = number->plain;
     const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (error != std::errc() || end != plain.data() + plain.size())
+    // A fraction too small for a double ("0.000...0001") is zero, as its amount is, not an
+    // unreadable number; only a whole part too large for a double is beyond reading.
+    if (error == std::errc::result_out_of_range && plain.find_first_not_of('0') == plain.find('.'))
+        value = 0.0;
+    else if (error != std::errc() || end != plain.data() + plain.size())
         return std::nullopt;
     return number->negative ? -value : value;
 }

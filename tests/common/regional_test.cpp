@@ -141,6 +141,11 @@ TEST(Conversions, FloatValueFollowsTheSameRules) {
     EXPECT_EQ(floatValue(u"7.5-", us), -7.5);
     // Beyond the currency range a floating value still reads.
     EXPECT_EQ(floatValue(u"100,000,000,000,000,000,000", us), 1e20);
+    // A fraction below the smallest double is zero, as its amount is; it used to be refused.
+    const QString tiny = QStringLiteral("0.") + QString(400, u'0') + u'1';
+    EXPECT_EQ(floatValue(tiny, us), 0.0);
+    EXPECT_EQ(currencyValue(tiny, us), Currency());
+    EXPECT_FALSE(floatValue(u'1' + QString(400, u'0'), us));
     EXPECT_FALSE(floatValue(u"", us));
     EXPECT_FALSE(floatValue(u"1.2.3", us));
     EXPECT_FALSE(floatValue(u"12abc", us));

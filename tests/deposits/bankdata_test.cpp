@@ -218,4 +218,16 @@ TEST_F(SlipmakerBankData, ADamagedCheckbookFileIsNeverRewritten) {
     form.lblNewDeposit->setText(QStringLiteral("New Deposit"));
     EXPECT_FALSE(form.SaveBank());
     EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), kCheckbook);
+
+    // Nor does a deposit that would take the balance past the largest amount: it used to
+    // wrap round and store a large negative balance.
+    const QByteArray full = checkbookWithBalance("$922,337,203,685,477.58");
+    folder.put("CheckbookInfo.txt", full);
+    ASSERT_TRUE(form.activate());
+    form.lblNewDeposit->setText(QStringLiteral("$5.00"));
+    const FileResult refused = form.SaveBank();
+    EXPECT_FALSE(refused);
+    EXPECT_TRUE(refused.error.contains(QStringLiteral("$922,337,203,685,477.58")))
+        << refused.error.toStdString();
+    EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), full);
 }

@@ -1,0 +1,28 @@
+// The forms-order note "/FormsOrdered.txt".
+//
+// Property: the note read (what a short or damaged note holds), written and read again is
+// the same note with each '"' turned into '\''.
+#include "deposits/formsordered.h"
+#include "fuzz/fuzzsupport.h"
+
+using namespace deposits;
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    pellar::fuzz::pinUnitedStates();
+    pellar::fuzz::scratchFolder(pellar::ProgramKind::Slipmaker);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    pellar::fuzz::putDataFile(kFormsOrderedFile,
+                              QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const std::optional<FormsOrder> first = readFormsOrder();
+    PELLAR_FUZZ_CHECK(first.has_value());
+    PELLAR_FUZZ_CHECK(writeFormsOrder(*first).ok);
+    const std::optional<FormsOrder> second = readFormsOrder();
+    PELLAR_FUZZ_CHECK(second.has_value());
+    PELLAR_FUZZ_CHECK(second->representative ==
+                      pellar::fuzz::quotesReplaced(first->representative));
+    PELLAR_FUZZ_CHECK(second->orderNumber == pellar::fuzz::quotesReplaced(first->orderNumber));
+    return 0;
+}

@@ -1,0 +1,55 @@
+// The transactions log "/Transactions.txt": the program only counts its records and
+// appends one. The first ten bytes pick the date and the amount; the rest is the log.
+//
+// Properties:
+//  - The count is the log length / 60, rounded half to even, and the log takes another
+//    record while it holds fewer than 32,767.
+//  - The new record goes at record count + 1: the bytes before it are kept, a gap before
+//    it is filled with blanks (never NULs), and the count grows by one.
+//  - Its date reads back as the date, and its amount, whenever its shortest decimal fits
+//    the 15-byte field, as the amount exactly.
+#include "common/fixedrecords.h"
+#include "common/regional.h"
+#include "deposits/transactionlog.h"
+#include "fuzz/fuzzsupport.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+using namespace deposits;
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    pellar::fuzz::pinUnitedStates();
+    pellar::fuzz::scratchFolder(pellar::ProgramKind::Slipmaker);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzedDataProvider input(data, size);
+    const QDate date = QDate(1990, 1, 1).addDays(input.ConsumeIntegral<quint16>());
+    const pellar::Currency amount = pellar::Currency::fromUnits(input.ConsumeIntegral<qint64>());
+    const std::vector<uint8_t> rest = input.ConsumeRemainingBytes<uint8_t>();
+    const QByteArray log(reinterpret_cast<const char*>(rest.data()), qsizetype(rest.size()));
+    pellar::fuzz::putDataFile(kTransactionsFile, log);
+
+    const qint64 count = transactionCount();
+    PELLAR_FUZZ_CHECK(count == pellar::recordCountForLength(log.size(), kTransactionLength));
+    PELLAR_FUZZ_CHECK(transactionLogRefusal().isEmpty() == (count < pellar::kMaxRecords));
+    PELLAR_FUZZ_CHECK(appendTransaction(date, QStringLiteral("Deposit"), amount).ok);
+
+    const QByteArray after = pellar::fuzz::dataFileBytes(kTransactionsFile);
+    const qsizetype at = count * kTransactionLength;
+    PELLAR_FUZZ_CHECK(after.size() == at + kTransactionLength);
+    PELLAR_FUZZ_CHECK(after.first(std::min(at, log.size())) == log.first(std::min(at, log.size())));
+    if (log.size() < at)
+        PELLAR_FUZZ_CHECK(after.sliced(log.size(), at - log.size()) ==
+                          QByteArray(at - log.size(), ' '));
+    const QByteArray record = after.sliced(at, kTransactionLength);
+    PELLAR_FUZZ_CHECK(record == transactionRecord(date, QStringLiteral("Deposit"), amount));
+    PELLAR_FUZZ_CHECK(transactionCount() == count + 1);
+
+    const pellar::FixedRecordLayout layout{10, 35, 15};
+    PELLAR_FUZZ_CHECK(pellar::parseShortDate(layout.field(record, 0).trimmed()) == date);
+    if (amount.toPlainString().size() <= 15)
+        PELLAR_FUZZ_CHECK(pellar::Currency::fromDecimalText(layout.field(record, 2)) == amount);
+    return 0;
+}
