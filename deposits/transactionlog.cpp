@@ -33,7 +33,10 @@ QString transactionLogRefusal() {
 }
 
 bool fitsTransactionLog(std::optional<pellar::Currency> amount) {
-    return amount && *amount <= kLargestDeposit;
+    // The range keeps every total of a deposit recordable; the length check keeps an amount
+    // with more than two decimals from being cut in the field.
+    return amount && !amount->isNegative() && *amount <= kLargestDeposit &&
+           amount->toPlainString().size() <= 15;
 }
 
 QString depositTooLargeText() {

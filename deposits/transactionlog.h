@@ -29,8 +29,8 @@ QString transactionLogRefusal();
 inline constexpr pellar::Currency kLargestDeposit =
     pellar::Currency::fromUnits(9'999'999'999'999'900);
 
-// Whether an amount of a deposit is within kLargestDeposit; nullopt (a sum too large to be
-// held at all) is not.
+// Whether an amount of a deposit can be logged whole: from zero to kLargestDeposit, its
+// shortest decimal within the field. nullopt (a sum too large to be held at all) cannot.
 bool fitsTransactionLog(std::optional<pellar::Currency> amount);
 // Plain words for an amount that is not.
 QString depositTooLargeText();

@@ -55,7 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             continue;
         }
         PELLAR_FUZZ_CHECK(row.storedAmount.isEmpty());
-        total += *row.amount;
+        // Every amount the review kept was added to its total without leaving the range.
+        const std::optional<pellar::Currency> sum = total + *row.amount;
+        PELLAR_FUZZ_CHECK(sum.has_value());
+        total = *sum;
         PELLAR_FUZZ_CHECK(pellar::currencyValue(pellar::formatCurrency(*row.amount)) ==
                           centsOnly(*row.amount));
     }

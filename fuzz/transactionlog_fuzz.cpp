@@ -4,7 +4,9 @@
 // Properties:
 //  - The count is the log length / 60, rounded half to even, and the log takes another
 //    record while it holds fewer than 32,767.
-//  - The new record goes at record count + 1: the bytes before it are kept, a gap before
+//  - An amount the log cannot hold whole (below zero, past the largest deposit, or longer
+//    than its field), or a full log, is refused and the log stays as it was.
+//  - Otherwise the new record goes at record count + 1: the bytes before it are kept, a gap before
 //    it is filled with blanks (never NULs), and the count grows by one.
 //  - Its date reads back as the date, and its amount, whenever its shortest decimal fits
 //    the 15-byte field, as the amount exactly.
@@ -34,9 +36,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const qint64 count = transactionCount();
     PELLAR_FUZZ_CHECK(count == pellar::recordCountForLength(log.size(), kTransactionLength));
     PELLAR_FUZZ_CHECK(transactionLogRefusal().isEmpty() == (count < pellar::kMaxRecords));
-    PELLAR_FUZZ_CHECK(appendTransaction(date, QStringLiteral("Deposit"), amount).ok);
-
+    const bool fits =
+        !amount.isNegative() && amount <= kLargestDeposit && amount.toPlainString().size() <= 15;
+    const bool appended = appendTransaction(date, QStringLiteral("Deposit"), amount).ok;
+    PELLAR_FUZZ_CHECK(appended == (fits && count < pellar::kMaxRecords));
     const QByteArray after = pellar::fuzz::dataFileBytes(kTransactionsFile);
+    if (!appended) {
+        PELLAR_FUZZ_CHECK(after == log);
+        return 0;
+    }
+
     const qsizetype at = count * kTransactionLength;
     PELLAR_FUZZ_CHECK(after.size() == at + kTransactionLength);
     PELLAR_FUZZ_CHECK(after.first(std::min(at, log.size())) == log.first(std::min(at, log.size())));
@@ -49,7 +58,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const pellar::FixedRecordLayout layout{10, 35, 15};
     PELLAR_FUZZ_CHECK(pellar::parseShortDate(layout.field(record, 0).trimmed()) == date);
-    if (amount.toPlainString().size() <= 15)
-        PELLAR_FUZZ_CHECK(pellar::Currency::fromDecimalText(layout.field(record, 2)) == amount);
+    PELLAR_FUZZ_CHECK(pellar::Currency::fromDecimalText(layout.field(record, 2)) == amount);
     return 0;
 }
