@@ -1,6 +1,6 @@
 // Reading a full expense-sized fixed-record file: the raw read against reading and decoding
 // every field. The decode should stay a small multiple of the read.
-#include "common/fixedrecords.h"
+#include "common/core/fixedrecords.h"
 
 #include <QFile>
 #include <QTemporaryFile>

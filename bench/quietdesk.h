@@ -2,8 +2,8 @@
 // The desk benchmarks hand to forms: nothing in a measured path should ask the person
 // anything; should it, the answer is Yes (or OK), and no dialog ever opens.
 
-#include "common/desk.h"
-#include "common/printsurface.h"
+#include "common/core/desk.h"
+#include "common/core/printsurface.h"
 
 namespace pellar::bench {
 

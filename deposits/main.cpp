@@ -1,8 +1,8 @@
 // Slipmaker, the deposit-slip program.
-#include "common/program.h"
-#include "common/realdesk.h"
-#include "deposits/slipmaker.h"
-#include "deposits/slipmakerinfo.h"
+#include "common/ui/program.h"
+#include "common/ui/realdesk.h"
+#include "deposits/ui/slipmaker.h"
+#include "deposits/core/slipmakerinfo.h"
 
 #include <QApplication>
 

@@ -1,9 +1,9 @@
 // PellarSpendlogFREE: records the business's payments. It starts straight in its start form.
-#include "common/program.h"
-#include "common/realdesk.h"
-#include "common/weblinks.h"
-#include "expenses/notices.h"
-#include "expenses/spendlogforms.h"
+#include "common/ui/program.h"
+#include "common/ui/realdesk.h"
+#include "common/core/weblinks.h"
+#include "expenses/ui/notices.h"
+#include "expenses/ui/spendlogforms.h"
 
 #include <QApplication>
 

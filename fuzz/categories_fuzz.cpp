@@ -5,7 +5,7 @@
 // the same list with each '"' turned into '\'' (a truth value reads as the text #TRUE# or
 // #FALSE#, and stays that text). Nothing read is lost: a list holds no more entries than
 // the file has bytes plus one.
-#include "expenses/categories.h"
+#include "expenses/core/categories.h"
 #include "fuzz/fuzzsupport.h"
 
 using namespace expenses;

@@ -8,8 +8,8 @@
 //  - Adding a deposit stores a balance that reads back as the exact sum rounded to cents,
 //    with field 5 " 4" and the other fields as they were; a sum the money type cannot hold
 //    is refused rather than stored wrapped round.
-#include "common/regional.h"
-#include "deposits/checkbook.h"
+#include "common/core/regional.h"
+#include "deposits/core/checkbook.h"
 #include "fuzz/fuzzsupport.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

@@ -10,7 +10,7 @@
 //  - Searching for a contact's own field (trimmed, upper case) finds that contact; every
 //    contact found holds the criterion, in file order; the kind All finds every one.
 //  - Deleting a record leaves the other records of the count, in order, byte for byte.
-#include "expenses/contactsearch.h"
+#include "expenses/core/contactsearch.h"
 #include "fuzz/fuzzsupport.h"
 
 using namespace expenses;

@@ -10,8 +10,8 @@
 //    from a field of that width).
 //  - Appending a record keeps every earlier byte, pads a damaged trailing part to a whole
 //    record, and the new record reads back as what was appended.
-#include "common/fixedrecords.h"
-#include "expenses/expensefile.h"
+#include "common/core/fixedrecords.h"
+#include "expenses/core/expensefile.h"
 #include "fuzz/fuzzsupport.h"
 
 using namespace expenses;

@@ -10,11 +10,11 @@
 //  - The cleanup keeps whole records, byte for byte and in order (a short last one padded
 //    with blanks), never removes a record whose date does not read, and removes at least
 //    every listed one; cleaning the result again removes nothing and changes nothing.
-#include "common/fixedrecords.h"
-#include "common/regional.h"
-#include "expenses/expensecleanup.h"
-#include "expenses/expensefile.h"
-#include "expenses/expensereview.h"
+#include "common/core/fixedrecords.h"
+#include "common/core/regional.h"
+#include "expenses/core/expensecleanup.h"
+#include "expenses/core/expensefile.h"
+#include "expenses/core/expensereview.h"
 #include "fuzz/fuzzsupport.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

@@ -15,8 +15,8 @@
 //    with '?' for a character Windows-1252 cannot hold.
 //  - toAnsi gives one byte per character (a surrogate pair is one), and a character comes
 //    back from fromAnsi unchanged exactly when decoding some byte gives it.
-#include "common/ansi.h"
-#include "common/fixedrecords.h"
+#include "common/core/ansi.h"
+#include "common/core/fixedrecords.h"
 #include "fuzz/fuzzsupport.h"
 
 #include <QSet>

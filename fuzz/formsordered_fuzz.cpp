@@ -2,7 +2,7 @@
 //
 // Property: the note read (what a short or damaged note holds), written and read again is
 // the same note with each '"' turned into '\''.
-#include "deposits/formsordered.h"
+#include "deposits/core/formsordered.h"
 #include "fuzz/fuzzsupport.h"
 
 using namespace deposits;

@@ -4,9 +4,9 @@
 // readers that only read from the data folder. No reader needs an application object
 // (files, locales and text work without one, and none of them warns), so none is made.
 
-#include "common/backup.h"
-#include "common/datafiles.h"
-#include "common/regional.h"
+#include "common/core/backup.h"
+#include "common/core/datafiles.h"
+#include "common/core/regional.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -8,10 +8,10 @@
 //  - Catalogue: entries are never empty, have no blanks at their ends and no line end, and
 //    stand in the list's order; written and read again they are the same list.
 //  - Memo: lines hold no line end and, written with CR LF and read again, are the same.
-#include "common/ansi.h"
-#include "common/records.h"
+#include "common/core/ansi.h"
+#include "common/core/records.h"
 #include "fuzz/fuzzsupport.h"
-#include "invoicing/invoicefiles.h"
+#include "invoicing/core/invoicefiles.h"
 
 using namespace invoicing;
 

@@ -6,7 +6,7 @@
 //  - The options written and read again are the same options, the text fields with each
 //    '"' turned into '\'', now without a problem; writing those gives the same bytes.
 #include "fuzz/fuzzsupport.h"
-#include "invoicing/invoiceoptions.h"
+#include "invoicing/core/invoiceoptions.h"
 
 using namespace invoicing;
 

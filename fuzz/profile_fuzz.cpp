@@ -8,7 +8,7 @@
 //  - Conversion: a profile that read whole is saved as the nine-field file (its fee
 //    number empty) and the older file is gone; one that did not leaves the older file
 //    exactly as it was and writes nothing.
-#include "common/profile.h"
+#include "common/core/profile.h"
 #include "fuzz/fuzzsupport.h"
 
 using namespace pellar;

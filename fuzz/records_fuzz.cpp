@@ -13,8 +13,8 @@
 //  - A whole number written by the writer reads back as itself, without a problem.
 //  - Lines split from the data hold no line end and, joined again with CR LF, split into
 //    the same lines.
-#include "common/ansi.h"
-#include "common/records.h"
+#include "common/core/ansi.h"
+#include "common/core/records.h"
 #include "fuzz/fuzzsupport.h"
 
 #include <cstring>

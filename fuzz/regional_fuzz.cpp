@@ -11,7 +11,7 @@
 //  - A date that reads is valid and, shown in the short date form, reads back as itself.
 //  - The number a text starts with does not change when a character that cannot continue
 //    a number follows, and a finite one, written with 17 digits, reads back as itself.
-#include "common/regional.h"
+#include "common/core/regional.h"
 #include "fuzz/fuzzsupport.h"
 
 #include <cmath>

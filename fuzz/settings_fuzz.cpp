@@ -2,7 +2,7 @@
 //
 // Property: the settings read (defaults for what is missing or unreadable), saved and read
 // again are the same values, now without a problem.
-#include "common/settings.h"
+#include "common/core/settings.h"
 #include "fuzz/fuzzsupport.h"
 
 using namespace pellar;

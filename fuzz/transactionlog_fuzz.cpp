@@ -4,15 +4,15 @@
 // Properties:
 //  - The count is the log length / 60, rounded half to even, and the log takes another
 //    record while it holds fewer than 32,767.
-//  - An amount the log cannot hold whole (below zero, past the largest deposit, or longer
-//    than its field), or a full log, is refused and the log stays as it was.
+//  - An amount the log cannot hold whole (past the largest deposit, or longer than its
+//    field), or a full log, is refused and the log stays as it was.
 //  - Otherwise the new record goes at record count + 1: the bytes before it are kept, a gap before
 //    it is filled with blanks (never NULs), and the count grows by one.
 //  - Its date reads back as the date, and its amount, whenever its shortest decimal fits
 //    the 15-byte field, as the amount exactly.
-#include "common/fixedrecords.h"
-#include "common/regional.h"
-#include "deposits/transactionlog.h"
+#include "common/core/fixedrecords.h"
+#include "common/core/regional.h"
+#include "deposits/core/transactionlog.h"
 #include "fuzz/fuzzsupport.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

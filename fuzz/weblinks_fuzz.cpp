@@ -6,7 +6,7 @@
 //  - The settings written back as a file of that form, each value in double quotes (the
 //    reader drops one pair round a value, so quotes of the value's own survive), load as
 //    the same settings.
-#include "common/weblinks.h"
+#include "common/core/weblinks.h"
 #include "fuzz/fuzzsupport.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 // Billwright, the invoicing program.
-#include "common/program.h"
-#include "common/realdesk.h"
-#include "common/weblinks.h"
-#include "invoicing/billwright.h"
-#include "invoicing/frminvoice.h"
+#include "common/ui/program.h"
+#include "common/ui/realdesk.h"
+#include "common/core/weblinks.h"
+#include "invoicing/ui/billwright.h"
+#include "invoicing/ui/frminvoice.h"
 
 #include <QApplication>
 #include <cstdio>

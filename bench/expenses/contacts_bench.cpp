@@ -1,15 +1,15 @@
 // One click on the contacts form's ">" with ten thousand contacts on file: the contact is
 // written back, the lists are read again and the next contact is shown. Run by hand:
 //   build/bench/contacts_bench
-#include "common/backup.h"
-#include "common/datafiles.h"
-#include "common/desk.h"
-#include "common/printsurface.h"
-#include "common/program.h"
-#include "expenses/contacts.h"
-#include "expenses/frmcontacts.h"
-#include "expenses/frmexpenses.h"
-#include "expenses/spendlogforms.h"
+#include "common/core/backup.h"
+#include "common/core/datafiles.h"
+#include "common/core/desk.h"
+#include "common/core/printsurface.h"
+#include "common/ui/program.h"
+#include "expenses/core/contacts.h"
+#include "expenses/ui/frmcontacts.h"
+#include "expenses/ui/frmexpenses.h"
+#include "expenses/ui/spendlogforms.h"
 
 #include <QAction>
 #include <QApplication>

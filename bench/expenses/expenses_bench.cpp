@@ -1,19 +1,19 @@
 // The expense file at its largest (32,767 records): a review refresh, from the read of the
 // file to the grid drawn on screen, and a cleanup that rewrites the file. Run by hand:
 //   build/bench/expenses_bench
-#include "common/datafiles.h"
-#include "common/desk.h"
-#include "common/fixedrecords.h"
-#include "common/printsurface.h"
-#include "common/program.h"
-#include "common/regional.h"
-#include "expenses/expensecleanup.h"
-#include "expenses/expensefile.h"
-#include "expenses/expensegridmodel.h"
-#include "expenses/expensereview.h"
-#include "expenses/frmexpenses.h"
-#include "expenses/frmstartup.h"
-#include "expenses/spendlogforms.h"
+#include "common/core/datafiles.h"
+#include "common/core/desk.h"
+#include "common/core/fixedrecords.h"
+#include "common/core/printsurface.h"
+#include "common/ui/program.h"
+#include "common/core/regional.h"
+#include "expenses/core/expensecleanup.h"
+#include "expenses/core/expensefile.h"
+#include "expenses/core/expensegridmodel.h"
+#include "expenses/core/expensereview.h"
+#include "expenses/ui/frmexpenses.h"
+#include "expenses/ui/frmstartup.h"
+#include "expenses/ui/spendlogforms.h"
 
 #include <QAction>
 #include <QApplication>

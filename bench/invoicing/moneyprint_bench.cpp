@@ -1,9 +1,9 @@
 // Laying out a full invoice of 50 item lines (two pages, memo, remittance section, colour)
 // on the recording surface: the layout's own cost, without a printer. Run by hand:
 //   build/bench/moneyprint_bench
-#include "common/recordingsurface.h"
-#include "common/regional.h"
-#include "invoicing/moneyprint.h"
+#include "tests/support/recordingsurface.h"
+#include "common/core/regional.h"
+#include "invoicing/core/moneyprint.h"
 
 #include <benchmark/benchmark.h>
 

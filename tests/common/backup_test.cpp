@@ -1,6 +1,6 @@
 // The backup folder: restore on the existence test, deletions, moves and the automatic copy.
-#include "common/backup.h"
-#include "common/datafiles.h"
+#include "common/core/backup.h"
+#include "common/core/datafiles.h"
 #include "tests/support/datafolder.h"
 
 #include <QDir>

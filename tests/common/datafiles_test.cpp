@@ -1,6 +1,6 @@
 // The data folder, name constants and the whole-file and fixed-record routines.
-#include "common/datafiles.h"
-#include "common/fixedrecords.h"
+#include "common/core/datafiles.h"
+#include "common/core/fixedrecords.h"
 #include "tests/support/datafolder.h"
 
 #include <QDir>

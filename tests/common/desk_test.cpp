@@ -1,7 +1,7 @@
 // The scripted desk (what every form test leans on), the printer choice of the run, the
 // expense reports' page set-up, and the parts of the real desk that need no person.
-#include "common/printerchoice.h"
-#include "common/realdesk.h"
+#include "common/core/printerchoice.h"
+#include "common/ui/realdesk.h"
 #include "tests/support/scripteddesk.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 // Fixed-record files: record counts, packing in bytes, and splitting a file into records.
-#include "common/fixedrecords.h"
+#include "common/core/fixedrecords.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The deposit program's amount and count boxes.
-#include "common/inputroutines.h"
+#include "common/ui/inputroutines.h"
 
-#include "common/ansi.h"
-#include "common/regional.h"
+#include "common/core/ansi.h"
+#include "common/core/regional.h"
 #include "tests/support/scripteddesk.h"
 
 #include <QApplication>

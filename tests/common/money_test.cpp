@@ -1,4 +1,4 @@
-#include "common/currency.h"
+#include "common/core/currency.h"
 
 #include <QList>
 #include <gtest/gtest.h>

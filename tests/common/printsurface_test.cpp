@@ -1,8 +1,8 @@
 // The print surfaces: inch and font helpers, line-printer movement, the recording log, and
 // real PDF jobs through the printer surface.
 
-#include "common/printersurface.h"
-#include "common/recordingsurface.h"
+#include "common/ui/printersurface.h"
+#include "tests/support/recordingsurface.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,6 +1,6 @@
 // The business profile record and the small settings file.
-#include "common/profile.h"
-#include "common/settings.h"
+#include "common/core/profile.h"
+#include "common/core/settings.h"
 #include "tests/support/datafolder.h"
 
 #include <gtest/gtest.h>

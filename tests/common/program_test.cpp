@@ -1,8 +1,8 @@
 // The program shell: one running copy per program (checked across real processes), the
 // loaded-forms list and ExitProgram, the automatic backup and the refusal messages.
-#include "common/program.h"
+#include "common/ui/program.h"
 
-#include "common/backup.h"
+#include "common/core/backup.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
 

@@ -1,6 +1,6 @@
 // Quoted-field records, free-format input and the 8-bit text they are stored in.
-#include "common/ansi.h"
-#include "common/records.h"
+#include "common/core/ansi.h"
+#include "common/core/records.h"
 
 #include <QRandomGenerator>
 #include <QStringDecoder>

@@ -1,4 +1,4 @@
-#include "common/regional.h"
+#include "common/core/regional.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Temp.url, the opener, the invoicing program's supplier notices and the deployer's file.
-#include "common/weblinks.h"
+#include "common/core/weblinks.h"
 
-#include "common/datafiles.h"
+#include "common/core/datafiles.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
 

@@ -1,8 +1,8 @@
 // Writes that fail for real, in a child process whose files cannot grow past a limit: each
 // must say so, and leave the file on disk exactly as it was.
-#include "common/backup.h"
-#include "common/datafiles.h"
-#include "common/profile.h"
+#include "common/core/backup.h"
+#include "common/core/datafiles.h"
+#include "common/core/profile.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/faults.h"
 

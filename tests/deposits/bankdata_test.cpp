@@ -1,10 +1,10 @@
 // The deposit form's bank data: the checkbook data file and the transactions log.
-#include "common/fixedrecords.h"
-#include "common/program.h"
-#include "common/regional.h"
-#include "deposits/checkbook.h"
-#include "deposits/frmdeposit.h"
-#include "deposits/transactionlog.h"
+#include "common/core/fixedrecords.h"
+#include "common/ui/program.h"
+#include "common/core/regional.h"
+#include "deposits/core/checkbook.h"
+#include "deposits/ui/frmdeposit.h"
+#include "deposits/core/transactionlog.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
 

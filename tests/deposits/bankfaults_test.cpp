@@ -1,7 +1,7 @@
 // The deposit's two writes failing for real, and the balance rewrite killed at random
 // moments: the log and the checkbook file are always whole.
-#include "deposits/checkbook.h"
-#include "deposits/transactionlog.h"
+#include "deposits/core/checkbook.h"
+#include "deposits/core/transactionlog.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/faults.h"
 

@@ -1,10 +1,10 @@
 // The deposit form driven through its controls: entry, check verification, cash back,
 // printing, confirmation, and what reaches the log and the checkbook balance.
-#include "common/printerchoice.h"
-#include "common/program.h"
-#include "deposits/frmdeposit.h"
-#include "deposits/slipmakerinfo.h"
-#include "deposits/transactionlog.h"
+#include "common/core/printerchoice.h"
+#include "common/ui/program.h"
+#include "deposits/ui/frmdeposit.h"
+#include "deposits/core/slipmakerinfo.h"
+#include "deposits/core/transactionlog.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
 

@@ -1,9 +1,9 @@
 // The deposit sheet's layout in twips on the recording surface (text width = characters x
 // size x 10, line height = size x 24), and one real PDF of each side.
-#include "common/printersurface.h"
-#include "common/recordingsurface.h"
-#include "common/regional.h"
-#include "deposits/depositslip.h"
+#include "common/ui/printersurface.h"
+#include "tests/support/recordingsurface.h"
+#include "common/core/regional.h"
+#include "deposits/core/depositslip.h"
 #include "tests/support/keeppdf.h"
 
 #include <QFile>

@@ -1,11 +1,11 @@
 // Slipmaker's start: the entry sequence, the start form and the way between the forms.
-#include "common/profile.h"
-#include "common/program.h"
-#include "deposits/clickablelabel.h"
-#include "deposits/frmdeposit.h"
-#include "deposits/frmsetup.h"
-#include "deposits/frmsplash.h"
-#include "deposits/slipmaker.h"
+#include "common/core/profile.h"
+#include "common/ui/program.h"
+#include "deposits/ui/clickablelabel.h"
+#include "deposits/ui/frmdeposit.h"
+#include "deposits/ui/frmsetup.h"
+#include "deposits/ui/frmsplash.h"
+#include "deposits/ui/slipmaker.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
 

@@ -1,8 +1,8 @@
 // The deposit program's business setup form: the shared profile, the older profile file,
 // the two address layouts and the forms-order note.
-#include "common/profile.h"
-#include "common/program.h"
-#include "deposits/frmsetup.h"
+#include "common/core/profile.h"
+#include "common/ui/program.h"
+#include "deposits/ui/frmsetup.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
 

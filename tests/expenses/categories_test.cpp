@@ -1,8 +1,8 @@
 // Expense categories: the built-in lists, the file, and the setup form's list rules.
-#include "expenses/categories.h"
-#include "expenses/categorylists.h"
-#include "expenses/frmsetup.h"
-#include "expenses/frmstartup.h"
+#include "expenses/core/categories.h"
+#include "expenses/ui/categorylists.h"
+#include "expenses/ui/frmsetup.h"
+#include "expenses/ui/frmstartup.h"
 #include "tests/expenses/spendlogfixture.h"
 
 #include <QAction>

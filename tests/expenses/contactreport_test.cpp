@@ -1,11 +1,11 @@
 // The contact report: its layout on the recording surface, the printing from the full
 // list, and one real PDF.
-#include "common/printerchoice.h"
-#include "common/printersurface.h"
-#include "common/recordingsurface.h"
-#include "expenses/contactreport.h"
-#include "expenses/frmcontacts.h"
-#include "expenses/frmstartup.h"
+#include "common/core/printerchoice.h"
+#include "common/ui/printersurface.h"
+#include "tests/support/recordingsurface.h"
+#include "expenses/core/contactreport.h"
+#include "expenses/ui/frmcontacts.h"
+#include "expenses/ui/frmstartup.h"
 #include "tests/expenses/spendlogfixture.h"
 #include "tests/support/keeppdf.h"
 

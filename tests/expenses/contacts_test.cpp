@@ -1,5 +1,5 @@
 // The contacts file: record bytes and widths, reading, writing in place, deleting.
-#include "expenses/contacts.h"
+#include "expenses/core/contacts.h"
 #include "tests/support/datafolder.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // Finding contacts: the matching rules, and the search frame, result grid and full list
 // driven through the contacts form.
-#include "expenses/contactsearch.h"
-#include "expenses/contactsfoundmodel.h"
-#include "expenses/frmcontacts.h"
-#include "expenses/frmstartup.h"
+#include "expenses/core/contactsearch.h"
+#include "expenses/core/contactsfoundmodel.h"
+#include "expenses/ui/frmcontacts.h"
+#include "expenses/ui/frmstartup.h"
 #include "tests/expenses/spendlogfixture.h"
 
 #include <QAction>

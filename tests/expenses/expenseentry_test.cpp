@@ -1,9 +1,9 @@
 // Recording payments on the expense form: single postings, splits, partial payments, and
 // what the form refuses.
-#include "expenses/expensefile.h"
-#include "expenses/expensegridmodel.h"
-#include "expenses/frmexpenses.h"
-#include "expenses/frmstartup.h"
+#include "expenses/core/expensefile.h"
+#include "expenses/core/expensegridmodel.h"
+#include "expenses/ui/frmexpenses.h"
+#include "expenses/ui/frmstartup.h"
 #include "tests/expenses/spendlogfixture.h"
 
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 // The expense file's writes failing for real (a file that may not grow past a limit) and
 // its rewrite killed at random moments: the file is always whole, old or new.
-#include "common/datafiles.h"
-#include "expenses/contacts.h"
-#include "expenses/expensecleanup.h"
-#include "expenses/expensefile.h"
+#include "common/core/datafiles.h"
+#include "expenses/core/contacts.h"
+#include "expenses/core/expensecleanup.h"
+#include "expenses/core/expensefile.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/faults.h"
 

@@ -1,8 +1,8 @@
 // The expense file: record bytes, appending, the full file, and the rewrite without a date
 // range.
-#include "expenses/expensecleanup.h"
-#include "expenses/expensefile.h"
-#include "expenses/expensereview.h"
+#include "expenses/core/expensecleanup.h"
+#include "expenses/core/expensefile.h"
+#include "expenses/core/expensereview.h"
 #include "tests/support/datafolder.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 // The review grid and the cleanup screen of the expense form.
-#include "expenses/expensefile.h"
-#include "expenses/expensegridmodel.h"
-#include "expenses/frmexpenses.h"
-#include "expenses/frmstartup.h"
+#include "expenses/core/expensefile.h"
+#include "expenses/core/expensegridmodel.h"
+#include "expenses/ui/frmexpenses.h"
+#include "expenses/ui/frmstartup.h"
 #include "tests/expenses/spendlogfixture.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 // The contacts form, driven through its controls.
-#include "expenses/frmcontacts.h"
-#include "expenses/frmexpenses.h"
-#include "expenses/frmstartup.h"
-#include "expenses/vendorlistmodel.h"
+#include "expenses/ui/frmcontacts.h"
+#include "expenses/ui/frmexpenses.h"
+#include "expenses/ui/frmstartup.h"
+#include "expenses/core/vendorlistmodel.h"
 #include "tests/expenses/spendlogfixture.h"
 
 #include <QAction>

@@ -1,10 +1,10 @@
 // The start form: where "Continue" leads, the checkbook notice, the owner line, the restore
 // message and the menu.
-#include "expenses/categorylists.h"
-#include "expenses/frmcontacts.h"
-#include "expenses/frmexpenses.h"
-#include "expenses/frmsetup.h"
-#include "expenses/frmstartup.h"
+#include "expenses/ui/categorylists.h"
+#include "expenses/ui/frmcontacts.h"
+#include "expenses/ui/frmexpenses.h"
+#include "expenses/ui/frmsetup.h"
+#include "expenses/ui/frmstartup.h"
 #include "tests/expenses/spendlogfixture.h"
 
 #include <QAction>

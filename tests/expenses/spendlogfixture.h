@@ -2,10 +2,10 @@
 // A scratch data folder, a scripted desk and the expense program's forms, for tests that
 // drive the program as the person would.
 
-#include "common/program.h"
-#include "common/weblinks.h"
-#include "expenses/contacts.h"
-#include "expenses/spendlogforms.h"
+#include "common/ui/program.h"
+#include "common/core/weblinks.h"
+#include "expenses/core/contacts.h"
+#include "expenses/ui/spendlogforms.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
 

@@ -1,11 +1,11 @@
 // Billwright's start menu, customer entry and setup form, driven through their controls.
-#include "common/program.h"
-#include "common/settings.h"
-#include "invoicing/billwright.h"
-#include "invoicing/frmsetup.h"
-#include "invoicing/frmshell.h"
-#include "invoicing/frmsplash.h"
-#include "invoicing/optioncheckbox.h"
+#include "common/ui/program.h"
+#include "common/core/settings.h"
+#include "invoicing/ui/billwright.h"
+#include "invoicing/ui/frmsetup.h"
+#include "invoicing/ui/frmshell.h"
+#include "invoicing/ui/frmsplash.h"
+#include "invoicing/ui/optioncheckbox.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
 

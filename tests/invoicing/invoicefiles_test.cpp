@@ -1,6 +1,6 @@
 // The invoicing program's data files: catalogue, counter, options and memo.
-#include "invoicing/invoicefiles.h"
-#include "invoicing/invoiceoptions.h"
+#include "invoicing/core/invoicefiles.h"
+#include "invoicing/core/invoiceoptions.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
 

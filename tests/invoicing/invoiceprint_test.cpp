@@ -1,13 +1,13 @@
 // The invoice form's Print button: the printer dialog, the print, the confirmation and the
 // retry, and what each answer does to the invoice counter.
-#include "common/printerchoice.h"
-#include "common/program.h"
-#include "common/settings.h"
-#include "invoicing/billwright.h"
-#include "invoicing/frminvoice.h"
-#include "invoicing/frmsetup.h"
-#include "invoicing/frmshell.h"
-#include "invoicing/frmsplash.h"
+#include "common/core/printerchoice.h"
+#include "common/ui/program.h"
+#include "common/core/settings.h"
+#include "invoicing/ui/billwright.h"
+#include "invoicing/ui/frminvoice.h"
+#include "invoicing/ui/frmsetup.h"
+#include "invoicing/ui/frmshell.h"
+#include "invoicing/ui/frmsplash.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
 

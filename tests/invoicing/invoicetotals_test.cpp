@@ -1,5 +1,5 @@
 // The invoice's arithmetic: exact currency from the line to the grand total.
-#include "invoicing/invoicetotals.h"
+#include "invoicing/core/invoicetotals.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -1,9 +1,9 @@
 // The printed invoice, laid out on the recording surface. Its metrics: a character is
 // size x 10 twips wide and a line size x 24 twips high (240 at 10 point).
-#include "invoicing/moneyprint.h"
+#include "invoicing/core/moneyprint.h"
 
-#include "common/printersurface.h"
-#include "common/recordingsurface.h"
+#include "common/ui/printersurface.h"
+#include "tests/support/recordingsurface.h"
 #include "tests/support/keeppdf.h"
 
 #include <QFileInfo>

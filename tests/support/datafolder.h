@@ -1,8 +1,8 @@
 #pragma once
 // A scratch data folder for one test, set as the program's data folder.
 
-#include "common/backup.h"
-#include "common/datafiles.h"
+#include "common/core/backup.h"
+#include "common/core/datafiles.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -3,8 +3,8 @@
 // beep, printer dialog, print job and opened address is recorded. A message or printer
 // dialog that nothing was queued for fails the test, because a real one would hang CI.
 
-#include "common/desk.h"
-#include "common/recordingsurface.h"
+#include "common/core/desk.h"
+#include "tests/support/recordingsurface.h"
 
 #include <QList>
 #include <QQueue>

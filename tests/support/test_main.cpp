@@ -1,5 +1,5 @@
 // Every test program starts here: headless Qt, United States regional settings.
-#include "common/regional.h"
+#include "common/core/regional.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -1,0 +1,225 @@
+#include "common/core/datafiles.h"
+
+#include "common/core/backup.h"
+#include "common/core/fixedrecords.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace pellar {
+
+namespace {
+
+QString g_folder;
+ProgramKind g_kind = ProgramKind::Billwright;
+
+// The name without its leading separators, with "\" turned into "/".
+QString relativeName(QStringView name) {
+    QString relative = name.toString();
+    relative.replace(u'\\', u'/');
+    while (relative.startsWith(u'/'))
+        relative.remove(0, 1);
+    return relative;
+}
+
+QString displayName(QStringView name) {
+    return QFileInfo(relativeName(name)).fileName();
+}
+
+FileResult writeFailure(QStringView name, const QString& why) {
+    return FileResult::failure(
+        QStringLiteral("The file %1 could not be written: %2").arg(displayName(name), why));
+}
+
+// Why a write stopped short, in plain words. A write cut off by a full disk (or a size
+// limit) may end with no error recorded at all.
+QString shortWriteReason(const QFileDevice& file) {
+    if (file.error() != QFileDevice::NoError && !file.errorString().isEmpty())
+        return file.errorString();
+    return QStringLiteral("the disk is full or the file cannot grow any larger");
+}
+
+} // namespace
+
+QString replaceFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    // Every byte must be on its way to the disk before the new file takes the old one's
+    // place: commit() alone would rename a short file over a whole one when the last
+    // buffered bytes do not fit.
+    if (file.write(bytes) != bytes.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError) {
+        const QString why = shortWriteReason(file);
+        file.cancelWriting();
+        return why;
+    }
+    if (!file.commit())
+        return shortWriteReason(file);
+    return {};
+}
+
+void setProgramKind(ProgramKind kind) {
+    g_kind = kind;
+}
+
+ProgramKind programKind() {
+    return g_kind;
+}
+
+void setDataFolder(const QString& folder) {
+    g_folder = QDir::cleanPath(folder);
+}
+
+QString dataFolder() {
+    return g_folder;
+}
+
+std::optional<QString> dataFolderFromArguments(const QStringList& arguments,
+                                               const QString& programFolder, QString* error) {
+    QString folder = programFolder;
+    const QString option = QStringLiteral("--data-folder");
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == option) {
+            if (i + 1 >= arguments.size()) {
+                if (error)
+                    *error = QStringLiteral("--data-folder needs the name of a folder.");
+                return std::nullopt;
+            }
+            folder = arguments[++i];
+        } else if (argument.startsWith(option + u'=')) {
+            folder = argument.mid(option.size() + 1);
+        } else if (argument.startsWith(u'-')) {
+            if (error)
+                *error = QStringLiteral("Unknown option %1. The only option is --data-folder "
+                                        "followed by a folder.")
+                             .arg(argument);
+            return std::nullopt;
+        }
+    }
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        if (error)
+            *error = QStringLiteral("The data folder %1 does not exist.").arg(folder);
+        return std::nullopt;
+    }
+    return QDir(folder).absolutePath();
+}
+
+QString dataFilePath(QStringView name) {
+    return g_folder + u'/' + relativeName(name);
+}
+
+QString backupFolderPath() {
+    return g_folder + QStringLiteral("/Backup");
+}
+
+QString backupFilePath(QStringView name) {
+    return backupFolderPath() + u'/' + relativeName(name);
+}
+
+std::optional<QByteArray> readDataFile(QStringView name, QString* error) {
+    QFile file(dataFilePath(name));
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("The file %1 could not be read: %2")
+                         .arg(displayName(name), file.errorString());
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = QStringLiteral("The file %1 could not be read: %2")
+                         .arg(displayName(name), file.errorString());
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+FileResult writeDataFile(QStringView name, const QByteArray& bytes) {
+    if (const QString why = replaceFile(dataFilePath(name), bytes); !why.isEmpty())
+        return writeFailure(name, why);
+    return FileResult::success();
+}
+
+FileResult writeDataFileDroppingBackup(QStringView name, const QByteArray& bytes) {
+    if (const FileResult dropped = KillDataFile(QStringLiteral("/Backup") + name.toString());
+        !dropped)
+        return dropped;
+    return writeDataFile(name, bytes);
+}
+
+std::optional<QByteArray> readRecord(QStringView name, int recordLength, qint64 recordNumber,
+                                     QString* error) {
+    QFile file(dataFilePath(name));
+    if (recordLength <= 0 || recordNumber < 1 || !file.open(QIODevice::ReadOnly) ||
+        !file.seek((recordNumber - 1) * recordLength)) {
+        if (error)
+            *error = QStringLiteral("Record %1 of the file %2 could not be read.")
+                         .arg(recordNumber)
+                         .arg(displayName(name));
+        return std::nullopt;
+    }
+    QByteArray record = file.read(recordLength);
+    if (record.size() < recordLength)
+        record.append(QByteArray(recordLength - record.size(), ' '));
+    return record;
+}
+
+FileResult writeRecord(QStringView name, int recordLength, qint64 recordNumber,
+                       const QByteArray& record) {
+    if (recordLength <= 0 || recordNumber < 1 || recordNumber > kMaxRecords)
+        return writeFailure(name,
+                            QStringLiteral("record number %1 is out of range").arg(recordNumber));
+    QByteArray bytes = record.left(recordLength);
+    bytes.append(QByteArray(recordLength - bytes.size(), ' '));
+    return writeInPlace(name, (recordNumber - 1) * recordLength, bytes);
+}
+
+FileResult writeInPlace(QStringView name, qint64 offset, const QByteArray& bytes) {
+    if (offset < 0)
+        return writeFailure(name, QStringLiteral("the place to write is out of range"));
+    const QString path = dataFilePath(name);
+    const bool existed = QFileInfo::exists(path);
+    // Unbuffered, so a write that does not fit fails here and not in a later flush.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return writeFailure(name, file.errorString());
+    const qint64 oldSize = file.size();
+    QByteArray data = bytes;
+    // Written past the end, the gap becomes blanks, never a hole of NULs.
+    if (oldSize < offset)
+        data.prepend(QByteArray(offset - oldSize, ' '));
+    const qint64 start = std::min(oldSize, offset);
+    QByteArray overwritten;
+    if (start < oldSize) {
+        if (!file.seek(start))
+            return writeFailure(name, file.errorString());
+        overwritten = file.read(std::min<qint64>(data.size(), oldSize - start));
+        if (overwritten.size() != std::min<qint64>(data.size(), oldSize - start))
+            return writeFailure(name, file.errorString());
+    }
+    if (file.seek(start) && file.write(data) == data.size() && file.flush())
+        return FileResult::success();
+
+    // Put the file back as it was: the bytes written over, and its old length.
+    const QString why = shortWriteReason(file);
+    if (!overwritten.isEmpty() && file.seek(start))
+        file.write(overwritten);
+    if (file.size() != oldSize)
+        file.resize(oldSize);
+    file.close();
+    if (!existed)
+        QFile::remove(path);
+    return writeFailure(name, why);
+}
+
+qint64 DataFileRecordCount(QStringView name, int recordLength) {
+    if (!DataFileExists(name))
+        return 0;
+    return recordCountForLength(QFileInfo(dataFilePath(name)).size(), recordLength);
+}
+
+} // namespace pellar

@@ -1,0 +1,90 @@
+#include "common/core/profile.h"
+
+#include "common/core/backup.h"
+#include "common/core/datafiles.h"
+#include "common/core/records.h"
+
+namespace pellar {
+
+namespace {
+
+constexpr int kProfileFields = 9;
+constexpr int kOldProfileFields = 8;
+
+// Reads up to `count` text fields; a short record keeps what it has and says so.
+ProfileRead readProfileFile(QStringView name, int count) {
+    ProfileRead result;
+    result.found = true;
+    QString error;
+    const std::optional<QByteArray> bytes = readDataFile(name, &error);
+    if (!bytes) {
+        result.problem = error;
+        return result;
+    }
+    FreeFormatReader reader(*bytes);
+    QStringList fields;
+    for (int i = 0; i < count && !reader.atEnd(); ++i)
+        fields << reader.readText();
+    if (fields.size() < count)
+        result.problem = QStringLiteral("The business profile in %1 has %2 of its %3 fields.")
+                             .arg(name.mid(1).toString())
+                             .arg(fields.size())
+                             .arg(count);
+    result.profile = BusinessProfile::fromFields(fields);
+    return result;
+}
+
+} // namespace
+
+QStringList BusinessProfile::fields() const {
+    return {name, address, poBox, city, st, zip, tel, fax, fein};
+}
+
+BusinessProfile BusinessProfile::fromFields(const QStringList& f) {
+    const auto at = [&f](int i) {
+        return i < f.size() ? f[i] : QString();
+    };
+    return {at(0), at(1), at(2), at(3), at(4), at(5), at(6), at(7), at(8)};
+}
+
+QByteArray encodeProfile(const BusinessProfile& profile) {
+    RecordWriter writer;
+    for (const QString& field : profile.fields())
+        writer.text(field);
+    return writer.line();
+}
+
+ProfileRead readBusinessProfile() {
+    if (!DataFileExists(kBusinessFile))
+        return {};
+    return readProfileFile(kBusinessFile, kProfileFields);
+}
+
+FileResult saveProfileKeepingBackup(const BusinessProfile& profile) {
+    return writeDataFile(kBusinessFile, encodeProfile(profile));
+}
+
+FileResult saveProfileDroppingBackup(const BusinessProfile& profile) {
+    return writeDataFileDroppingBackup(kBusinessFile, encodeProfile(profile));
+}
+
+DepositProfileLoad loadBusinessConverting() {
+    DepositProfileLoad load;
+    if (DataFileExists(kBusinessFile))
+        load.read = readProfileFile(kBusinessFile, kProfileFields);
+    else if (DataFileExists(kOldBusinessFile))
+        load.read = readProfileFile(kOldBusinessFile, kOldProfileFields);
+    else
+        return load;
+
+    // Nothing is written back over a profile that could not be read whole, and the older
+    // file goes only once the new one is safely on disk.
+    if (!load.read.problem.isEmpty())
+        return load;
+    load.saved = saveProfileDroppingBackup(load.read.profile);
+    if (load.saved)
+        load.saved = DeleteDataFileAndBackup(kOldBusinessFile);
+    return load;
+}
+
+} // namespace pellar

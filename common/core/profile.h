@@ -1,0 +1,61 @@
+#pragma once
+// The business profile shared by all three programs: nine text fields, one quoted-field
+// record in "\MyBusinessData.txt".
+
+#include "common/core/fileresult.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace pellar {
+
+struct BusinessProfile {
+    QString name;    // business name
+    QString address; // street address
+    QString poBox;   // PO box or suite
+    QString city;
+    QString st;      // state
+    QString zip;
+    QString tel;
+    QString fax;     // fax or e-mail
+    QString fein;    // FEIN or VAT number
+
+    QStringList fields() const;
+    static BusinessProfile fromFields(const QStringList& fields); // missing fields empty
+
+    bool operator==(const BusinessProfile&) const = default;
+};
+
+inline constexpr const char16_t* kBusinessFile = u"\\MyBusinessData.txt";
+inline constexpr const char16_t* kOldBusinessFile = u"\\BusinessInfo.txt";
+
+QByteArray encodeProfile(const BusinessProfile& profile);
+
+struct ProfileRead {
+    BusinessProfile profile;
+    bool found = false; // the file existed (perhaps after a restore)
+    QString problem;    // non-empty when the record was short or unreadable
+};
+
+// Reads the profile (DataFileExists first, which may restore it). A missing file gives
+// empty fields and found = false; a short record keeps what it has.
+ProfileRead readBusinessProfile();
+
+// The invoicing program's writer: the backup copy is left alone.
+FileResult saveProfileKeepingBackup(const BusinessProfile& profile);
+// The deposit program's writer: the backup copy is deleted first.
+FileResult saveProfileDroppingBackup(const BusinessProfile& profile);
+
+// The deposit program's load: the nine-field file, else the older eight-field
+// "\BusinessInfo.txt" (FEIN empty). Whatever was found is saved again as the nine-field
+// file and the older file is deleted with its backup copy. The older file is deleted only
+// after the new one is safely written.
+struct DepositProfileLoad {
+    ProfileRead read;
+    FileResult saved; // the re-save; ok when nothing was found
+};
+DepositProfileLoad loadBusinessConverting();
+
+} // namespace pellar

@@ -1,0 +1,176 @@
+#include "common/core/weblinks.h"
+
+#include "common/core/ansi.h"
+#include "common/core/datafiles.h"
+#include "common/core/desk.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QStringList>
+
+namespace pellar {
+
+namespace {
+
+// "Section/key" (lower case) -> value, as written. QSettings is not used on purpose: it
+// cuts a value at ';', splits it at commas and eats backslashes, and web addresses may
+// hold all three.
+QHash<QString, QString> readIni(QByteArray bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    QHash<QString, QString> values;
+    QString section;
+    // A bare CR ends a line as well, so no value can carry a line break into Temp.url.
+    bytes.replace('\r', '\n');
+    for (const QByteArray& raw : bytes.split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#'))
+            continue;
+        if (line.startsWith(u'[') && line.endsWith(u']')) {
+            section = line.mid(1, line.size() - 2).trimmed().toLower();
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (equals <= 0)
+            continue;
+        QString value = line.mid(equals + 1).trimmed();
+        if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"'))
+            value = value.mid(1, value.size() - 2);
+        values.insert(section + u'/' + line.left(equals).trimmed().toLower(), value);
+    }
+    return values;
+}
+
+void takeValue(QString& target, const QHash<QString, QString>& values, const char* key) {
+    const QString value = values.value(QString::fromLatin1(key).toLower()).trimmed();
+    if (!value.isEmpty())
+        target = value;
+}
+
+} // namespace
+
+WebConfig WebConfig::defaults() {
+    // Neutral stand-ins until a deployer writes the real addresses into the file.
+    WebConfig c;
+    c.productComparison = QStringLiteral("https://www.example.com/pellar/compare");
+    c.basicProduct = QStringLiteral("https://www.example.com/pellar/basic");
+    c.liteProduct = QStringLiteral("https://www.example.com/pellar/lite");
+    c.accountingProduct = QStringLiteral("https://www.example.com/pellar/accounting");
+    c.completionProduct = QStringLiteral("https://www.example.com/pellar/forms-completion");
+    c.formsReorder = QStringLiteral("https://www.example.org/business-forms/reorder");
+    c.paperSupplier = QStringLiteral("https://www.example.net/perforated-paper");
+    c.labelSupplier = QStringLiteral("https://www.example.net/labels");
+    c.homePage = QStringLiteral("https://www.example.com/pellar/");
+    c.bankingProduct = QStringLiteral("https://www.example.com/pellar/banking");
+    c.supplierPhone = QStringLiteral("1-800-555-0100");
+    c.priorityCode = QStringLiteral("PELLAR");
+    return c;
+}
+
+WebConfig WebConfig::load(const QString& programFolder) {
+    WebConfig c = defaults();
+    const QString path = QDir(programFolder).filePath(QString::fromUtf16(kWebConfigFile));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return c;
+    const QHash<QString, QString> v = readIni(file.readAll());
+    takeValue(c.productComparison, v, "Links/ProductComparison");
+    takeValue(c.basicProduct, v, "Links/BasicProduct");
+    takeValue(c.liteProduct, v, "Links/LiteProduct");
+    takeValue(c.accountingProduct, v, "Links/AccountingProduct");
+    takeValue(c.completionProduct, v, "Links/CompletionProduct");
+    takeValue(c.formsReorder, v, "Links/FormsReorder");
+    takeValue(c.paperSupplier, v, "Links/PaperSupplier");
+    takeValue(c.labelSupplier, v, "Links/LabelSupplier");
+    takeValue(c.homePage, v, "Links/HomePage");
+    takeValue(c.bankingProduct, v, "Links/BankingProduct");
+    takeValue(c.supplierPhone, v, "FormsSupplier/Phone");
+    takeValue(c.priorityCode, v, "FormsSupplier/PriorityCode");
+    return c;
+}
+
+WebConfig WebConfig::forThisProgram() {
+    return load(QCoreApplication::applicationDirPath());
+}
+
+QStringList partnerNoticeLines(const WebConfig& config, const QString& itemLine) {
+    QStringList lines{
+        QStringLiteral("Orvanta partners with Deluxe Business Forms,"),
+        QStringLiteral("follow these instructions to receive a 20% Discount"),
+        QStringLiteral("on your initial order of ANY DELUXE PRODUCTS"),
+    };
+    if (!itemLine.isEmpty())
+        lines << itemLine;
+    lines << QString() << QStringLiteral("Call Deluxe (Toll Free) at ") + config.supplierPhone
+          << QStringLiteral("USE PRIORITY CODE ") + config.priorityCode +
+                 QStringLiteral(" to obtain the Discount")
+          << QString()
+          << QStringLiteral("Click YES to connect to the INTERNET TO PLACE A  RE-ORDER")
+          << QString() << QStringLiteral("After connecting:")
+          << QStringLiteral("Click Continue to Deluxe Business Checks and Solutions")
+          << QStringLiteral("Select Sumbit a Re-Order")
+          << QStringLiteral("follow the Re-order Instructions");
+    return lines;
+}
+
+QByteArray shortcutFileBytes(const QString& url) {
+    // The file is two lines whatever the address holds: a line break in it would start a
+    // line of its own that a browser might read.
+    QString address = url;
+    address.removeIf([](QChar c) {
+        return c == u'\r' || c == u'\n' || c == QChar::LineSeparator ||
+               c == QChar::ParagraphSeparator;
+    });
+    return toAnsi(QStringLiteral("[InternetShortcut]\r\nURL = ") + address +
+                  QStringLiteral("\r\n"));
+}
+
+FileResult OpenWebAddress(const QString& url, Desk& desk) {
+    const QByteArray bytes = shortcutFileBytes(url);
+    // The expense program rewrites its files after dropping their backup copies.
+    const FileResult written = programKind() == ProgramKind::Spendlog
+                                   ? writeDataFileDroppingBackup(kShortcutFile, bytes)
+                                   : writeDataFile(kShortcutFile, bytes);
+    if (!written)
+        return written;
+    // Nothing to be done here when no browser takes the address.
+    desk.openWebAddress(url);
+    return FileResult::success();
+}
+
+FileResult showFormsOrderNotice(Desk& desk, const WebConfig& config) {
+    const QStringList lines{
+        QStringLiteral("Although this Program does not use Deluxe Forms,"),
+        QStringLiteral("You can still receive the Orvanta 20% discount on any Deluxe Products"),
+        QStringLiteral("Your initial order must be placed via telephone"),
+        QStringLiteral("Call Deluxe (Toll Free) at ") + config.supplierPhone,
+        QStringLiteral("Use Priority Code ") + config.priorityCode +
+            QStringLiteral(" for Discount Prices"),
+        QString(),
+        QStringLiteral("Click Yes to connect to the internet to place a Re-order"),
+        QStringLiteral("After connecting:"),
+        QStringLiteral("Click Continue to Deluxe Business Checks and Solutions"),
+        QStringLiteral("Select Sumbit a Re-Order"),
+        QStringLiteral("follow the Re-order Instructions"),
+    };
+    if (desk.message(QStringLiteral("Ordering Deluxe Forms"), lines, MessageButtons::YesNo) !=
+        MessageAnswer::Yes)
+        return FileResult::success();
+    return OpenWebAddress(config.formsReorder, desk);
+}
+
+FileResult showPaperOrderNotice(Desk& desk, const WebConfig& config) {
+    const QStringList lines{
+        QStringLiteral("Perforated Response Paper is used to create"),
+        QStringLiteral("Invoices with a remittance Slip"),
+        QStringLiteral("Click Yes to connect to a Supplier"),
+    };
+    if (desk.message(QStringLiteral("Order Paper"), lines, MessageButtons::YesNo) !=
+        MessageAnswer::Yes)
+        return FileResult::success();
+    return OpenWebAddress(config.paperSupplier, desk);
+}
+
+} // namespace pellar

@@ -1,0 +1,63 @@
+#pragma once
+// Web links: the addresses are opened through "\Temp.url" in the data folder and the
+// person's browser; suppliers' notices ask before sending the person away.
+
+#include "common/core/fileresult.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace pellar {
+
+class Desk;
+
+// Deployment configuration: one small file, "PellarLinks.ini", in the program folder,
+// that a deployer can edit, in the usual "[Section]" / "Key = value" form (UTF-8, ';' or
+// '#' starting a comment line, values taken as written, surrounding double quotes dropped).
+// Any key it lacks (or leaves empty) keeps the built-in default. Sections and keys:
+//   [Links]          ProductComparison, BasicProduct, LiteProduct, AccountingProduct,
+//                    CompletionProduct, FormsReorder, PaperSupplier, LabelSupplier
+//   [FormsSupplier]  Phone, PriorityCode
+struct WebConfig {
+    QString productComparison; // the maker's product-comparison page
+    QString basicProduct;      // purchase page of a related product
+    QString liteProduct;       // purchase page of another related product
+    QString accountingProduct; // purchase page of the maker's accounting product
+    QString completionProduct; // purchase page of the maker's form-completion product
+    QString formsReorder;      // business-forms supplier's re-order page
+    QString paperSupplier;     // perforated-paper supplier's page
+    QString labelSupplier;     // label supplier's home page
+    QString homePage;          // the maker's home page
+    QString bankingProduct;    // purchase page of the maker's full banking product
+    QString supplierPhone;     // business-forms supplier's toll-free number
+    QString priorityCode;      // discount priority code
+
+    static WebConfig defaults();
+    // Reads the file over the defaults. A missing or unreadable file gives the defaults.
+    static WebConfig load(const QString& programFolder);
+    // load() on the folder that holds the running program.
+    static WebConfig forThisProgram();
+};
+
+inline constexpr const char16_t* kWebConfigFile = u"PellarLinks.ini";
+inline constexpr const char16_t* kShortcutFile = u"\\Temp.url";
+
+// The business-forms supplier's partner notice ("Ordering Deluxe Forms") that the start
+// and setup menus show: its lines, with `itemLine` after the third when a program names the
+// form it prints on.
+QStringList partnerNoticeLines(const WebConfig& config, const QString& itemLine = {});
+
+// The two lines of the shortcut file for an address, each ended by CR LF.
+QByteArray shortcutFileBytes(const QString& url);
+
+// Writes "\Temp.url" then asks the desk to open the address; does not wait. The failure
+// returned is the file's; a browser that does not start is not reported, as nothing can
+// be done about it here.
+FileResult OpenWebAddress(const QString& url, Desk& desk);
+
+// The invoicing program's two supplier notices. Yes opens the page; No leaves Temp.url
+// untouched. Return the file result of the open (ok when No).
+FileResult showFormsOrderNotice(Desk& desk, const WebConfig& config); // "Ordering Deluxe Forms"
+FileResult showPaperOrderNotice(Desk& desk, const WebConfig& config); // "Order Paper"
+
+} // namespace pellar

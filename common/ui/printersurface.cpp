@@ -1,0 +1,232 @@
+#include "common/ui/printersurface.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPageSize>
+#include <QPen>
+
+#include <algorithm>
+
+namespace pellar {
+
+namespace {
+
+constexpr double TwipsPerInch = 1440;
+constexpr double TwipsPerPoint = 20;
+// Pen widths are counted in dots of a 96-dpi screen.
+constexpr double PenDotsPerInch = 96;
+
+} // namespace
+
+PrinterSurface::PrinterSurface(const PrintJobSetup& setup)
+    : m_printer(QPrinter::HighResolution) {
+    const PrinterChoice& choice = setup.printer;
+    if (!choice.outputFile.isEmpty()) {
+        m_printer.setOutputFormat(QPrinter::PdfFormat);
+        m_printer.setOutputFileName(choice.outputFile);
+    } else if (!choice.printerName.isEmpty()) {
+        // An empty name would switch the printer to PDF output, so only a real name is
+        // handed on; otherwise the system's default printer stays selected.
+        m_printer.setPrinterName(choice.printerName);
+    }
+    m_printer.setFullPage(true);
+    m_printer.setPageSize(QPageSize(QPageSize::Letter));
+    m_printer.setPageOrientation(setup.orientation);
+    m_printer.setCopyCount(std::max(1, choice.copies));
+    m_printer.setCollateCopies(true);
+    m_printer.setColorMode(setup.color ? QPrinter::Color : QPrinter::GrayScale);
+    m_printer.setDocName(setup.documentName);
+    m_printer.setCreator(QCoreApplication::applicationName());
+    PrintSurface::setColorMode(setup.color ? ColorMode::Color : ColorMode::Monochrome);
+    m_font = currentFont();
+
+    // Without an output file Qt falls back to PDF output when the printer is unknown or
+    // when no printer is installed at all; such a job would go nowhere.
+    if (choice.outputFile.isEmpty() && m_printer.outputFormat() != QPrinter::NativeFormat) {
+        if (choice.printerName.isEmpty())
+            setError(QStringLiteral("No printer is set up on this computer."));
+        else
+            setError(
+                QStringLiteral("The printer \"%1\" is not available.").arg(choice.printerName));
+        return;
+    }
+
+    m_active = m_painter.begin(&m_printer);
+    if (!m_active) {
+        if (!choice.outputFile.isEmpty())
+            setError(QStringLiteral("The file \"%1\" could not be written.")
+                         .arg(QDir::toNativeSeparators(choice.outputFile)));
+        else
+            setError(QStringLiteral("The printer \"%1\" could not start the print job.")
+                         .arg(m_printer.printerName()));
+    }
+}
+
+PrinterSurface::~PrinterSurface() {
+    // A job that was neither ended nor abandoned is incomplete: it must not reach paper.
+    if (m_active)
+        abort();
+}
+
+QFont PrinterSurface::currentFont() const {
+    QFont font;
+    // "sans-serif" is the generic face where font configuration knows it; the style hint
+    // picks a sans face elsewhere and for names that are not installed.
+    font.setFamily(fontName().isEmpty() ? QStringLiteral("sans-serif") : fontName());
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(fontSize() > 0 ? fontSize() : 10);
+    font.setBold(bold());
+    font.setUnderline(underline());
+    return font;
+}
+
+QString PrinterSurface::actualFontFamily() const {
+    return QFontInfo(QFont(m_font, &m_printer)).family();
+}
+
+double PrinterSurface::toDevice(double twips) const {
+    return twips * m_printer.resolution() / TwipsPerInch;
+}
+
+double PrinterSurface::toTwips(double deviceUnits) const {
+    return deviceUnits * TwipsPerInch / m_printer.resolution();
+}
+
+QColor PrinterSurface::inkFor(const QColor& color) const {
+    return colorMode() == ColorMode::Monochrome ? QColor(Qt::black) : color;
+}
+
+void PrinterSurface::setFontName(const QString& name) {
+    PrintSurface::setFontName(name);
+    m_font = currentFont();
+}
+
+void PrinterSurface::setFontSize(double points) {
+    PrintSurface::setFontSize(points);
+    m_font = currentFont();
+}
+
+void PrinterSurface::setBold(bool on) {
+    PrintSurface::setBold(on);
+    m_font = currentFont();
+}
+
+void PrinterSurface::setUnderline(bool on) {
+    PrintSurface::setUnderline(on);
+    m_font = currentFont();
+}
+
+void PrinterSurface::setColorMode(ColorMode mode) {
+    // The printer's own colour mode cannot change once the job has begun; from here on
+    // the mode only decides the ink.
+    PrintSurface::setColorMode(mode);
+}
+
+void PrinterSurface::print(const QString& text, bool stayOnLine) {
+    if (m_active && !text.isEmpty()) {
+        const QFontMetricsF metrics(m_font, &m_printer);
+        m_painter.setFont(m_font);
+        m_painter.setPen(inkFor(textColor()));
+        // The current position is the top of the text; Qt places text by its baseline.
+        const QPointF baseline(toDevice(currentX()), toDevice(currentY()) + metrics.ascent());
+        m_painter.drawText(baseline, text);
+    }
+    advance(textWidth(text), textHeight(text), stayOnLine);
+}
+
+double PrinterSurface::textWidth(const QString& text) const {
+    return toTwips(QFontMetricsF(m_font, &m_printer).horizontalAdvance(text));
+}
+
+double PrinterSurface::textHeight(const QString&) const {
+    return toTwips(QFontMetricsF(m_font, &m_printer).lineSpacing());
+}
+
+QPen PrinterSurface::pen(const QColor& color) const {
+    // Widths of 0 and 1 both give the thinnest rule that still shows on paper: one
+    // screen dot, 1/96 inch.
+    const double width = std::max(1, drawWidth()) * m_printer.resolution() / PenDotsPerInch;
+    return QPen(inkFor(color), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+}
+
+void PrinterSurface::line(double x1, double y1, double x2, double y2, const QColor& color) {
+    if (m_active) {
+        m_painter.setPen(pen(color));
+        m_painter.drawLine(QPointF(toDevice(x1), toDevice(y1)),
+                           QPointF(toDevice(x2), toDevice(y2)));
+    }
+    setCurrentX(x2);
+    setCurrentY(y2);
+}
+
+void PrinterSurface::box(double x1, double y1, double x2, double y2, const QColor& color) {
+    if (m_active) {
+        m_painter.setPen(pen(color));
+        m_painter.setBrush(Qt::NoBrush);
+        m_painter.drawRect(
+            QRectF(QPointF(toDevice(x1), toDevice(y1)), QPointF(toDevice(x2), toDevice(y2)))
+                .normalized());
+    }
+    setCurrentX(x2);
+    setCurrentY(y2);
+}
+
+bool PrinterSurface::newPage() {
+    bool ok = m_active;
+    if (m_active && !m_printer.newPage()) {
+        setError(QStringLiteral("The printer could not start page %1.").arg(page() + 1));
+        ok = false;
+    }
+    // The layout moves on to the next page even when the job has failed, so its page
+    // breaks stay where they were and it runs to its end; endDoc() then reports the failure.
+    startNextPage();
+    return ok;
+}
+
+bool PrinterSurface::endDoc() {
+    if (!m_active)
+        return false;
+    m_active = false;
+    bool ok = m_painter.end() && m_printer.printerState() != QPrinter::Error;
+    const QString file = m_printer.outputFileName();
+    if (ok && m_printer.outputFormat() == QPrinter::PdfFormat && !file.isEmpty()) {
+        // The PDF writer does not report a failed write; an empty or missing file does.
+        const QFileInfo written(file);
+        ok = written.exists() && written.size() > 0;
+    }
+    if (!ok) {
+        if (file.isEmpty())
+            setError(QStringLiteral("The print job could not be finished."));
+        else
+            setError(QStringLiteral("The file \"%1\" could not be written.")
+                         .arg(QDir::toNativeSeparators(file)));
+    }
+    // A page that failed earlier spoils the whole job even when the ending went well.
+    return ok && error().isEmpty();
+}
+
+void PrinterSurface::abort() {
+    if (!m_active)
+        return;
+    m_active = false;
+    m_printer.abort();
+    m_painter.end();
+    // The PDF writer cannot abandon a job and writes out what it has: an abandoned
+    // document must not be left behind looking complete.
+    if (m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty())
+        QFile::remove(m_printer.outputFileName());
+}
+
+double PrinterSurface::pageWidth() const {
+    return m_printer.pageLayout().fullRect(QPageLayout::Point).width() * TwipsPerPoint;
+}
+
+double PrinterSurface::pageHeight() const {
+    return m_printer.pageLayout().fullRect(QPageLayout::Point).height() * TwipsPerPoint;
+}
+
+} // namespace pellar

@@ -1,0 +1,173 @@
+#include "common/ui/realdesk.h"
+
+#include "common/ui/printersurface.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QUrl>
+
+namespace pellar {
+
+namespace {
+
+QMessageBox::Icon qtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons qtButtons(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+MessageAnswer answerFor(int button, MessageButtons buttons) {
+    switch (button) {
+    case QMessageBox::Ok:
+        return MessageAnswer::Ok;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        break;
+    }
+    // Closed some other way: the cautious answer of the button set.
+    switch (buttons) {
+    case MessageButtons::OkCancel:
+        return MessageAnswer::Cancel;
+    case MessageButtons::YesNo:
+        return MessageAnswer::No;
+    case MessageButtons::Ok:
+        break;
+    }
+    return MessageAnswer::Ok;
+}
+
+} // namespace
+
+RealDesk::~RealDesk() {
+    while (m_busyDepth > 0)
+        setBusy(false);
+}
+
+std::unique_ptr<QMessageBox> RealDesk::makeMessageBox(const QString& title,
+                                                      const QStringList& lines,
+                                                      MessageButtons buttons, MessageIcon icon,
+                                                      QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(parent);
+    box->setWindowTitle(title);
+    // Plain text: a customer's name with a '<' in it must show as typed.
+    box->setTextFormat(Qt::PlainText);
+    box->setText(lines.join(u'\n'));
+    box->setIcon(qtIcon(icon));
+    box->setStandardButtons(qtButtons(buttons));
+    // The first button is the default, as on the old message boxes.
+    box->setDefaultButton(buttons == MessageButtons::YesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    if (buttons == MessageButtons::OkCancel)
+        box->setEscapeButton(QMessageBox::Cancel);
+    return box;
+}
+
+MessageAnswer RealDesk::message(const QString& title, const QStringList& lines,
+                                MessageButtons buttons, MessageIcon icon) {
+    auto box = makeMessageBox(title, lines, buttons, icon, QApplication::activeWindow());
+    return answerFor(box->exec(), buttons);
+}
+
+void RealDesk::beep() {
+    QApplication::beep();
+}
+
+QDate RealDesk::today() {
+    return QDate::currentDate();
+}
+
+std::optional<PrinterChoice> RealDesk::choosePrinter(const PrinterChoice& current) {
+    QPrinter printer(QPrinter::HighResolution);
+    // An empty name, or one of a printer that has since gone away, leaves the system default.
+    if (!current.printerName.isEmpty() && !QPrinterInfo::printerInfo(current.printerName).isNull())
+        printer.setPrinterName(current.printerName);
+    printer.setCopyCount(qMax(1, current.copies));
+    printer.setCollateCopies(true);
+
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    // Printing to a file is how people make a PDF here; the layouts print whole documents, so
+    // no page ranges.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+
+    PrinterChoice choice;
+    choice.printerName = printer.printerName();
+    choice.copies = qMax(1, printer.copyCount());
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        choice.outputFile = printer.outputFileName();
+    return choice;
+}
+
+std::unique_ptr<PrintSurface> RealDesk::openPrintSurface(const PrintJobSetup& setup,
+                                                         QString* error) {
+    auto surface = std::make_unique<PrinterSurface>(setup);
+    if (!surface->error().isEmpty()) {
+        if (error)
+            *error = surface->error();
+        return nullptr;
+    }
+    return surface;
+}
+
+bool RealDesk::openWebAddress(const QString& url) {
+    // Handed to the desktop as a URL, never through a shell command line, and only web
+    // addresses: a deployer's typo must not start a local program or open a local file.
+    const QUrl address(url.trimmed(), QUrl::TolerantMode);
+    if (!isWebAddress(address))
+        return false;
+    return QDesktopServices::openUrl(address);
+}
+
+bool RealDesk::isWebAddress(const QUrl& address) {
+    const QString scheme = address.scheme().toLower();
+    return address.isValid() && (scheme == u"http" || scheme == u"https") &&
+           !address.host().isEmpty();
+}
+
+void RealDesk::setBusy(bool busy) {
+    // Balanced: an extra "not busy" must not pop a cursor someone else set.
+    if (busy) {
+        ++m_busyDepth;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (m_busyDepth > 0) {
+        --m_busyDepth;
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+} // namespace pellar

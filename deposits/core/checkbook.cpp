@@ -1,0 +1,117 @@
+#include "deposits/core/checkbook.h"
+
+#include "common/core/backup.h"
+#include "common/core/datafiles.h"
+#include "common/core/records.h"
+#include "common/core/regional.h"
+
+#include <limits>
+
+namespace deposits {
+
+namespace {
+
+constexpr int kFields = 7;
+
+QString damaged(const QString& why) {
+    return QStringLiteral("The checkbook data file CheckbookInfo.txt is damaged: %1").arg(why);
+}
+
+bool fitsSixteenBits(qint32 value) {
+    return value >= std::numeric_limits<qint16>::min() &&
+           value <= std::numeric_limits<qint16>::max();
+}
+
+} // namespace
+
+CheckbookRead decodeCheckbook(const QByteArray& bytes) {
+    CheckbookRead read;
+    read.status = CheckbookRead::Status::Damaged;
+
+    pellar::FreeFormatReader reader(bytes);
+    CheckbookRecord& r = read.record;
+    r.field1 = reader.readText();
+    r.field2 = reader.readText();
+    r.balance = reader.readText();
+    r.field4 = reader.readText();
+    r.field5 = reader.readText();
+    const qint32 six = reader.readInt32();
+    const qint32 seven = reader.readInt32();
+    if (reader.fieldsRead() < kFields) {
+        read.problem = damaged(
+            QStringLiteral("it holds %1 of its %2 fields.").arg(reader.fieldsRead()).arg(kFields));
+        return read;
+    }
+    if (!reader.ok() || !fitsSixteenBits(six) || !fitsSixteenBits(seven)) {
+        read.problem = damaged(reader.ok() ? QStringLiteral("a number in it is out of range.")
+                                           : reader.problem() + u'.');
+        return read;
+    }
+    r.field6 = qint16(six);
+    r.field7 = qint16(seven);
+
+    const std::optional<pellar::Currency> balance = pellar::currencyValue(r.balance);
+    if (!balance) {
+        read.problem =
+            damaged(QStringLiteral("the balance \"%1\" is not an amount of money.").arg(r.balance));
+        return read;
+    }
+    read.balance = *balance;
+    read.status = CheckbookRead::Status::Loaded;
+    return read;
+}
+
+CheckbookRead readCheckbook() {
+    if (!pellar::DataFileExists(kCheckbookFile))
+        return {};
+    QString error;
+    const std::optional<QByteArray> bytes = pellar::readDataFile(kCheckbookFile, &error);
+    if (!bytes) {
+        CheckbookRead read;
+        read.status = CheckbookRead::Status::Damaged;
+        read.problem = error;
+        return read;
+    }
+    return decodeCheckbook(*bytes);
+}
+
+QByteArray encodeCheckbook(const CheckbookRecord& record) {
+    pellar::RecordWriter writer;
+    writer.text(record.field1)
+        .text(record.field2)
+        .text(record.balance)
+        .text(record.field4)
+        .text(record.field5)
+        .number(record.field6)
+        .number(record.field7);
+    return writer.line();
+}
+
+std::optional<CheckbookRecord> withDepositAdded(const CheckbookRecord& record,
+                                                pellar::Currency deposit, QString* problem) {
+    const std::optional<pellar::Currency> balance = pellar::currencyValue(record.balance);
+    if (!balance) {
+        if (problem)
+            *problem = damaged(QStringLiteral("the balance \"%1\" is not an amount of money.")
+                                   .arg(record.balance));
+        return std::nullopt;
+    }
+    const std::optional<pellar::Currency> sum = *balance + deposit;
+    if (!sum) {
+        if (problem)
+            *problem = QStringLiteral("The checkbook balance %1 and this deposit add up to more "
+                                      "than this program can hold; the balance was not changed.")
+                           .arg(record.balance);
+        return std::nullopt;
+    }
+    CheckbookRecord updated = record;
+    updated.balance = pellar::formatCurrency(*sum);
+    updated.field5 = QString::fromUtf16(kCheckbookField5);
+    return updated;
+}
+
+pellar::FileResult writeCheckbook(const CheckbookRecord& record) {
+    return pellar::writeDataFile(kCheckbookFile, encodeCheckbook(record));
+}
+
+} // namespace deposits

@@ -1,0 +1,20 @@
+#pragma once
+// The forms supplier's order notice shared by the deposit program's start form and its
+// setup form.
+
+#include "common/core/fileresult.h"
+#include "common/core/weblinks.h"
+
+#include <QString>
+
+namespace pellar {
+class Desk;
+}
+
+namespace deposits {
+
+// "Ordering Deluxe Forms": any answer but No opens the supplier's re-order page. The result
+// is the shortcut file's (ok when nothing was opened).
+pellar::FileResult showSupplierOrderNotice(pellar::Desk& desk, const pellar::WebConfig& config);
+
+} // namespace deposits

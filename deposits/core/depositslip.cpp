@@ -1,0 +1,261 @@
+#include "deposits/core/depositslip.h"
+
+#include "common/core/printsurface.h"
+#include "common/core/regional.h"
+
+#include <cmath>
+
+namespace deposits {
+
+namespace {
+
+using pellar::PrintSurface;
+using pellar::SetPrintFont;
+using pellar::SetPrintPosition;
+
+constexpr double kTwipsPerInch = 1440;
+// What a printer can reliably reach: half an inch in from every edge of the paper.
+constexpr double kPrintableMargin = 0.5 * kTwipsPerInch;
+
+double twips(double inches) {
+    return std::round(inches * kTwipsPerInch);
+}
+
+QString money(pellar::Currency amount) {
+    return pellar::formatCurrency(amount);
+}
+
+// A whole number as the old line printer wrote it: a blank for the sign and one after.
+QString wholeNumber(qsizetype n) {
+    return u' ' + QString::number(n) + u' ';
+}
+
+// Prints the text so that it ends at the given x, on the current line.
+void printRightAligned(PrintSurface& surface, const QString& text, double rightInches,
+                       bool stayOnLine = false) {
+    surface.setCurrentX(pellar::rightAlignedX(surface, text, twips(rightInches)));
+    surface.print(text, stayOnLine);
+}
+
+void printAt(PrintSurface& surface, const QString& text, double leftInches,
+             bool stayOnLine = false) {
+    surface.setCurrentX(twips(leftInches));
+    surface.print(text, stayOnLine);
+}
+
+double printableBottom(const PrintSurface& surface) {
+    return surface.pageHeight() - kPrintableMargin;
+}
+
+// ---- the ticket -----------------------------------------------------------------------
+
+void printTicket(PrintSurface& surface, const DepositSlip& slip) {
+    const QString date = pellar::formatShortDate(slip.date);
+    SetPrintFont(surface, 10, false, false);
+    SetPrintPosition(surface, 1.25f, 1.5f);
+    surface.print(date);
+
+    SetPrintPosition(surface, 0, 0.15f);
+    printRightAligned(surface, money(slip.currency), 4.1);
+
+    const qsizetype count = slip.checks.size();
+    if (count <= kChecksOnTicket) {
+        for (qsizetype i = 1; i <= count; ++i) {
+            const QString amount = money(slip.checks[i - 1].amount);
+            if (i <= 6) {
+                surface.setCurrentY(twips(0.45 + double(i - 1) * 0.3));
+                printRightAligned(surface, amount, 4.1);
+            } else {
+                surface.setCurrentY(twips(0.15 + double(i - 7) * 0.3));
+                printRightAligned(surface, amount, 6.1);
+            }
+        }
+    } else {
+        SetPrintFont(surface, 14, true, false);
+        SetPrintPosition(surface, 4.0f, 1.5f);
+        surface.print(QStringLiteral("Checks Listed on Back of Slip"));
+        SetPrintFont(surface, 10, false, false);
+    }
+
+    SetPrintPosition(surface, 0, 1.6f);
+    printRightAligned(surface, slip.depositAmount, 8.0);
+    SetPrintPosition(surface, 0, 1.9f);
+    printRightAligned(surface, slip.amountBack, 8.0);
+    SetPrintPosition(surface, 5.5f, 2.6f);
+    surface.print(wholeNumber(count), true);
+    printRightAligned(surface, slip.depositTotal, 8.0);
+}
+
+// ---- the summary ----------------------------------------------------------------------
+
+// Before a line of the summary: a line that would run below the printable page goes to the
+// top of a new page instead. True when a page was started.
+bool roomForLine(PrintSurface& surface) {
+    if (surface.currentY() + surface.textHeight() <= printableBottom(surface))
+        return false;
+    surface.newPage();
+    surface.setCurrentY(kPrintableMargin);
+    return true;
+}
+
+void printCheckTableHeadings(PrintSurface& surface) {
+    surface.print(QString());
+    SetPrintFont(surface, 10, true, false);
+    printAt(surface, QStringLiteral("Check No"), 2.0, true);
+    printAt(surface, QStringLiteral("From"), 3.0, true);
+    printRightAligned(surface, QStringLiteral("Amount"), 6.5);
+    surface.print(QString());
+    SetPrintFont(surface, 10, false, false);
+}
+
+void printCheckTable(PrintSurface& surface, const DepositSlip& slip) {
+    printAt(surface, QStringLiteral("Check Count"), 2.0, true);
+    printAt(surface, wholeNumber(slip.checks.size()), 6.2);
+    printAt(surface, QStringLiteral("Check Total"), 2.0, true);
+    printRightAligned(surface, slip.totalOfChecks, 6.5);
+
+    surface.setCurrentY(surface.currentY() + 144);
+    surface.line(twips(2.0), surface.currentY(), twips(6.5), surface.currentY());
+    surface.setCurrentY(surface.currentY() + 144);
+
+    printAt(surface, QStringLiteral("Deposit"), 2.0, true);
+    printRightAligned(surface, slip.newDeposit, 6.5);
+    printCheckTableHeadings(surface);
+
+    for (const DepositCheck& check : slip.checks) {
+        // A continued table carries its headings, so the page reads on its own.
+        if (roomForLine(surface))
+            printCheckTableHeadings(surface);
+        printAt(surface, check.number, 2.0, true);
+        printAt(surface, check.payer, 3.0, true);
+        printRightAligned(surface, money(check.amount), 6.5);
+    }
+}
+
+void printSummary(PrintSurface& surface, const DepositSlip& slip) {
+    const QString date = pellar::formatShortDate(slip.date);
+    SetPrintPosition(surface, 0, 4.0f);
+    SetPrintFont(surface, 12, false, true);
+    const QString heading = QStringLiteral("Deposit Summary");
+    surface.setCurrentX(std::round((surface.pageWidth() - surface.textWidth(heading)) / 2));
+    surface.print(heading);
+    SetPrintFont(surface, 12, false, false);
+
+    printAt(surface, date, 6.0);
+    surface.print(QString());
+    SetPrintFont(surface, 10, false, false);
+
+    printAt(surface, QStringLiteral("Cash"), 2.0, true);
+    printRightAligned(surface, money(slip.currency), 6.5);
+
+    if (!slip.checks.isEmpty())
+        printCheckTable(surface, slip);
+
+    roomForLine(surface);
+    surface.print(QString());
+    if (slip.amountBack != u"0") {
+        roomForLine(surface);
+        printAt(surface, QStringLiteral("Cash Retained"), 2.0, true);
+        printRightAligned(surface, slip.amountBack, 6.5);
+    }
+}
+
+// ---- the back -------------------------------------------------------------------------
+
+// Where the amounts go on the back: three columns an inch apart (checks 1 to 14, 15 to 29,
+// then 30 on), each further column an inch to the right of the last once a column is full.
+class BackColumns {
+public:
+    BackColumns(double lineHeight, double pageWidth, double pageHeight)
+        : m_lineHeight(lineHeight)
+        , m_pageWidth(pageWidth)
+        , m_bottom(pageHeight - kPrintableMargin) {}
+
+    // Moves on to check i (from 1). False when check i needs a further page; the next call
+    // then places it at the top of that page.
+    bool place(int i) {
+        if (m_started) {
+            if (m_page == 1 && (i == 15 || i == 30)) {
+                nextColumn();
+            } else {
+                m_y += m_lineHeight;
+                if (m_y + m_lineHeight > m_bottom)
+                    nextColumn();
+            }
+        }
+        m_started = true;
+        if (columnLeft() + kColumnPitch <= m_pageWidth - kPrintableMargin &&
+            m_y + m_lineHeight <= m_bottom)
+            return true;
+        // The columns have run out: a further page.
+        ++m_page;
+        m_column = 0;
+        m_y = kTop;
+        m_started = false;
+        return false;
+    }
+
+    double x() const { return columnLeft(); }
+    double y() const { return m_y; }
+
+private:
+    static constexpr double kTop = 0.5 * kTwipsPerInch;
+    static constexpr double kColumnPitch = 1.0 * kTwipsPerInch;
+
+    void nextColumn() {
+        ++m_column;
+        m_y = kTop;
+    }
+    double columnLeft() const { return kTop + m_column * kColumnPitch; }
+
+    double m_lineHeight;
+    double m_pageWidth;
+    double m_bottom;
+    int m_page = 1;
+    int m_column = 0;
+    double m_y = kTop;
+    bool m_started = false;
+};
+
+void printBackHeading(PrintSurface& surface) {
+    surface.setCurrentX(0);
+    surface.setCurrentY(0);
+    surface.print(QStringLiteral("CHECKS WITH THIS DEPOSIT"));
+}
+
+} // namespace
+
+int checksTheBackHolds() {
+    // An 8-point line as most printers set it: 1.2 em.
+    constexpr double nominalLine = 8 * 24;
+    BackColumns columns(nominalLine, 8.5 * kTwipsPerInch, 11 * kTwipsPerInch);
+    int held = 0;
+    while (columns.place(held + 1))
+        ++held;
+    return held;
+}
+
+void PrintDepositSlip(PrintSurface& surface, const DepositSlip& slip) {
+    printTicket(surface, slip);
+    printSummary(surface, slip);
+}
+
+void PrintCheckListOnBack(PrintSurface& surface, const DepositSlip& slip) {
+    SetPrintFont(surface, 8, false, false);
+    printBackHeading(surface);
+    BackColumns columns(surface.textHeight(), surface.pageWidth(), surface.pageHeight());
+    for (qsizetype i = 1; i <= slip.checks.size(); ++i) {
+        if (!columns.place(int(i))) {
+            surface.newPage();
+            printBackHeading(surface);
+            // Not even one line fits on an empty page: print where it lands rather than
+            // lose the amount.
+            columns.place(int(i));
+        }
+        surface.setCurrentX(columns.x());
+        surface.setCurrentY(columns.y());
+        surface.print(money(slip.checks[i - 1].amount));
+    }
+}
+
+} // namespace deposits

@@ -1,0 +1,59 @@
+#pragma once
+// The deposit printed onto the pre-printed deposit sheet: the ticket entries and the deposit
+// summary on the front, and, when the ticket cannot hold the checks, the check amounts in
+// columns on the back. Pure layout on a print surface: no widgets, no dialogs.
+
+#include "common/core/currency.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+namespace pellar {
+class PrintSurface;
+}
+
+namespace deposits {
+
+struct DepositCheck {
+    QString number;
+    pellar::Currency amount;
+    QString payer;
+
+    bool operator==(const DepositCheck&) const = default;
+};
+
+// Everything a deposit prints, taken from the deposit form when Print is clicked. The
+// captions are printed as they stand on the form.
+struct DepositSlip {
+    QDate date;
+    pellar::Currency currency; // bills and coins
+    QList<DepositCheck> checks;
+    QString depositAmount; // gross deposit
+    QString amountBack;    // cash back; the text "0" when no cash-back choice was made
+    QString depositTotal;  // net deposit
+    QString totalOfChecks;
+    QString newDeposit; // net deposit
+};
+
+// The ticket lists at most this many checks; from one more on they go on the back.
+inline constexpr int kChecksOnTicket = 17;
+
+inline bool printsBackSide(const DepositSlip& slip) {
+    return slip.checks.size() > kChecksOnTicket;
+}
+
+// The most checks the back of one sheet lists at the printers' usual line height. A deposit
+// is kept to this, so its check list never needs a second sheet.
+int checksTheBackHolds();
+
+// The front of the sheet: ticket entries, then the deposit summary. A summary table too
+// long for the page goes on at the top of a further page. The caller ends the job.
+void PrintDepositSlip(pellar::PrintSurface& surface, const DepositSlip& slip);
+
+// The back of the sheet: the check amounts in columns. A column that would run below the
+// printable page goes on in the next column to the right; only when the columns run out
+// does the list go on to a further page. The caller ends the job.
+void PrintCheckListOnBack(pellar::PrintSurface& surface, const DepositSlip& slip);
+
+} // namespace deposits

@@ -1,0 +1,58 @@
+#include "deposits/core/transactionlog.h"
+
+#include "common/core/datafiles.h"
+#include "common/core/fixedrecords.h"
+#include "common/core/regional.h"
+
+namespace deposits {
+
+namespace {
+
+const pellar::FixedRecordLayout& layout() {
+    static const pellar::FixedRecordLayout fields{10, 35, 15};
+    return fields;
+}
+
+} // namespace
+
+QByteArray transactionRecord(QDate date, const QString& description, pellar::Currency amount) {
+    return layout().pack({pellar::formatShortDate(date), description, amount.toPlainString()});
+}
+
+qint64 transactionCount() {
+    return pellar::DataFileRecordCount(kTransactionsFile, kTransactionLength);
+}
+
+QString transactionLogRefusal() {
+    if (transactionCount() < pellar::kMaxRecords)
+        return {};
+    return QStringLiteral(
+        "The transactions log Transactions.txt already holds 32,767 deposits, as many as it can "
+        "take. To go on, move Transactions.txt and its copy in the Backup folder to another "
+        "folder; a new log is then started.");
+}
+
+bool fitsTransactionLog(std::optional<pellar::Currency> amount) {
+    // The range keeps every total of a deposit recordable; the length check keeps an amount
+    // with more than two decimals from being cut in the field.
+    return amount && *amount <= kLargestDeposit && amount->toPlainString().size() <= 15;
+}
+
+QString depositTooLargeText() {
+    return QStringLiteral("A deposit can be at most %1: the transactions log cannot record a "
+                          "larger amount.")
+        .arg(pellar::formatCurrency(kLargestDeposit));
+}
+
+pellar::FileResult appendTransaction(QDate date, const QString& description,
+                                     pellar::Currency amount) {
+    if (!fitsTransactionLog(amount))
+        return pellar::FileResult::failure(depositTooLargeText());
+    const qint64 count = transactionCount();
+    if (count >= pellar::kMaxRecords)
+        return pellar::FileResult::failure(transactionLogRefusal());
+    return pellar::writeRecord(kTransactionsFile, kTransactionLength, count + 1,
+                               transactionRecord(date, description, amount));
+}
+
+} // namespace deposits

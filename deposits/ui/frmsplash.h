@@ -1,0 +1,65 @@
+#pragma once
+// The start form and menu of Slipmaker. It is made afresh each time a working form returns
+// to the menu, and every fresh one first makes sure the checkbook data file is there.
+
+#include "deposits/core/depositlinks.h"
+
+#include <QList>
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace pellar {
+class Desk;
+}
+
+namespace deposits {
+
+class ClickableLabel;
+
+class frmSplash : public QMainWindow {
+    Q_OBJECT
+public:
+    frmSplash(pellar::Desk& desk, const pellar::WebConfig& links, QWidget* parent = nullptr);
+    ~frmSplash() override;
+
+    // The test the form makes when it is loaded: without the checkbook data file the person
+    // is told, and the program ends. False then.
+    bool checkCheckbook();
+    // Version and year notice, on each showing.
+    void activate();
+
+    QLabel* lblProductName = nullptr;
+    QLabel* lblCreateDeposit = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* lblNotice = nullptr;
+    ClickableLabel* lblFreeProgram = nullptr;
+    QList<QLabel*> lblRunning; // indexes 0 to 2
+    QLabel* lblWarning = nullptr;
+    ClickableLabel* Image1 = nullptr;
+    QPushButton* cmdContinue = nullptr;
+
+    QAction* mnuSetup = nullptr;
+    QMenu* mnuOrvanta = nullptr;
+    QAction* mnuPellarBanking = nullptr;
+    QAction* mnuHome = nullptr;
+    QAction* mnuDeluxe = nullptr;
+
+signals:
+    void depositWanted();
+    void setupWanted();
+
+private:
+    void buildScreen();
+    void buildMenu();
+    void continueClicked();
+    void openAddress(const QString& url);
+
+    pellar::Desk& m_desk;
+    pellar::WebConfig m_links;
+};
+
+} // namespace deposits

@@ -1,0 +1,131 @@
+#include "expenses/core/categories.h"
+
+#include "common/core/backup.h"
+#include "common/core/datafiles.h"
+#include "common/core/records.h"
+
+namespace expenses {
+
+namespace {
+
+CategoriesRead readFieldFile(QStringView name) {
+    CategoriesRead read;
+    if (!pellar::DataFileExists(name))
+        return read;
+    read.found = true;
+    const std::optional<QByteArray> bytes = pellar::readDataFile(name, &read.problem);
+    if (bytes)
+        read.categories = decodeFieldList(*bytes);
+    return read;
+}
+
+} // namespace
+
+const QStringList& suggestedCategories() {
+    static const QStringList list{
+        QStringLiteral("Accounting Service"),
+        QStringLiteral("Legal Service"),
+        QStringLiteral("Banking Service"),
+        QStringLiteral("Construction Material"),
+        QStringLiteral("Credit Card Fee"),
+        QStringLiteral("Credit Card Interest"),
+        QStringLiteral("Taxes - Property"),
+        QStringLiteral("Taxes - State"),
+        QStringLiteral("Taxes - Local"),
+        QStringLiteral("Taxes - Federal"),
+        QStringLiteral("Taxes -County"),
+        QStringLiteral("Utilities - Water"),
+        QStringLiteral("Utilities - Electric"),
+        QStringLiteral("Utilities - Telephone"),
+        QStringLiteral("Utilities - Cable"),
+        QStringLiteral("Utilities - Gas"),
+        QStringLiteral("Education"),
+        QStringLiteral("Educational Literature"),
+        QStringLiteral("Travel"),
+        QStringLiteral("Contract Labor"),
+        QStringLiteral("Customer Rebate"),
+        QStringLiteral("Facility - Maintenance"),
+        QStringLiteral("Finance Charge"),
+        QStringLiteral("Vehicle - Repair"),
+        QStringLiteral("Vehicle - Tags"),
+        QStringLiteral("Vehicle - Supplies"),
+        QStringLiteral("Vehicle - Fuel"),
+        QStringLiteral("Petty Cash"),
+        QStringLiteral("Rent - Property"),
+        QStringLiteral("Rent - Equipment"),
+        QStringLiteral("Shipping - Postage"),
+        QStringLiteral("Shipping - Carrier"),
+        QStringLiteral("Shipping - Container"),
+        QStringLiteral("Advertising"),
+        QStringLiteral("Equipment - Purchase"),
+        QStringLiteral("Equipment - Repair"),
+        QStringLiteral("Equipment - Maintenance"),
+        QStringLiteral("Office - General"),
+        QStringLiteral("Office - Supplies"),
+        QStringLiteral("Office - Equipment Purchase"),
+        QStringLiteral("Office - Equipment Repair"),
+        QStringLiteral("Tools"),
+        QStringLiteral("Entertainment"),
+        QStringLiteral("Subscriptions"),
+        QStringLiteral("Trade Dues"),
+        QStringLiteral("Insurance - Liability"),
+        QStringLiteral("Insurance - Facility"),
+        QStringLiteral("Insurance - Vehicle"),
+        QStringLiteral("Taxes - Local"),
+        QStringLiteral("Internet - Access"),
+        QStringLiteral("Internet - Subscription"),
+        QStringLiteral("Computer Equipment"),
+        QStringLiteral("Computer Software"),
+        QStringLiteral("Computer Supplies"),
+        QStringLiteral("Wages"),
+    };
+    return list;
+}
+
+const QStringList& nondeductibleCategories() {
+    static const QStringList list{
+        QStringLiteral("NOTES PAYABLE"), QStringLiteral("FEDERAL INCOME TAX"),
+        QStringLiteral("LOANS PAYABLE"), QStringLiteral("PERSONAL EXPENSE"),
+        QStringLiteral("FIXED ASSET"),
+    };
+    return list;
+}
+
+bool canAddCategory(const QStringList& list, const QString& candidate) {
+    return !candidate.isEmpty() && !list.contains(candidate, Qt::CaseSensitive);
+}
+
+QByteArray encodeCategories(const QStringList& categories) {
+    QByteArray bytes;
+    for (const QString& category : categories)
+        bytes += pellar::RecordWriter().text(category).line();
+    return bytes;
+}
+
+QStringList decodeFieldList(const QByteArray& bytes) {
+    QStringList fields;
+    pellar::FreeFormatReader reader(bytes);
+    while (!reader.atEnd()) {
+        const std::optional<pellar::FreeField> field = reader.next();
+        if (!field)
+            break;
+        fields.append(field->kind == pellar::FreeField::Kind::Truth
+                          ? (field->truth ? QStringLiteral("#TRUE#") : QStringLiteral("#FALSE#"))
+                          : field->text);
+    }
+    return fields;
+}
+
+CategoriesRead readCategories() {
+    return readFieldFile(kCategoriesFile);
+}
+
+CategoriesRead readChart() {
+    return readFieldFile(kChartFile);
+}
+
+pellar::FileResult saveCategories(const QStringList& categories) {
+    return pellar::writeDataFileDroppingBackup(kCategoriesFile, encodeCategories(categories));
+}
+
+} // namespace expenses

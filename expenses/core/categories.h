@@ -1,0 +1,45 @@
+#pragma once
+// Expense categories: the built-in suggestions, the user's list in "\ExpenseCodes.txt" (one
+// quoted category per line) and the standard chart of accounts the user may keep in
+// "\Chart.txt".
+
+#include "common/core/fileresult.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace expenses {
+
+inline constexpr const char16_t* kCategoriesFile = u"\\ExpenseCodes.txt";
+inline constexpr const char16_t* kChartFile = u"\\Chart.txt";
+
+// The 55 suggested categories, in the order offered ("Taxes - Local" stands in it twice).
+const QStringList& suggestedCategories();
+// The 5 categories that are not tax deductible; capitals are what mark them.
+const QStringList& nondeductibleCategories();
+
+// Whether a candidate may be added to a list: not empty, and no entry equal to it
+// (case-sensitive, whole text).
+bool canAddCategory(const QStringList& list, const QString& candidate);
+
+// One line per category: a double quote, the text, a double quote, CR LF.
+QByteArray encodeCategories(const QStringList& categories);
+// Every field of a file of quoted or plain fields separated by commas or line ends.
+QStringList decodeFieldList(const QByteArray& bytes);
+
+struct CategoriesRead {
+    QStringList categories;
+    bool found = false; // the file existed (perhaps after a restore)
+    QString problem;    // plain words when the file could not be read
+};
+
+// The user's categories; a missing file gives none.
+CategoriesRead readCategories();
+// The standard chart of accounts; a missing file gives found = false.
+CategoriesRead readChart();
+
+// Rewrites "\ExpenseCodes.txt" whole, after dropping its backup copy.
+pellar::FileResult saveCategories(const QStringList& categories);
+
+} // namespace expenses

@@ -1,0 +1,102 @@
+#include "expenses/core/contactreport.h"
+
+#include "common/core/printerchoice.h"
+#include "common/core/printsurface.h"
+
+namespace expenses {
+
+namespace {
+
+constexpr int kColumns = 3;
+// Between the end of one block's longest line and the next block.
+constexpr double kColumnGap = 216;
+constexpr int kLinesPerRow = 5; // four lines of the block and one blank
+
+double columnWidth(const pellar::PrintSurface& surface) {
+    return (surface.pageWidth() - 2 * kReportMargin) / kColumns;
+}
+
+// The text as it fits the width: cut, with an ellipsis to show the cut.
+QString fitted(const pellar::PrintSurface& surface, const QString& text, double width) {
+    if (surface.textWidth(text) <= width)
+        return text;
+    const QString ellipsis(QChar(0x2026));
+    QString cut = text;
+    while (!cut.isEmpty() && surface.textWidth(cut + ellipsis) > width)
+        cut.chop(1);
+    return trimBlanks(cut) + ellipsis;
+}
+
+double rowStep(const pellar::PrintSurface& surface) {
+    return kLinesPerRow * surface.textHeight(QStringLiteral("ABC"));
+}
+
+} // namespace
+
+void PrintReportHeader(pellar::PrintSurface& surface, const QString& date) {
+    pellar::SetPrintPosition(surface, 0, 0.5f);
+    pellar::SetPrintFont(surface, 14, true, true);
+    const QString title = QStringLiteral("Account Information");
+    surface.setCurrentX((surface.pageWidth() - surface.textWidth(title)) / 2);
+    surface.print(title);
+
+    pellar::SetPrintFont(surface, 10, false, false);
+    pellar::SetPrintPosition(surface, 0, 0.5f);
+    surface.setCurrentX(pellar::rightAlignedX(surface, date, surface.pageWidth() - kReportMargin));
+    surface.print(date);
+
+    pellar::SetPrintPosition(surface, 2.25f, kReportFirstRowInches);
+}
+
+double contactColumnLeft(const pellar::PrintSurface& surface, int column) {
+    return kReportMargin + (column - 1) * columnWidth(surface);
+}
+
+void PrintContactBlock(pellar::PrintSurface& surface, const Contact& c, int column, double rowTop) {
+    const double left = contactColumnLeft(surface, column);
+    const double width = columnWidth(surface) - kColumnGap;
+    const QString lines[] = {
+        trimBlanks(c.name),
+        trimBlanks(c.address1),
+        trimBlanks(c.city) + QStringLiteral(", ") + trimBlanks(c.state) + u' ' +
+            trimBlanks(c.postal),
+        trimBlanks(c.telephone),
+    };
+    surface.setCurrentY(rowTop);
+    for (const QString& line : lines) {
+        surface.setCurrentX(left);
+        surface.print(fitted(surface, line, width));
+    }
+}
+
+void PrintAllContacts(pellar::PrintSurface& surface, const QList<Contact>& contacts,
+                      const QString& date) {
+    int column = 1;
+    double rowTop = surface.currentY();
+    for (qsizetype i = 0; i < contacts.size(); ++i) {
+        PrintContactBlock(surface, contacts[i], column, rowTop);
+        ++column;
+        if (column <= kColumns)
+            continue;
+        if (i + 1 == contacts.size())
+            break;
+        column = 1;
+        rowTop += rowStep(surface);
+        // The next row must end, blank line included, above the bottom margin.
+        if (surface.pageHeight() - kReportMargin < rowTop + rowStep(surface)) {
+            surface.newPage();
+            PrintReportHeader(surface, date);
+            rowTop = surface.currentY();
+        }
+    }
+}
+
+bool PrintContactReport(pellar::PrintSurface& surface, const QList<Contact>& contacts,
+                        const QString& date) {
+    pellar::expenseTextDefaults(surface);
+    PrintReportHeader(surface, date);
+    PrintAllContacts(surface, contacts, date);
+    return surface.endDoc();
+}
+
+} // namespace expenses

@@ -1,0 +1,142 @@
+#include "expenses/core/contacts.h"
+
+#include "common/core/backup.h"
+#include "common/core/datafiles.h"
+
+#include <QFile>
+
+namespace expenses {
+
+namespace {
+
+enum Field {
+    Account,
+    Name,
+    Address1,
+    Address2,
+    City,
+    State,
+    Postal,
+    Telephone,
+    Fax,
+    Category,
+    Key
+};
+
+} // namespace
+
+bool Contact::isBlank() const {
+    for (const QString* field : {&account, &name, &address1, &address2, &city, &state, &postal,
+                                 &telephone, &fax, &category, &keyContact}) {
+        if (!trimBlanks(*field).isEmpty())
+            return false;
+    }
+    return true;
+}
+
+const pellar::FixedRecordLayout& contactLayout() {
+    static const pellar::FixedRecordLayout layout{20, 30, 35, 25, 20, 2, 10, 13, 30, 20, 30};
+    return layout;
+}
+
+QString trimBlanks(QStringView text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    return text.sliced(first, last - first).toString();
+}
+
+QByteArray encodeContact(const Contact& c) {
+    return contactLayout().pack({trimBlanks(c.account), trimBlanks(c.name), trimBlanks(c.address1),
+                                 trimBlanks(c.address2), trimBlanks(c.city), trimBlanks(c.state),
+                                 trimBlanks(c.postal), trimBlanks(c.telephone), c.fax,
+                                 trimBlanks(c.category), c.keyContact});
+}
+
+Contact decodeContact(QByteArrayView record) {
+    const pellar::FixedRecordLayout& layout = contactLayout();
+    const auto field = [&](int i) {
+        return trimBlanks(layout.field(record, i));
+    };
+    Contact c;
+    c.account = field(Account);
+    c.name = field(Name);
+    c.address1 = field(Address1);
+    c.address2 = field(Address2);
+    c.city = field(City);
+    c.state = field(State);
+    c.postal = field(Postal);
+    c.telephone = field(Telephone);
+    c.fax = field(Fax);
+    c.category = field(Category);
+    c.keyContact = field(Key);
+    return c;
+}
+
+qint64 contactCount() {
+    return pellar::DataFileRecordCount(kContactsFile, kContactRecordLength);
+}
+
+ContactList readContactList() {
+    ContactList list;
+    const qint64 count = contactCount();
+    if (count == 0)
+        return list;
+    const std::optional<QByteArray> bytes = pellar::readDataFile(kContactsFile, &list.problem);
+    if (!bytes)
+        return list;
+    const QList<QByteArray> records = pellar::splitRecords(*bytes, kContactRecordLength);
+    const pellar::FixedRecordLayout& layout = contactLayout();
+    const qint64 usable = std::min<qint64>(count, records.size());
+    list.contacts.reserve(usable);
+    // Only the fields the lists show are decoded: this runs after every save.
+    for (qint64 i = 0; i < usable; ++i) {
+        const QByteArray& record = records[i];
+        list.contacts.append({trimBlanks(layout.field(record, Name)),
+                              trimBlanks(layout.field(record, Account)),
+                              trimBlanks(layout.field(record, Telephone)),
+                              trimBlanks(layout.field(record, City)), i + 1});
+    }
+    return list;
+}
+
+std::optional<Contact> readContact(qint64 record, QString* error) {
+    const std::optional<QByteArray> bytes =
+        pellar::readRecord(kContactsFile, kContactRecordLength, record, error);
+    if (!bytes)
+        return std::nullopt;
+    return decodeContact(*bytes);
+}
+
+pellar::FileResult writeContact(qint64 record, const Contact& contact) {
+    return pellar::writeRecord(kContactsFile, kContactRecordLength, record, encodeContact(contact));
+}
+
+pellar::FileResult deleteContact(qint64 record) {
+    const qint64 count = contactCount();
+    QByteArray kept;
+    if (count > 0) {
+        QString error;
+        const std::optional<QByteArray> bytes = pellar::readDataFile(kContactsFile, &error);
+        if (!bytes)
+            return pellar::FileResult::failure(error);
+        const QList<QByteArray> records = pellar::splitRecords(*bytes, kContactRecordLength);
+        const qint64 usable = std::min<qint64>(count, records.size());
+        kept.reserve(usable * kContactRecordLength);
+        for (qint64 i = 0; i < usable; ++i) {
+            if (i + 1 != record)
+                kept += records[i];
+        }
+    }
+    if (const pellar::FileResult written = pellar::writeDataFile(kContactsTempFile, kept); !written)
+        return written;
+    const pellar::FileResult moved = pellar::MoveDataFile(kContactsTempFile, kContactsFile);
+    if (!moved)
+        QFile::remove(pellar::dataFilePath(kContactsTempFile));
+    return moved;
+}
+
+} // namespace expenses

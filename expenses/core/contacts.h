@@ -1,0 +1,79 @@
+#pragma once
+// The contacts file "/VendorDat.txt": the people and firms the business pays, one 235-byte
+// fixed record each, in the order they were created.
+
+#include "common/core/fileresult.h"
+#include "common/core/fixedrecords.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace expenses {
+
+inline constexpr const char16_t* kContactsFile = u"/VendorDat.txt";
+// Where a deletion builds the shortened file before it takes the contacts file's place.
+inline constexpr const char16_t* kContactsTempFile = u"\\Contact.TMP";
+inline constexpr int kContactRecordLength = 235;
+
+struct Contact {
+    QString account; // the user's account number with this payee
+    QString name;
+    QString address1; // street
+    QString address2; // apartment, post office box, subdivision
+    QString city;
+    QString state;
+    QString postal;
+    QString telephone;
+    QString fax; // fax or cell number
+    QString category;
+    QString keyContact; // a person to ask for
+
+    // Every field empty once blanks are trimmed: nothing worth a record.
+    bool isBlank() const;
+    bool operator==(const Contact&) const = default;
+};
+
+// Account 20, name 30, address 35 and 25, city 20, state 2, postal 10, telephone 13,
+// fax 30, category 20, key contact 30.
+const pellar::FixedRecordLayout& contactLayout();
+
+// Blanks (spaces only) trimmed from both ends, as the record fields are.
+QString trimBlanks(QStringView text);
+
+// Fields trimmed, except fax and key contact, which are stored as typed; each cut to its
+// width in bytes.
+QByteArray encodeContact(const Contact& contact);
+// Every field trimmed.
+Contact decodeContact(QByteArrayView record);
+
+// What the contacts form's lists need of every contact, in record order.
+struct ContactSummary {
+    QString name;
+    QString account;
+    QString telephone;
+    QString city;
+    qint64 record = 0;
+};
+struct ContactList {
+    QList<ContactSummary> contacts;
+    QString problem; // plain words when the file could not be read
+};
+
+// The number of contacts: file length / 235 rounded; none when there is no file (which
+// may be restored from the backup folder first).
+qint64 contactCount();
+// One read of the whole file.
+ContactList readContactList();
+// nullopt, with plain words in *error, when the record cannot be read.
+std::optional<Contact> readContact(qint64 record, QString* error = nullptr);
+// Writes the record in place; record count + 1 appends.
+pellar::FileResult writeContact(qint64 record, const Contact& contact);
+// Removes a record and closes the gap: the other records, in order, go into
+// "\Contact.TMP", which then replaces the contacts file in one rename, so the old file is
+// never gone before the new one is complete.
+pellar::FileResult deleteContact(qint64 record);
+
+} // namespace expenses

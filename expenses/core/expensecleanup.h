@@ -1,0 +1,36 @@
+#pragma once
+// Removing the expense records of a date range for good: the file is rewritten with every
+// other record, in order.
+
+#include "common/core/fileresult.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QDate>
+
+namespace expenses {
+
+struct CleanupOutcome {
+    pellar::FileResult result;
+    bool fileFound = false;
+    qint64 removed = 0;
+    qint64 kept = 0;
+    // Kept because their date cannot be read: a record nobody can date is never deleted.
+    qint64 keptUnreadable = 0;
+};
+
+// The records of the file's bytes that stay: those dated before start or after end, and
+// those whose date cannot be read, byte for byte and in order. Void and archived records
+// go like any other. A damaged trailing part of a record is padded to a whole record.
+QByteArray keptExpenseRecords(QByteArrayView file, QDate start, QDate end, CleanupOutcome* outcome);
+
+// Rewrites the expense file without the records dated from start to end, both included.
+// The new file takes the old one's place in one rename, so an interruption leaves the old
+// file or the new one. A leftover scratch file of an older interrupted rewrite is deleted
+// first. Without an expense file nothing happens.
+CleanupOutcome removeExpensesBetween(QDate start, QDate end);
+
+// What the cleanup screen says afterwards.
+QString cleanupReport(const CleanupOutcome& outcome);
+
+} // namespace expenses

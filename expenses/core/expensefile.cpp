@@ -1,0 +1,148 @@
+#include "expenses/core/expensefile.h"
+
+#include "common/core/ansi.h"
+#include "common/core/backup.h"
+#include "common/core/datafiles.h"
+#include "common/core/regional.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace expenses {
+
+namespace {
+
+// Whole records, a damaged trailing part counted as one.
+qint64 recordsStarted(qint64 fileLength) {
+    return (fileLength + kExpenseRecordLength - 1) / kExpenseRecordLength;
+}
+
+qint64 fileLength() {
+    if (!pellar::DataFileExists(kExpensesFile))
+        return 0;
+    return QFileInfo(pellar::dataFilePath(kExpensesFile)).size();
+}
+
+} // namespace
+
+const pellar::FixedRecordLayout& expenseLayout() {
+    static const pellar::FixedRecordLayout layout{10, 30, 35, 15, 20, 25, 10};
+    return layout;
+}
+
+QString paymentMethodText(int option) {
+    switch (option) {
+    case PayByCheck:
+        return QStringLiteral("Check ");
+    case PayByCash:
+        return QStringLiteral("Cash");
+    case PayByCreditCard:
+        return QStringLiteral("Credit Card");
+    case PayByEBill:
+        return QStringLiteral("E-Bill Payment");
+    default:
+        return {};
+    }
+}
+
+ExpenseRecord FillExpenseRecord(QDate date, const QString& amountText, const QString& category,
+                                const QString& payee, int paymentOption, const QString& reference) {
+    ExpenseRecord record;
+    record.date = pellar::formatShortDate(date);
+    record.paidTo = payee;
+    record.forWhat = category;
+    record.amount = amountText;
+    record.paymentMethod = paymentMethodText(paymentOption);
+    if (paymentOption == PayByCheck || paymentOption == PayByCreditCard)
+        record.reference = reference;
+    record.status = kOpenStatus.toString();
+    return record;
+}
+
+QByteArray encodeExpense(const ExpenseRecord& record) {
+    return expenseLayout().pack({record.date, record.paidTo, record.forWhat, record.amount,
+                                 record.paymentMethod, record.reference, record.status});
+}
+
+QStringView blankTrimmed(QStringView text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    return text.sliced(first, last - first);
+}
+
+ExpenseRecord decodeExpense(QByteArrayView bytes) {
+    const pellar::FixedRecordLayout& layout = expenseLayout();
+    const auto field = [&](ExpenseField f) {
+        return blankTrimmed(layout.field(bytes, f)).toString();
+    };
+    return {field(DateField),          field(PaidToField),    field(ForField),   field(AmountField),
+            field(PaymentMethodField), field(ReferenceField), field(StatusField)};
+}
+
+bool fitsField(ExpenseField field, const QString& text) {
+    return pellar::toAnsi(text).size() <= expenseLayout().width(field);
+}
+
+qint64 expenseRecordCount() {
+    return pellar::DataFileRecordCount(kExpensesFile, kExpenseRecordLength);
+}
+
+qint64 expenseRoomLeft() {
+    return std::max<qint64>(0, pellar::kMaxRecords - recordsStarted(fileLength()));
+}
+
+pellar::FileResult appendExpenseRecords(const QList<ExpenseRecord>& records) {
+    if (records.isEmpty())
+        return pellar::FileResult::success();
+    const qint64 length = fileLength();
+    const qint64 started = recordsStarted(length);
+    if (started + records.size() > pellar::kMaxRecords)
+        return pellar::FileResult::failure(
+            QStringLiteral("The file NewExpenses.txt holds %1 records and has room for %2 more; "
+                           "nothing was written.")
+                .arg(started)
+                .arg(std::max<qint64>(0, pellar::kMaxRecords - started)));
+
+    // A damaged last record is padded out so that it stays what it was, and the new records
+    // start on a record boundary.
+    QByteArray bytes(started * kExpenseRecordLength - length, ' ');
+    bytes.reserve(bytes.size() + records.size() * kExpenseRecordLength);
+    for (const ExpenseRecord& record : records)
+        bytes += encodeExpense(record);
+
+    // All the records or none: a write cut short leaves the file as it was.
+    return pellar::writeInPlace(kExpensesFile, length, bytes);
+}
+
+pellar::FileResult WriteExpenseRecord(const ExpenseRecord& record) {
+    return appendExpenseRecords({record});
+}
+
+ExpenseFileBytes readExpenseFile() {
+    ExpenseFileBytes read;
+    if (!pellar::DataFileExists(kExpensesFile))
+        return read;
+    read.found = true;
+    if (std::optional<QByteArray> bytes = pellar::readDataFile(kExpensesFile, &read.problem))
+        read.bytes = std::move(*bytes);
+    return read;
+}
+
+std::optional<ExpenseRecord> readExpenseRecord(qint64 record, QString* error) {
+    if (record < 1 || record > expenseRecordCount()) {
+        if (error)
+            *error = QStringLiteral("The file NewExpenses.txt has no record %1.").arg(record);
+        return std::nullopt;
+    }
+    const std::optional<QByteArray> bytes =
+        pellar::readRecord(kExpensesFile, kExpenseRecordLength, record, error);
+    if (!bytes)
+        return std::nullopt;
+    return decodeExpense(*bytes);
+}
+
+} // namespace expenses

@@ -1,0 +1,262 @@
+#include "expenses/ui/frmsetup.h"
+
+#include "common/core/desk.h"
+#include "common/ui/program.h"
+#include "expenses/core/categories.h"
+#include "expenses/ui/categorylists.h"
+#include "expenses/ui/notices.h"
+#include "expenses/ui/spendlogforms.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace expenses {
+
+namespace {
+
+QLabel* note(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLabel* heading(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+frmSetup::frmSetup(SpendlogForms& forms)
+    : m_forms(forms) {
+    setObjectName(QStringLiteral("frmSetup"));
+    setWindowTitle(QStringLiteral("Spendlog Form"));
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+
+    lstCategories = new CategorySourceList(central);
+    lstCategories->setObjectName(QStringLiteral("lstCategories"));
+    lstCategories->setToolTip(QStringLiteral("Displays a List of Suggested Expenses"));
+    lstNondeductable = new CategorySourceList(central);
+    lstNondeductable->setObjectName(QStringLiteral("lstNondeductable"));
+    lstNondeductable->setToolTip(QStringLiteral("Displays Expenses that are not tax deductable"));
+    cboCategories = new ExpenseListBox(central);
+    cboCategories->setObjectName(QStringLiteral("cboCategories"));
+    cboCategories->setToolTip(QStringLiteral("Displays Expense Categories for your Business"));
+    cboCategories->typingArea()->setPlaceholderText(QStringLiteral("Type Here"));
+
+    struct ButtonText {
+        const char16_t* caption;
+        const char16_t* tip;
+    };
+    const ButtonText texts[5] = {
+        {u"&AddItem", u"Adds the current item to your expense list"},
+        {u"&DeleteItem", u"Delets the Current Item from your Expense List"},
+        {u"Select&All", u"Adds all Categoiries and Non-Deductables to your Expenses List"},
+        {u"&ClearAll", u"Clears your Expense List"},
+        {u"&Use a Standard Chart of Accounts", u"Click to load a Standard Chart of Accounts"},
+    };
+    m_expenseButtons = new QButtonGroup(this);
+    for (int i = 0; i < 5; ++i) {
+        cmdExpense[i] = new QPushButton(QString::fromUtf16(texts[i].caption), central);
+        cmdExpense[i]->setObjectName(QStringLiteral("cmdExpense_%1").arg(i));
+        cmdExpense[i]->setToolTip(QString::fromUtf16(texts[i].tip));
+        m_expenseButtons->addButton(cmdExpense[i], i);
+    }
+    cmdQuit = new QPushButton(QStringLiteral("Save Changes and Return to &Menu"), central);
+    cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
+    cmdQuit->setToolTip(QStringLiteral("Returns to Main Menu"));
+
+    mnuOrder = menuBar()->addAction(QStringLiteral("Order Banking Supplies"));
+    mnuOrder->setObjectName(QStringLiteral("mnuOrder"));
+
+    // Layout: the explanation on top, the two ready-made lists, the expense list with its
+    // buttons, and the way back at the bottom.
+    auto* intro =
+        note(QStringLiteral("You can track Expenses by Categories Unique to your Business or "
+                            "use a Standard Chart of Accounts.  To select all Categories, "
+                            "including Non Deductable Catagories, Click Select All. You can "
+                            "add or delete from the Expense List."),
+             central);
+    auto* dragHint = note(QStringLiteral("You can Drag and Drop from the Categories Lists to the "
+                                         "Expenses List or you can Type an Expense into the list "
+                                         "and click AddItem."),
+                          central);
+    auto* eitherList = new QLabel(QStringLiteral("Drag from Either List to Expense List"), central);
+    eitherList->setAlignment(Qt::AlignCenter);
+    eitherList->setStyleSheet(QStringLiteral("color: #00008b; font-style: italic;"));
+    auto* uppercase = note(QStringLiteral("To create a non-deductable Category, enter it in "
+                                          "UPPERCASE Letters"),
+                           central);
+
+    auto* sources = new QGridLayout;
+    sources->addWidget(heading(QStringLiteral("Categories List"), lstCategories, central), 0, 0);
+    sources->addWidget(lstCategories, 1, 0, 3, 1);
+    sources->addWidget(
+        heading(QStringLiteral("Non Deductable Categories"), lstNondeductable, central), 0, 1);
+    sources->addWidget(lstNondeductable, 1, 1);
+    sources->addWidget(uppercase, 2, 1);
+    sources->addWidget(eitherList, 3, 1, Qt::AlignBottom);
+    sources->setRowStretch(3, 1);
+
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* button : cmdExpense)
+        buttons->addWidget(button);
+    buttons->addStretch(1);
+
+    auto* target = new QGridLayout;
+    target->addWidget(heading(QStringLiteral("Expenses List"), cboCategories, central), 0, 0);
+    target->addWidget(cboCategories, 1, 0);
+    target->addLayout(buttons, 1, 1);
+    target->setRowStretch(1, 1);
+
+    auto* lists = new QHBoxLayout;
+    lists->addLayout(sources, 0);
+    lists->addSpacing(12);
+    lists->addLayout(target, 1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(dragHint, 1);
+    bottom->addSpacing(12);
+    bottom->addWidget(cmdQuit, 0, Qt::AlignBottom);
+
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(14, 10, 14, 12);
+    layout->addWidget(intro);
+    layout->addSpacing(6);
+    layout->addLayout(lists, 1);
+    layout->addSpacing(6);
+    layout->addLayout(bottom);
+    resize(860, 600);
+
+    connect(m_expenseButtons, &QButtonGroup::idClicked, this, &frmSetup::expenseClicked);
+    connect(cboCategories, &ExpenseListBox::droppedFrom, this, &frmSetup::dropFromList);
+    connect(cmdQuit, &QPushButton::clicked, this, &frmSetup::saveAndReturn);
+    connect(mnuOrder, &QAction::triggered, this, [this] {
+        if (const pellar::FileResult opened = showFormsNotice(m_forms.desk(), m_forms.web());
+            !opened)
+            reportFileProblem(m_forms.desk(), opened.error);
+    });
+
+    setTabOrder(cboCategories, cmdExpense[0]);
+    for (int i = 0; i < 4; ++i)
+        setTabOrder(cmdExpense[i], cmdExpense[i + 1]);
+    setTabOrder(cmdExpense[4], cmdQuit);
+    setTabOrder(cmdQuit, lstCategories);
+    setTabOrder(lstCategories, lstNondeductable);
+}
+
+void frmSetup::formLoad() {
+    lstCategories->addItems(suggestedCategories());
+    lstNondeductable->addItems(nondeductibleCategories());
+    // Sized to their entries: the whole of every category readable, the short list whole.
+    const int scrollBar = lstCategories->verticalScrollBar()->sizeHint().width();
+    for (QListWidget* list :
+         {static_cast<QListWidget*>(lstCategories), static_cast<QListWidget*>(lstNondeductable)})
+        list->setMinimumWidth(list->sizeHintForColumn(0) + scrollBar + 2 * list->frameWidth() + 8);
+    lstNondeductable->setFixedHeight(lstNondeductable->sizeHintForRow(0) *
+                                         lstNondeductable->count() +
+                                     2 * lstNondeductable->frameWidth() + 4);
+    lstCategories->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    cboCategories->setMinimumWidth(lstCategories->minimumWidth() + 40);
+    const CategoriesRead saved = readCategories();
+    if (!saved.problem.isEmpty()) {
+        reportFileProblem(m_forms.desk(), saved.problem);
+        return;
+    }
+    if (saved.found) {
+        cboCategories->clear();
+        cboCategories->addItems(saved.categories);
+    }
+}
+
+void frmSetup::showForm() {
+    show();
+    raise();
+    activateWindow();
+    cboCategories->setFocus();
+}
+
+void frmSetup::addEntry(const QString& candidate) {
+    if (canAddCategory(cboCategories->items(), candidate))
+        cboCategories->addItem(candidate);
+}
+
+void frmSetup::dropFromList(const QString& listName) {
+    const QListWidget* source = listName == lstCategories->objectName()      ? lstCategories
+                                : listName == lstNondeductable->objectName() ? lstNondeductable
+                                                                             : nullptr;
+    if (!source || !source->currentItem())
+        return;
+    addEntry(source->currentItem()->text());
+}
+
+void frmSetup::expenseClicked(int index) {
+    switch (index) {
+    case AddItem:
+        addEntry(cboCategories->editText());
+        break;
+    case DeleteItem:
+        if (const int selected = cboCategories->currentIndex(); selected >= 0) {
+            cboCategories->removeItem(selected);
+            cboCategories->setCurrentIndex(-1);
+        }
+        break;
+    case SelectAll:
+        // The whole of both lists, as they stand: no duplicate test.
+        cboCategories->clear();
+        cboCategories->addItems(suggestedCategories());
+        cboCategories->addItems(nondeductibleCategories());
+        break;
+    case ClearAll:
+        cboCategories->clear();
+        break;
+    case StandardChart:
+        useStandardChart();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmSetup::useStandardChart() {
+    const CategoriesRead chart = readChart();
+    if (!chart.found) {
+        m_forms.desk().beep();
+        return;
+    }
+    if (!chart.problem.isEmpty()) {
+        reportFileProblem(m_forms.desk(), chart.problem);
+        return;
+    }
+    cboCategories->clear();
+    cboCategories->addItems(chart.categories);
+}
+
+void frmSetup::saveAndReturn() {
+    if (cboCategories->count() == 0) {
+        pellar::ShowMessage(m_forms.desk(), QStringLiteral("You must Enter Expense Codes"),
+                            QStringLiteral("No Expense Codes Selected"));
+        return;
+    }
+    if (const pellar::FileResult saved = saveCategories(cboCategories->items()); !saved) {
+        reportFileProblem(m_forms.desk(), saved.error);
+        return;
+    }
+    m_forms.showStartup(this);
+}
+
+} // namespace expenses

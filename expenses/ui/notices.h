@@ -1,0 +1,27 @@
+#pragma once
+// The expense program's supplier notice, shown from the start form and the setup form.
+
+#include "common/core/fileresult.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace pellar {
+class Desk;
+struct WebConfig;
+} // namespace pellar
+
+namespace expenses {
+
+// The program's own title, used where a message carries it.
+inline constexpr const char16_t* kProgramTitle = u"PellarSpendlogFREE";
+
+QStringList formsNoticeLines(const pellar::WebConfig& config);
+// "Ordering Deluxe Forms": Yes opens the business-forms supplier's re-order page; No
+// leaves everything as it was. The result is that of writing the shortcut file.
+pellar::FileResult showFormsNotice(pellar::Desk& desk, const pellar::WebConfig& config);
+
+// A failed file operation, told in plain words under the program's title.
+void reportFileProblem(pellar::Desk& desk, const QString& problem);
+
+} // namespace expenses

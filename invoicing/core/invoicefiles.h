@@ -1,0 +1,67 @@
+#pragma once
+// The invoicing program's own data files besides the options: the sales-item catalogue,
+// the invoice counter and the memo printed on every invoice.
+
+#include "common/core/fileresult.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+namespace invoicing {
+
+inline constexpr const char16_t* kCatalogueFile = u"\\SalesItems.txt";
+inline constexpr const char16_t* kCounterFile = u"/BWInvoiceNo.txt";
+inline constexpr const char16_t* kMemoFile = u"/InvoiceMemo.txt";
+
+// ---- Catalogue: one entry per line, unquoted, kept in list order --------------------------
+
+// The item list's order: alphabetical without regard to case; equal entries keep the order
+// they were added in.
+bool catalogueLess(const QString& a, const QString& b);
+// Where an entry goes in a sorted list: after every entry that does not sort after it.
+qsizetype catalogueInsertPosition(const QStringList& sorted, const QString& entry);
+
+struct CatalogueRead {
+    QStringList items; // sorted; empty when there is no file
+    QString problem;   // plain words when the file exists but could not be read
+};
+
+// Each line is one entry, blanks at its ends dropped and blank lines skipped, so an entry
+// with commas or quotes comes back whole. A missing file (after a restore from the
+// backup folder was tried) is an empty catalogue; nothing is created.
+CatalogueRead LoadItems();
+// Writes the entries in the order given, one line each. A line break inside an entry
+// becomes a blank so every entry stays on its own line.
+pellar::FileResult WriteItems(const QStringList& items);
+
+// ---- Invoice counter: the number of the invoice now being made ----------------------------
+
+// The year's four digits followed by a four-digit sequence: (2026, 1) -> 20260001.
+qint32 yearCounter(int year, int sequence);
+
+struct InvoiceCounterLoad {
+    qint32 counter = 0;
+    QString problem;          // plain words when the file exists but could not be read
+    pellar::FileResult saved; // the save that follows every load
+};
+
+// The counter from the file; year + "0001" when there is no file, year + "0000" when the
+// file holds zero or no number. The counter is saved back at once so the file exists from
+// here on - except when the file could not be read at all, which is left as it is.
+InvoiceCounterLoad LoadInvoiceNumber(QDate today);
+// Replaces the counter file; its backup copy is deleted first, so a later restore cannot
+// bring back an older number.
+pellar::FileResult SaveInvoiceCounter(qint32 counter);
+
+// ---- Memo: free text lines the person writes with any editor -----------------------------
+
+struct MemoRead {
+    QStringList lines;  // each line whole; an empty line stays an empty line
+    bool found = false; // the file existed (perhaps after a restore)
+    QString problem;    // plain words when it exists but could not be read
+};
+
+MemoRead readInvoiceMemo();
+
+} // namespace invoicing

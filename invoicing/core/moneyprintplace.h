@@ -1,0 +1,34 @@
+#pragma once
+// Placing text on the invoice page by the twip figures the layout is drawn in. Positions go
+// through SetPrintPosition (inches), so they land on whole twips as every layout's do.
+
+#include "common/core/printsurface.h"
+
+#include <QString>
+
+namespace invoicing::moneyprintplace {
+
+inline float inches(double twips) {
+    return float(twips / 1440.0);
+}
+
+inline void at(pellar::PrintSurface& s, double x, double y) {
+    SetPrintPosition(s, inches(x), inches(y));
+}
+
+inline void atX(pellar::PrintSurface& s, double x) {
+    SetPrintPosition(s, inches(x), 0);
+}
+
+inline void atY(pellar::PrintSurface& s, double y) {
+    SetPrintPosition(s, 0, inches(y));
+}
+
+// The text ends at rightX; its measured width decides where it starts.
+inline void printRightAligned(pellar::PrintSurface& s, const QString& text, double rightX,
+                              bool stayOnLine) {
+    s.setCurrentX(rightAlignedX(s, text, rightX));
+    s.print(text, stayOnLine);
+}
+
+} // namespace invoicing::moneyprintplace

@@ -1,0 +1,131 @@
+#include "tests/support/recordingsurface.h"
+
+namespace pellar {
+
+namespace {
+constexpr double LetterShortSide = 12240; // 8.5 in
+constexpr double LetterLongSide = 15840;  // 11 in
+} // namespace
+
+QList<PrintOp> PrintLog::texts() const {
+    QList<PrintOp> result;
+    for (const PrintOp& op : ops) {
+        if (op.kind == PrintOp::Kind::Text)
+            result.append(op);
+    }
+    return result;
+}
+
+QList<PrintOp> PrintLog::textsOnPage(int page) const {
+    QList<PrintOp> result;
+    for (const PrintOp& op : ops) {
+        if (op.kind == PrintOp::Kind::Text && op.page == page)
+            result.append(op);
+    }
+    return result;
+}
+
+const PrintOp* PrintLog::findText(const QString& text) const {
+    for (const PrintOp& op : ops) {
+        if (op.kind == PrintOp::Kind::Text && op.text == text)
+            return &op;
+    }
+    return nullptr;
+}
+
+int PrintLog::pageCount() const {
+    int pages = 1;
+    for (const PrintOp& op : ops) {
+        if (op.kind == PrintOp::Kind::NewPage)
+            ++pages;
+    }
+    return pages;
+}
+
+RecordingSurface::RecordingSurface(std::shared_ptr<PrintLog> log, bool landscape)
+    : m_log(log ? std::move(log) : std::make_shared<PrintLog>())
+    , m_landscape(landscape) {
+    m_log->landscape = landscape;
+}
+
+PrintOp RecordingSurface::op(PrintOp::Kind kind) const {
+    PrintOp op;
+    op.kind = kind;
+    op.page = page();
+    op.x = currentX();
+    op.y = currentY();
+    op.fontName = fontName();
+    op.fontSize = fontSize();
+    op.bold = bold();
+    op.underline = underline();
+    op.color = textColor();
+    op.drawWidth = drawWidth();
+    op.colorMode = colorMode();
+    return op;
+}
+
+void RecordingSurface::print(const QString& text, bool stayOnLine) {
+    PrintOp textOp = op(PrintOp::Kind::Text);
+    textOp.text = text;
+    m_log->ops.append(textOp);
+    advance(textWidth(text), textHeight(text), stayOnLine);
+}
+
+double RecordingSurface::textWidth(const QString& text) const {
+    return text.size() * fontSize() * 10;
+}
+
+double RecordingSurface::textHeight(const QString&) const {
+    return fontSize() * 24;
+}
+
+void RecordingSurface::line(double x1, double y1, double x2, double y2, const QColor& color) {
+    PrintOp lineOp = op(PrintOp::Kind::Line);
+    lineOp.x = x1;
+    lineOp.y = y1;
+    lineOp.x2 = x2;
+    lineOp.y2 = y2;
+    lineOp.color = color;
+    m_log->ops.append(lineOp);
+    setCurrentX(x2);
+    setCurrentY(y2);
+}
+
+void RecordingSurface::box(double x1, double y1, double x2, double y2, const QColor& color) {
+    PrintOp boxOp = op(PrintOp::Kind::Box);
+    boxOp.x = x1;
+    boxOp.y = y1;
+    boxOp.x2 = x2;
+    boxOp.y2 = y2;
+    boxOp.color = color;
+    m_log->ops.append(boxOp);
+    setCurrentX(x2);
+    setCurrentY(y2);
+}
+
+bool RecordingSurface::newPage() {
+    m_log->ops.append(op(PrintOp::Kind::NewPage));
+    startNextPage();
+    return true;
+}
+
+bool RecordingSurface::endDoc() {
+    m_log->ops.append(op(PrintOp::Kind::EndDoc));
+    m_log->ended = true;
+    return true;
+}
+
+void RecordingSurface::abort() {
+    m_log->ops.append(op(PrintOp::Kind::Abort));
+    m_log->aborted = true;
+}
+
+double RecordingSurface::pageWidth() const {
+    return m_landscape ? LetterLongSide : LetterShortSide;
+}
+
+double RecordingSurface::pageHeight() const {
+    return m_landscape ? LetterShortSide : LetterLongSide;
+}
+
+} // namespace pellar
