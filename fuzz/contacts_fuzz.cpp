@@ -49,23 +49,24 @@ void searchFinds(const QList<Contact>& contacts, SearchKind kind, qsizetype chos
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     pellar::fuzz::pinUnitedStates();
-    pellar::fuzz::scratchFolder(pellar::ProgramKind::Spendlog);
+    pellar::fuzz::scratchFolder();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const pellar::DataFolder& folder = pellar::fuzz::scratchFolder();
     if (size == 0)
         return 0;
     const quint8 choice = data[0];
     const QByteArray file(reinterpret_cast<const char*>(data) + 1, qsizetype(size - 1));
     pellar::fuzz::putDataFile(kContactsFile, file);
 
-    const qint64 count = contactCount();
+    const qint64 count = contactCount(folder);
     PELLAR_FUZZ_CHECK(count == pellar::recordCountForLength(file.size(), kContactRecordLength));
     const QList<QByteArray> records = pellar::splitRecords(file, kContactRecordLength);
     const qsizetype usable = std::min<qsizetype>(count, records.size());
-    const ContactList list = readContactList();
-    const ContactFile all = readAllContacts();
+    const ContactList list = readContactList(folder);
+    const ContactFile all = readAllContacts(folder);
     PELLAR_FUZZ_CHECK(list.problem.isEmpty() && all.problem.isEmpty());
     PELLAR_FUZZ_CHECK(list.contacts.size() == usable && all.contacts.size() == usable);
     for (qsizetype i = 0; i < usable; ++i) {
@@ -81,12 +82,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
 
     const qsizetype chosen = choice % usable;
-    const std::optional<Contact> one = readContact(chosen + 1);
+    const std::optional<Contact> one = readContact(folder, chosen + 1);
     PELLAR_FUZZ_CHECK(one && *one == all.contacts[chosen]);
     searchFinds(all.contacts, SearchKind((choice >> 2) % (kSearchOptionCount + 1)), chosen);
 
     if (choice & 0x80) {
-        PELLAR_FUZZ_CHECK(deleteContact(chosen + 1).ok);
+        PELLAR_FUZZ_CHECK(deleteContact(folder, chosen + 1).ok);
         QByteArray kept;
         for (qsizetype i = 0; i < usable; ++i) {
             if (i != chosen)

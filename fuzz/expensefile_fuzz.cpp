@@ -31,28 +31,29 @@ bool trimmedFields(const ExpenseRecord& r) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     pellar::fuzz::pinUnitedStates();
-    pellar::fuzz::scratchFolder(pellar::ProgramKind::Spendlog);
+    pellar::fuzz::scratchFolder();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const pellar::DataFolder& folder = pellar::fuzz::scratchFolder();
     if (size == 0)
         return 0;
     const quint8 choice = data[0];
     const QByteArray file(reinterpret_cast<const char*>(data) + 1, qsizetype(size - 1));
     pellar::fuzz::putDataFile(kExpensesFile, file);
 
-    const qint64 count = expenseRecordCount();
+    const qint64 count = expenseRecordCount(folder);
     PELLAR_FUZZ_CHECK(count == pellar::recordCountForLength(file.size(), kExpenseRecordLength));
     const QList<QByteArray> records = pellar::splitRecords(file, kExpenseRecordLength);
-    PELLAR_FUZZ_CHECK(expenseRoomLeft() == pellar::kMaxRecords - records.size());
-    const ExpenseFileBytes whole = readExpenseFile();
+    PELLAR_FUZZ_CHECK(expenseRoomLeft(folder) == pellar::kMaxRecords - records.size());
+    const ExpenseFileBytes whole = readExpenseFile(folder);
     PELLAR_FUZZ_CHECK(whole.found && whole.problem.isEmpty() && whole.bytes == file);
 
     QString error;
-    PELLAR_FUZZ_CHECK(!readExpenseRecord(0, &error) && !error.isEmpty());
+    PELLAR_FUZZ_CHECK(!readExpenseRecord(folder, 0, &error) && !error.isEmpty());
     error.clear();
-    PELLAR_FUZZ_CHECK(!readExpenseRecord(count + 1, &error) && !error.isEmpty());
+    PELLAR_FUZZ_CHECK(!readExpenseRecord(folder, count + 1, &error) && !error.isEmpty());
 
     ExpenseRecord appended{QStringLiteral("12/6/2026"),
                            QStringLiteral("Paid to"),
@@ -63,21 +64,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                            kOpenStatus.toString()};
     if (count > 0) {
         const qint64 k = 1 + choice % count;
-        const std::optional<ExpenseRecord> read = readExpenseRecord(k);
+        const std::optional<ExpenseRecord> read = readExpenseRecord(folder, k);
         PELLAR_FUZZ_CHECK(read && *read == decodeExpense(records[k - 1]));
         PELLAR_FUZZ_CHECK(trimmedFields(*read));
         PELLAR_FUZZ_CHECK(decodeExpense(encodeExpense(*read)) == *read);
         appended = *read;
     }
 
-    PELLAR_FUZZ_CHECK(appendExpenseRecords({appended}).ok);
+    PELLAR_FUZZ_CHECK(appendExpenseRecords(folder, {appended}).ok);
     const QByteArray after = pellar::fuzz::dataFileBytes(kExpensesFile);
     const qsizetype boundary = records.size() * kExpenseRecordLength;
     PELLAR_FUZZ_CHECK(after.size() == boundary + kExpenseRecordLength);
     PELLAR_FUZZ_CHECK(after.first(file.size()) == file);
     PELLAR_FUZZ_CHECK(after.sliced(file.size(), boundary - file.size()) ==
                       QByteArray(boundary - file.size(), ' '));
-    const std::optional<ExpenseRecord> back = readExpenseRecord(records.size() + 1);
+    const std::optional<ExpenseRecord> back = readExpenseRecord(folder, records.size() + 1);
     PELLAR_FUZZ_CHECK(back && *back == appended);
     return 0;
 }

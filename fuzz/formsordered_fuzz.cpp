@@ -9,17 +9,18 @@ using namespace deposits;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     pellar::fuzz::pinUnitedStates();
-    pellar::fuzz::scratchFolder(pellar::ProgramKind::Slipmaker);
+    pellar::fuzz::scratchFolder();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const pellar::DataFolder& folder = pellar::fuzz::scratchFolder();
     pellar::fuzz::putDataFile(kFormsOrderedFile,
                               QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-    const std::optional<FormsOrder> first = readFormsOrder();
+    const std::optional<FormsOrder> first = readFormsOrder(folder);
     PELLAR_FUZZ_CHECK(first.has_value());
-    PELLAR_FUZZ_CHECK(writeFormsOrder(*first).ok);
-    const std::optional<FormsOrder> second = readFormsOrder();
+    PELLAR_FUZZ_CHECK(writeFormsOrder(folder, *first).ok);
+    const std::optional<FormsOrder> second = readFormsOrder(folder);
     PELLAR_FUZZ_CHECK(second.has_value());
     PELLAR_FUZZ_CHECK(second->representative ==
                       pellar::fuzz::quotesReplaced(first->representative));

@@ -34,25 +34,21 @@ inline void pinUnitedStates() {
 
 // The scratch data folder, made on first use and kept for the whole run: making a folder
 // per input would cost more than the reads under test.
-inline QString scratchFolder(ProgramKind kind = ProgramKind::Billwright) {
+inline const DataFolder& scratchFolder() {
     static QTemporaryDir dir;
-    static const bool ready = [] {
+    static const DataFolder folder = [] {
         if (!dir.isValid()) {
             std::fprintf(stderr, "no scratch folder: %s\n", qPrintable(dir.errorString()));
             __builtin_trap();
         }
-        setDataFolder(dir.path());
-        setRestoreNotice({});
-        return true;
+        return DataFolder(dir.path());
     }();
-    (void)ready;
-    setProgramKind(kind);
-    return dir.path();
+    return folder;
 }
 
 // Writes the bytes as a data file of the scratch folder, replacing what was there.
 inline void putDataFile(QStringView name, const QByteArray& bytes) {
-    QFile file(dataFilePath(name));
+    QFile file(scratchFolder().filePath(name));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(bytes) != bytes.size()) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
@@ -61,12 +57,12 @@ inline void putDataFile(QStringView name, const QByteArray& bytes) {
 }
 
 inline QByteArray dataFileBytes(QStringView name) {
-    QFile file(dataFilePath(name));
+    QFile file(scratchFolder().filePath(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 inline void removeDataFile(QStringView name) {
-    QFile::remove(dataFilePath(name));
+    QFile::remove(scratchFolder().filePath(name));
 }
 
 // What a text field becomes once written as a quoted field: the writer has no way to keep

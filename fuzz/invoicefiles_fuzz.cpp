@@ -20,20 +20,22 @@ namespace {
 const QDate kToday(2026, 12, 6);
 
 void counterRoundTrip(const QByteArray& file) {
+    const pellar::DataFolder& folder = pellar::fuzz::scratchFolder();
     pellar::fuzz::putDataFile(kCounterFile, file);
-    const InvoiceCounterLoad first = LoadInvoiceNumber(kToday);
+    const InvoiceCounterLoad first = LoadInvoiceNumber(folder, kToday);
     PELLAR_FUZZ_CHECK(first.problem.isEmpty() && first.saved.ok);
     PELLAR_FUZZ_CHECK(first.counter != 0);
     PELLAR_FUZZ_CHECK(pellar::fuzz::dataFileBytes(kCounterFile) ==
                       pellar::RecordWriter().number(first.counter).line());
-    const InvoiceCounterLoad second = LoadInvoiceNumber(kToday);
+    const InvoiceCounterLoad second = LoadInvoiceNumber(folder, kToday);
     PELLAR_FUZZ_CHECK(second.problem.isEmpty() && second.saved.ok);
     PELLAR_FUZZ_CHECK(second.counter == first.counter);
 }
 
 void catalogueRoundTrip(const QByteArray& file) {
+    const pellar::DataFolder& folder = pellar::fuzz::scratchFolder();
     pellar::fuzz::putDataFile(kCatalogueFile, file);
-    const CatalogueRead first = LoadItems();
+    const CatalogueRead first = LoadItems(folder);
     PELLAR_FUZZ_CHECK(first.problem.isEmpty());
     for (qsizetype i = 0; i < first.items.size(); ++i) {
         const QString& item = first.items[i];
@@ -42,14 +44,15 @@ void catalogueRoundTrip(const QByteArray& file) {
         if (i > 0)
             PELLAR_FUZZ_CHECK(!catalogueLess(item, first.items[i - 1]));
     }
-    PELLAR_FUZZ_CHECK(WriteItems(first.items).ok);
-    const CatalogueRead second = LoadItems();
+    PELLAR_FUZZ_CHECK(WriteItems(folder, first.items).ok);
+    const CatalogueRead second = LoadItems(folder);
     PELLAR_FUZZ_CHECK(second.problem.isEmpty() && second.items == first.items);
 }
 
 void memoRoundTrip(const QByteArray& file) {
+    const pellar::DataFolder& folder = pellar::fuzz::scratchFolder();
     pellar::fuzz::putDataFile(kMemoFile, file);
-    const MemoRead first = readInvoiceMemo();
+    const MemoRead first = readInvoiceMemo(folder);
     PELLAR_FUZZ_CHECK(first.found && first.problem.isEmpty());
     QByteArray written;
     for (const QString& line : first.lines) {
@@ -57,7 +60,7 @@ void memoRoundTrip(const QByteArray& file) {
         written += pellar::toAnsi(line) + "\r\n";
     }
     pellar::fuzz::putDataFile(kMemoFile, written);
-    const MemoRead second = readInvoiceMemo();
+    const MemoRead second = readInvoiceMemo(folder);
     PELLAR_FUZZ_CHECK(second.lines == first.lines);
 }
 
@@ -65,7 +68,7 @@ void memoRoundTrip(const QByteArray& file) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     pellar::fuzz::pinUnitedStates();
-    pellar::fuzz::scratchFolder(pellar::ProgramKind::Billwright);
+    pellar::fuzz::scratchFolder();
     return 0;
 }
 

@@ -23,29 +23,31 @@ BusinessProfile quotesReplaced(const BusinessProfile& profile) {
 }
 
 void nineFieldsRoundTrip(const QByteArray& file) {
+    const pellar::DataFolder& folder = pellar::fuzz::scratchFolder();
     fuzz::putDataFile(kBusinessFile, file);
-    const ProfileRead first = readBusinessProfile();
+    const ProfileRead first = readBusinessProfile(folder);
     PELLAR_FUZZ_CHECK(first.found);
-    PELLAR_FUZZ_CHECK(saveProfileKeepingBackup(first.profile).ok);
-    const ProfileRead second = readBusinessProfile();
+    PELLAR_FUZZ_CHECK(saveProfileKeepingBackup(folder, first.profile).ok);
+    const ProfileRead second = readBusinessProfile(folder);
     PELLAR_FUZZ_CHECK(second.found && second.problem.isEmpty());
     PELLAR_FUZZ_CHECK(second.profile == quotesReplaced(first.profile));
     PELLAR_FUZZ_CHECK(fuzz::dataFileBytes(kBusinessFile) == encodeProfile(second.profile));
 }
 
 void olderFileConverted(const QByteArray& file) {
+    const pellar::DataFolder& folder = pellar::fuzz::scratchFolder();
     fuzz::removeDataFile(kBusinessFile);
     fuzz::putDataFile(kOldBusinessFile, file);
-    const DepositProfileLoad load = loadBusinessConverting();
+    const DepositProfileLoad load = loadBusinessConverting(folder);
     PELLAR_FUZZ_CHECK(load.read.found);
     if (!load.read.problem.isEmpty()) {
-        PELLAR_FUZZ_CHECK(!QFile::exists(dataFilePath(kBusinessFile)));
+        PELLAR_FUZZ_CHECK(!QFile::exists(folder.filePath(kBusinessFile)));
         PELLAR_FUZZ_CHECK(fuzz::dataFileBytes(kOldBusinessFile) == file);
         return;
     }
     PELLAR_FUZZ_CHECK(load.saved.ok && load.read.profile.fein.isEmpty());
-    PELLAR_FUZZ_CHECK(!QFile::exists(dataFilePath(kOldBusinessFile)));
-    const ProfileRead again = readBusinessProfile();
+    PELLAR_FUZZ_CHECK(!QFile::exists(folder.filePath(kOldBusinessFile)));
+    const ProfileRead again = readBusinessProfile(folder);
     PELLAR_FUZZ_CHECK(again.problem.isEmpty());
     PELLAR_FUZZ_CHECK(again.profile == quotesReplaced(load.read.profile));
 }
@@ -54,7 +56,7 @@ void olderFileConverted(const QByteArray& file) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     fuzz::pinUnitedStates();
-    fuzz::scratchFolder(ProgramKind::Slipmaker);
+    fuzz::scratchFolder();
     return 0;
 }
 

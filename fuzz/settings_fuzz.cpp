@@ -14,11 +14,12 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const pellar::DataFolder& folder = pellar::fuzz::scratchFolder();
     fuzz::putDataFile(kSettingsFile,
                       QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-    const ProgramSettings first = LoadSettings();
-    PELLAR_FUZZ_CHECK(saveSettings(first).ok);
-    const ProgramSettings second = LoadSettings();
+    const ProgramSettings first = LoadSettings(folder);
+    PELLAR_FUZZ_CHECK(saveSettings(folder, first).ok);
+    const ProgramSettings second = LoadSettings(folder);
     PELLAR_FUZZ_CHECK(second.problem.isEmpty());
     PELLAR_FUZZ_CHECK(second.first == first.first && second.second == first.second &&
                       second.alarmsOn == first.alarmsOn && second.promptsOn == first.promptsOn);

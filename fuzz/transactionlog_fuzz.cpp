@@ -21,11 +21,12 @@ using namespace deposits;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     pellar::fuzz::pinUnitedStates();
-    pellar::fuzz::scratchFolder(pellar::ProgramKind::Slipmaker);
+    pellar::fuzz::scratchFolder();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const pellar::DataFolder& folder = pellar::fuzz::scratchFolder();
     FuzzedDataProvider input(data, size);
     const QDate date = QDate(1990, 1, 1).addDays(input.ConsumeIntegral<quint16>());
     const pellar::Currency amount = pellar::Currency::fromUnits(input.ConsumeIntegral<qint64>());
@@ -33,12 +34,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray log(reinterpret_cast<const char*>(rest.data()), qsizetype(rest.size()));
     pellar::fuzz::putDataFile(kTransactionsFile, log);
 
-    const qint64 count = transactionCount();
+    const qint64 count = transactionCount(folder);
     PELLAR_FUZZ_CHECK(count == pellar::recordCountForLength(log.size(), kTransactionLength));
-    PELLAR_FUZZ_CHECK(transactionLogRefusal().isEmpty() == (count < pellar::kMaxRecords));
-    const bool fits =
-        !amount.isNegative() && amount <= kLargestDeposit && amount.toPlainString().size() <= 15;
-    const bool appended = appendTransaction(date, QStringLiteral("Deposit"), amount).ok;
+    PELLAR_FUZZ_CHECK(transactionLogRefusal(folder).isEmpty() == (count < pellar::kMaxRecords));
+    const bool fits = amount <= kLargestDeposit && amount.toPlainString().size() <= 15;
+    const bool appended = appendTransaction(folder, date, QStringLiteral("Deposit"), amount).ok;
     PELLAR_FUZZ_CHECK(appended == (fits && count < pellar::kMaxRecords));
     const QByteArray after = pellar::fuzz::dataFileBytes(kTransactionsFile);
     if (!appended) {
@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                           QByteArray(at - log.size(), ' '));
     const QByteArray record = after.sliced(at, kTransactionLength);
     PELLAR_FUZZ_CHECK(record == transactionRecord(date, QStringLiteral("Deposit"), amount));
-    PELLAR_FUZZ_CHECK(transactionCount() == count + 1);
+    PELLAR_FUZZ_CHECK(transactionCount(folder) == count + 1);
 
     const pellar::FixedRecordLayout layout{10, 35, 15};
     PELLAR_FUZZ_CHECK(pellar::parseShortDate(layout.field(record, 0).trimmed()) == date);

@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString folder = fuzz::scratchFolder();
+    const QString folder = fuzz::scratchFolder().path();
     put(folder, QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     const WebConfig first = WebConfig::load(folder);
     for (const Key& key : kKeys) {

@@ -5,7 +5,7 @@
 #include "common/core/datafiles.h"
 #include "common/core/desk.h"
 #include "common/core/printsurface.h"
-#include "common/ui/program.h"
+#include "common/ui/programshell.h"
 #include "expenses/core/contacts.h"
 #include "expenses/ui/frmcontacts.h"
 #include "expenses/ui/frmexpenses.h"
@@ -24,7 +24,7 @@ namespace {
 
 using pellar::bench::QuietDesk;
 
-void writeContacts(int count) {
+void writeContacts(const pellar::DataFolder& data, int count) {
     const QStringList cities{QStringLiteral("Springfield"), QStringLiteral("Riverton"),
                              QStringLiteral("Lakeside"), QStringLiteral("Fairview")};
     QByteArray bytes;
@@ -41,21 +41,21 @@ void writeContacts(int count) {
         c.category = QStringLiteral("Vendor");
         bytes += expenses::encodeContact(c);
     }
-    QFile file(pellar::dataFilePath(expenses::kContactsFile));
+    QFile file(data.filePath(expenses::kContactsFile));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("The contacts could not be written.");
 }
 
 void NextContactWithTenThousand(benchmark::State& state) {
-    QTemporaryDir folder;
-    pellar::setDataFolder(folder.path());
-    pellar::setProgramKind(pellar::ProgramKind::Spendlog);
-    pellar::LoadedForms::instance().reset();
-    pellar::LoadedForms::instance().setEndAction([] {});
-    writeContacts(10000);
+    QTemporaryDir dir;
+    const pellar::DataFolder folder(dir.path());
+    writeContacts(folder, 10000);
 
     QuietDesk desk;
-    auto forms = std::make_unique<expenses::SpendlogForms>(desk, pellar::WebConfig::defaults());
+    pellar::ProgramContext context(desk, folder);
+    pellar::ProgramShell shell(context, expenses::spendlogProfile());
+    shell.setEndAction([] {});
+    auto* forms = new expenses::SpendlogForms(shell);
     forms->start();
     // With the expense form loaded, its payee list is refilled on every save as well.
     if (state.range(0) == 1)
@@ -74,8 +74,6 @@ void NextContactWithTenThousand(benchmark::State& state) {
     state.counters["record"] = double(contacts.currentRecord());
     if (desk.messages != 0)
         state.SkipWithError("a message box was shown");
-    forms.reset();
-    pellar::LoadedForms::instance().reset();
 }
 BENCHMARK(NextContactWithTenThousand)
     ->Args({0, 0})

@@ -5,8 +5,8 @@
 #include "common/core/desk.h"
 #include "common/core/fixedrecords.h"
 #include "common/core/printsurface.h"
-#include "common/ui/program.h"
 #include "common/core/regional.h"
+#include "common/ui/programshell.h"
 #include "expenses/core/expensecleanup.h"
 #include "expenses/core/expensefile.h"
 #include "expenses/core/expensegridmodel.h"
@@ -53,15 +53,15 @@ QByteArray fullFile() {
     return bytes;
 }
 
-void putFile(const QByteArray& bytes) {
-    QFile file(pellar::dataFilePath(expenses::kExpensesFile));
+void putFile(const pellar::DataFolder& data, const QByteArray& bytes) {
+    QFile file(data.filePath(expenses::kExpensesFile));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         qFatal("The expense file could not be written.");
 }
 
-void writeSmallFiles() {
-    QFile categories(pellar::dataFilePath(u"/ExpenseCodes.txt"));
-    QFile contacts(pellar::dataFilePath(u"/VendorDat.txt"));
+void writeSmallFiles(const pellar::DataFolder& data) {
+    QFile categories(data.filePath(u"/ExpenseCodes.txt"));
+    QFile contacts(data.filePath(u"/VendorDat.txt"));
     if (!categories.open(QIODevice::WriteOnly) || !contacts.open(QIODevice::WriteOnly))
         qFatal("The setup files could not be written.");
     categories.write("\"Travel\"\r\n");
@@ -71,16 +71,16 @@ void writeSmallFiles() {
 // The review frame's "Eternity": the whole file read, every record tested, the grid's
 // model filled and the grid drawn.
 void ReviewRefreshFullFile(benchmark::State& state) {
-    QTemporaryDir folder;
-    pellar::setDataFolder(folder.path());
-    pellar::setProgramKind(pellar::ProgramKind::Spendlog);
-    pellar::LoadedForms::instance().reset();
-    pellar::LoadedForms::instance().setEndAction([] {});
-    writeSmallFiles();
-    putFile(fullFile());
+    QTemporaryDir dir;
+    const pellar::DataFolder folder(dir.path());
+    writeSmallFiles(folder);
+    putFile(folder, fullFile());
 
     QuietDesk desk(kToday);
-    auto forms = std::make_unique<expenses::SpendlogForms>(desk, pellar::WebConfig::defaults());
+    pellar::ProgramContext context(desk, folder);
+    pellar::ProgramShell shell(context, expenses::spendlogProfile());
+    shell.setEndAction([] {});
+    auto* forms = new expenses::SpendlogForms(shell);
     forms->start();
     forms->startup().cmdGoto->click();
     expenses::frmExpenses& form = forms->expenses();
@@ -95,8 +95,6 @@ void ReviewRefreshFullFile(benchmark::State& state) {
     state.counters["rows"] = double(form.gridModel().rowCount());
     if (desk.messages != 0)
         state.SkipWithError("a message box was shown");
-    forms.reset();
-    pellar::LoadedForms::instance().reset();
 }
 BENCHMARK(ReviewRefreshFullFile)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
@@ -113,17 +111,16 @@ BENCHMARK(ReviewRecordsFullFile)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // A cleanup of one year out of 27: read, test, and the rewrite that replaces the file.
 void CleanupRewriteFullFile(benchmark::State& state) {
-    QTemporaryDir folder;
-    pellar::setDataFolder(folder.path());
-    pellar::setProgramKind(pellar::ProgramKind::Spendlog);
+    QTemporaryDir dir;
+    const pellar::DataFolder folder(dir.path());
     const QByteArray bytes = fullFile();
     qint64 removed = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        putFile(bytes);
+        putFile(folder, bytes);
         state.ResumeTiming();
         const expenses::CleanupOutcome outcome =
-            expenses::removeExpensesBetween(QDate(2010, 1, 1), QDate(2010, 12, 31));
+            expenses::removeExpensesBetween(folder, QDate(2010, 1, 1), QDate(2010, 12, 31));
         if (!outcome.result)
             state.SkipWithError("the rewrite failed");
         removed = outcome.removed;

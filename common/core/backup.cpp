@@ -12,8 +12,6 @@ namespace pellar {
 
 namespace {
 
-RestoreNotice g_notice;
-
 QString shortName(QStringView name) {
     QString text = name.toString();
     text.replace(u'\\', u'/');
@@ -47,12 +45,8 @@ bool copyFile(const QString& from, const QString& to) {
 
 } // namespace
 
-void setRestoreNotice(RestoreNotice notice) {
-    g_notice = std::move(notice);
-}
-
-FileResult MakeBackupFolder() {
-    const QString folder = backupFolderPath();
+FileResult MakeBackupFolder(const DataFolder& data) {
+    const QString folder = data.backupFolderPath();
     if (QFileInfo::exists(folder))
         return FileResult::success();
     if (!QDir().mkdir(folder))
@@ -61,42 +55,41 @@ FileResult MakeBackupFolder() {
     return FileResult::success();
 }
 
-bool DataFileExists(QStringView name) {
-    const QString path = dataFilePath(name);
+bool DataFileExists(const DataFolder& folder, QStringView name) {
+    const QString path = folder.filePath(name);
     if (isFile(path))
         return true;
-    const QString backup = backupFilePath(name);
+    const QString backup = folder.backupFilePath(name);
     if (!isFile(backup))
         return false;
     // A copy that cannot be put back leaves the file missing; the caller uses its defaults
     // and the backup copy stays for another try.
     if (!copyFile(backup, path))
         return false;
-    if (g_notice)
-        g_notice(name.toString());
+    folder.restored(name.toString());
     return true;
 }
 
-FileResult KillDataFile(QStringView name) {
-    if (!DataFileExists(name))
+FileResult KillDataFile(const DataFolder& folder, QStringView name) {
+    if (!DataFileExists(folder, name))
         return FileResult::success();
-    QFile file(dataFilePath(name));
+    QFile file(folder.filePath(name));
     if (!file.remove())
         return FileResult::failure(QStringLiteral("The file %1 could not be deleted: %2")
                                        .arg(shortName(name), file.errorString()));
     return FileResult::success();
 }
 
-FileResult DeleteDataFileAndBackup(QStringView name) {
-    if (const FileResult backup = KillDataFile(QStringLiteral("/Backup") + name.toString());
+FileResult DeleteDataFileAndBackup(const DataFolder& folder, QStringView name) {
+    if (const FileResult backup = KillDataFile(folder, QStringLiteral("/Backup") + name.toString());
         !backup)
         return backup;
-    return KillDataFile(name);
+    return KillDataFile(folder, name);
 }
 
-FileResult MoveDataFile(QStringView source, QStringView target) {
-    const QString from = dataFilePath(source);
-    const QString to = dataFilePath(target);
+FileResult MoveDataFile(const DataFolder& folder, QStringView source, QStringView target) {
+    const QString from = folder.filePath(source);
+    const QString to = folder.filePath(target);
     if (!isFile(from))
         return FileResult::failure(
             QStringLiteral("The file %1 could not be found.").arg(shortName(source)));
@@ -111,13 +104,14 @@ FileResult MoveDataFile(QStringView source, QStringView target) {
     return FileResult::success();
 }
 
-BackupOutcome copyToBackup(const QStringList& baseNames, bool stopAtFailure) {
+BackupOutcome copyToBackup(const DataFolder& folder, const QStringList& baseNames,
+                           bool stopAtFailure) {
     BackupOutcome outcome;
     for (const QString& name : baseNames) {
-        const QString data = dataFolder() + u'/' + name;
+        const QString data = folder.path() + u'/' + name;
         if (!isFile(data))
             continue;
-        const QString backup = backupFolderPath() + u'/' + name;
+        const QString backup = folder.backupFolderPath() + u'/' + name;
         // The old copy is replaced by a rename, not deleted first, so an exit cut short at
         // any moment still leaves a backup copy behind.
         const bool ok = !(isFile(backup) && isReadOnly(backup)) && !QFileInfo(backup).isDir() &&
@@ -130,19 +124,6 @@ BackupOutcome copyToBackup(const QStringList& baseNames, bool stopAtFailure) {
         }
     }
     return outcome;
-}
-
-QStringList automaticBackupNames() {
-    switch (programKind()) {
-    case ProgramKind::Billwright:
-        return {QStringLiteral("BusinessInfo.txt"), QStringLiteral("SalesItems.txt"),
-                QStringLiteral("InvoiceCounter.txt"), QStringLiteral("InvoiceInfo.txt")};
-    case ProgramKind::Slipmaker:
-        return {QStringLiteral("Transactions.txt")};
-    case ProgramKind::Spendlog:
-        break;
-    }
-    return {};
 }
 
 } // namespace pellar

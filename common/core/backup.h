@@ -2,6 +2,7 @@
 // The backup folder, the existence test that restores a missing file from it, and the
 // deletions that keep a data file and its backup copy consistent.
 
+#include "common/core/datafiles.h"
 #include "common/core/fileresult.h"
 
 #include <QString>
@@ -11,29 +12,24 @@
 
 namespace pellar {
 
-// Called after a file has been restored from the backup folder, with the name exactly as
-// the caller passed it. The expense program tells the user; the others stay silent.
-using RestoreNotice = std::function<void(const QString& name)>;
-void setRestoreNotice(RestoreNotice notice);
-
 // Creates data folder + "\Backup" unless a folder or file of that name exists.
-FileResult MakeBackupFolder();
+FileResult MakeBackupFolder(const DataFolder& folder);
 
 // True when the file exists in the data folder, possibly after copying it back from the
 // backup folder (then the restore notice runs).
-bool DataFileExists(QStringView name);
+bool DataFileExists(const DataFolder& folder, QStringView name);
 
 // Deletes the file from the data folder when DataFileExists finds it. A file that exists
 // only in the backup folder is restored and then deleted, so the backup copy stays.
-FileResult KillDataFile(QStringView name);
+FileResult KillDataFile(const DataFolder& folder, QStringView name);
 
 // The backup copy first, then the data file, so the second deletion cannot restore the
 // file it is about to delete.
-FileResult DeleteDataFileAndBackup(QStringView name);
+FileResult DeleteDataFileAndBackup(const DataFolder& folder, QStringView name);
 
 // Puts the source file in the target's place. The target is replaced in one rename, so at
 // no moment is there no target file.
-FileResult MoveDataFile(QStringView source, QStringView target);
+FileResult MoveDataFile(const DataFolder& folder, QStringView source, QStringView target);
 
 // Copies each named file (data folder + "/" + base name) into the backup folder,
 // replacing an older copy; a name that does not exist is skipped. Stops at the first
@@ -42,9 +38,7 @@ struct BackupOutcome {
     bool complete = true;
     QString failedName; // the first name that could not be copied
 };
-BackupOutcome copyToBackup(const QStringList& baseNames, bool stopAtFailure);
-
-// The files each program's automatic backup copies, in order.
-QStringList automaticBackupNames(); // for the current program kind
+BackupOutcome copyToBackup(const DataFolder& folder, const QStringList& baseNames,
+                           bool stopAtFailure);
 
 } // namespace pellar

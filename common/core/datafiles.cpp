@@ -12,9 +12,6 @@ namespace pellar {
 
 namespace {
 
-QString g_folder;
-ProgramKind g_kind = ProgramKind::Billwright;
-
 // The name without its leading separators, with "\" turned into "/".
 QString relativeName(QStringView name) {
     QString relative = name.toString();
@@ -61,21 +58,9 @@ QString replaceFile(const QString& path, const QByteArray& bytes) {
     return {};
 }
 
-void setProgramKind(ProgramKind kind) {
-    g_kind = kind;
-}
-
-ProgramKind programKind() {
-    return g_kind;
-}
-
-void setDataFolder(const QString& folder) {
-    g_folder = QDir::cleanPath(folder);
-}
-
-QString dataFolder() {
-    return g_folder;
-}
+DataFolder::DataFolder(const QString& path, RestoreNotice notice)
+    : m_path(QDir::cleanPath(path))
+    , m_notice(std::move(notice)) {}
 
 std::optional<QString> dataFolderFromArguments(const QStringList& arguments,
                                                const QString& programFolder, QString* error) {
@@ -108,20 +93,20 @@ std::optional<QString> dataFolderFromArguments(const QStringList& arguments,
     return QDir(folder).absolutePath();
 }
 
-QString dataFilePath(QStringView name) {
-    return g_folder + u'/' + relativeName(name);
+QString DataFolder::filePath(QStringView name) const {
+    return m_path + u'/' + relativeName(name);
 }
 
-QString backupFolderPath() {
-    return g_folder + QStringLiteral("/Backup");
+QString DataFolder::backupFolderPath() const {
+    return m_path + QStringLiteral("/Backup");
 }
 
-QString backupFilePath(QStringView name) {
+QString DataFolder::backupFilePath(QStringView name) const {
     return backupFolderPath() + u'/' + relativeName(name);
 }
 
-std::optional<QByteArray> readDataFile(QStringView name, QString* error) {
-    QFile file(dataFilePath(name));
+std::optional<QByteArray> readDataFile(const DataFolder& folder, QStringView name, QString* error) {
+    QFile file(folder.filePath(name));
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
             *error = QStringLiteral("The file %1 could not be read: %2")
@@ -138,22 +123,24 @@ std::optional<QByteArray> readDataFile(QStringView name, QString* error) {
     return bytes;
 }
 
-FileResult writeDataFile(QStringView name, const QByteArray& bytes) {
-    if (const QString why = replaceFile(dataFilePath(name), bytes); !why.isEmpty())
+FileResult writeDataFile(const DataFolder& folder, QStringView name, const QByteArray& bytes) {
+    if (const QString why = replaceFile(folder.filePath(name), bytes); !why.isEmpty())
         return writeFailure(name, why);
     return FileResult::success();
 }
 
-FileResult writeDataFileDroppingBackup(QStringView name, const QByteArray& bytes) {
-    if (const FileResult dropped = KillDataFile(QStringLiteral("/Backup") + name.toString());
+FileResult writeDataFileDroppingBackup(const DataFolder& folder, QStringView name,
+                                       const QByteArray& bytes) {
+    if (const FileResult dropped =
+            KillDataFile(folder, QStringLiteral("/Backup") + name.toString());
         !dropped)
         return dropped;
-    return writeDataFile(name, bytes);
+    return writeDataFile(folder, name, bytes);
 }
 
-std::optional<QByteArray> readRecord(QStringView name, int recordLength, qint64 recordNumber,
-                                     QString* error) {
-    QFile file(dataFilePath(name));
+std::optional<QByteArray> readRecord(const DataFolder& folder, QStringView name, int recordLength,
+                                     qint64 recordNumber, QString* error) {
+    QFile file(folder.filePath(name));
     if (recordLength <= 0 || recordNumber < 1 || !file.open(QIODevice::ReadOnly) ||
         !file.seek((recordNumber - 1) * recordLength)) {
         if (error)
@@ -168,20 +155,21 @@ std::optional<QByteArray> readRecord(QStringView name, int recordLength, qint64 
     return record;
 }
 
-FileResult writeRecord(QStringView name, int recordLength, qint64 recordNumber,
-                       const QByteArray& record) {
+FileResult writeRecord(const DataFolder& folder, QStringView name, int recordLength,
+                       qint64 recordNumber, const QByteArray& record) {
     if (recordLength <= 0 || recordNumber < 1 || recordNumber > kMaxRecords)
         return writeFailure(name,
                             QStringLiteral("record number %1 is out of range").arg(recordNumber));
     QByteArray bytes = record.left(recordLength);
     bytes.append(QByteArray(recordLength - bytes.size(), ' '));
-    return writeInPlace(name, (recordNumber - 1) * recordLength, bytes);
+    return writeInPlace(folder, name, (recordNumber - 1) * recordLength, bytes);
 }
 
-FileResult writeInPlace(QStringView name, qint64 offset, const QByteArray& bytes) {
+FileResult writeInPlace(const DataFolder& folder, QStringView name, qint64 offset,
+                        const QByteArray& bytes) {
     if (offset < 0)
         return writeFailure(name, QStringLiteral("the place to write is out of range"));
-    const QString path = dataFilePath(name);
+    const QString path = folder.filePath(name);
     const bool existed = QFileInfo::exists(path);
     // Unbuffered, so a write that does not fit fails here and not in a later flush.
     QFile file(path);
@@ -216,10 +204,10 @@ FileResult writeInPlace(QStringView name, qint64 offset, const QByteArray& bytes
     return writeFailure(name, why);
 }
 
-qint64 DataFileRecordCount(QStringView name, int recordLength) {
-    if (!DataFileExists(name))
+qint64 DataFileRecordCount(const DataFolder& folder, QStringView name, int recordLength) {
+    if (!DataFileExists(folder, name))
         return 0;
-    return recordCountForLength(QFileInfo(dataFilePath(name)).size(), recordLength);
+    return recordCountForLength(QFileInfo(folder.filePath(name)).size(), recordLength);
 }
 
 } // namespace pellar

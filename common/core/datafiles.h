@@ -11,17 +11,39 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <functional>
 #include <optional>
 
 namespace pellar {
 
-enum class ProgramKind { Billwright, Spendlog, Slipmaker };
+// Called after a file has been restored from the backup folder, with the name exactly as
+// the caller passed it. A program that tells the person about it sets one.
+using RestoreNotice = std::function<void(const QString& name)>;
 
-void setProgramKind(ProgramKind kind);
-ProgramKind programKind();
+// The folder a running program keeps its data files in. It is handed to whatever reads or
+// writes them, so two folders (two tests, say) never share anything.
+class DataFolder {
+public:
+    DataFolder() = default;
+    explicit DataFolder(const QString& path, RestoreNotice notice = {});
 
-void setDataFolder(const QString& folder);
-QString dataFolder();
+    QString path() const { return m_path; }
+    // The folder + the name, with either leading separator (or none) taken as the folder
+    // separator.
+    QString filePath(QStringView name) const;
+    QString backupFolderPath() const;
+    QString backupFilePath(QStringView name) const;
+
+    void setRestoreNotice(RestoreNotice notice) { m_notice = std::move(notice); }
+    void restored(const QString& name) const {
+        if (m_notice)
+            m_notice(name);
+    }
+
+private:
+    QString m_path;
+    RestoreNotice m_notice;
+};
 
 // The data folder a program runs on: "--data-folder DIR" when the arguments carry it,
 // else the folder that holds the program file. nullopt, with a message in *error, when the
@@ -29,19 +51,15 @@ QString dataFolder();
 std::optional<QString> dataFolderFromArguments(const QStringList& arguments,
                                                const QString& programFolder, QString* error);
 
-// data folder + the name, with either leading separator (or none) taken as the folder separator.
-QString dataFilePath(QStringView name);
-QString backupFolderPath();
-QString backupFilePath(QStringView name);
-
 // Whole-file reads and writes. A read of a missing or unreadable file gives nullopt and,
 // in *error, plain words naming the file. Callers test DataFileExists first, which may
 // restore the file from the backup folder.
-std::optional<QByteArray> readDataFile(QStringView name, QString* error = nullptr);
+std::optional<QByteArray> readDataFile(const DataFolder& folder, QStringView name,
+                                       QString* error = nullptr);
 
 // Replaces the file atomically: a temporary file in the data folder, then a rename, so a
 // crash leaves the old file or the new one.
-FileResult writeDataFile(QStringView name, const QByteArray& bytes);
+FileResult writeDataFile(const DataFolder& folder, QStringView name, const QByteArray& bytes);
 
 // The same for any path: empty when the file was replaced, else why not. A failure of any
 // kind (no room, no permission, a write cut short) leaves the old file exactly as it was.
@@ -49,22 +67,24 @@ QString replaceFile(const QString& path, const QByteArray& bytes);
 
 // As writeDataFile, after deleting the file's backup copy (so a later restore cannot bring
 // back an older version).
-FileResult writeDataFileDroppingBackup(QStringView name, const QByteArray& bytes);
+FileResult writeDataFileDroppingBackup(const DataFolder& folder, QStringView name,
+                                       const QByteArray& bytes);
 
 // Fixed-record access in place. Record numbers start at 1; writing record count + 1
 // appends. Earlier bytes of the file are never touched.
-std::optional<QByteArray> readRecord(QStringView name, int recordLength, qint64 recordNumber,
-                                     QString* error = nullptr);
-FileResult writeRecord(QStringView name, int recordLength, qint64 recordNumber,
-                       const QByteArray& record);
+std::optional<QByteArray> readRecord(const DataFolder& folder, QStringView name, int recordLength,
+                                     qint64 recordNumber, QString* error = nullptr);
+FileResult writeRecord(const DataFolder& folder, QStringView name, int recordLength,
+                       qint64 recordNumber, const QByteArray& record);
 
 // Writes bytes at an offset of the file (past its end: blanks fill the gap), creating the
 // file when missing. A write that fails part-way puts back the bytes it wrote over and the
 // file's old length, so the file is as it was before the call.
-FileResult writeInPlace(QStringView name, qint64 offset, const QByteArray& bytes);
+FileResult writeInPlace(const DataFolder& folder, QStringView name, qint64 offset,
+                        const QByteArray& bytes);
 
 // File length / record length rounded half to even when the file exists (DataFileExists,
 // which may restore it), else 0.
-qint64 DataFileRecordCount(QStringView name, int recordLength);
+qint64 DataFileRecordCount(const DataFolder& folder, QStringView name, int recordLength);
 
 } // namespace pellar

@@ -12,11 +12,11 @@ constexpr int kProfileFields = 9;
 constexpr int kOldProfileFields = 8;
 
 // Reads up to `count` text fields; a short record keeps what it has and says so.
-ProfileRead readProfileFile(QStringView name, int count) {
+ProfileRead readProfileFile(const DataFolder& folder, QStringView name, int count) {
     ProfileRead result;
     result.found = true;
     QString error;
-    const std::optional<QByteArray> bytes = readDataFile(name, &error);
+    const std::optional<QByteArray> bytes = readDataFile(folder, name, &error);
     if (!bytes) {
         result.problem = error;
         return result;
@@ -54,26 +54,26 @@ QByteArray encodeProfile(const BusinessProfile& profile) {
     return writer.line();
 }
 
-ProfileRead readBusinessProfile() {
-    if (!DataFileExists(kBusinessFile))
+ProfileRead readBusinessProfile(const DataFolder& folder) {
+    if (!DataFileExists(folder, kBusinessFile))
         return {};
-    return readProfileFile(kBusinessFile, kProfileFields);
+    return readProfileFile(folder, kBusinessFile, kProfileFields);
 }
 
-FileResult saveProfileKeepingBackup(const BusinessProfile& profile) {
-    return writeDataFile(kBusinessFile, encodeProfile(profile));
+FileResult saveProfileKeepingBackup(const DataFolder& folder, const BusinessProfile& profile) {
+    return writeDataFile(folder, kBusinessFile, encodeProfile(profile));
 }
 
-FileResult saveProfileDroppingBackup(const BusinessProfile& profile) {
-    return writeDataFileDroppingBackup(kBusinessFile, encodeProfile(profile));
+FileResult saveProfileDroppingBackup(const DataFolder& folder, const BusinessProfile& profile) {
+    return writeDataFileDroppingBackup(folder, kBusinessFile, encodeProfile(profile));
 }
 
-DepositProfileLoad loadBusinessConverting() {
+DepositProfileLoad loadBusinessConverting(const DataFolder& folder) {
     DepositProfileLoad load;
-    if (DataFileExists(kBusinessFile))
-        load.read = readProfileFile(kBusinessFile, kProfileFields);
-    else if (DataFileExists(kOldBusinessFile))
-        load.read = readProfileFile(kOldBusinessFile, kOldProfileFields);
+    if (DataFileExists(folder, kBusinessFile))
+        load.read = readProfileFile(folder, kBusinessFile, kProfileFields);
+    else if (DataFileExists(folder, kOldBusinessFile))
+        load.read = readProfileFile(folder, kOldBusinessFile, kOldProfileFields);
     else
         return load;
 
@@ -81,9 +81,9 @@ DepositProfileLoad loadBusinessConverting() {
     // file goes only once the new one is safely on disk.
     if (!load.read.problem.isEmpty())
         return load;
-    load.saved = saveProfileDroppingBackup(load.read.profile);
+    load.saved = saveProfileDroppingBackup(folder, load.read.profile);
     if (load.saved)
-        load.saved = DeleteDataFileAndBackup(kOldBusinessFile);
+        load.saved = DeleteDataFileAndBackup(folder, kOldBusinessFile);
     return load;
 }
 

@@ -2,6 +2,7 @@
 // The business profile shared by all three programs: nine text fields, one quoted-field
 // record in "\MyBusinessData.txt".
 
+#include "common/core/datafiles.h"
 #include "common/core/fileresult.h"
 
 #include <QByteArray>
@@ -16,11 +17,11 @@ struct BusinessProfile {
     QString address; // street address
     QString poBox;   // PO box or suite
     QString city;
-    QString st;      // state
+    QString st; // state
     QString zip;
     QString tel;
-    QString fax;     // fax or e-mail
-    QString fein;    // FEIN or VAT number
+    QString fax;  // fax or e-mail
+    QString fein; // FEIN or VAT number
 
     QStringList fields() const;
     static BusinessProfile fromFields(const QStringList& fields); // missing fields empty
@@ -41,12 +42,12 @@ struct ProfileRead {
 
 // Reads the profile (DataFileExists first, which may restore it). A missing file gives
 // empty fields and found = false; a short record keeps what it has.
-ProfileRead readBusinessProfile();
+ProfileRead readBusinessProfile(const DataFolder& folder);
 
 // The invoicing program's writer: the backup copy is left alone.
-FileResult saveProfileKeepingBackup(const BusinessProfile& profile);
+FileResult saveProfileKeepingBackup(const DataFolder& folder, const BusinessProfile& profile);
 // The deposit program's writer: the backup copy is deleted first.
-FileResult saveProfileDroppingBackup(const BusinessProfile& profile);
+FileResult saveProfileDroppingBackup(const DataFolder& folder, const BusinessProfile& profile);
 
 // The deposit program's load: the nine-field file, else the older eight-field
 // "\BusinessInfo.txt" (FEIN empty). Whatever was found is saved again as the nine-field
@@ -56,6 +57,6 @@ struct DepositProfileLoad {
     ProfileRead read;
     FileResult saved; // the re-save; ok when nothing was found
 };
-DepositProfileLoad loadBusinessConverting();
+DepositProfileLoad loadBusinessConverting(const DataFolder& folder);
 
 } // namespace pellar

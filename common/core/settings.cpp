@@ -6,12 +6,12 @@
 
 namespace pellar {
 
-ProgramSettings LoadSettings() {
+ProgramSettings LoadSettings(const DataFolder& folder) {
     ProgramSettings settings;
-    if (!DataFileExists(u"/Settings.txt"))
+    if (!DataFileExists(folder, u"/Settings.txt"))
         return settings;
     QString error;
-    const std::optional<QByteArray> bytes = readDataFile(kSettingsFile, &error);
+    const std::optional<QByteArray> bytes = readDataFile(folder, kSettingsFile, &error);
     if (!bytes) {
         settings.problem = error;
         return settings;
@@ -26,18 +26,13 @@ ProgramSettings LoadSettings() {
     return settings;
 }
 
-FileResult saveSettings(const ProgramSettings& settings) {
+FileResult saveSettings(const DataFolder& folder, const ProgramSettings& settings) {
     RecordWriter writer;
     writer.number(settings.first)
         .number(settings.second)
         .truth(settings.alarmsOn)
         .truth(settings.promptsOn);
-    return writeDataFile(kSettingsFile, writer.line());
-}
-
-ProgramSettings& programSettings() {
-    static ProgramSettings settings;
-    return settings;
+    return writeDataFile(folder, kSettingsFile, writer.line());
 }
 
 } // namespace pellar

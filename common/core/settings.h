@@ -2,6 +2,7 @@
 // "\Settings.txt": two values this system keeps but does not use, then the alarm and
 // prompt flags.
 
+#include "common/core/datafiles.h"
 #include "common/core/fileresult.h"
 
 namespace pellar {
@@ -18,10 +19,7 @@ inline constexpr const char16_t* kSettingsFile = u"\\Settings.txt";
 
 // Both flags true when the file is absent; a short or damaged record keeps the defaults
 // for what is missing.
-ProgramSettings LoadSettings();
-FileResult saveSettings(const ProgramSettings& settings);
-
-// The program-wide flags AlarmsOn and PromptsOn.
-ProgramSettings& programSettings();
+ProgramSettings LoadSettings(const DataFolder& folder);
+FileResult saveSettings(const DataFolder& folder, const ProgramSettings& settings);
 
 } // namespace pellar

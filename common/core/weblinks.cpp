@@ -3,6 +3,7 @@
 #include "common/core/ansi.h"
 #include "common/core/datafiles.h"
 #include "common/core/desk.h"
+#include "common/core/programcontext.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -127,50 +128,26 @@ QByteArray shortcutFileBytes(const QString& url) {
                   QStringLiteral("\r\n"));
 }
 
-FileResult OpenWebAddress(const QString& url, Desk& desk) {
+FileResult OpenWebAddress(ProgramContext& context, const QString& url) {
     const QByteArray bytes = shortcutFileBytes(url);
-    // The expense program rewrites its files after dropping their backup copies.
-    const FileResult written = programKind() == ProgramKind::Spendlog
-                                   ? writeDataFileDroppingBackup(kShortcutFile, bytes)
-                                   : writeDataFile(kShortcutFile, bytes);
+    const FileResult written = context.shortcutDropsBackup
+                                   ? writeDataFileDroppingBackup(context.data, kShortcutFile, bytes)
+                                   : writeDataFile(context.data, kShortcutFile, bytes);
     if (!written)
         return written;
     // Nothing to be done here when no browser takes the address.
-    desk.openWebAddress(url);
+    context.desk.openWebAddress(url);
     return FileResult::success();
 }
 
-FileResult showFormsOrderNotice(Desk& desk, const WebConfig& config) {
-    const QStringList lines{
-        QStringLiteral("Although this Program does not use Deluxe Forms,"),
-        QStringLiteral("You can still receive the Orvanta 20% discount on any Deluxe Products"),
-        QStringLiteral("Your initial order must be placed via telephone"),
-        QStringLiteral("Call Deluxe (Toll Free) at ") + config.supplierPhone,
-        QStringLiteral("Use Priority Code ") + config.priorityCode +
-            QStringLiteral(" for Discount Prices"),
-        QString(),
-        QStringLiteral("Click Yes to connect to the internet to place a Re-order"),
-        QStringLiteral("After connecting:"),
-        QStringLiteral("Click Continue to Deluxe Business Checks and Solutions"),
-        QStringLiteral("Select Sumbit a Re-Order"),
-        QStringLiteral("follow the Re-order Instructions"),
-    };
-    if (desk.message(QStringLiteral("Ordering Deluxe Forms"), lines, MessageButtons::YesNo) !=
-        MessageAnswer::Yes)
+FileResult askThenOpen(ProgramContext& context, const QString& title, const QStringList& lines,
+                       const QString& url, NoticeOpens opens) {
+    const MessageAnswer answer = context.desk.message(title, lines, MessageButtons::YesNo);
+    const bool wanted =
+        opens == NoticeOpens::OnYes ? answer == MessageAnswer::Yes : answer != MessageAnswer::No;
+    if (!wanted)
         return FileResult::success();
-    return OpenWebAddress(config.formsReorder, desk);
-}
-
-FileResult showPaperOrderNotice(Desk& desk, const WebConfig& config) {
-    const QStringList lines{
-        QStringLiteral("Perforated Response Paper is used to create"),
-        QStringLiteral("Invoices with a remittance Slip"),
-        QStringLiteral("Click Yes to connect to a Supplier"),
-    };
-    if (desk.message(QStringLiteral("Order Paper"), lines, MessageButtons::YesNo) !=
-        MessageAnswer::Yes)
-        return FileResult::success();
-    return OpenWebAddress(config.paperSupplier, desk);
+    return OpenWebAddress(context, url);
 }
 
 } // namespace pellar

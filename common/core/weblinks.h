@@ -42,22 +42,27 @@ struct WebConfig {
 inline constexpr const char16_t* kWebConfigFile = u"PellarLinks.ini";
 inline constexpr const char16_t* kShortcutFile = u"\\Temp.url";
 
-// The business-forms supplier's partner notice ("Ordering Deluxe Forms") that the start
-// and setup menus show: its lines, with `itemLine` after the third when a program names the
-// form it prints on.
+// The business-forms supplier's partner notice ("Ordering Deluxe Forms"), word for word the
+// same in the menus of all three programs: its lines, with `itemLine` after the third when a
+// program names the form it prints on.
 QStringList partnerNoticeLines(const WebConfig& config, const QString& itemLine = {});
 
 // The two lines of the shortcut file for an address, each ended by CR LF.
 QByteArray shortcutFileBytes(const QString& url);
 
+struct ProgramContext;
+
 // Writes "\Temp.url" then asks the desk to open the address; does not wait. The failure
 // returned is the file's; a browser that does not start is not reported, as nothing can
 // be done about it here.
-FileResult OpenWebAddress(const QString& url, Desk& desk);
+FileResult OpenWebAddress(ProgramContext& context, const QString& url);
 
-// The invoicing program's two supplier notices. Yes opens the page; No leaves Temp.url
-// untouched. Return the file result of the open (ok when No).
-FileResult showFormsOrderNotice(Desk& desk, const WebConfig& config); // "Ordering Deluxe Forms"
-FileResult showPaperOrderNotice(Desk& desk, const WebConfig& config); // "Order Paper"
+// Which answer to a supplier's notice sends the person to the page.
+enum class NoticeOpens { OnYes, UnlessNo };
+
+// A supplier's notice: a Yes/No question, then the page when the person agrees. The file
+// result of the open (ok when the page was not wanted).
+FileResult askThenOpen(ProgramContext& context, const QString& title, const QStringList& lines,
+                       const QString& url, NoticeOpens opens = NoticeOpens::OnYes);
 
 } // namespace pellar

@@ -61,11 +61,11 @@ CheckbookRead decodeCheckbook(const QByteArray& bytes) {
     return read;
 }
 
-CheckbookRead readCheckbook() {
-    if (!pellar::DataFileExists(kCheckbookFile))
+CheckbookRead readCheckbook(const pellar::DataFolder& folder) {
+    if (!pellar::DataFileExists(folder, kCheckbookFile))
         return {};
     QString error;
-    const std::optional<QByteArray> bytes = pellar::readDataFile(kCheckbookFile, &error);
+    const std::optional<QByteArray> bytes = pellar::readDataFile(folder, kCheckbookFile, &error);
     if (!bytes) {
         CheckbookRead read;
         read.status = CheckbookRead::Status::Damaged;
@@ -110,8 +110,8 @@ std::optional<CheckbookRecord> withDepositAdded(const CheckbookRecord& record,
     return updated;
 }
 
-pellar::FileResult writeCheckbook(const CheckbookRecord& record) {
-    return pellar::writeDataFile(kCheckbookFile, encodeCheckbook(record));
+pellar::FileResult writeCheckbook(const pellar::DataFolder& folder, const CheckbookRecord& record) {
+    return pellar::writeDataFile(folder, kCheckbookFile, encodeCheckbook(record));
 }
 
 } // namespace deposits

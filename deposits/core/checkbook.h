@@ -4,6 +4,7 @@
 // exactly as read, and field 5 is always written back as " 4".
 
 #include "common/core/currency.h"
+#include "common/core/datafiles.h"
 #include "common/core/fileresult.h"
 
 #include <QByteArray>
@@ -42,7 +43,7 @@ struct CheckbookRead {
 CheckbookRead decodeCheckbook(const QByteArray& bytes);
 
 // The file in the data folder (DataFileExists first, which may restore it).
-CheckbookRead readCheckbook();
+CheckbookRead readCheckbook(const pellar::DataFolder& folder);
 
 QByteArray encodeCheckbook(const CheckbookRecord& record);
 
@@ -54,6 +55,6 @@ std::optional<CheckbookRecord> withDepositAdded(const CheckbookRecord& record,
                                                 QString* problem = nullptr);
 
 // Replaces the file in one step, so the stored balance is never lost halfway.
-pellar::FileResult writeCheckbook(const CheckbookRecord& record);
+pellar::FileResult writeCheckbook(const pellar::DataFolder& folder, const CheckbookRecord& record);
 
 } // namespace deposits

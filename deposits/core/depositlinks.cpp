@@ -1,15 +1,14 @@
 #include "deposits/core/depositlinks.h"
 
-#include "common/core/desk.h"
+#include "common/core/programcontext.h"
+#include "common/core/weblinks.h"
 
 namespace deposits {
 
-pellar::FileResult showSupplierOrderNotice(pellar::Desk& desk, const pellar::WebConfig& config) {
-    const QStringList lines = pellar::partnerNoticeLines(config);
-    if (desk.message(QStringLiteral("Ordering Deluxe Forms"), lines,
-                     pellar::MessageButtons::YesNo) == pellar::MessageAnswer::No)
-        return pellar::FileResult::success();
-    return pellar::OpenWebAddress(config.formsReorder, desk);
+pellar::FileResult showSupplierOrderNotice(pellar::ProgramContext& context) {
+    return pellar::askThenOpen(context, QStringLiteral("Ordering Deluxe Forms"),
+                               pellar::partnerNoticeLines(context.web), context.web.formsReorder,
+                               pellar::NoticeOpens::UnlessNo);
 }
 
 } // namespace deposits

@@ -3,18 +3,15 @@
 // setup form.
 
 #include "common/core/fileresult.h"
-#include "common/core/weblinks.h"
-
-#include <QString>
 
 namespace pellar {
-class Desk;
+struct ProgramContext;
 }
 
 namespace deposits {
 
 // "Ordering Deluxe Forms": any answer but No opens the supplier's re-order page. The result
 // is the shortcut file's (ok when nothing was opened).
-pellar::FileResult showSupplierOrderNotice(pellar::Desk& desk, const pellar::WebConfig& config);
+pellar::FileResult showSupplierOrderNotice(pellar::ProgramContext& context);
 
 } // namespace deposits

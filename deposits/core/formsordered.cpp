@@ -6,11 +6,11 @@
 
 namespace deposits {
 
-std::optional<FormsOrder> readFormsOrder() {
-    if (!pellar::DataFileExists(kFormsOrderedFile))
+std::optional<FormsOrder> readFormsOrder(const pellar::DataFolder& folder) {
+    if (!pellar::DataFileExists(folder, kFormsOrderedFile))
         return std::nullopt;
     FormsOrder order;
-    if (const std::optional<QByteArray> bytes = pellar::readDataFile(kFormsOrderedFile)) {
+    if (const std::optional<QByteArray> bytes = pellar::readDataFile(folder, kFormsOrderedFile)) {
         pellar::FreeFormatReader reader(*bytes);
         order.representative = reader.readText();
         order.orderNumber = reader.readText();
@@ -18,10 +18,10 @@ std::optional<FormsOrder> readFormsOrder() {
     return order;
 }
 
-pellar::FileResult writeFormsOrder(const FormsOrder& order) {
+pellar::FileResult writeFormsOrder(const pellar::DataFolder& folder, const FormsOrder& order) {
     pellar::RecordWriter writer;
     writer.text(order.representative).text(order.orderNumber);
-    return pellar::writeDataFile(kFormsOrderedFile, writer.line());
+    return pellar::writeDataFile(folder, kFormsOrderedFile, writer.line());
 }
 
 } // namespace deposits

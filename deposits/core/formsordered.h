@@ -2,6 +2,7 @@
 // "/FormsOrdered.txt": what the person noted about an order of pre-printed forms, the
 // supplier's representative and the order number, as one quoted-field record.
 
+#include "common/core/datafiles.h"
 #include "common/core/fileresult.h"
 
 #include <QString>
@@ -19,7 +20,7 @@ struct FormsOrder {
 
 // nullopt when no note exists (DataFileExists first, which may restore it). A short or
 // unreadable note gives what it holds.
-std::optional<FormsOrder> readFormsOrder();
-pellar::FileResult writeFormsOrder(const FormsOrder& order);
+std::optional<FormsOrder> readFormsOrder(const pellar::DataFolder& folder);
+pellar::FileResult writeFormsOrder(const pellar::DataFolder& folder, const FormsOrder& order);
 
 } // namespace deposits

@@ -1,5 +1,7 @@
 #include "deposits/core/slipmakerinfo.h"
 
+#include "common/core/buildversion.h"
+
 namespace deposits {
 
 QString programTitle() {
@@ -7,10 +9,7 @@ QString programTitle() {
 }
 
 QString versionText() {
-    return QStringLiteral("Version %1.%2.%3")
-        .arg(SLIPMAKER_VERSION_MAJOR)
-        .arg(SLIPMAKER_VERSION_MINOR)
-        .arg(SLIPMAKER_VERSION_PATCH);
+    return QStringLiteral("Version ") + pellar::buildVersion();
 }
 
 } // namespace deposits

@@ -19,12 +19,12 @@ QByteArray transactionRecord(QDate date, const QString& description, pellar::Cur
     return layout().pack({pellar::formatShortDate(date), description, amount.toPlainString()});
 }
 
-qint64 transactionCount() {
-    return pellar::DataFileRecordCount(kTransactionsFile, kTransactionLength);
+qint64 transactionCount(const pellar::DataFolder& folder) {
+    return pellar::DataFileRecordCount(folder, kTransactionsFile, kTransactionLength);
 }
 
-QString transactionLogRefusal() {
-    if (transactionCount() < pellar::kMaxRecords)
+QString transactionLogRefusal(const pellar::DataFolder& folder) {
+    if (transactionCount(folder) < pellar::kMaxRecords)
         return {};
     return QStringLiteral(
         "The transactions log Transactions.txt already holds 32,767 deposits, as many as it can "
@@ -44,14 +44,14 @@ QString depositTooLargeText() {
         .arg(pellar::formatCurrency(kLargestDeposit));
 }
 
-pellar::FileResult appendTransaction(QDate date, const QString& description,
-                                     pellar::Currency amount) {
+pellar::FileResult appendTransaction(const pellar::DataFolder& folder, QDate date,
+                                     const QString& description, pellar::Currency amount) {
     if (!fitsTransactionLog(amount))
         return pellar::FileResult::failure(depositTooLargeText());
-    const qint64 count = transactionCount();
+    const qint64 count = transactionCount(folder);
     if (count >= pellar::kMaxRecords)
-        return pellar::FileResult::failure(transactionLogRefusal());
-    return pellar::writeRecord(kTransactionsFile, kTransactionLength, count + 1,
+        return pellar::FileResult::failure(transactionLogRefusal(folder));
+    return pellar::writeRecord(folder, kTransactionsFile, kTransactionLength, count + 1,
                                transactionRecord(date, description, amount));
 }
 

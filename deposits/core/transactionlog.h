@@ -3,6 +3,7 @@
 // read back by this program. Fields: date (10), description (35), amount (15).
 
 #include "common/core/currency.h"
+#include "common/core/datafiles.h"
 #include "common/core/fileresult.h"
 
 #include <QByteArray>
@@ -19,10 +20,10 @@ inline constexpr int kTransactionLength = 60;
 QByteArray transactionRecord(QDate date, const QString& description, pellar::Currency amount);
 
 // Records already in the log (DataFileExists first, which may restore it).
-qint64 transactionCount();
+qint64 transactionCount(const pellar::DataFolder& folder);
 
 // Plain words saying why the log cannot take another record (it is full); empty when it can.
-QString transactionLogRefusal();
+QString transactionLogRefusal(const pellar::DataFolder& folder);
 
 // The largest amount the log's 15-byte amount field holds to the cent: 999999999999.99. A
 // check, the currency and every total of a deposit are kept within it.
@@ -36,7 +37,7 @@ bool fitsTransactionLog(std::optional<pellar::Currency> amount);
 QString depositTooLargeText();
 
 // Appends the record as record count + 1. Refused, with nothing written, when the log is full.
-pellar::FileResult appendTransaction(QDate date, const QString& description,
-                                     pellar::Currency amount);
+pellar::FileResult appendTransaction(const pellar::DataFolder& folder, QDate date,
+                                     const QString& description, pellar::Currency amount);
 
 } // namespace deposits

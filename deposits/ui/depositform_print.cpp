@@ -45,7 +45,7 @@ void frmDeposit::printClicked() {
     // Asked first: a deposit that cannot be recorded must not be printed as if it could.
     if (!depositCanBeRecorded())
         return;
-    const std::optional<pellar::PrinterChoice> printer = pellar::ChoosePrinter(m_desk);
+    const std::optional<pellar::PrinterChoice> printer = pellar::ChoosePrinter(m_context);
     if (!printer)
         return; // cancelled: nothing printed, still on the print screen
 

@@ -1,7 +1,7 @@
 #include "deposits/ui/frmdeposit.h"
 
 #include "common/core/desk.h"
-#include "common/ui/program.h"
+#include "common/core/programcontext.h"
 #include "common/core/regional.h"
 #include "deposits/core/slipmakerinfo.h"
 #include "deposits/core/transactionlog.h"
@@ -18,21 +18,19 @@ QString notRead() {
 
 } // namespace
 
-frmDeposit::frmDeposit(pellar::Desk& desk, QWidget* parent)
+frmDeposit::frmDeposit(pellar::ProgramContext& context, QWidget* parent)
     : QWidget(parent)
-    , m_desk(desk)
+    , m_context(context)
+    , m_desk(context.desk)
     , m_bankProblem(notRead()) {
     setObjectName(QStringLiteral("frmDeposit"));
     setWindowTitle(QStringLiteral("Deposit Creation"));
-    pellar::LoadedForms::instance().loaded(this);
     buildScreen();
     ResetDeposit();
     resize(sizeHint());
 }
 
-frmDeposit::~frmDeposit() {
-    pellar::LoadedForms::instance().unloaded(this);
-}
+frmDeposit::~frmDeposit() = default;
 
 void frmDeposit::returnToMenu() {
     hide();
@@ -43,13 +41,13 @@ bool frmDeposit::activate() {
     ResetDeposit();
     if (LoadBank())
         return true;
-    if (!pellar::LoadedForms::instance().exiting())
+    if (!m_context.exiting())
         returnToMenu();
     return false;
 }
 
 bool frmDeposit::LoadBank() {
-    const CheckbookRead read = readCheckbook();
+    const CheckbookRead read = readCheckbook(m_context.data);
     switch (read.status) {
     case CheckbookRead::Status::Loaded:
         m_bank = read.record;
@@ -63,7 +61,7 @@ bool frmDeposit::LoadBank() {
                        {QStringLiteral("You need to create your Checkbook Data file"),
                         QStringLiteral("Using the PellarWriter Program")},
                        pellar::MessageButtons::Ok);
-        pellar::ExitProgram();
+        m_context.exitProgram();
         return false;
     case CheckbookRead::Status::Damaged:
         break;
@@ -92,7 +90,7 @@ pellar::FileResult frmDeposit::SaveBank() {
     const std::optional<CheckbookRecord> updated = withDepositAdded(m_bank, *deposit, &problem);
     if (!updated)
         return pellar::FileResult::failure(problem);
-    if (pellar::FileResult written = writeCheckbook(*updated); !written)
+    if (pellar::FileResult written = writeCheckbook(m_context.data, *updated); !written)
         return written;
     m_bank = *updated;
     return pellar::FileResult::success();
@@ -102,11 +100,11 @@ pellar::FileResult frmDeposit::WriteTransaction(const QString& description, pell
                                                 QDate date) {
     if (!m_bankTrusted)
         return pellar::FileResult::failure(m_bankProblem);
-    return appendTransaction(date, description, amount);
+    return appendTransaction(m_context.data, date, description, amount);
 }
 
 bool frmDeposit::depositCanBeRecorded() {
-    QString why = m_bankTrusted ? transactionLogRefusal() : m_bankProblem;
+    QString why = m_bankTrusted ? transactionLogRefusal(m_context.data) : m_bankProblem;
     // A balance that could not take the deposit is found out now, before anything is
     // printed or written.
     if (why.isEmpty()) {

@@ -6,6 +6,7 @@
 #include "common/core/currency.h"
 #include "common/core/desk.h"
 #include "common/core/fileresult.h"
+#include "common/core/programcontext.h"
 #include "deposits/core/checkbook.h"
 #include "deposits/core/depositslip.h"
 
@@ -26,7 +27,7 @@ namespace deposits {
 class frmDeposit : public QWidget {
     Q_OBJECT
 public:
-    explicit frmDeposit(pellar::Desk& desk, QWidget* parent = nullptr);
+    explicit frmDeposit(pellar::ProgramContext& context, QWidget* parent = nullptr);
     ~frmDeposit() override;
 
     // Every showing of the form: back to the first step, then the checkbook data. False when
@@ -141,6 +142,7 @@ private:
 
     void returnToMenu();
 
+    pellar::ProgramContext& m_context;
     pellar::Desk& m_desk;
     CheckbookRecord m_bank;
     bool m_bankTrusted = false;

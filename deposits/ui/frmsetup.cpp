@@ -1,8 +1,8 @@
 #include "deposits/ui/frmsetup.h"
 
 #include "common/core/desk.h"
+#include "common/core/programcontext.h"
 #include "common/ui/inputroutines.h"
-#include "common/ui/program.h"
 #include "deposits/core/formpictures.h"
 #include "deposits/core/formsordered.h"
 #include "deposits/core/slipmakerinfo.h"
@@ -74,13 +74,12 @@ QLabel* tillbookNote(QWidget* parent) {
 
 } // namespace
 
-frmSetup::frmSetup(pellar::Desk& desk, const pellar::WebConfig& links, QWidget* parent)
+frmSetup::frmSetup(pellar::ProgramContext& context, QWidget* parent)
     : QMainWindow(parent)
-    , m_desk(desk)
-    , m_links(links) {
+    , m_context(context)
+    , m_desk(context.desk) {
     setObjectName(QStringLiteral("frmSetup"));
     setWindowTitle(QStringLiteral("Deposit Creation Setup Form"));
-    pellar::LoadedForms::instance().loaded(this);
 
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
@@ -91,7 +90,7 @@ frmSetup::frmSetup(pellar::Desk& desk, const pellar::WebConfig& links, QWidget* 
     mnuOrder = menuBar()->addAction(QStringLiteral("Order Forms"));
     mnuOrder->setObjectName(QStringLiteral("mnuOrder"));
     connect(mnuOrder, &QAction::triggered, this, [this] {
-        if (const pellar::FileResult opened = showSupplierOrderNotice(m_desk, m_links); !opened)
+        if (const pellar::FileResult opened = showSupplierOrderNotice(m_context); !opened)
             tell(opened.error);
     });
 
@@ -103,9 +102,7 @@ frmSetup::frmSetup(pellar::Desk& desk, const pellar::WebConfig& links, QWidget* 
     LoadFormsOrdered();
 }
 
-frmSetup::~frmSetup() {
-    pellar::LoadedForms::instance().unloaded(this);
-}
+frmSetup::~frmSetup() = default;
 
 QWidget* frmSetup::buildBusinessTab() {
     auto* page = new QWidget;
@@ -228,7 +225,7 @@ QWidget* frmSetup::buildFormsTab() {
     fraOrderNow = new QGroupBox(QStringLiteral("Ordering your Forms"), page);
     fraOrderNow->setObjectName(QStringLiteral("fraOrderNow"));
     auto* orderLayout = new QVBoxLayout(fraOrderNow);
-    const pellar::WebConfig& config = m_links;
+    const pellar::WebConfig& config = m_context.web;
     orderLayout->addWidget(makeNote(
         QStringLiteral(
             "Slipmaker prints each deposit onto a pre-printed Deluxe deposit form "
@@ -290,7 +287,7 @@ void frmSetup::tell(const QString& text) {
 void frmSetup::LoadBusiness() {
     // Reads the nine-field file or converts the older eight-field one; whatever was found
     // is already saved again as the nine-field file when this returns.
-    const pellar::DepositProfileLoad load = pellar::loadBusinessConverting();
+    const pellar::DepositProfileLoad load = pellar::loadBusinessConverting(m_context.data);
     if (!load.read.found)
         return;
     m_profile = load.read.profile;
@@ -316,7 +313,8 @@ bool frmSetup::SaveBusiness() {
     const pellar::BusinessProfile profile{txtName->text(), txtAddress->text(), txtPOBox->text(),
                                           txtCity->text(), txtSt->text(),      txtZip->text(),
                                           txtTel->text(),  txtFax->text(),     txtFein->text()};
-    if (const pellar::FileResult saved = pellar::saveProfileDroppingBackup(profile); !saved) {
+    if (const pellar::FileResult saved = pellar::saveProfileDroppingBackup(m_context.data, profile);
+        !saved) {
         tell(saved.error);
         return false;
     }
@@ -329,7 +327,7 @@ void frmSetup::ChooseAddressStyle() {
 }
 
 void frmSetup::LoadFormsOrdered() {
-    if (const std::optional<FormsOrder> order = readFormsOrder()) {
+    if (const std::optional<FormsOrder> order = readFormsOrder(m_context.data)) {
         txtRep->setText(order->representative);
         txtOrderNo->setText(order->orderNumber);
         fraOrderNow->hide();
@@ -378,7 +376,7 @@ void frmSetup::instructionsClicked(int index) {
         break;
     case 2:
         if (const pellar::FileResult written =
-                writeFormsOrder({txtRep->text(), txtOrderNo->text()});
+                writeFormsOrder(m_context.data, {txtRep->text(), txtOrderNo->text()});
             !written)
             tell(written.error);
         break;

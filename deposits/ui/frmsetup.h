@@ -19,7 +19,8 @@ class QTabWidget;
 
 namespace pellar {
 class Desk;
-}
+struct ProgramContext;
+} // namespace pellar
 
 namespace deposits {
 
@@ -28,7 +29,7 @@ class frmSetup : public QMainWindow {
 public:
     // Loading the form reads the business profile (converting the older file) and the
     // forms-order note.
-    frmSetup(pellar::Desk& desk, const pellar::WebConfig& links, QWidget* parent = nullptr);
+    explicit frmSetup(pellar::ProgramContext& context, QWidget* parent = nullptr);
     ~frmSetup() override;
 
     // Each showing: the address layout that suits the profile.
@@ -80,8 +81,8 @@ private:
     void quitClicked();
     void tell(const QString& text);
 
+    pellar::ProgramContext& m_context;
     pellar::Desk& m_desk;
-    pellar::WebConfig m_links;
     pellar::BusinessProfile m_profile; // as last loaded or saved
     AddressStyle m_style = AddressStyle::UnitedStates;
     QButtonGroup* m_instructions = nullptr;

@@ -3,11 +3,11 @@
 #include "common/core/backup.h"
 #include "common/core/desk.h"
 #include "common/core/profile.h"
-#include "common/ui/program.h"
+#include "common/core/programcontext.h"
 #include "deposits/core/checkbook.h"
-#include "deposits/ui/clickablelabel.h"
 #include "deposits/core/formpictures.h"
 #include "deposits/core/slipmakerinfo.h"
+#include "deposits/ui/clickablelabel.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -37,22 +37,19 @@ QFont scaledFont(const QFont& base, qreal factor, bool bold) {
 
 } // namespace
 
-frmSplash::frmSplash(pellar::Desk& desk, const pellar::WebConfig& links, QWidget* parent)
+frmSplash::frmSplash(pellar::ProgramContext& context, QWidget* parent)
     : QMainWindow(parent)
-    , m_desk(desk)
-    , m_links(links) {
+    , m_context(context)
+    , m_desk(context.desk) {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("Pellar Banking by ORVANTA Co"));
     // Each return to the menu makes a new start form; the old one goes when it is closed.
     setAttribute(Qt::WA_DeleteOnClose);
-    pellar::LoadedForms::instance().loaded(this);
     buildScreen();
     buildMenu();
 }
 
-frmSplash::~frmSplash() {
-    pellar::LoadedForms::instance().unloaded(this);
-}
+frmSplash::~frmSplash() = default;
 
 void frmSplash::buildScreen() {
     auto* central = new QWidget(this);
@@ -86,7 +83,7 @@ void frmSplash::buildScreen() {
     lblFreeProgram->setToolTip(QStringLiteral("Click to Visit"));
     lblFreeProgram->setCursor(Qt::PointingHandCursor);
     connect(lblFreeProgram, &ClickableLabel::clicked, this,
-            [this] { openAddress(m_links.homePage); });
+            [this] { openAddress(m_context.web.homePage); });
 
     auto* titles = new QVBoxLayout;
     titles->setSpacing(4);
@@ -155,28 +152,28 @@ void frmSplash::buildMenu() {
     mnuPellarBanking = mnuOrvanta->addAction(QStringLiteral("to Pellar Banking (Full)"));
     mnuPellarBanking->setObjectName(QStringLiteral("mnuPellarBanking"));
     connect(mnuPellarBanking, &QAction::triggered, this,
-            [this] { openAddress(m_links.bankingProduct); });
+            [this] { openAddress(m_context.web.bankingProduct); });
 
     mnuHome = bar->addAction(QStringLiteral("Visit Us"));
     mnuHome->setObjectName(QStringLiteral("mnuHome"));
-    connect(mnuHome, &QAction::triggered, this, [this] { openAddress(m_links.homePage); });
+    connect(mnuHome, &QAction::triggered, this, [this] { openAddress(m_context.web.homePage); });
 
     mnuDeluxe = bar->addAction(QStringLiteral("Order Supplies"));
     mnuDeluxe->setObjectName(QStringLiteral("mnuDeluxe"));
     connect(mnuDeluxe, &QAction::triggered, this, [this] {
-        if (const pellar::FileResult opened = showSupplierOrderNotice(m_desk, m_links); !opened)
+        if (const pellar::FileResult opened = showSupplierOrderNotice(m_context); !opened)
             m_desk.message(programTitle(), {opened.error}, pellar::MessageButtons::Ok);
     });
 }
 
 bool frmSplash::checkCheckbook() {
-    if (pellar::DataFileExists(kCheckbookFile))
+    if (pellar::DataFileExists(m_context.data, kCheckbookFile))
         return true;
     m_desk.message(programTitle(),
                    {QStringLiteral("Create your Checkbook Files using Pellar Writer"),
                     QStringLiteral("before Running Slipmaker")},
                    pellar::MessageButtons::Ok);
-    pellar::ExitProgram();
+    m_context.exitProgram();
     return false;
 }
 
@@ -186,14 +183,14 @@ void frmSplash::activate() {
 }
 
 void frmSplash::continueClicked() {
-    if (pellar::DataFileExists(pellar::kBusinessFile))
+    if (pellar::DataFileExists(m_context.data, pellar::kBusinessFile))
         emit depositWanted();
     else
         emit setupWanted();
 }
 
 void frmSplash::openAddress(const QString& url) {
-    if (const pellar::FileResult opened = pellar::OpenWebAddress(url, m_desk); !opened)
+    if (const pellar::FileResult opened = pellar::OpenWebAddress(m_context, url); !opened)
         m_desk.message(programTitle(), {opened.error}, pellar::MessageButtons::Ok);
 }
 

@@ -14,7 +14,8 @@ class QPushButton;
 
 namespace pellar {
 class Desk;
-}
+struct ProgramContext;
+} // namespace pellar
 
 namespace deposits {
 
@@ -23,7 +24,7 @@ class ClickableLabel;
 class frmSplash : public QMainWindow {
     Q_OBJECT
 public:
-    frmSplash(pellar::Desk& desk, const pellar::WebConfig& links, QWidget* parent = nullptr);
+    explicit frmSplash(pellar::ProgramContext& context, QWidget* parent = nullptr);
     ~frmSplash() override;
 
     // The test the form makes when it is loaded: without the checkbook data file the person
@@ -58,8 +59,8 @@ private:
     void continueClicked();
     void openAddress(const QString& url);
 
+    pellar::ProgramContext& m_context;
     pellar::Desk& m_desk;
-    pellar::WebConfig m_links;
 };
 
 } // namespace deposits

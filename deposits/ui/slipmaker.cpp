@@ -1,79 +1,118 @@
 #include "deposits/ui/slipmaker.h"
 
 #include "common/core/backup.h"
+#include "common/core/buildversion.h"
 #include "common/core/desk.h"
-#include "common/ui/program.h"
+#include "deposits/core/slipmakerinfo.h"
 #include "deposits/ui/frmdeposit.h"
 #include "deposits/ui/frmsetup.h"
 #include "deposits/ui/frmsplash.h"
-#include "deposits/core/slipmakerinfo.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
 namespace deposits {
 
-Slipmaker::Slipmaker(pellar::Desk& desk, pellar::WebConfig links)
-    : m_desk(desk)
-    , m_links(std::move(links)) {}
+namespace {
 
-Slipmaker::~Slipmaker() {
-    delete m_splash.data();
+const QString kSplash = QStringLiteral("frmSplash");
+const QString kSetup = QStringLiteral("frmSetup");
+const QString kDeposit = QStringLiteral("frmDeposit");
+
+} // namespace
+
+pellar::ProgramProfile slipmakerProfile() {
+    pellar::ProgramProfile profile;
+    profile.title = programTitle();
+    profile.version = pellar::buildVersion();
+    profile.refusalLines = {programTitle() + QStringLiteral(" is already Running!"),
+                            QStringLiteral("Look for it on the Task Bar")};
+    // The refused copy still ends through ExitProgram, which backs up the log.
+    profile.exitAfterRefusal = true;
+    // A copy that fails is passed over: the program is ending and the next run tries again.
+    profile.backupNames = {QStringLiteral("Transactions.txt")};
+    profile.start = [](pellar::ProgramShell& shell) {
+        return (new Slipmaker(shell))->start();
+    };
+    return profile;
+}
+
+Slipmaker::Slipmaker(pellar::ProgramShell& shell)
+    : QObject(&shell)
+    , m_shell(shell) {
+    pellar::ProgramContext& context = shell.context();
+    shell.addForm(
+        kSplash,
+        [this, &context] {
+            auto* splash = new frmSplash(context);
+            connect(splash, &frmSplash::setupWanted, this, &Slipmaker::showSetup);
+            connect(splash, &frmSplash::depositWanted, this, &Slipmaker::showDeposit);
+            return splash;
+        },
+        pellar::ProgramShell::Lifetime::Recreated);
+    shell.addForm(kSetup, [this, &context] {
+        auto* setup = new frmSetup(context);
+        connect(setup, &frmSetup::menuWanted, this, [this] { showMenu(); });
+        return setup;
+    });
+    shell.addForm(kDeposit, [this, &context] {
+        auto* deposit = new frmDeposit(context);
+        connect(deposit, &frmDeposit::menuWanted, this, [this] { showMenu(); });
+        return deposit;
+    });
 }
 
 frmSplash* Slipmaker::splash() const {
-    return m_splash.data();
+    return dynamic_cast<frmSplash*>(m_shell.loadedForm(kSplash));
+}
+
+frmSetup* Slipmaker::setup() const {
+    return dynamic_cast<frmSetup*>(m_shell.loadedForm(kSetup));
+}
+
+frmDeposit* Slipmaker::deposit() const {
+    return dynamic_cast<frmDeposit*>(m_shell.loadedForm(kDeposit));
 }
 
 bool Slipmaker::start() {
     if (!showMenu())
         return false;
-    if (const pellar::FileResult made = pellar::MakeBackupFolder(); !made)
-        m_desk.message(programTitle(), {made.error}, pellar::MessageButtons::Ok);
-    m_splash->repaint();
-
-    m_setup = std::make_unique<frmSetup>(m_desk, m_links);
-    connect(m_setup.get(), &frmSetup::menuWanted, this, [this] { showMenu(); });
-    m_deposit = std::make_unique<frmDeposit>(m_desk);
-    connect(m_deposit.get(), &frmDeposit::menuWanted, this, [this] { showMenu(); });
-    return !pellar::LoadedForms::instance().exiting();
+    pellar::ProgramContext& context = m_shell.context();
+    if (const pellar::FileResult made = pellar::MakeBackupFolder(context.data); !made)
+        context.desk.message(programTitle(), {made.error}, pellar::MessageButtons::Ok);
+    splash()->repaint();
+    m_shell.form(kSetup);
+    m_shell.form(kDeposit);
+    return !context.exiting();
 }
 
 bool Slipmaker::showMenu() {
-    auto* splash = new frmSplash(m_desk, m_links);
-    m_splash = splash;
-    if (!splash->checkCheckbook())
+    // A fresh start form each time: the one before goes first.
+    m_shell.unload(splash());
+    auto* menu = m_shell.form<frmSplash>(kSplash);
+    if (!menu->checkCheckbook())
         return false;
-    connect(splash, &frmSplash::setupWanted, this, &Slipmaker::showSetup);
-    connect(splash, &frmSplash::depositWanted, this, &Slipmaker::showDeposit);
-    centre(splash);
-    splash->show();
-    splash->activate();
-    splash->repaint();
+    centre(menu);
+    menu->show();
+    menu->activate();
+    menu->repaint();
     return true;
 }
 
-void Slipmaker::closeSplash() {
-    if (!m_splash)
-        return;
-    pellar::LoadedForms::instance().unloaded(m_splash);
-    // A close from code: the form goes (it deletes itself) without ending the program.
-    m_splash->close();
-    m_splash = nullptr;
-}
-
 void Slipmaker::showSetup() {
-    closeSplash();
-    centre(m_setup.get());
-    m_setup->show();
-    m_setup->activate();
+    m_shell.unload(splash());
+    frmSetup* form = setup() ? setup() : m_shell.form<frmSetup>(kSetup);
+    centre(form);
+    form->show();
+    form->activate();
 }
 
 void Slipmaker::showDeposit() {
-    centre(m_deposit.get());
-    m_deposit->show();
-    closeSplash();
-    m_deposit->activate();
+    frmDeposit* form = deposit() ? deposit() : m_shell.form<frmDeposit>(kDeposit);
+    centre(form);
+    form->show();
+    m_shell.unload(splash());
+    form->activate();
 }
 
 void Slipmaker::centre(QWidget* form) {

@@ -2,15 +2,9 @@
 // Slipmaker's forms and the way between them: the start form (made afresh for each return to
 // the menu), the setup form and the deposit form (each made once, hidden and shown).
 
-#include "deposits/core/depositlinks.h"
+#include "common/ui/programshell.h"
 
 #include <QObject>
-#include <QPointer>
-#include <memory>
-
-namespace pellar {
-class Desk;
-}
 
 namespace deposits {
 
@@ -18,10 +12,12 @@ class frmDeposit;
 class frmSetup;
 class frmSplash;
 
+// What Slipmaker tells the shell about itself.
+pellar::ProgramProfile slipmakerProfile();
+
 class Slipmaker : public QObject {
 public:
-    Slipmaker(pellar::Desk& desk, pellar::WebConfig links);
-    ~Slipmaker() override;
+    explicit Slipmaker(pellar::ProgramShell& shell);
 
     // The entry sequence once the guard has let this copy in: the start form, the backup
     // folder, then the setup and deposit forms loaded hidden. False when the program ended
@@ -34,18 +30,13 @@ public:
     void showDeposit();
 
     frmSplash* splash() const;
-    frmSetup* setup() const { return m_setup.get(); }
-    frmDeposit* deposit() const { return m_deposit.get(); }
+    frmSetup* setup() const;
+    frmDeposit* deposit() const;
 
 private:
-    void closeSplash();
     static void centre(QWidget* form);
 
-    pellar::Desk& m_desk;
-    pellar::WebConfig m_links;
-    QPointer<frmSplash> m_splash;
-    std::unique_ptr<frmSetup> m_setup;
-    std::unique_ptr<frmDeposit> m_deposit;
+    pellar::ProgramShell& m_shell;
 };
 
 } // namespace deposits

@@ -8,12 +8,12 @@ namespace expenses {
 
 namespace {
 
-CategoriesRead readFieldFile(QStringView name) {
+CategoriesRead readFieldFile(const pellar::DataFolder& folder, QStringView name) {
     CategoriesRead read;
-    if (!pellar::DataFileExists(name))
+    if (!pellar::DataFileExists(folder, name))
         return read;
     read.found = true;
-    const std::optional<QByteArray> bytes = pellar::readDataFile(name, &read.problem);
+    const std::optional<QByteArray> bytes = pellar::readDataFile(folder, name, &read.problem);
     if (bytes)
         read.categories = decodeFieldList(*bytes);
     return read;
@@ -116,16 +116,17 @@ QStringList decodeFieldList(const QByteArray& bytes) {
     return fields;
 }
 
-CategoriesRead readCategories() {
-    return readFieldFile(kCategoriesFile);
+CategoriesRead readCategories(const pellar::DataFolder& folder) {
+    return readFieldFile(folder, kCategoriesFile);
 }
 
-CategoriesRead readChart() {
-    return readFieldFile(kChartFile);
+CategoriesRead readChart(const pellar::DataFolder& folder) {
+    return readFieldFile(folder, kChartFile);
 }
 
-pellar::FileResult saveCategories(const QStringList& categories) {
-    return pellar::writeDataFileDroppingBackup(kCategoriesFile, encodeCategories(categories));
+pellar::FileResult saveCategories(const pellar::DataFolder& folder, const QStringList& categories) {
+    return pellar::writeDataFileDroppingBackup(folder, kCategoriesFile,
+                                               encodeCategories(categories));
 }
 
 } // namespace expenses

@@ -3,6 +3,7 @@
 // quoted category per line) and the standard chart of accounts the user may keep in
 // "\Chart.txt".
 
+#include "common/core/datafiles.h"
 #include "common/core/fileresult.h"
 
 #include <QByteArray>
@@ -35,11 +36,11 @@ struct CategoriesRead {
 };
 
 // The user's categories; a missing file gives none.
-CategoriesRead readCategories();
+CategoriesRead readCategories(const pellar::DataFolder& folder);
 // The standard chart of accounts; a missing file gives found = false.
-CategoriesRead readChart();
+CategoriesRead readChart(const pellar::DataFolder& folder);
 
 // Rewrites "\ExpenseCodes.txt" whole, after dropping its backup copy.
-pellar::FileResult saveCategories(const QStringList& categories);
+pellar::FileResult saveCategories(const pellar::DataFolder& folder, const QStringList& categories);
 
 } // namespace expenses

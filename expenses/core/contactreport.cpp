@@ -93,10 +93,28 @@ void PrintAllContacts(pellar::PrintSurface& surface, const QList<Contact>& conta
 
 bool PrintContactReport(pellar::PrintSurface& surface, const QList<Contact>& contacts,
                         const QString& date) {
-    pellar::expenseTextDefaults(surface);
+    expenseTextDefaults(surface);
     PrintReportHeader(surface, date);
     PrintAllContacts(surface, contacts, date);
     return surface.endDoc();
+}
+
+pellar::PrintJobSetup expensePageSetup(const QString& orientation,
+                                       const pellar::PrinterChoice& printer,
+                                       const QString& documentName) {
+    pellar::PrintJobSetup setup;
+    setup.printer = printer;
+    setup.documentName = documentName;
+    setup.color = true;
+    setup.orientation = orientation == u"Portrait" ? QPageLayout::Portrait : QPageLayout::Landscape;
+    return setup;
+}
+
+void expenseTextDefaults(pellar::PrintSurface& surface) {
+    surface.setColorMode(pellar::ColorMode::Color);
+    surface.setTextColor(Qt::black);
+    surface.setBold(false);
+    surface.setUnderline(false);
 }
 
 } // namespace expenses

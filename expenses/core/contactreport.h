@@ -2,6 +2,8 @@
 // The contact report: every contact in a block of four lines (name, street, city line,
 // telephone), three blocks to a row, under the heading "Account Information" and the date.
 
+#include "common/core/desk.h"
+#include "common/core/printsurface.h"
 #include "expenses/core/contacts.h"
 
 #include <QList>
@@ -37,5 +39,13 @@ void PrintAllContacts(pellar::PrintSurface& surface, const QList<Contact>& conta
 // The whole report, ending the job. False when the job failed (surface.error() says why).
 bool PrintContactReport(pellar::PrintSurface& surface, const QList<Contact>& contacts,
                         const QString& date);
+
+// The expense program's page set-up: colour, portrait when the orientation text is
+// "Portrait" and landscape for any other text, on the given printer choice.
+pellar::PrintJobSetup expensePageSetup(const QString& orientation,
+                                       const pellar::PrinterChoice& printer,
+                                       const QString& documentName = {});
+// The text state an expense report starts from: black, bold and underline off.
+void expenseTextDefaults(pellar::PrintSurface& surface);
 
 } // namespace expenses

@@ -76,16 +76,17 @@ Contact decodeContact(QByteArrayView record) {
     return c;
 }
 
-qint64 contactCount() {
-    return pellar::DataFileRecordCount(kContactsFile, kContactRecordLength);
+qint64 contactCount(const pellar::DataFolder& folder) {
+    return pellar::DataFileRecordCount(folder, kContactsFile, kContactRecordLength);
 }
 
-ContactList readContactList() {
+ContactList readContactList(const pellar::DataFolder& folder) {
     ContactList list;
-    const qint64 count = contactCount();
+    const qint64 count = contactCount(folder);
     if (count == 0)
         return list;
-    const std::optional<QByteArray> bytes = pellar::readDataFile(kContactsFile, &list.problem);
+    const std::optional<QByteArray> bytes =
+        pellar::readDataFile(folder, kContactsFile, &list.problem);
     if (!bytes)
         return list;
     const QList<QByteArray> records = pellar::splitRecords(*bytes, kContactRecordLength);
@@ -103,24 +104,27 @@ ContactList readContactList() {
     return list;
 }
 
-std::optional<Contact> readContact(qint64 record, QString* error) {
+std::optional<Contact> readContact(const pellar::DataFolder& folder, qint64 record,
+                                   QString* error) {
     const std::optional<QByteArray> bytes =
-        pellar::readRecord(kContactsFile, kContactRecordLength, record, error);
+        pellar::readRecord(folder, kContactsFile, kContactRecordLength, record, error);
     if (!bytes)
         return std::nullopt;
     return decodeContact(*bytes);
 }
 
-pellar::FileResult writeContact(qint64 record, const Contact& contact) {
-    return pellar::writeRecord(kContactsFile, kContactRecordLength, record, encodeContact(contact));
+pellar::FileResult writeContact(const pellar::DataFolder& folder, qint64 record,
+                                const Contact& contact) {
+    return pellar::writeRecord(folder, kContactsFile, kContactRecordLength, record,
+                               encodeContact(contact));
 }
 
-pellar::FileResult deleteContact(qint64 record) {
-    const qint64 count = contactCount();
+pellar::FileResult deleteContact(const pellar::DataFolder& folder, qint64 record) {
+    const qint64 count = contactCount(folder);
     QByteArray kept;
     if (count > 0) {
         QString error;
-        const std::optional<QByteArray> bytes = pellar::readDataFile(kContactsFile, &error);
+        const std::optional<QByteArray> bytes = pellar::readDataFile(folder, kContactsFile, &error);
         if (!bytes)
             return pellar::FileResult::failure(error);
         const QList<QByteArray> records = pellar::splitRecords(*bytes, kContactRecordLength);
@@ -131,11 +135,12 @@ pellar::FileResult deleteContact(qint64 record) {
                 kept += records[i];
         }
     }
-    if (const pellar::FileResult written = pellar::writeDataFile(kContactsTempFile, kept); !written)
+    if (const pellar::FileResult written = pellar::writeDataFile(folder, kContactsTempFile, kept);
+        !written)
         return written;
-    const pellar::FileResult moved = pellar::MoveDataFile(kContactsTempFile, kContactsFile);
+    const pellar::FileResult moved = pellar::MoveDataFile(folder, kContactsTempFile, kContactsFile);
     if (!moved)
-        QFile::remove(pellar::dataFilePath(kContactsTempFile));
+        QFile::remove(folder.filePath(kContactsTempFile));
     return moved;
 }
 

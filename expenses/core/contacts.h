@@ -2,6 +2,7 @@
 // The contacts file "/VendorDat.txt": the people and firms the business pays, one 235-byte
 // fixed record each, in the order they were created.
 
+#include "common/core/datafiles.h"
 #include "common/core/fileresult.h"
 #include "common/core/fixedrecords.h"
 
@@ -64,16 +65,18 @@ struct ContactList {
 
 // The number of contacts: file length / 235 rounded; none when there is no file (which
 // may be restored from the backup folder first).
-qint64 contactCount();
+qint64 contactCount(const pellar::DataFolder& folder);
 // One read of the whole file.
-ContactList readContactList();
+ContactList readContactList(const pellar::DataFolder& folder);
 // nullopt, with plain words in *error, when the record cannot be read.
-std::optional<Contact> readContact(qint64 record, QString* error = nullptr);
+std::optional<Contact> readContact(const pellar::DataFolder& folder, qint64 record,
+                                   QString* error = nullptr);
 // Writes the record in place; record count + 1 appends.
-pellar::FileResult writeContact(qint64 record, const Contact& contact);
+pellar::FileResult writeContact(const pellar::DataFolder& folder, qint64 record,
+                                const Contact& contact);
 // Removes a record and closes the gap: the other records, in order, go into
 // "\Contact.TMP", which then replaces the contacts file in one rename, so the old file is
 // never gone before the new one is complete.
-pellar::FileResult deleteContact(qint64 record);
+pellar::FileResult deleteContact(const pellar::DataFolder& folder, qint64 record);
 
 } // namespace expenses

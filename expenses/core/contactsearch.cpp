@@ -50,12 +50,13 @@ QList<FoundContact> searchContacts(const QList<Contact>& contacts, SearchKind ki
     return found;
 }
 
-ContactFile readAllContacts() {
+ContactFile readAllContacts(const pellar::DataFolder& folder) {
     ContactFile file;
-    const qint64 count = contactCount();
+    const qint64 count = contactCount(folder);
     if (count == 0)
         return file;
-    const std::optional<QByteArray> bytes = pellar::readDataFile(kContactsFile, &file.problem);
+    const std::optional<QByteArray> bytes =
+        pellar::readDataFile(folder, kContactsFile, &file.problem);
     if (!bytes)
         return file;
     const QList<QByteArray> records = pellar::splitRecords(*bytes, kContactRecordLength);

@@ -2,6 +2,7 @@
 // Finding contacts: by one field of the record, upper-cased and trimmed, holding the
 // criterion anywhere; or every contact for the full list.
 
+#include "common/core/datafiles.h"
 #include "expenses/core/contacts.h"
 
 #include <QList>
@@ -38,6 +39,6 @@ struct ContactFile {
     QString problem;         // plain words when the file could not be read
 };
 // Every contact of the contacts file (none when there is no file).
-ContactFile readAllContacts();
+ContactFile readAllContacts(const pellar::DataFolder& folder);
 
 } // namespace expenses

@@ -40,19 +40,19 @@ QByteArray keptExpenseRecords(QByteArrayView file, QDate start, QDate end,
     return kept;
 }
 
-CleanupOutcome removeExpensesBetween(QDate start, QDate end) {
+CleanupOutcome removeExpensesBetween(const pellar::DataFolder& folder, QDate start, QDate end) {
     CleanupOutcome outcome;
     // An older version rewrote through this scratch file; one left by an interrupted run
     // is of no use to anybody. It is removed where it lies, not first restored from the
     // backup folder as data files are.
-    const QString scratch = pellar::dataFilePath(kExpensesScratchFile);
+    const QString scratch = folder.filePath(kExpensesScratchFile);
     if (QFile::exists(scratch) && !QFile::remove(scratch)) {
         outcome.result =
             pellar::FileResult::failure(QStringLiteral("The file Temp.txt could not be deleted."));
         return outcome;
     }
 
-    ExpenseFileBytes read = readExpenseFile();
+    ExpenseFileBytes read = readExpenseFile(folder);
     if (!read.found)
         return outcome;
     outcome.fileFound = true;
@@ -64,7 +64,7 @@ CleanupOutcome removeExpensesBetween(QDate start, QDate end) {
     const QByteArray kept = keptExpenseRecords(read.bytes, start, end, &outcome);
     if (outcome.removed == 0 && kept.size() == read.bytes.size())
         return outcome; // nothing to remove: the file stays as it is, untouched
-    outcome.result = pellar::writeDataFile(kExpensesFile, kept);
+    outcome.result = pellar::writeDataFile(folder, kExpensesFile, kept);
     if (!outcome.result) {
         outcome.removed = 0;
         outcome.kept = 0;

@@ -2,6 +2,7 @@
 // Removing the expense records of a date range for good: the file is rewritten with every
 // other record, in order.
 
+#include "common/core/datafiles.h"
 #include "common/core/fileresult.h"
 
 #include <QByteArray>
@@ -28,7 +29,7 @@ QByteArray keptExpenseRecords(QByteArrayView file, QDate start, QDate end, Clean
 // The new file takes the old one's place in one rename, so an interruption leaves the old
 // file or the new one. A leftover scratch file of an older interrupted rewrite is deleted
 // first. Without an expense file nothing happens.
-CleanupOutcome removeExpensesBetween(QDate start, QDate end);
+CleanupOutcome removeExpensesBetween(const pellar::DataFolder& folder, QDate start, QDate end);
 
 // What the cleanup screen says afterwards.
 QString cleanupReport(const CleanupOutcome& outcome);

@@ -17,10 +17,10 @@ qint64 recordsStarted(qint64 fileLength) {
     return (fileLength + kExpenseRecordLength - 1) / kExpenseRecordLength;
 }
 
-qint64 fileLength() {
-    if (!pellar::DataFileExists(kExpensesFile))
+qint64 fileLength(const pellar::DataFolder& folder) {
+    if (!pellar::DataFileExists(folder, kExpensesFile))
         return 0;
-    return QFileInfo(pellar::dataFilePath(kExpensesFile)).size();
+    return QFileInfo(folder.filePath(kExpensesFile)).size();
 }
 
 } // namespace
@@ -87,18 +87,19 @@ bool fitsField(ExpenseField field, const QString& text) {
     return pellar::toAnsi(text).size() <= expenseLayout().width(field);
 }
 
-qint64 expenseRecordCount() {
-    return pellar::DataFileRecordCount(kExpensesFile, kExpenseRecordLength);
+qint64 expenseRecordCount(const pellar::DataFolder& folder) {
+    return pellar::DataFileRecordCount(folder, kExpensesFile, kExpenseRecordLength);
 }
 
-qint64 expenseRoomLeft() {
-    return std::max<qint64>(0, pellar::kMaxRecords - recordsStarted(fileLength()));
+qint64 expenseRoomLeft(const pellar::DataFolder& folder) {
+    return std::max<qint64>(0, pellar::kMaxRecords - recordsStarted(fileLength(folder)));
 }
 
-pellar::FileResult appendExpenseRecords(const QList<ExpenseRecord>& records) {
+pellar::FileResult appendExpenseRecords(const pellar::DataFolder& folder,
+                                        const QList<ExpenseRecord>& records) {
     if (records.isEmpty())
         return pellar::FileResult::success();
-    const qint64 length = fileLength();
+    const qint64 length = fileLength(folder);
     const qint64 started = recordsStarted(length);
     if (started + records.size() > pellar::kMaxRecords)
         return pellar::FileResult::failure(
@@ -115,31 +116,34 @@ pellar::FileResult appendExpenseRecords(const QList<ExpenseRecord>& records) {
         bytes += encodeExpense(record);
 
     // All the records or none: a write cut short leaves the file as it was.
-    return pellar::writeInPlace(kExpensesFile, length, bytes);
+    return pellar::writeInPlace(folder, kExpensesFile, length, bytes);
 }
 
-pellar::FileResult WriteExpenseRecord(const ExpenseRecord& record) {
-    return appendExpenseRecords({record});
+pellar::FileResult WriteExpenseRecord(const pellar::DataFolder& folder,
+                                      const ExpenseRecord& record) {
+    return appendExpenseRecords(folder, {record});
 }
 
-ExpenseFileBytes readExpenseFile() {
+ExpenseFileBytes readExpenseFile(const pellar::DataFolder& folder) {
     ExpenseFileBytes read;
-    if (!pellar::DataFileExists(kExpensesFile))
+    if (!pellar::DataFileExists(folder, kExpensesFile))
         return read;
     read.found = true;
-    if (std::optional<QByteArray> bytes = pellar::readDataFile(kExpensesFile, &read.problem))
+    if (std::optional<QByteArray> bytes =
+            pellar::readDataFile(folder, kExpensesFile, &read.problem))
         read.bytes = std::move(*bytes);
     return read;
 }
 
-std::optional<ExpenseRecord> readExpenseRecord(qint64 record, QString* error) {
-    if (record < 1 || record > expenseRecordCount()) {
+std::optional<ExpenseRecord> readExpenseRecord(const pellar::DataFolder& folder, qint64 record,
+                                               QString* error) {
+    if (record < 1 || record > expenseRecordCount(folder)) {
         if (error)
             *error = QStringLiteral("The file NewExpenses.txt has no record %1.").arg(record);
         return std::nullopt;
     }
     const std::optional<QByteArray> bytes =
-        pellar::readRecord(kExpensesFile, kExpenseRecordLength, record, error);
+        pellar::readRecord(folder, kExpensesFile, kExpenseRecordLength, record, error);
     if (!bytes)
         return std::nullopt;
     return decodeExpense(*bytes);

@@ -3,6 +3,7 @@
 // record, in posting order. Other programs of the family write the same layout into it and
 // mark records "Void Check" or "Archived", which this program never writes.
 
+#include "common/core/datafiles.h"
 #include "common/core/fileresult.h"
 #include "common/core/fixedrecords.h"
 
@@ -74,17 +75,19 @@ bool fitsField(ExpenseField field, const QString& text);
 
 // The number of records: file length / 145 rounded; 0 without a file (which may first be
 // restored from the backup folder).
-qint64 expenseRecordCount();
+qint64 expenseRecordCount(const pellar::DataFolder& folder);
 
 // How many more records the file can take before it holds the most a record number can
 // reach. A damaged trailing part of a record counts as a record: appending keeps it.
-qint64 expenseRoomLeft();
+qint64 expenseRoomLeft(const pellar::DataFolder& folder);
 
 // Appends the records after the last one, in one write. Refused, with nothing written,
 // when the file has no room for all of them. Earlier bytes are never touched; a damaged
 // trailing part of a record is padded to a whole record rather than overwritten.
-pellar::FileResult appendExpenseRecords(const QList<ExpenseRecord>& records);
-pellar::FileResult WriteExpenseRecord(const ExpenseRecord& record);
+pellar::FileResult appendExpenseRecords(const pellar::DataFolder& folder,
+                                        const QList<ExpenseRecord>& records);
+pellar::FileResult WriteExpenseRecord(const pellar::DataFolder& folder,
+                                      const ExpenseRecord& record);
 
 // The whole file in one read. found = false when there is no file.
 struct ExpenseFileBytes {
@@ -92,9 +95,10 @@ struct ExpenseFileBytes {
     QByteArray bytes;
     QString problem; // plain words when the file exists but could not be read
 };
-ExpenseFileBytes readExpenseFile();
+ExpenseFileBytes readExpenseFile(const pellar::DataFolder& folder);
 
 // Record k (from 1), trimmed; nullopt with plain words in *error when it cannot be read.
-std::optional<ExpenseRecord> readExpenseRecord(qint64 record, QString* error = nullptr);
+std::optional<ExpenseRecord> readExpenseRecord(const pellar::DataFolder& folder, qint64 record,
+                                               QString* error = nullptr);
 
 } // namespace expenses

@@ -54,8 +54,8 @@ ExpenseReview reviewExpenseRecords(QByteArrayView file, QDate start, QDate end) 
     return review;
 }
 
-ExpenseReview reviewExpenses(QDate start, QDate end) {
-    ExpenseFileBytes read = readExpenseFile();
+ExpenseReview reviewExpenses(const pellar::DataFolder& folder, QDate start, QDate end) {
+    ExpenseFileBytes read = readExpenseFile(folder);
     if (!read.found)
         return {};
     if (!read.problem.isEmpty()) {

@@ -3,6 +3,7 @@
 // void checks and archived records, and their sum.
 
 #include "common/core/currency.h"
+#include "common/core/datafiles.h"
 
 #include <QByteArrayView>
 #include <QDate>
@@ -36,7 +37,7 @@ struct ExpenseReview {
 ExpenseReview reviewExpenseRecords(QByteArrayView file, QDate start, QDate end);
 // The same, read from the expense file. Without the file, fileFound is false and nothing
 // else is set.
-ExpenseReview reviewExpenses(QDate start, QDate end);
+ExpenseReview reviewExpenses(const pellar::DataFolder& folder, QDate start, QDate end);
 
 // The line the review shows under its total when some records could not be read; empty
 // when all could.

@@ -2,9 +2,9 @@
 
 #include "common/core/backup.h"
 #include "common/core/desk.h"
+#include "expenses/core/vendorlistmodel.h"
 #include "expenses/ui/notices.h"
 #include "expenses/ui/spendlogforms.h"
-#include "expenses/core/vendorlistmodel.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -42,7 +42,7 @@ void frmContacts::formLoad() {
     connectSearch();
 
     m_current = 1;
-    if (pellar::DataFileExists(kContactsFile))
+    if (pellar::DataFileExists(m_forms.data(), kContactsFile))
         LoadContacts();
     FillCategories();
 }
@@ -55,7 +55,7 @@ void frmContacts::showForm() {
     fraContact->show();
     ClearContactBoxes();
     m_count = 0;
-    if (pellar::DataFileExists(kContactsFile))
+    if (pellar::DataFileExists(m_forms.data(), kContactsFile))
         LoadContacts();
     if (m_count == 0) {
         // The first contact is typed straight into the empty boxes.
@@ -75,10 +75,10 @@ void frmContacts::showForm() {
 }
 
 void frmContacts::LoadContacts() {
-    const ContactList list = readContactList();
+    const ContactList list = readContactList(m_forms.data());
     if (!list.problem.isEmpty())
         report(list.problem);
-    m_count = expenses::contactCount();
+    m_count = expenses::contactCount(m_forms.data());
 
     QStringList names;
     names.reserve(list.contacts.size());
@@ -134,7 +134,7 @@ void frmContacts::ShowContact() {
     // A new contact has no record yet: its boxes stay empty.
     if (m_current <= m_count) {
         QString problem;
-        if (const std::optional<Contact> contact = readContact(m_current, &problem))
+        if (const std::optional<Contact> contact = readContact(m_forms.data(), m_current, &problem))
             putOnScreen(*contact);
         else
             report(problem);
@@ -154,9 +154,10 @@ bool frmContacts::SaveContact() {
         txtContact[State]->setText(contact.state);
     }
     // A record beyond the file (a new contact) is appended, never written past a gap.
-    const qint64 onFile = expenses::contactCount();
+    const qint64 onFile = expenses::contactCount(m_forms.data());
     const qint64 record = std::min(m_current, onFile + 1);
-    if (const pellar::FileResult written = writeContact(record, contact); !written) {
+    if (const pellar::FileResult written = writeContact(m_forms.data(), record, contact);
+        !written) {
         report(written.error);
         return false;
     }
@@ -177,7 +178,7 @@ void frmContacts::NewContact() {
     showContactFrame();
     if (!m_adding)
         m_beforeAdd = m_current;
-    m_count = expenses::contactCount();
+    m_count = expenses::contactCount(m_forms.data());
     m_current = m_count + 1;
     m_adding = true;
     ClearContactBoxes();
@@ -221,8 +222,8 @@ void frmContacts::DeleteContact() {
         txtContact[Account]->setFocus();
         return;
     }
-    const qint64 before = expenses::contactCount();
-    if (const pellar::FileResult removed = deleteContact(m_current); !removed) {
+    const qint64 before = expenses::contactCount(m_forms.data());
+    if (const pellar::FileResult removed = deleteContact(m_forms.data(), m_current); !removed) {
         report(removed.error);
         return;
     }

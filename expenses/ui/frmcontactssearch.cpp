@@ -193,7 +193,7 @@ void frmContacts::StartSearch() {
 }
 
 void frmContacts::SearchContacts(SearchKind kind, const QString& criterion) {
-    const ContactFile file = readAllContacts();
+    const ContactFile file = readAllContacts(m_forms.data());
     if (!file.problem.isEmpty()) {
         report(file.problem);
         return;
@@ -269,7 +269,8 @@ void frmContacts::ListAllContacts() {
     if (!SaveContact())
         return;
     // An empty file lists nothing, just as a missing one.
-    if (!pellar::DataFileExists(kContactsFile) || expenses::contactCount() == 0) {
+    if (!pellar::DataFileExists(m_forms.data(), kContactsFile) ||
+        expenses::contactCount(m_forms.data()) == 0) {
         m_forms.desk().beep();
         return;
     }
@@ -321,10 +322,10 @@ void frmContacts::printContactReport() {
                      {QStringLiteral("Click Yes to print a Contact Report")},
                      pellar::MessageButtons::YesNo) != pellar::MessageAnswer::Yes)
         return;
-    const std::optional<pellar::PrinterChoice> printer = pellar::ChoosePrinter(desk);
+    const std::optional<pellar::PrinterChoice> printer = pellar::ChoosePrinter(m_forms.context());
     if (!printer)
         return;
-    const ContactFile file = readAllContacts();
+    const ContactFile file = readAllContacts(m_forms.data());
     if (!file.problem.isEmpty()) {
         report(file.problem);
         return;
@@ -339,8 +340,8 @@ void frmContacts::printContactReport() {
         const pellar::BusyCursor busy(desk);
         QString error;
         std::unique_ptr<pellar::PrintSurface> surface =
-            desk.openPrintSurface(pellar::expensePageSetup(QStringLiteral("Portrait"), *printer,
-                                                           QStringLiteral("Contact Report")),
+            desk.openPrintSurface(expensePageSetup(QStringLiteral("Portrait"), *printer,
+                                                   QStringLiteral("Contact Report")),
                                   &error);
         printed = surface && PrintContactReport(*surface, file.contacts,
                                                 pellar::formatShortDate(desk.today()));

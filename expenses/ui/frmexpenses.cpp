@@ -106,7 +106,7 @@ void frmExpenses::showFrame(QGroupBox* frame) {
 
 void frmExpenses::formLoad() {
     // Payments by check and e-bill belong in the checkbook program when the person has it.
-    const bool checkbook = pellar::DataFileExists(kCheckbookFile);
+    const bool checkbook = pellar::DataFileExists(m_forms.data(), kCheckbookFile);
     optPayment[PayByCheck]->setEnabled(!checkbook);
     optPayment[PayByEBill]->setEnabled(!checkbook);
     lblCBFound[0]->setVisible(checkbook);
@@ -124,8 +124,8 @@ void frmExpenses::showForm() {
 }
 
 void frmExpenses::activate() {
-    if (pellar::DataFileExists(kContactsFile)) {
-        const ContactList list = readContactList();
+    if (pellar::DataFileExists(m_forms.data(), kContactsFile)) {
+        const ContactList list = readContactList(m_forms.data());
         if (!list.problem.isEmpty())
             reportFileProblem(m_desk, list.problem);
         QStringList names;
@@ -133,7 +133,7 @@ void frmExpenses::activate() {
             names.append(contact.name);
         setPayees(names);
     }
-    const CategoriesRead categories = readCategories();
+    const CategoriesRead categories = readCategories(m_forms.data());
     if (!categories.problem.isEmpty())
         reportFileProblem(m_desk, categories.problem);
     if (categories.found) {
@@ -153,7 +153,7 @@ void frmExpenses::activate() {
     ResetEntryScreen();
     // Left over from older versions; nothing reads it. Removed where it lies: bringing a
     // copy back from the backup folder first, as data files are, would only be noise.
-    const QString leftover = pellar::dataFilePath(kLeftoverExpensesFile);
+    const QString leftover = m_forms.data().filePath(kLeftoverExpensesFile);
     if (QFile::exists(leftover) && !QFile::remove(leftover))
         reportFileProblem(m_desk,
                           QStringLiteral("The file TempExpenses.txt could not be deleted."));

@@ -1,5 +1,6 @@
 // The cleanup frame: removing, for good, the expense records of a date range.
 #include "expenses/ui/frmexpenses.h"
+#include "expenses/ui/spendlogforms.h"
 
 #include "common/core/desk.h"
 #include "common/core/regional.h"
@@ -188,7 +189,7 @@ void frmExpenses::runCleanup() {
     m_endDate = DTEndDate->date();
     const CleanupOutcome outcome = [this] {
         const pellar::BusyCursor busy(m_desk);
-        return removeExpensesBetween(m_startDate, m_endDate);
+        return removeExpensesBetween(m_forms.data(), m_startDate, m_endDate);
     }();
     if (!outcome.result)
         reportFileProblem(m_desk, outcome.result.error);

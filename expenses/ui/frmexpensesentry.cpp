@@ -1,6 +1,7 @@
 // The entry frame's behaviour: the amount box, the date, the form of payment, the charging
 // modes, the entry check and the single-category posting.
 #include "expenses/ui/frmexpenses.h"
+#include "expenses/ui/spendlogforms.h"
 
 #include "common/core/desk.h"
 #include "common/core/fixedrecords.h"
@@ -275,7 +276,7 @@ bool frmExpenses::ConfirmPosting(const QString& payee, const QString& category, 
 }
 
 bool frmExpenses::ensureRoomFor(int records) {
-    const qint64 room = expenseRoomLeft();
+    const qint64 room = expenseRoomLeft(m_forms.data());
     if (room >= records)
         return true;
     const QLocale english(QLocale::English, QLocale::UnitedStates);
@@ -309,7 +310,8 @@ void frmExpenses::postSingleCategory() {
     case SingleCategory:
         if (!ensureRoomFor(1))
             return;
-        if (const pellar::FileResult written = WriteExpenseRecord(record); !written) {
+        if (const pellar::FileResult written = WriteExpenseRecord(m_forms.data(), record);
+            !written) {
             reportFileProblem(m_desk, written.error);
             return;
         }

@@ -1,5 +1,6 @@
 // The review frame: the posted expenses from a chosen start to today, with their total.
 #include "expenses/ui/frmexpenses.h"
+#include "expenses/ui/spendlogforms.h"
 
 #include "common/core/desk.h"
 #include "common/core/regional.h"
@@ -120,7 +121,7 @@ void frmExpenses::gridButton(int index) {
 
 void frmExpenses::RefreshExpenseGrid() {
     m_endDate = m_desk.today();
-    ExpenseReview review = reviewExpenses(m_startDate, m_endDate);
+    ExpenseReview review = reviewExpenses(m_forms.data(), m_startDate, m_endDate);
     // Without a file the grid keeps what it showed.
     if (!review.fileFound)
         return;

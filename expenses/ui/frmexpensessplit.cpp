@@ -1,6 +1,7 @@
 // Splitting an amount over several categories, the summary that posts the lines, and the
 // finance charge of a partial payment.
 #include "expenses/ui/frmexpenses.h"
+#include "expenses/ui/spendlogforms.h"
 
 #include "common/core/desk.h"
 #include "common/core/regional.h"
@@ -97,7 +98,8 @@ void frmExpenses::postSplit() {
     // All lines or none: a split half on file would not add up to the payment.
     if (!ensureRoomFor(int(records.size())))
         return;
-    if (const pellar::FileResult written = appendExpenseRecords(records); !written) {
+    if (const pellar::FileResult written = appendExpenseRecords(m_forms.data(), records);
+        !written) {
         reportFileProblem(m_desk, written.error);
         return;
     }
@@ -128,7 +130,7 @@ void frmExpenses::postFinanceCharge() {
     const ExpenseRecord record =
         FillExpenseRecord(DTPicker1->date(), typed, QStringLiteral("Finance Charge"),
                           payee ? payee->text() : QString(), paymentOption(), txtReference->text());
-    if (const pellar::FileResult written = WriteExpenseRecord(record); !written)
+    if (const pellar::FileResult written = WriteExpenseRecord(m_forms.data(), record); !written)
         reportFileProblem(m_desk, written.error);
 }
 

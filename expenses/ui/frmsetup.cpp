@@ -1,7 +1,7 @@
 #include "expenses/ui/frmsetup.h"
 
 #include "common/core/desk.h"
-#include "common/ui/program.h"
+#include "common/core/programcontext.h"
 #include "expenses/core/categories.h"
 #include "expenses/ui/categorylists.h"
 #include "expenses/ui/notices.h"
@@ -146,8 +146,7 @@ frmSetup::frmSetup(SpendlogForms& forms)
     connect(cboCategories, &ExpenseListBox::droppedFrom, this, &frmSetup::dropFromList);
     connect(cmdQuit, &QPushButton::clicked, this, &frmSetup::saveAndReturn);
     connect(mnuOrder, &QAction::triggered, this, [this] {
-        if (const pellar::FileResult opened = showFormsNotice(m_forms.desk(), m_forms.web());
-            !opened)
+        if (const pellar::FileResult opened = showFormsNotice(m_forms.context()); !opened)
             reportFileProblem(m_forms.desk(), opened.error);
     });
 
@@ -172,7 +171,7 @@ void frmSetup::formLoad() {
                                      2 * lstNondeductable->frameWidth() + 4);
     lstCategories->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     cboCategories->setMinimumWidth(lstCategories->minimumWidth() + 40);
-    const CategoriesRead saved = readCategories();
+    const CategoriesRead saved = readCategories(m_forms.data());
     if (!saved.problem.isEmpty()) {
         reportFileProblem(m_forms.desk(), saved.problem);
         return;
@@ -233,7 +232,7 @@ void frmSetup::expenseClicked(int index) {
 }
 
 void frmSetup::useStandardChart() {
-    const CategoriesRead chart = readChart();
+    const CategoriesRead chart = readChart(m_forms.data());
     if (!chart.found) {
         m_forms.desk().beep();
         return;
@@ -248,11 +247,13 @@ void frmSetup::useStandardChart() {
 
 void frmSetup::saveAndReturn() {
     if (cboCategories->count() == 0) {
-        pellar::ShowMessage(m_forms.desk(), QStringLiteral("You must Enter Expense Codes"),
-                            QStringLiteral("No Expense Codes Selected"));
+        m_forms.desk().message(QStringLiteral("No Expense Codes Selected"),
+                               {QStringLiteral("You must Enter Expense Codes")},
+                               pellar::MessageButtons::Ok);
         return;
     }
-    if (const pellar::FileResult saved = saveCategories(cboCategories->items()); !saved) {
+    if (const pellar::FileResult saved = saveCategories(m_forms.data(), cboCategories->items());
+        !saved) {
         reportFileProblem(m_forms.desk(), saved.error);
         return;
     }

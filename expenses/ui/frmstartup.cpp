@@ -1,8 +1,9 @@
 #include "expenses/ui/frmstartup.h"
 
 #include "common/core/backup.h"
+#include "common/core/buildversion.h"
 #include "common/core/profile.h"
-#include "common/ui/program.h"
+#include "common/core/programcontext.h"
 #include "common/core/weblinks.h"
 #include "expenses/core/categories.h"
 #include "expenses/core/contacts.h"
@@ -201,12 +202,11 @@ void frmStartup::buildMenus() {
 
     connect(mnuSetup, &QAction::triggered, this, [this] { m_forms.showSetup(this); });
     connect(mnuSuppliers, &QAction::triggered, this, [this] { m_forms.showContacts(this); });
-    connect(mnuExit, &QAction::triggered, this, [] { pellar::ExitProgram(); });
+    connect(mnuExit, &QAction::triggered, this, [this] { m_forms.context().exitProgram(); });
     connect(mnuDeluxe, &QAction::triggered, this,
-            [this] { reportIfFailed(showFormsNotice(m_forms.desk(), m_forms.web())); });
-    connect(mnuOffice, &QAction::triggered, this, [this] {
-        reportIfFailed(pellar::showPaperOrderNotice(m_forms.desk(), m_forms.web()));
-    });
+            [this] { reportIfFailed(showFormsNotice(m_forms.context())); });
+    connect(mnuOffice, &QAction::triggered, this,
+            [this] { reportIfFailed(showPaperNotice(m_forms.context())); });
     connect(mnuAvery, &QAction::triggered, this,
             [this] { openAddress(m_forms.web().labelSupplier); });
     connect(mnuAccounting, &QAction::triggered, this,
@@ -218,7 +218,7 @@ void frmStartup::buildMenus() {
 void frmStartup::formLoad() {
     // Loading the contacts form reads the contacts file, so the payees are ready.
     m_forms.contacts();
-    Label1[2]->setVisible(pellar::DataFileExists(kCheckbookFile));
+    Label1[2]->setVisible(pellar::DataFileExists(m_forms.data(), kCheckbookFile));
 }
 
 void frmStartup::showForm() {
@@ -230,29 +230,26 @@ void frmStartup::showForm() {
 
 void frmStartup::activate() {
     QString owner;
-    if (pellar::DataFileExists(kProfileName))
-        owner = trimBlanks(pellar::readBusinessProfile().profile.name);
+    if (pellar::DataFileExists(m_forms.data(), kProfileName))
+        owner = trimBlanks(pellar::readBusinessProfile(m_forms.data()).profile.name);
     lblLicensedTo->setText(owner.isEmpty() ? QStringLiteral("Licensed to a Valued Customer")
                                            : QStringLiteral("Licensed to ") + owner);
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                            .arg(SPENDLOG_VERSION_MAJOR)
-                            .arg(SPENDLOG_VERSION_MINOR)
-                            .arg(SPENDLOG_VERSION_PATCH));
+    lblVersion->setText(QStringLiteral("Version ") + pellar::buildVersion());
     cmdGoto->setFocus();
 }
 
 void frmStartup::goOn() {
     hide();
-    if (!pellar::DataFileExists(kCategoriesFile))
+    if (!pellar::DataFileExists(m_forms.data(), kCategoriesFile))
         m_forms.showSetup(nullptr);
-    else if (!pellar::DataFileExists(kContactsFile))
+    else if (!pellar::DataFileExists(m_forms.data(), kContactsFile))
         m_forms.showContacts(nullptr);
     else
         m_forms.showExpenses(nullptr);
 }
 
 void frmStartup::openAddress(const QString& url) {
-    reportIfFailed(pellar::OpenWebAddress(url, m_forms.desk()));
+    reportIfFailed(pellar::OpenWebAddress(m_forms.context(), url));
 }
 
 void frmStartup::reportIfFailed(const pellar::FileResult& result) {

@@ -1,7 +1,7 @@
 #include "expenses/ui/notices.h"
 
 #include "common/core/desk.h"
-#include "common/ui/program.h"
+#include "common/core/programcontext.h"
 #include "common/core/weblinks.h"
 
 namespace expenses {
@@ -10,15 +10,23 @@ QStringList formsNoticeLines(const pellar::WebConfig& config) {
     return pellar::partnerNoticeLines(config, QStringLiteral("Deposit Tickets are Item #  80200"));
 }
 
-pellar::FileResult showFormsNotice(pellar::Desk& desk, const pellar::WebConfig& config) {
-    if (desk.message(QStringLiteral("Ordering Deluxe Forms"), formsNoticeLines(config),
-                     pellar::MessageButtons::YesNo) != pellar::MessageAnswer::Yes)
-        return pellar::FileResult::success();
-    return pellar::OpenWebAddress(config.formsReorder, desk);
+pellar::FileResult showFormsNotice(pellar::ProgramContext& context) {
+    return pellar::askThenOpen(context, QStringLiteral("Ordering Deluxe Forms"),
+                               formsNoticeLines(context.web), context.web.formsReorder);
+}
+
+pellar::FileResult showPaperNotice(pellar::ProgramContext& context) {
+    const QStringList lines{
+        QStringLiteral("Perforated Response Paper is used to create"),
+        QStringLiteral("Invoices with a remittance Slip"),
+        QStringLiteral("Click Yes to connect to a Supplier"),
+    };
+    return pellar::askThenOpen(context, QStringLiteral("Order Paper"), lines,
+                               context.web.paperSupplier);
 }
 
 void reportFileProblem(pellar::Desk& desk, const QString& problem) {
-    pellar::ShowMessage(desk, problem, QString::fromUtf16(kProgramTitle));
+    desk.message(QString::fromUtf16(kProgramTitle), {problem}, pellar::MessageButtons::Ok);
 }
 
 } // namespace expenses

@@ -1,60 +1,93 @@
 #include "expenses/ui/spendlogforms.h"
 
-#include "common/ui/program.h"
+#include "common/core/buildversion.h"
+#include "common/core/desk.h"
 #include "expenses/ui/frmcontacts.h"
 #include "expenses/ui/frmexpenses.h"
 #include "expenses/ui/frmsetup.h"
 #include "expenses/ui/frmstartup.h"
+#include "expenses/ui/notices.h"
 
 namespace expenses {
 
-SpendlogForms::SpendlogForms(pellar::Desk& desk, pellar::WebConfig web)
-    : m_desk(desk)
-    , m_web(std::move(web)) {}
+namespace {
 
-SpendlogForms::~SpendlogForms() {
-    pellar::LoadedForms& loaded = pellar::LoadedForms::instance();
-    for (QWidget* form : std::initializer_list<QWidget*>{m_expenses.get(), m_setup.get(),
-                                                         m_contacts.get(), m_startup.get()}) {
-        if (form)
-            loaded.unloaded(form);
-    }
-    m_expenses.reset();
-    m_setup.reset();
-    m_contacts.reset();
-    m_startup.reset();
+const QString kStartup = QStringLiteral("frmStartup");
+const QString kSetup = QStringLiteral("frmSetup");
+const QString kContacts = QStringLiteral("frmContacts");
+const QString kExpenses = QStringLiteral("frmExpenses");
+
+} // namespace
+
+pellar::ProgramProfile spendlogProfile() {
+    pellar::ProgramProfile profile;
+    profile.title = QString::fromUtf16(kProgramTitle);
+    profile.version = pellar::buildVersion();
+    profile.restoreNotice = [](pellar::Desk& desk, const QString& name) {
+        if (name.contains(QStringLiteral("Invoice"), Qt::CaseSensitive))
+            desk.beep();
+        desk.message(QStringLiteral("File Restored from Backup Folder"),
+                     {QStringLiteral("The ") + name + QStringLiteral(" was missing"),
+                      QStringLiteral("a recent copy has been restored"),
+                      QStringLiteral("Data may be missing from this file"),
+                      QStringLiteral("This is normal when Deleting old Invoices etc")},
+                     pellar::MessageButtons::Ok);
+    };
+    // The expense program drops the backup copy of every file it rewrites.
+    profile.shortcutDropsBackup = true;
+    profile.start = [](pellar::ProgramShell& shell) {
+        (new SpendlogForms(shell))->start();
+        return true;
+    };
+    return profile;
 }
 
-template <typename Form> Form& SpendlogForms::load(std::unique_ptr<Form>& slot) {
-    if (!slot) {
-        slot = std::make_unique<Form>(*this);
-        // On the list before its load runs, as a form is while its own load handler runs;
-        // a form loaded by that handler comes after it.
-        pellar::LoadedForms::instance().loaded(slot.get());
-        slot->formLoad();
-    }
-    return *slot;
+SpendlogForms::SpendlogForms(pellar::ProgramShell& shell)
+    : QObject(&shell)
+    , m_shell(shell) {
+    shell.addForm(kStartup, [this] { return new frmStartup(*this); });
+    shell.addForm(kSetup, [this] { return new frmSetup(*this); });
+    shell.addForm(kContacts, [this] { return new frmContacts(*this); });
+    shell.addForm(kExpenses, [this] { return new frmExpenses(*this); });
+}
+
+// On the loaded list before its load runs, as a form is while its own load handler runs; a
+// form loaded by that handler comes after it.
+template <typename Form> Form& SpendlogForms::load(const QString& name) {
+    const bool fresh = !m_shell.loadedForm(name);
+    Form* form = m_shell.form<Form>(name);
+    if (fresh)
+        form->formLoad();
+    return *form;
 }
 
 frmStartup& SpendlogForms::startup() {
-    return load(m_startup);
+    return load<frmStartup>(kStartup);
 }
 
 frmSetup& SpendlogForms::setup() {
-    return load(m_setup);
+    return load<frmSetup>(kSetup);
 }
 
 frmContacts& SpendlogForms::contacts() {
-    return load(m_contacts);
+    return load<frmContacts>(kContacts);
 }
 
 frmExpenses& SpendlogForms::expenses() {
-    return load(m_expenses);
+    return load<frmExpenses>(kExpenses);
+}
+
+bool SpendlogForms::setupLoaded() const {
+    return m_shell.loadedForm(kSetup) != nullptr;
+}
+
+bool SpendlogForms::expensesLoaded() const {
+    return m_shell.loadedForm(kExpenses) != nullptr;
 }
 
 void SpendlogForms::payeesLoaded(const QStringList& names) {
-    if (m_expenses)
-        m_expenses->setPayees(names);
+    if (auto* form = dynamic_cast<frmExpenses*>(m_shell.loadedForm(kExpenses)))
+        form->setPayees(names);
 }
 
 void SpendlogForms::start() {

@@ -3,16 +3,13 @@
 // loaded-forms list) the first time it is needed and then only hidden and shown, so what
 // it holds lives until the program ends.
 
-#include "common/core/weblinks.h"
+#include "common/core/programcontext.h"
+#include "common/ui/programshell.h"
 
+#include <QObject>
 #include <QStringList>
-#include <memory>
 
 class QWidget;
-
-namespace pellar {
-class Desk;
-}
 
 namespace expenses {
 
@@ -21,15 +18,18 @@ class frmSetup;
 class frmContacts;
 class frmExpenses;
 
-class SpendlogForms {
-public:
-    SpendlogForms(pellar::Desk& desk, pellar::WebConfig web);
-    ~SpendlogForms();
-    SpendlogForms(const SpendlogForms&) = delete;
-    SpendlogForms& operator=(const SpendlogForms&) = delete;
+// What PellarSpendlogFREE tells the shell about itself.
+pellar::ProgramProfile spendlogProfile();
 
-    pellar::Desk& desk() const { return m_desk; }
-    const pellar::WebConfig& web() const { return m_web; }
+class SpendlogForms : public QObject {
+public:
+    // The forms are added to the shell, which owns them; this object is the shell's child.
+    explicit SpendlogForms(pellar::ProgramShell& shell);
+
+    pellar::ProgramContext& context() const { return m_shell.context(); }
+    pellar::Desk& desk() const { return m_shell.context().desk; }
+    const pellar::WebConfig& web() const { return m_shell.context().web; }
+    const pellar::DataFolder& data() const { return m_shell.context().data; }
 
     // Each loads its form when it is not loaded yet.
     frmStartup& startup();
@@ -37,8 +37,8 @@ public:
     frmContacts& contacts();
     frmExpenses& expenses();
 
-    bool setupLoaded() const { return bool(m_setup); }
-    bool expensesLoaded() const { return bool(m_expenses); }
+    bool setupLoaded() const;
+    bool expensesLoaded() const;
 
     // The program's start: the start form is loaded (which loads the contacts form,
     // hidden) and shown.
@@ -56,15 +56,9 @@ public:
     void payeesLoaded(const QStringList& names);
 
 private:
-    template <typename Form> Form& load(std::unique_ptr<Form>& slot);
+    template <typename Form> Form& load(const QString& name);
 
-    pellar::Desk& m_desk;
-    pellar::WebConfig m_web;
-    // Declared in the order of loading; destroyed the other way round.
-    std::unique_ptr<frmStartup> m_startup;
-    std::unique_ptr<frmContacts> m_contacts;
-    std::unique_ptr<frmSetup> m_setup;
-    std::unique_ptr<frmExpenses> m_expenses;
+    pellar::ProgramShell& m_shell;
 };
 
 } // namespace expenses

@@ -20,11 +20,12 @@ qsizetype catalogueInsertPosition(const QStringList& sorted, const QString& entr
     return at - sorted.begin();
 }
 
-CatalogueRead LoadItems() {
+CatalogueRead LoadItems(const pellar::DataFolder& folder) {
     CatalogueRead read;
-    if (!pellar::DataFileExists(kCatalogueFile))
+    if (!pellar::DataFileExists(folder, kCatalogueFile))
         return read;
-    const std::optional<QByteArray> bytes = pellar::readDataFile(kCatalogueFile, &read.problem);
+    const std::optional<QByteArray> bytes =
+        pellar::readDataFile(folder, kCatalogueFile, &read.problem);
     if (!bytes)
         return read;
     for (const QString& line : pellar::splitLines(*bytes)) {
@@ -36,13 +37,13 @@ CatalogueRead LoadItems() {
     return read;
 }
 
-pellar::FileResult WriteItems(const QStringList& items) {
+pellar::FileResult WriteItems(const pellar::DataFolder& folder, const QStringList& items) {
     QByteArray bytes;
     for (QString entry : items) {
         entry.replace(u'\r', u' ').replace(u'\n', u' ');
         bytes.append(pellar::toAnsi(entry)).append("\r\n");
     }
-    return pellar::writeDataFile(kCatalogueFile, bytes);
+    return pellar::writeDataFile(folder, kCatalogueFile, bytes);
 }
 
 // ---- Invoice counter ---------------------------------------------------------------------
@@ -51,13 +52,14 @@ qint32 yearCounter(int year, int sequence) {
     return qint32(year) * 10000 + sequence;
 }
 
-InvoiceCounterLoad LoadInvoiceNumber(QDate today) {
+InvoiceCounterLoad LoadInvoiceNumber(const pellar::DataFolder& folder, QDate today) {
     InvoiceCounterLoad load;
     const int year = today.year();
-    if (!pellar::DataFileExists(kCounterFile)) {
+    if (!pellar::DataFileExists(folder, kCounterFile)) {
         load.counter = yearCounter(year, 1);
     } else {
-        const std::optional<QByteArray> bytes = pellar::readDataFile(kCounterFile, &load.problem);
+        const std::optional<QByteArray> bytes =
+            pellar::readDataFile(folder, kCounterFile, &load.problem);
         if (!bytes) {
             // Writing a fresh number over a counter we could not read would lose it.
             load.counter = yearCounter(year, 0);
@@ -69,24 +71,25 @@ InvoiceCounterLoad LoadInvoiceNumber(QDate today) {
         if (load.counter == 0)
             load.counter = yearCounter(year, 0);
     }
-    load.saved = SaveInvoiceCounter(load.counter);
+    load.saved = SaveInvoiceCounter(folder, load.counter);
     return load;
 }
 
-pellar::FileResult SaveInvoiceCounter(qint32 counter) {
+pellar::FileResult SaveInvoiceCounter(const pellar::DataFolder& folder, qint32 counter) {
     pellar::RecordWriter writer;
     writer.number(counter);
-    return pellar::writeDataFileDroppingBackup(kCounterFile, writer.line());
+    return pellar::writeDataFileDroppingBackup(folder, kCounterFile, writer.line());
 }
 
 // ---- Memo --------------------------------------------------------------------------------
 
-MemoRead readInvoiceMemo() {
+MemoRead readInvoiceMemo(const pellar::DataFolder& folder) {
     MemoRead read;
-    if (!pellar::DataFileExists(kMemoFile))
+    if (!pellar::DataFileExists(folder, kMemoFile))
         return read;
     read.found = true;
-    if (const std::optional<QByteArray> bytes = pellar::readDataFile(kMemoFile, &read.problem))
+    if (const std::optional<QByteArray> bytes =
+            pellar::readDataFile(folder, kMemoFile, &read.problem))
         read.lines = pellar::splitLines(*bytes);
     return read;
 }

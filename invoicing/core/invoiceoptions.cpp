@@ -119,11 +119,11 @@ InvoiceOptionsRead decodeInvoiceOptions(const QByteArray& bytes) {
     return read;
 }
 
-InvoiceOptionsRead LoadInvoiceOptions() {
-    if (!pellar::DataFileExists(kOptionsFile))
+InvoiceOptionsRead LoadInvoiceOptions(const pellar::DataFolder& folder) {
+    if (!pellar::DataFileExists(folder, kOptionsFile))
         return {};
     QString error;
-    const std::optional<QByteArray> bytes = pellar::readDataFile(kOptionsFile, &error);
+    const std::optional<QByteArray> bytes = pellar::readDataFile(folder, kOptionsFile, &error);
     if (!bytes) {
         InvoiceOptionsRead read;
         read.found = true;
@@ -133,9 +133,10 @@ InvoiceOptionsRead LoadInvoiceOptions() {
     return decodeInvoiceOptions(*bytes);
 }
 
-pellar::FileResult SaveInvoiceOptions(const InvoiceOptions& options) {
+pellar::FileResult SaveInvoiceOptions(const pellar::DataFolder& folder,
+                                      const InvoiceOptions& options) {
     // The file is replaced whole in one step, so a failed save leaves the old options.
-    return pellar::writeDataFile(kOptionsFile, encodeInvoiceOptions(options));
+    return pellar::writeDataFile(folder, kOptionsFile, encodeInvoiceOptions(options));
 }
 
 } // namespace invoicing

@@ -6,6 +6,7 @@
 // While the program runs the setup form's controls hold the options (frmSetup::options()
 // reads them back), so a change on that form applies at once to the next invoice.
 
+#include "common/core/datafiles.h"
 #include "common/core/fileresult.h"
 
 #include <QByteArray>
@@ -73,7 +74,8 @@ struct InvoiceOptionsRead {
 InvoiceOptionsRead decodeInvoiceOptions(const QByteArray& bytes);
 
 // The options file, or the defaults when there is none. No file is written.
-InvoiceOptionsRead LoadInvoiceOptions();
-pellar::FileResult SaveInvoiceOptions(const InvoiceOptions& options);
+InvoiceOptionsRead LoadInvoiceOptions(const pellar::DataFolder& folder);
+pellar::FileResult SaveInvoiceOptions(const pellar::DataFolder& folder,
+                                      const InvoiceOptions& options);
 
 } // namespace invoicing

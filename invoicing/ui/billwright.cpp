@@ -1,100 +1,138 @@
 #include "invoicing/ui/billwright.h"
 
 #include "common/core/backup.h"
+#include "common/core/buildversion.h"
 #include "common/core/desk.h"
-#include "common/ui/program.h"
 #include "common/core/settings.h"
+#include "invoicing/ui/frminvoice.h"
 #include "invoicing/ui/frmsetup.h"
 #include "invoicing/ui/frmshell.h"
 #include "invoicing/ui/frmsplash.h"
 
-#include <QCoreApplication>
-
 namespace invoicing {
 
 QString billwrightVersion() {
-    return QStringLiteral("%1.%2.%3")
-        .arg(BILLWRIGHT_VERSION_MAJOR)
-        .arg(BILLWRIGHT_VERSION_MINOR)
-        .arg(BILLWRIGHT_VERSION_PATCH);
+    return pellar::buildVersion();
 }
 
 Navigator::~Navigator() = default;
 
-Billwright::Billwright(pellar::Desk& desk, pellar::WebConfig web)
-    : m_desk(desk)
-    , m_web(std::move(web)) {}
+namespace {
 
-Billwright::~Billwright() {
-    pellar::LoadedForms& forms = pellar::LoadedForms::instance();
-    if (m_invoice) {
-        forms.unloaded(m_invoice);
-        delete m_invoice;
-    }
-    for (QWidget* form :
-         {static_cast<QWidget*>(m_shell.get()), static_cast<QWidget*>(m_setup.get()),
-          static_cast<QWidget*>(m_splash.get())}) {
-        if (form)
-            forms.unloaded(form);
-    }
+const QString kSplash = QStringLiteral("frmSplash");
+const QString kSetup = QStringLiteral("frmSetup");
+const QString kCustomer = QStringLiteral("frmShell");
+const QString kInvoice = QStringLiteral("frmInvoice");
+
+} // namespace
+
+pellar::ProgramProfile billwrightProfile() {
+    pellar::ProgramProfile profile;
+    profile.title = QString::fromUtf16(kApplicationTitle);
+    profile.version = billwrightVersion();
+    profile.refusalLines = {profile.title + QStringLiteral(" is already Running!")};
+    profile.backupNames = {QStringLiteral("BusinessInfo.txt"), QStringLiteral("SalesItems.txt"),
+                           QStringLiteral("InvoiceCounter.txt"), QStringLiteral("InvoiceInfo.txt")};
+    profile.backupFailed = [](pellar::Desk& desk, const QString& failedName) {
+        desk.message(QStringLiteral("File Copy Incomplete"),
+                     {QStringLiteral("Copying of File ") + failedName +
+                          QStringLiteral("Could not be completed"),
+                      QStringLiteral("This is most likely due some other "),
+                      QStringLiteral("Orvanta Program running concurrently")},
+                     pellar::MessageButtons::Ok);
+    };
+    profile.start = [](pellar::ProgramShell& shell) {
+        auto* program = new Billwright(shell);
+        program->setInvoiceFormFactory(
+            [](Billwright& billwright) { return new frmInvoice(billwright); });
+        program->start();
+        return true;
+    };
+    return profile;
 }
 
-void Billwright::loaded(QWidget* form) {
-    pellar::LoadedForms::instance().loaded(form);
+Billwright::Billwright(pellar::ProgramShell& shell)
+    : QObject(&shell)
+    , m_shell(shell) {
+    shell.addForm(kSplash, [this] { return new frmSplash(*this); });
+    shell.addForm(kSetup, [this] { return new frmSetup(*this); });
+    shell.addForm(kCustomer, [this] { return new frmShell(*this); });
+    shell.addForm(
+        kInvoice,
+        [this]() -> QWidget* {
+            // A fresh form for every invoice; it unloads itself when it is done.
+            QWidget* invoice = m_invoiceFactory(*this);
+            invoice->setAttribute(Qt::WA_DeleteOnClose);
+            return invoice;
+        },
+        pellar::ProgramShell::Lifetime::Recreated);
+}
+
+Billwright::~Billwright() = default;
+
+frmSplash* Billwright::splash() const {
+    return dynamic_cast<frmSplash*>(m_shell.loadedForm(kSplash));
+}
+
+frmSetup* Billwright::setup() const {
+    return dynamic_cast<frmSetup*>(m_shell.loadedForm(kSetup));
+}
+
+frmShell* Billwright::shell() const {
+    return dynamic_cast<frmShell*>(m_shell.loadedForm(kCustomer));
+}
+
+QWidget* Billwright::invoiceForm() const {
+    return m_shell.loadedForm(kInvoice);
 }
 
 void Billwright::start() {
-    m_splash = std::make_unique<frmSplash>(*this);
-    loaded(m_splash.get());
-    m_splash->show();
+    pellar::ProgramContext& context = m_shell.context();
+    QWidget* menu = m_shell.form(kSplash);
+    menu->show();
     // Painted now, so the person sees the program while the data loads.
-    QCoreApplication::processEvents();
+    menu->repaint();
 
     QStringList problems;
-    if (const pellar::FileResult made = pellar::MakeBackupFolder(); !made)
+    if (const pellar::FileResult made = pellar::MakeBackupFolder(context.data); !made)
         problems << made.error;
-    const pellar::ProfileRead profile = pellar::readBusinessProfile();
+    const pellar::ProfileRead profile = pellar::readBusinessProfile(context.data);
     m_profile = profile.profile;
     if (!profile.problem.isEmpty())
         problems << profile.problem;
-    pellar::programSettings() = pellar::LoadSettings();
-    if (!pellar::programSettings().problem.isEmpty())
-        problems << pellar::programSettings().problem;
-    const InvoiceOptionsRead options = LoadInvoiceOptions();
+    context.settings = pellar::LoadSettings(context.data);
+    if (!context.settings.problem.isEmpty())
+        problems << context.settings.problem;
+    const InvoiceOptionsRead options = LoadInvoiceOptions(context.data);
     if (!options.problem.isEmpty())
         problems << options.problem;
 
-    m_setup = std::make_unique<frmSetup>(*this);
-    loaded(m_setup.get());
-    m_setup->setOptions(options.options);
-    m_splash->update();
+    m_shell.form<frmSetup>(kSetup)->setOptions(options.options);
+    menu->update();
 
     if (!problems.isEmpty()) {
         QStringList lines{QStringLiteral("Some of the saved information could not be read:")};
         lines << problems
               << QStringLiteral("Billwright uses its defaults for what could not be read.");
-        m_desk.message(QString::fromUtf16(kApplicationTitle), lines, pellar::MessageButtons::Ok);
+        context.desk.message(QString::fromUtf16(kApplicationTitle), lines,
+                             pellar::MessageButtons::Ok);
     }
 }
 
 InvoiceOptions Billwright::options() const {
-    return m_setup ? m_setup->options() : InvoiceOptions{};
+    return setup() ? setup()->options() : InvoiceOptions{};
 }
 
 void Billwright::showMenu() {
-    m_splash->show();
+    m_shell.form(kSplash)->show();
 }
 
 void Billwright::showSetup() {
-    m_setup->show();
+    m_shell.form(kSetup)->show();
 }
 
 void Billwright::showCustomerEntry() {
-    if (!m_shell) {
-        m_shell = std::make_unique<frmShell>(*this);
-        loaded(m_shell.get());
-    }
-    m_shell->show();
+    m_shell.form(kCustomer)->show();
 }
 
 void Billwright::showInvoiceForm() {
@@ -102,15 +140,11 @@ void Billwright::showInvoiceForm() {
         showMenu();
         return;
     }
-    // A fresh form for every invoice; it unloads itself when it is done.
-    m_invoice = m_invoiceFactory(*this);
-    m_invoice->setAttribute(Qt::WA_DeleteOnClose);
-    loaded(m_invoice);
-    m_invoice->show();
+    m_shell.show(kInvoice);
 }
 
 void Billwright::reportFileError(const QString& error) {
-    m_desk.message(QString::fromUtf16(kApplicationTitle), error.split(u'\n'),
+    desk().message(QString::fromUtf16(kApplicationTitle), error.split(u'\n'),
                    pellar::MessageButtons::Ok);
 }
 

@@ -3,19 +3,17 @@
 // business profile in memory, and the moves between forms.
 
 #include "common/core/profile.h"
-#include "common/core/weblinks.h"
+#include "common/core/programcontext.h"
+#include "common/ui/programshell.h"
 #include "invoicing/core/invoiceoptions.h"
 
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <memory>
-
-namespace pellar {
-class Desk;
-}
 
 namespace invoicing {
 
@@ -28,6 +26,9 @@ inline constexpr const char16_t* kApplicationTitle = u"Billwright";
 // "major.minor.revision" of this build.
 QString billwrightVersion();
 
+// What Billwright tells the shell about itself.
+pellar::ProgramProfile billwrightProfile();
+
 // Where a form sends the person next. Each call shows one form; the caller hides its own.
 class Navigator {
 public:
@@ -38,29 +39,33 @@ public:
     virtual void showInvoiceForm() = 0;   // made afresh for each invoice
 };
 
-class Billwright : public Navigator {
+class Billwright : public QObject, public Navigator {
 public:
-    Billwright(pellar::Desk& desk, pellar::WebConfig web);
+    explicit Billwright(pellar::ProgramShell& shell);
     ~Billwright() override;
     Billwright(const Billwright&) = delete;
     Billwright& operator=(const Billwright&) = delete;
 
+    // The program's forms are added to the shell, which owns them; the program object is the
+    // shell's child.
     // Everything after the single-instance guard: the start form shown and painted, the
     // backup folder, the business profile, the settings and the invoice options loaded
     // into the hidden setup form. Anything that could not be read is told in one message;
     // the defaults stand in for it and the program goes on.
     void start();
 
-    pellar::Desk& desk() { return m_desk; }
-    const pellar::WebConfig& web() const { return m_web; }
+    pellar::ProgramContext& context() { return m_shell.context(); }
+    pellar::Desk& desk() { return m_shell.context().desk; }
+    const pellar::WebConfig& web() const { return m_shell.context().web; }
+    const pellar::DataFolder& data() const { return m_shell.context().data; }
     pellar::BusinessProfile& profile() { return m_profile; }
 
     // The options as the setup form shows them now: what invoices and printing use.
     InvoiceOptions options() const;
 
-    frmSplash* splash() const { return m_splash.get(); }
-    frmSetup* setup() const { return m_setup.get(); }
-    frmShell* shell() const { return m_shell.get(); } // null until first shown
+    frmSplash* splash() const;
+    frmSetup* setup() const;
+    frmShell* shell() const; // null until first shown
 
     // The invoice form: made by this factory, shown, and left to unload itself (it is
     // deleted on close). Without a factory, Continue returns to the menu.
@@ -68,7 +73,7 @@ public:
     void setInvoiceFormFactory(InvoiceFormFactory factory) {
         m_invoiceFactory = std::move(factory);
     }
-    QWidget* invoiceForm() const { return m_invoice; }
+    QWidget* invoiceForm() const;
 
     void showMenu() override;
     void showSetup() override;
@@ -79,15 +84,8 @@ public:
     void reportFileError(const QString& error);
 
 private:
-    void loaded(QWidget* form);
-
-    pellar::Desk& m_desk;
-    pellar::WebConfig m_web;
+    pellar::ProgramShell& m_shell;
     pellar::BusinessProfile m_profile;
-    std::unique_ptr<frmSplash> m_splash;
-    std::unique_ptr<frmSetup> m_setup;
-    std::unique_ptr<frmShell> m_shell;
-    QPointer<QWidget> m_invoice;
     InvoiceFormFactory m_invoiceFactory;
 };
 

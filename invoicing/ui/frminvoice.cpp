@@ -5,11 +5,11 @@
 #include "common/core/desk.h"
 #include "common/core/regional.h"
 #include "common/core/settings.h"
+#include "invoicing/core/invoicefiles.h"
 #include "invoicing/ui/billwright.h"
 #include "invoicing/ui/frminvoicegrid.h"
 #include "invoicing/ui/frmshell.h"
 #include "invoicing/ui/frmsplash.h"
-#include "invoicing/core/invoicefiles.h"
 #include "invoicing/ui/optioncheckbox.h"
 
 #include <QAction>
@@ -72,7 +72,7 @@ void frmInvoice::connectControls() {
 // ---- Loading and activation -----------------------------------------------------------------
 
 void frmInvoice::loadCatalogue() {
-    const CatalogueRead read = LoadItems();
+    const CatalogueRead read = LoadItems(m_program.data());
     if (!read.problem.isEmpty()) {
         // Whatever could be read is offered, but the file is not rewritten from it.
         m_catalogueReadable = false;
@@ -171,7 +171,7 @@ void frmInvoice::resetPanels() {
 }
 
 void frmInvoice::loadInvoiceNumber() {
-    const InvoiceCounterLoad load = LoadInvoiceNumber(m_program.desk().today());
+    const InvoiceCounterLoad load = LoadInvoiceNumber(m_program.data(), m_program.desk().today());
     m_invoiceNumber = load.counter;
     if (!load.problem.isEmpty())
         m_program.reportFileError(load.problem);
@@ -198,7 +198,7 @@ void frmInvoice::showTotals() {
 }
 
 void frmInvoice::alarm(QWidget* focusTo) {
-    if (pellar::programSettings().alarmsOn)
+    if (m_program.context().settings.alarmsOn)
         m_program.desk().beep();
     if (focusTo)
         focusTo->setFocus();
@@ -230,7 +230,7 @@ void frmInvoice::cmdExitClick() {
 
 void frmInvoice::leaveToMenu() {
     if (m_catalogueReadable) {
-        if (const pellar::FileResult written = WriteItems(catalogue()); !written)
+        if (const pellar::FileResult written = WriteItems(m_program.data(), catalogue()); !written)
             m_program.reportFileError(written.error);
     }
     m_unloading = true;

@@ -1,8 +1,8 @@
 // Printing from the invoice form: the Print button and the invoice layout it calls.
+#include "invoicing/core/invoicefiles.h"
 #include "invoicing/ui/billwright.h"
 #include "invoicing/ui/frminvoice.h"
-#include "invoicing/core/invoicefiles.h"
-#include "invoicing/core/invoiceprint.h"
+#include "invoicing/ui/invoiceprint.h"
 
 #include <QLineEdit>
 #include <limits>
@@ -26,7 +26,7 @@ void frmInvoice::cmdPrintClick() {
     }
     // A cancelled dialog or a failed print leaves the invoice and the counter as they are.
     const bool confirmed =
-        printUntilConfirmed(m_program.desk(), [this](const pellar::PrinterChoice& printer) {
+        printUntilConfirmed(m_program.context(), [this](const pellar::PrinterChoice& printer) {
             return PrintInvoice(printer);
         });
     if (confirmed) {
@@ -43,7 +43,8 @@ bool frmInvoice::PrintInvoice(const pellar::PrinterChoice& printer) {
 
 void frmInvoice::advanceInvoiceCounter() {
     ++m_invoiceNumber;
-    if (const pellar::FileResult saved = SaveInvoiceCounter(m_invoiceNumber); !saved)
+    if (const pellar::FileResult saved = SaveInvoiceCounter(m_program.data(), m_invoiceNumber);
+        !saved)
         m_program.reportFileError(saved.error);
 }
 

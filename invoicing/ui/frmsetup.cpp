@@ -4,6 +4,7 @@
 #include "common/core/profile.h"
 #include "common/core/settings.h"
 #include "common/core/weblinks.h"
+#include "invoicing/core/suppliernotices.h"
 #include "invoicing/ui/billwright.h"
 #include "invoicing/ui/optioncheckbox.h"
 
@@ -82,14 +83,14 @@ frmSetup::frmSetup(Billwright& program)
         cboDays,
         {QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("30")},
         QStringLiteral("0"));
-    const pellar::ProgramSettings& settings = pellar::programSettings();
+    const pellar::ProgramSettings& settings = m_program.context().settings;
     ckAlarms->setChecked(settings.alarmsOn);
     ckPrompts->setChecked(settings.promptsOn);
     // The two aids apply to the rest of the run at once, like every option here.
     connect(ckAlarms, &QCheckBox::toggled, this,
-            [](bool on) { pellar::programSettings().alarmsOn = on; });
+            [this](bool on) { m_program.context().settings.alarmsOn = on; });
     connect(ckPrompts, &QCheckBox::toggled, this,
-            [](bool on) { pellar::programSettings().promptsOn = on; });
+            [this](bool on) { m_program.context().settings.promptsOn = on; });
 }
 
 void frmSetup::buildMenu() {
@@ -166,17 +167,20 @@ void frmSetup::saveAndReturn() {
                txtTel->text(),  txtFax->text(),     txtFEIN->text()};
 
     QStringList failures;
-    if (const pellar::FileResult saved = pellar::saveProfileKeepingBackup(profile); !saved)
+    if (const pellar::FileResult saved =
+            pellar::saveProfileKeepingBackup(m_program.data(), profile);
+        !saved)
         failures << saved.error;
-    if (const pellar::FileResult saved = SaveInvoiceOptions(options()); !saved)
+    if (const pellar::FileResult saved = SaveInvoiceOptions(m_program.data(), options()); !saved)
         failures << saved.error;
-    pellar::ProgramSettings& settings = pellar::programSettings();
+    pellar::ProgramSettings& settings = m_program.context().settings;
     settings.alarmsOn = ckAlarms->isChecked();
     settings.promptsOn = ckPrompts->isChecked();
     // A settings file that could not be read is left as it is: its first two values
     // belong to another program and would be lost.
     if (settings.problem.isEmpty()) {
-        if (const pellar::FileResult saved = pellar::saveSettings(settings); !saved)
+        if (const pellar::FileResult saved = pellar::saveSettings(m_program.data(), settings);
+            !saved)
             failures << saved.error;
     }
 
@@ -190,29 +194,12 @@ void frmSetup::saveAndReturn() {
 }
 
 void frmSetup::orderFormsNotice() {
-    const pellar::WebConfig& web = m_program.web();
-    const QStringList lines = pellar::partnerNoticeLines(web);
-    if (m_program.desk().message(QStringLiteral("Ordering Deluxe Forms"), lines,
-                                 pellar::MessageButtons::YesNo) == pellar::MessageAnswer::No)
-        return;
-    if (const pellar::FileResult opened =
-            pellar::OpenWebAddress(web.formsReorder, m_program.desk());
-        !opened)
+    if (const pellar::FileResult opened = showSetupFormsNotice(m_program.context()); !opened)
         m_program.reportFileError(opened.error);
 }
 
 void frmSetup::orderPaperNotice() {
-    const QStringList lines{
-        QStringLiteral("Perforated Response Paper is used to create"),
-        QStringLiteral("Service Slips with a Tally or Remittance Section"),
-        QStringLiteral("Click Yes to connect to a Supplier"),
-    };
-    if (m_program.desk().message(QStringLiteral("Order Paper"), lines,
-                                 pellar::MessageButtons::YesNo) == pellar::MessageAnswer::No)
-        return;
-    if (const pellar::FileResult opened =
-            pellar::OpenWebAddress(m_program.web().paperSupplier, m_program.desk());
-        !opened)
+    if (const pellar::FileResult opened = showSetupPaperNotice(m_program.context()); !opened)
         m_program.reportFileError(opened.error);
 }
 

@@ -2,10 +2,11 @@
 
 #include "common/core/datafiles.h"
 #include "common/core/desk.h"
-#include "common/ui/program.h"
+#include "common/core/programcontext.h"
 #include "common/core/weblinks.h"
-#include "invoicing/ui/billwright.h"
 #include "invoicing/core/pictures.h"
+#include "invoicing/core/suppliernotices.h"
+#include "invoicing/ui/billwright.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -128,7 +129,7 @@ void frmSplash::buildMenu() {
                       &frmSplash::createModify);
     mnuExit = mnuFiles->addAction(QStringLiteral("Exit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    connect(mnuExit, &QAction::triggered, this, [] { pellar::ExitProgram(); });
+    connect(mnuExit, &QAction::triggered, this, [this] { m_program.context().exitProgram(); });
 
     mnuUpgrade = menuBar()->addMenu(QStringLiteral("Upgrade"));
     mnuUpgrade->setObjectName(QStringLiteral("mnuUpgrade"));
@@ -145,15 +146,13 @@ void frmSplash::buildMenu() {
     mnuChecks = mnuGreatWhite->addAction(QStringLiteral("Checks etc"));
     mnuChecks->setObjectName(QStringLiteral("mnuChecks"));
     connect(mnuChecks, &QAction::triggered, this, [this] {
-        if (const auto opened = pellar::showFormsOrderNotice(m_program.desk(), m_program.web());
-            !opened)
+        if (const auto opened = showFormsOrderNotice(m_program.context()); !opened)
             m_program.reportFileError(opened.error);
     });
     mnuPaper = mnuGreatWhite->addAction(QStringLiteral("Perforated Paper"));
     mnuPaper->setObjectName(QStringLiteral("mnuPaper"));
     connect(mnuPaper, &QAction::triggered, this, [this] {
-        if (const auto opened = pellar::showPaperOrderNotice(m_program.desk(), m_program.web());
-            !opened)
+        if (const auto opened = showPaperOrderNotice(m_program.context()); !opened)
             m_program.reportFileError(opened.error);
     });
 
@@ -179,13 +178,13 @@ void frmSplash::showEvent(QShowEvent* event) {
 void frmSplash::closeEvent(QCloseEvent* event) {
     // However the start form goes, the program goes with it.
     QMainWindow::closeEvent(event);
-    pellar::ExitProgram();
+    m_program.context().exitProgram();
 }
 
 void frmSplash::continueClicked() {
     hide();
     // A plain look: a profile only in the backup folder still sends the person to setup.
-    if (QFileInfo(pellar::dataFilePath(u"/MyBusinessData.txt")).isFile())
+    if (QFileInfo(m_program.data().filePath(u"/MyBusinessData.txt")).isFile())
         m_program.showCustomerEntry();
     else
         m_program.showSetup();
@@ -197,7 +196,7 @@ void frmSplash::createModify() {
 }
 
 void frmSplash::openPage(const QString& url) {
-    if (const pellar::FileResult opened = pellar::OpenWebAddress(url, m_program.desk()); !opened)
+    if (const pellar::FileResult opened = pellar::OpenWebAddress(m_program.context(), url); !opened)
         m_program.reportFileError(opened.error);
 }
 

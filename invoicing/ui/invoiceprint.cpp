@@ -1,13 +1,15 @@
 // Printing an invoice from the invoice form.
-#include "invoicing/core/invoiceprint.h"
+#include "invoicing/ui/invoiceprint.h"
 
 #include "common/core/printerchoice.h"
+#include "common/core/printjob.h"
 #include "common/core/printsurface.h"
+#include "common/core/programcontext.h"
+#include "invoicing/core/invoicefiles.h"
 #include "invoicing/ui/billwright.h"
 #include "invoicing/ui/frminvoice.h"
 #include "invoicing/ui/frminvoicegrid.h"
 #include "invoicing/ui/frmshell.h"
-#include "invoicing/core/invoicefiles.h"
 
 #include <QLineEdit>
 
@@ -37,7 +39,7 @@ InvoicePrintData invoicePrintData(const frmInvoice& form, Billwright& program) {
     d.remittance = options.remittance;
     d.color = options.printInColor();
 
-    const MemoRead memo = readInvoiceMemo();
+    const MemoRead memo = readInvoiceMemo(program.data());
     if (!memo.problem.isEmpty())
         program.reportFileError(memo.problem);
     else
@@ -49,27 +51,22 @@ bool printInvoiceJob(pellar::Desk& desk, const pellar::PrinterChoice& printer,
                      const InvoicePrintData& invoice) {
     const pellar::PrintJobSetup setup =
         invoiceJobSetup(printer, invoice.color, QStringLiteral("Invoice ") + invoice.invoiceNumber);
-    QString error;
-    std::unique_ptr<pellar::PrintSurface> surface = desk.openPrintSurface(setup, &error);
-    if (!surface || !surface->error().isEmpty())
-        return false; // a job dropped unended is abandoned
-    MoneyPrint(*surface, invoice).PrintInvoicePages();
-    return surface->endDoc();
+    return pellar::runPrintJob(desk, setup,
+                               [&invoice](pellar::PrintSurface& surface) {
+                                   MoneyPrint(surface, invoice).PrintInvoicePages();
+                               })
+        .printed;
 }
 
-bool printUntilConfirmed(pellar::Desk& desk,
+bool printUntilConfirmed(pellar::ProgramContext& context,
                          const std::function<bool(const pellar::PrinterChoice&)>& print) {
+    pellar::Desk& desk = context.desk;
     for (;;) {
-        const std::optional<pellar::PrinterChoice> printer = pellar::ChoosePrinter(desk);
+        const std::optional<pellar::PrinterChoice> printer = pellar::ChoosePrinter(context);
         if (!printer)
             return false;
-        bool printed = false;
-        {
-            // Only while the job runs: the questions that follow get the ordinary pointer.
-            pellar::BusyCursor busy(desk);
-            printed = print(*printer);
-        }
-        if (!printed)
+        // The busy pointer is the job's own: the questions that follow get the ordinary one.
+        if (!print(*printer))
             return false;
         if (desk.message(QStringLiteral("Printing Confirmation"),
                          {QStringLiteral("Was the Invoice Printed Correctly")},

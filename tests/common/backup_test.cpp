@@ -12,32 +12,32 @@ using pellar::testing::ScratchDataFolder;
 
 TEST(Backup, ExistenceTestRestoresAMissingFile) {
     ScratchDataFolder folder;
-    EXPECT_FALSE(DataFileExists(u"\\SalesItems.txt"));
+    EXPECT_FALSE(DataFileExists(folder, u"\\SalesItems.txt"));
 
     folder.put("Backup/SalesItems.txt", "Bolts\r\nNuts\r\n");
-    EXPECT_TRUE(DataFileExists(u"\\SalesItems.txt"));
+    EXPECT_TRUE(DataFileExists(folder, u"\\SalesItems.txt"));
     EXPECT_EQ(folder.bytes("SalesItems.txt"), QByteArray("Bolts\r\nNuts\r\n"));
     EXPECT_EQ(folder.bytes("Backup/SalesItems.txt"), QByteArray("Bolts\r\nNuts\r\n"));
 
     // The data file wins over its backup copy.
     folder.put("SalesItems.txt", "Washers\r\n");
-    EXPECT_TRUE(DataFileExists(u"/SalesItems.txt"));
+    EXPECT_TRUE(DataFileExists(folder, u"/SalesItems.txt"));
     EXPECT_EQ(folder.bytes("SalesItems.txt"), QByteArray("Washers\r\n"));
 }
 
 TEST(Backup, RestoreNoticeHearsTheNameAsPassed) {
-    ScratchDataFolder folder(ProgramKind::Spendlog);
+    ScratchDataFolder folder;
     QStringList heard;
-    setRestoreNotice([&heard](const QString& name) { heard << name; });
+    folder.data().setRestoreNotice([&heard](const QString& name) { heard << name; });
     folder.put("Backup/VendorDat.txt", "x");
-    EXPECT_TRUE(DataFileExists(u"/VendorDat.txt"));
-    EXPECT_TRUE(DataFileExists(u"/VendorDat.txt")); // present now: no second notice
+    EXPECT_TRUE(DataFileExists(folder, u"/VendorDat.txt"));
+    EXPECT_TRUE(DataFileExists(folder, u"/VendorDat.txt")); // present now: no second notice
     EXPECT_EQ(heard, QStringList{"/VendorDat.txt"});
 
     // A read-only backup copy comes back as an ordinary writable file.
     folder.put("Backup/Chart.txt", "y");
     QFile::setPermissions(folder.file("Backup/Chart.txt"), QFileDevice::ReadOwner);
-    EXPECT_TRUE(DataFileExists(u"\\Chart.txt"));
+    EXPECT_TRUE(DataFileExists(folder, u"\\Chart.txt"));
     EXPECT_TRUE(QFile::permissions(folder.file("Chart.txt")) & QFileDevice::WriteOwner);
 }
 
@@ -45,29 +45,29 @@ TEST(Backup, Deletions) {
     ScratchDataFolder folder;
     // Only in the backup folder: restored, then deleted; the copy stays.
     folder.put("Backup/InvoiceInfo.txt", "opts");
-    EXPECT_TRUE(KillDataFile(u"\\InvoiceInfo.txt"));
+    EXPECT_TRUE(KillDataFile(folder, u"\\InvoiceInfo.txt"));
     EXPECT_FALSE(folder.exists("InvoiceInfo.txt"));
     EXPECT_TRUE(folder.exists("Backup/InvoiceInfo.txt"));
 
     // Both copies go, and nothing can bring the file back.
     folder.put("InvoiceInfo.txt", "opts");
-    EXPECT_TRUE(DeleteDataFileAndBackup(u"\\InvoiceInfo.txt"));
+    EXPECT_TRUE(DeleteDataFileAndBackup(folder, u"\\InvoiceInfo.txt"));
     EXPECT_FALSE(folder.exists("InvoiceInfo.txt"));
     EXPECT_FALSE(folder.exists("Backup/InvoiceInfo.txt"));
-    EXPECT_FALSE(DataFileExists(u"\\InvoiceInfo.txt"));
+    EXPECT_FALSE(DataFileExists(folder, u"\\InvoiceInfo.txt"));
 
-    EXPECT_TRUE(KillDataFile(u"\\Nothing.txt")); // nothing to delete is no failure
+    EXPECT_TRUE(KillDataFile(folder, u"\\Nothing.txt")); // nothing to delete is no failure
 }
 
 TEST(Backup, MoveReplacesTheTarget) {
-    ScratchDataFolder folder(ProgramKind::Spendlog);
+    ScratchDataFolder folder;
     folder.put("NewExpenses.txt", "old");
     folder.put("Temp.txt", "new");
-    EXPECT_TRUE(MoveDataFile(u"/Temp.txt", u"/NewExpenses.txt"));
+    EXPECT_TRUE(MoveDataFile(folder, u"/Temp.txt", u"/NewExpenses.txt"));
     EXPECT_EQ(folder.bytes("NewExpenses.txt"), QByteArray("new"));
     EXPECT_FALSE(folder.exists("Temp.txt"));
 
-    const FileResult missing = MoveDataFile(u"/Temp.txt", u"/NewExpenses.txt");
+    const FileResult missing = MoveDataFile(folder, u"/Temp.txt", u"/NewExpenses.txt");
     EXPECT_FALSE(missing.ok);
     EXPECT_TRUE(missing.error.contains("Temp.txt"));
     EXPECT_EQ(folder.bytes("NewExpenses.txt"), QByteArray("new"));
@@ -75,31 +75,26 @@ TEST(Backup, MoveReplacesTheTarget) {
 
 TEST(Backup, BackupFolderIsMadeOnce) {
     ScratchDataFolder folder;
-    EXPECT_TRUE(MakeBackupFolder());
+    EXPECT_TRUE(MakeBackupFolder(folder));
     EXPECT_TRUE(QFileInfo(folder.file("Backup")).isDir());
     folder.put("Backup/keep.txt", "k");
-    EXPECT_TRUE(MakeBackupFolder());
+    EXPECT_TRUE(MakeBackupFolder(folder));
     EXPECT_TRUE(folder.exists("Backup/keep.txt"));
 }
 
-TEST(Backup, AutomaticCopyFollowsEachProgramsList) {
+TEST(Backup, AutomaticCopyFollowsTheList) {
     ScratchDataFolder folder;
-    EXPECT_EQ(automaticBackupNames(), (QStringList{"BusinessInfo.txt", "SalesItems.txt",
-                                                   "InvoiceCounter.txt", "InvoiceInfo.txt"}));
-    setProgramKind(ProgramKind::Slipmaker);
-    EXPECT_EQ(automaticBackupNames(), QStringList{"Transactions.txt"});
-    setProgramKind(ProgramKind::Spendlog);
-    EXPECT_TRUE(automaticBackupNames().isEmpty());
-    setProgramKind(ProgramKind::Billwright);
+    const QStringList names{"BusinessInfo.txt", "SalesItems.txt", "InvoiceCounter.txt",
+                            "InvoiceInfo.txt"};
 
-    ASSERT_TRUE(MakeBackupFolder());
+    ASSERT_TRUE(MakeBackupFolder(folder));
     folder.put("BusinessInfo.txt", "b");
     folder.put("SalesItems.txt", "s-new");
     folder.put("InvoiceInfo.txt", "i");
     folder.put("MyBusinessData.txt", "not on the list");
     folder.put("Backup/SalesItems.txt", "s-old");
 
-    BackupOutcome outcome = copyToBackup(automaticBackupNames(), true);
+    BackupOutcome outcome = copyToBackup(folder, names, true);
     EXPECT_TRUE(outcome.complete);
     EXPECT_EQ(folder.bytes("Backup/SalesItems.txt"), QByteArray("s-new"));
     EXPECT_EQ(folder.bytes("Backup/InvoiceInfo.txt"), QByteArray("i"));
@@ -110,14 +105,14 @@ TEST(Backup, AutomaticCopyFollowsEachProgramsList) {
     folder.put("SalesItems.txt", "s-newer");
     folder.put("InvoiceInfo.txt", "i-newer");
     QFile::setPermissions(folder.file("Backup/SalesItems.txt"), QFileDevice::ReadOwner);
-    outcome = copyToBackup(automaticBackupNames(), true);
+    outcome = copyToBackup(folder, names, true);
     EXPECT_FALSE(outcome.complete);
     EXPECT_EQ(outcome.failedName, "SalesItems.txt");
     EXPECT_EQ(folder.bytes("Backup/SalesItems.txt"), QByteArray("s-new"));
     EXPECT_EQ(folder.bytes("Backup/InvoiceInfo.txt"), QByteArray("i"));
 
     // Without stopping, the rest is still copied and the first failure is named.
-    outcome = copyToBackup(automaticBackupNames(), false);
+    outcome = copyToBackup(folder, names, false);
     EXPECT_EQ(outcome.failedName, "SalesItems.txt");
     EXPECT_EQ(folder.bytes("Backup/InvoiceInfo.txt"), QByteArray("i-newer"));
 }
@@ -125,10 +120,10 @@ TEST(Backup, AutomaticCopyFollowsEachProgramsList) {
 TEST(Backup, AFolderAtAFilesNameIsNoFile) {
     ScratchDataFolder folder;
     QDir().mkpath(folder.file("SalesItems.txt"));
-    EXPECT_FALSE(DataFileExists(u"\\SalesItems.txt"));
+    EXPECT_FALSE(DataFileExists(folder, u"\\SalesItems.txt"));
     // Nor does a backup copy count, when it cannot be put back over the folder.
     folder.put("Backup/SalesItems.txt", "Bolts\r\n");
-    EXPECT_FALSE(DataFileExists(u"\\SalesItems.txt"));
-    EXPECT_FALSE(writeDataFile(u"\\SalesItems.txt", "Nuts\r\n"));
+    EXPECT_FALSE(DataFileExists(folder, u"\\SalesItems.txt"));
+    EXPECT_FALSE(writeDataFile(folder, u"\\SalesItems.txt", "Nuts\r\n"));
     EXPECT_EQ(folder.bytes("Backup/SalesItems.txt"), QByteArray("Bolts\r\n"));
 }

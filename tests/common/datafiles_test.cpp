@@ -11,15 +11,16 @@ using pellar::testing::ScratchDataFolder;
 
 TEST(DataFolder, BothSeparatorsReachTheSameFile) {
     ScratchDataFolder folder;
-    EXPECT_EQ(dataFilePath(u"\\Settings.txt"), folder.path() + "/Settings.txt");
-    EXPECT_EQ(dataFilePath(u"/Settings.txt"), dataFilePath(u"\\Settings.txt"));
-    EXPECT_EQ(backupFilePath(u"/Settings.txt"), folder.path() + "/Backup/Settings.txt");
-    EXPECT_EQ(backupFilePath(u"\\Settings.txt"), backupFilePath(u"/Settings.txt"));
+    const DataFolder& data = folder;
+    EXPECT_EQ(data.filePath(u"\\Settings.txt"), folder.path() + "/Settings.txt");
+    EXPECT_EQ(data.filePath(u"/Settings.txt"), data.filePath(u"\\Settings.txt"));
+    EXPECT_EQ(data.backupFilePath(u"/Settings.txt"), folder.path() + "/Backup/Settings.txt");
+    EXPECT_EQ(data.backupFilePath(u"\\Settings.txt"), data.backupFilePath(u"/Settings.txt"));
     // Built the way the deletion routines build it: "/Backup" followed by a name.
-    EXPECT_EQ(dataFilePath(u"/Backup\\BWInvoiceNo.txt"), backupFilePath(u"/BWInvoiceNo.txt"));
+    EXPECT_EQ(data.filePath(u"/Backup\\BWInvoiceNo.txt"), data.backupFilePath(u"/BWInvoiceNo.txt"));
 
-    ASSERT_TRUE(writeDataFile(u"\\Settings.txt", "one"));
-    EXPECT_EQ(readDataFile(u"/Settings.txt").value_or(""), QByteArray("one"));
+    ASSERT_TRUE(writeDataFile(folder, u"\\Settings.txt", "one"));
+    EXPECT_EQ(readDataFile(folder, u"/Settings.txt").value_or(""), QByteArray("one"));
 }
 
 TEST(DataFolder, CommandLineChoosesTheFolder) {
@@ -47,17 +48,17 @@ TEST(DataFolder, CommandLineChoosesTheFolder) {
 TEST(DataFiles, WholeFileRewriteReplacesAndReportsFailure) {
     ScratchDataFolder folder;
     folder.put("InvoiceInfo.txt", "old contents\r\n");
-    ASSERT_TRUE(writeDataFile(u"\\InvoiceInfo.txt", "new\r\n"));
+    ASSERT_TRUE(writeDataFile(folder, u"\\InvoiceInfo.txt", "new\r\n"));
     EXPECT_EQ(folder.bytes("InvoiceInfo.txt"), QByteArray("new\r\n"));
     // Nothing of the temporary file is left beside it.
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"InvoiceInfo.txt"});
 
     QString error;
-    EXPECT_FALSE(readDataFile(u"\\Missing.txt", &error));
+    EXPECT_FALSE(readDataFile(folder, u"\\Missing.txt", &error));
     EXPECT_TRUE(error.contains("Missing.txt"));
 
-    setDataFolder(folder.file("gone"));
-    const FileResult failed = writeDataFile(u"\\InvoiceInfo.txt", "x");
+    const FileResult failed =
+        writeDataFile(DataFolder(folder.file("gone")), u"\\InvoiceInfo.txt", "x");
     EXPECT_FALSE(failed.ok);
     EXPECT_TRUE(failed.error.contains("InvoiceInfo.txt"));
 }
@@ -66,42 +67,42 @@ TEST(DataFiles, DroppingTheBackupCopyFirst) {
     ScratchDataFolder folder;
     folder.put("Backup/BWInvoiceNo.txt", "20250001\r\n");
     folder.put("BWInvoiceNo.txt", "20260001\r\n");
-    ASSERT_TRUE(writeDataFileDroppingBackup(u"/BWInvoiceNo.txt", "20260002\r\n"));
+    ASSERT_TRUE(writeDataFileDroppingBackup(folder, u"/BWInvoiceNo.txt", "20260002\r\n"));
     EXPECT_FALSE(folder.exists("Backup/BWInvoiceNo.txt"));
     EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), QByteArray("20260002\r\n"));
 }
 
 TEST(DataFiles, FixedRecordsInPlace) {
-    ScratchDataFolder folder(ProgramKind::Slipmaker);
+    ScratchDataFolder folder;
     const QString name = "\\Transactions.txt";
-    EXPECT_EQ(DataFileRecordCount(name, 4), 0);
+    EXPECT_EQ(DataFileRecordCount(folder, name, 4), 0);
 
-    ASSERT_TRUE(writeRecord(name, 4, 1, "AAAA"));
-    ASSERT_TRUE(writeRecord(name, 4, 2, "BB"));     // padded to the record length
-    ASSERT_TRUE(writeRecord(name, 4, 1, "CCCCCC")); // cut, and in place
+    ASSERT_TRUE(writeRecord(folder, name, 4, 1, "AAAA"));
+    ASSERT_TRUE(writeRecord(folder, name, 4, 2, "BB"));     // padded to the record length
+    ASSERT_TRUE(writeRecord(folder, name, 4, 1, "CCCCCC")); // cut, and in place
     EXPECT_EQ(folder.bytes("Transactions.txt"), QByteArray("CCCCBB  "));
-    EXPECT_EQ(DataFileRecordCount(name, 4), 2);
-    EXPECT_EQ(readRecord(name, 4, 2).value_or(""), QByteArray("BB  "));
+    EXPECT_EQ(DataFileRecordCount(folder, name, 4), 2);
+    EXPECT_EQ(readRecord(folder, name, 4, 2).value_or(""), QByteArray("BB  "));
 
     // Past the end: the gap is blank records, never a hole of NULs.
-    ASSERT_TRUE(writeRecord(name, 4, 4, "DDDD"));
+    ASSERT_TRUE(writeRecord(folder, name, 4, 4, "DDDD"));
     EXPECT_EQ(folder.bytes("Transactions.txt"), QByteArray("CCCCBB      DDDD"));
 
-    EXPECT_FALSE(writeRecord(name, 4, 0, "XXXX"));
-    EXPECT_FALSE(writeRecord(name, 4, kMaxRecords + 1, "XXXX"));
+    EXPECT_FALSE(writeRecord(folder, name, 4, 0, "XXXX"));
+    EXPECT_FALSE(writeRecord(folder, name, 4, kMaxRecords + 1, "XXXX"));
     EXPECT_EQ(folder.bytes("Transactions.txt").size(), 16);
 
     // A damaged file: the count rounds half to even, a short last record reads padded.
     folder.put("Transactions.txt", "CCCCBB");
-    EXPECT_EQ(DataFileRecordCount(name, 4), 2); // 1.5 -> 2
+    EXPECT_EQ(DataFileRecordCount(folder, name, 4), 2); // 1.5 -> 2
     folder.put("Transactions.txt", "CCCCBBBBDD");
-    EXPECT_EQ(DataFileRecordCount(name, 4), 2); // 2.5 -> 2
-    EXPECT_EQ(readRecord(name, 4, 3).value_or(""), QByteArray("DD  "));
+    EXPECT_EQ(DataFileRecordCount(folder, name, 4), 2); // 2.5 -> 2
+    EXPECT_EQ(readRecord(folder, name, 4, 3).value_or(""), QByteArray("DD  "));
 }
 
 TEST(DataFiles, RecordCountRestoresFromTheBackupFolder) {
-    ScratchDataFolder folder(ProgramKind::Spendlog);
+    ScratchDataFolder folder;
     folder.put("Backup/NewExpenses.txt", QByteArray(145 * 3, 'x'));
-    EXPECT_EQ(DataFileRecordCount(u"\\NewExpenses.txt", 145), 3);
+    EXPECT_EQ(DataFileRecordCount(folder, u"\\NewExpenses.txt", 145), 3);
     EXPECT_TRUE(folder.exists("NewExpenses.txt"));
 }

@@ -1,6 +1,7 @@
 // The scripted desk (what every form test leans on), the printer choice of the run, the
 // expense reports' page set-up, and the parts of the real desk that need no person.
 #include "common/core/printerchoice.h"
+#include "common/core/programcontext.h"
 #include "common/ui/realdesk.h"
 #include "tests/support/scripteddesk.h"
 
@@ -101,8 +102,8 @@ TEST(ScriptedDesk, PrintJobsKeepTheirLogs) {
 }
 
 TEST(ChoosePrinter, ChoiceLastsForTheRunAndCancelPrintsNothing) {
-    resetCurrentPrinter();
     ScriptedDesk desk;
+    ProgramContext context(desk, DataFolder());
     PrinterChoice office;
     office.printerName = QStringLiteral("Office Laser");
     office.copies = 3;
@@ -114,14 +115,14 @@ TEST(ChoosePrinter, ChoiceLastsForTheRunAndCancelPrintsNothing) {
     desk.expectPrinterDialog(pdf);
     desk.expectPrinterDialog(std::nullopt);
 
-    const auto first = ChoosePrinter(desk);
+    const auto first = ChoosePrinter(context);
     ASSERT_TRUE(first);
     EXPECT_EQ(first->copies, 3);
-    EXPECT_FALSE(ChoosePrinter(desk).has_value()) << "Cancel abandons the print";
-    const auto third = ChoosePrinter(desk);
+    EXPECT_FALSE(ChoosePrinter(context).has_value()) << "Cancel abandons the print";
+    const auto third = ChoosePrinter(context);
     ASSERT_TRUE(third);
     EXPECT_EQ(third->outputFile, QStringLiteral("/tmp/invoice.pdf"));
-    EXPECT_FALSE(ChoosePrinter(desk).has_value());
+    EXPECT_FALSE(ChoosePrinter(context).has_value());
 
     const QList<PrinterChoice>& shown = desk.printerDialogsShownWith();
     ASSERT_EQ(shown.size(), 4);
@@ -131,21 +132,7 @@ TEST(ChoosePrinter, ChoiceLastsForTheRunAndCancelPrintsNothing) {
     EXPECT_EQ(shown[1].copies, 3);
     EXPECT_EQ(shown[2].printerName, QStringLiteral("Office Laser")) << "a cancel changes nothing";
     EXPECT_TRUE(shown[3].outputFile.isEmpty()) << "a PDF file is not chosen again silently";
-    EXPECT_EQ(currentPrinter().printerName, QStringLiteral("Office Laser"));
-    resetCurrentPrinter();
-    EXPECT_TRUE(currentPrinter().printerName.isEmpty());
-}
-
-TEST(ExpensePageSetup, PortraitOnlyForTheWordPortrait) {
-    PrinterChoice printer;
-    printer.copies = 2;
-    const PrintJobSetup portrait = expensePageSetup(QStringLiteral("Portrait"), printer);
-    EXPECT_EQ(portrait.orientation, QPageLayout::Portrait);
-    EXPECT_EQ(portrait.printer.copies, 2);
-    for (const QString& other :
-         {QStringLiteral("Landscape"), QStringLiteral("portrait"), QString()})
-        EXPECT_EQ(expensePageSetup(other, printer).orientation, QPageLayout::Landscape)
-            << other.toStdString();
+    EXPECT_EQ(context.printer.printerName, QStringLiteral("Office Laser"));
 }
 
 TEST(RealDesk, MessageBoxHasNoIconUnlessAskedAndShowsPlainText) {

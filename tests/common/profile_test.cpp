@@ -25,8 +25,8 @@ TEST(Profile, RecordBytesAndRoundTrip) {
     EXPECT_EQ(encodeProfile({}), QByteArray("\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
 
     // Written by the invoicing program, read by any of the three.
-    ASSERT_TRUE(saveProfileKeepingBackup(sample()));
-    ProfileRead read = readBusinessProfile();
+    ASSERT_TRUE(saveProfileKeepingBackup(folder, sample()));
+    ProfileRead read = readBusinessProfile(folder);
     EXPECT_TRUE(read.found);
     EXPECT_TRUE(read.problem.isEmpty());
     EXPECT_EQ(read.profile, sample());
@@ -34,19 +34,19 @@ TEST(Profile, RecordBytesAndRoundTrip) {
     // A double quote cannot live inside the record: it is kept as an apostrophe.
     BusinessProfile quoted = sample();
     quoted.name = "The \"Best\" Shop";
-    ASSERT_TRUE(saveProfileDroppingBackup(quoted));
-    EXPECT_EQ(readBusinessProfile().profile.name, "The 'Best' Shop");
-    EXPECT_EQ(readBusinessProfile().profile.zip, "62701");
+    ASSERT_TRUE(saveProfileDroppingBackup(folder, quoted));
+    EXPECT_EQ(readBusinessProfile(folder).profile.name, "The 'Best' Shop");
+    EXPECT_EQ(readBusinessProfile(folder).profile.zip, "62701");
 }
 
 TEST(Profile, MissingShortAndRestored) {
     ScratchDataFolder folder;
-    ProfileRead read = readBusinessProfile();
+    ProfileRead read = readBusinessProfile(folder);
     EXPECT_FALSE(read.found);
     EXPECT_EQ(read.profile, BusinessProfile{});
 
     folder.put("MyBusinessData.txt", "\"Acme\",\"1 Road\"\r\n");
-    read = readBusinessProfile();
+    read = readBusinessProfile(folder);
     EXPECT_TRUE(read.found);
     EXPECT_FALSE(read.problem.isEmpty());
     EXPECT_EQ(read.profile.name, "Acme");
@@ -55,25 +55,25 @@ TEST(Profile, MissingShortAndRestored) {
 
     folder.put("Backup/MyBusinessData.txt", encodeProfile(sample()));
     QFile::remove(folder.file("MyBusinessData.txt"));
-    EXPECT_EQ(readBusinessProfile().profile, sample());
+    EXPECT_EQ(readBusinessProfile(folder).profile, sample());
 }
 
 TEST(Profile, WritersTreatTheBackupCopyDifferently) {
     ScratchDataFolder folder;
     folder.put("Backup/MyBusinessData.txt", "old");
-    ASSERT_TRUE(saveProfileKeepingBackup(sample()));
+    ASSERT_TRUE(saveProfileKeepingBackup(folder, sample()));
     EXPECT_EQ(folder.bytes("Backup/MyBusinessData.txt"), QByteArray("old"));
-    ASSERT_TRUE(saveProfileDroppingBackup(sample()));
+    ASSERT_TRUE(saveProfileDroppingBackup(folder, sample()));
     EXPECT_FALSE(folder.exists("Backup/MyBusinessData.txt"));
 }
 
 TEST(Profile, DepositProgramConvertsTheOlderFile) {
-    ScratchDataFolder folder(ProgramKind::Slipmaker);
+    ScratchDataFolder folder;
     folder.put("BusinessInfo.txt", "\"Acme, Inc\",\"1 Road\",\"\",\"Town\",\"ST\",\"12345\","
                                    "\"555-1234\",\"555-9999\"\r\n");
     folder.put("Backup/BusinessInfo.txt", "older still");
 
-    DepositProfileLoad load = loadBusinessConverting();
+    DepositProfileLoad load = loadBusinessConverting(folder);
     EXPECT_TRUE(load.read.found);
     EXPECT_TRUE(load.saved);
     EXPECT_EQ(load.read.profile.name, "Acme, Inc");
@@ -86,22 +86,22 @@ TEST(Profile, DepositProgramConvertsTheOlderFile) {
 
     // The nine-field file wins; a stray older file is removed all the same.
     folder.put("BusinessInfo.txt", "\"Other\"\r\n");
-    load = loadBusinessConverting();
+    load = loadBusinessConverting(folder);
     EXPECT_EQ(load.read.profile.name, "Acme, Inc");
     EXPECT_FALSE(folder.exists("BusinessInfo.txt"));
 
     // Nothing at all: nothing is written.
     QFile::remove(folder.file("MyBusinessData.txt"));
-    load = loadBusinessConverting();
+    load = loadBusinessConverting(folder);
     EXPECT_FALSE(load.read.found);
     EXPECT_FALSE(folder.exists("MyBusinessData.txt"));
 }
 
 TEST(Profile, DamagedProfileIsNeverWrittenOver) {
-    ScratchDataFolder folder(ProgramKind::Slipmaker);
+    ScratchDataFolder folder;
     folder.put("MyBusinessData.txt", "\"Acme\"\r\n");
     folder.put("BusinessInfo.txt", "\"Older\"\r\n");
-    const DepositProfileLoad load = loadBusinessConverting();
+    const DepositProfileLoad load = loadBusinessConverting(folder);
     EXPECT_FALSE(load.read.problem.isEmpty());
     EXPECT_EQ(folder.bytes("MyBusinessData.txt"), QByteArray("\"Acme\"\r\n"));
     EXPECT_TRUE(folder.exists("BusinessInfo.txt"));
@@ -109,13 +109,13 @@ TEST(Profile, DamagedProfileIsNeverWrittenOver) {
 
 TEST(Settings, FlagsAndTheirDefaults) {
     ScratchDataFolder folder;
-    ProgramSettings settings = LoadSettings();
+    ProgramSettings settings = LoadSettings(folder);
     EXPECT_TRUE(settings.alarmsOn);
     EXPECT_TRUE(settings.promptsOn);
     EXPECT_TRUE(settings.problem.isEmpty());
 
     folder.put("Settings.txt", "3,7,#FALSE#,#TRUE#\r\n");
-    settings = LoadSettings();
+    settings = LoadSettings(folder);
     EXPECT_EQ(settings.first, 3);
     EXPECT_EQ(settings.second, 7);
     EXPECT_FALSE(settings.alarmsOn);
@@ -123,13 +123,13 @@ TEST(Settings, FlagsAndTheirDefaults) {
 
     // Values may stand on lines of their own.
     folder.put("Settings.txt", "1\r\n2\r\n#TRUE#\r\n#FALSE#\r\n");
-    settings = LoadSettings();
+    settings = LoadSettings(folder);
     EXPECT_TRUE(settings.alarmsOn);
     EXPECT_FALSE(settings.promptsOn);
 
     // A short record keeps the defaults for what is missing and says what was wrong.
     folder.put("Settings.txt", "1,2,#FALSE#\r\n");
-    settings = LoadSettings();
+    settings = LoadSettings(folder);
     EXPECT_FALSE(settings.alarmsOn);
     EXPECT_TRUE(settings.promptsOn);
     EXPECT_FALSE(settings.problem.isEmpty());
@@ -137,6 +137,6 @@ TEST(Settings, FlagsAndTheirDefaults) {
     settings = {};
     settings.first = 3;
     settings.alarmsOn = false;
-    ASSERT_TRUE(saveSettings(settings));
+    ASSERT_TRUE(saveSettings(folder, settings));
     EXPECT_EQ(folder.bytes("Settings.txt"), QByteArray("3,0,#FALSE#,#TRUE#\r\n"));
 }

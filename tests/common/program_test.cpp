@@ -1,15 +1,18 @@
 // The program shell: one running copy per program (checked across real processes), the
 // loaded-forms list and ExitProgram, the automatic backup and the refusal messages.
-#include "common/ui/program.h"
+#include "common/core/singleinstance.h"
+#include "common/ui/programshell.h"
 
 #include "common/core/backup.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
+#include "tests/support/testprogram.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QHash>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -19,6 +22,7 @@
 using namespace pellar;
 using pellar::testing::ScratchDataFolder;
 using pellar::testing::ScriptedDesk;
+using pellar::testing::TestProgram;
 
 namespace {
 
@@ -104,9 +108,10 @@ namespace {
 // A form that writes its name into a shared log when it is closed.
 class LoggingForm : public QWidget {
 public:
-    LoggingForm(QString name, QStringList& log)
+    LoggingForm(QString name, QStringList& log, ProgramContext& context)
         : m_name(std::move(name))
-        , m_log(log) {}
+        , m_log(log)
+        , m_context(context) {}
     bool exitWhenUnloaded = false;
     bool refuseClose = false;
 
@@ -114,7 +119,7 @@ protected:
     void closeEvent(QCloseEvent* event) override {
         m_log << m_name;
         if (exitWhenUnloaded)
-            ExitProgram();
+            m_context.exitProgram();
         if (refuseClose)
             event->ignore();
     }
@@ -122,223 +127,179 @@ protected:
 private:
     QString m_name;
     QStringList& m_log;
+    ProgramContext& m_context;
 };
 
-class LoadedFormsTest : public ::testing::Test {
+// A program of three dummy forms: a start form, a kept work form and a form made afresh
+// each time it is shown. Its backup copies one file.
+class ShellTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        LoadedForms::instance().reset();
-        LoadedForms::instance().setBackupAction([this] { log << QStringLiteral("backup"); });
-        LoadedForms::instance().setEndAction([this] { log << QStringLiteral("end"); });
+    ShellTest()
+        : program(profile()) {
+        program.shell().setEndAction([this] { log << QStringLiteral("end"); });
+        for (const QString& name : {QStringLiteral("start"), QStringLiteral("work")})
+            program.shell().addForm(name, [this, name] { return make(name); });
+        program.shell().addForm(
+            QStringLiteral("fresh"), [this] { return make(QStringLiteral("fresh")); },
+            ProgramShell::Lifetime::Recreated);
     }
-    void TearDown() override { LoadedForms::instance().reset(); }
-
-    LoggingForm* load(const QString& name) {
-        auto* form = new LoggingForm(name, log);
-        form->setAttribute(Qt::WA_DeleteOnClose);
-        form->show();
-        LoadedForms::instance().loaded(form);
+    ProgramProfile profile() {
+        ProgramProfile p;
+        p.title = QStringLiteral("Dummy");
+        p.backupNames = {QStringLiteral("Kept.txt")};
+        return p;
+    }
+    LoggingForm* make(const QString& name) {
+        ++made[name];
+        auto* form = new LoggingForm(name, log, program.context);
         return form;
     }
+    LoggingForm* form(const QString& name) {
+        return dynamic_cast<LoggingForm*>(program.shell().loadedForm(name));
+    }
 
+    TestProgram program;
     QStringList log;
+    QHash<QString, int> made;
 };
-
-void closeByUser(QWidget* form) {
-    QCloseEvent close;
-    QSpontaneKeyEvent::setSpontaneous(&close);
-    // As the window system delivers it: sendEvent() would clear the spontaneous flag.
-    QCoreApplication::instance()->notify(form, &close);
-}
 
 } // namespace
 
-TEST_F(LoadedFormsTest, ExitUnloadsLastLoadedFirstThenBacksUpOnceAndEnds) {
-    QPointer<LoggingForm> start = load(QStringLiteral("start"));
-    QPointer<LoggingForm> setup = load(QStringLiteral("setup"));
-    QPointer<LoggingForm> work = load(QStringLiteral("work"));
-    // The start form ends the program whenever it is unloaded; the work form refuses.
-    start->exitWhenUnloaded = true;
-    work->refuseClose = true;
-    EXPECT_EQ(LoadedForms::instance().forms(), (QList<QWidget*>{start, setup, work}));
+TEST_F(ShellTest, FormsAreMadeWhenWantedAndShownOneFromAnother) {
+    EXPECT_TRUE(program.shell().loadedForms().isEmpty());
+    QWidget* start = program.shell().show(QStringLiteral("start"));
+    ASSERT_NE(start, nullptr);
+    EXPECT_TRUE(start->isVisible());
 
-    ExitProgram();
-    ExitProgram();
-    EXPECT_EQ(log,
-              (QStringList{QStringLiteral("work"), QStringLiteral("setup"), QStringLiteral("start"),
-                           QStringLiteral("backup"), QStringLiteral("end")}));
-    EXPECT_TRUE(LoadedForms::instance().forms().isEmpty());
-    EXPECT_TRUE(LoadedForms::instance().exiting());
+    // A kept form is made once and only hidden and shown after that.
+    QWidget* work = program.shell().show(QStringLiteral("work"), start);
+    EXPECT_FALSE(start->isVisible());
+    EXPECT_TRUE(work->isVisible());
+    program.shell().show(QStringLiteral("start"), work);
+    EXPECT_EQ(program.shell().show(QStringLiteral("work"), start), work);
+    EXPECT_EQ(made[QStringLiteral("work")], 1);
+
+    // A recreated form is made afresh for each showing, and leaving it unloads it.
+    QPointer<QWidget> fresh = program.shell().show(QStringLiteral("fresh"), work);
+    program.shell().show(QStringLiteral("work"), fresh);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(fresh);
+    EXPECT_EQ(program.shell().loadedForm(QStringLiteral("fresh")), nullptr);
+    program.shell().show(QStringLiteral("fresh"), work);
+    EXPECT_EQ(made[QStringLiteral("fresh")], 2);
+    EXPECT_EQ(log, (QStringList{QStringLiteral("fresh")})) << "unloading closes the form";
+    EXPECT_EQ(program.shell().loadedForms(),
+              (QList<QWidget*>{start, work, program.shell().loadedForm(QStringLiteral("fresh"))}));
+    EXPECT_EQ(program.ended, 0);
+    EXPECT_EQ(program.shell().form(QStringLiteral("unknown")), nullptr);
+}
+
+TEST_F(ShellTest, ExitUnloadsLastLoadedFirstThenBacksUpOnceAndEnds) {
+    program.folder.put(QStringLiteral("Kept.txt"), "kept");
+    ASSERT_TRUE(MakeBackupFolder(program.folder));
+    program.shell().show(QStringLiteral("start"));
+    program.shell().form(QStringLiteral("work"));
+    program.shell().show(QStringLiteral("fresh"));
+    // The start form ends the program whenever it is unloaded; the work form refuses.
+    form(QStringLiteral("start"))->exitWhenUnloaded = true;
+    form(QStringLiteral("work"))->refuseClose = true;
+    QPointer<QWidget> work = form(QStringLiteral("work"));
+
+    program.shell().exitProgram();
+    program.shell().exitProgram();
+    EXPECT_EQ(log, (QStringList{QStringLiteral("fresh"), QStringLiteral("work"),
+                                QStringLiteral("start"), QStringLiteral("end")}));
+    EXPECT_EQ(program.folder.bytes(QStringLiteral("Backup/Kept.txt")), "kept");
+    EXPECT_TRUE(program.shell().loadedForms().isEmpty());
+    EXPECT_TRUE(program.context.exiting());
     ASSERT_TRUE(work);
     EXPECT_FALSE(work->isVisible()) << "a form that refuses its close still goes away";
-
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(start);
-    EXPECT_FALSE(setup);
-    EXPECT_FALSE(work);
 }
 
-TEST_F(LoadedFormsTest, OnlyAClosedByThePersonEndsTheProgram) {
-    LoggingForm* start = load(QStringLiteral("start"));
-    LoggingForm* customer = load(QStringLiteral("customer"));
-    QPointer<LoggingForm> invoice = load(QStringLiteral("invoice"));
+TEST_F(ShellTest, OnlyAClosedByThePersonEndsTheProgram) {
+    program.shell().show(QStringLiteral("start"));
+    QWidget* work = program.shell().show(QStringLiteral("work"));
+    QWidget* fresh = program.shell().show(QStringLiteral("fresh"));
 
-    // Code closes and unloads the invoice form: the program goes on.
-    invoice->close();
-    LoadedForms::instance().unloaded(invoice);
+    // Code unloads the fresh form: the program goes on.
+    program.shell().unload(fresh);
     QCoreApplication::processEvents();
-    EXPECT_EQ(log, QStringList{QStringLiteral("invoice")});
-    EXPECT_FALSE(LoadedForms::instance().exiting());
+    EXPECT_EQ(log, QStringList{QStringLiteral("fresh")});
+    EXPECT_FALSE(program.context.exiting());
 
-    // A window that is not a loaded form is none of the list's business.
+    // A window that is not a loaded form is none of the shell's business.
     QWidget stranger;
     stranger.show();
-    closeByUser(&stranger);
+    pellar::testing::closeByPerson(&stranger);
     QCoreApplication::processEvents();
-    EXPECT_FALSE(LoadedForms::instance().exiting());
+    EXPECT_FALSE(program.context.exiting());
 
-    // The close box on the customer form ends everything, the start form last.
+    // The close box on the work form ends everything, the start form last.
     log.clear();
-    closeByUser(customer);
+    pellar::testing::closeByPerson(work);
     QCoreApplication::processEvents();
-    EXPECT_EQ(log, (QStringList{QStringLiteral("customer"), QStringLiteral("start"),
-                                QStringLiteral("backup"), QStringLiteral("end")}));
-    EXPECT_FALSE(start->isVisible());
+    EXPECT_EQ(
+        log, (QStringList{QStringLiteral("work"), QStringLiteral("start"), QStringLiteral("end")}));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-TEST(ProgramShell, RefusalOfASecondCopyPerProgram) {
-    QTemporaryDir locks;
-    ASSERT_TRUE(locks.isValid());
-    const QStringList billwrightLines{QStringLiteral("Billwright is already Running!")};
-    const QStringList slipmakerLines{QStringLiteral("Slipmaker is already Running!"),
-                                     QStringLiteral("Look for it on the Task Bar")};
-    for (ProgramKind kind : {ProgramKind::Billwright, ProgramKind::Slipmaker}) {
-        const bool invoicing = kind == ProgramKind::Billwright;
-        const QString title =
-            invoicing ? QStringLiteral("Billwright") : QStringLiteral("Slipmaker");
-        setProgramKind(kind);
-        LoadedForms::instance().reset();
-        int ends = 0;
-        int backups = 0;
-        LoadedForms::instance().setEndAction([&] { ++ends; });
-        LoadedForms::instance().setBackupAction([&] { ++backups; });
+TEST(ProgramShell, RefusalOfASecondCopy) {
+    for (const bool exitAfterRefusal : {false, true}) {
+        ProgramProfile profile;
+        profile.title = QStringLiteral("Dummy");
+        profile.refusalLines = {QStringLiteral("Dummy is already Running!")};
+        profile.exitAfterRefusal = exitAfterRefusal;
+        int started = 0;
+        profile.start = [&started](ProgramShell&) {
+            return ++started > 0;
+        };
+        TestProgram first(profile);
+        ASSERT_TRUE(first.shell().start());
 
-        SingleInstanceGuard running(title, locks.path());
-        ASSERT_TRUE(running.acquire());
-        ScriptedDesk desk;
-        SingleInstanceGuard second(title, locks.path());
-        desk.expectMessage(title);
-        EXPECT_FALSE(CheckSingleInstance(desk, second, title));
-        ASSERT_EQ(desk.messages().size(), 1);
-        EXPECT_EQ(desk.messages()[0].lines, invoicing ? billwrightLines : slipmakerLines);
-        EXPECT_EQ(desk.messages()[0].buttons, MessageButtons::Ok);
-        // Billwright just stops; Slipmaker ends through ExitProgram and its backup.
-        const int expected = invoicing ? 0 : 1;
-        EXPECT_EQ(ends, expected) << title.toStdString();
-        EXPECT_EQ(backups, expected) << title.toStdString();
-
-        running.release();
-        EXPECT_TRUE(CheckSingleInstance(desk, second, title)) << "alone now: no message";
-    }
-    LoadedForms::instance().reset();
-}
-
-TEST(ProgramShell, ExitMakesTheAutomaticBackupOfEachProgram) {
-    {
-        ScriptedDesk desk;
-        QString error;
-        EXPECT_FALSE(prepareProgram(ProgramKind::Billwright,
-                                    {QStringLiteral("program"), QStringLiteral("--data-folder")},
-                                    desk, &error));
-        EXPECT_FALSE(error.isEmpty());
-    }
-    for (ProgramKind kind :
-         {ProgramKind::Billwright, ProgramKind::Slipmaker, ProgramKind::Spendlog}) {
-        ScratchDataFolder data(kind);
-        for (const char* name : {"BusinessInfo.txt", "SalesItems.txt", "InvoiceCounter.txt",
-                                 "InvoiceInfo.txt", "Transactions.txt"})
-            data.put(QString::fromLatin1(name), QByteArray("data of ") + name);
-        ASSERT_TRUE(MakeBackupFolder());
-        ScriptedDesk desk;
-        QString error;
-        ASSERT_TRUE(prepareProgram(
-            kind, {QStringLiteral("program"), QStringLiteral("--data-folder"), data.path()}, desk,
-            &error))
-            << error.toStdString();
-        LoadedForms::instance().setEndAction([] {});
-        ExitProgram();
-        LoadedForms::instance().reset();
-
-        const bool invoicing = kind == ProgramKind::Billwright;
-        EXPECT_EQ(data.exists(QStringLiteral("Backup/SalesItems.txt")), invoicing);
-        EXPECT_EQ(data.exists(QStringLiteral("Backup/InvoiceInfo.txt")), invoicing);
-        EXPECT_EQ(data.exists(QStringLiteral("Backup/Transactions.txt")),
-                  kind == ProgramKind::Slipmaker);
-        if (invoicing) {
-            EXPECT_EQ(data.bytes(QStringLiteral("Backup/SalesItems.txt")),
-                      "data of SalesItems.txt");
-        }
+        TestProgram second(profile);
+        second.shell().setLockFolder(first.folder.path());
+        second.desk.expectMessage(QStringLiteral("Dummy"));
+        EXPECT_FALSE(second.shell().start());
+        EXPECT_EQ(second.desk.messages()[0].lines, profile.refusalLines);
+        EXPECT_EQ(started, 1) << "the refused copy starts nothing";
+        // Without exitAfterRefusal it just stops; with it, it ends through ExitProgram.
+        EXPECT_EQ(second.ended, exitAfterRefusal ? 1 : 0);
     }
 }
 
-TEST(ProgramShell, BillwrightReportsABackupCopyThatFailed) {
-    ScratchDataFolder data(ProgramKind::Billwright);
-    for (const char* name :
-         {"BusinessInfo.txt", "SalesItems.txt", "InvoiceCounter.txt", "InvoiceInfo.txt"})
-        data.put(QString::fromLatin1(name), "x");
-    // Something in the backup folder that cannot be replaced by a copy.
-    data.put(QStringLiteral("Backup/SalesItems.txt/blocker"), "in the way");
-
-    ScriptedDesk desk;
-    desk.expectMessage(QStringLiteral("File Copy Incomplete"));
-    BackupDataFiles(desk);
-    ASSERT_EQ(desk.messages().size(), 1);
-    EXPECT_EQ(desk.messages()[0].lines,
-              (QStringList{QStringLiteral("Copying of File SalesItems.txtCould not be completed"),
-                           QStringLiteral("This is most likely due some other "),
-                           QStringLiteral("Orvanta Program running concurrently")}));
-    EXPECT_TRUE(data.exists(QStringLiteral("Backup/BusinessInfo.txt")));
-    EXPECT_FALSE(data.exists(QStringLiteral("Backup/InvoiceCounter.txt")))
-        << "files after the failing one are not copied";
-    EXPECT_FALSE(data.exists(QStringLiteral("Backup/InvoiceInfo.txt")));
-
-    // Slipmaker goes on silently.
-    setProgramKind(ProgramKind::Slipmaker);
-    data.put(QStringLiteral("Transactions.txt"), "x");
-    data.put(QStringLiteral("Backup/Transactions.txt/blocker"), "in the way");
-    ScriptedDesk quiet;
-    BackupDataFiles(quiet);
-    EXPECT_TRUE(quiet.messages().isEmpty());
+TEST(ProgramShell, ExitBackupTellsAFailedCopyOrPassesItOver) {
+    for (const bool tell : {true, false}) {
+        ProgramProfile profile;
+        profile.backupNames = {QStringLiteral("A.txt"), QStringLiteral("B.txt"),
+                               QStringLiteral("C.txt")};
+        QStringList failed;
+        if (tell)
+            profile.backupFailed = [&failed](Desk&, const QString& name) {
+                failed << name;
+            };
+        TestProgram program(profile);
+        for (const char* name : {"A.txt", "B.txt", "C.txt"})
+            program.folder.put(QString::fromLatin1(name), "x");
+        // Something in the backup folder that cannot be replaced by a copy.
+        program.folder.put(QStringLiteral("Backup/B.txt/blocker"), "in the way");
+        program.shell().exitProgram();
+        EXPECT_TRUE(program.folder.exists(QStringLiteral("Backup/A.txt")));
+        // Told: the files after the failing one are not copied; passed over: they are.
+        EXPECT_EQ(program.folder.exists(QStringLiteral("Backup/C.txt")), !tell);
+        EXPECT_EQ(failed, tell ? QStringList{QStringLiteral("B.txt")} : QStringList());
+    }
 }
 
-TEST(ProgramShell, SpendlogRestoreNoticeAndShowMessage) {
-    ScratchDataFolder data(ProgramKind::Spendlog);
-    data.put(QStringLiteral("Backup/OldInvoices.txt"), "a");
-    data.put(QStringLiteral("Backup/VendorDat.txt"), "b");
-    data.put(QStringLiteral("Backup/invoiceNotes.txt"), "c");
-    ScriptedDesk desk;
-    installSpendlogRestoreNotice(desk);
-    desk.expectMessage(QStringLiteral("File Restored from Backup Folder"));
-    desk.expectMessage(QStringLiteral("File Restored from Backup Folder"));
-    desk.expectMessage(QStringLiteral("File Restored from Backup Folder"));
-
-    EXPECT_TRUE(DataFileExists(u"\\OldInvoices.txt"));
-    EXPECT_EQ(desk.beeps(), 1);
-    EXPECT_TRUE(DataFileExists(u"/VendorDat.txt"));
-    EXPECT_TRUE(DataFileExists(u"\\invoiceNotes.txt"));
-    EXPECT_EQ(desk.beeps(), 1) << "only \"Invoice\" with a capital I beeps";
-    ASSERT_EQ(desk.messages().size(), 3);
-    EXPECT_EQ(desk.messages()[0].lines,
-              (QStringList{QStringLiteral("The \\OldInvoices.txt was missing"),
-                           QStringLiteral("a recent copy has been restored"),
-                           QStringLiteral("Data may be missing from this file"),
-                           QStringLiteral("This is normal when Deleting old Invoices etc")}));
-    EXPECT_EQ(desk.messages()[1].lines.first(), QStringLiteral("The /VendorDat.txt was missing"));
-
-    desk.expectMessage(QStringLiteral("Contacts"));
-    ShowMessage(desk, QStringLiteral("No contact found"), QStringLiteral("Contacts"));
-    EXPECT_EQ(desk.messages().last().lines, QStringList{QStringLiteral("No contact found")});
-    EXPECT_EQ(desk.messages().last().buttons, MessageButtons::Ok);
-    setRestoreNotice({});
+TEST(ProgramShell, RestoreNoticeAndShortcutRuleComeFromTheProfile) {
+    ProgramProfile profile;
+    QStringList restored;
+    profile.restoreNotice = [&restored](Desk&, const QString& name) {
+        restored << name;
+    };
+    profile.shortcutDropsBackup = true;
+    TestProgram program(profile);
+    program.folder.put(QStringLiteral("Backup/VendorDat.txt"), "b");
+    EXPECT_TRUE(DataFileExists(program.context.data, u"/VendorDat.txt"));
+    EXPECT_EQ(restored, QStringList{QStringLiteral("/VendorDat.txt")});
+    EXPECT_TRUE(program.context.shortcutDropsBackup);
 }

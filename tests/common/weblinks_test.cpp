@@ -1,7 +1,8 @@
-// Temp.url, the opener, the invoicing program's supplier notices and the deployer's file.
+// Temp.url, the opener, the ask-then-open notice and the deployer's file.
 #include "common/core/weblinks.h"
 
 #include "common/core/datafiles.h"
+#include "common/core/programcontext.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
 
@@ -13,89 +14,58 @@ using pellar::testing::ScratchDataFolder;
 using pellar::testing::ScriptedDesk;
 
 TEST(OpenWebAddress, WritesTheShortcutThenOpensTheAddress) {
-    ScratchDataFolder data(ProgramKind::Billwright);
+    ScratchDataFolder data;
     data.put(QStringLiteral("Temp.url"), "an older and much longer shortcut file\r\n\r\n\r\n");
     data.put(QStringLiteral("Backup/Temp.url"), "backup copy");
     ScriptedDesk desk;
+    ProgramContext context(desk, data.data());
 
     const QString url = QStringLiteral("https://www.example.com/order?id=7&x=a b");
-    EXPECT_TRUE(OpenWebAddress(url, desk));
+    EXPECT_TRUE(OpenWebAddress(context, url));
     EXPECT_EQ(
         data.bytes(QStringLiteral("Temp.url")),
         QByteArray("[InternetShortcut]\r\nURL = https://www.example.com/order?id=7&x=a b\r\n"));
     EXPECT_EQ(desk.openedAddresses(), QStringList{url});
-    EXPECT_EQ(data.bytes(QStringLiteral("Backup/Temp.url")), "backup copy")
-        << "only the expense program drops the backup copy";
+    EXPECT_EQ(data.bytes(QStringLiteral("Backup/Temp.url")), "backup copy");
 
-    setProgramKind(ProgramKind::Spendlog);
-    EXPECT_TRUE(OpenWebAddress(QStringLiteral("https://example.org/"), desk));
+    // A program whose rewrites drop the backup copy first.
+    context.shortcutDropsBackup = true;
+    EXPECT_TRUE(OpenWebAddress(context, QStringLiteral("https://example.org/")));
     EXPECT_EQ(data.bytes(QStringLiteral("Temp.url")),
               QByteArray("[InternetShortcut]\r\nURL = https://example.org/\r\n"));
     EXPECT_FALSE(data.exists(QStringLiteral("Backup/Temp.url")));
-}
 
-TEST(OpenWebAddress, AShortcutThatCannotBeWrittenOpensNothing) {
-    ScratchDataFolder data(ProgramKind::Slipmaker);
-    // A folder where the file should be: the write fails whoever runs the test.
-    data.put(QStringLiteral("Temp.url/inside"), "x");
-    ScriptedDesk desk;
-    const FileResult result = OpenWebAddress(QStringLiteral("https://example.com/"), desk);
+    // A folder where the file should be: the write fails and nothing is opened.
+    ScratchDataFolder blocked;
+    blocked.put(QStringLiteral("Temp.url/inside"), "x");
+    ProgramContext other(desk, blocked.data());
+    const FileResult result = OpenWebAddress(other, QStringLiteral("https://example.com/"));
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains(QStringLiteral("Temp.url"))) << result.error.toStdString();
-    EXPECT_TRUE(desk.openedAddresses().isEmpty());
+    EXPECT_EQ(desk.openedAddresses().size(), 2);
 }
 
-TEST(SupplierNotices, ExactTextsAndYesOpensTheSupplier) {
-    ScratchDataFolder data(ProgramKind::Billwright);
-    WebConfig config = WebConfig::defaults();
-    config.supplierPhone = QStringLiteral("1-800-555-0199");
-    config.priorityCode = QStringLiteral("ABC123");
-    ScriptedDesk desk;
-
-    desk.expectMessage(QStringLiteral("Ordering Deluxe Forms"), MessageAnswer::Yes);
-    EXPECT_TRUE(showFormsOrderNotice(desk, config));
-    desk.expectMessage(QStringLiteral("Order Paper"), MessageAnswer::Yes);
-    EXPECT_TRUE(showPaperOrderNotice(desk, config));
-
-    ASSERT_EQ(desk.messages().size(), 2);
-    EXPECT_EQ(
-        desk.messages()[0].lines,
-        (QStringList{
-            QStringLiteral("Although this Program does not use Deluxe Forms,"),
-            QStringLiteral("You can still receive the Orvanta 20% discount on any Deluxe Products"),
-            QStringLiteral("Your initial order must be placed via telephone"),
-            QStringLiteral("Call Deluxe (Toll Free) at 1-800-555-0199"),
-            QStringLiteral("Use Priority Code ABC123 for Discount Prices"),
-            QString(),
-            QStringLiteral("Click Yes to connect to the internet to place a Re-order"),
-            QStringLiteral("After connecting:"),
-            QStringLiteral("Click Continue to Deluxe Business Checks and Solutions"),
-            QStringLiteral("Select Sumbit a Re-Order"),
-            QStringLiteral("follow the Re-order Instructions"),
-        }));
-    EXPECT_EQ(desk.messages()[1].text(),
-              QStringLiteral("Perforated Response Paper is used to create\n"
-                             "Invoices with a remittance Slip\n"
-                             "Click Yes to connect to a Supplier"));
-    for (const auto& shown : desk.messages()) {
-        EXPECT_EQ(shown.buttons, MessageButtons::YesNo);
-        EXPECT_EQ(shown.icon, MessageIcon::None);
-    }
-    EXPECT_EQ(desk.openedAddresses(), (QStringList{config.formsReorder, config.paperSupplier}));
-    EXPECT_EQ(data.bytes(QStringLiteral("Temp.url")),
-              "[InternetShortcut]\r\nURL = " + config.paperSupplier.toLatin1() + "\r\n");
-}
-
-TEST(SupplierNotices, NoLeavesTempUrlAloneAndOpensNothing) {
-    ScratchDataFolder data(ProgramKind::Billwright);
+TEST(SupplierNotices, TheAgreeingAnswerOpensThePageAndNoLeavesTempUrlAlone) {
+    ScratchDataFolder data;
     data.put(QStringLiteral("Temp.url"), "earlier shortcut");
     ScriptedDesk desk;
-    desk.expectMessage(QStringLiteral("Ordering Deluxe Forms"), MessageAnswer::No);
-    desk.expectMessage(QStringLiteral("Order Paper"), MessageAnswer::No);
-    EXPECT_TRUE(showFormsOrderNotice(desk, WebConfig::defaults()));
-    EXPECT_TRUE(showPaperOrderNotice(desk, WebConfig::defaults()));
+    ProgramContext context(desk, data.data());
+    const QStringList lines{QStringLiteral("Offer")};
+    const QString page = QStringLiteral("https://forms.example.com/");
+
+    desk.expectMessage(QStringLiteral("Ordering"), MessageAnswer::No);
+    EXPECT_TRUE(askThenOpen(context, QStringLiteral("Ordering"), lines, page));
+    desk.expectMessage(QStringLiteral("Ordering"), MessageAnswer::No);
+    EXPECT_TRUE(
+        askThenOpen(context, QStringLiteral("Ordering"), lines, page, NoticeOpens::UnlessNo));
     EXPECT_EQ(data.bytes(QStringLiteral("Temp.url")), "earlier shortcut");
     EXPECT_TRUE(desk.openedAddresses().isEmpty());
+
+    desk.expectMessage(QStringLiteral("Ordering"), MessageAnswer::Yes);
+    EXPECT_TRUE(askThenOpen(context, QStringLiteral("Ordering"), lines, page));
+    ASSERT_EQ(desk.messages().size(), 3);
+    EXPECT_EQ(desk.messages()[2].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(desk.openedAddresses(), QStringList{page});
 }
 
 TEST(WebConfig, TheDeployersFileOverridesTheDefaults) {

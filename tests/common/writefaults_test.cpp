@@ -36,7 +36,7 @@ TEST(WriteFaults, WholeFileRewriteKeepsTheOldFile) {
         EXPECT_EQ(runUnderFileSizeLimit(room,
                                         [&] {
                                             const FileResult r =
-                                                writeDataFile(u"\\InvoiceInfo.txt", wanted);
+                                                writeDataFile(folder, u"\\InvoiceInfo.txt", wanted);
                                             return r.ok || !r.error.contains("InvoiceInfo.txt");
                                         }),
                   ChildOutcome::ReportedFailure)
@@ -48,7 +48,8 @@ TEST(WriteFaults, WholeFileRewriteKeepsTheOldFile) {
     // With room enough the same write goes through.
     EXPECT_EQ(
         runUnderFileSizeLimit(
-            6000, [] { return bool(writeDataFile(u"\\InvoiceInfo.txt", pattern(5000, 'A'))); }),
+            6000,
+            [&] { return bool(writeDataFile(folder, u"\\InvoiceInfo.txt", pattern(5000, 'A'))); }),
         ChildOutcome::ReportedSuccess);
     EXPECT_EQ(folder.bytes("InvoiceInfo.txt"), pattern(5000, 'A'));
 
@@ -57,68 +58,73 @@ TEST(WriteFaults, WholeFileRewriteKeepsTheOldFile) {
     BusinessProfile profile;
     profile.name = QString(900, u'N');
     profile.address = QString(900, u'S');
-    EXPECT_EQ(runUnderFileSizeLimit(1000, [&] { return bool(saveProfileDroppingBackup(profile)); }),
+    EXPECT_EQ(runUnderFileSizeLimit(
+                  1000, [&] { return bool(saveProfileDroppingBackup(folder, profile)); }),
               ChildOutcome::ReportedFailure);
     EXPECT_EQ(folder.bytes("MyBusinessData.txt"), QByteArray("\"Old\"\r\n"));
 }
 
 TEST(WriteFaults, RecordWritesAndAppendsPutTheFileBack) {
-    ScratchDataFolder folder(ProgramKind::Slipmaker);
+    ScratchDataFolder folder;
     const QByteArray old = pattern(1000, 'a');
 
     // An append that does not fit: the file keeps its old length.
     folder.put("Transactions.txt", old);
-    EXPECT_EQ(
-        runUnderFileSizeLimit(
-            1030,
-            [] { return bool(writeRecord(u"\\Transactions.txt", 100, 11, pattern(100, 'X'))); }),
-        ChildOutcome::ReportedFailure);
+    EXPECT_EQ(runUnderFileSizeLimit(1030,
+                                    [&] {
+                                        return bool(writeRecord(folder, u"\\Transactions.txt", 100,
+                                                                11, pattern(100, 'X')));
+                                    }),
+              ChildOutcome::ReportedFailure);
     EXPECT_EQ(folder.bytes("Transactions.txt"), old);
 
     // A record written in place across the limit: the part that went out is put back.
-    EXPECT_EQ(
-        runUnderFileSizeLimit(
-            850,
-            [] { return bool(writeRecord(u"\\Transactions.txt", 100, 9, pattern(100, 'X'))); }),
-        ChildOutcome::ReportedFailure);
+    EXPECT_EQ(runUnderFileSizeLimit(850,
+                                    [&] {
+                                        return bool(writeRecord(folder, u"\\Transactions.txt", 100,
+                                                                9, pattern(100, 'X')));
+                                    }),
+              ChildOutcome::ReportedFailure);
     EXPECT_EQ(folder.bytes("Transactions.txt"), old);
 
     // Past the end with a gap to fill, and a file that did not exist before.
-    EXPECT_EQ(
-        runUnderFileSizeLimit(
-            1200,
-            [] { return bool(writeRecord(u"\\Transactions.txt", 100, 15, pattern(100, 'X'))); }),
-        ChildOutcome::ReportedFailure);
+    EXPECT_EQ(runUnderFileSizeLimit(1200,
+                                    [&] {
+                                        return bool(writeRecord(folder, u"\\Transactions.txt", 100,
+                                                                15, pattern(100, 'X')));
+                                    }),
+              ChildOutcome::ReportedFailure);
     EXPECT_EQ(folder.bytes("Transactions.txt"), old);
     EXPECT_EQ(runUnderFileSizeLimit(
-                  0, [] { return bool(writeRecord(u"\\VendorDat.txt", 235, 1, "Acme")); }),
+                  0, [&] { return bool(writeRecord(folder, u"\\VendorDat.txt", 235, 1, "Acme")); }),
               ChildOutcome::ReportedFailure);
     EXPECT_FALSE(folder.exists("VendorDat.txt"));
 }
 
 TEST(WriteFaults, BackupCopyKeepsTheOldCopy) {
     ScratchDataFolder folder;
-    ASSERT_TRUE(MakeBackupFolder());
+    ASSERT_TRUE(MakeBackupFolder(folder));
     folder.put("SalesItems.txt", pattern(5000, 'n'));
     folder.put("Backup/SalesItems.txt", pattern(3000, 'o'));
-    EXPECT_EQ(
-        runUnderFileSizeLimit(1000, [] { return copyToBackup({"SalesItems.txt"}, true).complete; }),
-        ChildOutcome::ReportedFailure);
+    EXPECT_EQ(runUnderFileSizeLimit(
+                  1000, [&] { return copyToBackup(folder, {"SalesItems.txt"}, true).complete; }),
+              ChildOutcome::ReportedFailure);
     EXPECT_EQ(folder.bytes("Backup/SalesItems.txt"), pattern(3000, 'o'));
     EXPECT_EQ(QDir(folder.file("Backup")).entryList(QDir::Files | QDir::Hidden),
               QStringList{"SalesItems.txt"});
 
     // A restore that cannot be copied back counts as missing; the copy stays for another try.
     QFile::remove(folder.file("SalesItems.txt"));
-    EXPECT_EQ(runUnderFileSizeLimit(1000, [] { return DataFileExists(u"\\SalesItems.txt"); }),
-              ChildOutcome::ReportedFailure);
+    EXPECT_EQ(
+        runUnderFileSizeLimit(1000, [&] { return DataFileExists(folder, u"\\SalesItems.txt"); }),
+        ChildOutcome::ReportedFailure);
     EXPECT_FALSE(folder.exists("SalesItems.txt"));
     EXPECT_EQ(folder.bytes("Backup/SalesItems.txt"), pattern(3000, 'o'));
 }
 
 TEST(WriteFaults, KilledAtAnyMomentTheFilesAreWhole) {
     ScratchDataFolder folder;
-    ASSERT_TRUE(MakeBackupFolder());
+    ASSERT_TRUE(MakeBackupFolder(folder));
     // The exit backup: at no moment is there no backup copy.
     const QByteArray older = pattern(400000, 'o');
     const QByteArray newer = pattern(300000, 'n');
@@ -128,7 +134,7 @@ TEST(WriteFaults, KilledAtAnyMomentTheFilesAreWhole) {
         folder.file("Backup/SalesItems.txt"),
         [&](int round) {
             folder.put("SalesItems.txt", round % 2 ? older : newer);
-            copyToBackup({"SalesItems.txt"}, true);
+            copyToBackup(folder, {"SalesItems.txt"}, true);
         },
         [&](const QByteArray& after) {
             ++kills;
@@ -146,15 +152,15 @@ TEST(WriteFaults, KilledAtAnyMomentTheFilesAreWhole) {
         folder.file("MyBusinessData.txt"),
         [&](int round) {
             if (round % 2)
-                saveProfileKeepingBackup(a);
+                saveProfileKeepingBackup(folder, a);
             else
-                saveProfileDroppingBackup(b);
+                saveProfileDroppingBackup(folder, b);
         },
         [&](const QByteArray& after) {
             ++kills;
             EXPECT_TRUE(after == encodeProfile(a) || after == encodeProfile(b))
                 << after.size() << " bytes";
-            const ProfileRead read = readBusinessProfile();
+            const ProfileRead read = readBusinessProfile(folder);
             EXPECT_TRUE(read.found && (read.profile == a || read.profile == b));
         },
         pellar::testing::killCount(), 3000);

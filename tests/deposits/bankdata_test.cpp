@@ -1,12 +1,13 @@
 // The deposit form's bank data: the checkbook data file and the transactions log.
 #include "common/core/fixedrecords.h"
-#include "common/ui/program.h"
 #include "common/core/regional.h"
 #include "deposits/core/checkbook.h"
-#include "deposits/ui/frmdeposit.h"
 #include "deposits/core/transactionlog.h"
+#include "deposits/ui/frmdeposit.h"
+#include "deposits/ui/slipmaker.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
+#include "tests/support/testprogram.h"
 
 #include <QFile>
 #include <QLabel>
@@ -32,14 +33,7 @@ QByteArray checkbookWithBalance(const char* balance) {
 
 class SlipmakerBankData : public ::testing::Test {
 protected:
-    SlipmakerBankData()
-        : folder(ProgramKind::Slipmaker) {
-        LoadedForms::instance().reset();
-        LoadedForms::instance().setEndAction([this] { ++ended; });
-        LoadedForms::instance().setBackupAction([this] { BackupDataFiles(desk); });
-        MakeBackupFolder();
-    }
-    ~SlipmakerBankData() override { LoadedForms::instance().reset(); }
+    SlipmakerBankData() { MakeBackupFolder(folder); }
 
     // One confirmed deposit as the workflow records it: the log first, then the balance.
     void deposit(frmDeposit& form, const char* amount, QDate date) {
@@ -49,16 +43,17 @@ protected:
         ASSERT_TRUE(form.SaveBank());
     }
 
-    ScratchDataFolder folder;
-    ScriptedDesk desk;
-    int ended = 0;
+    pellar::testing::TestProgram app{slipmakerProfile()};
+    ScratchDataFolder& folder = app.folder;
+    ScriptedDesk& desk = app.desk;
+    int& ended = app.ended;
 };
 
 } // namespace
 
 TEST_F(SlipmakerBankData, DepositAddsToTheBalanceAndCarriesTheOtherFieldsThrough) {
     folder.put("CheckbookInfo.txt", kCheckbook);
-    frmDeposit form(desk);
+    frmDeposit form(app.context);
     ASSERT_TRUE(form.activate());
     EXPECT_EQ(form.bankRecord().balance, "$1,000.00");
     EXPECT_EQ(form.bankRecord().field6, 7);
@@ -87,7 +82,7 @@ TEST_F(SlipmakerBankData, DepositAddsToTheBalanceAndCarriesTheOtherFieldsThrough
 
 TEST_F(SlipmakerBankData, EachDepositOfARunAddsToWhatIsOnDisk) {
     folder.put("CheckbookInfo.txt", kCheckbook);
-    frmDeposit form(desk);
+    frmDeposit form(app.context);
     ASSERT_TRUE(form.activate());
     deposit(form, "$250.50", QDate(2026, 12, 6));
 
@@ -105,7 +100,7 @@ TEST_F(SlipmakerBankData, EachDepositOfARunAddsToWhatIsOnDisk) {
 
 TEST_F(SlipmakerBankData, LogRecordsOfTheFirstAndSecondDeposit) {
     folder.put("CheckbookInfo.txt", kCheckbook);
-    frmDeposit form(desk);
+    frmDeposit form(app.context);
     ASSERT_TRUE(form.activate());
 
     deposit(form, "$1,234.50", QDate(2026, 12, 6));
@@ -131,7 +126,7 @@ TEST_F(SlipmakerBankData, AFullLogRefusesTheNextDepositBeforeItIsPrinted) {
     folder.put("CheckbookInfo.txt", kCheckbook);
     const QByteArray almostFull(qsizetype(kMaxRecords - 1) * kTransactionLength, 'L');
     folder.put("Transactions.txt", almostFull);
-    frmDeposit form(desk);
+    frmDeposit form(app.context);
     ASSERT_TRUE(form.activate());
 
     // The 32,767th record still fits.
@@ -153,7 +148,7 @@ TEST_F(SlipmakerBankData, AFullLogRefusesTheNextDepositBeforeItIsPrinted) {
 
 TEST_F(SlipmakerBankData, ACheckbookFileMissingFromTheFolderIsRestoredFromBackup) {
     folder.put("Backup/CheckbookInfo.txt", kCheckbook);
-    frmDeposit form(desk);
+    frmDeposit form(app.context);
     EXPECT_TRUE(form.activate());
     EXPECT_TRUE(folder.exists("CheckbookInfo.txt"));
     EXPECT_EQ(form.bankRecord().balance, "$1,000.00");
@@ -163,7 +158,7 @@ TEST_F(SlipmakerBankData, ACheckbookFileMissingFromTheFolderIsRestoredFromBackup
 
 TEST_F(SlipmakerBankData, WithoutACheckbookFileTheProgramEnds) {
     folder.put("Transactions.txt", QByteArray(60, 'T'));
-    frmDeposit form(desk);
+    frmDeposit form(app.context);
     desk.expectMessage(QStringLiteral("Slipmaker"));
     EXPECT_FALSE(form.activate());
 
@@ -186,7 +181,7 @@ TEST_F(SlipmakerBankData, ADamagedCheckbookFileIsNeverRewritten) {
         "\"Checking\",\"Bank\",\"$1,000.00\",\"0042\",\"x\",seven,3\r\n",
         "",
     };
-    frmDeposit form(desk);
+    frmDeposit form(app.context);
     QSignalSpy menu(&form, &frmDeposit::menuWanted);
     for (const QByteArray& bytes : damaged) {
         folder.put("CheckbookInfo.txt", bytes);

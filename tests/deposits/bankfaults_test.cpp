@@ -35,41 +35,42 @@ TEST(CheckbookRecord, FieldsSixAndSevenAreSixteenBitNumbers) {
 }
 
 TEST(BankFaults, AFullDiskChangesNeitherTheLogNorTheBalance) {
-    ScratchDataFolder folder(pellar::ProgramKind::Slipmaker);
+    ScratchDataFolder folder;
     const QByteArray log = QByteArray(3 * kTransactionLength, 'T');
     folder.put("Transactions.txt", log);
     folder.put("CheckbookInfo.txt", kCheckbook);
     EXPECT_EQ(runUnderFileSizeLimit(log.size() + 30,
-                                    [] {
+                                    [&] {
                                         return bool(appendTransaction(
-                                            QDate(2026, 12, 6), QStringLiteral("Deposit"),
+                                            folder, QDate(2026, 12, 6), QStringLiteral("Deposit"),
                                             *Currency::fromDecimalText(u"250.5")));
                                     }),
               ChildOutcome::ReportedFailure);
     EXPECT_EQ(folder.bytes("Transactions.txt"), log);
 
     const CheckbookRecord record = decodeCheckbook(kCheckbook).record;
-    EXPECT_EQ(runUnderFileSizeLimit(20,
-                                    [&] {
-                                        return bool(writeCheckbook(*withDepositAdded(
-                                            record, *Currency::fromDecimalText(u"250.5"))));
-                                    }),
+    EXPECT_EQ(runUnderFileSizeLimit(
+                  20,
+                  [&] {
+                      return bool(writeCheckbook(
+                          folder, *withDepositAdded(record, *Currency::fromDecimalText(u"250.5"))));
+                  }),
               ChildOutcome::ReportedFailure);
     EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), kCheckbook);
 }
 
 TEST(BankFaults, BalanceRewriteKilledAtAnyMomentLeavesAWholeRecord) {
-    ScratchDataFolder folder(pellar::ProgramKind::Slipmaker);
+    ScratchDataFolder folder;
     folder.put("CheckbookInfo.txt", kCheckbook);
     const CheckbookRecord before = decodeCheckbook(kCheckbook).record;
     const CheckbookRecord after = *withDepositAdded(before, *Currency::fromDecimalText(u"250.5"));
     const QByteArray newer = encodeCheckbook(after);
     pellar::testing::killDuringRewrites(
         folder.file("CheckbookInfo.txt"),
-        [&](int round) { writeCheckbook(round % 2 ? before : after); },
+        [&](int round) { writeCheckbook(folder, round % 2 ? before : after); },
         [&](const QByteArray& bytes) {
             EXPECT_TRUE(bytes == kCheckbook || bytes == newer) << bytes.toStdString();
-            EXPECT_EQ(readCheckbook().status, CheckbookRead::Status::Loaded);
+            EXPECT_EQ(readCheckbook(folder).status, CheckbookRead::Status::Loaded);
         },
         pellar::testing::killCount(), 3000);
 }

@@ -1,12 +1,13 @@
 // The deposit form driven through its controls: entry, check verification, cash back,
 // printing, confirmation, and what reaches the log and the checkbook balance.
 #include "common/core/printerchoice.h"
-#include "common/ui/program.h"
-#include "deposits/ui/frmdeposit.h"
 #include "deposits/core/slipmakerinfo.h"
 #include "deposits/core/transactionlog.h"
+#include "deposits/ui/frmdeposit.h"
+#include "deposits/ui/slipmaker.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
+#include "tests/support/testprogram.h"
 
 #include <QDateEdit>
 #include <QGroupBox>
@@ -43,20 +44,13 @@ QByteArray logRecord(const char* date, const char* amount) {
 
 class DepositFlow : public ::testing::Test {
 protected:
-    DepositFlow()
-        : folder(ProgramKind::Slipmaker) {
-        LoadedForms::instance().reset();
-        LoadedForms::instance().setEndAction([this] { ++ended; });
-        MakeBackupFolder();
-        resetCurrentPrinter();
+    DepositFlow() {
+        MakeBackupFolder(folder);
         folder.put("CheckbookInfo.txt", kCheckbook);
-        form = std::make_unique<frmDeposit>(desk);
+        form = std::make_unique<frmDeposit>(app.context);
         reopen();
     }
-    ~DepositFlow() override {
-        form.reset();
-        LoadedForms::instance().reset();
-    }
+    ~DepositFlow() override { form.reset(); }
 
     // The form shown again from the menu.
     void reopen() {
@@ -113,10 +107,11 @@ protected:
                !form->fraAmountBack->isVisible() && !form->fraDepositSummary->isVisible();
     }
 
-    ScratchDataFolder folder;
-    ScriptedDesk desk;
+    pellar::testing::TestProgram app{slipmakerProfile()};
+    ScratchDataFolder& folder = app.folder;
+    ScriptedDesk& desk = app.desk;
+    int& ended = app.ended;
     std::unique_ptr<frmDeposit> form;
-    int ended = 0;
 };
 
 } // namespace

@@ -1,6 +1,5 @@
 // Slipmaker's start: the entry sequence, the start form and the way between the forms.
 #include "common/core/profile.h"
-#include "common/ui/program.h"
 #include "deposits/ui/clickablelabel.h"
 #include "deposits/ui/frmdeposit.h"
 #include "deposits/ui/frmsetup.h"
@@ -8,6 +7,7 @@
 #include "deposits/ui/slipmaker.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
+#include "tests/support/testprogram.h"
 
 #include <QAction>
 #include <QLabel>
@@ -34,26 +34,19 @@ const QByteArray kCheckbook("\"Checking\",\"Bank\",\"$1,000.00\",\"0042\",\" 4\"
 
 class SlipmakerProgram : public ::testing::Test {
 protected:
-    SlipmakerProgram()
-        : folder(ProgramKind::Slipmaker) {
-        LoadedForms::instance().reset();
-        LoadedForms::instance().setEndAction([this] { ++ended; });
-        LoadedForms::instance().setBackupAction([this] { BackupDataFiles(desk); });
-    }
-    ~SlipmakerProgram() override { LoadedForms::instance().reset(); }
-
-    QList<QWidget*> visibleForms() const {
+    QList<QWidget*> visibleForms() {
         QList<QWidget*> shown;
-        for (QWidget* form : LoadedForms::instance().forms()) {
+        for (QWidget* form : app.shell().loadedForms()) {
             if (form->isVisible())
                 shown << form;
         }
         return shown;
     }
 
-    ScratchDataFolder folder;
-    ScriptedDesk desk;
-    int ended = 0;
+    pellar::testing::TestProgram app{slipmakerProfile()};
+    ScratchDataFolder& folder = app.folder;
+    ScriptedDesk& desk = app.desk;
+    int& ended = app.ended;
 };
 
 } // namespace
@@ -61,7 +54,7 @@ protected:
 TEST_F(SlipmakerProgram, WithoutACheckbookFileTheProgramEndsAtOnce) {
     folder.put("Transactions.txt", QByteArray(60, 'T'));
     folder.put("Backup/Transactions.txt", QByteArray(60, 'O'));
-    Slipmaker program(desk, pellar::WebConfig::defaults());
+    Slipmaker& program = *new Slipmaker(app.shell());
     desk.expectMessage(QStringLiteral("Slipmaker"));
     EXPECT_FALSE(program.start());
 
@@ -79,14 +72,14 @@ TEST_F(SlipmakerProgram, WithoutACheckbookFileTheProgramEndsAtOnce) {
 
 TEST_F(SlipmakerProgram, StartFormTextsAndEntrySequence) {
     folder.put("CheckbookInfo.txt", kCheckbook);
-    Slipmaker program(desk, pellar::WebConfig::defaults());
+    Slipmaker& program = *new Slipmaker(app.shell());
     ASSERT_TRUE(program.start());
 
     // The start form shown, the backup folder made, the two working forms loaded hidden.
     EXPECT_TRUE(QFileInfo(folder.file("Backup")).isDir());
     frmSplash* splash = program.splash();
     ASSERT_NE(splash, nullptr);
-    EXPECT_EQ(LoadedForms::instance().forms(),
+    EXPECT_EQ(app.shell().loadedForms(),
               QList<QWidget*>({splash, program.setup(), program.deposit()}));
     EXPECT_EQ(visibleForms(), QList<QWidget*>{splash});
 
@@ -112,7 +105,7 @@ TEST_F(SlipmakerProgram, StartFormTextsAndEntrySequence) {
 TEST_F(SlipmakerProgram, ContinueGoesToSetupFirstAndToTheDepositFormOnceAProfileExists) {
     folder.put("CheckbookInfo.txt", kCheckbook);
     folder.put("FormsOrdered.txt", "\"Pat\",\"1\"\r\n");
-    Slipmaker program(desk, pellar::WebConfig::defaults());
+    Slipmaker& program = *new Slipmaker(app.shell());
     ASSERT_TRUE(program.start());
     const QPointer<frmSplash> first = program.splash();
 
@@ -130,7 +123,7 @@ TEST_F(SlipmakerProgram, ContinueGoesToSetupFirstAndToTheDepositFormOnceAProfile
     frmSplash* second = program.splash();
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(visibleForms(), QList<QWidget*>{second});
-    EXPECT_EQ(LoadedForms::instance().forms().last(), second);
+    EXPECT_EQ(app.shell().loadedForms().last(), second);
 
     // With the profile on file: the deposit form, with the checkbook data read.
     QTest::mouseClick(second->cmdContinue, Qt::LeftButton);
@@ -146,8 +139,8 @@ TEST_F(SlipmakerProgram, ContinueGoesToSetupFirstAndToTheDepositFormOnceAProfile
 
 TEST_F(SlipmakerProgram, EveryFreshStartFormChecksForTheCheckbookFile) {
     folder.put("CheckbookInfo.txt", kCheckbook);
-    ASSERT_TRUE(saveProfileKeepingBackup(named("Corner Shop")));
-    Slipmaker program(desk, pellar::WebConfig::defaults());
+    ASSERT_TRUE(saveProfileKeepingBackup(folder, named("Corner Shop")));
+    Slipmaker& program = *new Slipmaker(app.shell());
     ASSERT_TRUE(program.start());
     QTest::mouseClick(program.splash()->cmdContinue, Qt::LeftButton);
 
@@ -162,8 +155,8 @@ TEST_F(SlipmakerProgram, EveryFreshStartFormChecksForTheCheckbookFile) {
 
 TEST_F(SlipmakerProgram, ADamagedCheckbookFileSendsTheDepositFormBackToTheMenu) {
     folder.put("CheckbookInfo.txt", "\"Checking\",\"Bank\",\"n/a\",\"0042\",\" 4\",1,2\r\n");
-    ASSERT_TRUE(saveProfileKeepingBackup(named("Corner Shop")));
-    Slipmaker program(desk, pellar::WebConfig::defaults());
+    ASSERT_TRUE(saveProfileKeepingBackup(folder, named("Corner Shop")));
+    Slipmaker& program = *new Slipmaker(app.shell());
     ASSERT_TRUE(program.start());
     desk.expectMessage(QStringLiteral("Slipmaker"));
     QTest::mouseClick(program.splash()->cmdContinue, Qt::LeftButton);
@@ -177,7 +170,8 @@ TEST_F(SlipmakerProgram, ADamagedCheckbookFileSendsTheDepositFormBackToTheMenu) 
 TEST_F(SlipmakerProgram, WebEntriesAndTheSupplierNotice) {
     folder.put("CheckbookInfo.txt", kCheckbook);
     const pellar::WebConfig links = pellar::WebConfig::defaults();
-    Slipmaker program(desk, links);
+    app.context.web = links;
+    Slipmaker& program = *new Slipmaker(app.shell());
     ASSERT_TRUE(program.start());
     frmSplash* splash = program.splash();
 
@@ -212,12 +206,12 @@ TEST_F(SlipmakerProgram, WebEntriesAndTheSupplierNotice) {
 TEST_F(SlipmakerProgram, ExitProgramUnloadsEveryFormAndBacksUpTheLog) {
     folder.put("CheckbookInfo.txt", kCheckbook);
     folder.put("Transactions.txt", QByteArray(120, 'T'));
-    Slipmaker program(desk, pellar::WebConfig::defaults());
+    Slipmaker& program = *new Slipmaker(app.shell());
     ASSERT_TRUE(program.start());
     QTest::mouseClick(program.splash()->cmdContinue, Qt::LeftButton); // to setup: no profile
-    ExitProgram();
+    app.shell().exitProgram();
     EXPECT_EQ(ended, 1);
     EXPECT_TRUE(visibleForms().isEmpty());
-    EXPECT_TRUE(LoadedForms::instance().forms().isEmpty());
+    EXPECT_TRUE(app.shell().loadedForms().isEmpty());
     EXPECT_EQ(folder.bytes("Backup/Transactions.txt"), QByteArray(120, 'T'));
 }

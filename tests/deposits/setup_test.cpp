@@ -1,10 +1,11 @@
 // The deposit program's business setup form: the shared profile, the older profile file,
 // the two address layouts and the forms-order note.
 #include "common/core/profile.h"
-#include "common/ui/program.h"
 #include "deposits/ui/frmsetup.h"
+#include "deposits/ui/slipmaker.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
+#include "tests/support/testprogram.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -29,16 +30,10 @@ BusinessProfile sample() {
 
 class SlipmakerSetup : public ::testing::Test {
 protected:
-    SlipmakerSetup()
-        : folder(ProgramKind::Slipmaker) {
-        LoadedForms::instance().reset();
-    }
-    ~SlipmakerSetup() override { LoadedForms::instance().reset(); }
-
     // Opened as the start form opens it; on the business tab unless told to keep the tab
     // the form chose.
     std::unique_ptr<frmSetup> openForm(bool keepTab = false) {
-        auto form = std::make_unique<frmSetup>(desk, pellar::WebConfig::defaults());
+        auto form = std::make_unique<frmSetup>(app.context);
         form->show();
         form->activate();
         if (!keepTab)
@@ -57,15 +52,17 @@ protected:
         QTest::keyClicks(box, text);
     }
 
-    ScratchDataFolder folder;
-    ScriptedDesk desk;
+    pellar::testing::TestProgram app{slipmakerProfile()};
+    ScratchDataFolder& folder = app.folder;
+    ScriptedDesk& desk = app.desk;
+    int& ended = app.ended;
 };
 
 } // namespace
 
 TEST_F(SlipmakerSetup, TheProfileIsSharedWithTheInvoicingProgram) {
     // Written by the invoicing program's writer, shown here unchanged.
-    ASSERT_TRUE(saveProfileKeepingBackup(sample()));
+    ASSERT_TRUE(saveProfileKeepingBackup(folder, sample()));
     const QByteArray written = folder.bytes("MyBusinessData.txt");
     auto form = openForm();
     EXPECT_EQ(boxes(*form), sample());
@@ -83,7 +80,7 @@ TEST_F(SlipmakerSetup, TheProfileIsSharedWithTheInvoicingProgram) {
     BusinessProfile expected = sample();
     expected.name = "Hill, Dale & Daughters";
     expected.fein = "DE 123 456 789";
-    const ProfileRead read = readBusinessProfile();
+    const ProfileRead read = readBusinessProfile(folder);
     EXPECT_TRUE(read.problem.isEmpty());
     EXPECT_EQ(read.profile, expected);
     EXPECT_EQ(folder.bytes("MyBusinessData.txt"), encodeProfile(expected));
@@ -141,7 +138,7 @@ TEST_F(SlipmakerSetup, AddressLayoutFollowsTheProfile) {
     }
     {
         SCOPED_TRACE("named, with a postal code");
-        ASSERT_TRUE(saveProfileKeepingBackup(sample()));
+        ASSERT_TRUE(saveProfileKeepingBackup(folder, sample()));
         auto form = openForm();
         expectUsa(*form);
 
@@ -159,8 +156,8 @@ TEST_F(SlipmakerSetup, AddressLayoutFollowsTheProfile) {
         QTest::mouseClick(form->cmdAddress, Qt::LeftButton);
         replaceText(form->txtSt, QStringLiteral("Lower Saxony Region"));
         QTest::mouseClick(form->cmdQuit, Qt::LeftButton);
-        EXPECT_EQ(readBusinessProfile().profile.zip, "");
-        EXPECT_EQ(readBusinessProfile().profile.st, "Lower Saxony Region");
+        EXPECT_EQ(readBusinessProfile(folder).profile.zip, "");
+        EXPECT_EQ(readBusinessProfile(folder).profile.st, "Lower Saxony Region");
         form->show();
         form->activate();
         expectInternational(*form);
@@ -177,7 +174,7 @@ TEST_F(SlipmakerSetup, AddressLayoutFollowsTheProfile) {
         abroad.city = "Hauptstrasse 5";
         abroad.st = "30159 Hannover, Germany";
         abroad.zip = "";
-        ASSERT_TRUE(saveProfileKeepingBackup(abroad));
+        ASSERT_TRUE(saveProfileKeepingBackup(folder, abroad));
         auto form = openForm();
         expectInternational(*form);
         EXPECT_EQ(boxes(*form), abroad);

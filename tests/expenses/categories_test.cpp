@@ -186,7 +186,7 @@ TEST_F(SetupTest, SaveRefusesAnEmptyListAndWritesTheListWholeWithoutItsBackup) {
     EXPECT_TRUE(f.startup().isVisible());
 
     // What was saved loads back as the same list.
-    EXPECT_EQ(readCategories().categories,
+    EXPECT_EQ(readCategories(folder).categories,
               (QStringList{"Travel", "Rent, Office", "PERSONAL EXPENSE"}));
 
     // The banking supplies entry shows the start form's business-forms notice.

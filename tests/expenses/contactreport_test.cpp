@@ -2,12 +2,12 @@
 // list, and one real PDF.
 #include "common/core/printerchoice.h"
 #include "common/ui/printersurface.h"
-#include "tests/support/recordingsurface.h"
 #include "expenses/core/contactreport.h"
 #include "expenses/ui/frmcontacts.h"
 #include "expenses/ui/frmstartup.h"
 #include "tests/expenses/spendlogfixture.h"
 #include "tests/support/keeppdf.h"
+#include "tests/support/recordingsurface.h"
 
 #include <QAction>
 #include <QFile>
@@ -155,9 +155,6 @@ TEST(ContactReport, LongFieldsAreCutToTheirColumn) {
 
 class ContactReportFormTest : public SpendlogTest {
 protected:
-    ContactReportFormTest() { pellar::resetCurrentPrinter(); }
-    ~ContactReportFormTest() override { pellar::resetCurrentPrinter(); }
-
     frmContacts& listed(int count) {
         putContacts(contacts(count));
         SpendlogForms& f = start();
@@ -210,7 +207,7 @@ TEST_F(ContactReportFormTest, PrintAsksThenChoosesThePrinterAndReportsFailures) 
 TEST(ContactReportPdf, FortyContactsOnTwoPages) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    pellar::PrintJobSetup setup = pellar::expensePageSetup(
+    pellar::PrintJobSetup setup = expensePageSetup(
         QStringLiteral("Portrait"), pellar::PrinterChoice{{}, 1, dir.filePath("contacts.pdf")},
         QStringLiteral("Contact Report"));
     {
@@ -225,4 +222,16 @@ TEST(ContactReportPdf, FortyContactsOnTwoPages) {
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(bytes.count("/Type /Page\n"), 2);
     pellar::testing::keepPrintedFileIfAsked(dir.filePath("contacts.pdf"));
+}
+
+TEST(ExpensePageSetup, PortraitOnlyForTheWordPortrait) {
+    pellar::PrinterChoice printer;
+    printer.copies = 2;
+    const pellar::PrintJobSetup portrait = expensePageSetup(QStringLiteral("Portrait"), printer);
+    EXPECT_EQ(portrait.orientation, QPageLayout::Portrait);
+    EXPECT_EQ(portrait.printer.copies, 2);
+    for (const QString& other :
+         {QStringLiteral("Landscape"), QStringLiteral("portrait"), QString()})
+        EXPECT_EQ(expensePageSetup(other, printer).orientation, QPageLayout::Landscape)
+            << other.toStdString();
 }

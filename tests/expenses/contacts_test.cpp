@@ -76,44 +76,44 @@ TEST(ContactRecord, FieldsAtTheirOffsetsCutToTheirWidths) {
 }
 
 TEST(ContactsFile, WritesInPlaceAndCountsByLength) {
-    ScratchDataFolder folder(pellar::ProgramKind::Spendlog);
-    EXPECT_EQ(contactCount(), 0);
-    EXPECT_TRUE(readContactList().contacts.isEmpty());
+    ScratchDataFolder folder;
+    EXPECT_EQ(contactCount(folder), 0);
+    EXPECT_TRUE(readContactList(folder).contacts.isEmpty());
 
-    ASSERT_TRUE(writeContact(1, named("Alpha")));
-    ASSERT_TRUE(writeContact(2, named("Bravo")));
-    ASSERT_TRUE(writeContact(1, named("Able")));
+    ASSERT_TRUE(writeContact(folder, 1, named("Alpha")));
+    ASSERT_TRUE(writeContact(folder, 2, named("Bravo")));
+    ASSERT_TRUE(writeContact(folder, 1, named("Able")));
     EXPECT_EQ(folder.bytes("VendorDat.txt").size(), 2 * kContactRecordLength);
-    EXPECT_EQ(contactCount(), 2);
-    EXPECT_EQ(readContact(1)->name, "Able");
-    EXPECT_EQ(readContact(2)->name, "Bravo");
+    EXPECT_EQ(contactCount(folder), 2);
+    EXPECT_EQ(readContact(folder, 1)->name, "Able");
+    EXPECT_EQ(readContact(folder, 2)->name, "Bravo");
 
     // A damaged tail longer than half a record counts, padded; a shorter one does not.
     folder.put("VendorDat.txt", folder.bytes("VendorDat.txt") + padded("", 20) + "Charlie");
-    const ContactList list = readContactList();
+    const ContactList list = readContactList(folder);
     ASSERT_EQ(list.contacts.size(), 2); // 27 bytes of 235: rounded away
     folder.put("VendorDat.txt", folder.bytes("VendorDat.txt") + QByteArray(100, ' '));
-    ASSERT_EQ(readContactList().contacts.size(), 3);
-    EXPECT_EQ(readContactList().contacts[2].name, "Charlie");
-    EXPECT_EQ(readContactList().contacts[2].record, 3);
+    ASSERT_EQ(readContactList(folder).contacts.size(), 3);
+    EXPECT_EQ(readContactList(folder).contacts[2].name, "Charlie");
+    EXPECT_EQ(readContactList(folder).contacts[2].record, 3);
 }
 
 TEST(ContactsFile, DeletingClosesTheGap) {
-    ScratchDataFolder folder(pellar::ProgramKind::Spendlog);
+    ScratchDataFolder folder;
     for (const char* name : {"Alpha", "Bravo", "Charlie"})
-        ASSERT_TRUE(writeContact(contactCount() + 1, named(name)));
+        ASSERT_TRUE(writeContact(folder, contactCount(folder) + 1, named(name)));
     const QByteArray third = folder.bytes("VendorDat.txt").mid(2 * kContactRecordLength);
 
-    ASSERT_TRUE(deleteContact(2));
+    ASSERT_TRUE(deleteContact(folder, 2));
     const QByteArray file = folder.bytes("VendorDat.txt");
     EXPECT_EQ(file.size(), 470);
     EXPECT_EQ(file.mid(kContactRecordLength), third);
     EXPECT_FALSE(folder.exists("Contact.TMP"));
 
-    ASSERT_TRUE(deleteContact(1));
-    ASSERT_TRUE(deleteContact(1));
+    ASSERT_TRUE(deleteContact(folder, 1));
+    ASSERT_TRUE(deleteContact(folder, 1));
     EXPECT_TRUE(folder.exists("VendorDat.txt"));
     EXPECT_EQ(folder.bytes("VendorDat.txt").size(), 0);
-    EXPECT_EQ(contactCount(), 0);
+    EXPECT_EQ(contactCount(folder), 0);
     EXPECT_FALSE(folder.exists("Contact.TMP"));
 }

@@ -92,7 +92,7 @@ TEST_F(ContactSearchFormTest, OpeningTheSearchKeepsTheContactAndAsksForATelephon
     frmContacts& c = open();
     c.txtContact[frmContacts::KeyContact]->setText("Pat");
     c.Command1[0]->click();
-    EXPECT_EQ(readContact(1)->keyContact, "Pat");
+    EXPECT_EQ(readContact(folder, 1)->keyContact, "Pat");
     EXPECT_TRUE(c.fraContact->isHidden());
     EXPECT_FALSE(c.fraSearch->isHidden());
     EXPECT_TRUE(c.optSearch[6]->isChecked());
@@ -207,8 +207,8 @@ TEST_F(ContactSearchFormTest, NothingFoundOffersANewContact) {
 
     c.txtContact[frmContacts::Name]->setText("Zenith Signs");
     c.cmdNav[frmContacts::First]->click();
-    EXPECT_EQ(contactCount(), 7);
-    EXPECT_EQ(readContact(7)->name, "Zenith Signs");
+    EXPECT_EQ(contactCount(folder), 7);
+    EXPECT_EQ(readContact(folder, 7)->name, "Zenith Signs");
 }
 
 TEST_F(ContactSearchFormTest, FullListNeedsAContact) {
@@ -225,7 +225,7 @@ TEST_F(ContactSearchFormTest, FullListNeedsAContact) {
     // A single contact is still a list that can be printed.
     c.txtContact[frmContacts::Name]->setText("Only One");
     c.mnuPrint->trigger();
-    EXPECT_EQ(contactCount(), 1);
+    EXPECT_EQ(contactCount(folder), 1);
     EXPECT_EQ(c.contactsFound().index(0, 0).data().toString(), "Only One");
     EXPECT_FALSE(c.fraContactsFound->isHidden());
     EXPECT_FALSE(c.cmdPrintContacts->isHidden());

@@ -39,27 +39,29 @@ QStringList filesIn(const ScratchDataFolder& folder) {
 } // namespace
 
 TEST(ExpenseFaults, AppendCleanupAndDeletionLeaveTheFilesAsTheyWere) {
-    ScratchDataFolder folder(pellar::ProgramKind::Spendlog);
+    ScratchDataFolder folder;
     const QByteArray old = expenseFile(20);
     folder.put("NewExpenses.txt", old);
 
     // A split of three lines with room for one and a half: none of them is written.
     const ExpenseRecord line = decodeExpense(old.left(kExpenseRecordLength));
-    EXPECT_EQ(runUnderFileSizeLimit(old.size() + 220,
-                                    [&] {
-                                        return bool(appendExpenseRecords({line, line, line}));
-                                    }),
-              ChildOutcome::ReportedFailure);
+    EXPECT_EQ(
+        runUnderFileSizeLimit(old.size() + 220,
+                              [&] {
+                                  return bool(appendExpenseRecords(folder, {line, line, line}));
+                              }),
+        ChildOutcome::ReportedFailure);
     EXPECT_EQ(folder.bytes("NewExpenses.txt"), old);
 
     // The cleanup's rewrite with too little room: every record is still there.
-    EXPECT_EQ(runUnderFileSizeLimit(
-                  1000,
-                  [] {
-                      return bool(
-                          removeExpensesBetween(QDate(2020, 1, 1), QDate(2020, 1, 5)).result);
-                  }),
-              ChildOutcome::ReportedFailure);
+    EXPECT_EQ(
+        runUnderFileSizeLimit(
+            1000,
+            [&] {
+                return bool(
+                    removeExpensesBetween(folder, QDate(2020, 1, 1), QDate(2020, 1, 5)).result);
+            }),
+        ChildOutcome::ReportedFailure);
     EXPECT_EQ(folder.bytes("NewExpenses.txt"), old);
 
     // Deleting a contact rewrites the contacts file through a scratch file.
@@ -69,14 +71,14 @@ TEST(ExpenseFaults, AppendCleanupAndDeletionLeaveTheFilesAsTheyWere) {
     for (int i = 0; i < 6; ++i)
         contacts += encodeContact(contact);
     folder.put("VendorDat.txt", contacts);
-    EXPECT_EQ(runUnderFileSizeLimit(500, [] { return bool(deleteContact(2)); }),
+    EXPECT_EQ(runUnderFileSizeLimit(500, [&] { return bool(deleteContact(folder, 2)); }),
               ChildOutcome::ReportedFailure);
     EXPECT_EQ(folder.bytes("VendorDat.txt"), contacts);
     EXPECT_EQ(filesIn(folder), (QStringList{"NewExpenses.txt", "VendorDat.txt"}));
 }
 
 TEST(ExpenseFaults, CleanupKilledAtAnyMomentLeavesAWholeFile) {
-    ScratchDataFolder folder(pellar::ProgramKind::Spendlog);
+    ScratchDataFolder folder;
     const QByteArray full = expenseFile(12000); // 1.7 MB
     folder.put("NewExpenses.txt", full);
     CleanupOutcome expected;
@@ -90,17 +92,17 @@ TEST(ExpenseFaults, CleanupKilledAtAnyMomentLeavesAWholeFile) {
         folder.file("NewExpenses.txt"),
         [&](int round) {
             if (round % 2 == 0)
-                removeExpensesBetween(QDate(2020, 1, 1), QDate(2021, 12, 31));
+                removeExpensesBetween(folder, QDate(2020, 1, 1), QDate(2021, 12, 31));
             else
-                pellar::writeDataFile(kExpensesFile, full);
+                pellar::writeDataFile(folder, kExpensesFile, full);
         },
         [&](const QByteArray& after) {
             ASSERT_TRUE(after == full || after == cleaned)
                 << "a file of " << after.size() << " bytes";
             (after == full ? sawOld : sawNew)++;
             // The next start reads it whole.
-            EXPECT_EQ(expenseRecordCount(), after.size() / kExpenseRecordLength);
-            EXPECT_EQ(readExpenseFile().bytes, after);
+            EXPECT_EQ(expenseRecordCount(folder), after.size() / kExpenseRecordLength);
+            EXPECT_EQ(readExpenseFile(folder).bytes, after);
         },
         pellar::testing::killCount(), 60000);
     std::printf("[ kills    ] %d: %d old, %d new\n", sawOld + sawNew, sawOld, sawNew);

@@ -90,54 +90,55 @@ TEST(ExpenseRecordBytes, FieldsSitAtTheirOffsetsPaddedAndCut) {
 }
 
 TEST(ExpenseFileAppend, WritesAfterTheLastRecordAndLeavesEarlierBytesAlone) {
-    ScratchDataFolder folder(pellar::ProgramKind::Spendlog);
-    EXPECT_EQ(expenseRecordCount(), 0);
-    ASSERT_TRUE(WriteExpenseRecord(dated("1/5/2026", "First")));
+    ScratchDataFolder folder;
+    EXPECT_EQ(expenseRecordCount(folder), 0);
+    ASSERT_TRUE(WriteExpenseRecord(folder, dated("1/5/2026", "First")));
     const QByteArray first = folder.bytes("NewExpenses.txt");
     ASSERT_EQ(first.size(), 145);
-    ASSERT_TRUE(appendExpenseRecords({dated("1/6/2026", "Second"), dated("1/7/2026", "Third")}));
+    ASSERT_TRUE(
+        appendExpenseRecords(folder, {dated("1/6/2026", "Second"), dated("1/7/2026", "Third")}));
     const QByteArray three = folder.bytes("NewExpenses.txt");
     ASSERT_EQ(three.size(), 3 * 145);
     EXPECT_EQ(three.left(145), first);
-    EXPECT_EQ(expenseRecordCount(), 3);
-    EXPECT_EQ(readExpenseRecord(2)->paidTo, "Second");
-    EXPECT_EQ(readExpenseRecord(3)->date, "1/7/2026");
-    EXPECT_FALSE(readExpenseRecord(4));
+    EXPECT_EQ(expenseRecordCount(folder), 3);
+    EXPECT_EQ(readExpenseRecord(folder, 2)->paidTo, "Second");
+    EXPECT_EQ(readExpenseRecord(folder, 3)->date, "1/7/2026");
+    EXPECT_FALSE(readExpenseRecord(folder, 4));
 
     // A damaged last record (a file cut short) is padded out and kept, not overwritten.
     QByteArray damaged = three + encodeExpense(dated("1/8/2026", "Cut")).left(40);
     folder.put("NewExpenses.txt", damaged);
-    EXPECT_EQ(expenseRecordCount(), 3); // 475 / 145 rounds down
-    ASSERT_TRUE(WriteExpenseRecord(dated("1/9/2026", "After")));
+    EXPECT_EQ(expenseRecordCount(folder), 3); // 475 / 145 rounds down
+    ASSERT_TRUE(WriteExpenseRecord(folder, dated("1/9/2026", "After")));
     const QByteArray repaired = folder.bytes("NewExpenses.txt");
     ASSERT_EQ(repaired.size(), 5 * 145);
     EXPECT_EQ(repaired.left(damaged.size()), damaged);
     EXPECT_EQ(repaired.mid(damaged.size(), 145 - 40), QByteArray(105, ' '));
-    EXPECT_EQ(readExpenseRecord(4)->paidTo, "Cut");
-    EXPECT_EQ(readExpenseRecord(5)->paidTo, "After");
+    EXPECT_EQ(readExpenseRecord(folder, 4)->paidTo, "Cut");
+    EXPECT_EQ(readExpenseRecord(folder, 5)->paidTo, "After");
 }
 
 TEST(ExpenseFileAppend, AFullFileTakesNothingMore) {
-    ScratchDataFolder folder(pellar::ProgramKind::Spendlog);
+    ScratchDataFolder folder;
     const QByteArray almost = QByteArray(145, ' ').repeated(pellar::kMaxRecords - 2);
     folder.put("NewExpenses.txt", almost);
-    EXPECT_EQ(expenseRoomLeft(), 2);
+    EXPECT_EQ(expenseRoomLeft(folder), 2);
     // A split of three lines does not go in part-way.
     const pellar::FileResult three =
-        appendExpenseRecords({dated("1/1/2026"), dated("1/2/2026"), dated("1/3/2026")});
+        appendExpenseRecords(folder, {dated("1/1/2026"), dated("1/2/2026"), dated("1/3/2026")});
     EXPECT_FALSE(three);
     EXPECT_TRUE(three.error.contains("NewExpenses.txt")) << three.error.toStdString();
     EXPECT_EQ(folder.bytes("NewExpenses.txt").size(), almost.size());
-    ASSERT_TRUE(appendExpenseRecords({dated("1/1/2026"), dated("1/2/2026")}));
-    EXPECT_EQ(expenseRoomLeft(), 0);
-    EXPECT_FALSE(WriteExpenseRecord(dated("1/4/2026")));
-    EXPECT_EQ(expenseRecordCount(), pellar::kMaxRecords);
+    ASSERT_TRUE(appendExpenseRecords(folder, {dated("1/1/2026"), dated("1/2/2026")}));
+    EXPECT_EQ(expenseRoomLeft(folder), 0);
+    EXPECT_FALSE(WriteExpenseRecord(folder, dated("1/4/2026")));
+    EXPECT_EQ(expenseRecordCount(folder), pellar::kMaxRecords);
 }
 
 TEST(ExpenseCleanup, RemovesTheRangeInclusiveAndKeepsTheRestInOrder) {
-    ScratchDataFolder folder(pellar::ProgramKind::Spendlog);
+    ScratchDataFolder folder;
     // No file: nothing happens and nothing is created.
-    CleanupOutcome none = removeExpensesBetween({2026, 1, 1}, {2026, 12, 31});
+    CleanupOutcome none = removeExpensesBetween(folder, {2026, 1, 1}, {2026, 12, 31});
     EXPECT_FALSE(none.fileFound);
     EXPECT_TRUE(none.result);
     EXPECT_FALSE(folder.exists("NewExpenses.txt"));
@@ -153,13 +154,13 @@ TEST(ExpenseCleanup, RemovesTheRangeInclusiveAndKeepsTheRestInOrder) {
     folder.put("Temp.txt", "left by an interrupted run");
 
     // A range that covers no record leaves the file as it was.
-    CleanupOutcome outcome = removeExpensesBetween({2025, 1, 1}, {2025, 12, 31});
+    CleanupOutcome outcome = removeExpensesBetween(folder, {2025, 1, 1}, {2025, 12, 31});
     EXPECT_EQ(outcome.removed, 0);
     EXPECT_EQ(folder.bytes("NewExpenses.txt"), original);
     EXPECT_FALSE(folder.exists("Temp.txt"));
 
     // Both ends are included; void and archived records go too; an undatable one stays.
-    outcome = removeExpensesBetween({2026, 3, 1}, {2026, 3, 31});
+    outcome = removeExpensesBetween(folder, {2026, 3, 1}, {2026, 3, 31});
     EXPECT_TRUE(outcome.result) << outcome.result.error.toStdString();
     EXPECT_EQ(outcome.removed, 5);
     EXPECT_EQ(outcome.kept, 3);
@@ -175,10 +176,10 @@ TEST(ExpenseCleanup, RemovesTheRangeInclusiveAndKeepsTheRestInOrder) {
     // One day exactly, then everything datable from 2000 on.
     folder.put("NewExpenses.txt", fileOf({dated("5/4/2026", "Before"), dated("5/5/2026", "A"),
                                           dated("5/5/2026", "B"), dated("5/6/2026", "After")}));
-    outcome = removeExpensesBetween({2026, 5, 5}, {2026, 5, 5});
+    outcome = removeExpensesBetween(folder, {2026, 5, 5}, {2026, 5, 5});
     EXPECT_EQ(outcome.removed, 2);
     EXPECT_EQ(datesIn(folder.bytes("NewExpenses.txt")), (QStringList{"5/4/2026", "5/6/2026"}));
-    outcome = removeExpensesBetween({2000, 1, 1}, {2026, 12, 6});
+    outcome = removeExpensesBetween(folder, {2000, 1, 1}, {2026, 12, 6});
     EXPECT_EQ(outcome.removed, 2);
     EXPECT_EQ(folder.bytes("NewExpenses.txt").size(), 0);
     EXPECT_EQ(cleanupReport(outcome), "2 records were removed; 0 records are left.");

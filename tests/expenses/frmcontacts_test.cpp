@@ -1,8 +1,8 @@
 // The contacts form, driven through its controls.
+#include "expenses/core/vendorlistmodel.h"
 #include "expenses/ui/frmcontacts.h"
 #include "expenses/ui/frmexpenses.h"
 #include "expenses/ui/frmstartup.h"
-#include "expenses/core/vendorlistmodel.h"
 #include "tests/expenses/spendlogfixture.h"
 
 #include <QAction>
@@ -126,7 +126,7 @@ TEST_F(ContactsFormTest, NavigationWrapsAtTheEndAndStopsAtTheStart) {
     // Moving away writes the changes back.
     c.txtContact[frmContacts::KeyContact]->setText("Dana");
     click(c.cmdNav[frmContacts::Next]);
-    EXPECT_EQ(readContact(1)->keyContact, "Dana");
+    EXPECT_EQ(readContact(folder, 1)->keyContact, "Dana");
     EXPECT_TRUE(desk.messages().isEmpty());
 }
 
@@ -170,7 +170,7 @@ TEST_F(ContactsFormTest, DeletingTheSecondOfThreeAndThenTheRest) {
     c.txtContact[frmContacts::Name]->setText("Delta Tools");
     click(c.cmdExit);
     EXPECT_EQ(contactsFile().size(), kContactRecordLength);
-    EXPECT_EQ(readContact(1)->name, "Delta Tools");
+    EXPECT_EQ(readContact(folder, 1)->name, "Delta Tools");
 }
 
 TEST_F(ContactsFormTest, CitiesDifferingByBlanksAreOneEntry) {
@@ -191,8 +191,8 @@ TEST_F(ContactsFormTest, CitiesDifferingByBlanksAreOneEntry) {
     click(c.cmdNav[frmContacts::First]);
     EXPECT_EQ(c.cboCity->count(), 3);
     EXPECT_EQ(c.cboCity->itemText(2), "Lakeside");
-    EXPECT_EQ(readContact(4)->city, "Springfield");
-    EXPECT_EQ(contactCount(), 5);
+    EXPECT_EQ(readContact(folder, 4)->city, "Springfield");
+    EXPECT_EQ(contactCount(folder), 5);
 }
 
 TEST_F(ContactsFormTest, CancelAddNewLeavesTheFileAlone) {
@@ -205,7 +205,7 @@ TEST_F(ContactsFormTest, CancelAddNewLeavesTheFileAlone) {
     // From the menu: the contact on screen is saved first, then empty boxes at count + 1.
     c.txtContact[frmContacts::Postal]->setText("62701");
     c.mnuAdd->trigger();
-    EXPECT_EQ(readContact(2)->postal, "62701");
+    EXPECT_EQ(readContact(folder, 2)->postal, "62701");
     const QByteArray saved = contactsFile();
     EXPECT_TRUE(c.addingContact());
     EXPECT_EQ(c.currentRecord(), 4);
@@ -240,7 +240,7 @@ TEST_F(ContactsFormTest, CancelAddNewLeavesTheFileAlone) {
     c.mnuAdd->trigger();
     c.txtContact[frmContacts::Name]->setText("Whiskey Bar Supply");
     click(c.cmdNav[frmContacts::Previous]);
-    EXPECT_EQ(contactCount(), 4);
+    EXPECT_EQ(contactCount(folder), 4);
     EXPECT_FALSE(c.Command1[1]->isEnabled());
     EXPECT_EQ(nameOnScreen(c), "Charlie Print");
     EXPECT_NE(before, contactsFile());
@@ -321,7 +321,7 @@ TEST_F(ContactsFormTest, VendorListSortedByNameLeadsToAContact) {
     EXPECT_EQ(c.currentRecord(), 3);
     EXPECT_EQ(nameOnScreen(c), "Bravo Fuel");
     EXPECT_TRUE(c.fraSuppliers->isHidden());
-    EXPECT_EQ(readContact(1)->account, "ACCT-9");
+    EXPECT_EQ(readContact(folder, 1)->account, "ACCT-9");
 
     c.mnuView->trigger();
     click(c.cmdVendorList[1]);
@@ -343,7 +343,7 @@ TEST_F(ContactsFormTest, MenuKeepsTheContactAndThePayeesFollow) {
     frmContacts& c = open();
     c.txtContact[frmContacts::Name]->setText("Alpha Supply Co");
     click(c.cmdExit);
-    EXPECT_EQ(readContact(1)->name, "Alpha Supply Co");
+    EXPECT_EQ(readContact(folder, 1)->name, "Alpha Supply Co");
     EXPECT_FALSE(c.isVisible());
     EXPECT_TRUE(f.startup().isVisible());
     EXPECT_EQ(f.expenses().lstVendors->item(0)->text(), "Alpha Supply Co");

@@ -35,7 +35,7 @@ TEST_F(StartupTest, StartsInTheMenuWithTheContactsFormLoadedHidden) {
     EXPECT_EQ(s.lblRunning[2]->text(), "before continuing....");
 
     // Loaded in this order, the contacts form without being shown; no other form yet.
-    const QList<QWidget*> loaded = pellar::LoadedForms::instance().forms();
+    const QList<QWidget*> loaded = app.shell().loadedForms();
     ASSERT_EQ(loaded.size(), 2);
     EXPECT_EQ(loaded[0], &s);
     EXPECT_EQ(loaded[1], &f.contacts());
@@ -96,6 +96,12 @@ TEST_F(StartupTest, ContinueRestoresTheCategoriesFromTheBackupFolderAndSaysSo) {
     EXPECT_EQ(desk.beeps(), 0); // the name holds no "Invoice"
     EXPECT_TRUE(f.contacts().isVisible());
     EXPECT_TRUE(folder.exists("ExpenseCodes.txt"));
+
+    // Only a name with "Invoice" (a capital I) beeps first.
+    folder.put("Backup/OldInvoices.txt", "a");
+    desk.expectMessage("File Restored from Backup Folder");
+    EXPECT_TRUE(pellar::DataFileExists(app.context.data, u"\\OldInvoices.txt"));
+    EXPECT_EQ(desk.beeps(), 1);
 }
 
 TEST_F(StartupTest, CheckbookNoticeOnlyWhenTheCheckbookFileIsThere) {
@@ -104,9 +110,6 @@ TEST_F(StartupTest, CheckbookNoticeOnlyWhenTheCheckbookFileIsThere) {
         EXPECT_TRUE(f.startup().Label1[2]->isHidden());
         EXPECT_EQ(f.startup().Label1[1]->text(), "(A Free Program from Orvanta)");
     }
-    forms.reset();
-    pellar::LoadedForms::instance().reset();
-    pellar::LoadedForms::instance().setEndAction([] {});
 
     folder.put("CheckbookInfo.txt", "\"First Bank\",100\r\n");
     SpendlogForms& f = start();

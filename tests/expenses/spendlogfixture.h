@@ -2,34 +2,24 @@
 // A scratch data folder, a scripted desk and the expense program's forms, for tests that
 // drive the program as the person would.
 
-#include "common/ui/program.h"
-#include "common/core/weblinks.h"
 #include "expenses/core/contacts.h"
 #include "expenses/ui/spendlogforms.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
+#include "tests/support/testprogram.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace expenses::testing {
 
 class SpendlogTest : public ::testing::Test {
 protected:
-    SpendlogTest() {
-        pellar::LoadedForms::instance().reset();
-        pellar::LoadedForms::instance().setEndAction([this] { ++ended; });
-        pellar::installSpendlogRestoreNotice(desk);
-    }
-    ~SpendlogTest() override {
-        forms.reset();
-        pellar::LoadedForms::instance().reset();
-        pellar::setRestoreNotice({});
-    }
-
+    // The program's forms on a fresh shell (the earlier run's forms go).
     SpendlogForms& start() {
-        forms = std::make_unique<SpendlogForms>(desk, pellar::WebConfig::defaults());
+        if (forms)
+            app.restart();
+        forms = new SpendlogForms(app.shell());
         forms->start();
         return *forms;
     }
@@ -55,10 +45,11 @@ protected:
 
     QByteArray contactsFile() const { return folder.bytes(QStringLiteral("VendorDat.txt")); }
 
-    pellar::testing::ScratchDataFolder folder{pellar::ProgramKind::Spendlog};
-    pellar::testing::ScriptedDesk desk;
-    std::unique_ptr<SpendlogForms> forms;
-    int ended = 0;
+    pellar::testing::TestProgram app{spendlogProfile()};
+    pellar::testing::ScratchDataFolder& folder = app.folder;
+    pellar::testing::ScriptedDesk& desk = app.desk;
+    int& ended = app.ended;
+    SpendlogForms* forms = nullptr;
 };
 
 } // namespace expenses::testing

@@ -1,5 +1,4 @@
 // Billwright's start menu, customer entry and setup form, driven through their controls.
-#include "common/ui/program.h"
 #include "common/core/settings.h"
 #include "invoicing/ui/billwright.h"
 #include "invoicing/ui/frmsetup.h"
@@ -8,6 +7,7 @@
 #include "invoicing/ui/optioncheckbox.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
+#include "tests/support/testprogram.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -36,19 +36,10 @@ const QByteArray kDefaultOptions = "#FALSE#,#FALSE#,#TRUE#,#TRUE#,#FALSE#,\"0.0\
 
 class BillwrightForms : public ::testing::Test {
 protected:
-    void SetUp() override {
-        pellar::LoadedForms::instance().reset();
-        pellar::LoadedForms::instance().setEndAction([this] { ++ended; });
-        pellar::LoadedForms::instance().setBackupAction([this] { pellar::BackupDataFiles(desk); });
-        pellar::programSettings() = {};
-    }
-    void TearDown() override {
-        program.reset();
-        pellar::LoadedForms::instance().reset();
-    }
-
     Billwright& start() {
-        program = std::make_unique<Billwright>(desk, pellar::WebConfig::defaults());
+        if (program)
+            app.restart();
+        program = new Billwright(app.shell());
         program->start();
         return *program;
     }
@@ -62,10 +53,11 @@ protected:
         QTest::keyClicks(box, text);
     }
 
-    ScratchDataFolder folder;
-    ScriptedDesk desk;
-    std::unique_ptr<Billwright> program;
-    int ended = 0;
+    pellar::testing::TestProgram app{billwrightProfile()};
+    ScratchDataFolder& folder = app.folder;
+    ScriptedDesk& desk = app.desk;
+    int& ended = app.ended;
+    Billwright* program = nullptr;
 };
 
 TEST_F(BillwrightForms, FirstStartGoesToSetupThenToCustomerEntry) {
@@ -221,9 +213,9 @@ TEST_F(BillwrightForms, ProgramAidsFollowTheBoxesAndAreSaved) {
     setup->tabInfo->setCurrentIndex(2);
     setup->tabOptions->setCurrentIndex(4);
     click(setup->ckAlarms);
-    EXPECT_FALSE(pellar::programSettings().alarmsOn); // at once, before any save
+    EXPECT_FALSE(app.context.settings.alarmsOn); // at once, before any save
     click(setup->ckPrompts);
-    EXPECT_TRUE(pellar::programSettings().promptsOn);
+    EXPECT_TRUE(app.context.settings.promptsOn);
     click(setup->cmdQuit);
     EXPECT_EQ(folder.bytes("Settings.txt"), "7,9,#FALSE#,#TRUE#\r\n");
 }
@@ -236,7 +228,7 @@ TEST_F(BillwrightForms, UnreadableSettingsFileIsNotOverwritten) {
     click(bw.setup()->ckAlarms);
     click(bw.setup()->cmdQuit);
     EXPECT_EQ(folder.bytes("Settings.txt"), "seven,9,#TRUE#,#TRUE#\r\n");
-    EXPECT_FALSE(pellar::programSettings().alarmsOn);
+    EXPECT_FALSE(app.context.settings.alarmsOn);
 }
 
 TEST_F(BillwrightForms, TitleBarCloseOfSetupLosesEditsAndEndsWithBackup) {
@@ -248,7 +240,7 @@ TEST_F(BillwrightForms, TitleBarCloseOfSetupLosesEditsAndEndsWithBackup) {
     type(setup->txtName, QStringLiteral("Changed Name"));
     click(setup->optAll);
 
-    pellar::LoadedForms::instance().closedByUser(setup);
+    pellar::testing::closeByPerson(setup);
     EXPECT_EQ(ended, 1);
     EXPECT_FALSE(setup->isVisible());
     EXPECT_FALSE(bw.splash()->isVisible());
@@ -256,6 +248,24 @@ TEST_F(BillwrightForms, TitleBarCloseOfSetupLosesEditsAndEndsWithBackup) {
     EXPECT_FALSE(folder.exists("InvoiceInfo.txt"));
     EXPECT_FALSE(folder.exists("Settings.txt"));
     EXPECT_EQ(folder.bytes("Backup/SalesItems.txt"), "Hinge\r\n");
+}
+
+TEST_F(BillwrightForms, AFailedExitBackupIsToldAndTheRestIsNotCopied) {
+    for (const char* name : {"BusinessInfo.txt", "SalesItems.txt", "InvoiceCounter.txt"})
+        folder.put(QString::fromLatin1(name), "x");
+    folder.put("InvoiceInfo.txt", kDefaultOptions);
+    // Something in the backup folder that cannot be replaced by a copy.
+    folder.put("Backup/SalesItems.txt/blocker", "in the way");
+    start();
+    desk.expectMessage(QStringLiteral("File Copy Incomplete"));
+    app.shell().exitProgram();
+    EXPECT_EQ(desk.messages().last().lines,
+              (QStringList{QStringLiteral("Copying of File SalesItems.txtCould not be completed"),
+                           QStringLiteral("This is most likely due some other "),
+                           QStringLiteral("Orvanta Program running concurrently")}));
+    EXPECT_TRUE(folder.exists("Backup/BusinessInfo.txt"));
+    EXPECT_FALSE(folder.exists("Backup/InvoiceCounter.txt"));
+    EXPECT_FALSE(folder.exists("Backup/InvoiceInfo.txt"));
 }
 
 TEST_F(BillwrightForms, FailedSaveIsToldAndTheFormStays) {
@@ -323,7 +333,7 @@ TEST_F(BillwrightForms, ContinueOpensAFreshInvoiceFormEachTime) {
     ASSERT_NE(bw.invoiceForm(), nullptr);
     EXPECT_TRUE(bw.invoiceForm()->isVisible());
     EXPECT_EQ(made, 1);
-    EXPECT_TRUE(pellar::LoadedForms::instance().forms().contains(bw.invoiceForm()));
+    EXPECT_TRUE(app.shell().loadedForms().contains(bw.invoiceForm()));
 }
 
 TEST_F(BillwrightForms, StartMenuEntries) {

@@ -1,5 +1,4 @@
 // The invoice form driven through its controls, a whole invoice at a time.
-#include "common/ui/program.h"
 #include "common/core/settings.h"
 #include "invoicing/ui/billwright.h"
 #include "invoicing/ui/frminvoice.h"
@@ -10,6 +9,7 @@
 #include "invoicing/ui/optioncheckbox.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
+#include "tests/support/testprogram.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,20 +39,13 @@ const QStringList kCustomer{
 
 class InvoiceForm : public ::testing::Test {
 protected:
-    void SetUp() override {
-        pellar::LoadedForms::instance().reset();
-        pellar::LoadedForms::instance().setEndAction([this] { ++ended; });
-        pellar::programSettings() = {};
-        folder.put("MyBusinessData.txt", kProfile);
-    }
-    void TearDown() override {
-        program.reset();
-        pellar::LoadedForms::instance().reset();
-    }
+    void SetUp() override { folder.put("MyBusinessData.txt", kProfile); }
 
     // The program with its menu up; options may be changed before the invoice is opened.
     Billwright& start() {
-        program = std::make_unique<Billwright>(desk, pellar::WebConfig::defaults());
+        if (program)
+            app.restart();
+        program = new Billwright(app.shell());
         program->setInvoiceFormFactory([](Billwright& bw) { return new frmInvoice(bw); });
         program->start();
         return *program;
@@ -106,10 +99,11 @@ protected:
         return {form->txtTotal->text(), form->txtTax->text(), form->txtGrandTotal->text()};
     }
 
-    ScratchDataFolder folder;
-    ScriptedDesk desk;
-    std::unique_ptr<Billwright> program;
-    int ended = 0;
+    pellar::testing::TestProgram app{billwrightProfile()};
+    ScratchDataFolder& folder = app.folder;
+    ScriptedDesk& desk = app.desk;
+    int& ended = app.ended;
+    Billwright* program = nullptr;
 };
 
 TEST_F(InvoiceForm, OpensReadyWithCustomerNumberAndEmptyGrid) {
@@ -223,8 +217,6 @@ TEST_F(InvoiceForm, FlatLaborIsTaxedOnlyWhenMaterialAndLaborAre) {
                                              taxed ? "$137.80" : "$131.80"}));
         EXPECT_EQ(focused(), QStringLiteral("cmdPrint"));
         EXPECT_EQ(desk.beeps(), 0);
-        program.reset();
-        pellar::LoadedForms::instance().reset();
     }
 }
 
@@ -495,7 +487,7 @@ TEST_F(InvoiceForm, TitleBarCloseEndsTheProgramWithoutWritingTheCatalogue) {
     click(form->cmdInvoice);
     type(form->cboDescription->lineEdit(), QStringLiteral("Anchor"));
     click(form->cmdAdditem);
-    pellar::LoadedForms::instance().closedByUser(form);
+    pellar::testing::closeByPerson(form);
     EXPECT_EQ(ended, 1);
     EXPECT_EQ(folder.bytes("SalesItems.txt"), "Bolts\r\n");
 }
@@ -527,7 +519,7 @@ TEST_F(InvoiceForm, MissingOrUnreadableInputIsAnsweredWithTheAlarmOnly) {
     post(form, QStringLiteral("Rope"), QStringLiteral("2 coils"), QStringLiteral("$1,000.50"));
     EXPECT_EQ(line(form, 2), (QStringList{"2", "2 coils", "Rope", "$1,000.50", "$2,001.00"}));
 
-    pellar::programSettings().alarmsOn = false;
+    app.context.settings.alarmsOn = false;
     click(form->cmdPost);
     EXPECT_EQ(desk.beeps(), 4);
     EXPECT_EQ(focused(), QStringLiteral("cboDescription"));

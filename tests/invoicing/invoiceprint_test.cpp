@@ -1,7 +1,6 @@
 // The invoice form's Print button: the printer dialog, the print, the confirmation and the
 // retry, and what each answer does to the invoice counter.
 #include "common/core/printerchoice.h"
-#include "common/ui/program.h"
 #include "common/core/settings.h"
 #include "invoicing/ui/billwright.h"
 #include "invoicing/ui/frminvoice.h"
@@ -10,6 +9,7 @@
 #include "invoicing/ui/frmsplash.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
+#include "tests/support/testprogram.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -37,18 +37,12 @@ const PrinterChoice kOffice{QStringLiteral("Office Laser"), 2, QString()};
 class InvoicePrint : public ::testing::Test {
 protected:
     void SetUp() override {
-        pellar::LoadedForms::instance().reset();
-        pellar::programSettings() = {};
-        pellar::resetCurrentPrinter();
         folder.put("MyBusinessData.txt", kProfile);
-        program = std::make_unique<Billwright>(desk, pellar::WebConfig::defaults());
+        if (program)
+            app.restart();
+        program = new Billwright(app.shell());
         program->setInvoiceFormFactory([](Billwright& bw) { return new frmInvoice(bw); });
         program->start();
-    }
-    void TearDown() override {
-        program.reset();
-        pellar::LoadedForms::instance().reset();
-        pellar::resetCurrentPrinter();
     }
 
     void setOptions(const std::function<void(InvoiceOptions&)>& change) {
@@ -89,9 +83,11 @@ protected:
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
     }
 
-    ScratchDataFolder folder;
-    ScriptedDesk desk;
-    std::unique_ptr<Billwright> program;
+    pellar::testing::TestProgram app{billwrightProfile()};
+    ScratchDataFolder& folder = app.folder;
+    ScriptedDesk& desk = app.desk;
+    int& ended = app.ended;
+    Billwright* program = nullptr;
 };
 
 } // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// A scratch data folder for one test, set as the program's data folder.
+// A scratch data folder for one test: the folder a program of the test runs on.
 
 #include "common/core/backup.h"
 #include "common/core/datafiles.h"
@@ -14,28 +14,27 @@ namespace pellar::testing {
 
 class ScratchDataFolder {
 public:
-    explicit ScratchDataFolder(ProgramKind kind = ProgramKind::Billwright)
-    {
+    ScratchDataFolder()
+        : m_data(m_dir.path()) {
         EXPECT_TRUE(m_dir.isValid());
-        setDataFolder(m_dir.path());
-        setProgramKind(kind);
-        setRestoreNotice({});
     }
-    ~ScratchDataFolder() { setRestoreNotice({}); }
+
+    // What the program's routines are handed.
+    DataFolder& data() { return m_data; }
+    const DataFolder& data() const { return m_data; }
+    operator const DataFolder&() const { return m_data; }
 
     QString path() const { return m_dir.path(); }
     QString file(const QString& relative) const { return m_dir.filePath(relative); }
 
-    void put(const QString& relative, const QByteArray& bytes) const
-    {
+    void put(const QString& relative, const QByteArray& bytes) const {
         const QString full = file(relative);
         QDir().mkpath(QFileInfo(full).path());
         QFile f(full);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << full.toStdString();
         ASSERT_EQ(f.write(bytes), bytes.size());
     }
-    QByteArray bytes(const QString& relative) const
-    {
+    QByteArray bytes(const QString& relative) const {
         QFile f(file(relative));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
@@ -43,6 +42,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    DataFolder m_data;
 };
 
 } // namespace pellar::testing

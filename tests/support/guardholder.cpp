@@ -2,7 +2,7 @@
 //   guardholder LOCK_FOLDER PROGRAM_NAME
 // takes the guard, prints "acquired" or "refused", and while it holds the guard waits for
 // its standard input to close (or to be killed, to leave a stale lock behind).
-#include "common/ui/program.h"
+#include "common/core/singleinstance.h"
 
 #include <QCoreApplication>
 #include <cstdio>

@@ -1,0 +1,7 @@
+#include "common/core/programcontext.h"
+
+namespace pellar {
+
+ProgramControl::~ProgramControl() = default;
+
+} // namespace pellar
