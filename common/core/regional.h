@@ -32,9 +32,28 @@ struct RegionalSettings {
 
     // The program-wide settings: built from the system locale on first use.
     static const RegionalSettings& current();
+    // The program's settings, read from the system at start. They stay process-wide: every
+    // format and reading falls back on them. What sets them other than the start (a test,
+    // one conversion under another locale) does it through a ScopedRegionalSettings.
     static void setCurrent(const RegionalSettings& settings);
 
     friend bool operator==(const RegionalSettings&, const RegionalSettings&) = default;
+};
+
+// Other settings for as long as this object lives; the ones before come back however the
+// scope ends.
+class ScopedRegionalSettings {
+public:
+    explicit ScopedRegionalSettings(const RegionalSettings& settings)
+        : m_saved(RegionalSettings::current()) {
+        RegionalSettings::setCurrent(settings);
+    }
+    ~ScopedRegionalSettings() { RegionalSettings::setCurrent(m_saved); }
+    ScopedRegionalSettings(const ScopedRegionalSettings&) = delete;
+    ScopedRegionalSettings& operator=(const ScopedRegionalSettings&) = delete;
+
+private:
+    RegionalSettings m_saved;
 };
 
 // The number a text starts with, as a plain-text reader sees it: leading blanks skipped,

@@ -1,6 +1,7 @@
 #include "deposits/core/transactionlog.h"
 
 #include "common/core/datafiles.h"
+#include "common/core/fixedrecordfile.h"
 #include "common/core/fixedrecords.h"
 #include "common/core/regional.h"
 
@@ -19,8 +20,16 @@ QByteArray transactionRecord(QDate date, const QString& description, pellar::Cur
     return layout().pack({pellar::formatShortDate(date), description, amount.toPlainString()});
 }
 
+namespace {
+
+pellar::FixedRecordFile transactionsFile(const pellar::DataFolder& folder) {
+    return {folder, kTransactionsFile, kTransactionLength};
+}
+
+} // namespace
+
 qint64 transactionCount(const pellar::DataFolder& folder) {
-    return pellar::DataFileRecordCount(folder, kTransactionsFile, kTransactionLength);
+    return transactionsFile(folder).count();
 }
 
 QString transactionLogRefusal(const pellar::DataFolder& folder) {
@@ -51,8 +60,7 @@ pellar::FileResult appendTransaction(const pellar::DataFolder& folder, QDate dat
     const qint64 count = transactionCount(folder);
     if (count >= pellar::kMaxRecords)
         return pellar::FileResult::failure(transactionLogRefusal(folder));
-    return pellar::writeRecord(folder, kTransactionsFile, kTransactionLength, count + 1,
-                               transactionRecord(date, description, amount));
+    return transactionsFile(folder).write(count + 1, transactionRecord(date, description, amount));
 }
 
 } // namespace deposits

@@ -4,6 +4,7 @@
 
 #include "common/core/desk.h"
 #include "common/core/printerchoice.h"
+#include "common/core/printjob.h"
 #include "common/core/printsurface.h"
 #include "common/core/regional.h"
 #include "deposits/core/slipmakerinfo.h"
@@ -17,17 +18,6 @@
 namespace deposits {
 
 namespace {
-
-bool runJob(pellar::Desk& desk, const pellar::PrintJobSetup& setup,
-            const std::function<void(pellar::PrintSurface&)>& layout) {
-    pellar::BusyCursor busy(desk);
-    QString error;
-    std::unique_ptr<pellar::PrintSurface> surface = desk.openPrintSurface(setup, &error);
-    if (!surface || !surface->error().isEmpty())
-        return false;
-    layout(*surface);
-    return surface->endDoc();
-}
 
 // Printed to a file, the back goes to a file of its own beside the front's, so the second
 // job does not write over the first.
@@ -74,8 +64,9 @@ bool frmDeposit::printDeposit(const pellar::PrinterChoice& printer) {
     pellar::PrintJobSetup front;
     front.printer = printer;
     front.documentName = QStringLiteral("Deposit Slip");
-    if (!runJob(m_desk, front,
-                [&](pellar::PrintSurface& surface) { PrintDepositSlip(surface, printed); }))
+    if (!pellar::runPrintJob(m_desk, front, [&](pellar::PrintSurface& surface) {
+             PrintDepositSlip(surface, printed);
+         }))
         return false;
     if (!printsBackSide(printed))
         return true;
@@ -88,8 +79,11 @@ bool frmDeposit::printDeposit(const pellar::PrinterChoice& printer) {
     pellar::PrintJobSetup back = front;
     back.documentName = QStringLiteral("Deposit Slip - Checks");
     back.printer.outputFile = backFileName(printer.outputFile);
-    return runJob(m_desk, back,
-                  [&](pellar::PrintSurface& surface) { PrintCheckListOnBack(surface, printed); });
+    return pellar::runPrintJob(m_desk, back,
+                               [&](pellar::PrintSurface& surface) {
+                                   PrintCheckListOnBack(surface, printed);
+                               })
+        .printed;
 }
 
 bool frmDeposit::recordDeposit() {

@@ -91,12 +91,11 @@ void PrintAllContacts(pellar::PrintSurface& surface, const QList<Contact>& conta
     }
 }
 
-bool PrintContactReport(pellar::PrintSurface& surface, const QList<Contact>& contacts,
+void PrintContactReport(pellar::PrintSurface& surface, const QList<Contact>& contacts,
                         const QString& date) {
     expenseTextDefaults(surface);
     PrintReportHeader(surface, date);
     PrintAllContacts(surface, contacts, date);
-    return surface.endDoc();
 }
 
 pellar::PrintJobSetup expensePageSetup(const QString& orientation,

@@ -36,8 +36,8 @@ double contactColumnLeft(const pellar::PrintSurface& surface, int column);
 void PrintAllContacts(pellar::PrintSurface& surface, const QList<Contact>& contacts,
                       const QString& date);
 
-// The whole report, ending the job. False when the job failed (surface.error() says why).
-bool PrintContactReport(pellar::PrintSurface& surface, const QList<Contact>& contacts,
+// The whole report; the print job's runner ends the job.
+void PrintContactReport(pellar::PrintSurface& surface, const QList<Contact>& contacts,
                         const QString& date);
 
 // The expense program's page set-up: colour, portrait when the orientation text is

@@ -2,6 +2,7 @@
 
 #include "common/core/backup.h"
 #include "common/core/datafiles.h"
+#include "common/core/fixedrecordfile.h"
 
 #include <QFile>
 
@@ -76,26 +77,28 @@ Contact decodeContact(QByteArrayView record) {
     return c;
 }
 
+namespace {
+
+pellar::FixedRecordFile contactsFile(const pellar::DataFolder& folder) {
+    return {folder, kContactsFile, kContactRecordLength};
+}
+
+} // namespace
+
 qint64 contactCount(const pellar::DataFolder& folder) {
-    return pellar::DataFileRecordCount(folder, kContactsFile, kContactRecordLength);
+    return contactsFile(folder).count();
 }
 
 ContactList readContactList(const pellar::DataFolder& folder) {
     ContactList list;
-    const qint64 count = contactCount(folder);
-    if (count == 0)
+    const std::optional<QList<QByteArray>> records = contactsFile(folder).records(&list.problem);
+    if (!records)
         return list;
-    const std::optional<QByteArray> bytes =
-        pellar::readDataFile(folder, kContactsFile, &list.problem);
-    if (!bytes)
-        return list;
-    const QList<QByteArray> records = pellar::splitRecords(*bytes, kContactRecordLength);
     const pellar::FixedRecordLayout& layout = contactLayout();
-    const qint64 usable = std::min<qint64>(count, records.size());
-    list.contacts.reserve(usable);
+    list.contacts.reserve(records->size());
     // Only the fields the lists show are decoded: this runs after every save.
-    for (qint64 i = 0; i < usable; ++i) {
-        const QByteArray& record = records[i];
+    for (qsizetype i = 0; i < records->size(); ++i) {
+        const QByteArray& record = records->at(i);
         list.contacts.append({trimBlanks(layout.field(record, Name)),
                               trimBlanks(layout.field(record, Account)),
                               trimBlanks(layout.field(record, Telephone)),
@@ -106,8 +109,7 @@ ContactList readContactList(const pellar::DataFolder& folder) {
 
 std::optional<Contact> readContact(const pellar::DataFolder& folder, qint64 record,
                                    QString* error) {
-    const std::optional<QByteArray> bytes =
-        pellar::readRecord(folder, kContactsFile, kContactRecordLength, record, error);
+    const std::optional<QByteArray> bytes = contactsFile(folder).record(record, error);
     if (!bytes)
         return std::nullopt;
     return decodeContact(*bytes);
@@ -115,33 +117,21 @@ std::optional<Contact> readContact(const pellar::DataFolder& folder, qint64 reco
 
 pellar::FileResult writeContact(const pellar::DataFolder& folder, qint64 record,
                                 const Contact& contact) {
-    return pellar::writeRecord(folder, kContactsFile, kContactRecordLength, record,
-                               encodeContact(contact));
+    return contactsFile(folder).write(record, encodeContact(contact));
 }
 
 pellar::FileResult deleteContact(const pellar::DataFolder& folder, qint64 record) {
-    const qint64 count = contactCount(folder);
+    QString error;
+    const std::optional<QList<QByteArray>> records = contactsFile(folder).records(&error);
+    if (!records)
+        return pellar::FileResult::failure(error);
     QByteArray kept;
-    if (count > 0) {
-        QString error;
-        const std::optional<QByteArray> bytes = pellar::readDataFile(folder, kContactsFile, &error);
-        if (!bytes)
-            return pellar::FileResult::failure(error);
-        const QList<QByteArray> records = pellar::splitRecords(*bytes, kContactRecordLength);
-        const qint64 usable = std::min<qint64>(count, records.size());
-        kept.reserve(usable * kContactRecordLength);
-        for (qint64 i = 0; i < usable; ++i) {
-            if (i + 1 != record)
-                kept += records[i];
-        }
+    kept.reserve(records->size() * kContactRecordLength);
+    for (qsizetype i = 0; i < records->size(); ++i) {
+        if (i + 1 != record)
+            kept += records->at(i);
     }
-    if (const pellar::FileResult written = pellar::writeDataFile(folder, kContactsTempFile, kept);
-        !written)
-        return written;
-    const pellar::FileResult moved = pellar::MoveDataFile(folder, kContactsTempFile, kContactsFile);
-    if (!moved)
-        QFile::remove(folder.filePath(kContactsTempFile));
-    return moved;
+    return contactsFile(folder).rewriteThrough(kContactsTempFile, kept);
 }
 
 } // namespace expenses

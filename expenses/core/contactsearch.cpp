@@ -1,5 +1,7 @@
 #include "expenses/core/contactsearch.h"
 
+#include "common/core/fixedrecordfile.h"
+
 #include "common/core/datafiles.h"
 #include "common/core/fixedrecords.h"
 
@@ -52,18 +54,13 @@ QList<FoundContact> searchContacts(const QList<Contact>& contacts, SearchKind ki
 
 ContactFile readAllContacts(const pellar::DataFolder& folder) {
     ContactFile file;
-    const qint64 count = contactCount(folder);
-    if (count == 0)
+    const std::optional<QList<QByteArray>> records =
+        pellar::FixedRecordFile(folder, kContactsFile, kContactRecordLength).records(&file.problem);
+    if (!records)
         return file;
-    const std::optional<QByteArray> bytes =
-        pellar::readDataFile(folder, kContactsFile, &file.problem);
-    if (!bytes)
-        return file;
-    const QList<QByteArray> records = pellar::splitRecords(*bytes, kContactRecordLength);
-    const qint64 usable = std::min<qint64>(count, records.size());
-    file.contacts.reserve(usable);
-    for (qint64 i = 0; i < usable; ++i)
-        file.contacts.append(decodeContact(records[i]));
+    file.contacts.reserve(records->size());
+    for (const QByteArray& record : *records)
+        file.contacts.append(decodeContact(record));
     return file;
 }
 

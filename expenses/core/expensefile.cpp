@@ -3,6 +3,7 @@
 #include "common/core/ansi.h"
 #include "common/core/backup.h"
 #include "common/core/datafiles.h"
+#include "common/core/fixedrecordfile.h"
 #include "common/core/regional.h"
 
 #include <QFile>
@@ -21,6 +22,10 @@ qint64 fileLength(const pellar::DataFolder& folder) {
     if (!pellar::DataFileExists(folder, kExpensesFile))
         return 0;
     return QFileInfo(folder.filePath(kExpensesFile)).size();
+}
+
+pellar::FixedRecordFile expenseFile(const pellar::DataFolder& folder) {
+    return {folder, kExpensesFile, kExpenseRecordLength};
 }
 
 } // namespace
@@ -88,7 +93,7 @@ bool fitsField(ExpenseField field, const QString& text) {
 }
 
 qint64 expenseRecordCount(const pellar::DataFolder& folder) {
-    return pellar::DataFileRecordCount(folder, kExpensesFile, kExpenseRecordLength);
+    return expenseFile(folder).count();
 }
 
 qint64 expenseRoomLeft(const pellar::DataFolder& folder) {
@@ -108,15 +113,12 @@ pellar::FileResult appendExpenseRecords(const pellar::DataFolder& folder,
                 .arg(started)
                 .arg(std::max<qint64>(0, pellar::kMaxRecords - started)));
 
-    // A damaged last record is padded out so that it stays what it was, and the new records
-    // start on a record boundary.
-    QByteArray bytes(started * kExpenseRecordLength - length, ' ');
-    bytes.reserve(bytes.size() + records.size() * kExpenseRecordLength);
+    QByteArray bytes;
+    bytes.reserve(records.size() * kExpenseRecordLength);
     for (const ExpenseRecord& record : records)
         bytes += encodeExpense(record);
-
     // All the records or none: a write cut short leaves the file as it was.
-    return pellar::writeInPlace(folder, kExpensesFile, length, bytes);
+    return expenseFile(folder).append(bytes);
 }
 
 pellar::FileResult WriteExpenseRecord(const pellar::DataFolder& folder,
@@ -142,8 +144,7 @@ std::optional<ExpenseRecord> readExpenseRecord(const pellar::DataFolder& folder,
             *error = QStringLiteral("The file NewExpenses.txt has no record %1.").arg(record);
         return std::nullopt;
     }
-    const std::optional<QByteArray> bytes =
-        pellar::readRecord(folder, kExpensesFile, kExpenseRecordLength, record, error);
+    const std::optional<QByteArray> bytes = expenseFile(folder).record(record, error);
     if (!bytes)
         return std::nullopt;
     return decodeExpense(*bytes);

@@ -4,6 +4,7 @@
 #include "common/core/backup.h"
 #include "common/core/desk.h"
 #include "common/core/printerchoice.h"
+#include "common/core/printjob.h"
 #include "common/core/printsurface.h"
 #include "common/core/regional.h"
 #include "expenses/core/contactreport.h"
@@ -335,17 +336,11 @@ void frmContacts::printContactReport() {
         desk.message(QStringLiteral("Print Error"), {QStringLiteral("A Print Error has occurred")},
                      pellar::MessageButtons::Ok);
     };
-    bool printed = false;
-    {
-        const pellar::BusyCursor busy(desk);
-        QString error;
-        std::unique_ptr<pellar::PrintSurface> surface =
-            desk.openPrintSurface(expensePageSetup(QStringLiteral("Portrait"), *printer,
-                                                   QStringLiteral("Contact Report")),
-                                  &error);
-        printed = surface && PrintContactReport(*surface, file.contacts,
-                                                pellar::formatShortDate(desk.today()));
-    }
+    const QString date = pellar::formatShortDate(desk.today());
+    const pellar::PrintOutcome printed = pellar::runPrintJob(
+        desk,
+        expensePageSetup(QStringLiteral("Portrait"), *printer, QStringLiteral("Contact Report")),
+        [&](pellar::PrintSurface& surface) { PrintContactReport(surface, file.contacts, date); });
     if (!printed)
         printError();
 }

@@ -1,6 +1,8 @@
 // The scripted desk (what every form test leans on), the printer choice of the run, the
 // expense reports' page set-up, and the parts of the real desk that need no person.
 #include "common/core/printerchoice.h"
+#include "common/core/printjob.h"
+#include "common/core/printsurface.h"
 #include "common/core/programcontext.h"
 #include "common/ui/realdesk.h"
 #include "tests/support/scripteddesk.h"
@@ -204,3 +206,24 @@ TEST(RealDesk, HourglassNestsAndNeverPopsSomeoneElsesCursor) {
 }
 
 #include "desk_test.moc"
+
+TEST(PrintJob, OneJobDrawnAndEndedOrThePrintersOwnWords) {
+    ScriptedDesk desk;
+    int drawn = 0;
+    const auto layout = [&drawn](PrintSurface& surface) {
+        ++drawn;
+        surface.print(QStringLiteral("Hello"));
+    };
+    const PrintOutcome printed = runPrintJob(desk, PrintJobSetup{}, layout);
+    EXPECT_TRUE(printed);
+    ASSERT_EQ(desk.jobs().size(), 1);
+    EXPECT_TRUE(desk.jobs()[0]->ended) << "the runner ends the job, not the layout";
+    EXPECT_FALSE(desk.busy());
+
+    desk.failNextPrintJob(QStringLiteral("The printer is out of paper."));
+    const PrintOutcome failed = runPrintJob(desk, PrintJobSetup{}, layout);
+    EXPECT_FALSE(failed);
+    EXPECT_EQ(failed.error, QStringLiteral("The printer is out of paper."));
+    EXPECT_EQ(drawn, 1) << "nothing is drawn on a job that did not start";
+    EXPECT_FALSE(desk.busy());
+}

@@ -75,12 +75,13 @@ TEST(RegionalSettings, LocaleCharactersFitTheEightBitDataFiles) {
 }
 
 TEST(RegionalSettings, CurrentSettingsAreTheDefault) {
-    const RegionalSettings saved = RegionalSettings::current();
-    EXPECT_EQ(saved, us); // the test program pins them
-    RegionalSettings::setCurrent(RegionalSettings::fromLocale(QLocale(QStringLiteral("de_DE"))));
-    EXPECT_EQ(formatCurrency(money(u"2")), QStringLiteral("2,00 €"));
-    EXPECT_EQ(currencyValue(u"2,5")->toPlainString(), QStringLiteral("2.5"));
-    RegionalSettings::setCurrent(saved);
+    EXPECT_EQ(RegionalSettings::current(), us); // the test program pins them
+    {
+        const ScopedRegionalSettings german(
+            RegionalSettings::fromLocale(QLocale(QStringLiteral("de_DE"))));
+        EXPECT_EQ(formatCurrency(money(u"2")), QStringLiteral("2,00 €"));
+        EXPECT_EQ(currencyValue(u"2,5")->toPlainString(), QStringLiteral("2.5"));
+    }
     EXPECT_EQ(formatCurrency(money(u"2")), QStringLiteral("$2.00"));
 }
 
@@ -97,11 +98,12 @@ TEST(Conversions, LeadingNumberValueReadsLikeAPlainTextReader) {
     for (const char16_t* none : {u"", u"abc", u"-", u".", u"$5", u"e5", u"-x1"})
         EXPECT_EQ(leadingNumberValue(none), 0) << QString::fromUtf16(none).toStdString();
     // Not the regional decimal point: always '.'.
-    const auto de = RegionalSettings::fromLocale(QLocale(QStringLiteral("de_DE")));
-    RegionalSettings::setCurrent(de);
-    EXPECT_EQ(leadingNumberValue(u"6,5"), 6);
-    EXPECT_EQ(leadingNumberValue(u"6.5"), 6.5);
-    RegionalSettings::setCurrent(us);
+    {
+        const ScopedRegionalSettings german(
+            RegionalSettings::fromLocale(QLocale(QStringLiteral("de_DE"))));
+        EXPECT_EQ(leadingNumberValue(u"6,5"), 6);
+        EXPECT_EQ(leadingNumberValue(u"6.5"), 6.5);
+    }
     EXPECT_EQ(leadingNumberValue(u"1e999"), std::numeric_limits<double>::infinity());
     EXPECT_EQ(leadingNumberValue(u"1e-999"), 0);
 }

@@ -48,7 +48,7 @@ QList<Contact> contacts(int count) {
 
 std::shared_ptr<pellar::PrintLog> printed(const QList<Contact>& list) {
     pellar::RecordingSurface surface;
-    EXPECT_TRUE(PrintContactReport(surface, list, QStringLiteral("12/6/2026")));
+    PrintContactReport(surface, list, QStringLiteral("12/6/2026"));
     return surface.log();
 }
 
@@ -74,7 +74,6 @@ Place placeOf(const pellar::PrintLog& log, int n) {
 
 TEST(ContactReport, HeaderAndBlocksThreeToARow) {
     const auto log = printed(contacts(7));
-    ASSERT_TRUE(log->ended);
     EXPECT_EQ(log->pageCount(), 1);
 
     const PrintOp* title = log->findText("Account Information");
@@ -213,8 +212,8 @@ TEST(ContactReportPdf, FortyContactsOnTwoPages) {
     {
         pellar::PrinterSurface surface(setup);
         ASSERT_TRUE(surface.error().isEmpty()) << surface.error().toStdString();
-        EXPECT_TRUE(PrintContactReport(surface, contacts(40), QStringLiteral("12/6/2026")));
-        EXPECT_TRUE(surface.error().isEmpty()) << surface.error().toStdString();
+        PrintContactReport(surface, contacts(40), QStringLiteral("12/6/2026"));
+        EXPECT_TRUE(surface.endDoc()) << surface.error().toStdString();
     }
     QFile pdf(dir.filePath("contacts.pdf"));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
