@@ -69,6 +69,9 @@ private:
     qsizetype m_count = 0;
 };
 
+// Blanks (spaces only) off both ends, as a fixed-width field is read back; no copy made.
+QStringView blankTrimmed(QStringView text);
+
 // Splits a whole file into records. A trailing partial record (a damaged file) is kept,
 // padded with blanks, so nothing the user typed is dropped silently.
 QList<QByteArray> splitRecords(const QByteArray& file, int recordLength);

@@ -52,4 +52,17 @@ double rightAlignedX(const PrintSurface& surface, const QString& text, double ri
     return rightX - surface.textWidth(text);
 }
 
+void printRightAligned(PrintSurface& surface, const QString& text, double rightX, bool stayOnLine) {
+    surface.setCurrentX(rightAlignedX(surface, text, rightX));
+    surface.print(text, stayOnLine);
+}
+
+double twipsFromInches(double inches) {
+    return std::round(inches * kTwipsPerInch);
+}
+
+float inchesFromTwips(double twips) {
+    return float(twips / kTwipsPerInch);
+}
+
 } // namespace pellar

@@ -94,5 +94,13 @@ void SetPrintFont(PrintSurface& surface, int size, bool bold, bool underline);
 
 // x for text that ends at rightX in the current font.
 double rightAlignedX(const PrintSurface& surface, const QString& text, double rightX);
+// Prints the text so that it ends at rightX (its measured width decides where it starts).
+void printRightAligned(PrintSurface& surface, const QString& text, double rightX,
+                       bool stayOnLine = false);
+
+inline constexpr double kTwipsPerInch = 1440;
+// Inches to whole twips, and twips to the inches SetPrintPosition takes.
+double twipsFromInches(double inches);
+float inchesFromTwips(double twips);
 
 } // namespace pellar

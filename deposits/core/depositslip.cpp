@@ -13,12 +13,11 @@ using pellar::PrintSurface;
 using pellar::SetPrintFont;
 using pellar::SetPrintPosition;
 
-constexpr double kTwipsPerInch = 1440;
 // What a printer can reliably reach: half an inch in from every edge of the paper.
-constexpr double kPrintableMargin = 0.5 * kTwipsPerInch;
+constexpr double kPrintableMargin = 0.5 * pellar::kTwipsPerInch;
 
 double twips(double inches) {
-    return std::round(inches * kTwipsPerInch);
+    return pellar::twipsFromInches(inches);
 }
 
 QString money(pellar::Currency amount) {
@@ -30,11 +29,10 @@ QString wholeNumber(qsizetype n) {
     return u' ' + QString::number(n) + u' ';
 }
 
-// Prints the text so that it ends at the given x, on the current line.
-void printRightAligned(PrintSurface& surface, const QString& text, double rightInches,
-                       bool stayOnLine = false) {
-    surface.setCurrentX(pellar::rightAlignedX(surface, text, twips(rightInches)));
-    surface.print(text, stayOnLine);
+// Prints the text so that it ends at the given x in inches, on the current line.
+void printEndingAt(PrintSurface& surface, const QString& text, double rightInches,
+                   bool stayOnLine = false) {
+    pellar::printRightAligned(surface, text, twips(rightInches), stayOnLine);
 }
 
 void printAt(PrintSurface& surface, const QString& text, double leftInches,
@@ -56,7 +54,7 @@ void printTicket(PrintSurface& surface, const DepositSlip& slip) {
     surface.print(date);
 
     SetPrintPosition(surface, 0, 0.15f);
-    printRightAligned(surface, money(slip.currency), 4.1);
+    printEndingAt(surface, money(slip.currency), 4.1);
 
     const qsizetype count = slip.checks.size();
     if (count <= kChecksOnTicket) {
@@ -64,10 +62,10 @@ void printTicket(PrintSurface& surface, const DepositSlip& slip) {
             const QString amount = money(slip.checks[i - 1].amount);
             if (i <= 6) {
                 surface.setCurrentY(twips(0.45 + double(i - 1) * 0.3));
-                printRightAligned(surface, amount, 4.1);
+                printEndingAt(surface, amount, 4.1);
             } else {
                 surface.setCurrentY(twips(0.15 + double(i - 7) * 0.3));
-                printRightAligned(surface, amount, 6.1);
+                printEndingAt(surface, amount, 6.1);
             }
         }
     } else {
@@ -78,12 +76,12 @@ void printTicket(PrintSurface& surface, const DepositSlip& slip) {
     }
 
     SetPrintPosition(surface, 0, 1.6f);
-    printRightAligned(surface, slip.depositAmount, 8.0);
+    printEndingAt(surface, slip.depositAmount, 8.0);
     SetPrintPosition(surface, 0, 1.9f);
-    printRightAligned(surface, slip.amountBack, 8.0);
+    printEndingAt(surface, slip.amountBack, 8.0);
     SetPrintPosition(surface, 5.5f, 2.6f);
     surface.print(wholeNumber(count), true);
-    printRightAligned(surface, slip.depositTotal, 8.0);
+    printEndingAt(surface, slip.depositTotal, 8.0);
 }
 
 // ---- the summary ----------------------------------------------------------------------
@@ -103,7 +101,7 @@ void printCheckTableHeadings(PrintSurface& surface) {
     SetPrintFont(surface, 10, true, false);
     printAt(surface, QStringLiteral("Check No"), 2.0, true);
     printAt(surface, QStringLiteral("From"), 3.0, true);
-    printRightAligned(surface, QStringLiteral("Amount"), 6.5);
+    printEndingAt(surface, QStringLiteral("Amount"), 6.5);
     surface.print(QString());
     SetPrintFont(surface, 10, false, false);
 }
@@ -112,14 +110,14 @@ void printCheckTable(PrintSurface& surface, const DepositSlip& slip) {
     printAt(surface, QStringLiteral("Check Count"), 2.0, true);
     printAt(surface, wholeNumber(slip.checks.size()), 6.2);
     printAt(surface, QStringLiteral("Check Total"), 2.0, true);
-    printRightAligned(surface, slip.totalOfChecks, 6.5);
+    printEndingAt(surface, slip.totalOfChecks, 6.5);
 
     surface.setCurrentY(surface.currentY() + 144);
     surface.line(twips(2.0), surface.currentY(), twips(6.5), surface.currentY());
     surface.setCurrentY(surface.currentY() + 144);
 
     printAt(surface, QStringLiteral("Deposit"), 2.0, true);
-    printRightAligned(surface, slip.newDeposit, 6.5);
+    printEndingAt(surface, slip.newDeposit, 6.5);
     printCheckTableHeadings(surface);
 
     for (const DepositCheck& check : slip.checks) {
@@ -128,7 +126,7 @@ void printCheckTable(PrintSurface& surface, const DepositSlip& slip) {
             printCheckTableHeadings(surface);
         printAt(surface, check.number, 2.0, true);
         printAt(surface, check.payer, 3.0, true);
-        printRightAligned(surface, money(check.amount), 6.5);
+        printEndingAt(surface, money(check.amount), 6.5);
     }
 }
 
@@ -146,7 +144,7 @@ void printSummary(PrintSurface& surface, const DepositSlip& slip) {
     SetPrintFont(surface, 10, false, false);
 
     printAt(surface, QStringLiteral("Cash"), 2.0, true);
-    printRightAligned(surface, money(slip.currency), 6.5);
+    printEndingAt(surface, money(slip.currency), 6.5);
 
     if (!slip.checks.isEmpty())
         printCheckTable(surface, slip);
@@ -156,7 +154,7 @@ void printSummary(PrintSurface& surface, const DepositSlip& slip) {
     if (slip.amountBack != u"0") {
         roomForLine(surface);
         printAt(surface, QStringLiteral("Cash Retained"), 2.0, true);
-        printRightAligned(surface, slip.amountBack, 6.5);
+        printEndingAt(surface, slip.amountBack, 6.5);
     }
 }
 
@@ -199,8 +197,8 @@ public:
     double y() const { return m_y; }
 
 private:
-    static constexpr double kTop = 0.5 * kTwipsPerInch;
-    static constexpr double kColumnPitch = 1.0 * kTwipsPerInch;
+    static constexpr double kTop = 0.5 * pellar::kTwipsPerInch;
+    static constexpr double kColumnPitch = 1.0 * pellar::kTwipsPerInch;
 
     void nextColumn() {
         ++m_column;
@@ -228,7 +226,7 @@ void printBackHeading(PrintSurface& surface) {
 int checksTheBackHolds() {
     // An 8-point line as most printers set it: 1.2 em.
     constexpr double nominalLine = 8 * 24;
-    BackColumns columns(nominalLine, 8.5 * kTwipsPerInch, 11 * kTwipsPerInch);
+    BackColumns columns(nominalLine, 8.5 * pellar::kTwipsPerInch, 11 * pellar::kTwipsPerInch);
     int held = 0;
     while (columns.place(held + 1))
         ++held;

@@ -3,6 +3,7 @@
 #include "common/core/desk.h"
 #include "common/core/programcontext.h"
 #include "common/ui/inputroutines.h"
+#include "common/ui/widgets.h"
 #include "deposits/core/formpictures.h"
 #include "deposits/core/formsordered.h"
 #include "deposits/core/slipmakerinfo.h"
@@ -39,23 +40,17 @@ int twips(const QWidget* widget, int value) {
     return value * widget->logicalDpiX() / 1440;
 }
 
+// A box whose text goes into an 8-bit data file (the profile, the forms-order note).
+QLineEdit* storedBox(QWidget* parent, const QString& name) {
+    QLineEdit* box = pellar::ui::makeBox(parent, name);
+    pellar::keepStorable(*box);
+    return box;
+}
+
 // A length limit for typing that never cuts what the box already holds: a long
 // international address line shown in the two-letter state box stays whole.
 void limitTyping(QLineEdit* box, int length) {
     box->setMaxLength(std::max<int>(length, int(box->text().size())));
-}
-
-QLineEdit* makeBox(const QString& name, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    pellar::keepStorable(*box); // the profile and the forms-order note are 8-bit files
-    return box;
-}
-
-QLabel* makeNote(const QString& text, QWidget* parent) {
-    auto* note = new QLabel(text, parent);
-    note->setWordWrap(true);
-    return note;
 }
 
 // The note's run of blanks is where it breaks into two lines: the label is made just wide
@@ -64,7 +59,7 @@ QLabel* tillbookNote(QWidget* parent) {
     const QString first = QStringLiteral("If you plan on using Orvanta's Tillbook II,");
     const QString blanks(16, u' ');
     const QString second = QStringLiteral("run it's setup routine before using Slipmaker.");
-    QLabel* note = makeNote(first + blanks + second, parent);
+    QLabel* note = pellar::ui::makeNote(parent, first + blanks + second);
     const QFontMetrics metrics(note->font());
     const int width = std::max(metrics.horizontalAdvance(first), metrics.horizontalAdvance(second));
     if (metrics.horizontalAdvance(first + blanks + QStringLiteral("run")) > width)
@@ -126,15 +121,15 @@ QWidget* frmSetup::buildBusinessTab() {
         lblAddress << label;
     }
 
-    txtName = makeBox(QStringLiteral("txtName"), page);
-    txtAddress = makeBox(QStringLiteral("txtAddress"), page);
-    txtPOBox = makeBox(QStringLiteral("txtPOBox"), page);
-    txtCity = makeBox(QStringLiteral("txtCity"), page);
-    txtSt = makeBox(QStringLiteral("txtSt"), page);
-    txtZip = makeBox(QStringLiteral("txtZip"), page);
-    txtTel = makeBox(QStringLiteral("txtTel"), page);
-    txtFax = makeBox(QStringLiteral("txtFax"), page);
-    txtFein = makeBox(QStringLiteral("txtFein"), page);
+    txtName = storedBox(page, QStringLiteral("txtName"));
+    txtAddress = storedBox(page, QStringLiteral("txtAddress"));
+    txtPOBox = storedBox(page, QStringLiteral("txtPOBox"));
+    txtCity = storedBox(page, QStringLiteral("txtCity"));
+    txtSt = storedBox(page, QStringLiteral("txtSt"));
+    txtZip = storedBox(page, QStringLiteral("txtZip"));
+    txtTel = storedBox(page, QStringLiteral("txtTel"));
+    txtFax = storedBox(page, QStringLiteral("txtFax"));
+    txtFein = storedBox(page, QStringLiteral("txtFein"));
     txtFein->setToolTip(QStringLiteral("Enter your FEIN or VAT if desired"));
     for (QLineEdit* box : {txtName, txtAddress, txtPOBox, txtTel, txtFax, txtFein})
         box->setFixedWidth(twips(page, kWideBox));
@@ -166,19 +161,19 @@ QWidget* frmSetup::buildBusinessTab() {
     grid->addWidget(lblAddress[5], row, 0);
     grid->addLayout(postal, row++, 1);
 
-    QLabel* extraNote = makeNote(QStringLiteral("Use these Fields to enter additional Information "
-                                                "about your Company that you wish Printed on "
-                                                "Documents"),
-                                 page);
+    QLabel* extraNote = pellar::ui::makeNote(
+        page, QStringLiteral("Use these Fields to enter additional Information "
+                             "about your Company that you wish Printed on "
+                             "Documents"));
     extraNote->setStyleSheet(QStringLiteral("font-weight: bold;"));
     grid->setRowMinimumHeight(row++, 6);
     grid->addWidget(extraNote, row++, 0, 1, 2);
     addRow(lblAddress[6], txtTel);
     addRow(new QLabel(QStringLiteral("E-Mail"), page), txtFax);
     addRow(new QLabel(QStringLiteral("FEIN, VAT or Other"), page), txtFein);
-    grid->addWidget(makeNote(QStringLiteral("Write each additional line as a title followed by "
-                                            "the information, for example:\nFax: 802-555-0143"),
-                             page),
+    grid->addWidget(pellar::ui::makeNote(
+                        page, QStringLiteral("Write each additional line as a title followed by "
+                                             "the information, for example:\nFax: 802-555-0143")),
                     row++, 1);
     grid->setColumnStretch(1, 1);
     outer->addLayout(grid);
@@ -226,7 +221,8 @@ QWidget* frmSetup::buildFormsTab() {
     fraOrderNow->setObjectName(QStringLiteral("fraOrderNow"));
     auto* orderLayout = new QVBoxLayout(fraOrderNow);
     const pellar::WebConfig& config = m_context.web;
-    orderLayout->addWidget(makeNote(
+    orderLayout->addWidget(pellar::ui::makeNote(
+        fraOrderNow,
         QStringLiteral(
             "Slipmaker prints each deposit onto a pre-printed Deluxe deposit form "
             "(Deluxe  #  80200). Checks and window envelopes for Pellar Writer come from the "
@@ -238,12 +234,11 @@ QWidget* frmSetup::buildFormsTab() {
             "4.  Write the name of the Representative and the Order Number below and click "
             "SAVE.\n\n"
             "Re-orders can be placed over the internet through \"Order Forms\" on the menu.")
-            .arg(config.supplierPhone, config.priorityCode),
-        fraOrderNow));
+            .arg(config.supplierPhone, config.priorityCode)));
     right->addWidget(fraOrderNow);
 
-    txtRep = makeBox(QStringLiteral("txtRep"), page);
-    txtOrderNo = makeBox(QStringLiteral("txtOrderNo"), page);
+    txtRep = storedBox(page, QStringLiteral("txtRep"));
+    txtOrderNo = storedBox(page, QStringLiteral("txtOrderNo"));
     auto* note = new QGridLayout;
     note->addWidget(new QLabel(QStringLiteral("Representative"), page), 0, 0);
     note->addWidget(txtRep, 0, 1);

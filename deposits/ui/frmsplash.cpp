@@ -1,5 +1,7 @@
 #include "deposits/ui/frmsplash.h"
 
+#include "common/ui/widgets.h"
+
 #include "common/core/backup.h"
 #include "common/core/desk.h"
 #include "common/core/profile.h"
@@ -21,12 +23,6 @@
 namespace deposits {
 
 namespace {
-
-QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
 
 QFont scaledFont(const QFont& base, qreal factor, bool bold) {
     QFont font = base;
@@ -68,16 +64,16 @@ void frmSplash::buildScreen() {
     connect(Image1, &ClickableLabel::clicked, this, &frmSplash::setupWanted);
 
     const QString nameTip = QStringLiteral("The Name of this program");
-    lblProductName =
-        makeLabel(QStringLiteral("lblProductName"), QStringLiteral("Pellar Banking -"), central);
+    lblProductName = pellar::ui::makeLabel(central, QStringLiteral("lblProductName"),
+                                           QStringLiteral("Pellar Banking -"));
     lblProductName->setToolTip(nameTip);
     lblProductName->setFont(scaledFont(font(), 2.0, true));
-    lblCreateDeposit =
-        makeLabel(QStringLiteral("lblCreateDeposit"), QStringLiteral("Create a Deposit"), central);
+    lblCreateDeposit = pellar::ui::makeLabel(central, QStringLiteral("lblCreateDeposit"),
+                                             QStringLiteral("Create a Deposit"));
     lblCreateDeposit->setToolTip(nameTip);
     lblCreateDeposit->setFont(scaledFont(font(), 1.6, true));
 
-    lblVersion = makeLabel(QStringLiteral("lblVersion"), QString(), central);
+    lblVersion = pellar::ui::makeLabel(central, QStringLiteral("lblVersion"), QString());
     lblFreeProgram = new ClickableLabel(QStringLiteral("(A Free Program from Orvanta)"), central);
     lblFreeProgram->setObjectName(QStringLiteral("lblFreeProgram"));
     lblFreeProgram->setToolTip(QStringLiteral("Click to Visit"));
@@ -98,7 +94,8 @@ void frmSplash::buildScreen() {
                               QStringLiteral("before continuing....")};
     const QFont runningFont = scaledFont(font(), 1.0, true);
     for (int i = 0; i < running.size(); ++i) {
-        QLabel* label = makeLabel(QStringLiteral("lblRunning_%1").arg(i), running[i], central);
+        QLabel* label =
+            pellar::ui::makeLabel(central, QStringLiteral("lblRunning_%1").arg(i), running[i]);
         label->setFont(runningFont);
         label->setStyleSheet(QStringLiteral("color: #8b1a1a;"));
         lblRunning << label;
@@ -122,18 +119,17 @@ void frmSplash::buildScreen() {
     connect(cmdContinue, &QPushButton::clicked, this, &frmSplash::continueClicked);
     outer->addWidget(cmdContinue, 0, Qt::AlignRight);
 
-    lblWarning = makeLabel(
-        QStringLiteral("lblWarning"),
+    lblWarning = pellar::ui::makeLabel(
+        central, QStringLiteral("lblWarning"),
         QStringLiteral("Warning: this program is protected by copyright law. You may use it "
                        "and give away unchanged copies free of charge; selling it or changing "
                        "it is not allowed. It is provided as is, without warranty of any "
-                       "kind."),
-        central);
+                       "kind."));
     lblWarning->setWordWrap(true);
     lblWarning->setFont(scaledFont(font(), 0.85, false));
     outer->addWidget(lblWarning);
 
-    lblNotice = makeLabel(QStringLiteral("lblNotice"), QString(), central);
+    lblNotice = pellar::ui::makeLabel(central, QStringLiteral("lblNotice"), QString());
     lblNotice->setFont(scaledFont(font(), 0.85, false));
     outer->addWidget(lblNotice);
 

@@ -42,8 +42,7 @@ void PrintReportHeader(pellar::PrintSurface& surface, const QString& date) {
 
     pellar::SetPrintFont(surface, 10, false, false);
     pellar::SetPrintPosition(surface, 0, 0.5f);
-    surface.setCurrentX(pellar::rightAlignedX(surface, date, surface.pageWidth() - kReportMargin));
-    surface.print(date);
+    pellar::printRightAligned(surface, date, surface.pageWidth() - kReportMargin);
 
     pellar::SetPrintPosition(surface, 2.25f, kReportFirstRowInches);
 }

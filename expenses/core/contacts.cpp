@@ -41,13 +41,7 @@ const pellar::FixedRecordLayout& contactLayout() {
 }
 
 QString trimBlanks(QStringView text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.sliced(first, last - first).toString();
+    return pellar::blankTrimmed(text).toString();
 }
 
 QByteArray encodeContact(const Contact& c) {

@@ -69,16 +69,6 @@ QByteArray encodeExpense(const ExpenseRecord& record) {
                                  record.paymentMethod, record.reference, record.status});
 }
 
-QStringView blankTrimmed(QStringView text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.sliced(first, last - first);
-}
-
 ExpenseRecord decodeExpense(QByteArrayView bytes) {
     const pellar::FixedRecordLayout& layout = expenseLayout();
     const auto field = [&](ExpenseField f) {

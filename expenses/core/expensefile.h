@@ -67,8 +67,7 @@ QByteArray encodeExpense(const ExpenseRecord& record);
 // Each field with its blanks trimmed.
 ExpenseRecord decodeExpense(QByteArrayView record);
 
-// Blanks (spaces only) off both ends, without copying.
-QStringView blankTrimmed(QStringView text);
+using pellar::blankTrimmed;
 
 // Whether text stored in a field of that width comes back whole.
 bool fitsField(ExpenseField field, const QString& text);

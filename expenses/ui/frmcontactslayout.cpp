@@ -1,6 +1,8 @@
 // The contacts form's controls and their arrangement.
 #include "expenses/ui/frmcontacts.h"
 
+#include "common/ui/widgets.h"
+
 #include "common/ui/inputroutines.h"
 
 #include "expenses/core/contactsfoundmodel.h"
@@ -41,18 +43,6 @@ protected:
         end(false);
     }
 };
-
-QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QLabel* note(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    return label;
-}
 
 QComboBox* editableCombo(const char* name, int width, QWidget* parent) {
     auto* combo = new QComboBox(parent);
@@ -181,7 +171,7 @@ void frmContacts::buildContactFrame() {
     grid->setHorizontalSpacing(8);
     int row = 0;
     const auto line = [&](const QString& text, QWidget* box) {
-        grid->addWidget(caption(text, box, fraContact), row, 0);
+        grid->addWidget(pellar::ui::makeLabel(fraContact, QString(), text, box), row, 0);
         grid->addWidget(box, row, 1, 1, 5);
         ++row;
     };
@@ -189,18 +179,24 @@ void frmContacts::buildContactFrame() {
     line(QStringLiteral("Name"), txtContact[Name]);
     line(QStringLiteral("Address 1"), txtContact[Address1]);
     line(QStringLiteral("Address 2"), txtContact[Address2]);
-    grid->addWidget(caption(QStringLiteral("City"), cboCity, fraContact), row, 0);
+    grid->addWidget(pellar::ui::makeLabel(fraContact, QString(), QStringLiteral("City"), cboCity),
+                    row, 0);
     grid->addWidget(cboCity, row, 1);
-    grid->addWidget(caption(QStringLiteral("St"), txtContact[State], fraContact), row, 2);
+    grid->addWidget(
+        pellar::ui::makeLabel(fraContact, QString(), QStringLiteral("St"), txtContact[State]), row,
+        2);
     grid->addWidget(txtContact[State], row, 3);
-    grid->addWidget(caption(QStringLiteral("Postal"), txtContact[Postal], fraContact), row, 4);
+    grid->addWidget(
+        pellar::ui::makeLabel(fraContact, QString(), QStringLiteral("Postal"), txtContact[Postal]),
+        row, 4);
     grid->addWidget(txtContact[Postal], row, 5);
     ++row;
     line(QStringLiteral("Telephone"), txtContact[Telephone]);
     line(QStringLiteral("Fax,Cell"), txtContact[Fax]);
     line(QStringLiteral("Category"), cboCategory);
-    grid->addWidget(caption(QStringLiteral("Key Contact"), txtContact[KeyContact], fraContact), row,
-                    0);
+    grid->addWidget(pellar::ui::makeLabel(fraContact, QString(), QStringLiteral("Key Contact"),
+                                          txtContact[KeyContact]),
+                    row, 0);
     grid->addWidget(txtContact[KeyContact], row, 1, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("(FYI Only)"), fraContact), row, 5);
     ++row;
@@ -239,10 +235,10 @@ void frmContacts::buildContactFrame() {
     Command1[1]->setEnabled(false);
 
     auto* layout = new QVBoxLayout(fraContact);
-    layout->addWidget(note(QStringLiteral("Use this form to store Payto Information.  Select a "
-                                          "Category for this Recipient. Searching by Category "
-                                          "would then find all Records with this category"),
-                           fraContact));
+    layout->addWidget(pellar::ui::makeNote(
+        fraContact, QStringLiteral("Use this form to store Payto Information.  Select a "
+                                   "Category for this Recipient. Searching by Category "
+                                   "would then find all Records with this category")));
     layout->addSpacing(4);
     layout->addLayout(grid);
     layout->addSpacing(6);
@@ -288,9 +284,9 @@ void frmContacts::buildSupplierFrame() {
 
     auto* layout = new QVBoxLayout(fraSuppliers);
     layout->addWidget(fgVendors, 1);
-    layout->addWidget(
-        note(QStringLiteral("Vendor / Supplier Data cannot be modified     on this screen"),
-             fraSuppliers));
+    layout->addWidget(pellar::ui::makeNote(
+        fraSuppliers,
+        QStringLiteral("Vendor / Supplier Data cannot be modified     on this screen")));
     layout->addLayout(buttons);
 }
 

@@ -8,8 +8,10 @@
 
 namespace invoicing::moneyprintplace {
 
+using pellar::printRightAligned;
+
 inline float inches(double twips) {
-    return float(twips / 1440.0);
+    return pellar::inchesFromTwips(twips);
 }
 
 inline void at(pellar::PrintSurface& s, double x, double y) {
@@ -22,13 +24,6 @@ inline void atX(pellar::PrintSurface& s, double x) {
 
 inline void atY(pellar::PrintSurface& s, double y) {
     SetPrintPosition(s, 0, inches(y));
-}
-
-// The text ends at rightX; its measured width decides where it starts.
-inline void printRightAligned(pellar::PrintSurface& s, const QString& text, double rightX,
-                              bool stayOnLine) {
-    s.setCurrentX(rightAlignedX(s, text, rightX));
-    s.print(text, stayOnLine);
 }
 
 } // namespace invoicing::moneyprintplace

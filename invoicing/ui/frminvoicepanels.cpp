@@ -2,6 +2,8 @@
 // buttons, the line grid, the step panels below it and the totals beside them.
 #include "invoicing/ui/frminvoice.h"
 
+#include "common/ui/widgets.h"
+
 #include "common/ui/inputroutines.h"
 #include "invoicing/ui/frminvoicegrid.h"
 #include "invoicing/ui/optioncheckbox.h"
@@ -28,29 +30,10 @@ namespace {
 // The charge boxes are tinted until the person types into one; it is white while edited.
 const QColor kChargeBoxColor(236, 241, 248);
 
-template <typename Widget> Widget* named(Widget* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
-                        const QString& tip = {}) {
-    auto* button = named(new QPushButton(caption, parent), name);
-    button->setToolTip(tip);
-    return button;
-}
-
-QLineEdit* makeBox(QWidget* parent, const QString& name, const QString& tip = {}) {
-    auto* box = named(new QLineEdit(parent), name);
-    box->setToolTip(tip);
-    return box;
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QWidget* buddy) {
-    auto* label = named(new QLabel(text, parent), name);
-    label->setBuddy(buddy);
-    return label;
-}
+using pellar::ui::makeBox;
+using pellar::ui::makeButton;
+using pellar::ui::makeLabel;
+using pellar::ui::named;
 
 // A box that only shows an amount: right-aligned, not typed into, out of the Tab walk.
 QLineEdit* makeAmountBox(QWidget* parent, const QString& name, const QString& tip = {}) {

@@ -2,9 +2,10 @@
 #include "invoicing/ui/frmsetup.h"
 
 #include "common/ui/inputroutines.h"
+#include "common/ui/widgets.h"
 
-#include "invoicing/ui/optioncheckbox.h"
 #include "invoicing/core/pictures.h"
+#include "invoicing/ui/optioncheckbox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,14 +25,7 @@ namespace invoicing {
 
 namespace {
 
-template <typename T> T* named(T* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-QGroupBox* frame(const QString& name, const QString& caption) {
-    return named(new QGroupBox(caption), name);
-}
+using pellar::ui::named;
 
 // A list the person may also type into; typing neither completes nor adds to the list.
 QComboBox* editableList(const QString& name) {
@@ -132,7 +126,8 @@ QWidget* frmSetup::buildOptionsTab() {
 }
 
 QWidget* frmSetup::buildLaborTab() {
-    fraLabor = frame(QStringLiteral("fraLabor"), QStringLiteral("Create by using"));
+    fraLabor = pellar::ui::makeFrame(nullptr, QStringLiteral("fraLabor"),
+                                     QStringLiteral("Create by using"));
     optFlat = named(new QRadioButton(QStringLiteral("Flat Rate (Enter Manually)")),
                     QStringLiteral("optFlat"));
     optCal = named(new QRadioButton(QStringLiteral("Calculate (Manpower  X  Hours)")),
@@ -157,7 +152,8 @@ QWidget* frmSetup::buildLaborTab() {
 }
 
 QWidget* frmSetup::buildTaxTab() {
-    fraTax = frame(QStringLiteral("fraTax"), QStringLiteral("Sales Tax Calculations"));
+    fraTax = pellar::ui::makeFrame(nullptr, QStringLiteral("fraTax"),
+                                   QStringLiteral("Sales Tax Calculations"));
     optAll =
         named(new QRadioButton(QStringLiteral("Tax Material and Labor")), QStringLiteral("optAll"));
     optMaterial =
@@ -181,8 +177,8 @@ QWidget* frmSetup::buildTaxTab() {
 }
 
 QWidget* frmSetup::buildAddOnsTab() {
-    fraInvoiceOptions =
-        frame(QStringLiteral("fraInvoiceOptions"), QStringLiteral("Apply to each Invoice"));
+    fraInvoiceOptions = pellar::ui::makeFrame(nullptr, QStringLiteral("fraInvoiceOptions"),
+                                              QStringLiteral("Apply to each Invoice"));
     fraInvoiceOptions->setToolTip(QStringLiteral("Items you typically include on an Invoice"));
     ckDiscount = named(new OptionCheckBox(QStringLiteral("Discount Information")),
                        QStringLiteral("ckDiscount"));
@@ -206,7 +202,8 @@ QWidget* frmSetup::buildAddOnsTab() {
 }
 
 QWidget* frmSetup::buildDiscountTab() {
-    fraDiscount = frame(QStringLiteral("fraDiscount"), QStringLiteral("Discount Calculations"));
+    fraDiscount = pellar::ui::makeFrame(nullptr, QStringLiteral("fraDiscount"),
+                                        QStringLiteral("Discount Calculations"));
     cboDiscount = editableList(QStringLiteral("cboDiscount"));
     lblDiscount = named(new QLabel(QStringLiteral("% if Paid in")), QStringLiteral("lblDiscount"));
     cboDays = editableList(QStringLiteral("cboDays"));
@@ -223,7 +220,8 @@ QWidget* frmSetup::buildDiscountTab() {
 }
 
 QWidget* frmSetup::buildAidsTab() {
-    fraAlarms = frame(QStringLiteral("fraAlarms"), QStringLiteral("Program Assistance"));
+    fraAlarms = pellar::ui::makeFrame(nullptr, QStringLiteral("fraAlarms"),
+                                      QStringLiteral("Program Assistance"));
     ckAlarms =
         named(new QCheckBox(QStringLiteral("Sound Alarm on Errors")), QStringLiteral("ckAlarms"));
     ckAlarms->setToolTip(QStringLiteral("If checked, an alarm will sound if an error occurs"));
@@ -238,7 +236,8 @@ QWidget* frmSetup::buildAidsTab() {
 }
 
 QWidget* frmSetup::buildPrintingTab() {
-    QGroupBox* form = frame(QStringLiteral("fraDocument"), QStringLiteral("Invoice Document Form"));
+    QGroupBox* form = pellar::ui::makeFrame(nullptr, QStringLiteral("fraDocument"),
+                                            QStringLiteral("Invoice Document Form"));
     optReturn = named(new QRadioButton(QStringLiteral("Print Remittance Slip ")),
                       QStringLiteral("optReturn"));
     optReturn->setToolTip(

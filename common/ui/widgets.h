@@ -1,0 +1,50 @@
+#pragma once
+// Small makers for the controls every form builds: each named for its documented name, so
+// tests and the forms' own code find it by that name.
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+
+namespace pellar::ui {
+
+template <typename Widget> Widget* named(Widget* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+inline QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
+                               const QString& tip = {}) {
+    auto* button = named(new QPushButton(caption, parent), name);
+    button->setToolTip(tip);
+    return button;
+}
+
+inline QLineEdit* makeBox(QWidget* parent, const QString& name, const QString& tip = {}) {
+    auto* box = named(new QLineEdit(parent), name);
+    box->setToolTip(tip);
+    return box;
+}
+
+// A caption; with a buddy, its mnemonic puts the focus in that control.
+inline QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text,
+                         QWidget* buddy = nullptr) {
+    auto* label = named(new QLabel(text, parent), name);
+    label->setBuddy(buddy);
+    return label;
+}
+
+// A text of several lines that wraps to its place.
+inline QLabel* makeNote(QWidget* parent, const QString& text) {
+    auto* note = new QLabel(text, parent);
+    note->setWordWrap(true);
+    return note;
+}
+
+inline QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption) {
+    return named(new QGroupBox(caption, parent), name);
+}
+
+} // namespace pellar::ui
