@@ -116,6 +116,12 @@ QStringList partnerNoticeLines(const WebConfig& config, const QString& itemLine)
     return lines;
 }
 
+QStringList paperNoticeLines() {
+    return {QStringLiteral("Perforated Response Paper is used to create"),
+            QStringLiteral("Invoices with a remittance Slip"),
+            QStringLiteral("Click Yes to connect to a Supplier")};
+}
+
 QByteArray shortcutFileBytes(const QString& url) {
     // The file is two lines whatever the address holds: a line break in it would start a
     // line of its own that a browser might read.

@@ -47,6 +47,10 @@ inline constexpr const char16_t* kShortcutFile = u"\\Temp.url";
 // program names the form it prints on.
 QStringList partnerNoticeLines(const WebConfig& config, const QString& itemLine = {});
 
+// The perforated-paper supplier's notice ("Order Paper"), word for word the same in the
+// invoicing and expense programs' start menus.
+QStringList paperNoticeLines();
+
 // The two lines of the shortcut file for an address, each ended by CR LF.
 QByteArray shortcutFileBytes(const QString& url);
 

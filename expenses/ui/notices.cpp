@@ -16,12 +16,7 @@ pellar::FileResult showFormsNotice(pellar::ProgramContext& context) {
 }
 
 pellar::FileResult showPaperNotice(pellar::ProgramContext& context) {
-    const QStringList lines{
-        QStringLiteral("Perforated Response Paper is used to create"),
-        QStringLiteral("Invoices with a remittance Slip"),
-        QStringLiteral("Click Yes to connect to a Supplier"),
-    };
-    return pellar::askThenOpen(context, QStringLiteral("Order Paper"), lines,
+    return pellar::askThenOpen(context, QStringLiteral("Order Paper"), pellar::paperNoticeLines(),
                                context.web.paperSupplier);
 }
 
