@@ -30,11 +30,11 @@ CheckbookRead decodeCheckbook(const QByteArray& bytes) {
 
     pellar::FreeFormatReader reader(bytes);
     CheckbookRecord& r = read.record;
-    r.field1 = reader.readText();
-    r.field2 = reader.readText();
+    r.carried.text1 = reader.readText();
+    r.carried.text2 = reader.readText();
     r.balance = reader.readText();
-    r.field4 = reader.readText();
-    r.field5 = reader.readText();
+    r.carried.text4 = reader.readText();
+    r.count = reader.readText();
     const qint32 six = reader.readInt32();
     const qint32 seven = reader.readInt32();
     if (reader.fieldsRead() < kFields) {
@@ -47,8 +47,8 @@ CheckbookRead decodeCheckbook(const QByteArray& bytes) {
                                            : reader.problem() + u'.');
         return read;
     }
-    r.field6 = qint16(six);
-    r.field7 = qint16(seven);
+    r.carried.number6 = qint16(six);
+    r.carried.number7 = qint16(seven);
 
     const std::optional<pellar::Currency> balance = pellar::currencyValue(r.balance);
     if (!balance) {
@@ -77,13 +77,13 @@ CheckbookRead readCheckbook(const pellar::DataFolder& folder) {
 
 QByteArray encodeCheckbook(const CheckbookRecord& record) {
     pellar::RecordWriter writer;
-    writer.text(record.field1)
-        .text(record.field2)
+    writer.text(record.carried.text1)
+        .text(record.carried.text2)
         .text(record.balance)
-        .text(record.field4)
-        .text(record.field5)
-        .number(record.field6)
-        .number(record.field7);
+        .text(record.carried.text4)
+        .text(record.count)
+        .number(record.carried.number6)
+        .number(record.carried.number7);
     return writer.line();
 }
 
@@ -106,7 +106,7 @@ std::optional<CheckbookRecord> withDepositAdded(const CheckbookRecord& record,
     }
     CheckbookRecord updated = record;
     updated.balance = pellar::formatCurrency(*sum);
-    updated.field5 = QString::fromUtf16(kCheckbookField5);
+    updated.count = QString::fromUtf16(kCheckbookCount);
     return updated;
 }
 

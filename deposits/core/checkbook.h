@@ -1,7 +1,7 @@
 #pragma once
 // The checkbook data file of the separate check-writing program: one quoted-field record of
-// seven fields. Only the balance (field 3) means anything here; the rest is carried through
-// exactly as read, and field 5 is always written back as " 4".
+// seven fields. Only the balance (field 3) means anything here; the count (field 5) is
+// always written back as " 4", and the rest is carried through exactly as read.
 
 #include "common/core/currency.h"
 #include "common/core/datafiles.h"
@@ -14,20 +14,30 @@ namespace deposits {
 
 inline constexpr const char16_t* kCheckbookFile = u"\\CheckbookInfo.txt";
 
+// The fields in file order: 1 and 2 carried, 3 the balance, 4 carried, 5 the count, 6 and 7
+// carried.
 struct CheckbookRecord {
-    QString field1;
-    QString field2;
-    QString balance; // field 3: a currency amount in the regional format ("$1,234.56")
-    QString field4;
-    QString field5; // read and ignored
-    qint16 field6 = 0;
-    qint16 field7 = 0;
+    // Field 3: a currency amount in the regional format ("$1,234.56").
+    QString balance;
+    // Field 5: a number the check-writing program keeps as text. Read and ignored; always
+    // written back as kCheckbookCount.
+    QString count;
+    // Fields 1, 2 and 4 (texts) and 6 and 7 (16-bit numbers) belong to the check-writing
+    // program: carried through exactly as read.
+    struct Carried {
+        QString text1;
+        QString text2;
+        QString text4;
+        qint16 number6 = 0;
+        qint16 number7 = 0;
+        bool operator==(const Carried&) const = default;
+    } carried;
 
     bool operator==(const CheckbookRecord&) const = default;
 };
 
-// What field 5 always becomes on writing.
-inline constexpr const char16_t* kCheckbookField5 = u" 4";
+// What the count field always becomes on writing.
+inline constexpr const char16_t* kCheckbookCount = u" 4";
 
 struct CheckbookRead {
     enum class Status { Missing, Damaged, Loaded };
@@ -48,7 +58,7 @@ CheckbookRead readCheckbook(const pellar::DataFolder& folder);
 QByteArray encodeCheckbook(const CheckbookRecord& record);
 
 // The record with the deposit added to its balance, formatted in the regional currency
-// format, and field 5 set to " 4". nullopt, with plain words in *problem, when the balance
+// format, and the count set to " 4". nullopt, with plain words in *problem, when the balance
 // does not convert or the new balance would be too large to hold.
 std::optional<CheckbookRecord> withDepositAdded(const CheckbookRecord& record,
                                                 pellar::Currency deposit,

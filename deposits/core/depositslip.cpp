@@ -76,12 +76,12 @@ void printTicket(PrintSurface& surface, const DepositSlip& slip) {
     }
 
     SetPrintPosition(surface, 0, 1.6f);
-    printEndingAt(surface, slip.depositAmount, 8.0);
+    printEndingAt(surface, money(slip.gross), 8.0);
     SetPrintPosition(surface, 0, 1.9f);
-    printEndingAt(surface, slip.amountBack, 8.0);
+    printEndingAt(surface, slip.amountBackText(), 8.0);
     SetPrintPosition(surface, 5.5f, 2.6f);
     surface.print(wholeNumber(count), true);
-    printEndingAt(surface, slip.depositTotal, 8.0);
+    printEndingAt(surface, money(slip.net), 8.0);
 }
 
 // ---- the summary ----------------------------------------------------------------------
@@ -110,14 +110,14 @@ void printCheckTable(PrintSurface& surface, const DepositSlip& slip) {
     printAt(surface, QStringLiteral("Check Count"), 2.0, true);
     printAt(surface, wholeNumber(slip.checks.size()), 6.2);
     printAt(surface, QStringLiteral("Check Total"), 2.0, true);
-    printEndingAt(surface, slip.totalOfChecks, 6.5);
+    printEndingAt(surface, money(slip.checksTotal), 6.5);
 
     surface.setCurrentY(surface.currentY() + 144);
     surface.line(twips(2.0), surface.currentY(), twips(6.5), surface.currentY());
     surface.setCurrentY(surface.currentY() + 144);
 
     printAt(surface, QStringLiteral("Deposit"), 2.0, true);
-    printEndingAt(surface, slip.newDeposit, 6.5);
+    printEndingAt(surface, money(slip.net), 6.5);
     printCheckTableHeadings(surface);
 
     for (const DepositCheck& check : slip.checks) {
@@ -151,10 +151,10 @@ void printSummary(PrintSurface& surface, const DepositSlip& slip) {
 
     roomForLine(surface);
     surface.print(QString());
-    if (slip.amountBack != u"0") {
+    if (slip.amountBack) {
         roomForLine(surface);
         printAt(surface, QStringLiteral("Cash Retained"), 2.0, true);
-        printEndingAt(surface, slip.amountBack, 6.5);
+        printEndingAt(surface, money(*slip.amountBack), 6.5);
     }
 }
 
@@ -222,6 +222,10 @@ void printBackHeading(PrintSurface& surface) {
 }
 
 } // namespace
+
+QString DepositSlip::amountBackText() const {
+    return amountBack ? money(*amountBack) : QStringLiteral("0");
+}
 
 int checksTheBackHolds() {
     // An 8-point line as most printers set it: 1.2 em.

@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <optional>
 
 namespace pellar {
 class PrintSurface;
@@ -23,17 +24,20 @@ struct DepositCheck {
     bool operator==(const DepositCheck&) const = default;
 };
 
-// Everything a deposit prints, taken from the deposit form when Print is clicked. The
-// captions are printed as they stand on the form.
+// Everything a deposit prints, as the deposit stands when Print is clicked.
 struct DepositSlip {
     QDate date;
     pellar::Currency currency; // bills and coins
     QList<DepositCheck> checks;
-    QString depositAmount; // gross deposit
-    QString amountBack;    // cash back; the text "0" when no cash-back choice was made
-    QString depositTotal;  // net deposit
-    QString totalOfChecks;
-    QString newDeposit; // net deposit
+    pellar::Currency checksTotal;
+    pellar::Currency gross; // checks and currency, before any cash back
+    // Cash taken back; nullopt when no cash-back choice was made, which the ticket shows as
+    // the text "0" and the summary leaves out.
+    std::optional<pellar::Currency> amountBack;
+    pellar::Currency net; // what goes to the bank
+
+    // The ticket's cash-back entry.
+    QString amountBackText() const;
 };
 
 // The ticket lists at most this many checks; from one more on they go on the back.

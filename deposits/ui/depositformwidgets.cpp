@@ -1,5 +1,7 @@
 #include "deposits/ui/depositformwidgets.h"
 
+#include "common/core/regional.h"
+
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
@@ -73,6 +75,14 @@ void keepSizeWhenHidden(QWidget* widget) {
     QSizePolicy policy = widget->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     widget->setSizePolicy(policy);
+}
+
+QString zeroAmount() {
+    return pellar::formatCurrency(pellar::Currency{});
+}
+
+bool holdsStartingZero(const QLineEdit& box) {
+    return box.text() == zeroAmount() || box.text() == pellar::formatFixed(pellar::Currency{});
 }
 
 } // namespace deposits::depositwidgets

@@ -1,6 +1,6 @@
 #pragma once
 // The deposit form's building blocks: captions, amount boxes and labels, buttons, so every
-// screen of the form looks alike.
+// screen of the form looks alike; and the zero its amount boxes start with.
 
 #include <QString>
 
@@ -24,5 +24,11 @@ QPushButton* button(const QString& name, const QString& caption, const QString& 
 QFont scaled(const QFont& base, qreal factor, bool bold);
 QFrame* rule(QWidget* parent); // a sunken horizontal line
 void keepSizeWhenHidden(QWidget* widget);
+
+// Zero in the currency format ("$0.00"): what an amount box starts with.
+QString zeroAmount();
+// The starting zero, also as leaving the box rewrites it ("0.00"): the first key typed
+// replaces it rather than adding to it.
+bool holdsStartingZero(const QLineEdit& box);
 
 } // namespace deposits::depositwidgets

@@ -1,36 +1,134 @@
 #include "deposits/ui/frmdeposit.h"
 
-#include "common/core/desk.h"
-#include "common/core/programcontext.h"
-#include "common/core/regional.h"
+#include "common/core/printerchoice.h"
 #include "deposits/core/slipmakerinfo.h"
 #include "deposits/core/transactionlog.h"
+#include "deposits/ui/cashbackpanel.h"
+#include "deposits/ui/checkentrypanel.h"
+#include "deposits/ui/depositformwidgets.h"
+#include "deposits/ui/depositprinting.h"
+#include "deposits/ui/printscreenpanel.h"
+#include "deposits/ui/summaryentrypanel.h"
 
-#include <QLabel>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace deposits {
 
-namespace {
-
-QString notRead() {
-    return QStringLiteral("The checkbook data file CheckbookInfo.txt has not been read.");
-}
-
-} // namespace
+using Refusal = DepositDraft::Refusal;
+using Step = DepositDraft::Step;
 
 frmDeposit::frmDeposit(pellar::ProgramContext& context, QWidget* parent)
     : QWidget(parent)
     , m_context(context)
     , m_desk(context.desk)
-    , m_bankProblem(notRead()) {
+    , m_bank(context.data) {
     setObjectName(QStringLiteral("frmDeposit"));
     setWindowTitle(QStringLiteral("Deposit Creation"));
-    buildScreen();
+
+    m_checkEntry = new CheckEntryPanel(m_desk, this);
+    m_entry = new SummaryEntryPanel(m_desk, m_checkEntry, this);
+    m_cashBack = new CashBackPanel(m_desk, this);
+    m_printScreen = new PrintScreenPanel(this);
+
+    // The three screens share one place; each keeps its size while hidden, so the window
+    // does not jump from one step to the next.
+    auto* screens = new QGridLayout;
+    for (QWidget* screen : {static_cast<QWidget*>(m_entry), static_cast<QWidget*>(m_cashBack),
+                            static_cast<QWidget*>(m_printScreen)}) {
+        depositwidgets::keepSizeWhenHidden(screen);
+        screens->addWidget(screen, 0, 0);
+    }
+    QPushButton* menu = depositwidgets::button(QStringLiteral("cmdMenu"), QStringLiteral("&Menu"),
+                                               QStringLiteral("Return to Main Menu"), this);
+    menu->setMinimumWidth(110);
+    connect(menu, &QPushButton::clicked, this, &frmDeposit::returnToMenu);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(14, 12, 14, 12);
+    outer->setSpacing(10);
+    outer->addLayout(screens, 1);
+    outer->addWidget(menu, 0, Qt::AlignRight);
+
+    connectPanels();
+    setTabOrder();
     ResetDeposit();
     resize(sizeHint());
 }
 
 frmDeposit::~frmDeposit() = default;
+
+void frmDeposit::connectPanels() {
+    connect(m_entry, &SummaryEntryPanel::dateChanged, this,
+            [this](QDate date) { m_draft.setDate(date); });
+    connect(m_entry, &SummaryEntryPanel::currencyTyped, this, [this] {
+        m_draft.currencyTyped(m_entry->announcedChecks());
+        showDraft();
+    });
+    connect(m_entry, &SummaryEntryPanel::countTyped, this, [this] {
+        m_draft.countTyped();
+        showDraft();
+    });
+    connect(m_entry, &SummaryEntryPanel::checkSummaryClicked, this, &frmDeposit::enterCheckSummary);
+    connect(m_entry, &SummaryEntryPanel::continueClicked, this, &frmDeposit::continueWithDeposit);
+
+    connect(m_checkEntry, &CheckEntryPanel::checkTyped, this, [this] {
+        m_draft.checkTyped();
+        showDraft();
+    });
+    connect(m_checkEntry, &CheckEntryPanel::acceptClicked, this, &frmDeposit::acceptCheck);
+    connect(m_checkEntry, &CheckEntryPanel::redoClicked, this, [this] {
+        ClearCheckEntry();
+        ShowCheckEntryCaption();
+    });
+
+    connect(m_cashBack, &CashBackPanel::depositAllChosen, this, [this] {
+        m_draft.depositAll();
+        showDraft();
+    });
+    connect(m_cashBack, &CashBackPanel::cashBackChosen, this, [this] {
+        m_draft.chooseCashBack();
+        showDraft();
+        m_cashBack->openAmountBack();
+    });
+    connect(m_cashBack, &CashBackPanel::amountBackAccepted, this,
+            &frmDeposit::receiveAmountAccepted);
+    connect(m_cashBack, &CashBackPanel::continueClicked, this, &frmDeposit::cashBackContinue);
+
+    connect(m_printScreen, &PrintScreenPanel::printClicked, this, &frmDeposit::printClicked);
+
+    // "Redo Deposit" on each screen; the checkbook is not read again.
+    connect(m_entry, &SummaryEntryPanel::redoClicked, this, &frmDeposit::ResetDeposit);
+    connect(m_cashBack, &CashBackPanel::redoClicked, this, &frmDeposit::ResetDeposit);
+    connect(m_printScreen, &PrintScreenPanel::redoClicked, this, &frmDeposit::ResetDeposit);
+}
+
+void frmDeposit::setTabOrder() {
+    // Across the panels, by the controls' documented names.
+    const QStringList order{"DTPicker1",
+                            "txtCurrency",
+                            "txtNoofChecks",
+                            "cmdDepositCreation_0",
+                            "txtCheckEntry_0",
+                            "txtCheckEntry_1",
+                            "txtReceivedFrom",
+                            "cmdDepositCreation_2",
+                            "cmdDepositCreation_3",
+                            "cmdDepositCreation_1",
+                            "cmdDepositCreation_4",
+                            "optCashBack_0",
+                            "optCashBack_1",
+                            "txtReceiveAmount",
+                            "cmdReceiveAmount",
+                            "cmdCashBack",
+                            "cmdDepositCreation_5",
+                            "cmdDepositContinue",
+                            "cmdDepositCreation_6",
+                            "cmdMenu"};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(findChild<QWidget*>(order[i - 1]), findChild<QWidget*>(order[i]));
+}
 
 void frmDeposit::returnToMenu() {
     hide();
@@ -47,16 +145,11 @@ bool frmDeposit::activate() {
 }
 
 bool frmDeposit::LoadBank() {
-    const CheckbookRead read = readCheckbook(m_context.data);
+    const CheckbookRead read = m_bank.LoadBank();
     switch (read.status) {
     case CheckbookRead::Status::Loaded:
-        m_bank = read.record;
-        m_bankTrusted = true;
-        m_bankProblem.clear();
         return true;
     case CheckbookRead::Status::Missing:
-        m_bankTrusted = false;
-        m_bankProblem = notRead();
         m_desk.message(programTitle(),
                        {QStringLiteral("You need to create your Checkbook Data file"),
                         QStringLiteral("Using the PellarWriter Program")},
@@ -67,8 +160,6 @@ bool frmDeposit::LoadBank() {
         break;
     }
     // The balance on file cannot be read, so nothing may be added to it or written over it.
-    m_bankTrusted = false;
-    m_bankProblem = read.problem;
     m_desk.message(
         programTitle(),
         {read.problem, QStringLiteral("No deposit can be recorded until the file is repaired "
@@ -77,45 +168,198 @@ bool frmDeposit::LoadBank() {
     return false;
 }
 
-pellar::FileResult frmDeposit::SaveBank() {
-    if (!m_bankTrusted)
-        return pellar::FileResult::failure(m_bankProblem);
-    const std::optional<pellar::Currency> deposit = pellar::currencyValue(lblNewDeposit->text());
-    if (!deposit)
-        return pellar::FileResult::failure(
-            QStringLiteral("The new deposit \"%1\" is not an amount of money; the checkbook "
-                           "balance was not changed.")
-                .arg(lblNewDeposit->text()));
-    QString problem;
-    const std::optional<CheckbookRecord> updated = withDepositAdded(m_bank, *deposit, &problem);
-    if (!updated)
-        return pellar::FileResult::failure(problem);
-    if (pellar::FileResult written = writeCheckbook(m_context.data, *updated); !written)
-        return written;
-    m_bank = *updated;
-    return pellar::FileResult::success();
+void frmDeposit::showDraft() {
+    m_entry->showDraft(m_draft);
+    m_checkEntry->showDraft(m_draft);
+    m_cashBack->showDraft(m_draft);
+    m_printScreen->showDraft(m_draft);
 }
 
-pellar::FileResult frmDeposit::WriteTransaction(const QString& description, pellar::Currency amount,
-                                                QDate date) {
-    if (!m_bankTrusted)
-        return pellar::FileResult::failure(m_bankProblem);
-    return appendTransaction(m_context.data, date, description, amount);
-}
-
-bool frmDeposit::depositCanBeRecorded() {
-    QString why = m_bankTrusted ? transactionLogRefusal(m_context.data) : m_bankProblem;
-    // A balance that could not take the deposit is found out now, before anything is
-    // printed or written.
-    if (why.isEmpty()) {
-        if (const std::optional<pellar::Currency> deposit =
-                pellar::currencyValue(lblNewDeposit->text()))
-            withDepositAdded(m_bank, *deposit, &why);
+void frmDeposit::showStep(const std::function<void()>& focus) {
+    const Step step = m_draft.step();
+    const bool creating = step == Step::Creation || step == Step::CheckEntry;
+    QList<QWidget*> shown;
+    if (creating)
+        shown << m_entry;
+    if (step == Step::CheckEntry)
+        shown << m_checkEntry;
+    if (step == Step::CashBack)
+        shown << m_cashBack;
+    if (step == Step::Print)
+        shown << m_printScreen;
+    for (QWidget* panel : shown)
+        panel->show();
+    if (creating)
+        m_entry->raise();
+    focus();
+    for (QWidget* panel :
+         {static_cast<QWidget*>(m_entry), static_cast<QWidget*>(m_checkEntry),
+          static_cast<QWidget*>(m_cashBack), static_cast<QWidget*>(m_printScreen)}) {
+        if (!shown.contains(panel))
+            panel->hide();
     }
-    if (why.isEmpty())
-        return true;
-    m_desk.message(programTitle(), {why}, pellar::MessageButtons::Ok);
-    return false;
+}
+
+void frmDeposit::refuse(Refusal why) {
+    switch (why) {
+    case Refusal::None:
+        return;
+    case Refusal::TooManyChecks:
+        m_desk.message(programTitle(),
+                       {QStringLiteral("The deposit form can list at most %1 checks.")
+                            .arg(DepositDraft::mostChecks()),
+                        QStringLiteral("Please split these checks over two or more deposits.")},
+                       pellar::MessageButtons::Ok);
+        return;
+    case Refusal::TooLarge:
+        m_desk.message(programTitle(), {depositTooLargeText()}, pellar::MessageButtons::Ok);
+        return;
+    default:
+        m_desk.beep();
+        return;
+    }
+}
+
+void frmDeposit::ResetDeposit() {
+    m_draft.reset(m_desk.today());
+    showDraft();
+    showStep([this] { m_entry->focusCurrency(); });
+    ClearDepositEntries();
+}
+
+void frmDeposit::ClearDepositEntries() {
+    m_entry->clearEntries(m_desk.today());
+    m_checkEntry->emptyBoxes();
+}
+
+void frmDeposit::ShowCheckEntryCaption() {
+    m_checkEntry->showCaption(m_draft.currentCheck(), m_entry->countText());
+}
+
+void frmDeposit::ClearCheckEntry() {
+    m_draft.clearCheckEntry();
+    showDraft();
+    m_checkEntry->clearCheck();
+}
+
+void frmDeposit::enterCheckSummary() {
+    if (const Refusal why = m_draft.announceChecks(m_entry->announcedChecks());
+        why != Refusal::None) {
+        refuse(why);
+        m_entry->focusCount(why == Refusal::TooManyChecks);
+        return;
+    }
+    showDraft();
+    ShowCheckEntryCaption();
+    showStep([this] { m_checkEntry->clearCheck(); });
+}
+
+bool frmDeposit::takeCurrency() {
+    const std::optional<pellar::Currency> currency = m_entry->currency();
+    if (!currency) {
+        refuse(Refusal::NotAnAmount);
+        m_entry->focusCurrency(true);
+        return false;
+    }
+    m_draft.setCurrency(*currency);
+    return true;
+}
+
+void frmDeposit::acceptCheck() {
+    if (!m_checkEntry->amountRuleKept() || !takeCurrency())
+        return;
+    const TypedCheck typed = m_checkEntry->typedCheck();
+    if (const Refusal why = m_draft.checkRefusal(typed); why != Refusal::None) {
+        refuse(why);
+        if (why != Refusal::MissingField)
+            m_checkEntry->focusAmount();
+        return;
+    }
+    const pellar::MessageAnswer answer =
+        m_desk.message(QStringLiteral("Payment Verification"),
+                       {QStringLiteral("Click Okay if the Summary Information is Correct"),
+                        QStringLiteral("      Check No   ") + typed.number,
+                        QStringLiteral("      Amount     ") + typed.amount,
+                        QStringLiteral("      From       ") + typed.payer},
+                       pellar::MessageButtons::OkCancel);
+    if (answer != pellar::MessageAnswer::Ok) {
+        ClearCheckEntry(); // the same check is entered again
+        return;
+    }
+    m_draft.acceptCheck(typed);
+    showDraft();
+    if (m_draft.step() == Step::CheckEntry) {
+        ShowCheckEntryCaption();
+        m_checkEntry->clearCheck();
+        return;
+    }
+    showStep([this] { m_entry->focusContinue(); });
+}
+
+void frmDeposit::continueWithDeposit() {
+    if (!takeCurrency())
+        return;
+    if (const Refusal why = m_draft.continueToCashBack(m_entry->announcedChecks());
+        why != Refusal::None) {
+        refuse(why);
+        if (why == Refusal::TooLarge)
+            m_entry->focusCurrency(true);
+        return;
+    }
+    showDraft();
+    showStep([this] { m_cashBack->focusContinue(); });
+}
+
+void frmDeposit::receiveAmountAccepted() {
+    if (m_cashBack->amountBackEmpty()) {
+        m_draft.depositAll();
+        showDraft();
+        return;
+    }
+    if (!m_cashBack->amountRuleKept())
+        return;
+    const std::optional<pellar::Currency> back = m_cashBack->amountBack();
+    if (const Refusal why = back ? m_draft.receiveCashBack(*back) : Refusal::NotAnAmount;
+        why != Refusal::None) {
+        refuse(why);
+        m_cashBack->focusAmountBack();
+        return;
+    }
+    showDraft();
+}
+
+void frmDeposit::cashBackContinue() {
+    m_draft.continueToPrint();
+    showDraft();
+    showStep([this] { m_printScreen->focusPrint(); });
+}
+
+void frmDeposit::printClicked() {
+    // Asked first: a deposit that cannot be recorded must not be printed as if it could.
+    if (!depositCanBeRecorded(m_desk, m_bank, m_draft.net()))
+        return;
+    const std::optional<pellar::PrinterChoice> printer = pellar::ChoosePrinter(m_context);
+    if (!printer)
+        return; // cancelled: nothing printed, still on the print screen
+
+    if (!printDepositSheets(m_desk, *printer, m_draft.slip())) {
+        m_desk.message(QStringLiteral("Print Error"),
+                       {QStringLiteral("An Error has occurred while Printing")},
+                       pellar::MessageButtons::Ok);
+        activate();
+        return;
+    }
+    const pellar::MessageAnswer answer = m_desk.message(
+        QStringLiteral("Deposit Complete"),
+        {QStringLiteral("Review the Deposit Ticket"), QStringLiteral("Click YES if Correct"),
+         QStringLiteral("Click NO if Incorrect ")},
+        pellar::MessageButtons::YesNo);
+    if (answer != pellar::MessageAnswer::Yes || !recordDeposit(m_desk, m_bank, m_draft)) {
+        activate(); // a fresh start: nothing (more) written
+        return;
+    }
+    ClearDepositEntries();
+    returnToMenu();
 }
 
 } // namespace deposits

@@ -4,17 +4,9 @@
 
 #include "common/core/profile.h"
 #include "deposits/core/addressstyle.h"
-#include "deposits/core/depositlinks.h"
 
-#include <QList>
 #include <QMainWindow>
 
-class QAction;
-class QButtonGroup;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class QTabWidget;
 
 namespace pellar {
@@ -23,6 +15,9 @@ struct ProgramContext;
 } // namespace pellar
 
 namespace deposits {
+
+class BusinessInfoPanel;
+class FormsOrderPanel;
 
 class frmSetup : public QMainWindow {
     Q_OBJECT
@@ -42,42 +37,16 @@ public:
 
     AddressStyle addressStyle() const { return m_style; }
 
-    QTabWidget* SSTab1 = nullptr;
-    QPushButton* cmdAddress = nullptr;
-    QLineEdit* txtName = nullptr;
-    QLineEdit* txtAddress = nullptr;
-    QLineEdit* txtPOBox = nullptr;
-    QLineEdit* txtCity = nullptr;
-    QLineEdit* txtSt = nullptr;
-    QLineEdit* txtZip = nullptr;
-    QLineEdit* txtTel = nullptr;
-    QLineEdit* txtFax = nullptr;
-    QLineEdit* txtFein = nullptr;
-    QList<QLabel*> lblAddress; // indexes 0 to 6
-    QLabel* lblPostal = nullptr;
-    QPushButton* cmdQuit = nullptr;
-
-    QGroupBox* fraOrderNow = nullptr;
-    QLineEdit* txtRep = nullptr;
-    QLineEdit* txtOrderNo = nullptr;
-    QList<QPushButton*> cmdInstructions; // 0 show, 1 hide, 2 save
-
-    QAction* mnuOrder = nullptr;
-
 signals:
     // The form has hidden itself; the start form is to be shown.
     void menuWanted();
 
 private:
-    QWidget* buildBusinessTab();
-    QWidget* buildFormsTab();
-    void setTabOrder();
     void ShowBusinessProfile();
     void ChooseAddressStyle();
     void LoadFormsOrdered();
     void applyAddressStyle(AddressStyle style);
-    void addressClicked();
-    void instructionsClicked(int index);
+    void saveFormsOrdered();
     void quitClicked();
     void tell(const QString& text);
 
@@ -85,7 +54,9 @@ private:
     pellar::Desk& m_desk;
     pellar::BusinessProfile m_profile; // as last loaded or saved
     AddressStyle m_style = AddressStyle::UnitedStates;
-    QButtonGroup* m_instructions = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    BusinessInfoPanel* m_business = nullptr;
+    FormsOrderPanel* m_forms = nullptr;
 };
 
 } // namespace deposits

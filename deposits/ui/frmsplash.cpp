@@ -10,6 +10,7 @@
 #include "deposits/core/formpictures.h"
 #include "deposits/core/slipmakerinfo.h"
 #include "deposits/ui/clickablelabel.h"
+#include "deposits/ui/depositformwidgets.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -22,16 +23,7 @@
 
 namespace deposits {
 
-namespace {
-
-QFont scaledFont(const QFont& base, qreal factor, bool bold) {
-    QFont font = base;
-    font.setPointSizeF(base.pointSizeF() * factor);
-    font.setBold(bold);
-    return font;
-}
-
-} // namespace
+using depositwidgets::scaled;
 
 frmSplash::frmSplash(pellar::ProgramContext& context, QWidget* parent)
     : QMainWindow(parent)
@@ -54,28 +46,28 @@ void frmSplash::buildScreen() {
     outer->setContentsMargins(18, 14, 18, 12);
     outer->setSpacing(10);
 
-    Image1 = new ClickableLabel(central);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setToolTip(QStringLiteral("Shows Setup Screen"));
+    auto* picture = pellar::ui::named(new ClickableLabel(central), QStringLiteral("Image1"));
+    picture->setToolTip(QStringLiteral("Shows Setup Screen"));
     const QSize pictureSize(150, 180);
-    Image1->setPixmap(depositTicketPicture(pictureSize));
-    Image1->setFixedSize(pictureSize);
-    Image1->setCursor(Qt::PointingHandCursor);
-    connect(Image1, &ClickableLabel::clicked, this, &frmSplash::setupWanted);
+    picture->setPixmap(depositTicketPicture(pictureSize));
+    picture->setFixedSize(pictureSize);
+    picture->setCursor(Qt::PointingHandCursor);
+    connect(picture, &ClickableLabel::clicked, this, &frmSplash::setupWanted);
 
     const QString nameTip = QStringLiteral("The Name of this program");
-    lblProductName = pellar::ui::makeLabel(central, QStringLiteral("lblProductName"),
-                                           QStringLiteral("Pellar Banking -"));
+    QLabel* lblProductName = pellar::ui::makeLabel(central, QStringLiteral("lblProductName"),
+                                                   QStringLiteral("Pellar Banking -"));
     lblProductName->setToolTip(nameTip);
-    lblProductName->setFont(scaledFont(font(), 2.0, true));
-    lblCreateDeposit = pellar::ui::makeLabel(central, QStringLiteral("lblCreateDeposit"),
-                                             QStringLiteral("Create a Deposit"));
+    lblProductName->setFont(scaled(font(), 2.0, true));
+    QLabel* lblCreateDeposit = pellar::ui::makeLabel(central, QStringLiteral("lblCreateDeposit"),
+                                                     QStringLiteral("Create a Deposit"));
     lblCreateDeposit->setToolTip(nameTip);
-    lblCreateDeposit->setFont(scaledFont(font(), 1.6, true));
+    lblCreateDeposit->setFont(scaled(font(), 1.6, true));
 
-    lblVersion = pellar::ui::makeLabel(central, QStringLiteral("lblVersion"), QString());
-    lblFreeProgram = new ClickableLabel(QStringLiteral("(A Free Program from Orvanta)"), central);
-    lblFreeProgram->setObjectName(QStringLiteral("lblFreeProgram"));
+    m_version = pellar::ui::makeLabel(central, QStringLiteral("lblVersion"), QString());
+    auto* lblFreeProgram = pellar::ui::named(
+        new ClickableLabel(QStringLiteral("(A Free Program from Orvanta)"), central),
+        QStringLiteral("lblFreeProgram"));
     lblFreeProgram->setToolTip(QStringLiteral("Click to Visit"));
     lblFreeProgram->setCursor(Qt::PointingHandCursor);
     connect(lblFreeProgram, &ClickableLabel::clicked, this,
@@ -86,52 +78,51 @@ void frmSplash::buildScreen() {
     titles->addWidget(lblProductName);
     titles->addWidget(lblCreateDeposit);
     titles->addSpacing(8);
-    titles->addWidget(lblVersion);
+    titles->addWidget(m_version);
     titles->addWidget(lblFreeProgram);
     titles->addSpacing(12);
     const QStringList running{QStringLiteral("Orvanta Programs share files."),
                               QStringLiteral("Exit all other Orvanta Programs"),
                               QStringLiteral("before continuing....")};
-    const QFont runningFont = scaledFont(font(), 1.0, true);
+    const QFont runningFont = scaled(font(), 1.0, true);
     for (int i = 0; i < running.size(); ++i) {
         QLabel* label =
             pellar::ui::makeLabel(central, QStringLiteral("lblRunning_%1").arg(i), running[i]);
         label->setFont(runningFont);
         label->setStyleSheet(QStringLiteral("color: #8b1a1a;"));
-        lblRunning << label;
         titles->addWidget(label);
     }
     titles->addStretch(1);
 
     auto* top = new QHBoxLayout;
     top->setSpacing(22);
-    top->addWidget(Image1, 0, Qt::AlignTop);
+    top->addWidget(picture, 0, Qt::AlignTop);
     top->addLayout(titles, 1);
     outer->addLayout(top);
     outer->addSpacing(10);
     outer->addStretch(1);
 
-    cmdContinue = new QPushButton(QStringLiteral("Continue"), central);
-    cmdContinue->setObjectName(QStringLiteral("cmdContinue"));
-    cmdContinue->setToolTip(QStringLiteral("Starts the Program"));
+    QPushButton* cmdContinue =
+        pellar::ui::makeButton(central, QStringLiteral("cmdContinue"), QStringLiteral("Continue"),
+                               QStringLiteral("Starts the Program"));
     cmdContinue->setDefault(true);
     cmdContinue->setMinimumWidth(140);
     connect(cmdContinue, &QPushButton::clicked, this, &frmSplash::continueClicked);
     outer->addWidget(cmdContinue, 0, Qt::AlignRight);
 
-    lblWarning = pellar::ui::makeLabel(
+    QLabel* lblWarning = pellar::ui::makeLabel(
         central, QStringLiteral("lblWarning"),
         QStringLiteral("Warning: this program is protected by copyright law. You may use it "
                        "and give away unchanged copies free of charge; selling it or changing "
                        "it is not allowed. It is provided as is, without warranty of any "
                        "kind."));
     lblWarning->setWordWrap(true);
-    lblWarning->setFont(scaledFont(font(), 0.85, false));
+    lblWarning->setFont(scaled(font(), 0.85, false));
     outer->addWidget(lblWarning);
 
-    lblNotice = pellar::ui::makeLabel(central, QStringLiteral("lblNotice"), QString());
-    lblNotice->setFont(scaledFont(font(), 0.85, false));
-    outer->addWidget(lblNotice);
+    m_notice = pellar::ui::makeLabel(central, QStringLiteral("lblNotice"), QString());
+    m_notice->setFont(scaled(font(), 0.85, false));
+    outer->addWidget(m_notice);
 
     cmdContinue->setFocus();
     resize(560, minimumSizeHint().height());
@@ -139,24 +130,25 @@ void frmSplash::buildScreen() {
 
 void frmSplash::buildMenu() {
     QMenuBar* bar = menuBar();
-    mnuSetup = bar->addAction(QStringLiteral("Setup"));
-    mnuSetup->setObjectName(QStringLiteral("mnuSetup"));
-    connect(mnuSetup, &QAction::triggered, this, &frmSplash::setupWanted);
+    QAction* setup =
+        pellar::ui::named(bar->addAction(QStringLiteral("Setup")), QStringLiteral("mnuSetup"));
+    connect(setup, &QAction::triggered, this, &frmSplash::setupWanted);
 
-    mnuOrvanta = bar->addMenu(QStringLiteral("Upgrade"));
-    mnuOrvanta->setObjectName(QStringLiteral("mnuOrvanta"));
-    mnuPellarBanking = mnuOrvanta->addAction(QStringLiteral("to Pellar Banking (Full)"));
-    mnuPellarBanking->setObjectName(QStringLiteral("mnuPellarBanking"));
-    connect(mnuPellarBanking, &QAction::triggered, this,
+    QMenu* upgrade =
+        pellar::ui::named(bar->addMenu(QStringLiteral("Upgrade")), QStringLiteral("mnuOrvanta"));
+    QAction* banking =
+        pellar::ui::named(upgrade->addAction(QStringLiteral("to Pellar Banking (Full)")),
+                          QStringLiteral("mnuPellarBanking"));
+    connect(banking, &QAction::triggered, this,
             [this] { openAddress(m_context.web.bankingProduct); });
 
-    mnuHome = bar->addAction(QStringLiteral("Visit Us"));
-    mnuHome->setObjectName(QStringLiteral("mnuHome"));
-    connect(mnuHome, &QAction::triggered, this, [this] { openAddress(m_context.web.homePage); });
+    QAction* home =
+        pellar::ui::named(bar->addAction(QStringLiteral("Visit Us")), QStringLiteral("mnuHome"));
+    connect(home, &QAction::triggered, this, [this] { openAddress(m_context.web.homePage); });
 
-    mnuDeluxe = bar->addAction(QStringLiteral("Order Supplies"));
-    mnuDeluxe->setObjectName(QStringLiteral("mnuDeluxe"));
-    connect(mnuDeluxe, &QAction::triggered, this, [this] {
+    QAction* supplies = pellar::ui::named(bar->addAction(QStringLiteral("Order Supplies")),
+                                          QStringLiteral("mnuDeluxe"));
+    connect(supplies, &QAction::triggered, this, [this] {
         if (const pellar::FileResult opened = showSupplierOrderNotice(m_context); !opened)
             m_desk.message(programTitle(), {opened.error}, pellar::MessageButtons::Ok);
     });
@@ -174,8 +166,8 @@ bool frmSplash::checkCheckbook() {
 }
 
 void frmSplash::activate() {
-    lblVersion->setText(versionText());
-    lblNotice->setText(QStringLiteral("Copyright \u00A9 ORVANTA Co %1").arg(m_desk.today().year()));
+    m_version->setText(versionText());
+    m_notice->setText(QStringLiteral("Copyright \u00A9 ORVANTA Co %1").arg(m_desk.today().year()));
 }
 
 void frmSplash::continueClicked() {

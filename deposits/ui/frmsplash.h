@@ -4,13 +4,9 @@
 
 #include "deposits/core/depositlinks.h"
 
-#include <QList>
 #include <QMainWindow>
 
-class QAction;
 class QLabel;
-class QMenu;
-class QPushButton;
 
 namespace pellar {
 class Desk;
@@ -18,8 +14,6 @@ struct ProgramContext;
 } // namespace pellar
 
 namespace deposits {
-
-class ClickableLabel;
 
 class frmSplash : public QMainWindow {
     Q_OBJECT
@@ -33,22 +27,6 @@ public:
     // Version and year notice, on each showing.
     void activate();
 
-    QLabel* lblProductName = nullptr;
-    QLabel* lblCreateDeposit = nullptr;
-    QLabel* lblVersion = nullptr;
-    QLabel* lblNotice = nullptr;
-    ClickableLabel* lblFreeProgram = nullptr;
-    QList<QLabel*> lblRunning; // indexes 0 to 2
-    QLabel* lblWarning = nullptr;
-    ClickableLabel* Image1 = nullptr;
-    QPushButton* cmdContinue = nullptr;
-
-    QAction* mnuSetup = nullptr;
-    QMenu* mnuOrvanta = nullptr;
-    QAction* mnuPellarBanking = nullptr;
-    QAction* mnuHome = nullptr;
-    QAction* mnuDeluxe = nullptr;
-
 signals:
     void depositWanted();
     void setupWanted();
@@ -61,6 +39,8 @@ private:
 
     pellar::ProgramContext& m_context;
     pellar::Desk& m_desk;
+    QLabel* m_version = nullptr;
+    QLabel* m_notice = nullptr;
 };
 
 } // namespace deposits

@@ -1,27 +1,21 @@
-// The deposit form's bank data: the checkbook data file and the transactions log.
+// The deposit's bank data: the checkbook data file and the transactions log, and what the
+// deposit form does when the checkbook data is missing or damaged.
 #include "common/core/fixedrecords.h"
 #include "common/core/regional.h"
-#include "deposits/core/checkbook.h"
+#include "deposits/core/depositbank.h"
 #include "deposits/core/transactionlog.h"
 #include "deposits/ui/frmdeposit.h"
 #include "deposits/ui/slipmaker.h"
-#include "tests/support/datafolder.h"
-#include "tests/support/scripteddesk.h"
 #include "tests/support/testprogram.h"
 
-#include <QFile>
-#include <QLabel>
-#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 using namespace pellar;
 using namespace deposits;
-using pellar::testing::ScratchDataFolder;
-using pellar::testing::ScriptedDesk;
 
 namespace {
 
-// Field 1 holds a byte above 127 and field 5 something other than " 4", so the rewrite
+// Field 1 holds a byte above 127 and the count something other than " 4", so the rewrite
 // shows what is carried through and what is replaced.
 const QByteArray kCheckbook("\"Caf\xE9 Checking\",\"First Bank, Main St\",\"$1,000.00\","
                             "\"0042-17\",\"x\",7,-3\r\n");
@@ -31,37 +25,39 @@ QByteArray checkbookWithBalance(const char* balance) {
            "\",\"0042-17\",\" 4\",7,-3\r\n";
 }
 
+Currency money(const char* text) {
+    return *currencyValue(QString::fromLatin1(text));
+}
+
 class SlipmakerBankData : public ::testing::Test {
 protected:
     SlipmakerBankData() { MakeBackupFolder(folder); }
 
+    // The file put in place and read, as each showing of the deposit form reads it.
+    void load(const QByteArray& checkbook) {
+        folder.put("CheckbookInfo.txt", checkbook);
+        ASSERT_EQ(bank.LoadBank().status, CheckbookRead::Status::Loaded);
+    }
     // One confirmed deposit as the workflow records it: the log first, then the balance.
-    void deposit(frmDeposit& form, const char* amount, QDate date) {
-        form.lblNewDeposit->setText(QString::fromLatin1(amount));
-        const Currency value = *currencyValue(QString::fromLatin1(amount));
-        ASSERT_TRUE(form.WriteTransaction(QStringLiteral("Deposit"), value, date));
-        ASSERT_TRUE(form.SaveBank());
+    void deposit(const char* amount, QDate date = QDate(2026, 12, 6)) {
+        ASSERT_TRUE(bank.WriteTransaction(QStringLiteral("Deposit"), money(amount), date));
+        ASSERT_TRUE(bank.SaveBank(money(amount)));
     }
 
     pellar::testing::TestProgram app{slipmakerProfile()};
-    ScratchDataFolder& folder = app.folder;
-    ScriptedDesk& desk = app.desk;
-    int& ended = app.ended;
+    pellar::testing::ScratchDataFolder& folder = app.folder;
+    DepositBank bank{app.folder.data()};
 };
 
 } // namespace
 
 TEST_F(SlipmakerBankData, DepositAddsToTheBalanceAndCarriesTheOtherFieldsThrough) {
-    folder.put("CheckbookInfo.txt", kCheckbook);
-    frmDeposit form(app.context);
-    ASSERT_TRUE(form.activate());
-    EXPECT_EQ(form.bankRecord().balance, "$1,000.00");
-    EXPECT_EQ(form.bankRecord().field6, 7);
-    EXPECT_EQ(form.bankRecord().field7, -3);
-
-    deposit(form, "$250.50", QDate(2026, 12, 6));
+    load(kCheckbook);
+    EXPECT_EQ(bank.record().balance, "$1,000.00");
+    EXPECT_EQ(bank.record().carried.number6, 7);
+    EXPECT_EQ(bank.record().carried.number7, -3);
+    deposit("$250.50");
     EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), checkbookWithBalance("$1,250.50"));
-    EXPECT_TRUE(desk.messages().isEmpty());
 
     // Negative balances (the regional negative form) and large ones.
     const struct {
@@ -73,37 +69,22 @@ TEST_F(SlipmakerBankData, DepositAddsToTheBalanceAndCarriesTheOtherFieldsThrough
                  {"$0.00", "$0.01", "$0.01"},
                  {"$20.00", "($45.00)", "($25.00)"}};
     for (const auto& c : cases) {
-        folder.put("CheckbookInfo.txt", checkbookWithBalance(c.before));
-        ASSERT_TRUE(form.activate());
-        deposit(form, c.deposit, QDate(2026, 12, 6));
+        load(checkbookWithBalance(c.before));
+        deposit(c.deposit);
         EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), checkbookWithBalance(c.after)) << c.before;
     }
-}
 
-TEST_F(SlipmakerBankData, EachDepositOfARunAddsToWhatIsOnDisk) {
-    folder.put("CheckbookInfo.txt", kCheckbook);
-    frmDeposit form(app.context);
-    ASSERT_TRUE(form.activate());
-    deposit(form, "$250.50", QDate(2026, 12, 6));
-
-    // Meanwhile the check-writing program wrote a check of $300.00.
-    folder.put("CheckbookInfo.txt", checkbookWithBalance("$950.50"));
-    ASSERT_TRUE(form.activate());
-    deposit(form, "$100.00", QDate(2026, 12, 7));
-    EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), checkbookWithBalance("$1,050.50"));
-
-    // Two saves without a reload still add up, each to the balance last written.
-    deposit(form, "$1.25", QDate(2026, 12, 7));
+    // Each deposit adds to what is on disk: meanwhile the check-writing program wrote a
+    // check, and two saves without a reload each add to the balance last written.
+    load(checkbookWithBalance("$950.50"));
+    deposit("$100.00");
+    deposit("$1.25");
     EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), checkbookWithBalance("$1,051.75"));
-    EXPECT_EQ(folder.bytes("Transactions.txt").size(), 3 * kTransactionLength);
 }
 
 TEST_F(SlipmakerBankData, LogRecordsOfTheFirstAndSecondDeposit) {
-    folder.put("CheckbookInfo.txt", kCheckbook);
-    frmDeposit form(app.context);
-    ASSERT_TRUE(form.activate());
-
-    deposit(form, "$1,234.50", QDate(2026, 12, 6));
+    load(kCheckbook);
+    deposit("$1,234.50");
     const QByteArray first = "12/6/2026 "
                              "Deposit                            "
                              "1234.5         ";
@@ -111,7 +92,7 @@ TEST_F(SlipmakerBankData, LogRecordsOfTheFirstAndSecondDeposit) {
     EXPECT_EQ(folder.bytes("Transactions.txt"), first);
 
     // The amount is exact, not rounded to seven digits; a second record follows the first.
-    deposit(form, "$123,456.78", QDate(2027, 1, 15));
+    deposit("$123,456.78", QDate(2027, 1, 15));
     const QByteArray second = "1/15/2027 "
                               "Deposit                            "
                               "123456.78      ";
@@ -123,53 +104,21 @@ TEST_F(SlipmakerBankData, LogRecordsOfTheFirstAndSecondDeposit) {
 }
 
 TEST_F(SlipmakerBankData, AFullLogRefusesTheNextDepositBeforeItIsPrinted) {
-    folder.put("CheckbookInfo.txt", kCheckbook);
     const QByteArray almostFull(qsizetype(kMaxRecords - 1) * kTransactionLength, 'L');
     folder.put("Transactions.txt", almostFull);
-    frmDeposit form(app.context);
-    ASSERT_TRUE(form.activate());
+    load(kCheckbook);
 
     // The 32,767th record still fits.
-    EXPECT_TRUE(form.depositCanBeRecorded());
-    deposit(form, "$10.00", QDate(2026, 12, 6));
+    EXPECT_TRUE(bank.refusal(money("10")).isEmpty());
+    deposit("$10.00");
     const QByteArray full = folder.bytes("Transactions.txt");
     ASSERT_EQ(full.size(), qsizetype(kMaxRecords) * kTransactionLength);
     EXPECT_EQ(full.left(almostFull.size()), almostFull);
 
     // Then the deposit is refused up front, and nothing is written even if asked to.
-    desk.expectMessage(QStringLiteral("Slipmaker"));
-    EXPECT_FALSE(form.depositCanBeRecorded());
-    ASSERT_EQ(desk.messages().size(), 1);
-    EXPECT_TRUE(desk.messages()[0].text().contains(QStringLiteral("32,767")));
-    EXPECT_FALSE(form.WriteTransaction(QStringLiteral("Deposit"), *Currency::fromWhole(1),
-                                       QDate(2026, 12, 7)));
+    EXPECT_TRUE(bank.refusal(money("1")).contains(QStringLiteral("32,767")));
+    EXPECT_FALSE(bank.WriteTransaction(QStringLiteral("Deposit"), money("1"), QDate(2026, 12, 7)));
     EXPECT_EQ(folder.bytes("Transactions.txt").size(), full.size());
-}
-
-TEST_F(SlipmakerBankData, ACheckbookFileMissingFromTheFolderIsRestoredFromBackup) {
-    folder.put("Backup/CheckbookInfo.txt", kCheckbook);
-    frmDeposit form(app.context);
-    EXPECT_TRUE(form.activate());
-    EXPECT_TRUE(folder.exists("CheckbookInfo.txt"));
-    EXPECT_EQ(form.bankRecord().balance, "$1,000.00");
-    EXPECT_TRUE(desk.messages().isEmpty());
-    EXPECT_EQ(ended, 0);
-}
-
-TEST_F(SlipmakerBankData, WithoutACheckbookFileTheProgramEnds) {
-    folder.put("Transactions.txt", QByteArray(60, 'T'));
-    frmDeposit form(app.context);
-    desk.expectMessage(QStringLiteral("Slipmaker"));
-    EXPECT_FALSE(form.activate());
-
-    ASSERT_EQ(desk.messages().size(), 1);
-    EXPECT_EQ(desk.messages()[0].lines, QStringList({"You need to create your Checkbook Data file",
-                                                     "Using the PellarWriter Program"}));
-    EXPECT_EQ(desk.messages()[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(ended, 1);
-    EXPECT_FALSE(form.isVisible());
-    // The end backs up the transactions log.
-    EXPECT_EQ(folder.bytes("Backup/Transactions.txt"), QByteArray(60, 'T'));
 }
 
 TEST_F(SlipmakerBankData, ADamagedCheckbookFileIsNeverRewritten) {
@@ -181,48 +130,52 @@ TEST_F(SlipmakerBankData, ADamagedCheckbookFileIsNeverRewritten) {
         "\"Checking\",\"Bank\",\"$1,000.00\",\"0042\",\"x\",seven,3\r\n",
         "",
     };
-    frmDeposit form(app.context);
-    QSignalSpy menu(&form, &frmDeposit::menuWanted);
     for (const QByteArray& bytes : damaged) {
+        load(kCheckbook); // trusted before: the damaged file must undo that
         folder.put("CheckbookInfo.txt", bytes);
-        desk.expectMessage(QStringLiteral("Slipmaker"));
-        EXPECT_FALSE(form.activate()) << bytes.constData();
-        EXPECT_TRUE(desk.messages().last().text().contains(QStringLiteral("CheckbookInfo.txt")));
-        EXPECT_FALSE(form.bankLoaded());
+        const CheckbookRead read = bank.LoadBank();
+        EXPECT_EQ(read.status, CheckbookRead::Status::Damaged) << bytes.constData();
+        EXPECT_TRUE(read.problem.contains(QStringLiteral("CheckbookInfo.txt")));
+        EXPECT_FALSE(bank.trusted());
 
         // Nothing can be recorded against it, and the file stays as it was.
-        form.lblNewDeposit->setText(QStringLiteral("$5.00"));
-        EXPECT_FALSE(form.WriteTransaction(QStringLiteral("Deposit"), *Currency::fromWhole(5),
-                                           QDate(2026, 12, 6)));
-        EXPECT_FALSE(form.SaveBank());
-        desk.expectMessage(QStringLiteral("Slipmaker"));
-        EXPECT_FALSE(form.depositCanBeRecorded());
+        EXPECT_FALSE(bank.refusal(money("5")).isEmpty());
+        EXPECT_FALSE(
+            bank.WriteTransaction(QStringLiteral("Deposit"), money("5"), QDate(2026, 12, 6)));
+        EXPECT_FALSE(bank.SaveBank(money("5")));
         EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), bytes);
     }
     EXPECT_FALSE(folder.exists("Transactions.txt"));
-    // The form went back to the menu each time; the program goes on.
-    EXPECT_EQ(menu.count(), int(std::size(damaged)));
-    EXPECT_EQ(ended, 0);
-
-    // A repaired file is trusted again.
-    folder.put("CheckbookInfo.txt", kCheckbook);
-    EXPECT_TRUE(form.activate());
-    EXPECT_TRUE(form.depositCanBeRecorded());
-
-    // A new-deposit caption that is not an amount changes nothing either.
-    form.lblNewDeposit->setText(QStringLiteral("New Deposit"));
-    EXPECT_FALSE(form.SaveBank());
-    EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), kCheckbook);
 
     // Nor does a deposit that would take the balance past the largest amount: it used to
     // wrap round and store a large negative balance.
     const QByteArray full = checkbookWithBalance("$922,337,203,685,477.58");
-    folder.put("CheckbookInfo.txt", full);
-    ASSERT_TRUE(form.activate());
-    form.lblNewDeposit->setText(QStringLiteral("$5.00"));
-    const FileResult refused = form.SaveBank();
+    load(full);
+    EXPECT_TRUE(bank.refusal(money("5")).contains(QStringLiteral("$922,337,203,685,477.58")));
+    const FileResult refused = bank.SaveBank(money("5"));
     EXPECT_FALSE(refused);
-    EXPECT_TRUE(refused.error.contains(QStringLiteral("$922,337,203,685,477.58")))
-        << refused.error.toStdString();
+    EXPECT_TRUE(refused.error.contains(QStringLiteral("$922,337,203,685,477.58")));
     EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), full);
+}
+
+TEST_F(SlipmakerBankData, TheDepositFormWithAMissingOrRestoredCheckbookFile) {
+    frmDeposit form(app.context);
+
+    // Missing from the folder but in the backup folder: restored, and the form opens.
+    folder.put("Backup/CheckbookInfo.txt", kCheckbook);
+    EXPECT_TRUE(form.activate());
+    EXPECT_TRUE(folder.exists("CheckbookInfo.txt"));
+    EXPECT_EQ(form.bank().record().balance, "$1,000.00");
+
+    // Missing with no copy: told, and the program ends, backing up the log.
+    QFile::remove(folder.file("CheckbookInfo.txt"));
+    QFile::remove(folder.file("Backup/CheckbookInfo.txt"));
+    folder.put("Transactions.txt", QByteArray(60, 'T'));
+    app.desk.expectMessage(QStringLiteral("Slipmaker"));
+    EXPECT_FALSE(form.activate());
+    EXPECT_EQ(app.desk.messages().last().lines,
+              QStringList({"You need to create your Checkbook Data file",
+                           "Using the PellarWriter Program"}));
+    EXPECT_EQ(app.ended, 1);
+    EXPECT_EQ(folder.bytes("Backup/Transactions.txt"), QByteArray(60, 'T'));
 }

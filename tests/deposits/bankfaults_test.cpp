@@ -19,15 +19,15 @@ const QByteArray kCheckbook("\"Checking\",\"Bank\",\"$1,000.00\",\"0042\",\" 4\"
 
 } // namespace
 
-TEST(CheckbookRecord, FieldsSixAndSevenAreSixteenBitNumbers) {
+TEST(CheckbookRecord, CarriedNumbersAreSixteenBit) {
     const auto withNumbers = [](const char* six, const char* seven) {
         return QByteArray("\"Checking\",\"Bank\",\"$1.00\",\"0042\",\" 4\",") + six + ',' + seven +
                "\r\n";
     };
     const CheckbookRead edges = decodeCheckbook(withNumbers("32767", "-32768"));
     ASSERT_EQ(edges.status, CheckbookRead::Status::Loaded);
-    EXPECT_EQ(edges.record.field6, 32767);
-    EXPECT_EQ(edges.record.field7, -32768);
+    EXPECT_EQ(edges.record.carried.number6, 32767);
+    EXPECT_EQ(edges.record.carried.number7, -32768);
     EXPECT_EQ(encodeCheckbook(edges.record), withNumbers("32767", "-32768"));
     for (const auto& [six, seven] : {std::pair{"32768", "0"}, {"0", "-32769"}})
         EXPECT_EQ(decodeCheckbook(withNumbers(six, seven)).status, CheckbookRead::Status::Damaged)

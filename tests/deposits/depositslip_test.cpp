@@ -1,10 +1,10 @@
 // The deposit sheet's layout in twips on the recording surface (text width = characters x
 // size x 10, line height = size x 24), and one real PDF of each side.
-#include "common/ui/printersurface.h"
-#include "tests/support/recordingsurface.h"
 #include "common/core/regional.h"
+#include "common/ui/printersurface.h"
 #include "deposits/core/depositslip.h"
 #include "tests/support/keeppdf.h"
+#include "tests/support/recordingsurface.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -20,19 +20,19 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace {
 
-// Checks of $1.01, $1.02, ...: each amount is a text of its own on the page.
-DepositSlip slipWith(int checks, const QString& amountBack = QStringLiteral("$20.00")) {
+// Checks of $1.01, $1.02, ...: each amount is a text of its own on the page, as are the
+// totals ($111.11 the checks, $222.22 the gross, $333.33 the net).
+DepositSlip slipWith(int checks, std::optional<Currency> amountBack = Currency::fromUnits(200000)) {
     DepositSlip slip;
     slip.date = QDate(2026, 12, 6);
     slip.currency = *Currency::fromWhole(125);
     for (int i = 1; i <= checks; ++i)
         slip.checks.append({QString::number(500 + i), Currency::fromUnits(10000 + i * 100),
                             QStringLiteral("Payer %1").arg(i)});
-    slip.totalOfChecks = QStringLiteral("$TOTAL");
-    slip.depositAmount = QStringLiteral("$GROSS");
+    slip.checksTotal = Currency::fromUnits(1111100);
+    slip.gross = Currency::fromUnits(2222200);
     slip.amountBack = amountBack;
-    slip.depositTotal = QStringLiteral("$NET");
-    slip.newDeposit = QStringLiteral("$NEWNET");
+    slip.net = Currency::fromUnits(3333300);
     return slip;
 }
 
@@ -101,10 +101,10 @@ TEST(DepositSlipLayout, TicketWithSixAndWithSeventeenChecks) {
                   QStringLiteral("5904,%1").arg(648 + (i - 1) * 432));
     for (const PrintOp& op : six.texts())
         EXPECT_NE(op.x + op.text.size() * 100, 8784) << "second column: " << op.text.toStdString();
-    EXPECT_EQ(at(six, "$GROSS", Edge::Right), "11520,2304");
+    EXPECT_EQ(at(six, "$222.22", Edge::Right), "11520,2304");
     EXPECT_EQ(at(six, "$20.00", Edge::Right, Part::Ticket), "11520,2736");
     EXPECT_EQ(at(six, " 6 ", Edge::Left, Part::Ticket), "7920,3744");
-    EXPECT_EQ(at(six, "$NET", Edge::Right), "11520,3744");
+    EXPECT_EQ(at(six, "$333.33", Edge::Right), "11520,3744");
 
     const DepositSlip seventeen = slipWith(17);
     EXPECT_FALSE(printsBackSide(seventeen));
@@ -119,7 +119,7 @@ TEST(DepositSlipLayout, TicketWithSixAndWithSeventeenChecks) {
 TEST(DepositSlipLayout, SummaryWithChecksAndWithout) {
     const PrintLog log = front(slipWith(3));
     EXPECT_EQ(summaryTexts(log), "Deposit Summary|12/6/2026||Cash|$125.00|Check Count| 3 |"
-                                 "Check Total|$TOTAL|Deposit|$NEWNET||Check No|From|Amount||"
+                                 "Check Total|$111.11|Deposit|$333.33||Check No|From|Amount||"
                                  "501|Payer 1|$1.01|502|Payer 2|$1.02|503|Payer 3|$1.03||"
                                  "Cash Retained|$20.00");
     const PrintOp* heading = log.findText(QStringLiteral("Deposit Summary"));
@@ -130,7 +130,7 @@ TEST(DepositSlipLayout, SummaryWithChecksAndWithout) {
     EXPECT_FALSE(log.findText(QStringLiteral("Cash"))->underline);
     EXPECT_EQ(at(log, "$125.00", Edge::Right, Part::Summary), "9360,6624");
     EXPECT_EQ(at(log, " 3 ", Edge::Left, Part::Summary), "8928,6864");
-    EXPECT_EQ(at(log, "$TOTAL", Edge::Right), "9360,7104");
+    EXPECT_EQ(at(log, "$111.11", Edge::Right), "9360,7104");
     const auto rule = std::find_if(log.ops.begin(), log.ops.end(), [](const PrintOp& op) {
         return op.kind == PrintOp::Kind::Line;
     });
@@ -146,12 +146,12 @@ TEST(DepositSlipLayout, SummaryWithChecksAndWithout) {
 
     // No checks and no cash-back choice: the ticket prints the text 0; the summary has no
     // table and no "Cash Retained".
-    const PrintLog cashOnly = front(slipWith(0, QStringLiteral("0")));
+    const PrintLog cashOnly = front(slipWith(0, std::nullopt));
     EXPECT_EQ(summaryTexts(cashOnly), "Deposit Summary|12/6/2026||Cash|$125.00|");
     EXPECT_EQ(at(cashOnly, "0", Edge::Right), "11520,2736");
     EXPECT_EQ(at(cashOnly, " 0 "), "7920,3744");
     // "No, Deposit All": zero in the currency form, and a "Cash Retained" line for it.
-    EXPECT_TRUE(summaryTexts(front(slipWith(0, QStringLiteral("$0.00"))))
+    EXPECT_TRUE(summaryTexts(front(slipWith(0, Currency{})))
                     .endsWith(QStringLiteral("|Cash Retained|$0.00")));
 }
 
@@ -164,7 +164,7 @@ TEST(DepositSlipLayout, EighteenAndFortyChecksGoOnTheBackInColumns) {
     EXPECT_EQ(at(ticket, "Checks Listed on Back of Slip"), "5760,2160");
     const PrintOp* notice = ticket.findText(QStringLiteral("Checks Listed on Back of Slip"));
     EXPECT_TRUE(notice->bold && notice->fontSize == 14);
-    const PrintOp* gross = ticket.findText(QStringLiteral("$GROSS"));
+    const PrintOp* gross = ticket.findText(QStringLiteral("$222.22"));
     EXPECT_TRUE(!gross->bold && gross->fontSize == 10);
 
     const PrintLog eighteen = back(eighteenChecks);

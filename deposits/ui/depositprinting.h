@@ -1,0 +1,28 @@
+#pragma once
+// A deposit printed and recorded: the sheet's two print jobs with the turn between them,
+// and the log and the balance once the person confirms the printout. Each tells the person
+// what went wrong.
+
+#include "common/core/currency.h"
+#include "common/core/desk.h"
+
+namespace deposits {
+
+class DepositBank;
+class DepositDraft;
+struct DepositSlip;
+
+// The front; when the checks go on the back, the sheet turned over and the back. False when
+// a job could not be printed.
+bool printDepositSheets(pellar::Desk& desk, const pellar::PrinterChoice& printer,
+                        const DepositSlip& slip);
+
+// Asked before a deposit is printed: false, after telling the person why, when the deposit
+// could not be recorded afterwards (damaged checkbook data, a full log, a balance that
+// cannot take it).
+bool depositCanBeRecorded(pellar::Desk& desk, const DepositBank& bank, pellar::Currency deposit);
+
+// The log first, then the balance, both with the net deposit.
+bool recordDeposit(pellar::Desk& desk, DepositBank& bank, const DepositDraft& draft);
+
+} // namespace deposits

@@ -1,0 +1,182 @@
+#include "deposits/ui/summaryentrypanel.h"
+
+#include "common/core/regional.h"
+#include "common/ui/inputroutines.h"
+#include "deposits/core/depositdraft.h"
+#include "deposits/ui/boxwatch.h"
+#include "deposits/ui/depositformwidgets.h"
+
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QVBoxLayout>
+#include <limits>
+
+namespace deposits {
+
+using namespace depositwidgets;
+
+SummaryEntryPanel::SummaryEntryPanel(pellar::Desk& desk, QWidget* checkEntry, QWidget* parent)
+    : QGroupBox(QStringLiteral("Deposit Creation"), parent)
+    , m_desk(desk) {
+    setObjectName(QStringLiteral("fraDepositCreation"));
+
+    m_date = new QDateEdit(this);
+    m_date->setObjectName(QStringLiteral("DTPicker1"));
+    m_date->setCalendarPopup(true);
+    m_date->setDisplayFormat(pellar::RegionalSettings::current().shortDateFormat);
+    m_currency =
+        amountBox(QStringLiteral("txtCurrency"),
+                  QStringLiteral("Enter the total of all cash that you wish to deposit"), this);
+    m_count = amountBox(QStringLiteral("txtNoofChecks"),
+                        QStringLiteral("Enter the total number of checks that you wish to deposit"),
+                        this);
+    m_checkSummary =
+        button(QStringLiteral("cmdDepositCreation_0"), QStringLiteral("Enter Check Summary Data"),
+               QStringLiteral("Accepts the total check count"), this);
+    m_continue = button(QStringLiteral("cmdDepositCreation_1"),
+                        QStringLiteral("Continue with Deposit Creation"),
+                        QStringLiteral("Continues the Deposit process"), this);
+    QPushButton* redo = button(QStringLiteral("cmdDepositCreation_4"),
+                               QStringLiteral("Redo Deposit"), QStringLiteral("Start over"), this);
+    m_checksTotal =
+        amountLabel(QStringLiteral("lblTotalofChecks"), QStringLiteral("Ck Total"), this);
+    m_depositTotal =
+        amountLabel(QStringLiteral("lblDepositTotal"), QStringLiteral("Deposit Total"), this);
+    m_depositTotal->setFont(scaled(font(), 1.0, true));
+
+    connect(m_date, &QDateEdit::dateChanged, this, &SummaryEntryPanel::dateChanged);
+    connect(m_checkSummary, &QPushButton::clicked, this, &SummaryEntryPanel::checkSummaryClicked);
+    connect(m_continue, &QPushButton::clicked, this, &SummaryEntryPanel::continueClicked);
+    connect(redo, &QPushButton::clicked, this, &SummaryEntryPanel::redoClicked);
+
+    // The key filters first: a key goes down before it types anything or is dropped.
+    pellar::installDigitKeyFilter(*m_currency, true);
+    pellar::installDigitKeyFilter(*m_count);
+    auto* watch = new BoxWatch(this);
+    watch->watch(*m_currency);
+    watch->watch(*m_count);
+    connect(watch, &BoxWatch::keyDown, this, &SummaryEntryPanel::keyDown);
+    connect(watch, &BoxWatch::left, this, &SummaryEntryPanel::left);
+
+    auto* inputs = new QGridLayout;
+    inputs->setHorizontalSpacing(12);
+    inputs->setVerticalSpacing(10);
+    inputs->addWidget(text(QStringLiteral("Select the Deposit Date"), this), 0, 0);
+    inputs->addWidget(m_date, 0, 1, Qt::AlignLeft);
+    auto* currencyCaption = new QVBoxLayout;
+    currencyCaption->setSpacing(0);
+    currencyCaption->addWidget(text(QStringLiteral("Total Currency with this Deposit"), this));
+    QLabel* billsAndCoins = text(QStringLiteral("(Bills and Coins)"), this);
+    billsAndCoins->setFont(scaled(font(), 0.9, false));
+    currencyCaption->addWidget(billsAndCoins);
+    inputs->addLayout(currencyCaption, 1, 0);
+    inputs->addWidget(m_currency, 1, 1, Qt::AlignLeft);
+    inputs->addWidget(text(QStringLiteral("No of Checks included with this Deposit"), this), 2, 0);
+    inputs->addWidget(m_count, 2, 1, Qt::AlignLeft);
+    inputs->addWidget(m_checkSummary, 3, 1, Qt::AlignLeft);
+    inputs->setRowStretch(4, 1);
+    inputs->setColumnStretch(0, 1);
+
+    auto* totals = new QGridLayout;
+    totals->setHorizontalSpacing(12);
+    totals->addWidget(text(QStringLiteral("Check Total"), this), 0, 0);
+    totals->addWidget(m_checksTotal, 0, 1);
+    totals->addWidget(text(QStringLiteral("Total of Deposit"), this), 1, 0);
+    totals->addWidget(m_depositTotal, 1, 1);
+    totals->setColumnStretch(2, 1);
+    auto* buttons = new QVBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_continue);
+    buttons->addWidget(redo);
+    totals->addLayout(buttons, 0, 3, 2, 1);
+
+    keepSizeWhenHidden(checkEntry);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(16);
+    top->addLayout(inputs, 1);
+    top->addWidget(checkEntry, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 12, 14, 12);
+    layout->setSpacing(12);
+    layout->addLayout(top, 1);
+    layout->addWidget(rule(this));
+    layout->addLayout(totals);
+}
+
+void SummaryEntryPanel::showDraft(const DepositDraft& draft) {
+    const auto shown = [](std::optional<pellar::Currency> amount) {
+        return amount ? pellar::formatCurrency(*amount) : QString();
+    };
+    m_checksTotal->setText(shown(draft.checksTotal()));
+    m_depositTotal->setText(shown(draft.depositTotal()));
+    m_checkSummary->setEnabled(draft.offersCheckSummary());
+    m_continue->setEnabled(draft.offersContinue());
+}
+
+void SummaryEntryPanel::clearEntries(QDate today) {
+    m_currency->setText(zeroAmount());
+    m_count->setText(QStringLiteral("0"));
+    m_date->setDate(today);
+}
+
+std::optional<pellar::Currency> SummaryEntryPanel::currency() const {
+    return pellar::currencyValue(m_currency->text());
+}
+
+qint64 SummaryEntryPanel::announcedChecks() const {
+    // The box takes only digits, but a pasted text may hold anything.
+    const QString text = m_count->text().trimmed();
+    bool ok = false;
+    const qint64 count = text.toLongLong(&ok);
+    if (ok)
+        return count;
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    return digits.match(text).hasMatch() ? std::numeric_limits<qint64>::max() : 0;
+}
+
+QString SummaryEntryPanel::countText() const {
+    return m_count->text();
+}
+
+void SummaryEntryPanel::focusCurrency(bool select) {
+    m_currency->setFocus();
+    if (select)
+        m_currency->selectAll();
+}
+
+void SummaryEntryPanel::focusCount(bool select) {
+    m_count->setFocus();
+    if (select)
+        m_count->selectAll();
+}
+
+void SummaryEntryPanel::focusContinue() {
+    m_continue->setFocus();
+}
+
+void SummaryEntryPanel::keyDown(QLineEdit* box) {
+    if (box == m_currency) {
+        if (holdsStartingZero(*m_currency))
+            m_currency->clear();
+        emit currencyTyped();
+    } else {
+        if (m_count->text() == u"0")
+            m_count->clear();
+        emit countTyped();
+    }
+}
+
+void SummaryEntryPanel::left(QLineEdit* box) {
+    if (box == m_currency)
+        pellar::CheckMoneyBox(*m_currency, m_desk);
+    else
+        pellar::WholeNumberBox(*m_count, m_desk);
+}
+
+} // namespace deposits
