@@ -26,6 +26,7 @@ public:
         return nullptr;
     }
     bool openWebAddress(const QString&) override { return true; }
+    bool openFolder(const QString&) override { return true; }
     void setBusy(bool) override {}
 
     int messages = 0;

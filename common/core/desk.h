@@ -54,6 +54,8 @@ public:
 
     // Hands the address to the person's browser; does not wait. False when nothing took it.
     virtual bool openWebAddress(const QString& url) = 0;
+    // Shows a folder of this computer in the person's file manager. False when nothing did.
+    virtual bool openFolder(const QString& path) = 0;
 
     // The hourglass while a long action runs.
     virtual void setBusy(bool busy) = 0;

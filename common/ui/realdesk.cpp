@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -151,6 +152,13 @@ bool RealDesk::openWebAddress(const QString& url) {
     if (!isWebAddress(address))
         return false;
     return QDesktopServices::openUrl(address);
+}
+
+bool RealDesk::openFolder(const QString& path) {
+    // A folder only, as a file URL: nothing is run.
+    if (!QFileInfo(path).isDir())
+        return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 bool RealDesk::isWebAddress(const QUrl& address) {

@@ -29,6 +29,7 @@ public:
                                                    QString* error) override;
     // Only http and https addresses are handed on; anything else gives false.
     bool openWebAddress(const QString& url) override;
+    bool openFolder(const QString& path) override;
     void setBusy(bool busy) override;
 
     // The box message() shows, not yet shown: plain text, no icon unless asked.

@@ -43,6 +43,10 @@ public:
     std::unique_ptr<PrintSurface> openPrintSurface(const PrintJobSetup& setup,
                                                    QString* error) override;
     bool openWebAddress(const QString& url) override;
+    bool openFolder(const QString& path) override {
+        m_folders.append(path);
+        return true;
+    }
     void setBusy(bool busy) override;
 
     const QList<ShownMessage>& messages() const { return m_messages; }
@@ -52,6 +56,7 @@ public:
     // Logs of every print job opened, in order.
     const QList<std::shared_ptr<PrintLog>>& jobs() const { return m_jobs; }
     const QStringList& openedAddresses() const { return m_addresses; }
+    const QStringList& openedFolders() const { return m_folders; }
     bool busy() const { return m_busy > 0; }
     bool allAnswersUsed() const { return m_answers.isEmpty() && m_choices.isEmpty(); }
 
@@ -68,6 +73,7 @@ private:
     QList<PrintJobSetup> m_jobSetups;
     QList<std::shared_ptr<PrintLog>> m_jobs;
     QStringList m_addresses;
+    QStringList m_folders;
     QDate m_today{2026, 12, 6};
     int m_beeps = 0;
     int m_busy = 0;
