@@ -42,6 +42,7 @@ QMessageBox::StandardButtons qtButtons(MessageButtons buttons) {
     case MessageButtons::OkCancel:
         return QMessageBox::Ok | QMessageBox::Cancel;
     case MessageButtons::YesNo:
+    case MessageButtons::YesNoDefaultNo:
         return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::Ok:
         break;
@@ -67,6 +68,7 @@ MessageAnswer answerFor(int button, MessageButtons buttons) {
     case MessageButtons::OkCancel:
         return MessageAnswer::Cancel;
     case MessageButtons::YesNo:
+    case MessageButtons::YesNoDefaultNo:
         return MessageAnswer::No;
     case MessageButtons::Ok:
         break;
@@ -92,8 +94,20 @@ std::unique_ptr<QMessageBox> RealDesk::makeMessageBox(const QString& title,
     box->setText(lines.join(u'\n'));
     box->setIcon(qtIcon(icon));
     box->setStandardButtons(qtButtons(buttons));
-    // The first button is the default, as on the old message boxes.
-    box->setDefaultButton(buttons == MessageButtons::YesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    // The first button is the default, as on the old message boxes, except where Yes would
+    // delete or overwrite.
+    switch (buttons) {
+    case MessageButtons::YesNo:
+        box->setDefaultButton(QMessageBox::Yes);
+        break;
+    case MessageButtons::YesNoDefaultNo:
+        box->setDefaultButton(QMessageBox::No);
+        break;
+    case MessageButtons::Ok:
+    case MessageButtons::OkCancel:
+        box->setDefaultButton(QMessageBox::Ok);
+        break;
+    }
     if (buttons == MessageButtons::OkCancel)
         box->setEscapeButton(QMessageBox::Cancel);
     return box;
