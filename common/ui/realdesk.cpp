@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -14,6 +15,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -205,8 +207,17 @@ bool RealDesk::printerAvailable() {
 
 std::optional<QString> RealDesk::chooseSaveFile(const QString& title, const QString& suggested,
                                                 const QString& filter) {
+    // A bare file name starts in the person's documents folder, not wherever the program
+    // happened to be started from.
+    QString start = suggested;
+    if (QFileInfo(suggested).isRelative()) {
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!documents.isEmpty())
+            start = QDir(documents).filePath(suggested);
+    }
     const QString chosen =
-        QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggested, filter);
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), title, start, filter);
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen;

@@ -1,8 +1,10 @@
 // The alignment offsets file, and offsets reaching every position of a job.
+#include "common/core/documentoutput.h"
 #include "common/core/printalignment.h"
 #include "common/core/printsurface.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/recordingsurface.h"
+#include "tests/support/scripteddesk.h"
 
 #include <gtest/gtest.h>
 
@@ -62,4 +64,49 @@ TEST(PrintAlignment, OffsetsMoveEveryPositionOfTheJob) {
     EXPECT_EQ(log->ops[0].y, 2880 - 144);
     EXPECT_EQ(log->ops[1].x2, 1440 + 360);
     EXPECT_EQ(log->ops[1].y, -144);
+}
+
+TEST(DocumentOutput, PreviewAndPdfCarryTheOriginAndOffsetsAndAPdfNeedsAName) {
+    ScratchDataFolder folder;
+    PrintAlignment alignment;
+    alignment.setOffsets(PrintedDocument::DepositSlipFront, {10, 20});
+    ASSERT_TRUE(savePrintAlignment(folder, alignment));
+    const PrintedDocumentKind slip{PrintedDocument::DepositSlipFront, PageOrigin::PrintableArea,
+                                   QStringLiteral("Deposit Slip"),
+                                   QStringLiteral("Deposit 2026-12-06.pdf")};
+    int drawn = 0;
+    const PageLayout layout = [&drawn](PrintSurface& surface) {
+        ++drawn;
+        surface.print(QStringLiteral("x"));
+    };
+
+    pellar::testing::ScriptedDesk desk;
+    previewDocument(desk, folder, slip, {}, layout);
+    ASSERT_EQ(desk.previews().size(), 1);
+    EXPECT_EQ(desk.previews()[0]->origin, PageOrigin::PrintableArea);
+    EXPECT_TRUE(desk.jobs().isEmpty());
+
+    // Cancelled: nothing written.
+    desk.expectSaveFile(std::nullopt);
+    EXPECT_TRUE(saveDocumentAsPdf(desk, folder, slip, layout).cancelled);
+    EXPECT_TRUE(desk.jobs().isEmpty());
+
+    // A name without the extension gets it; the job goes to that file, offsets applied.
+    desk.expectSaveFile(QStringLiteral("/tmp/March"));
+    const PdfOutcome saved = saveDocumentAsPdf(desk, folder, slip, layout);
+    EXPECT_TRUE(saved.written.printed);
+    EXPECT_EQ(saved.fileName, QStringLiteral("/tmp/March.pdf"));
+    ASSERT_EQ(desk.jobSetups().size(), 1);
+    EXPECT_EQ(desk.jobSetups()[0].printer.outputFile, QStringLiteral("/tmp/March.pdf"));
+    EXPECT_EQ(desk.jobSetups()[0].offsetX, 144);
+    EXPECT_EQ(desk.jobSetups()[0].offsetY, 288);
+    EXPECT_EQ(desk.saveFilesSuggested().value(1), QStringLiteral("Deposit 2026-12-06.pdf"));
+    EXPECT_EQ(drawn, 2);
+
+    // A failing file is a failure, not a saved PDF.
+    desk.expectSaveFile(QStringLiteral("/tmp/April.pdf"));
+    desk.failNextPrintJob(QStringLiteral("Cannot write /tmp/April.pdf"));
+    const PdfOutcome failed = saveDocumentAsPdf(desk, folder, slip, layout);
+    EXPECT_FALSE(failed.written.printed);
+    EXPECT_EQ(failed.written.error, QStringLiteral("Cannot write /tmp/April.pdf"));
 }
