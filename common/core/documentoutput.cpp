@@ -37,6 +37,23 @@ PdfOutcome saveDocumentAsPdf(Desk& desk, const DataFolder& folder, const Printed
     return outcome;
 }
 
+PrintOutcome printAlignmentTestPage(Desk& desk, const PrintedDocumentKind& kind,
+                                    AlignmentOffsets offsets, const PrinterChoice& printer,
+                                    const PageLayout& fields) {
+    PrintAlignment trying;
+    trying.setOffsets(kind.document, offsets);
+    PrintJobSetup setup;
+    setup.printer = printer;
+    setup.documentName = QStringLiteral("Alignment Test Page");
+    setup.origin = kind.origin;
+    trying.apply(kind.document, setup);
+    return runPrintJob(desk, setup, [&kind, &fields](PrintSurface& surface) {
+        printAlignmentGuides(surface,
+                             QStringLiteral("Alignment test page: ") + documentName(kind.document));
+        fields(surface);
+    });
+}
+
 bool offerPdfWithoutPrinter(Desk& desk, const QString& title, const QString& what) {
     return desk.message(title,
                         {QStringLiteral("No printer is set up on this computer."),

@@ -43,6 +43,13 @@ struct PdfOutcome {
 PdfOutcome saveDocumentAsPdf(Desk& desk, const DataFolder& folder, const PrintedDocumentKind& kind,
                              const PageLayout& layout);
 
+// The alignment test page of a document on plain paper: the rulers and crosshairs, then the
+// fields the program outlines, moved by the offsets the person is trying (saved or not). It
+// is a job of its own and never counts as a print of the document.
+PrintOutcome printAlignmentTestPage(Desk& desk, const PrintedDocumentKind& kind,
+                                    AlignmentOffsets offsets, const PrinterChoice& printer,
+                                    const PageLayout& fields);
+
 // When no printer is set up: says so under the program's title and offers the PDF instead.
 // True when the person chose the PDF.
 bool offerPdfWithoutPrinter(Desk& desk, const QString& title, const QString& what);
