@@ -15,7 +15,8 @@ namespace pellar {
 
 class PrintSurface;
 
-enum class MessageButtons { Ok, OkCancel, YesNo };
+// YesNoDefaultNo: for a question whose Yes deletes or overwrites, so Enter does no harm.
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoDefaultNo };
 enum class MessageIcon { None, Information, Warning, Critical, Question };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 

@@ -3,6 +3,7 @@
 #include "common/core/backup.h"
 #include "common/core/commandline.h"
 #include "common/core/singleinstance.h"
+#include "common/ui/keyboard.h"
 #include "common/ui/realdesk.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ ProgramShell::ProgramShell(ProgramContext& context, ProgramProfile profile)
     : m_context(context)
     , m_profile(std::move(profile)) {
     m_context.control = this;
+    new ui::EnterClicksButtons(this);
     m_context.shortcutDropsBackup = m_profile.shortcutDropsBackup;
     if (m_profile.restoreNotice) {
         m_context.data.setRestoreNotice([&desk = m_context.desk, notice = m_profile.restoreNotice](

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -14,6 +15,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -42,6 +44,7 @@ QMessageBox::StandardButtons qtButtons(MessageButtons buttons) {
     case MessageButtons::OkCancel:
         return QMessageBox::Ok | QMessageBox::Cancel;
     case MessageButtons::YesNo:
+    case MessageButtons::YesNoDefaultNo:
         return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::Ok:
         break;
@@ -67,6 +70,7 @@ MessageAnswer answerFor(int button, MessageButtons buttons) {
     case MessageButtons::OkCancel:
         return MessageAnswer::Cancel;
     case MessageButtons::YesNo:
+    case MessageButtons::YesNoDefaultNo:
         return MessageAnswer::No;
     case MessageButtons::Ok:
         break;
@@ -92,8 +96,20 @@ std::unique_ptr<QMessageBox> RealDesk::makeMessageBox(const QString& title,
     box->setText(lines.join(u'\n'));
     box->setIcon(qtIcon(icon));
     box->setStandardButtons(qtButtons(buttons));
-    // The first button is the default, as on the old message boxes.
-    box->setDefaultButton(buttons == MessageButtons::YesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    // The first button is the default, as on the old message boxes, except where Yes would
+    // delete or overwrite.
+    switch (buttons) {
+    case MessageButtons::YesNo:
+        box->setDefaultButton(QMessageBox::Yes);
+        break;
+    case MessageButtons::YesNoDefaultNo:
+        box->setDefaultButton(QMessageBox::No);
+        break;
+    case MessageButtons::Ok:
+    case MessageButtons::OkCancel:
+        box->setDefaultButton(QMessageBox::Ok);
+        break;
+    }
     if (buttons == MessageButtons::OkCancel)
         box->setEscapeButton(QMessageBox::Cancel);
     return box;
@@ -191,8 +207,17 @@ bool RealDesk::printerAvailable() {
 
 std::optional<QString> RealDesk::chooseSaveFile(const QString& title, const QString& suggested,
                                                 const QString& filter) {
+    // A bare file name starts in the person's documents folder, not wherever the program
+    // happened to be started from.
+    QString start = suggested;
+    if (QFileInfo(suggested).isRelative()) {
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!documents.isEmpty())
+            start = QDir(documents).filePath(suggested);
+    }
     const QString chosen =
-        QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggested, filter);
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), title, start, filter);
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen;

@@ -145,6 +145,13 @@ TEST(RealDesk, MessageBoxHasNoIconUnlessAskedAndShowsPlainText) {
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
     EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
     EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Yes));
+
+    // A question whose Yes deletes: Enter must answer No.
+    auto risky = RealDesk::makeMessageBox(QStringLiteral("Verify"), {QStringLiteral("Delete?")},
+                                          MessageButtons::YesNoDefaultNo, MessageIcon::None);
+    EXPECT_EQ(risky->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(risky->defaultButton(), risky->button(QMessageBox::No));
 }
 
 namespace {

@@ -1,9 +1,16 @@
 // The alignment offsets file, and offsets reaching every position of a job.
+#include "common/core/documentoutput.h"
 #include "common/core/printalignment.h"
 #include "common/core/printsurface.h"
+#include "common/core/programcontext.h"
+#include "common/ui/alignmentpage.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/recordingsurface.h"
+#include "tests/support/scripteddesk.h"
 
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
 #include <gtest/gtest.h>
 
 using namespace pellar;
@@ -62,4 +69,101 @@ TEST(PrintAlignment, OffsetsMoveEveryPositionOfTheJob) {
     EXPECT_EQ(log->ops[0].y, 2880 - 144);
     EXPECT_EQ(log->ops[1].x2, 1440 + 360);
     EXPECT_EQ(log->ops[1].y, -144);
+}
+
+TEST(DocumentOutput, PreviewAndPdfCarryTheOriginAndOffsetsAndAPdfNeedsAName) {
+    ScratchDataFolder folder;
+    PrintAlignment alignment;
+    alignment.setOffsets(PrintedDocument::DepositSlipFront, {10, 20});
+    ASSERT_TRUE(savePrintAlignment(folder, alignment));
+    const PrintedDocumentKind slip{PrintedDocument::DepositSlipFront, PageOrigin::PrintableArea,
+                                   QStringLiteral("Deposit Slip"),
+                                   QStringLiteral("Deposit 2026-12-06.pdf")};
+    int drawn = 0;
+    const PageLayout layout = [&drawn](PrintSurface& surface) {
+        ++drawn;
+        surface.print(QStringLiteral("x"));
+    };
+
+    pellar::testing::ScriptedDesk desk;
+    previewDocument(desk, folder, slip, {}, layout);
+    ASSERT_EQ(desk.previews().size(), 1);
+    EXPECT_EQ(desk.previews()[0]->origin, PageOrigin::PrintableArea);
+    EXPECT_TRUE(desk.jobs().isEmpty());
+
+    // Cancelled: nothing written.
+    desk.expectSaveFile(std::nullopt);
+    EXPECT_TRUE(saveDocumentAsPdf(desk, folder, slip, layout).cancelled);
+    EXPECT_TRUE(desk.jobs().isEmpty());
+
+    // A name without the extension gets it; the job goes to that file, offsets applied.
+    desk.expectSaveFile(QStringLiteral("/tmp/March"));
+    const PdfOutcome saved = saveDocumentAsPdf(desk, folder, slip, layout);
+    EXPECT_TRUE(saved.written.printed);
+    EXPECT_EQ(saved.fileName, QStringLiteral("/tmp/March.pdf"));
+    ASSERT_EQ(desk.jobSetups().size(), 1);
+    EXPECT_EQ(desk.jobSetups()[0].printer.outputFile, QStringLiteral("/tmp/March.pdf"));
+    EXPECT_EQ(desk.jobSetups()[0].offsetX, 144);
+    EXPECT_EQ(desk.jobSetups()[0].offsetY, 288);
+    EXPECT_EQ(desk.saveFilesSuggested().value(1), QStringLiteral("Deposit 2026-12-06.pdf"));
+    EXPECT_EQ(drawn, 2);
+
+    // A failing file is a failure, not a saved PDF.
+    desk.expectSaveFile(QStringLiteral("/tmp/April.pdf"));
+    desk.failNextPrintJob(QStringLiteral("Cannot write /tmp/April.pdf"));
+    const PdfOutcome failed = saveDocumentAsPdf(desk, folder, slip, layout);
+    EXPECT_FALSE(failed.written.printed);
+    EXPECT_EQ(failed.written.error, QStringLiteral("Cannot write /tmp/April.pdf"));
+}
+
+TEST(AlignmentPage, SavesItsDocumentsKeepsTheOthersAndTestsUnsavedOffsets) {
+    ScratchDataFolder folder;
+    pellar::testing::ScriptedDesk desk;
+    ProgramContext context(desk, folder);
+    PrintAlignment another;
+    another.setOffsets(PrintedDocument::ContactReport, {-7, 3});
+    ASSERT_TRUE(savePrintAlignment(folder, another));
+
+    QList<std::pair<PrintedDocument, AlignmentOffsets>> tested;
+    ui::AlignmentPage page(context,
+                           {PrintedDocument::DepositSlipFront, PrintedDocument::DepositSlipBack},
+                           [&tested](PrintedDocument d, AlignmentOffsets o) {
+                               tested.append({d, o});
+                           });
+    page.findChild<QSpinBox*>(QStringLiteral("spnAlignRight_1"))->setValue(-30);
+    page.findChild<QSpinBox*>(QStringLiteral("spnAlignDown_1"))->setValue(500); // held at 100
+    page.findChild<QPushButton*>(QStringLiteral("cmdAlignTest_1"))->click();
+    ASSERT_EQ(tested.size(), 1);
+    EXPECT_EQ(tested[0].first, PrintedDocument::DepositSlipBack);
+    EXPECT_EQ(tested[0].second, (AlignmentOffsets{-30, 100}));
+    EXPECT_EQ(readPrintAlignment(folder).alignment, another); // trying is not saving
+
+    page.findChild<QPushButton*>(QStringLiteral("cmdSaveAlignment"))->click();
+    const PrintAlignment saved = readPrintAlignment(folder).alignment;
+    EXPECT_EQ(saved.offsets(PrintedDocument::DepositSlipBack), (AlignmentOffsets{-30, 100}));
+    EXPECT_EQ(saved.offsets(PrintedDocument::ContactReport), (AlignmentOffsets{-7, 3}));
+
+    // A damaged file is told on the page, which shows zero offsets.
+    folder.put("PrintAlignment.txt", "\"Deposit Slip Back\",x,1\r\n");
+    ui::AlignmentPage again(context, {PrintedDocument::DepositSlipBack}, {});
+    EXPECT_TRUE(again.findChild<QLabel*>(QStringLiteral("lblAlignmentNote"))
+                    ->text()
+                    .contains(QStringLiteral("damaged")));
+    EXPECT_EQ(again.shown(PrintedDocument::DepositSlipBack), AlignmentOffsets{});
+}
+
+TEST(DocumentOutput, TheTestPageUsesTheOffsetsTriedAndDrawsTheGuidesAndFields) {
+    pellar::testing::ScriptedDesk desk;
+    const PrintedDocumentKind slip{PrintedDocument::DepositSlipFront, PageOrigin::PrintableArea,
+                                   QStringLiteral("Deposit Slip"), QString()};
+    const PrintOutcome outcome =
+        printAlignmentTestPage(desk, slip, {50, -25}, {}, [](PrintSurface& surface) {
+            printFieldOutline(surface, QStringLiteral("Date"), 1, 1, 2, 0.25);
+        });
+    EXPECT_TRUE(outcome.printed);
+    ASSERT_EQ(desk.jobSetups().size(), 1);
+    EXPECT_EQ(desk.jobSetups()[0].offsetX, 720);
+    EXPECT_EQ(desk.jobSetups()[0].offsetY, -360);
+    EXPECT_EQ(desk.jobSetups()[0].origin, PageOrigin::PrintableArea);
+    EXPECT_NE(desk.jobs()[0]->findText(QStringLiteral("Date")), nullptr);
 }

@@ -16,6 +16,8 @@ QString buttonsName(MessageButtons buttons) {
         return QStringLiteral("OK/Cancel");
     case MessageButtons::YesNo:
         return QStringLiteral("Yes/No");
+    case MessageButtons::YesNoDefaultNo:
+        return QStringLiteral("Yes/No (No first)");
     case MessageButtons::Ok:
         break;
     }
@@ -29,6 +31,7 @@ bool offers(MessageButtons buttons, MessageAnswer answer) {
     case MessageButtons::OkCancel:
         return answer == MessageAnswer::Ok || answer == MessageAnswer::Cancel;
     case MessageButtons::YesNo:
+    case MessageButtons::YesNoDefaultNo:
         return answer == MessageAnswer::Yes || answer == MessageAnswer::No;
     }
     return false;
@@ -40,6 +43,7 @@ MessageAnswer cautiousAnswer(MessageButtons buttons) {
     case MessageButtons::OkCancel:
         return MessageAnswer::Cancel;
     case MessageButtons::YesNo:
+    case MessageButtons::YesNoDefaultNo:
         return MessageAnswer::No;
     case MessageButtons::Ok:
         break;

@@ -1,0 +1,109 @@
+#include "common/ui/alignmentpage.h"
+
+#include "common/core/programcontext.h"
+#include "common/ui/widgets.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace pellar::ui {
+
+namespace {
+
+QSpinBox* makeOffsetBox(QWidget* parent, const QString& name, const QString& tip) {
+    auto* box = named(new QSpinBox(parent), name);
+    box->setRange(-kLargestOffset, kLargestOffset);
+    box->setSuffix(QStringLiteral(" /100 in"));
+    box->setToolTip(tip);
+    box->setAccelerated(true);
+    return box;
+}
+
+} // namespace
+
+AlignmentPage::AlignmentPage(ProgramContext& context, QList<PrintedDocument> documents,
+                             TestPage testPage, QWidget* parent)
+    : QWidget(parent)
+    , m_context(context) {
+    setObjectName(QStringLiteral("pgAlignment"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(makeNote(
+        this, QStringLiteral("If your printer puts the entries a little off the lines of a "
+                             "pre-printed form, move them here. Print a test page on plain "
+                             "paper, hold it against the form, and correct the offsets.")));
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(QStringLiteral("Move right"), this), 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Move down"), this), 0, 2);
+    int row = 1;
+    for (const PrintedDocument document : documents) {
+        const QString tag = QString::number(row - 1);
+        auto* right = makeOffsetBox(this, QStringLiteral("spnAlignRight_") + tag,
+                                    QStringLiteral("Hundredths of an inch; negative moves left"));
+        auto* down = makeOffsetBox(this, QStringLiteral("spnAlignDown_") + tag,
+                                   QStringLiteral("Hundredths of an inch; negative moves up"));
+        auto* test = makeButton(this, QStringLiteral("cmdAlignTest_") + tag,
+                                QStringLiteral("Print Test Page"),
+                                QStringLiteral("Print where each entry will go, on plain paper"));
+        grid->addWidget(
+            makeLabel(this, QStringLiteral("lblAlign_") + tag, documentName(document), right), row,
+            0);
+        grid->addWidget(right, row, 1);
+        grid->addWidget(down, row, 2);
+        grid->addWidget(test, row, 3);
+        m_rows.append({document, right, down});
+        connect(test, &QPushButton::clicked, this, [this, document, testPage] {
+            if (testPage)
+                testPage(document, shown(document));
+        });
+        ++row;
+    }
+    layout->addLayout(grid);
+
+    auto* saveButton =
+        makeButton(this, QStringLiteral("cmdSaveAlignment"), QStringLiteral("Save Offsets"),
+                   QStringLiteral("Keep these offsets for every print from now on"));
+    connect(saveButton, &QPushButton::clicked, this, [this] { save(); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(saveButton);
+    layout->addLayout(buttons);
+    m_note = makeNote(this, QString());
+    m_note->setObjectName(QStringLiteral("lblAlignmentNote"));
+    layout->addWidget(m_note);
+    layout->addStretch();
+    load();
+}
+
+void AlignmentPage::load() {
+    const PrintAlignmentRead read = readPrintAlignment(m_context.data);
+    for (const Row& row : m_rows) {
+        const AlignmentOffsets offsets = read.alignment.offsets(row.document);
+        row.right->setValue(offsets.right);
+        row.down->setValue(offsets.down);
+    }
+    m_note->setText(read.problem);
+}
+
+AlignmentOffsets AlignmentPage::shown(PrintedDocument document) const {
+    for (const Row& row : m_rows) {
+        if (row.document == document)
+            return {row.right->value(), row.down->value()};
+    }
+    return {};
+}
+
+bool AlignmentPage::save() {
+    // The other programs' documents keep what the file holds (nothing, when it is damaged).
+    PrintAlignment alignment = readPrintAlignment(m_context.data).alignment;
+    for (const Row& row : m_rows)
+        alignment.setOffsets(row.document, shown(row.document));
+    const FileResult written = savePrintAlignment(m_context.data, alignment);
+    m_note->setText(written ? QStringLiteral("The offsets are saved.") : written.error);
+    return bool(written);
+}
+
+} // namespace pellar::ui

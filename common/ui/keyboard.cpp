@@ -1,0 +1,84 @@
+#include "common/ui/keyboard.h"
+
+#include "common/core/desk.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace pellar::ui {
+
+namespace {
+
+bool isEnter(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && mods == Qt::NoModifier;
+}
+
+} // namespace
+
+EnterClicksButtons::EnterClicksButtons(QObject* parent)
+    : QObject(parent) {
+    if (qApp)
+        qApp->installEventFilter(this);
+}
+
+bool EnterClicksButtons::eventFilter(QObject* watched, QEvent* event) {
+    if (!isEnter(event))
+        return false;
+    auto* button = qobject_cast<QAbstractButton*>(watched);
+    if (!button || !(qobject_cast<QPushButton*>(button) || qobject_cast<QToolButton*>(button)))
+        return false;
+    // Key events go to the focus widget, so the button seeing one has the focus.
+    if (!button->isEnabled() || !button->isVisible())
+        return false;
+    button->click();
+    return true;
+}
+
+void returnClicks(QLineEdit* box, QAbstractButton* button) {
+    QObject::connect(box, &QLineEdit::returnPressed, button, [button] {
+        if (button->isEnabled() && button->isVisible())
+            button->click();
+    });
+}
+
+StatusNote::StatusNote(QWidget* parent, const QString& name)
+    : QLabel(parent) {
+    setObjectName(name);
+    setTextFormat(Qt::PlainText);
+    setWordWrap(false);
+    // Room for one line even when empty, so the form never jumps when a note appears.
+    setMinimumHeight(fontMetrics().height() + 4);
+    if (qApp)
+        qApp->installEventFilter(this);
+}
+
+void StatusNote::say(const QString& text) {
+    setText(text);
+}
+
+bool StatusNote::eventFilter(QObject* watched, QEvent* event) {
+    // Seen before the keystroke is handled, so a keystroke that is refused again shows its
+    // own note afterwards.
+    if (event->type() == QEvent::KeyPress && !text().isEmpty()) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == window())
+            clearNote();
+    }
+    return false;
+}
+
+void refuse(Desk& desk, StatusNote* note, const QString& why) {
+    desk.beep();
+    if (note)
+        note->say(why);
+}
+
+} // namespace pellar::ui

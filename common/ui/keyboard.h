@@ -1,0 +1,49 @@
+#pragma once
+// Keyboard and feedback every form shares: Enter on a focused button clicks it, Return in
+// the last box of a step does what the step's button does, and a refusal is said in words
+// beside the beep, so a person on a muted desktop still learns why nothing happened.
+
+#include <QLabel>
+#include <QObject>
+#include <QString>
+
+class QAbstractButton;
+class QLineEdit;
+
+namespace pellar {
+class Desk;
+}
+
+namespace pellar::ui {
+
+// Watches the whole application: Return or Enter on a focused, enabled push button clicks
+// it, as Space does. The program shell installs one for the life of the program.
+class EnterClicksButtons : public QObject {
+public:
+    explicit EnterClicksButtons(QObject* parent = nullptr);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+// Return in `box` clicks `button` when the button is enabled (a refused step beeps and says
+// why in the button's own handler, so the box needs nothing more).
+void returnClicks(QLineEdit* box, QAbstractButton* button);
+
+// A one-line status area at the foot of a form: says what was refused and why, and clears
+// on the next keystroke anywhere in its window.
+class StatusNote : public QLabel {
+public:
+    explicit StatusNote(QWidget* parent, const QString& name = QStringLiteral("lblStatusNote"));
+
+    void say(const QString& text);
+    void clearNote() { setText(QString()); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+// The beep and the words together: every refusal of a form goes through here.
+void refuse(Desk& desk, StatusNote* note, const QString& why);
+
+} // namespace pellar::ui
