@@ -270,6 +270,16 @@ TEST_F(DepositFlow, EntryMistakesAreRefusedAndRedoStartsOver) {
     EXPECT_EQ(box("txtCurrency")->text(), "$0.00");
     EXPECT_TRUE(text("lblDepositTotal").isEmpty());
 
+    // A currency box that holds no amount when Continue is reached without leaving it (a
+    // click from code, as a shortcut may give) is refused, never taken as zero.
+    type("txtCurrency", QStringLiteral("1"));
+    box("txtCurrency")->setText(QStringLiteral("1.2.3"));
+    const int beeps = desk.beeps();
+    child<QPushButton>("cmdDepositCreation_1")->click();
+    EXPECT_EQ(desk.beeps(), beeps + 1);
+    EXPECT_TRUE(onCreationScreen() && focused("txtCurrency"));
+    EXPECT_EQ(form->draft().step(), DepositDraft::Step::Creation);
+
     // From the cash-back and print screens too.
     folder.put("CheckbookInfo.txt", kCheckbook);
     enterChecks(1);
