@@ -57,6 +57,23 @@ void printRightAligned(PrintSurface& surface, const QString& text, double rightX
     surface.print(text, stayOnLine);
 }
 
+QString fittedToWidth(const PrintSurface& surface, const QString& text, double width) {
+    if (surface.textWidth(text) <= width)
+        return text;
+    const QString ellipsis(QChar(0x2026));
+    // Longest start that fits with the ellipsis; the width grows with the length, so halve.
+    qsizetype low = 0;
+    qsizetype high = text.size();
+    while (low < high) {
+        const qsizetype mid = (low + high + 1) / 2;
+        if (surface.textWidth(text.left(mid).trimmed() + ellipsis) <= width)
+            low = mid;
+        else
+            high = mid - 1;
+    }
+    return low == 0 ? QString() : text.left(low).trimmed() + ellipsis;
+}
+
 double twipsFromInches(double inches) {
     return std::round(inches * kTwipsPerInch);
 }

@@ -98,6 +98,10 @@ double rightAlignedX(const PrintSurface& surface, const QString& text, double ri
 void printRightAligned(PrintSurface& surface, const QString& text, double rightX,
                        bool stayOnLine = false);
 
+// The text as it fits a column of `width` twips in the current font: whole when it fits,
+// otherwise cut and ended with "…" (the ellipsis included in the width).
+QString fittedToWidth(const PrintSurface& surface, const QString& text, double width);
+
 inline constexpr double kTwipsPerInch = 1440;
 // Inches to whole twips, and twips to the inches SetPrintPosition takes.
 double twipsFromInches(double inches);

@@ -114,6 +114,21 @@ TEST(RecordingSurface, PrintMovesLikeALinePrinterAndRightAlignmentEndsAtX) {
     EXPECT_EQ(texts[3].fontSize, 20);
 }
 
+TEST(PrintHelpers, ATextTooWideForItsColumnIsCutWithAnEllipsisThatFits) {
+    RecordingSurface surface; // 10 pt: 100 twips a character
+    EXPECT_EQ(fittedToWidth(surface, QStringLiteral("Ann Lee"), 700), QStringLiteral("Ann Lee"));
+    EXPECT_EQ(fittedToWidth(surface, QStringLiteral("Annabelle Leeward"), 700),
+              QStringLiteral("Annabe\u2026"));
+    // A cut at a blank drops the blank rather than printing it before the ellipsis.
+    EXPECT_EQ(fittedToWidth(surface, QStringLiteral("Ann Leeward"), 500),
+              QStringLiteral("Ann\u2026"));
+    EXPECT_EQ(fittedToWidth(surface, QStringLiteral("Ann"), 50), QString());
+    for (int width = 100; width < 3000; width += 37) {
+        const QString fitted = fittedToWidth(surface, QString(40, u'W'), width);
+        EXPECT_LE(surface.textWidth(fitted), width);
+    }
+}
+
 TEST(RecordingSurface, RecordsLinesBoxesPagesFontsAndColoursIntoALogThatOutlivesIt) {
     auto log = std::make_shared<PrintLog>();
     {
