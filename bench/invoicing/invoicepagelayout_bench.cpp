@@ -1,9 +1,9 @@
 // Laying out a full invoice of 50 item lines (two pages, memo, remittance section, colour)
 // on the recording surface: the layout's own cost, without a printer. Run by hand:
 //   build/bench/moneyprint_bench
-#include "tests/support/recordingsurface.h"
 #include "common/core/regional.h"
-#include "invoicing/core/moneyprint.h"
+#include "invoicing/core/invoicepagelayout.h"
+#include "tests/support/recordingsurface.h"
 
 #include <benchmark/benchmark.h>
 
@@ -59,7 +59,7 @@ void BM_LayOutFiftyLineInvoice(benchmark::State& state) {
     int pages = 0;
     for (auto _ : state) {
         pellar::RecordingSurface surface;
-        invoicing::MoneyPrint(surface, invoice).PrintInvoicePages();
+        invoicing::InvoicePageLayout(surface, invoice).printInvoicePages();
         pages = surface.page();
         benchmark::DoNotOptimize(surface.log()->ops.size());
     }

@@ -39,6 +39,8 @@ struct StepResult {
     bool alarm = false;                      // an input could not be taken
     InvoiceField focus = InvoiceField::None; // where the focus goes next
     bool textRefused = false; // the focus box keeps a refused text until it is corrected
+
+    bool operator==(const StepResult&) const = default;
 };
 
 // The add-ons of one invoice: preselected from the options, then ticked on the form.

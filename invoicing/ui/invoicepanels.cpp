@@ -151,7 +151,10 @@ AddOnPanel::AddOnPanel()
     setToolTip(QStringLiteral("Displays pre-selected Add-ons"));
     const auto check = [this](const QString& name, const QString& caption) {
         auto* box = named(new OptionCheckBox(caption, this), name);
-        connect(box, &QCheckBox::stateChanged, this, [this] { emit edited(addOns()); });
+        connect(box, &QCheckBox::stateChanged, this, [this] {
+            if (!m_showing)
+                emit edited(addOns());
+        });
         return box;
     };
     m_labor = check(QStringLiteral("ckLabor"), QStringLiteral("Add Labor Charges"));
@@ -183,11 +186,14 @@ AddOns AddOnPanel::addOns() const {
     return {m_labor->value(), m_shipping->value(), m_misc->value(), m_discount->value()};
 }
 
-void AddOnPanel::showAddOns(const AddOns& addOns) {
-    m_labor->setValue(addOns.labor);
-    m_shipping->setValue(addOns.shipping);
-    m_misc->setValue(addOns.misc);
-    m_discount->setValue(addOns.discount);
+void AddOnPanel::showAddOns(AddOns shown) {
+    m_showing = true;
+    m_labor->setValue(shown.labor);
+    m_shipping->setValue(shown.shipping);
+    m_misc->setValue(shown.misc);
+    m_discount->setValue(shown.discount);
+    m_showing = false;
+    emit edited(addOns());
 }
 
 QWidget* AddOnPanel::widgetFor(InvoiceField field) const {

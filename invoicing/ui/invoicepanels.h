@@ -94,7 +94,8 @@ class AddOnPanel : public QGroupBox {
     Q_OBJECT
 public:
     AddOnPanel();
-    void showAddOns(const AddOns& addOns);
+    // Shows the add-ons and reports them as edited once.
+    void showAddOns(AddOns addOns);
     QWidget* widgetFor(InvoiceField field) const;
     QList<QWidget*> tabChain() const;
 
@@ -111,6 +112,7 @@ private:
     OptionCheckBox* m_discount = nullptr; // ckDiscount
     QPushButton* m_clearAll = nullptr;    // cmdClearChecks
     QPushButton* m_continue = nullptr;    // cmdOptionsContinue
+    bool m_showing = false;
 };
 
 // Labor (fraLabor): hours times rate by Calculate, or the total typed; Enter and Redo.

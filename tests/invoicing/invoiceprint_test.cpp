@@ -3,12 +3,8 @@
 #include "common/core/printerchoice.h"
 #include "common/core/settings.h"
 #include "invoicing/ui/billwright.h"
-#include "invoicing/ui/frminvoice.h"
-#include "invoicing/ui/frmsetup.h"
-#include "invoicing/ui/frmshell.h"
-#include "invoicing/ui/frmsplash.h"
-#include "tests/support/datafolder.h"
-#include "tests/support/scripteddesk.h"
+#include "invoicing/ui/invoiceform.h"
+#include "invoicing/ui/startmenu.h"
 #include "tests/support/testprogram.h"
 
 #include <QComboBox>
@@ -29,64 +25,69 @@ namespace {
 
 const QByteArray kProfile = "\"Hillside Hardware\",\"41 Quarry Road\",\"\",\"Brookfield\","
                             "\"VT\",\"05036\",\"802-555-0142\",\"\",\"\"\r\n";
-const QStringList kCustomer{
-    QStringLiteral("Maple Street Bakery"), QStringLiteral("12 Maple St"), QString(),
-    QStringLiteral("Springfield"),         QStringLiteral("IL"),          QStringLiteral("62704")};
 const PrinterChoice kOffice{QStringLiteral("Office Laser"), 2, QString()};
 
 class InvoicePrint : public ::testing::Test {
 protected:
     void SetUp() override {
         folder.put("MyBusinessData.txt", kProfile);
-        if (program)
-            app.restart();
         program = new Billwright(app.shell());
-        program->setInvoiceFormFactory([](Billwright& bw) { return new frmInvoice(bw); });
+        program->setInvoiceFormFactory([](Billwright& bw) { return new InvoiceForm(bw); });
         program->start();
     }
 
-    void setOptions(const std::function<void(InvoiceOptions&)>& change) {
-        InvoiceOptions options = program->options();
-        change(options);
-        program->setup()->setOptions(options);
-    }
     // Menu -> customer entry -> invoice form, with one posted line: ready to print.
-    frmInvoice* invoiceWithOneLine() {
-        click(program->splash()->cmdContinue);
+    InvoiceForm* invoiceWithOneLine(const QString& number = {}) {
+        click(program->startMenu(), "cmdContinue");
+        QWidget* entry = app.shell().form(QStringLiteral("frmShell"));
+        const QStringList customer{"Maple Street Bakery", "12 Maple St", "",
+                                   "Springfield",         "IL",          "62704"};
         for (int i = 1; i <= 6; ++i)
-            program->shell()->txtCustomer[i]->setText(kCustomer.value(i - 1));
-        click(program->shell()->cmdSchedule);
-        auto* form = dynamic_cast<frmInvoice*>(program->invoiceForm());
+            entry->findChild<QLineEdit*>(QStringLiteral("txtCustomer_%1").arg(i))
+                ->setText(customer[i - 1]);
+        click(entry, "cmdSchedule");
+        auto* form = dynamic_cast<InvoiceForm*>(program->invoiceForm());
         EXPECT_NE(form, nullptr);
-        form->txtPO->setText(QStringLiteral("PO-9"));
-        click(form->cmdInvoice);
-        form->cboDescription->lineEdit()->setText(QStringLiteral("Hinge"));
-        form->txtQuantity->setText(QStringLiteral("2"));
-        form->txtPrice->setText(QStringLiteral("4.5"));
-        click(form->cmdPost);
-        EXPECT_EQ(form->lineCount(), 1);
+        QTest::keyClicks(form->findChild<QLineEdit*>("txtPO"), "PO-9");
+        if (!number.isEmpty()) {
+            form->findChild<QLineEdit*>("txtInvoiceNo")->selectAll();
+            QTest::keyClicks(form->findChild<QLineEdit*>("txtInvoiceNo"), number);
+        }
+        click(form, "cmdInvoice");
+        form->findChild<QComboBox*>("cboDescription")->lineEdit()->setText("Hinge");
+        form->findChild<QLineEdit*>("txtQuantity")->setText("2");
+        form->findChild<QLineEdit*>("txtPrice")->setText("4.5");
+        click(form, "cmdPost");
+        EXPECT_EQ(form->draft().lines().size(), 1);
         return form;
     }
     // Print, and check the form went back to the menu with the catalogue written.
-    void printAndReturn(frmInvoice* form) {
-        QPointer<frmInvoice> watched(form);
-        click(form->cmdPrint);
+    void printAndReturn(InvoiceForm* form) {
+        QPointer<InvoiceForm> watched(form);
+        click(form, "cmdPrint");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(watched.isNull()) << "the invoice form is unloaded";
-        EXPECT_TRUE(program->splash()->isVisible());
+        EXPECT_TRUE(program->startMenu()->isVisible());
         EXPECT_TRUE(folder.exists("SalesItems.txt"));
         EXPECT_FALSE(desk.busy());
     }
+    // The number the next invoice form opens with.
+    QString nextNumber() {
+        click(program->startMenu(), "cmdContinue");
+        click(app.shell().form(QStringLiteral("frmShell")), "cmdSchedule");
+        return program->invoiceForm()->findChild<QLineEdit*>("txtInvoiceNo")->text();
+    }
     QByteArray counter() const { return folder.bytes("BWInvoiceNo.txt"); }
 
-    static void click(QAbstractButton* button) {
+    static void click(QWidget* form, const char* name) {
+        auto* button = form->findChild<QAbstractButton*>(QString::fromLatin1(name));
+        ASSERT_NE(button, nullptr) << name;
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
     }
 
     pellar::testing::TestProgram app{billwrightProfile()};
     ScratchDataFolder& folder = app.folder;
     ScriptedDesk& desk = app.desk;
-    int& ended = app.ended;
     Billwright* program = nullptr;
 };
 
@@ -94,7 +95,7 @@ protected:
 
 TEST_F(InvoicePrint, ConfirmedPrintAdvancesTheCounterOnce) {
     folder.put("InvoiceMemo.txt", "Thank you, neighbour.\r\n\r\nOpen Sundays\r\n");
-    frmInvoice* form = invoiceWithOneLine();
+    InvoiceForm* form = invoiceWithOneLine();
     EXPECT_EQ(counter(), "20260001\r\n");
 
     desk.expectPrinterDialog(kOffice);
@@ -123,15 +124,11 @@ TEST_F(InvoicePrint, ConfirmedPrintAdvancesTheCounterOnce) {
     EXPECT_EQ(log.findText("Maple Street Bakery")->y, 3312);
     EXPECT_EQ(log.findText("Open Sundays")->y, 12600 + 2 * 240);
 
-    // The next invoice carries the next number.
-    click(program->splash()->cmdContinue);
-    click(program->shell()->cmdSchedule);
-    EXPECT_EQ(dynamic_cast<frmInvoice*>(program->invoiceForm())->txtInvoiceNo->text(),
-              QStringLiteral("20260002"));
+    EXPECT_EQ(nextNumber(), "20260002");
 }
 
 TEST_F(InvoicePrint, NoThenNoKeepsTheNumberForTheNextInvoice) {
-    frmInvoice* form = invoiceWithOneLine();
+    InvoiceForm* form = invoiceWithOneLine();
     desk.expectPrinterDialog(kOffice);
     desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::No);
     desk.expectMessage(QStringLiteral("Print Retry"), MessageAnswer::No);
@@ -144,14 +141,11 @@ TEST_F(InvoicePrint, NoThenNoKeepsTheNumberForTheNextInvoice) {
     EXPECT_EQ(desk.jobs().size(), 1);
     EXPECT_EQ(counter(), "20260001\r\n");
 
-    click(program->splash()->cmdContinue);
-    click(program->shell()->cmdSchedule);
-    EXPECT_EQ(dynamic_cast<frmInvoice*>(program->invoiceForm())->txtInvoiceNo->text(),
-              QStringLiteral("20260001"));
+    EXPECT_EQ(nextNumber(), "20260001");
 }
 
 TEST_F(InvoicePrint, NoYesYesPrintsTwiceUnderOneNumberAndAdvancesByOne) {
-    frmInvoice* form = invoiceWithOneLine();
+    InvoiceForm* form = invoiceWithOneLine();
     desk.expectPrinterDialog(kOffice);
     desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::No);
     desk.expectMessage(QStringLiteral("Print Retry"), MessageAnswer::Yes);
@@ -173,7 +167,7 @@ TEST_F(InvoicePrint, NoYesYesPrintsTwiceUnderOneNumberAndAdvancesByOne) {
 }
 
 TEST_F(InvoicePrint, CancelledDialogAndFailedJobEndSilently) {
-    frmInvoice* form = invoiceWithOneLine();
+    InvoiceForm* form = invoiceWithOneLine();
     desk.expectPrinterDialog(std::nullopt);
     printAndReturn(form);
     EXPECT_TRUE(desk.jobSetups().isEmpty());
@@ -193,25 +187,27 @@ TEST_F(InvoicePrint, CancelledDialogAndFailedJobEndSilently) {
 
 TEST_F(InvoicePrint, TheCounterAtItsLargestRefusesBeforePrinting) {
     folder.put("BWInvoiceNo.txt", "2147483647\r\n");
-    frmInvoice* form = invoiceWithOneLine();
+    InvoiceForm* form = invoiceWithOneLine();
     desk.expectMessage(QStringLiteral("Billwright"));
-    click(form->cmdPrint);
+    click(form, "cmdPrint");
     EXPECT_TRUE(desk.printerDialogsShownWith().isEmpty());
     EXPECT_TRUE(desk.messages().last().text().contains(QStringLiteral("2147483647")));
     EXPECT_EQ(counter(), "2147483647\r\n");
-    EXPECT_EQ(form->lineCount(), 1); // the invoice is still there
+    EXPECT_EQ(form->draft().lines().size(), 1); // the invoice is still there
 }
 
-TEST_F(InvoicePrint, PrintsWhatTheFormShowsWithTheOptionsOfTheMoment) {
-    setOptions([](InvoiceOptions& o) {
-        o.setRemittance(false);
-        o.color = kClear;
-        o.discountDays = QStringLiteral("15");
-    });
-    frmInvoice* form = invoiceWithOneLine();
+TEST_F(InvoicePrint, PrintsTheDraftWithTheOptionsOfTheMoment) {
+    InvoiceOptions options = program->options();
+    options.setRemittance(false);
+    options.color = kClear;
+    options.discountPercent = QStringLiteral("2");
+    options.discountDays = QStringLiteral("15");
+    options.discountAddOn = kTicked;
+    program->setOptions(options);
     // An edited number is printed; the counter still goes on from its own value.
-    form->txtInvoiceNo->setText(QStringLiteral("A-100"));
-    form->txtDiscount->setText(QStringLiteral("$0.18"));
+    InvoiceForm* form = invoiceWithOneLine(QStringLiteral("A-100"));
+    click(form, "cmdComplete");
+    click(form, "cmdOptionsContinue");
 
     desk.expectPrinterDialog(kOffice);
     desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);
