@@ -89,9 +89,21 @@ void LaborPanel::showTotal(const QString& total) {
     m_total->setText(total);
 }
 
+void LaborPanel::watch(QObject* filter) {
+    m_total->installEventFilter(filter);
+}
+
+bool LaborPanel::isTotalBox(const QObject* object) const {
+    return object == m_total;
+}
+
 void LaborPanel::clear() {
     m_total->clear();
     m_hours->clear();
+}
+
+bool LaborPanel::focus(InvoiceField field) {
+    return focusOn(widgetFor(field));
 }
 
 QWidget* LaborPanel::widgetFor(InvoiceField field) const {
@@ -158,24 +170,33 @@ void ChargesPanel::clearBoxes() {
     }
 }
 
-QLineEdit* ChargesPanel::box(ChargeBox box) const {
-    switch (box) {
-    case ChargeBox::Shipping:
-        return m_shipping;
-    case ChargeBox::Charges:
-        return m_charges;
-    case ChargeBox::Labor:
-        break;
-    }
-    return nullptr;
+void ChargesPanel::showCharge(ChargeBox which, const QString& text) {
+    (which == ChargeBox::Shipping ? m_shipping : m_charges)->setText(text);
+}
+
+void ChargesPanel::watch(QObject* filter) {
+    m_shipping->installEventFilter(filter);
+    m_charges->installEventFilter(filter);
+}
+
+std::optional<ChargeBox> ChargesPanel::chargeBoxOf(const QObject* object) const {
+    if (object == m_shipping)
+        return ChargeBox::Shipping;
+    if (object == m_charges)
+        return ChargeBox::Charges;
+    return std::nullopt;
 }
 
 void ChargesPanel::tint(ChargeBox which, ChargeReaction::Tint tint) {
-    QLineEdit* edit = box(which);
-    if (!edit || tint == ChargeReaction::Tint::Keep)
+    if (which == ChargeBox::Labor || tint == ChargeReaction::Tint::Keep)
         return;
+    QLineEdit* edit = which == ChargeBox::Shipping ? m_shipping : m_charges;
     setBackground(edit,
                   tint == ChargeReaction::Tint::Editing ? QColor(Qt::white) : kChargeBoxColor);
+}
+
+bool ChargesPanel::focus(InvoiceField field) {
+    return focusOn(widgetFor(field));
 }
 
 QWidget* ChargesPanel::widgetFor(InvoiceField field) const {

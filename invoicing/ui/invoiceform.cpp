@@ -23,7 +23,6 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <limits>
 
 namespace invoicing {
 
@@ -39,9 +38,8 @@ InvoiceForm::InvoiceForm(Billwright& program)
     for (QWidget* panel :
          std::initializer_list<QWidget*>{m_lineEntry, m_addOns, m_labor, m_chargesPanel})
         panel->hide();
-    for (QLineEdit* box : {m_chargesPanel->box(ChargeBox::Shipping),
-                           m_chargesPanel->box(ChargeBox::Charges), m_labor->totalBox()})
-        box->installEventFilter(this);
+    m_chargesPanel->watch(this);
+    m_labor->watch(this);
 }
 
 InvoiceForm::~InvoiceForm() = default;
@@ -201,18 +199,9 @@ void InvoiceForm::present(const StepResult& step) {
 void InvoiceForm::apply(const StepResult& step) {
     if (step.alarm && m_program.context().settings.alarmsOn)
         m_program.desk().beep();
-    if (QWidget* widget = widgetFor(step.focus))
-        widget->setFocus();
-}
-
-QWidget* InvoiceForm::widgetFor(InvoiceField field) const {
-    for (QWidget* widget :
-         {m_header->widgetFor(field), m_lineEntry->widgetFor(field), m_addOns->widgetFor(field),
-          m_labor->widgetFor(field), m_chargesPanel->widgetFor(field)}) {
-        if (widget)
-            return widget;
-    }
-    return nullptr;
+    // The one panel that has the control takes the focus.
+    m_header->focus(step.focus) || m_lineEntry->focus(step.focus) || m_addOns->focus(step.focus) ||
+        m_labor->focus(step.focus) || m_chargesPanel->focus(step.focus);
 }
 
 TaxRule InvoiceForm::taxRule() const {
@@ -231,18 +220,20 @@ bool InvoiceForm::eventFilter(QObject* watched, QEvent* event) {
     if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
         reason == Qt::MenuBarFocusReason)
         return QMainWindow::eventFilter(watched, event);
-    auto* edit = static_cast<QLineEdit*>(watched);
-    const ChargeBox box = edit == m_labor->totalBox()                        ? ChargeBox::Labor
-                          : edit == m_chargesPanel->box(ChargeBox::Shipping) ? ChargeBox::Shipping
-                                                                             : ChargeBox::Charges;
-    react(box, entered ? m_charges.entered(box) : m_charges.left(box, edit->text()));
+    const std::optional<ChargeBox> box =
+        m_labor->isTotalBox(watched) ? ChargeBox::Labor : m_chargesPanel->chargeBoxOf(watched);
+    if (box) {
+        const QString typed = static_cast<QLineEdit*>(watched)->text();
+        react(*box, entered ? m_charges.entered(*box) : m_charges.left(*box, typed));
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void InvoiceForm::react(ChargeBox box, const ChargeReaction& reaction) {
-    QLineEdit* edit = box == ChargeBox::Labor ? m_labor->totalBox() : m_chargesPanel->box(box);
-    if (reaction.text)
-        edit->setText(*reaction.text);
+    if (reaction.text && box == ChargeBox::Labor)
+        m_labor->showTotal(*reaction.text);
+    else if (reaction.text)
+        m_chargesPanel->showCharge(box, *reaction.text);
     m_chargesPanel->tint(box, reaction.tint);
     if (reaction.totalsChanged)
         m_totals->showTotals(m_draft.totals());
@@ -332,30 +323,8 @@ void InvoiceForm::print() {
         apply({true, ChargeEntry::field(*refused)});
         return;
     }
-    // The counter cannot count past its largest number; asked before anything is printed,
-    // so no invoice goes out under a number that would then be used again.
-    if (m_draft.counter() == std::numeric_limits<qint32>::max()) {
-        m_program.reportFileError(
-            QStringLiteral("Invoice number %1 is the largest the invoice counter can hold, so "
-                           "it cannot count this invoice.\nNo invoice was printed.")
-                .arg(m_draft.counter()));
-        return;
-    }
-    // A cancelled dialog or a failed print leaves the counter as it is.
-    const bool confirmed =
-        printUntilConfirmed(m_program.context(), [this](const pellar::PrinterChoice& printer) {
-            return printInvoiceJob(m_program.desk(), printer, invoicePrintData(m_draft, m_program));
-        });
-    if (confirmed)
-        advanceInvoiceCounter();
-    leaveToMenu();
-}
-
-void InvoiceForm::advanceInvoiceCounter() {
-    if (const pellar::FileResult saved =
-            saveInvoiceCounter(m_program.data(), m_draft.counter() + 1);
-        !saved)
-        m_program.reportFileError(saved.error);
+    if (printInvoice(m_draft, m_program) != PrintOutcome::Refused)
+        leaveToMenu();
 }
 
 void InvoiceForm::leaveToMenu() {

@@ -56,7 +56,6 @@ private:
     void apply(const StepResult& step);
     void react(ChargeBox box, const ChargeReaction& reaction);
     TaxRule taxRule() const;
-    QWidget* widgetFor(InvoiceField field) const;
 
     void create();
     void redo();
@@ -67,7 +66,6 @@ private:
     void calculateLabor();
     void enterLabor();
     void print();
-    void advanceInvoiceCounter();
     // Writes the catalogue back, unloads the form and shows the menu.
     void leaveToMenu();
     void showHelp();

@@ -133,6 +133,10 @@ void InvoiceHeaderPanel::focusReference() {
     m_reference->setFocus();
 }
 
+bool InvoiceHeaderPanel::focus(InvoiceField field) {
+    return focusOn(widgetFor(field));
+}
+
 QWidget* InvoiceHeaderPanel::widgetFor(InvoiceField field) const {
     if (field == InvoiceField::CreateInvoice)
         return m_create;
@@ -194,6 +198,10 @@ void AddOnPanel::showAddOns(AddOns shown) {
     m_discount->setValue(shown.discount);
     m_showing = false;
     emit edited(addOns());
+}
+
+bool AddOnPanel::focus(InvoiceField field) {
+    return focusOn(widgetFor(field));
 }
 
 QWidget* AddOnPanel::widgetFor(InvoiceField field) const {

@@ -1,7 +1,8 @@
 #pragma once
 // The panels the invoice form is made of. Each owns its controls (named by their documented
 // names), shows a part of the invoice draft and reports what the person does by signals; none
-// keeps a figure of its own. widgetFor() gives the control a step sends the focus to.
+// keeps a figure of its own. focus() puts the focus where a step sends it, when that control
+// is the panel's.
 
 #include "invoicing/core/catalogue.h"
 #include "invoicing/core/chargeentry.h"
@@ -10,6 +11,7 @@
 #include <QGroupBox>
 #include <QList>
 #include <QWidget>
+#include <optional>
 
 class QComboBox;
 class QLineEdit;
@@ -30,7 +32,8 @@ public:
     void showNumber(const QString& number);
     void showStage(InvoiceDraft::Stage stage);
     void focusReference();
-    QWidget* widgetFor(InvoiceField field) const;
+    bool focus(InvoiceField field);
+    // The controls in Tab order, for the form's Tab walk through all panels.
     QList<QWidget*> tabChain() const;
 
 signals:
@@ -42,6 +45,7 @@ signals:
     void numberEdited(const QString& number);
 
 private:
+    QWidget* widgetFor(InvoiceField field) const;
     QPlainTextEdit* m_customer = nullptr; // txtCustomer
     QLineEdit* m_reference = nullptr;     // txtPO
     QLineEdit* m_number = nullptr;        // txtInvoiceNo
@@ -64,7 +68,8 @@ public:
     QString price() const;
     void clearEntry();
     void showDraft(const InvoiceDraft& draft);
-    QWidget* widgetFor(InvoiceField field) const;
+    bool focus(InvoiceField field);
+    // The controls in Tab order, for the form's Tab walk through all panels.
     QList<QWidget*> tabChain() const;
 
 signals:
@@ -74,6 +79,7 @@ signals:
     void stepTaken(const StepResult& step);
 
 private:
+    QWidget* widgetFor(InvoiceField field) const;
     void addToCatalogue();
     void deleteFromCatalogue();
 
@@ -96,7 +102,8 @@ public:
     AddOnPanel();
     // Shows the add-ons and reports them as edited once.
     void showAddOns(AddOns addOns);
-    QWidget* widgetFor(InvoiceField field) const;
+    bool focus(InvoiceField field);
+    // The controls in Tab order, for the form's Tab walk through all panels.
     QList<QWidget*> tabChain() const;
 
 signals:
@@ -104,6 +111,7 @@ signals:
     void continueClicked();
 
 private:
+    QWidget* widgetFor(InvoiceField field) const;
     AddOns addOns() const;
 
     OptionCheckBox* m_labor = nullptr;    // ckLabor
@@ -126,8 +134,11 @@ public:
     void showRate(const QString& rate);
     void showTotal(const QString& total);
     void clear();
-    QLineEdit* totalBox() const { return m_total; }
-    QWidget* widgetFor(InvoiceField field) const;
+    // The labor total box reports its focus moves to `filter`.
+    void watch(QObject* filter);
+    bool isTotalBox(const QObject* object) const;
+    bool focus(InvoiceField field);
+    // The controls in Tab order, for the form's Tab walk through all panels.
     QList<QWidget*> tabChain() const;
 
 signals:
@@ -136,6 +147,7 @@ signals:
     void redoClicked();
 
 private:
+    QWidget* widgetFor(InvoiceField field) const;
     QLineEdit* m_hours = nullptr;        // txtHours
     QLineEdit* m_rate = nullptr;         // txtRate
     QPushButton* m_calculate = nullptr;  // cmdCal
@@ -152,12 +164,17 @@ public:
     void showDraft(const InvoiceDraft& draft);
     // Both boxes back to zero in their own tint.
     void clearBoxes();
-    QLineEdit* box(ChargeBox box) const;
+    void showCharge(ChargeBox box, const QString& text);
     void tint(ChargeBox box, ChargeReaction::Tint tint);
-    QWidget* widgetFor(InvoiceField field) const;
+    // The shipping and charges boxes report their focus moves to `filter`.
+    void watch(QObject* filter);
+    std::optional<ChargeBox> chargeBoxOf(const QObject* object) const;
+    bool focus(InvoiceField field);
+    // The controls in Tab order, for the form's Tab walk through all panels.
     QList<QWidget*> tabChain() const;
 
 private:
+    QWidget* widgetFor(InvoiceField field) const;
     QLineEdit* m_labor = nullptr;    // txtLabor
     QLineEdit* m_shipping = nullptr; // txtShip
     QLineEdit* m_charges = nullptr;  // txtMisc
@@ -175,6 +192,13 @@ private:
     QLineEdit* m_tax = nullptr;        // txtTax
     QLineEdit* m_grandTotal = nullptr; // txtGrandTotal
 };
+
+// Puts the focus on `widget` when there is one.
+inline bool focusOn(QWidget* widget) {
+    if (widget)
+        widget->setFocus();
+    return widget != nullptr;
+}
 
 // A box that only shows an amount: right-aligned, not typed into, out of the Tab walk.
 QLineEdit* makeAmountBox(QWidget* parent, const QString& name, const QString& tip = {});

@@ -8,6 +8,8 @@
 #include "invoicing/core/invoicefiles.h"
 #include "invoicing/ui/billwright.h"
 
+#include <limits>
+
 namespace invoicing {
 
 InvoicePrintData invoicePrintData(const InvoiceDraft& draft, Billwright& program) {
@@ -70,6 +72,29 @@ bool printUntilConfirmed(pellar::ProgramContext& context,
                          pellar::MessageButtons::YesNo) != pellar::MessageAnswer::Yes)
             return false;
     }
+}
+
+PrintOutcome printInvoice(const InvoiceDraft& draft, Billwright& program) {
+    // Asked before anything is printed, so no invoice goes out under a number that would
+    // then be used again.
+    if (draft.counter() == std::numeric_limits<qint32>::max()) {
+        program.reportFileError(
+            QStringLiteral("Invoice number %1 is the largest the invoice counter can hold, so "
+                           "it cannot count this invoice.\nNo invoice was printed.")
+                .arg(draft.counter()));
+        return PrintOutcome::Refused;
+    }
+    // A cancelled dialog or a failed print leaves the counter as it is.
+    const bool confirmed =
+        printUntilConfirmed(program.context(), [&](const pellar::PrinterChoice& printer) {
+            return printInvoiceJob(program.desk(), printer, invoicePrintData(draft, program));
+        });
+    if (!confirmed)
+        return PrintOutcome::NotConfirmed;
+    if (const pellar::FileResult saved = saveInvoiceCounter(program.data(), draft.counter() + 1);
+        !saved)
+        program.reportFileError(saved.error);
+    return PrintOutcome::Confirmed;
 }
 
 } // namespace invoicing

@@ -31,4 +31,11 @@ bool printInvoiceJob(pellar::Desk& desk, const pellar::PrinterChoice& printer,
 bool printUntilConfirmed(pellar::ProgramContext& context,
                          const std::function<bool(const pellar::PrinterChoice&)>& print);
 
+enum class PrintOutcome { Refused, NotConfirmed, Confirmed };
+
+// The whole of Print for a draft: refused before anything is printed when the counter is at
+// its largest (it could not count this invoice); otherwise printed until confirmed, and a
+// confirmed print advances the counter file by one.
+PrintOutcome printInvoice(const InvoiceDraft& draft, Billwright& program);
+
 } // namespace invoicing

@@ -139,6 +139,10 @@ void LineEntryPanel::deleteFromCatalogue() {
     emit stepTaken({false, InvoiceField::Item});
 }
 
+bool LineEntryPanel::focus(InvoiceField field) {
+    return focusOn(widgetFor(field));
+}
+
 QWidget* LineEntryPanel::widgetFor(InvoiceField field) const {
     switch (field) {
     case InvoiceField::Item:
