@@ -1,88 +1,25 @@
 // The invoice form's wiring: clicks and keys reach the draft, and the draft reaches the
 // screen. The arithmetic and the order of steps are the draft's own tests.
 #include "common/core/settings.h"
-#include "invoicing/ui/billwright.h"
-#include "invoicing/ui/invoiceform.h"
-#include "invoicing/ui/startmenu.h"
-#include "tests/support/testprogram.h"
+#include "tests/invoicing/billwrightfixture.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTest>
-#include <gtest/gtest.h>
 
 using namespace invoicing;
 using pellar::MessageAnswer;
 
 namespace {
 
-const QByteArray kProfile = "\"Hillside Hardware\",\"41 Quarry Road\",\"\",\"Brookfield\","
-                            "\"VT\",\"05036\",\"802-555-0142\",\"\",\"\"\r\n";
-
-class InvoiceFormTest : public ::testing::Test {
+class InvoiceFormTest : public invoicing::testing::BillwrightTest {
 protected:
-    void SetUp() override { app.folder.put("MyBusinessData.txt", kProfile); }
-
-    // Menu -> customer entry -> invoice form, active as it is for the person.
-    InvoiceForm* openInvoice(const std::function<void(InvoiceOptions&)>& change = {}) {
-        if (!program) {
-            program = new Billwright(app.shell());
-            program->setInvoiceFormFactory([](Billwright& bw) { return new InvoiceForm(bw); });
-            program->start();
-        }
-        InvoiceOptions options = program->options();
-        if (change)
-            change(options);
-        program->setOptions(options);
-        click(program->startMenu(), "cmdContinue");
-        QWidget* entry = app.shell().form(QStringLiteral("frmShell"));
-        const QStringList customer{"Maple Street Bakery", "12 Maple St", "",
-                                   "Springfield",         "IL",          "62704"};
-        for (int i = 1; i <= 6; ++i)
-            entry->findChild<QLineEdit*>(QStringLiteral("txtCustomer_%1").arg(i))
-                ->setText(customer[i - 1]);
-        click(entry, "cmdSchedule");
-        form = dynamic_cast<InvoiceForm*>(program->invoiceForm());
-        EXPECT_NE(form, nullptr);
-        form->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form));
-        return form;
-    }
-    template <typename T = QLineEdit> T* get(const char* name) const {
-        T* child = form->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
-    }
-    static void click(QWidget* in, const char* name) {
-        auto* button = in->findChild<QAbstractButton*>(QString::fromLatin1(name));
-        ASSERT_NE(button, nullptr) << name;
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-    }
-    void click(const char* name) { click(form, name); }
-    void type(const char* name, const QString& text) {
-        QLineEdit* box = QString::fromLatin1(name) == "cboDescription"
-                             ? get<QComboBox>(name)->lineEdit()
-                             : get(name);
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, text);
-    }
-    void post(const QString& item, const QString& quantity, const QString& price) {
-        type("cboDescription", item);
-        type("txtQuantity", quantity);
-        type("txtPrice", price);
-        click("cmdPost");
-    }
     QStringList row(int line) const {
         QStringList cells;
         for (int column = 0; column < 5; ++column)
@@ -93,15 +30,6 @@ protected:
         return {get("txtTotal")->text(), get("txtTax")->text(), get("txtGrandTotal")->text()};
     }
     bool shown(const char* name) const { return !get<QWidget>(name)->isHidden(); }
-    static QString focused() {
-        QWidget* widget = QApplication::focusWidget();
-        return widget ? widget->objectName() : QString();
-    }
-
-    pellar::testing::TestProgram app{billwrightProfile()};
-    pellar::testing::ScriptedDesk& desk = app.desk;
-    Billwright* program = nullptr;
-    InvoiceForm* form = nullptr;
 };
 
 TEST_F(InvoiceFormTest, OpensReadyWithTheCustomerAndTheCountersNumber) {
@@ -110,7 +38,7 @@ TEST_F(InvoiceFormTest, OpensReadyWithTheCustomerAndTheCountersNumber) {
               "Maple Street Bakery\n12 Maple St\nSpringfield,IL\n62704");
     // No counter file: this year's first number, saved at once.
     EXPECT_EQ(get("txtInvoiceNo")->text(), "20260001");
-    EXPECT_EQ(app.folder.bytes("BWInvoiceNo.txt"), "20260001\r\n");
+    EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), "20260001\r\n");
     EXPECT_EQ(focused(), "txtPO");
     EXPECT_EQ(row(1), (QStringList{"1", "", "", "", ""}));
     EXPECT_TRUE(get<QPushButton>("cmdInvoice")->isEnabled());
@@ -258,7 +186,7 @@ TEST_F(InvoiceFormTest, RightClickDeletesAPostedLineAfterAsking) {
 }
 
 TEST_F(InvoiceFormTest, ReDoAndClearAllReachTheDraftAndTheScreen) {
-    app.folder.put("BWInvoiceNo.txt", "20260041\r\n");
+    folder.put("BWInvoiceNo.txt", "20260041\r\n");
     openInvoice();
     type("txtInvoiceNo", "A-17");
     EXPECT_EQ(form->draft().number(), "A-17");
@@ -277,7 +205,7 @@ TEST_F(InvoiceFormTest, ReDoAndClearAllReachTheDraftAndTheScreen) {
     EXPECT_EQ(focused(), "cmdInvoice");
     EXPECT_EQ(get<QCheckBox>("ckShipping")->checkState(), Qt::Checked);
     EXPECT_EQ(get("txtInvoiceNo")->text(), "20260041");
-    EXPECT_EQ(app.folder.bytes("BWInvoiceNo.txt"), "20260041\r\n");
+    EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), "20260041\r\n");
 
     click("cmdInvoice");
     post("Alpha", "2", "5");
@@ -288,7 +216,7 @@ TEST_F(InvoiceFormTest, ReDoAndClearAllReachTheDraftAndTheScreen) {
 }
 
 TEST_F(InvoiceFormTest, CatalogueEditsAreWrittenByMenuButNotByTheCloseBox) {
-    app.folder.put("SalesItems.txt", "Bolts\r\nhinge\r\n");
+    folder.put("SalesItems.txt", "Bolts\r\nhinge\r\n");
     openInvoice();
     click("cmdInvoice");
     auto* items = get<QComboBox>("cboDescription");
@@ -313,7 +241,7 @@ TEST_F(InvoiceFormTest, CatalogueEditsAreWrittenByMenuButNotByTheCloseBox) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(invoice.isNull());
     EXPECT_TRUE(program->startMenu()->isVisible());
-    EXPECT_EQ(app.folder.bytes("SalesItems.txt"), "anchor\r\nBolts\r\n");
+    EXPECT_EQ(folder.bytes("SalesItems.txt"), "anchor\r\nBolts\r\n");
 
     openInvoice();
     click("cmdInvoice");
@@ -321,7 +249,7 @@ TEST_F(InvoiceFormTest, CatalogueEditsAreWrittenByMenuButNotByTheCloseBox) {
     click("cmdAdditem");
     pellar::testing::closeByPerson(form);
     EXPECT_EQ(app.ended, 1);
-    EXPECT_EQ(app.folder.bytes("SalesItems.txt"), "anchor\r\nBolts\r\n");
+    EXPECT_EQ(folder.bytes("SalesItems.txt"), "anchor\r\nBolts\r\n");
 }
 
 TEST_F(InvoiceFormTest, RefusedInputsGetTheAlarmAndTheFocusOnly) {

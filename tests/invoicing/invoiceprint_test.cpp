@@ -1,70 +1,36 @@
 // The invoice form's Print button: the printer dialog, the print, the confirmation and the
 // retry, and what each answer does to the invoice counter.
 #include "common/core/printerchoice.h"
-#include "common/core/settings.h"
-#include "invoicing/ui/billwright.h"
-#include "invoicing/ui/invoiceform.h"
-#include "invoicing/ui/startmenu.h"
-#include "tests/support/testprogram.h"
+#include "tests/invoicing/billwrightfixture.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
-#include <QTest>
-#include <gtest/gtest.h>
 
 using namespace invoicing;
 using pellar::MessageAnswer;
 using pellar::PrinterChoice;
 using pellar::PrintLog;
-using pellar::testing::ScratchDataFolder;
-using pellar::testing::ScriptedDesk;
 
 namespace {
 
-const QByteArray kProfile = "\"Hillside Hardware\",\"41 Quarry Road\",\"\",\"Brookfield\","
-                            "\"VT\",\"05036\",\"802-555-0142\",\"\",\"\"\r\n";
 const PrinterChoice kOffice{QStringLiteral("Office Laser"), 2, QString()};
 
-class InvoicePrint : public ::testing::Test {
+class InvoicePrint : public invoicing::testing::BillwrightTest {
 protected:
-    void SetUp() override {
-        folder.put("MyBusinessData.txt", kProfile);
-        program = new Billwright(app.shell());
-        program->setInvoiceFormFactory([](Billwright& bw) { return new InvoiceForm(bw); });
-        program->start();
-    }
-
-    // Menu -> customer entry -> invoice form, with one posted line: ready to print.
+    // An invoice with one posted line: ready to print.
     InvoiceForm* invoiceWithOneLine(const QString& number = {}) {
-        click(program->startMenu(), "cmdContinue");
-        QWidget* entry = app.shell().form(QStringLiteral("frmShell"));
-        const QStringList customer{"Maple Street Bakery", "12 Maple St", "",
-                                   "Springfield",         "IL",          "62704"};
-        for (int i = 1; i <= 6; ++i)
-            entry->findChild<QLineEdit*>(QStringLiteral("txtCustomer_%1").arg(i))
-                ->setText(customer[i - 1]);
-        click(entry, "cmdSchedule");
-        auto* form = dynamic_cast<InvoiceForm*>(program->invoiceForm());
-        EXPECT_NE(form, nullptr);
-        QTest::keyClicks(form->findChild<QLineEdit*>("txtPO"), "PO-9");
-        if (!number.isEmpty()) {
-            form->findChild<QLineEdit*>("txtInvoiceNo")->selectAll();
-            QTest::keyClicks(form->findChild<QLineEdit*>("txtInvoiceNo"), number);
-        }
-        click(form, "cmdInvoice");
-        form->findChild<QComboBox*>("cboDescription")->lineEdit()->setText("Hinge");
-        form->findChild<QLineEdit*>("txtQuantity")->setText("2");
-        form->findChild<QLineEdit*>("txtPrice")->setText("4.5");
-        click(form, "cmdPost");
+        openInvoice();
+        type("txtPO", "PO-9");
+        if (!number.isEmpty())
+            type("txtInvoiceNo", number);
+        click("cmdInvoice");
+        post("Hinge", "2", "4.5");
         EXPECT_EQ(form->draft().lines().size(), 1);
         return form;
     }
     // Print, and check the form went back to the menu with the catalogue written.
     void printAndReturn(InvoiceForm* form) {
         QPointer<InvoiceForm> watched(form);
-        click(form, "cmdPrint");
+        click("cmdPrint");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(watched.isNull()) << "the invoice form is unloaded";
         EXPECT_TRUE(program->startMenu()->isVisible());
@@ -73,29 +39,17 @@ protected:
     }
     // The number the next invoice form opens with.
     QString nextNumber() {
-        click(program->startMenu(), "cmdContinue");
-        click(app.shell().form(QStringLiteral("frmShell")), "cmdSchedule");
-        return program->invoiceForm()->findChild<QLineEdit*>("txtInvoiceNo")->text();
+        openInvoice();
+        return get("txtInvoiceNo")->text();
     }
     QByteArray counter() const { return folder.bytes("BWInvoiceNo.txt"); }
-
-    static void click(QWidget* form, const char* name) {
-        auto* button = form->findChild<QAbstractButton*>(QString::fromLatin1(name));
-        ASSERT_NE(button, nullptr) << name;
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-    }
-
-    pellar::testing::TestProgram app{billwrightProfile()};
-    ScratchDataFolder& folder = app.folder;
-    ScriptedDesk& desk = app.desk;
-    Billwright* program = nullptr;
 };
 
 } // namespace
 
 TEST_F(InvoicePrint, ConfirmedPrintAdvancesTheCounterOnce) {
     folder.put("InvoiceMemo.txt", "Thank you, neighbour.\r\n\r\nOpen Sundays\r\n");
-    InvoiceForm* form = invoiceWithOneLine();
+    invoiceWithOneLine();
     EXPECT_EQ(counter(), "20260001\r\n");
 
     desk.expectPrinterDialog(kOffice);
@@ -128,7 +82,7 @@ TEST_F(InvoicePrint, ConfirmedPrintAdvancesTheCounterOnce) {
 }
 
 TEST_F(InvoicePrint, NoThenNoKeepsTheNumberForTheNextInvoice) {
-    InvoiceForm* form = invoiceWithOneLine();
+    invoiceWithOneLine();
     desk.expectPrinterDialog(kOffice);
     desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::No);
     desk.expectMessage(QStringLiteral("Print Retry"), MessageAnswer::No);
@@ -145,7 +99,7 @@ TEST_F(InvoicePrint, NoThenNoKeepsTheNumberForTheNextInvoice) {
 }
 
 TEST_F(InvoicePrint, NoYesYesPrintsTwiceUnderOneNumberAndAdvancesByOne) {
-    InvoiceForm* form = invoiceWithOneLine();
+    invoiceWithOneLine();
     desk.expectPrinterDialog(kOffice);
     desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::No);
     desk.expectMessage(QStringLiteral("Print Retry"), MessageAnswer::Yes);
@@ -167,7 +121,7 @@ TEST_F(InvoicePrint, NoYesYesPrintsTwiceUnderOneNumberAndAdvancesByOne) {
 }
 
 TEST_F(InvoicePrint, CancelledDialogAndFailedJobEndSilently) {
-    InvoiceForm* form = invoiceWithOneLine();
+    invoiceWithOneLine();
     desk.expectPrinterDialog(std::nullopt);
     printAndReturn(form);
     EXPECT_TRUE(desk.jobSetups().isEmpty());
@@ -175,7 +129,7 @@ TEST_F(InvoicePrint, CancelledDialogAndFailedJobEndSilently) {
     EXPECT_EQ(counter(), "20260001\r\n");
 
     // A job that cannot start: no question, no message, the same number next time.
-    form = invoiceWithOneLine();
+    invoiceWithOneLine();
     desk.expectPrinterDialog(kOffice);
     desk.failNextPrintJob(QStringLiteral("The printer \"Office Laser\" is not available."));
     printAndReturn(form);
@@ -187,9 +141,9 @@ TEST_F(InvoicePrint, CancelledDialogAndFailedJobEndSilently) {
 
 TEST_F(InvoicePrint, TheCounterAtItsLargestRefusesBeforePrinting) {
     folder.put("BWInvoiceNo.txt", "2147483647\r\n");
-    InvoiceForm* form = invoiceWithOneLine();
+    invoiceWithOneLine();
     desk.expectMessage(QStringLiteral("Billwright"));
-    click(form, "cmdPrint");
+    click("cmdPrint");
     EXPECT_TRUE(desk.printerDialogsShownWith().isEmpty());
     EXPECT_TRUE(desk.messages().last().text().contains(QStringLiteral("2147483647")));
     EXPECT_EQ(counter(), "2147483647\r\n");
@@ -197,17 +151,17 @@ TEST_F(InvoicePrint, TheCounterAtItsLargestRefusesBeforePrinting) {
 }
 
 TEST_F(InvoicePrint, PrintsTheDraftWithTheOptionsOfTheMoment) {
-    InvoiceOptions options = program->options();
-    options.setRemittance(false);
-    options.color = kClear;
-    options.discountPercent = QStringLiteral("2");
-    options.discountDays = QStringLiteral("15");
-    options.discountAddOn = kTicked;
-    program->setOptions(options);
+    openInvoice([](InvoiceOptions& o) {
+        o.setRemittance(false);
+        o.color = kClear;
+        o.discountPercent = QStringLiteral("2");
+        o.discountDays = QStringLiteral("15");
+        o.discountAddOn = kTicked;
+    });
     // An edited number is printed; the counter still goes on from its own value.
-    InvoiceForm* form = invoiceWithOneLine(QStringLiteral("A-100"));
-    click(form, "cmdComplete");
-    click(form, "cmdOptionsContinue");
+    invoiceWithOneLine(QStringLiteral("A-100"));
+    click("cmdComplete");
+    click("cmdOptionsContinue");
 
     desk.expectPrinterDialog(kOffice);
     desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);
