@@ -48,10 +48,10 @@ public:
     Billwright& operator=(const Billwright&) = delete;
 
     // The program's forms are added to the shell, which owns them; the program object is the
-    // shell's child. Everything after the single-instance guard: the start form shown and painted,
-    // the backup folder, the business profile, the settings and the invoice options loaded into the
-    // hidden setup form. Anything that could not be read is told in one message; the defaults stand
-    // in for it and the program goes on.
+    // shell's child. Everything after the single-instance guard: the start form shown and
+    // painted, the backup folder, the business profile, the settings and the invoice options
+    // read, and the setup form loaded hidden. Anything that could not be read is told in one
+    // message; the defaults stand in for it and the program goes on.
     void start();
 
     pellar::ProgramContext& context() { return m_shell.context(); }

@@ -17,8 +17,9 @@ const PrinterChoice kOffice{QStringLiteral("Office Laser"), 2, QString()};
 class InvoicePrint : public invoicing::testing::BillwrightTest {
 protected:
     // An invoice with one posted line: ready to print.
-    InvoiceForm* invoiceWithOneLine(const QString& number = {}) {
-        openInvoice();
+    InvoiceForm* invoiceWithOneLine(const QString& number = {},
+                                    const std::function<void(InvoiceOptions&)>& change = {}) {
+        openInvoice(change);
         type("txtPO", "PO-9");
         if (!number.isEmpty())
             type("txtInvoiceNo", number);
@@ -151,15 +152,14 @@ TEST_F(InvoicePrint, TheCounterAtItsLargestRefusesBeforePrinting) {
 }
 
 TEST_F(InvoicePrint, PrintsTheDraftWithTheOptionsOfTheMoment) {
-    openInvoice([](InvoiceOptions& o) {
+    // An edited number is printed; the counter still goes on from its own value.
+    invoiceWithOneLine(QStringLiteral("A-100"), [](InvoiceOptions& o) {
         o.setRemittance(false);
         o.color = kClear;
         o.discountPercent = QStringLiteral("2");
         o.discountDays = QStringLiteral("15");
         o.discountAddOn = kTicked;
     });
-    // An edited number is printed; the counter still goes on from its own value.
-    invoiceWithOneLine(QStringLiteral("A-100"));
     click("cmdComplete");
     click("cmdOptionsContinue");
 
