@@ -121,11 +121,6 @@ int InvoiceGrid::currentLine() const {
     return currentRow() >= 0 ? currentRow() + 1 : 0;
 }
 
-void InvoiceGrid::setCurrentLine(int line) {
-    if (line >= 1 && line <= kLines)
-        setCurrentCell(line - 1, 1);
-}
-
 void InvoiceGrid::numberLines() {
     for (int line = 1; line <= kLines; ++line)
         item(line - 1, 0)->setText(QString::number(line));

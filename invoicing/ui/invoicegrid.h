@@ -25,7 +25,6 @@ public:
 
     // The line last selected, 1 to 50; 0 when none is.
     int currentLine() const;
-    void setCurrentLine(int line);
 
 signals:
     // A right-click released over the lines, at this point of the screen.
