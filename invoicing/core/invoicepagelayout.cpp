@@ -1,15 +1,15 @@
 // The invoice page: set-up, frame, business header, headings, customer block and item lines.
-#include "invoicing/core/moneyprint.h"
+#include "invoicing/core/invoicepagelayout.h"
 
 #include "common/core/regional.h"
-#include "invoicing/core/moneyprintplace.h"
+#include "invoicing/core/invoicepageplace.h"
 
 #include <algorithm>
 
 namespace invoicing {
 
 using namespace invoicepage;
-using namespace moneyprintplace;
+using namespace invoicepageplace;
 
 namespace {
 
@@ -34,22 +34,22 @@ pellar::PrintJobSetup invoiceJobSetup(const pellar::PrinterChoice& printer, bool
     return setup;
 }
 
-MoneyPrint::MoneyPrint(pellar::PrintSurface& surface, const InvoicePrintData& invoice)
+InvoicePageLayout::InvoicePageLayout(pellar::PrintSurface& surface, const InvoicePrintData& invoice)
     : m_surface(surface)
     , m_invoice(invoice) {}
 
-void MoneyPrint::PrintInvoicePages() {
-    SetupInvoicePage();
-    PrintPageFrame();
-    PrintInvoiceHeading();
+void InvoicePageLayout::printInvoicePages() {
+    setupInvoicePage();
+    printPageFrame();
+    printInvoiceHeading();
     if (m_invoice.remittance)
-        PrintDetachNote();
-    PrintAddressBlock(2.3f);
-    PrintItemLines();
-    PrintTotals();
+        printDetachNote();
+    printAddressBlock(2.3f);
+    printItemLines();
+    printTotals();
 }
 
-void MoneyPrint::SetupInvoicePage() {
+void InvoicePageLayout::setupInvoicePage() {
     // Paper, orientation and the printer's own colour mode belong to the job
     // (invoiceJobSetup); this is the text state every invoice starts from.
     m_surface.setColorMode(m_invoice.color ? pellar::ColorMode::Color
@@ -60,16 +60,12 @@ void MoneyPrint::SetupInvoicePage() {
     m_surface.setUnderline(false);
 }
 
-QString MoneyPrint::customer(int index) const {
-    return m_invoice.customer.value(index);
-}
-
-void MoneyPrint::blueIfColor() {
+void InvoicePageLayout::blueIfColor() {
     if (m_invoice.color)
         m_surface.setTextColor(kInvoiceBlue);
 }
 
-void MoneyPrint::PrintPageFrame() {
+void InvoicePageLayout::printPageFrame() {
     pellar::PrintSurface& s = m_surface;
     // The page is Letter, 12240 twips wide, from the job's set-up. The form is ruled in
     // black on every page, whatever colour the text happens to be in when a page breaks.
@@ -93,11 +89,11 @@ void MoneyPrint::PrintPageFrame() {
     at(s, 7200, 720);
     s.print(QStringLiteral("INVOICE"));
     SetPrintFont(s, 10, true, false);
-    PrintBusinessHeader();
+    printBusinessHeader();
     s.setTextColor(textColor);
 }
 
-QString MoneyPrint::businessCityLine(const pellar::BusinessProfile& business) {
+QString InvoicePageLayout::businessCityLine(const pellar::BusinessProfile& business) {
     QString line;
     if (!business.city.isEmpty())
         line = business.city + QStringLiteral(", ");
@@ -106,7 +102,7 @@ QString MoneyPrint::businessCityLine(const pellar::BusinessProfile& business) {
     return line;
 }
 
-void MoneyPrint::PrintBusinessHeader() {
+void InvoicePageLayout::printBusinessHeader() {
     pellar::PrintSurface& s = m_surface;
     const pellar::BusinessProfile& business = m_invoice.business;
     // A long name would run into the title at 14 point.
@@ -126,7 +122,7 @@ void MoneyPrint::PrintBusinessHeader() {
     }
 }
 
-void MoneyPrint::PrintInvoiceHeading() {
+void InvoicePageLayout::printInvoiceHeading() {
     pellar::PrintSurface& s = m_surface;
     blueIfColor();
     SetPrintFont(s, 10, true, false);
@@ -139,11 +135,11 @@ void MoneyPrint::PrintInvoiceHeading() {
     atX(s, 7200);
     // The number keeps the blank a printed number has in front of it.
     s.print(QStringLiteral("Page  ") + QString::number(s.page()));
-    PrintColumnHeadings();
+    printColumnHeadings();
     s.setTextColor(Qt::black);
 }
 
-void MoneyPrint::PrintColumnHeadings() {
+void InvoicePageLayout::printColumnHeadings() {
     pellar::PrintSurface& s = m_surface;
     at(s, 864, 5832);
     s.print(QStringLiteral("QTY"), true);
@@ -155,7 +151,7 @@ void MoneyPrint::PrintColumnHeadings() {
     s.print(QStringLiteral("TOTAL"));
 }
 
-void MoneyPrint::PrintDetachNote() {
+void InvoicePageLayout::printDetachNote() {
     pellar::PrintSurface& s = m_surface;
     SetPrintFont(s, 6, true, false);
     at(s, 4320, 5184);
@@ -163,70 +159,72 @@ void MoneyPrint::PrintDetachNote() {
     SetPrintFont(s, 10, false, false);
 }
 
-void MoneyPrint::PrintAddressBlock(float yInches) {
+void InvoicePageLayout::printAddressBlock(float yInches) {
     pellar::PrintSurface& s = m_surface;
     // The font is whatever the steps before left: regular after the detach note.
+    const CustomerAddress& customer = m_invoice.customer;
     SetPrintPosition(s, 1.0f, yInches);
-    s.print(customer(0));
+    s.print(customer.name);
     atX(s, 1440);
-    s.print(customer(1));
-    if (!customer(2).isEmpty()) {
+    s.print(customer.street);
+    if (!customer.poBox.isEmpty()) {
         atX(s, 1440);
-        s.print(customer(2));
+        s.print(customer.poBox);
     }
     atX(s, 1440);
-    s.print(customer(3) + QStringLiteral(", ") + customer(4) + QStringLiteral(" ") + customer(5));
+    s.print(customer.city + QStringLiteral(", ") + customer.state + QStringLiteral(" ") +
+            customer.zip);
     s.setTextColor(Qt::black);
 }
 
-void MoneyPrint::PrintItemLines() {
+void InvoicePageLayout::printItemLines() {
     pellar::PrintSurface& s = m_surface;
     blueIfColor();
     s.print(QString());
     at(s, kItemsLeft, kFirstItemTop);
-    for (const InvoicePrintRow& row : m_invoice.rows)
-        printItemRow(row);
+    for (const InvoiceLine& line : m_invoice.lines)
+        printItemRow(line);
     // The totals start above the memo band.
     if (s.currentY() >= kMemoTop)
-        StartContinuationPage();
+        startContinuationPage();
     s.setTextColor(Qt::black);
 }
 
-void MoneyPrint::printItemRow(const InvoicePrintRow& row) {
+void InvoicePageLayout::printItemRow(const InvoiceLine& line) {
     pellar::PrintSurface& s = m_surface;
-    const QStringList pieces = wrapText(s, row.description, kDescriptionWidth);
-    const double pieceHeight = s.textHeight(row.description);
+    const QStringList pieces = wrapText(s, line.item, kDescriptionWidth);
+    const double pieceHeight = s.textHeight(line.item);
     const double rowHeight = double(pieces.size()) * pieceHeight;
     // A row is kept on one page when it fits on one; a description longer than a whole
     // page is carried over piece by piece instead.
-    double needed = s.textHeight(row.quantity);
+    double needed = s.textHeight(line.quantity);
     if (kContinuedItemTop + rowHeight < kMemoTop)
         needed = std::max(needed, rowHeight);
     if (s.currentY() + needed >= kMemoTop)
-        StartContinuationPage();
+        startContinuationPage();
 
-    printRightAligned(s, row.quantity, kQuantityRight, true);
-    printRightAligned(s, printedAmount(row.price), kPriceRight, true);
-    printRightAligned(s, printedAmount(row.lineTotal), kLineTotalRight, true);
+    printRightAligned(s, line.quantity, kQuantityRight, true);
+    printRightAligned(s, pellar::formatCurrency(line.price), kPriceRight, true);
+    printRightAligned(s, pellar::formatCurrency(line.extension), kLineTotalRight, true);
     for (qsizetype i = 0; i < pieces.size(); ++i) {
         if (i > 0 && s.currentY() + pieceHeight >= kMemoTop)
-            StartContinuationPage();
+            startContinuationPage();
         atX(s, kDescriptionLeft);
         s.print(pieces[i]);
     }
     if (s.currentY() + pieceHeight >= kMemoTop)
-        StartContinuationPage();
+        startContinuationPage();
 }
 
-void MoneyPrint::StartContinuationPage() {
+void InvoicePageLayout::startContinuationPage() {
     pellar::PrintSurface& s = m_surface;
     // A failed page shows in the job's end; the layout runs on so its breaks stay put.
     s.newPage();
-    PrintPageFrame();
+    printPageFrame();
     // The heading prints the column headings; printing them before it as well would put
     // the regular type the frame leaves under the heading's bold and smudge them.
-    PrintInvoiceHeading();
-    PrintAddressBlock(2.3f);
+    printInvoiceHeading();
+    printAddressBlock(2.3f);
     at(s, kItemsLeft, kContinuedItemTop);
 }
 

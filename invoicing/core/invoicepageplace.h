@@ -6,7 +6,7 @@
 
 #include <QString>
 
-namespace invoicing::moneyprintplace {
+namespace invoicing::invoicepageplace {
 
 using pellar::printRightAligned;
 
@@ -26,4 +26,4 @@ inline void atY(pellar::PrintSurface& s, double y) {
     SetPrintPosition(s, 0, inches(y));
 }
 
-} // namespace invoicing::moneyprintplace
+} // namespace invoicing::invoicepageplace

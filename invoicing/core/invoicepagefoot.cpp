@@ -1,15 +1,13 @@
 // The invoice's foot: totals, discount terms, memo and grand total, and word wrapping.
-#include "invoicing/core/moneyprint.h"
+#include "invoicing/core/invoicepagelayout.h"
 
 #include "common/core/regional.h"
-#include "invoicing/core/moneyprintplace.h"
-
-#include <optional>
+#include "invoicing/core/invoicepageplace.h"
 
 namespace invoicing {
 
 using namespace invoicepage;
-using namespace moneyprintplace;
+using namespace invoicepageplace;
 
 namespace {
 
@@ -25,23 +23,13 @@ constexpr int kSmallestTotalPoints = 8;
 // Wrapped lines keep this far clear of the column's right edge.
 constexpr double kWrapMargin = 20;
 
-std::optional<pellar::Currency> amountOf(const QString& shown) {
-    return pellar::currencyValue(shown);
-}
-
-// Whether an optional charge gets its line: a positive amount does, and so does a text the
-// form shows that cannot be read as an amount, rather than leave it off unseen.
-bool chargeShown(const QString& shown) {
-    const std::optional<pellar::Currency> amount = amountOf(shown);
-    return amount ? *amount > pellar::Currency() : !shown.trimmed().isEmpty();
+// An optional charge gets its line when it shows as something other than zero: the amount
+// as the form showed it, to the cent, is what the invoice is about.
+bool showsAsPositive(pellar::Currency amount) {
+    return amount.cents() > 0;
 }
 
 } // namespace
-
-QString printedAmount(const QString& shown) {
-    const std::optional<pellar::Currency> amount = amountOf(shown);
-    return amount ? pellar::formatCurrency(*amount) : shown;
-}
 
 QStringList wrapText(const pellar::PrintSurface& surface, const QString& text, double width) {
     if (text.isEmpty())
@@ -75,7 +63,7 @@ QStringList wrapText(const pellar::PrintSurface& surface, const QString& text, d
     return pieces;
 }
 
-void PrintWrapped(pellar::PrintSurface& surface, double x, double y, double width,
+void printWrapped(pellar::PrintSurface& surface, double x, double y, double width,
                   const QString& text) {
     surface.setCurrentY(y);
     for (const QString& piece : wrapText(surface, text, width)) {
@@ -84,67 +72,60 @@ void PrintWrapped(pellar::PrintSurface& surface, double x, double y, double widt
     }
 }
 
-void MoneyPrint::keepTotalsLineOnPage() {
+void InvoicePageLayout::keepTotalsLineOnPage() {
     pellar::PrintSurface& s = m_surface;
     if (s.currentY() + s.textHeight(QStringLiteral("ITEM SUB-TOTAL")) >= kMemoTop)
-        StartContinuationPage();
+        startContinuationPage();
 }
 
-void MoneyPrint::printTotalsLine(const QString& label, const QString& amountText) {
+void InvoicePageLayout::printTotalsLine(const QString& label, pellar::Currency amount) {
     pellar::PrintSurface& s = m_surface;
     keepTotalsLineOnPage();
     atX(s, kTotalsLabelLeft);
     s.print(label, true);
-    printRightAligned(s, printedAmount(amountText), kAmountRight, false);
+    printRightAligned(s, pellar::formatCurrency(amount), kAmountRight, false);
 }
 
-void MoneyPrint::PrintTotals() {
+void InvoicePageLayout::printTotals() {
     pellar::PrintSurface& s = m_surface;
     blueIfColor();
     SetPrintFont(s, 10, true, false);
     keepTotalsLineOnPage();
     s.print(QString());
     printTotalsLine(QStringLiteral("ITEM SUB-TOTAL"), m_invoice.subTotal);
-    if (chargeShown(m_invoice.labor))
+    if (showsAsPositive(m_invoice.labor))
         printTotalsLine(QStringLiteral("LABOR"), m_invoice.labor);
-    if (chargeShown(m_invoice.shipping))
+    if (showsAsPositive(m_invoice.shipping))
         printTotalsLine(QStringLiteral("SHIPPING CHARGE"), m_invoice.shipping);
-    const std::optional<pellar::Currency> misc = amountOf(m_invoice.misc);
-    if (misc ? !misc->isZero() : !m_invoice.misc.trimmed().isEmpty()) {
-        const bool credit = misc && misc->isNegative();
-        printTotalsLine(credit ? QStringLiteral("CREDIT ISSUED")
-                               : QStringLiteral("ADDITIONAL CHARGES"),
-                        m_invoice.misc);
-    }
+    if (const qint64 charges = m_invoice.charges.cents(); charges != 0)
+        printTotalsLine(charges < 0 ? QStringLiteral("CREDIT ISSUED")
+                                    : QStringLiteral("ADDITIONAL CHARGES"),
+                        m_invoice.charges);
     s.setBold(true);
-    if (chargeShown(m_invoice.tax))
+    if (showsAsPositive(m_invoice.tax))
         printTotalsLine(QStringLiteral("TAX"), m_invoice.tax);
 
-    PrintDiscountTerms();
-    PrintInvoiceMemo();
-    PrintGrandTotal();
+    printDiscountTerms();
+    printInvoiceMemo();
+    printGrandTotal();
 }
 
-void MoneyPrint::PrintDiscountTerms() {
+void InvoicePageLayout::printDiscountTerms() {
     pellar::PrintSurface& s = m_surface;
     blueIfColor();
     atY(s, kFootTop);
-    // No offer shows as the currency form of zero; an empty box is no offer either.
-    const QString& discount = m_invoice.discount;
-    const std::optional<pellar::Currency> amount = amountOf(discount);
-    const bool offered = !discount.trimmed().isEmpty() && discount != QStringLiteral("$0.00") &&
-                         discount != pellar::formatCurrency(pellar::Currency()) &&
-                         !(amount && amount->isZero());
-    if (offered) {
+    // An offer that shows as zero is no offer.
+    if (m_invoice.discount.cents() != 0) {
         atX(s, kTermsLeft);
-        s.print(QStringLiteral("Deduct a Discount of ") + discount +
-                QStringLiteral(" if Paid in ") + m_invoice.discountDays + QStringLiteral(" days"));
+        s.print(QStringLiteral("Deduct a Discount of ") +
+                pellar::formatCurrency(m_invoice.discount) + QStringLiteral(" if Paid in ") +
+                m_invoice.discountDays + QStringLiteral(" days"));
     }
     atX(s, kTermsLeft);
     s.print(QStringLiteral("Thank you for your Business"));
 }
 
-void MoneyPrint::PrintInvoiceMemo() {
+void InvoicePageLayout::printInvoiceMemo() {
     pellar::PrintSurface& s = m_surface;
     if (m_invoice.memo.isEmpty())
         return;
@@ -162,14 +143,14 @@ void MoneyPrint::PrintInvoiceMemo() {
     }
 }
 
-void MoneyPrint::PrintGrandTotal() {
+void InvoicePageLayout::printGrandTotal() {
     pellar::PrintSurface& s = m_surface;
     blueIfColor();
     SetPrintFont(s, 12, true, false);
     atY(s, kFootTop);
     // The total keeps its right edge in line with the amounts above; one too wide for its
     // box at 12 point (a large sum in a wide face) is set smaller rather than across the rule.
-    const QString total = printedAmount(m_invoice.grandTotal);
+    const QString total = pellar::formatCurrency(m_invoice.grandTotal);
     for (int size = 11; size >= kSmallestTotalPoints &&
                         rightAlignedX(s, total, kAmountRight) < kGrandTotalDivider + kBoxInset;
          --size)

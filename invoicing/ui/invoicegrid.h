@@ -4,11 +4,15 @@
 // row and rows 1 to 50 are the item lines; column 0 holds the line numbers, columns 1 to 4
 // quantity, item, price and extension.
 
+#include "invoicing/core/invoicevalues.h"
+
 #include <QTableWidget>
 
 namespace invoicing {
 
+// The line grid (fgInvoice), drawn from the draft's lines.
 class InvoiceGrid : public QTableWidget {
+    Q_OBJECT
 public:
     static constexpr int kLines = 50;
     static constexpr int kRows = kLines + 1; // with the header row
@@ -16,23 +20,23 @@ public:
 
     explicit InvoiceGrid(QWidget* parent = nullptr);
 
-    // The text of a cell; row 0 gives the header texts.
-    QString text(int row, int column) const;
-    void setText(int row, int column, const QString& text);
+    // The lines in order from line 1; the rest of the 50 empty.
+    void showLines(const QList<InvoiceLine>& lines);
 
     // The line last selected, 1 to 50; 0 when none is.
     int currentLine() const;
-    void setCurrentLine(int line);
 
-    // Line numbers 1 to 50 in column 0, and the quantity column's alignment.
-    void numberLines();
-    // Columns 1 to 4 of every line emptied.
-    void clearLines();
-    // Takes a line out; the lines below move up and an empty line is added at the bottom.
-    void removeLine(int line);
+signals:
+    // A right-click released over the lines, at this point of the screen.
+    void rightClicked(const QPoint& globalPosition);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void prepareRow(int tableRow);
+    void numberLines();
+    void setText(int line, int column, const QString& text);
 };
 
 } // namespace invoicing

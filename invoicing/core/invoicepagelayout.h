@@ -3,8 +3,8 @@
 // remittance section to tear off, the item table, the totals, the memo, the discount terms
 // and the grand total in the bottom-right box.
 //
-// The layout only places, measures and formats: it takes the invoice as the form shows it
-// (InvoicePrintData) and writes it onto a print surface in twips from the paper's top-left
+// The layout only places, measures and formats: it takes the invoice's values
+// (InvoicePrintData) and writes them onto a print surface in twips from the paper's top-left
 // corner. It never does arithmetic on money and never opens a file or a dialog.
 //
 // The table of items and totals ends at the memo band's top rule on every page; a row that
@@ -15,6 +15,7 @@
 #include "common/core/desk.h"
 #include "common/core/printsurface.h"
 #include "common/core/profile.h"
+#include "invoicing/core/invoicevalues.h"
 
 #include <QColor>
 #include <QDate>
@@ -50,31 +51,22 @@ inline const QColor kInvoiceBlue{0, 0, 255};
 // Rules are one dot of a 96-dpi screen wide (1/96 in): the fine rule of a printed form.
 inline constexpr int kRulingPenDots = 1;
 
-// One item line as the grid shows it.
-struct InvoicePrintRow {
-    QString quantity;
-    QString description;
-    QString price;
-    QString lineTotal;
-};
-
-// The invoice as the form shows it, with the options and the memo that go with it.
-// Amounts are the texts of the form's boxes; each is read back as money and printed in
-// the regional currency format.
+// The invoice to print: the draft's values, with the business, the options and the memo
+// that go with it. Amounts are printed in the regional currency format.
 struct InvoicePrintData {
     pellar::BusinessProfile business;
-    QStringList customer; // name, street, apt/PO box, city, state, ZIP
-    QString invoiceNumber;
+    CustomerAddress customer;
+    QString invoiceNumber; // as shown on the form, edited or not
     QString reference;
     QDate date;
-    QList<InvoicePrintRow> rows;
-    QString subTotal;
-    QString labor;
-    QString shipping;
-    QString misc; // negative: a credit
-    QString tax;
-    QString grandTotal;
-    QString discount; // printed as it is shown
+    QList<InvoiceLine> lines;
+    pellar::Currency subTotal;
+    pellar::Currency labor; // as accepted
+    pellar::Currency shipping;
+    pellar::Currency charges; // negative: a credit
+    pellar::Currency tax;
+    pellar::Currency grandTotal;
+    pellar::Currency discount; // the early-payment offer; zero when none
     QString discountDays;
     bool remittance = false; // the tear-off section on perforated paper
     bool color = false;
@@ -85,54 +77,49 @@ struct InvoicePrintData {
 pellar::PrintJobSetup invoiceJobSetup(const pellar::PrinterChoice& printer, bool color,
                                       const QString& documentName = {});
 
-// An amount text as printed: read as money and shown in the regional currency format; a
-// text that is not an amount is printed as it is.
-QString printedAmount(const QString& shown);
-
 // The pieces `text` wraps to in a column of `width` twips in the surface's current font.
 // A piece ends after a blank and is at most width - 20 wide; the blanks after a piece are
 // dropped. A word that alone is too wide (and has more text after it) gets a piece of its
 // own; the last word stays whole however wide. An empty text is one empty piece.
 QStringList wrapText(const pellar::PrintSurface& surface, const QString& text, double width);
 
-// Prints the wrapped pieces of `text` at x, one per line, starting at y.
-void PrintWrapped(pellar::PrintSurface& surface, double x, double y, double width,
+// Prints the wrapped pieces of `text` at x, one per line, starting at y (`PrintWrapped`).
+void printWrapped(pellar::PrintSurface& surface, double x, double y, double width,
                   const QString& text);
 
-// The invoice layout on one surface. PrintInvoicePages() lays out the whole invoice; the
+// The invoice layout on one surface. printInvoicePages() lays out the whole invoice; the
 // single routines are public so each part of the page can be checked on its own.
-class MoneyPrint {
+class InvoicePageLayout {
 public:
-    MoneyPrint(pellar::PrintSurface& surface, const InvoicePrintData& invoice);
+    InvoicePageLayout(pellar::PrintSurface& surface, const InvoicePrintData& invoice);
 
     // Set-up, frame, heading, detach note, customer block, items and totals; the caller
     // ends the job.
-    void PrintInvoicePages();
+    void printInvoicePages();
 
-    void SetupInvoicePage();
-    void PrintPageFrame();
-    void PrintBusinessHeader();
-    void PrintInvoiceHeading();
-    void PrintColumnHeadings();
-    void PrintDetachNote();
-    void PrintAddressBlock(float yInches = 2.3f);
-    void PrintItemLines();
-    void StartContinuationPage();
-    void PrintTotals();
-    void PrintDiscountTerms();
-    void PrintInvoiceMemo();
-    void PrintGrandTotal();
+    void setupInvoicePage();
+    void printPageFrame();
+    void printBusinessHeader();
+    void printInvoiceHeading();
+    void printColumnHeadings();
+    void printDetachNote();
+    void printAddressBlock(float yInches = 2.3f);
+    void printItemLines();
+    void startContinuationPage();
+    void printTotals();
+    void printDiscountTerms(); // `PrintDiscountTerms`
+    void printInvoiceMemo();   // `PrintInvoiceMemo`
+    void printGrandTotal();
 
     // The business header's city line: "city, " and then "ST. ZIP" only with a state.
     static QString businessCityLine(const pellar::BusinessProfile& business);
 
 private:
-    QString customer(int index) const; // 0 to 5
     void blueIfColor();
     // A continuation page when a line of the totals' height would reach the memo band.
     void keepTotalsLineOnPage();
-    void printTotalsLine(const QString& label, const QString& amountText);
-    void printItemRow(const InvoicePrintRow& row);
+    void printTotalsLine(const QString& label, pellar::Currency amount);
+    void printItemRow(const InvoiceLine& line);
 
     pellar::PrintSurface& m_surface;
     const InvoicePrintData& m_invoice;

@@ -5,40 +5,19 @@
 #include <QMainWindow>
 #include <QStringList>
 
-class QAction;
 class QLabel;
-class QMenu;
-class QPushButton;
 
 namespace invoicing {
 
 class Billwright;
 
-class frmSplash : public QMainWindow {
+// The start menu (form name frmSplash).
+class StartMenu : public QMainWindow {
 public:
-    explicit frmSplash(Billwright& program);
+    explicit StartMenu(Billwright& program);
 
     // The help message; the invoice form's help says the same.
     static QStringList helpLines();
-
-    QLabel* lblProductName;
-    QLabel* lblRunning[3];
-    QLabel* lblVersion;
-    QLabel* lblWarning;
-    QLabel* Image1;
-    QPushButton* cmdContinue;
-
-    QMenu* mnuFiles;
-    QAction* mnuCreate;
-    QAction* mnuExit;
-    QMenu* mnuUpgrade;
-    QAction* mnuVisit;
-    QAction* mnuBasic;
-    QAction* mnuLite;
-    QMenu* mnuGreatWhite;
-    QAction* mnuChecks;
-    QAction* mnuPaper;
-    QAction* mnuHelp;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -52,6 +31,7 @@ private:
     void showHelp();
 
     Billwright& m_program;
+    QLabel* m_version = nullptr; // lblVersion
 };
 
 } // namespace invoicing

@@ -1,8 +1,11 @@
-#include "invoicing/ui/frminvoicegrid.h"
+#include "invoicing/ui/invoicegrid.h"
+
+#include "common/core/regional.h"
 
 #include <QApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QScrollBar>
 
@@ -89,51 +92,38 @@ void InvoiceGrid::prepareRow(int tableRow) {
     }
 }
 
-QString InvoiceGrid::text(int row, int column) const {
-    if (column < 0 || column >= kColumns)
-        return {};
-    if (row == 0)
-        return kHeaders[column];
-    const QTableWidgetItem* cell = row > 0 && row <= kLines ? item(row - 1, column) : nullptr;
-    return cell ? cell->text() : QString();
+void InvoiceGrid::setText(int line, int column, const QString& text) {
+    item(line - 1, column)->setText(text);
 }
 
-void InvoiceGrid::setText(int row, int column, const QString& text) {
-    if (row < 1 || row > kLines || column < 0 || column >= kColumns)
-        return;
-    item(row - 1, column)->setText(text);
+void InvoiceGrid::showLines(const QList<InvoiceLine>& lines) {
+    for (int line = 1; line <= kLines; ++line) {
+        if (line > lines.size()) {
+            for (int column = 1; column < kColumns; ++column)
+                setText(line, column, QString());
+            continue;
+        }
+        const InvoiceLine& shown = lines[line - 1];
+        setText(line, 1, shown.quantity);
+        setText(line, 2, shown.item);
+        setText(line, 3, pellar::formatCurrency(shown.price));
+        setText(line, 4, pellar::formatCurrency(shown.extension));
+    }
+}
+
+void InvoiceGrid::mouseReleaseEvent(QMouseEvent* event) {
+    QTableWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::RightButton)
+        emit rightClicked(event->globalPosition().toPoint());
 }
 
 int InvoiceGrid::currentLine() const {
     return currentRow() >= 0 ? currentRow() + 1 : 0;
 }
 
-void InvoiceGrid::setCurrentLine(int line) {
-    if (line >= 1 && line <= kLines)
-        setCurrentCell(line - 1, 1);
-}
-
 void InvoiceGrid::numberLines() {
-    for (int line = 1; line <= kLines; ++line) {
+    for (int line = 1; line <= kLines; ++line)
         item(line - 1, 0)->setText(QString::number(line));
-        item(line - 1, 1)->setTextAlignment(kAlignments[1]);
-    }
-}
-
-void InvoiceGrid::clearLines() {
-    for (int row = 0; row < kLines; ++row) {
-        for (int column = 1; column < kColumns; ++column)
-            item(row, column)->setText(QString());
-    }
-}
-
-void InvoiceGrid::removeLine(int line) {
-    if (line < 1 || line > kLines)
-        return;
-    removeRow(line - 1);
-    insertRow(kLines - 1);
-    prepareRow(kLines - 1);
-    numberLines();
 }
 
 } // namespace invoicing

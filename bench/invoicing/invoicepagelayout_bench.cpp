@@ -1,9 +1,9 @@
 // Laying out a full invoice of 50 item lines (two pages, memo, remittance section, colour)
 // on the recording surface: the layout's own cost, without a printer. Run by hand:
-//   build/bench/moneyprint_bench
-#include "tests/support/recordingsurface.h"
+//   build/bench/invoicepagelayout_bench
 #include "common/core/regional.h"
-#include "invoicing/core/moneyprint.h"
+#include "invoicing/core/invoicepagelayout.h"
+#include "tests/support/recordingsurface.h"
 
 #include <benchmark/benchmark.h>
 
@@ -34,16 +34,19 @@ invoicing::InvoicePrintData fiftyLineInvoice() {
         QStringLiteral("Ball valve, full port, lead free brass 1 in with stainless steel "
                        "handle and threaded ends"),
         QStringLiteral("PEX tubing 1/2 in x 100 ft coil"), QStringLiteral("Teflon tape")};
+    const auto money = [](const char* text) {
+        return *pellar::Currency::fromDecimalText(QString::fromLatin1(text));
+    };
     for (int i = 1; i <= 50; ++i)
-        d.rows.append({QString::number(i % 7 + 1), descriptions[i % descriptions.size()],
-                       QStringLiteral("$14.95"), QStringLiteral("$104.65")});
-    d.subTotal = QStringLiteral("$5,232.50");
-    d.labor = QStringLiteral("$1,250.00");
-    d.shipping = QStringLiteral("$85.00");
-    d.misc = QStringLiteral("($100.00)");
-    d.tax = QStringLiteral("$392.43");
-    d.grandTotal = QStringLiteral("$6,859.93");
-    d.discount = QStringLiteral("$104.65");
+        d.lines.append({QString::number(i % 7 + 1), descriptions[i % descriptions.size()],
+                        money("14.95"), money("104.65")});
+    d.subTotal = money("5232.50");
+    d.labor = money("1250");
+    d.shipping = money("85");
+    d.charges = money("-100");
+    d.tax = money("392.43");
+    d.grandTotal = money("6859.93");
+    d.discount = money("104.65");
     d.discountDays = QStringLiteral("10");
     d.remittance = true;
     d.color = true;
@@ -59,7 +62,7 @@ void BM_LayOutFiftyLineInvoice(benchmark::State& state) {
     int pages = 0;
     for (auto _ : state) {
         pellar::RecordingSurface surface;
-        invoicing::MoneyPrint(surface, invoice).PrintInvoicePages();
+        invoicing::InvoicePageLayout(surface, invoice).printInvoicePages();
         pages = surface.page();
         benchmark::DoNotOptimize(surface.log()->ops.size());
     }
