@@ -26,6 +26,12 @@ public:
         return nullptr;
     }
     bool openWebAddress(const QString&) override { return true; }
+    bool openFolder(const QString&) override { return true; }
+    void previewPrint(const PrintJobSetup&, const std::function<void(PrintSurface&)>&) override {}
+    bool printerAvailable() override { return true; }
+    std::optional<QString> chooseSaveFile(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
     void setBusy(bool) override {}
 
     int messages = 0;

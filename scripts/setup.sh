@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev llvm-14
     fonts-dejavu-core
+    desktop-file-utils appstream dpkg-dev file
     xvfb xauth xdotool imagemagick poppler-utils
 )
 

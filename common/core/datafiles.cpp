@@ -62,37 +62,6 @@ DataFolder::DataFolder(const QString& path, RestoreNotice notice)
     : m_path(QDir::cleanPath(path))
     , m_notice(std::move(notice)) {}
 
-std::optional<QString> dataFolderFromArguments(const QStringList& arguments,
-                                               const QString& programFolder, QString* error) {
-    QString folder = programFolder;
-    const QString option = QStringLiteral("--data-folder");
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == option) {
-            if (i + 1 >= arguments.size()) {
-                if (error)
-                    *error = QStringLiteral("--data-folder needs the name of a folder.");
-                return std::nullopt;
-            }
-            folder = arguments[++i];
-        } else if (argument.startsWith(option + u'=')) {
-            folder = argument.mid(option.size() + 1);
-        } else if (argument.startsWith(u'-')) {
-            if (error)
-                *error = QStringLiteral("Unknown option %1. The only option is --data-folder "
-                                        "followed by a folder.")
-                             .arg(argument);
-            return std::nullopt;
-        }
-    }
-    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
-        if (error)
-            *error = QStringLiteral("The data folder %1 does not exist.").arg(folder);
-        return std::nullopt;
-    }
-    return QDir(folder).absolutePath();
-}
-
 QString DataFolder::filePath(QStringView name) const {
     return m_path + u'/' + relativeName(name);
 }

@@ -45,12 +45,6 @@ private:
     RestoreNotice m_notice;
 };
 
-// The data folder a program runs on: "--data-folder DIR" when the arguments carry it,
-// else the folder that holds the program file. nullopt, with a message in *error, when the
-// option is malformed or names no folder.
-std::optional<QString> dataFolderFromArguments(const QStringList& arguments,
-                                               const QString& programFolder, QString* error);
-
 // Whole-file reads and writes. A read of a missing or unreadable file gives nullopt and,
 // in *error, plain words naming the file. Callers test DataFileExists first, which may
 // restore the file from the backup folder.

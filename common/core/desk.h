@@ -7,6 +7,7 @@
 #include <QPageLayout>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -26,11 +27,21 @@ struct PrinterChoice {
     QString outputFile;
 };
 
+// Where a document's positions count from: the edge of the paper (the invoice, whose frame
+// runs to a quarter inch of the edge) or the top-left corner of the area the printer can
+// print on (a pre-printed form measured that way).
+enum class PageOrigin { PaperEdge, PrintableArea };
+
 struct PrintJobSetup {
     PrinterChoice printer;
     QString documentName;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     bool color = true;
+    PageOrigin origin = PageOrigin::PaperEdge;
+    // The person's correction for this printer and document, in twips, added to every
+    // position: right and down when positive.
+    double offsetX = 0;
+    double offsetY = 0;
 };
 
 class Desk {
@@ -51,9 +62,22 @@ public:
     // Starts a print job. nullptr, with plain words in *error, when it cannot start.
     virtual std::unique_ptr<PrintSurface> openPrintSurface(const PrintJobSetup& setup,
                                                            QString* error) = 0;
+    // Shows the document as it would print, page by page, until the person closes the
+    // preview; the layout may be drawn more than once (each zoom redraws it). Nothing is
+    // printed from it.
+    virtual void previewPrint(const PrintJobSetup& setup,
+                              const std::function<void(PrintSurface&)>& layout) = 0;
+    // Whether any printer is set up on this computer.
+    virtual bool printerAvailable() = 0;
+    // The save-file dialog: a file name to write, starting from the suggested one; nullopt
+    // when the person cancels.
+    virtual std::optional<QString> chooseSaveFile(const QString& title, const QString& suggested,
+                                                  const QString& filter) = 0;
 
     // Hands the address to the person's browser; does not wait. False when nothing took it.
     virtual bool openWebAddress(const QString& url) = 0;
+    // Shows a folder of this computer in the person's file manager. False when nothing did.
+    virtual bool openFolder(const QString& path) = 0;
 
     // The hourglass while a long action runs.
     virtual void setBusy(bool busy) = 0;

@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QHash>
 #include <QStringList>
 
@@ -93,7 +95,18 @@ WebConfig WebConfig::load(const QString& programFolder) {
 }
 
 WebConfig WebConfig::forThisProgram() {
-    return load(QCoreApplication::applicationDirPath());
+    // A copy beside the program wins (a portable copy, or one a deployer edited); an
+    // installed program finds the one installed with it.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString name = QString::fromUtf16(kWebConfigFile);
+    for (const QString& folder :
+         {programFolder, QDir(programFolder).filePath(QStringLiteral("../share/pellar"))}) {
+        if (QFileInfo::exists(QDir(folder).filePath(name)))
+            return load(folder);
+    }
+    const QString installed =
+        QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("pellar/") + name);
+    return installed.isEmpty() ? defaults() : load(QFileInfo(installed).path());
 }
 
 QStringList partnerNoticeLines(const WebConfig& config, const QString& itemLine) {

@@ -11,7 +11,8 @@ namespace pellar {
 
 class Desk;
 
-// Deployment configuration: one small file, "PellarLinks.ini", in the program folder,
+// Deployment configuration: one small file, "PellarLinks.ini", beside the programs or in
+// their installed share folder,
 // that a deployer can edit, in the usual "[Section]" / "Key = value" form (UTF-8, ';' or
 // '#' starting a comment line, values taken as written, surrounding double quotes dropped).
 // Any key it lacks (or leaves empty) keeps the built-in default. Sections and keys:
@@ -35,7 +36,8 @@ struct WebConfig {
     static WebConfig defaults();
     // Reads the file over the defaults. A missing or unreadable file gives the defaults.
     static WebConfig load(const QString& programFolder);
-    // load() on the folder that holds the running program.
+    // The file beside the running program, else the one installed with it
+    // (<prefix>/share/pellar), else the defaults.
     static WebConfig forThisProgram();
 };
 

@@ -23,7 +23,8 @@ constexpr double PenDotsPerInch = 96;
 } // namespace
 
 PrinterSurface::PrinterSurface(const PrintJobSetup& setup)
-    : m_printer(QPrinter::HighResolution) {
+    : m_ownPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    , m_printer(*m_ownPrinter) {
     const PrinterChoice& choice = setup.printer;
     if (!choice.outputFile.isEmpty()) {
         m_printer.setOutputFormat(QPrinter::PdfFormat);
@@ -33,16 +34,9 @@ PrinterSurface::PrinterSurface(const PrintJobSetup& setup)
         // handed on; otherwise the system's default printer stays selected.
         m_printer.setPrinterName(choice.printerName);
     }
-    m_printer.setFullPage(true);
-    m_printer.setPageSize(QPageSize(QPageSize::Letter));
-    m_printer.setPageOrientation(setup.orientation);
     m_printer.setCopyCount(std::max(1, choice.copies));
     m_printer.setCollateCopies(true);
-    m_printer.setColorMode(setup.color ? QPrinter::Color : QPrinter::GrayScale);
-    m_printer.setDocName(setup.documentName);
-    m_printer.setCreator(QCoreApplication::applicationName());
-    PrintSurface::setColorMode(setup.color ? ColorMode::Color : ColorMode::Monochrome);
-    m_font = currentFont();
+    setUp(setup);
 
     // Without an output file Qt falls back to PDF output when the printer is unknown or
     // when no printer is installed at all; such a job would go nowhere.
@@ -54,7 +48,31 @@ PrinterSurface::PrinterSurface(const PrintJobSetup& setup)
                 QStringLiteral("The printer \"%1\" is not available.").arg(choice.printerName));
         return;
     }
+    begin(choice);
+}
 
+PrinterSurface::PrinterSurface(QPrinter& printer, const PrintJobSetup& setup)
+    : m_printer(printer) {
+    setUp(setup);
+    begin(setup.printer);
+}
+
+void PrinterSurface::setUp(const PrintJobSetup& setup) {
+    // Full page: the painter's origin is the paper's corner. Otherwise it is the corner of
+    // the printable area, as the printer driver reports it.
+    m_printer.setFullPage(setup.origin == PageOrigin::PaperEdge);
+    m_printer.setPageSize(QPageSize(QPageSize::Letter));
+    m_printer.setPageOrientation(setup.orientation);
+    m_printer.setColorMode(setup.color ? QPrinter::Color : QPrinter::GrayScale);
+    m_printer.setDocName(setup.documentName);
+    m_printer.setCreator(QCoreApplication::applicationName());
+    PrintSurface::setColorMode(setup.color ? ColorMode::Color : ColorMode::Monochrome);
+    m_offsetX = setup.offsetX;
+    m_offsetY = setup.offsetY;
+    m_font = currentFont();
+}
+
+void PrinterSurface::begin(const PrinterChoice& choice) {
     m_active = m_painter.begin(&m_printer);
     if (!m_active) {
         if (!choice.outputFile.isEmpty())
@@ -63,7 +81,10 @@ PrinterSurface::PrinterSurface(const PrintJobSetup& setup)
         else
             setError(QStringLiteral("The printer \"%1\" could not start the print job.")
                          .arg(m_printer.printerName()));
+        return;
     }
+    // Every position moves by the alignment offsets, text and rules alike.
+    m_painter.translate(toDevice(m_offsetX), toDevice(m_offsetY));
 }
 
 PrinterSurface::~PrinterSurface() {

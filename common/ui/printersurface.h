@@ -1,6 +1,7 @@
 #pragma once
-// The print surface on a real QPrinter (a system printer or a PDF file). Twips count from
-// the paper's edge (full page); text is measured with the printer's own font metrics.
+// The print surface on a real QPrinter (a system printer, a PDF file or a print preview).
+// Twips count from the paper's edge or from the printable area's corner, as the job says,
+// moved by the job's alignment offsets; text is measured with the printer's own metrics.
 
 #include "common/core/desk.h"
 #include "common/core/printsurface.h"
@@ -19,6 +20,9 @@ public:
     // painting. Check error() afterwards: non-empty when the job could not start.
     // A surface dropped without endDoc() abandons its job.
     explicit PrinterSurface(const PrintJobSetup& setup);
+    // Paints on a printer set up elsewhere (a print preview's); the job's origin and offsets
+    // still apply. The printer must outlive the surface.
+    PrinterSurface(QPrinter& printer, const PrintJobSetup& setup);
     ~PrinterSurface() override;
 
     void print(const QString& text, bool stayOnLine = false) override;
@@ -49,8 +53,14 @@ private:
     QColor inkFor(const QColor& color) const;
     QPen pen(const QColor& color) const;
 
-    QPrinter m_printer;
+    void setUp(const PrintJobSetup& setup);
+    void begin(const PrinterChoice& choice);
+
+    std::unique_ptr<QPrinter> m_ownPrinter;
+    QPrinter& m_printer;
     QPainter m_painter;
+    double m_offsetX = 0; // twips
+    double m_offsetY = 0;
     QFont m_font;
     bool m_active = false;
 };

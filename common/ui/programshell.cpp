@@ -1,6 +1,7 @@
 #include "common/ui/programshell.h"
 
 #include "common/core/backup.h"
+#include "common/core/commandline.h"
 #include "common/core/singleinstance.h"
 #include "common/ui/realdesk.h"
 
@@ -193,12 +194,33 @@ bool ProgramShell::eventFilter(QObject* watched, QEvent* event) {
 }
 
 int runProgram(const ProgramProfile& profile, int argc, char** argv) {
+    // Answered before any window system is asked for, so they work from a plain terminal.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = parseCommandLine(arguments);
+    const QString userFolder = perUserDataFolder();
+    switch (line.action) {
+    case CommandLine::Action::Help:
+        std::fputs(qPrintable(usageText(profile.title, userFolder)), stdout);
+        return 0;
+    case CommandLine::Action::Version:
+        std::printf("%s %s\n", qPrintable(profile.title), qPrintable(profile.version));
+        return 0;
+    case CommandLine::Action::Error:
+        std::fprintf(stderr, "%s: %s\n\n%s", qPrintable(profile.title), qPrintable(line.error),
+                     qPrintable(usageText(profile.title, userFolder)));
+        return 2;
+    case CommandLine::Action::Run:
+        break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(profile.title);
     QApplication::setApplicationVersion(profile.version);
     QString error;
-    const std::optional<QString> folder =
-        dataFolderFromArguments(app.arguments(), QCoreApplication::applicationDirPath(), &error);
+    const std::optional<QString> folder = chooseDataFolder(
+        line.dataFolder, QCoreApplication::applicationDirPath(), perUserDataFolder(), &error);
     if (!folder) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(profile.title), qPrintable(error));
         return 2;

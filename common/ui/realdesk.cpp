@@ -4,11 +4,18 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace pellar {
 
@@ -144,6 +151,53 @@ std::unique_ptr<PrintSurface> RealDesk::openPrintSurface(const PrintJobSetup& se
     return surface;
 }
 
+void RealDesk::previewPrint(const PrintJobSetup& setup,
+                            const std::function<void(PrintSurface&)>& layout) {
+    QPrinter printer(QPrinter::HighResolution);
+    // A preview only: the dialog has no print button, so nothing leaves it on paper
+    // without the program's own print and its confirmation.
+    QDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(QStringLiteral("Print Preview - ") + setup.documentName);
+    auto* preview = new QPrintPreviewWidget(&printer, &dialog);
+    QObject::connect(preview, &QPrintPreviewWidget::paintRequested, &dialog,
+                     [&setup, &layout](QPrinter* target) {
+                         PrinterSurface surface(*target, setup);
+                         layout(surface);
+                         surface.endDoc();
+                     });
+    auto* zoomIn = new QPushButton(QStringLiteral("Zoom &In"), &dialog);
+    auto* zoomOut = new QPushButton(QStringLiteral("Zoom &Out"), &dialog);
+    auto* close = new QPushButton(QStringLiteral("&Close"), &dialog);
+    QObject::connect(zoomIn, &QPushButton::clicked, preview, [preview] { preview->zoomIn(); });
+    QObject::connect(zoomOut, &QPushButton::clicked, preview, [preview] { preview->zoomOut(); });
+    QObject::connect(close, &QPushButton::clicked, &dialog, &QDialog::accept);
+    close->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(zoomIn);
+    buttons->addWidget(zoomOut);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    auto* layoutBox = new QVBoxLayout(&dialog);
+    layoutBox->addWidget(preview, 1);
+    layoutBox->addLayout(buttons);
+    dialog.resize(820, 960);
+    preview->fitInView();
+    dialog.exec();
+}
+
+bool RealDesk::printerAvailable() {
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+std::optional<QString> RealDesk::chooseSaveFile(const QString& title, const QString& suggested,
+                                                const QString& filter) {
+    const QString chosen =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggested, filter);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
+}
+
 bool RealDesk::openWebAddress(const QString& url) {
     // Handed to the desktop as a URL, never through a shell command line, and only web
     // addresses: a deployer's typo must not start a local program or open a local file.
@@ -151,6 +205,13 @@ bool RealDesk::openWebAddress(const QString& url) {
     if (!isWebAddress(address))
         return false;
     return QDesktopServices::openUrl(address);
+}
+
+bool RealDesk::openFolder(const QString& path) {
+    // A folder only, as a file URL: nothing is run.
+    if (!QFileInfo(path).isDir())
+        return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 bool RealDesk::isWebAddress(const QUrl& address) {

@@ -28,7 +28,13 @@ public:
     std::unique_ptr<PrintSurface> openPrintSurface(const PrintJobSetup& setup,
                                                    QString* error) override;
     // Only http and https addresses are handed on; anything else gives false.
+    void previewPrint(const PrintJobSetup& setup,
+                      const std::function<void(PrintSurface&)>& layout) override;
+    bool printerAvailable() override;
+    std::optional<QString> chooseSaveFile(const QString& title, const QString& suggested,
+                                          const QString& filter) override;
     bool openWebAddress(const QString& url) override;
+    bool openFolder(const QString& path) override;
     void setBusy(bool busy) override;
 
     // The box message() shows, not yet shown: plain text, no icon unless asked.

@@ -23,28 +23,6 @@ TEST(DataFolder, BothSeparatorsReachTheSameFile) {
     EXPECT_EQ(readDataFile(folder, u"/Settings.txt").value_or(""), QByteArray("one"));
 }
 
-TEST(DataFolder, CommandLineChoosesTheFolder) {
-    ScratchDataFolder folder;
-    const QString programFolder = QDir::tempPath();
-    QString error;
-    EXPECT_EQ(dataFolderFromArguments({"Billwright"}, programFolder, &error),
-              QDir(programFolder).absolutePath());
-    EXPECT_EQ(dataFolderFromArguments({"Billwright", "--data-folder", folder.path()}, programFolder,
-                                      &error),
-              folder.path());
-    EXPECT_EQ(dataFolderFromArguments({"Billwright", "--data-folder=" + folder.path()},
-                                      programFolder, &error),
-              folder.path());
-
-    EXPECT_FALSE(dataFolderFromArguments({"Billwright", "--data-folder"}, programFolder, &error));
-    EXPECT_TRUE(error.contains("--data-folder"));
-    EXPECT_FALSE(dataFolderFromArguments({"Billwright", "--data-folder", folder.file("nowhere")},
-                                         programFolder, &error));
-    EXPECT_TRUE(error.contains("nowhere"));
-    EXPECT_FALSE(dataFolderFromArguments({"Billwright", "--verbose"}, programFolder, &error));
-    EXPECT_TRUE(error.contains("--verbose"));
-}
-
 TEST(DataFiles, WholeFileRewriteReplacesAndReportsFailure) {
     ScratchDataFolder folder;
     folder.put("InvoiceInfo.txt", "old contents\r\n");

@@ -1,5 +1,7 @@
 #include "tests/support/recordingsurface.h"
 
+#include <QRectF>
+
 namespace pellar {
 
 namespace {
@@ -48,12 +50,42 @@ RecordingSurface::RecordingSurface(std::shared_ptr<PrintLog> log, bool landscape
     m_log->landscape = landscape;
 }
 
+RecordingSurface::RecordingSurface(std::shared_ptr<PrintLog> log, const PrintJobSetup& setup)
+    : RecordingSurface(std::move(log), setup.orientation == QPageLayout::Landscape) {
+    m_log->copies = setup.printer.copies;
+    m_log->origin = setup.origin;
+    m_log->offsetX = setup.offsetX;
+    m_log->offsetY = setup.offsetY;
+    setColorMode(setup.color ? ColorMode::Color : ColorMode::Monochrome);
+}
+
+QStringList PrintLog::overlaps() const {
+    // The fixed metrics: half an em per character, 1.2 em a line.
+    const auto rectOf = [](const PrintOp& op) {
+        return QRectF(op.x, op.y, op.text.size() * op.fontSize * 10, op.fontSize * 24);
+    };
+    QStringList found;
+    const QList<PrintOp> all = texts();
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        for (qsizetype j = i + 1; j < all.size(); ++j) {
+            const PrintOp& a = all[i];
+            const PrintOp& b = all[j];
+            if (a.page != b.page || a.text.trimmed().isEmpty() || b.text.trimmed().isEmpty())
+                continue;
+            if (rectOf(a).intersects(rectOf(b)))
+                found
+                    << QStringLiteral("page %1: \"%2\" and \"%3\"").arg(a.page).arg(a.text, b.text);
+        }
+    }
+    return found;
+}
+
 PrintOp RecordingSurface::op(PrintOp::Kind kind) const {
     PrintOp op;
     op.kind = kind;
     op.page = page();
-    op.x = currentX();
-    op.y = currentY();
+    op.x = currentX() + m_log->offsetX;
+    op.y = currentY() + m_log->offsetY;
     op.fontName = fontName();
     op.fontSize = fontSize();
     op.bold = bold();
@@ -81,10 +113,10 @@ double RecordingSurface::textHeight(const QString&) const {
 
 void RecordingSurface::line(double x1, double y1, double x2, double y2, const QColor& color) {
     PrintOp lineOp = op(PrintOp::Kind::Line);
-    lineOp.x = x1;
-    lineOp.y = y1;
-    lineOp.x2 = x2;
-    lineOp.y2 = y2;
+    lineOp.x = x1 + m_log->offsetX;
+    lineOp.y = y1 + m_log->offsetY;
+    lineOp.x2 = x2 + m_log->offsetX;
+    lineOp.y2 = y2 + m_log->offsetY;
     lineOp.color = color;
     m_log->ops.append(lineOp);
     setCurrentX(x2);
@@ -93,10 +125,10 @@ void RecordingSurface::line(double x1, double y1, double x2, double y2, const QC
 
 void RecordingSurface::box(double x1, double y1, double x2, double y2, const QColor& color) {
     PrintOp boxOp = op(PrintOp::Kind::Box);
-    boxOp.x = x1;
-    boxOp.y = y1;
-    boxOp.x2 = x2;
-    boxOp.y2 = y2;
+    boxOp.x = x1 + m_log->offsetX;
+    boxOp.y = y1 + m_log->offsetY;
+    boxOp.x2 = x2 + m_log->offsetX;
+    boxOp.y2 = y2 + m_log->offsetY;
     boxOp.color = color;
     m_log->ops.append(boxOp);
     setCurrentX(x2);

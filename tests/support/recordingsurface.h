@@ -4,10 +4,13 @@
 //   text width  = number of characters * font size * 10 twips (half an em each)
 //   text height = font size * 24 twips (1.2 em)
 //   page        = US Letter portrait, 12240 x 15840 twips (landscape swaps them)
+// Positions are recorded where they land on the paper: moved by the job's alignment offsets.
 
+#include "common/core/desk.h"
 #include "common/core/printsurface.h"
 
 #include <QList>
+#include <QStringList>
 #include <memory>
 
 namespace pellar {
@@ -35,18 +38,26 @@ struct PrintLog {
     bool aborted = false;
     int copies = 1;
     bool landscape = false;
+    PageOrigin origin = PageOrigin::PaperEdge;
+    double offsetX = 0;
+    double offsetY = 0;
 
     QList<PrintOp> texts() const;
     QList<PrintOp> textsOnPage(int page) const;
     // The first text op whose text equals the given text, or nullptr.
     const PrintOp* findText(const QString& text) const;
     int pageCount() const;
+    // Every pair of texts on a page whose boxes (top-left, the fixed metrics' width and
+    // height) overlap: what would print over something else. Empty when nothing does.
+    QStringList overlaps() const;
 };
 
 class RecordingSurface : public PrintSurface {
 public:
     explicit RecordingSurface(std::shared_ptr<PrintLog> log = std::make_shared<PrintLog>(),
                               bool landscape = false);
+    // A surface for a job: its orientation, origin and offsets.
+    RecordingSurface(std::shared_ptr<PrintLog> log, const PrintJobSetup& setup);
 
     std::shared_ptr<PrintLog> log() const { return m_log; }
 

@@ -61,6 +61,8 @@ ScriptedDesk::~ScriptedDesk() {
     }
     if (!m_choices.isEmpty())
         ADD_FAILURE() << m_choices.size() << " expected printer dialog(s) never shown";
+    if (!m_saveFiles.isEmpty())
+        ADD_FAILURE() << m_saveFiles.size() << " expected save-file dialog(s) never shown";
     if (m_busy != 0)
         ADD_FAILURE() << "The hourglass was left on (" << m_busy << " deep)";
 }
@@ -75,6 +77,29 @@ void ScriptedDesk::expectPrinterDialog(std::optional<PrinterChoice> choice) {
 
 void ScriptedDesk::failNextPrintJob(const QString& error) {
     m_failNextJob = error;
+}
+
+void ScriptedDesk::expectSaveFile(std::optional<QString> name) {
+    m_saveFiles.enqueue(std::move(name));
+}
+
+void ScriptedDesk::previewPrint(const PrintJobSetup& setup,
+                                const std::function<void(PrintSurface&)>& layout) {
+    auto log = std::make_shared<PrintLog>();
+    m_previews.append(log);
+    RecordingSurface surface(log, setup);
+    layout(surface);
+    surface.endDoc();
+}
+
+std::optional<QString> ScriptedDesk::chooseSaveFile(const QString&, const QString& suggested,
+                                                    const QString&) {
+    m_suggested.append(suggested);
+    if (m_saveFiles.isEmpty()) {
+        ADD_FAILURE() << "Unexpected save-file dialog for " << suggested.toStdString();
+        return std::nullopt;
+    }
+    return m_saveFiles.dequeue();
 }
 
 MessageAnswer ScriptedDesk::message(const QString& title, const QStringList& lines,
@@ -118,12 +143,8 @@ std::unique_ptr<PrintSurface> ScriptedDesk::openPrintSurface(const PrintJobSetup
         return nullptr;
     }
     auto log = std::make_shared<PrintLog>();
-    log->copies = setup.printer.copies;
-    log->landscape = setup.orientation == QPageLayout::Landscape;
     m_jobs.append(log);
-    auto surface = std::make_unique<RecordingSurface>(log, log->landscape);
-    surface->setColorMode(setup.color ? ColorMode::Color : ColorMode::Monochrome);
-    return surface;
+    return std::make_unique<RecordingSurface>(log, setup);
 }
 
 bool ScriptedDesk::openWebAddress(const QString& url) {

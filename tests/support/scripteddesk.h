@@ -32,6 +32,10 @@ public:
     void expectPrinterDialog(std::optional<PrinterChoice> choice);
     // A job that cannot start: the next openPrintSurface fails with this text.
     void failNextPrintJob(const QString& error);
+    // The next save-file dialog gives this file name (nullopt: Cancel).
+    void expectSaveFile(std::optional<QString> name);
+    // Whether the computer has a printer set up (it has, unless a test says not).
+    void setPrinterAvailable(bool available) { m_printerAvailable = available; }
     void setToday(QDate date) { m_today = date; }
 
     MessageAnswer message(const QString& title, const QStringList& lines,
@@ -42,7 +46,17 @@ public:
     std::optional<PrinterChoice> choosePrinter(const PrinterChoice& current) override;
     std::unique_ptr<PrintSurface> openPrintSurface(const PrintJobSetup& setup,
                                                    QString* error) override;
+    // A preview is recorded as a job of its own, in previews(), and is never a print.
+    void previewPrint(const PrintJobSetup& setup,
+                      const std::function<void(PrintSurface&)>& layout) override;
+    bool printerAvailable() override { return m_printerAvailable; }
+    std::optional<QString> chooseSaveFile(const QString& title, const QString& suggested,
+                                          const QString& filter) override;
     bool openWebAddress(const QString& url) override;
+    bool openFolder(const QString& path) override {
+        m_folders.append(path);
+        return true;
+    }
     void setBusy(bool busy) override;
 
     const QList<ShownMessage>& messages() const { return m_messages; }
@@ -52,8 +66,14 @@ public:
     // Logs of every print job opened, in order.
     const QList<std::shared_ptr<PrintLog>>& jobs() const { return m_jobs; }
     const QStringList& openedAddresses() const { return m_addresses; }
+    const QList<std::shared_ptr<PrintLog>>& previews() const { return m_previews; }
+    // The names each save-file dialog suggested.
+    const QStringList& saveFilesSuggested() const { return m_suggested; }
+    const QStringList& openedFolders() const { return m_folders; }
     bool busy() const { return m_busy > 0; }
-    bool allAnswersUsed() const { return m_answers.isEmpty() && m_choices.isEmpty(); }
+    bool allAnswersUsed() const {
+        return m_answers.isEmpty() && m_choices.isEmpty() && m_saveFiles.isEmpty();
+    }
 
 private:
     struct Expected {
@@ -62,12 +82,17 @@ private:
     };
     QQueue<Expected> m_answers;
     QQueue<std::optional<PrinterChoice>> m_choices;
+    QQueue<std::optional<QString>> m_saveFiles;
     QString m_failNextJob;
+    QList<std::shared_ptr<PrintLog>> m_previews;
+    QStringList m_suggested;
+    bool m_printerAvailable = true;
     QList<ShownMessage> m_messages;
     QList<PrinterChoice> m_dialogs;
     QList<PrintJobSetup> m_jobSetups;
     QList<std::shared_ptr<PrintLog>> m_jobs;
     QStringList m_addresses;
+    QStringList m_folders;
     QDate m_today{2026, 12, 6};
     int m_beeps = 0;
     int m_busy = 0;

@@ -1,0 +1,98 @@
+#include "common/core/commandline.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace pellar {
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+    CommandLine line;
+    const QString option = QStringLiteral("--data-folder");
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h")) {
+            line.action = CommandLine::Action::Help;
+            return line;
+        }
+        if (argument == QStringLiteral("--version")) {
+            line.action = CommandLine::Action::Version;
+            return line;
+        }
+        if (argument == option) {
+            if (i + 1 >= arguments.size()) {
+                line.action = CommandLine::Action::Error;
+                line.error = QStringLiteral("--data-folder needs the name of a folder.");
+                return line;
+            }
+            line.dataFolder = arguments[++i];
+        } else if (argument.startsWith(option + u'=')) {
+            line.dataFolder = argument.mid(option.size() + 1);
+        } else if (argument.startsWith(u'-')) {
+            line.action = CommandLine::Action::Error;
+            line.error = QStringLiteral("unknown option %1.").arg(argument);
+            return line;
+        }
+    }
+    return line;
+}
+
+QString usageText(const QString& programName, const QString& userFolder) {
+    return QStringLiteral(
+               "Usage: %1 [--data-folder DIR]\n"
+               "\n"
+               "  --data-folder DIR  keep the data files in the folder DIR\n"
+               "  --help             show this help and end\n"
+               "  --version          show the program's name and version and end\n"
+               "\n"
+               "The data folder is DIR when it is given; otherwise the folder that holds the\n"
+               "program when that is a portable copy (it holds a file named \"portable\" or one\n"
+               "of the programs' data files); otherwise %2, which the three\n"
+               "programs share.\n")
+        .arg(programName, userFolder);
+}
+
+QStringList portableMarkers() {
+    return {QStringLiteral("portable"),         QStringLiteral("MyBusinessData.txt"),
+            QStringLiteral("BusinessInfo.txt"), QStringLiteral("Settings.txt"),
+            QStringLiteral("InvoiceInfo.txt"),  QStringLiteral("SalesItems.txt"),
+            QStringLiteral("BWInvoiceNo.txt"),  QStringLiteral("NewExpenses.txt"),
+            QStringLiteral("ExpenseCodes.txt"), QStringLiteral("VendorDat.txt"),
+            QStringLiteral("CheckbookInfo.txt"), QStringLiteral("Transactions.txt")};
+}
+
+bool isPortableFolder(const QString& folder) {
+    const QDir dir(folder);
+    for (const QString& name : portableMarkers()) {
+        if (QFileInfo(dir.filePath(name)).isFile())
+            return true;
+    }
+    return false;
+}
+
+QString perUserDataFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Pellar");
+}
+
+std::optional<QString> chooseDataFolder(const QString& given, const QString& programFolder,
+                                        const QString& userFolder, QString* error) {
+    if (!given.isEmpty()) {
+        if (!QFileInfo(given).isDir()) {
+            if (error)
+                *error = QStringLiteral("the data folder %1 does not exist.").arg(given);
+            return std::nullopt;
+        }
+        return QDir(given).absolutePath();
+    }
+    if (isPortableFolder(programFolder))
+        return QDir(programFolder).absolutePath();
+    if (!QDir().mkpath(userFolder)) {
+        if (error)
+            *error = QStringLiteral("the data folder %1 could not be made.").arg(userFolder);
+        return std::nullopt;
+    }
+    return QDir(userFolder).absolutePath();
+}
+
+} // namespace pellar

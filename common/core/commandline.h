@@ -1,0 +1,39 @@
+#pragma once
+// What a program is asked to do from its command line, and where its data folder is.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace pellar {
+
+struct CommandLine {
+    enum class Action { Run, Help, Version, Error };
+    Action action = Action::Run;
+    QString dataFolder; // given with --data-folder; empty when not given
+    QString error;      // one line, for Action::Error
+};
+
+// The options every program takes: --data-folder DIR (or --data-folder=DIR), --help,
+// --version. Anything else starting with '-' is an error; other words are ignored.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// What --help prints: how to start the program and where its data folder is.
+QString usageText(const QString& programName, const QString& userFolder);
+
+// The family's files that mark a folder as a portable copy's data folder, besides a file
+// named "portable".
+QStringList portableMarkers();
+bool isPortableFolder(const QString& folder);
+
+// The folder the three programs share for each user when they are installed.
+QString perUserDataFolder();
+
+// The data folder, in this order: the folder given on the command line; the folder that
+// holds the program when it is a portable copy; the per-user folder, made when missing.
+// nullopt, with one line in *error, when the given folder does not exist or the per-user
+// one cannot be made.
+std::optional<QString> chooseDataFolder(const QString& given, const QString& programFolder,
+                                        const QString& userFolder, QString* error);
+
+} // namespace pellar

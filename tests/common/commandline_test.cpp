@@ -1,0 +1,58 @@
+// The command line every program takes, and where the data folder is.
+#include "common/core/commandline.h"
+#include "tests/support/datafolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace pellar;
+using pellar::testing::ScratchDataFolder;
+
+TEST(CommandLine, OptionsHelpVersionAndMistakes) {
+    const auto parse = [](QStringList arguments) {
+        arguments.prepend(QStringLiteral("Billwright"));
+        return parseCommandLine(arguments);
+    };
+    EXPECT_EQ(parse({}).action, CommandLine::Action::Run);
+    EXPECT_EQ(parse({"--data-folder", "/data"}).dataFolder, "/data");
+    EXPECT_EQ(parse({"--data-folder=/data"}).dataFolder, "/data");
+    EXPECT_EQ(parse({"--help"}).action, CommandLine::Action::Help);
+    EXPECT_EQ(parse({"--version", "--bogus"}).action, CommandLine::Action::Version);
+    const CommandLine missing = parse({"--data-folder"});
+    EXPECT_EQ(missing.action, CommandLine::Action::Error);
+    EXPECT_TRUE(missing.error.contains("--data-folder"));
+    const CommandLine unknown = parse({"--verbose"});
+    EXPECT_EQ(unknown.action, CommandLine::Action::Error);
+    EXPECT_TRUE(unknown.error.contains("--verbose"));
+    EXPECT_TRUE(usageText("Billwright", "/home/u/.local/share/Pellar")
+                    .contains("/home/u/.local/share/Pellar"));
+}
+
+TEST(CommandLine, TheDataFolderRule) {
+    ScratchDataFolder given;
+    ScratchDataFolder program;
+    ScratchDataFolder home;
+    const QString user = home.file("share/Pellar");
+    QString error;
+    // Given: that folder, if it is there.
+    EXPECT_EQ(chooseDataFolder(given.path(), program.path(), user, &error), given.path());
+    EXPECT_FALSE(chooseDataFolder(given.file("nowhere"), program.path(), user, &error));
+    EXPECT_TRUE(error.contains("nowhere"));
+
+    // Not given, the program in a folder of its own: the per-user folder, made on first use.
+    EXPECT_EQ(chooseDataFolder({}, program.path(), user, &error), user);
+    EXPECT_TRUE(QFileInfo(user).isDir());
+
+    // A portable copy keeps its data beside the program: a "portable" file or a data file.
+    for (const char* marker : {"portable", "SalesItems.txt", "CheckbookInfo.txt"}) {
+        ScratchDataFolder copy;
+        copy.put(QString::fromLatin1(marker), "");
+        EXPECT_EQ(chooseDataFolder({}, copy.path(), user, &error), copy.path()) << marker;
+    }
+    program.put("Backup/readme.txt", "not a data file");
+    EXPECT_EQ(chooseDataFolder({}, program.path(), user, &error), user);
+
+    // A per-user folder that cannot be made is told.
+    home.put("blocked", "a file where the folder should be");
+    EXPECT_FALSE(chooseDataFolder({}, program.path(), home.file("blocked/Pellar"), &error));
+    EXPECT_TRUE(error.contains("blocked"));
+}
