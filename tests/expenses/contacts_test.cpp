@@ -1,5 +1,5 @@
-// The contacts file: record bytes and widths, reading, writing in place, deleting; and the
-// contacts form's cursor over it.
+// The contacts file: record bytes and widths, reading, writing in place; and the contacts
+// form's cursor over it, which also deletes.
 #include "expenses/core/contactcursor.h"
 #include "expenses/core/contacts.h"
 #include "tests/support/datafolder.h"
@@ -100,26 +100,6 @@ TEST(ContactsFile, WritesInPlaceAndCountsByLength) {
     EXPECT_EQ(file.records[2].size(), kContactRecordLength);
 }
 
-TEST(ContactsFile, DeletingClosesTheGap) {
-    ScratchDataFolder folder;
-    for (const char* name : {"Alpha", "Bravo", "Charlie"})
-        ASSERT_TRUE(writeContact(folder, contactCount(folder) + 1, named(name)));
-    const QByteArray third = folder.bytes("VendorDat.txt").mid(2 * kContactRecordLength);
-
-    ASSERT_TRUE(deleteContact(folder, 2));
-    const QByteArray file = folder.bytes("VendorDat.txt");
-    EXPECT_EQ(file.size(), 470);
-    EXPECT_EQ(file.mid(kContactRecordLength), third);
-    EXPECT_FALSE(folder.exists("Contact.TMP"));
-
-    ASSERT_TRUE(deleteContact(folder, 1));
-    ASSERT_TRUE(deleteContact(folder, 1));
-    EXPECT_TRUE(folder.exists("VendorDat.txt"));
-    EXPECT_EQ(folder.bytes("VendorDat.txt").size(), 0);
-    EXPECT_EQ(contactCount(folder), 0);
-    EXPECT_FALSE(folder.exists("Contact.TMP"));
-}
-
 namespace {
 
 QStringList namesOnFile(const ScratchDataFolder& folder) {
@@ -208,10 +188,14 @@ TEST(ContactCursor, NewContactsAppendOrGoBackAndDeletingClosesTheGap) {
     EXPECT_EQ(cursor.current(), 4);
     EXPECT_EQ(namesOnFile(folder), (QStringList{"Alpha", "Bravo", "Charlie", "Delta"}));
 
-    // Deleting the second: the same number shows the next; the last: the new last.
+    // Deleting the second: the same number shows the next, whose bytes move up unchanged;
+    // the last: the new last.
+    const QByteArray third = folder.bytes("VendorDat.txt").mid(2 * kContactRecordLength, 235);
     cursor.setCurrent(2);
     ASSERT_TRUE(cursor.deleteCurrent());
     EXPECT_EQ(cursor.currentContact()->name, "Charlie");
+    EXPECT_EQ(folder.bytes("VendorDat.txt").mid(kContactRecordLength, 235), third);
+    EXPECT_FALSE(folder.exists("Contact.TMP"));
     cursor.move(ContactCursor::Move::Last);
     ASSERT_TRUE(cursor.deleteCurrent());
     EXPECT_EQ(cursor.currentContact()->name, "Charlie");
