@@ -74,8 +74,11 @@ pellar::FileResult ContactCursor::save(Contact& contact, bool* written) {
         return pellar::FileResult::success();
     if (trimBlanks(contact.state).isEmpty())
         contact.state = QStringLiteral("Fl");
-    // A record beyond the file (a new contact) is appended, never written past a gap.
-    const qint64 record = std::min(m_current, count() + 1);
+    // A new contact is appended, and a record beyond the file is never written past a gap.
+    // The count is the file's own, not the last read's: a read that failed leaves no
+    // contacts in view, and a new contact must not take the place of one it could not show.
+    const qint64 onFile = contactCount(m_folder);
+    const qint64 record = m_adding ? onFile + 1 : std::min(m_current, onFile + 1);
     const QByteArray bytes = encodeContact(contact);
     if (record <= count() && m_file.records.at(record - 1) == bytes)
         return pellar::FileResult::success();

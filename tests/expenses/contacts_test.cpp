@@ -155,13 +155,22 @@ TEST(ContactCursor, SavesOnlyWhatChangedAndNeverABlankContact) {
     EXPECT_FALSE(cursor.adding());
     EXPECT_EQ(folder.bytes("VendorDat.txt").mid(130, 2), "Fl");
 
+    // A file that could not be read shows no contacts; a first contact typed then goes
+    // after the records on file, never over the first of them.
+    ContactCursor unread(folder);
+    unread.startFirst();
+    Contact second = named("Bravo");
+    ASSERT_TRUE(unread.save(second));
+    EXPECT_EQ(namesOnFile(folder), (QStringList{"Harbor Fuel", "Bravo"}));
+    EXPECT_EQ(unread.current(), 2);
+
     // Unchanged, nothing is written; changed, the record is written in place.
     ASSERT_TRUE(cursor.save(first, &written));
     EXPECT_FALSE(written);
     first.keyContact = "Dana";
     ASSERT_TRUE(cursor.save(first, &written));
     EXPECT_TRUE(written);
-    EXPECT_EQ(readContacts(folder).contacts, QList<Contact>{first});
+    EXPECT_EQ(readContacts(folder).contacts, (QList<Contact>{first, second}));
 }
 
 TEST(ContactCursor, NewContactsAppendOrGoBackAndDeletingClosesTheGap) {
