@@ -1,5 +1,6 @@
 // Recording payments: the entry draft itself (single, split, partial with a finance
 // charge, a full file), and the entry screen's wiring to it.
+#include "common/core/regional.h"
 #include "expenses/core/expenseentry.h"
 #include "expenses/core/expensegridmodel.h"
 #include "expenses/ui/frmexpenses.h"
@@ -324,13 +325,17 @@ TEST_F(ExpenseEntryTest, SplitPanelTakesLinesAndTheSummaryPostsThem) {
     EXPECT_EQ(get<QLineEdit>("txtAmount")->text(), "$0.00");
     EXPECT_EQ(e.gridModel().rowCount(), 0); // the review is left alone by a split
 
-    // Unpaid amounts: lines beyond the amount, completed by hand; Redo posts nothing.
-    type("txtAmount", "20");
+    // Unpaid amounts: no amounts shown and no completing by itself; unchecked, the amounts
+    // come back at once, less the line taken. Completed by hand, Redo posts nothing.
+    type("txtAmount", "90");
     press("optExpenses_1");
     press("ckAllowNegative");
     EXPECT_EQ(get<QLabel>("lblAmount")->text(), "Not Applicable");
-    enterLine("Travel", "30");
+    enterLine("Travel", "90");
     EXPECT_TRUE(get<QWidget>("fraSplit")->isHidden());
+    enterLine("Travel", "5");
+    press("ckAllowNegative");
+    EXPECT_EQ(get<QLabel>("lblRemaining")->text(), pellar::formatCurrency(dollars(-5)));
     press("cmdExpense_4");
     EXPECT_TRUE(get<QWidget>("fraSplit")->isVisible());
     press("cmdExpense_9");
