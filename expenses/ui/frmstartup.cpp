@@ -2,6 +2,7 @@
 
 #include "common/core/backup.h"
 #include "common/core/buildversion.h"
+#include "common/core/datafoldernotice.h"
 #include "common/core/profile.h"
 #include "common/core/programcontext.h"
 #include "common/core/weblinks.h"
@@ -188,6 +189,7 @@ void frmStartup::buildMenus() {
     files->setObjectName(QStringLiteral("mnuFiles"));
     auto* setup = action(files, "mnuSetup", QStringLiteral("Show Setup Screen"));
     auto* suppliers = action(files, "mnuSuppliers", QStringLiteral("Create/Manage Suppliers List"));
+    auto* dataFolder = action(files, "mnuDataFolder", QStringLiteral("Data Folder..."));
     auto* exitProgram = action(files, "mnuExit", QStringLiteral("Exit"));
 
     auto* order = menuBar()->addMenu(QStringLiteral("Order Forms"));
@@ -204,6 +206,8 @@ void frmStartup::buildMenus() {
 
     connect(setup, &QAction::triggered, this, [this] { m_forms.showSetup(this); });
     connect(suppliers, &QAction::triggered, this, [this] { m_forms.showContacts(this); });
+    connect(dataFolder, &QAction::triggered, this,
+            [this] { pellar::showDataFolder(m_forms.context()); });
     connect(exitProgram, &QAction::triggered, this, [this] { m_forms.context().exitProgram(); });
     connect(businessForms, &QAction::triggered, this,
             [this] { reportIfFailed(showFormsNotice(m_forms.context())); });

@@ -1,6 +1,7 @@
 #include "invoicing/ui/startmenu.h"
 
 #include "common/core/datafiles.h"
+#include "common/core/datafoldernotice.h"
 #include "common/core/desk.h"
 #include "common/core/programcontext.h"
 #include "common/core/weblinks.h"
@@ -133,6 +134,10 @@ void StartMenu::buildMenu() {
     QMenu* files = menu(QStringLiteral("mnuFiles"), QStringLiteral("Files"));
     entry(files, QStringLiteral("mnuCreate"), QStringLiteral("Create/Modify"),
           &StartMenu::createModify);
+    QAction* dataFolder = files->addAction(QStringLiteral("Data Folder..."));
+    dataFolder->setObjectName(QStringLiteral("mnuDataFolder"));
+    connect(dataFolder, &QAction::triggered, this,
+            [this] { pellar::showDataFolder(m_program.context()); });
     QAction* exit = files->addAction(QStringLiteral("Exit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, [this] { m_program.context().exitProgram(); });
