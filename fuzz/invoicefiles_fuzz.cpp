@@ -22,12 +22,12 @@ const QDate kToday(2026, 12, 6);
 void counterRoundTrip(const QByteArray& file) {
     const pellar::DataFolder& folder = pellar::fuzz::scratchFolder();
     pellar::fuzz::putDataFile(kCounterFile, file);
-    const InvoiceCounterLoad first = LoadInvoiceNumber(folder, kToday);
+    const InvoiceCounterLoad first = loadInvoiceNumber(folder, kToday);
     PELLAR_FUZZ_CHECK(first.problem.isEmpty() && first.saved.ok);
     PELLAR_FUZZ_CHECK(first.counter != 0);
     PELLAR_FUZZ_CHECK(pellar::fuzz::dataFileBytes(kCounterFile) ==
                       pellar::RecordWriter().number(first.counter).line());
-    const InvoiceCounterLoad second = LoadInvoiceNumber(folder, kToday);
+    const InvoiceCounterLoad second = loadInvoiceNumber(folder, kToday);
     PELLAR_FUZZ_CHECK(second.problem.isEmpty() && second.saved.ok);
     PELLAR_FUZZ_CHECK(second.counter == first.counter);
 }
@@ -35,7 +35,7 @@ void counterRoundTrip(const QByteArray& file) {
 void catalogueRoundTrip(const QByteArray& file) {
     const pellar::DataFolder& folder = pellar::fuzz::scratchFolder();
     pellar::fuzz::putDataFile(kCatalogueFile, file);
-    const CatalogueRead first = LoadItems(folder);
+    const CatalogueRead first = loadItems(folder);
     PELLAR_FUZZ_CHECK(first.problem.isEmpty());
     for (qsizetype i = 0; i < first.items.size(); ++i) {
         const QString& item = first.items[i];
@@ -44,8 +44,8 @@ void catalogueRoundTrip(const QByteArray& file) {
         if (i > 0)
             PELLAR_FUZZ_CHECK(!catalogueLess(item, first.items[i - 1]));
     }
-    PELLAR_FUZZ_CHECK(WriteItems(folder, first.items).ok);
-    const CatalogueRead second = LoadItems(folder);
+    PELLAR_FUZZ_CHECK(writeItems(folder, first.items).ok);
+    const CatalogueRead second = loadItems(folder);
     PELLAR_FUZZ_CHECK(second.problem.isEmpty() && second.items == first.items);
 }
 

@@ -82,13 +82,15 @@ void ReviewRefreshFullFile(benchmark::State& state) {
     shell.setEndAction([] {});
     auto* forms = new expenses::SpendlogForms(shell);
     forms->start();
-    forms->startup().cmdGoto->click();
+    forms->startup().findChild<QPushButton*>(QStringLiteral("cmdGoto"))->click();
     expenses::frmExpenses& form = forms->expenses();
-    form.mnuExpenses->trigger();
+    form.findChild<QAction*>(QStringLiteral("mnuExpenses"))->trigger();
     QCoreApplication::processEvents();
 
+    // "cmdExpensesGrid_1": every record on file.
+    QPushButton* eternity = form.findChild<QPushButton*>(QStringLiteral("cmdExpensesGrid_1"));
     for (auto _ : state) {
-        form.cmdExpensesGrid[expenses::frmExpenses::GridEternity]->click();
+        eternity->click();
         form.repaint();
         QCoreApplication::processEvents();
     }

@@ -83,30 +83,16 @@ qint64 contactCount(const pellar::DataFolder& folder) {
     return contactsFile(folder).count();
 }
 
-ContactList readContactList(const pellar::DataFolder& folder) {
-    ContactList list;
-    const std::optional<QList<QByteArray>> records = contactsFile(folder).records(&list.problem);
+ContactFile readContacts(const pellar::DataFolder& folder) {
+    ContactFile file;
+    std::optional<QList<QByteArray>> records = contactsFile(folder).records(&file.problem);
     if (!records)
-        return list;
-    const pellar::FixedRecordLayout& layout = contactLayout();
-    list.contacts.reserve(records->size());
-    // Only the fields the lists show are decoded: this runs after every save.
-    for (qsizetype i = 0; i < records->size(); ++i) {
-        const QByteArray& record = records->at(i);
-        list.contacts.append({trimBlanks(layout.field(record, Name)),
-                              trimBlanks(layout.field(record, Account)),
-                              trimBlanks(layout.field(record, Telephone)),
-                              trimBlanks(layout.field(record, City)), i + 1});
-    }
-    return list;
-}
-
-std::optional<Contact> readContact(const pellar::DataFolder& folder, qint64 record,
-                                   QString* error) {
-    const std::optional<QByteArray> bytes = contactsFile(folder).record(record, error);
-    if (!bytes)
-        return std::nullopt;
-    return decodeContact(*bytes);
+        return file;
+    file.records = std::move(*records);
+    file.contacts.reserve(file.records.size());
+    for (const QByteArray& record : std::as_const(file.records))
+        file.contacts.append(decodeContact(record));
+    return file;
 }
 
 pellar::FileResult writeContact(const pellar::DataFolder& folder, qint64 record,
@@ -115,15 +101,14 @@ pellar::FileResult writeContact(const pellar::DataFolder& folder, qint64 record,
 }
 
 pellar::FileResult deleteContact(const pellar::DataFolder& folder, qint64 record) {
-    QString error;
-    const std::optional<QList<QByteArray>> records = contactsFile(folder).records(&error);
-    if (!records)
-        return pellar::FileResult::failure(error);
+    const ContactFile file = readContacts(folder);
+    if (!file.problem.isEmpty())
+        return pellar::FileResult::failure(file.problem);
     QByteArray kept;
-    kept.reserve(records->size() * kContactRecordLength);
-    for (qsizetype i = 0; i < records->size(); ++i) {
+    kept.reserve(file.records.size() * kContactRecordLength);
+    for (qsizetype i = 0; i < file.records.size(); ++i) {
         if (i + 1 != record)
-            kept += records->at(i);
+            kept += file.records.at(i);
     }
     return contactsFile(folder).rewriteThrough(kContactsTempFile, kept);
 }

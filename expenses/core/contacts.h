@@ -50,27 +50,19 @@ QByteArray encodeContact(const Contact& contact);
 // Every field trimmed.
 Contact decodeContact(QByteArrayView record);
 
-// What the contacts form's lists need of every contact, in record order.
-struct ContactSummary {
-    QString name;
-    QString account;
-    QString telephone;
-    QString city;
-    qint64 record = 0;
-};
-struct ContactList {
-    QList<ContactSummary> contacts;
-    QString problem; // plain words when the file could not be read
-};
-
 // The number of contacts: file length / 235 rounded; none when there is no file (which
 // may be restored from the backup folder first).
 qint64 contactCount(const pellar::DataFolder& folder);
-// One read of the whole file.
-ContactList readContactList(const pellar::DataFolder& folder);
-// nullopt, with plain words in *error, when the record cannot be read.
-std::optional<Contact> readContact(const pellar::DataFolder& folder, qint64 record,
-                                   QString* error = nullptr);
+
+// The contacts file as read: every record the count holds, decoded, and as stored.
+struct ContactFile {
+    QList<Contact> contacts; // record 1 first
+    QList<QByteArray> records;
+    QString problem; // plain words when the file could not be read
+};
+// The one reader of the contacts file; none when there is no file (which may be restored
+// from the backup folder first).
+ContactFile readContacts(const pellar::DataFolder& folder);
 // Writes the record in place; record count + 1 appends.
 pellar::FileResult writeContact(const pellar::DataFolder& folder, qint64 record,
                                 const Contact& contact);

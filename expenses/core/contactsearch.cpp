@@ -1,10 +1,5 @@
 #include "expenses/core/contactsearch.h"
 
-#include "common/core/fixedrecordfile.h"
-
-#include "common/core/datafiles.h"
-#include "common/core/fixedrecords.h"
-
 namespace expenses {
 
 bool criterionTooShort(SearchKind kind, const QString& typed) {
@@ -50,18 +45,6 @@ QList<FoundContact> searchContacts(const QList<Contact>& contacts, SearchKind ki
             found.append({i + 1, contact});
     }
     return found;
-}
-
-ContactFile readAllContacts(const pellar::DataFolder& folder) {
-    ContactFile file;
-    const std::optional<QList<QByteArray>> records =
-        pellar::FixedRecordFile(folder, kContactsFile, kContactRecordLength).records(&file.problem);
-    if (!records)
-        return file;
-    file.contacts.reserve(records->size());
-    for (const QByteArray& record : *records)
-        file.contacts.append(decodeContact(record));
-    return file;
 }
 
 } // namespace expenses

@@ -34,11 +34,4 @@ struct FoundContact {
 QList<FoundContact> searchContacts(const QList<Contact>& contacts, SearchKind kind,
                                    const QString& criterion);
 
-struct ContactFile {
-    QList<Contact> contacts; // record 1 first
-    QString problem;         // plain words when the file could not be read
-};
-// Every contact of the contacts file (none when there is no file).
-ContactFile readAllContacts(const pellar::DataFolder& folder);
-
 } // namespace expenses

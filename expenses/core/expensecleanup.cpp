@@ -9,6 +9,21 @@
 
 namespace expenses {
 
+DateRange cleanupPresetRange(CleanupPreset preset, QDate today) {
+    const QDate monthStart(today.year(), today.month(), 1);
+    switch (preset) {
+    case CleanupPreset::Eternity:
+        return {QDate(2000, 1, 1), today};
+    case CleanupPreset::MonthToDate:
+        return {monthStart, today};
+    case CleanupPreset::YearToDate:
+        return {QDate(today.year(), 1, 1), today};
+    case CleanupPreset::LastMonth:
+        return {monthStart.addMonths(-1), monthStart.addDays(-1)};
+    }
+    return {today, today};
+}
+
 QByteArray keptExpenseRecords(QByteArrayView file, QDate start, QDate end,
                               CleanupOutcome* outcome) {
     CleanupOutcome counts;

@@ -4,12 +4,19 @@
 
 #include "common/core/datafiles.h"
 #include "common/core/fileresult.h"
+#include "expenses/core/expensefile.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDate>
 
 namespace expenses {
+
+// The cleanup screen's ready-made ranges, numbered as its preset buttons.
+enum class CleanupPreset { Eternity = 0, MonthToDate = 3, YearToDate = 4, LastMonth = 6 };
+// Eternity starts on 1 January 2000; the others end today, except the last month, which is
+// the whole of the month before this one.
+DateRange cleanupPresetRange(CleanupPreset preset, QDate today);
 
 struct CleanupOutcome {
     pellar::FileResult result;

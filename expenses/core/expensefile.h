@@ -46,6 +46,13 @@ inline constexpr QStringView kVoidCheck = u"Void Check";
 inline constexpr QStringView kArchivedStatus = u"Archived";
 inline constexpr QStringView kOpenStatus = u"Open";
 
+// A period of days, both ends included: what the review lists and what a cleanup removes.
+struct DateRange {
+    QDate start;
+    QDate end;
+    bool operator==(const DateRange&) const = default;
+};
+
 struct ExpenseRecord {
     QString date;
     QString paidTo;

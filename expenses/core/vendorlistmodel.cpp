@@ -4,13 +4,15 @@
 
 namespace expenses {
 
-void VendorListModel::setContacts(const QList<ContactSummary>& contacts) {
+void VendorListModel::setContacts(const QList<Contact>& contacts) {
     beginResetModel();
-    m_rows = contacts;
-    std::stable_sort(m_rows.begin(), m_rows.end(),
-                     [](const ContactSummary& a, const ContactSummary& b) {
-                         return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
-                     });
+    m_rows.clear();
+    m_rows.reserve(contacts.size());
+    for (qsizetype i = 0; i < contacts.size(); ++i)
+        m_rows.append({contacts[i].name, contacts[i].account, contacts[i].telephone, i + 1});
+    std::stable_sort(m_rows.begin(), m_rows.end(), [](const Row& a, const Row& b) {
+        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+    });
     endResetModel();
 }
 
@@ -29,7 +31,7 @@ int VendorListModel::columnCount(const QModelIndex& parent) const {
 QVariant VendorListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= m_rows.size())
         return {};
-    const ContactSummary& row = m_rows[index.row()];
+    const Row& row = m_rows[index.row()];
     if (role == Qt::DisplayRole) {
         switch (index.column()) {
         case NameColumn:

@@ -17,9 +17,9 @@ public:
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Replaces every row and sorts them on the name, ascending, ignoring case; equal names
-    // keep their file order.
-    void setContacts(const QList<ContactSummary>& contacts);
+    // Replaces every row (record 1 first) and sorts them on the name, ascending, ignoring
+    // case; equal names keep their file order.
+    void setContacts(const QList<Contact>& contacts);
     // The record number shown in a row; 0 for a row that does not exist.
     qint64 recordAt(int row) const;
 
@@ -30,7 +30,13 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
-    QList<ContactSummary> m_rows;
+    struct Row {
+        QString name;
+        QString account;
+        QString telephone;
+        qint64 record = 0;
+    };
+    QList<Row> m_rows;
 };
 
 } // namespace expenses

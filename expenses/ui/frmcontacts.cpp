@@ -2,380 +2,151 @@
 
 #include "common/core/backup.h"
 #include "common/core/desk.h"
-#include "expenses/core/vendorlistmodel.h"
-#include "expenses/ui/notices.h"
+#include "common/ui/widgets.h"
+#include "expenses/ui/contacteditor.h"
+#include "expenses/ui/contactresultspanel.h"
+#include "expenses/ui/contactsearchpanel.h"
 #include "expenses/ui/spendlogforms.h"
+#include "expenses/ui/vendorlistpanel.h"
 
 #include <QAction>
-#include <QButtonGroup>
-#include <QComboBox>
-#include <QFocusEvent>
-#include <QGroupBox>
-#include <QItemSelectionModel>
-#include <QLineEdit>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
-#include <QTableView>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace expenses {
 
-namespace {
+frmContacts::frmContacts(SpendlogForms& forms)
+    : m_forms(forms) {
+    setObjectName(QStringLiteral("frmContacts"));
+    setWindowTitle(QStringLiteral("Payto Selection       "));
 
-const QStringList& fixedCategories() {
-    static const QStringList list{QStringLiteral("Vendor"), QStringLiteral("Supplier"),
-                                  QStringLiteral("Credit Card Company")};
-    return list;
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    m_editor = new ContactEditor(forms.desk(), forms.data(), central);
+    m_vendors = new VendorListPanel(central);
+    m_vendors->hide();
+    m_search = new ContactSearchPanel(central);
+    // The window keeps its width when the search takes the contact's place.
+    m_search->setMinimumWidth(m_editor->sizeHint().width());
+    m_search->hide();
+    m_results = new ContactResultsPanel(central);
+    m_results->hide();
+    m_exit = pellar::ui::makeButton(central, QStringLiteral("cmdExit"), QStringLiteral("&Menu"),
+                                    QStringLiteral("Returns to the Main Menu"));
+
+    auto* work = new QVBoxLayout;
+    work->addWidget(m_editor);
+    work->addWidget(m_search);
+    work->addWidget(m_results);
+    work->addStretch(1);
+    auto* frames = new QHBoxLayout;
+    frames->addLayout(work, 0);
+    frames->addWidget(m_vendors, 1);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(12, 8, 12, 10);
+    layout->addLayout(frames, 1);
+    layout->addWidget(m_exit, 0, Qt::AlignRight);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+
+    buildMenus();
+    setTabChain();
 }
 
-} // namespace
+void frmContacts::buildMenus() {
+    m_toggleView = menuBar()->addAction(QStringLiteral("Toggle View"));
+    m_toggleView->setObjectName(QStringLiteral("mnuView"));
+    m_filesMenu = menuBar()->addMenu(QStringLiteral("Files"));
+    m_filesMenu->setObjectName(QStringLiteral("mnuCust"));
+    m_add = m_filesMenu->addAction(QStringLiteral("Add a New Recipient"));
+    m_add->setObjectName(QStringLiteral("mnuAdd"));
+    m_delete = m_filesMenu->addAction(QStringLiteral("DELETE This Recipient"));
+    m_delete->setObjectName(QStringLiteral("mnuDelete"));
+    m_listAll = m_filesMenu->addAction(QStringLiteral("Print  Recipient Records"));
+    m_listAll->setObjectName(QStringLiteral("mnuPrint"));
+}
+
+void frmContacts::setTabChain() {
+    QList<QWidget*> chain = m_editor->tabChain();
+    chain << m_search->tabChain() << m_results->tabChain() << m_vendors->tabChain() << m_exit;
+    for (qsizetype i = 0; i + 1 < chain.size(); ++i)
+        setTabOrder(chain[i], chain[i + 1]);
+}
+
+void frmContacts::connectParts() {
+    connect(m_editor, &ContactEditor::searchClicked, this, &frmContacts::openSearch);
+    connect(m_editor, &ContactEditor::contactsChanged, this, &frmContacts::contactsChanged);
+    connect(m_editor, &ContactEditor::frontWanted, this, &frmContacts::showContactFrame);
+    connect(m_vendors, &VendorListPanel::loadClicked, this, &frmContacts::loadFromVendorList);
+    connect(m_vendors, &VendorListPanel::quitClicked, this, [this] { showVendorList(false); });
+    connect(m_search, &ContactSearchPanel::searchClicked, this, &frmContacts::startSearch);
+    connect(m_search, &ContactSearchPanel::returnClicked, this, &frmContacts::showContactFrame);
+    connect(m_results, &ContactResultsPanel::selectClicked, this, &frmContacts::selectFoundContact);
+    connect(m_results, &ContactResultsPanel::printClicked, this, &frmContacts::printContactReport);
+    connect(m_results, &ContactResultsPanel::hideClicked, this, &frmContacts::hideResults);
+    connect(m_exit, &QPushButton::clicked, this, &frmContacts::returnToMenu);
+    connect(m_toggleView, &QAction::triggered, this,
+            [this] { showVendorList(!m_vendors->isVisible()); });
+    connect(m_add, &QAction::triggered, m_editor, &ContactEditor::NewContact);
+    connect(m_delete, &QAction::triggered, m_editor, &ContactEditor::DeleteContact);
+    connect(m_listAll, &QAction::triggered, this, &frmContacts::ListAllContacts);
+}
+
+const ContactCursor& frmContacts::cursor() const {
+    return m_editor->cursor();
+}
 
 void frmContacts::formLoad() {
-    connect(m_navButtons, &QButtonGroup::idClicked, this, &frmContacts::navigate);
-    connect(Command1[1], &QPushButton::clicked, this, &frmContacts::CancelAddNew);
-    connect(cmdVendorList[0], &QPushButton::clicked, this, &frmContacts::loadFromVendorList);
-    connect(cmdVendorList[1], &QPushButton::clicked, this, [this] { showVendorList(false); });
-    connect(cmdExit, &QPushButton::clicked, this, &frmContacts::returnToMenu);
-    connect(mnuView, &QAction::triggered, this,
-            [this] { showVendorList(!fraSuppliers->isVisible()); });
-    connect(mnuAdd, &QAction::triggered, this, &frmContacts::NewContact);
-    connect(mnuDelete, &QAction::triggered, this, &frmContacts::DeleteContact);
-    connectSearch();
-
-    m_current = 1;
+    connectParts();
     if (pellar::DataFileExists(m_forms.data(), kContactsFile))
-        LoadContacts();
-    FillCategories();
+        m_editor->LoadContacts();
 }
 
 void frmContacts::showForm() {
     show();
     raise();
     activateWindow();
-
-    fraContact->show();
-    ClearContactBoxes();
-    m_count = 0;
-    if (pellar::DataFileExists(m_forms.data(), kContactsFile))
-        LoadContacts();
-    if (m_count == 0) {
-        // The first contact is typed straight into the empty boxes.
-        m_adding = true;
-        m_beforeAdd = 0;
-        m_current = 1;
-        Command1[1]->setEnabled(true);
-        txtContact[Account]->setFocus();
-        m_forms.desk().message(QStringLiteral("Create Contacts"),
-                               {QStringLiteral("Your Contact File is Empty"),
-                                QStringLiteral("Create your First Contact Now")},
-                               pellar::MessageButtons::Ok);
-        return;
-    }
-    m_current = std::clamp<qint64>(m_current, 1, m_count);
-    ShowContact();
+    m_editor->activate();
 }
 
-void frmContacts::LoadContacts() {
-    const ContactList list = readContactList(m_forms.data());
-    if (!list.problem.isEmpty())
-        report(list.problem);
-    m_count = expenses::contactCount(m_forms.data());
-
+void frmContacts::contactsChanged(const QList<Contact>& contacts) {
+    m_vendors->setContacts(contacts);
     QStringList names;
-    names.reserve(list.contacts.size());
-    QStringList newCities;
-    for (const ContactSummary& contact : list.contacts) {
+    names.reserve(contacts.size());
+    for (const Contact& contact : contacts)
         names.append(contact.name);
-        if (!contact.city.isEmpty() && !m_cities.contains(contact.city)) {
-            m_cities.insert(contact.city);
-            newCities.append(contact.city);
-        }
-    }
-    // One insertion for all new cities: the first load may bring thousands.
-    if (!newCities.isEmpty()) {
-        const QString typed = cboCity->currentText();
-        cboCity->addItems(newCities);
-        cboCity->setEditText(typed);
-    }
-    m_vendors->setContacts(list.contacts);
     m_forms.payeesLoaded(names);
 }
 
-void frmContacts::FillCategories() {
-    cboCategory->clear();
-    cboCategory->addItems(fixedCategories());
-    cboCategory->setEditText(QString());
-}
-
-void frmContacts::AddCityToList(const QString& city) {
-    const QString trimmed = trimBlanks(city);
-    if (trimmed.isEmpty() || m_cities.contains(trimmed))
-        return;
-    m_cities.insert(trimmed);
-    const QString typed = cboCity->currentText();
-    cboCity->addItem(trimmed);
-    cboCity->setEditText(typed);
-}
-
-void frmContacts::ClearContactBoxes() {
-    for (QLineEdit* box : txtContact)
-        box->clear();
-    cboCity->setEditText(QString());
-    cboCategory->setEditText(QString());
-    txtContact[Account]->setFocus();
-}
-
-void frmContacts::ShowContact() {
-    ClearContactBoxes();
-    if (m_current == 0)
-        return;
-    fraSearch->hide();
-    fraContactsFound->hide();
-    fraContact->show();
-    // A new contact has no record yet: its boxes stay empty.
-    if (m_current <= m_count) {
-        QString problem;
-        if (const std::optional<Contact> contact = readContact(m_forms.data(), m_current, &problem))
-            putOnScreen(*contact);
-        else
-            report(problem);
-    }
-    cboCategory->setFocus();
-}
-
-bool frmContacts::SaveContact() {
-    if (m_current == 0)
-        return true;
-    Contact contact = contactOnScreen();
-    // Empty boxes are no contact: writing them would leave a blank record behind.
-    if (contact.isBlank())
-        return true;
-    if (trimBlanks(contact.state).isEmpty()) {
-        contact.state = QStringLiteral("Fl");
-        txtContact[State]->setText(contact.state);
-    }
-    // A record beyond the file (a new contact) is appended, never written past a gap.
-    const qint64 onFile = expenses::contactCount(m_forms.data());
-    const qint64 record = std::min(m_current, onFile + 1);
-    if (const pellar::FileResult written = writeContact(m_forms.data(), record, contact);
-        !written) {
-        report(written.error);
-        return false;
-    }
-    m_current = record;
-    if (m_adding) {
-        m_adding = false;
-        Command1[1]->setEnabled(false);
-    }
-    AddCityToList(contact.city);
-    LoadContacts();
-    return true;
-}
-
-void frmContacts::NewContact() {
-    if (txtContact[Name]->text().size() >= 2 && !SaveContact())
-        return;
-    // Asked for over the search or the list, the empty boxes still have to be seen.
-    showContactFrame();
-    if (!m_adding)
-        m_beforeAdd = m_current;
-    m_count = expenses::contactCount(m_forms.data());
-    m_current = m_count + 1;
-    m_adding = true;
-    ClearContactBoxes();
-    LoadContacts();
-    Command1[1]->setEnabled(true);
-}
-
-void frmContacts::CancelAddNew() {
-    Command1[1]->setEnabled(false);
-    if (m_adding) {
-        // Nothing of the new contact is in the file; the one before it comes back.
-        m_adding = false;
-        m_current = std::min(m_beforeAdd, m_count);
-    }
-    ShowContact();
-}
-
-void frmContacts::leaveAdding() {
-    if (!m_adding)
-        return;
-    m_adding = false;
-    Command1[1]->setEnabled(false);
-}
-
-void frmContacts::DeleteContact() {
-    // The person sees the contact the question is about.
-    showContactFrame();
-    if (m_current == 0) {
+void frmContacts::loadFromVendorList(qint64 record) {
+    if (record == 0) {
         m_forms.desk().beep();
         return;
     }
-    if (m_forms.desk().message(QString::fromUtf16(kProgramTitle),
-                               {QStringLiteral("Delete this Contact?")},
-                               pellar::MessageButtons::YesNo) != pellar::MessageAnswer::Yes) {
-        txtContact[Account]->setFocus();
-        return;
-    }
-    if (m_adding) {
-        // The contact on screen was never saved: there is nothing to take from the file.
-        CancelAddNew();
-        txtContact[Account]->setFocus();
-        return;
-    }
-    const qint64 before = expenses::contactCount(m_forms.data());
-    if (const pellar::FileResult removed = deleteContact(m_forms.data(), m_current); !removed) {
-        report(removed.error);
-        return;
-    }
-    if (before > 1) {
-        m_count = before - 1;
-        m_current = std::min(m_current, m_count);
-        ShowContact();
-    } else {
-        // The file is empty now; the boxes wait for a new first contact.
-        m_count = 0;
-        m_current = 1;
-        m_adding = true;
-        m_beforeAdd = 0;
-        ClearContactBoxes();
-    }
-    LoadContacts();
-    txtContact[Account]->setFocus();
-}
-
-void frmContacts::navigate(int index) {
-    if (!SaveContact())
-        return;
-    // Still waiting for a first contact: there is nowhere to go.
-    if (m_count == 0)
-        return;
-    leaveAdding();
-    switch (index) {
-    case First:
-        m_current = 1;
-        break;
-    case Previous:
-        if (m_current > 1)
-            m_current = std::min(m_current - 1, m_count);
-        break;
-    case Next:
-        m_current = m_current >= m_count ? 1 : m_current + 1;
-        break;
-    case Last:
-        m_current = m_count;
-        break;
-    default:
-        return;
-    }
-    ShowContact();
-}
-
-void frmContacts::selectContact(qint64 record) {
-    if (!SaveContact())
-        return;
-    if (record < 1 || record > m_count)
-        return;
-    leaveAdding();
-    m_current = record;
-    ShowContact();
-}
-
-void frmContacts::loadFromVendorList() {
-    const QModelIndexList rows = fgVendors->selectionModel()->selectedRows();
-    if (rows.isEmpty()) {
-        m_forms.desk().beep();
-        return;
-    }
-    // Saving reloads the list, so the choice is taken first.
-    const qint64 record = m_vendors->recordAt(rows.first().row());
-    selectContact(record);
+    m_editor->selectContact(record);
     showVendorList(false);
 }
 
 void frmContacts::showVendorList(bool visible) {
-    fraSuppliers->setVisible(visible);
+    m_vendors->setVisible(visible);
     // The window takes the list's room when it opens and gives it back when it closes.
     if (!visible)
-        QTimer::singleShot(0, this, [this] { adjustSize(); });
+        fitWindow();
 }
 
 void frmContacts::returnToMenu() {
-    if (m_current != 0 && !SaveContact())
+    if (!m_editor->leave())
         return;
-    if (m_adding) {
-        // Left without a word typed: the new contact is dropped.
-        m_adding = false;
-        Command1[1]->setEnabled(false);
-        m_current = std::min(m_beforeAdd, m_count);
-    }
-    fraSearch->hide();
-    fraContactsFound->hide();
+    m_search->hide();
+    m_results->hide();
     m_forms.showStartup(this);
 }
 
-Contact frmContacts::contactOnScreen() const {
-    Contact c;
-    c.account = txtContact[Account]->text();
-    c.name = txtContact[Name]->text();
-    c.address1 = txtContact[Address1]->text();
-    c.address2 = txtContact[Address2]->text();
-    c.city = cboCity->currentText();
-    c.state = txtContact[State]->text();
-    c.postal = txtContact[Postal]->text();
-    c.telephone = txtContact[Telephone]->text();
-    c.fax = txtContact[Fax]->text();
-    c.category = cboCategory->currentText();
-    c.keyContact = txtContact[KeyContact]->text();
-    return c;
-}
-
-void frmContacts::putOnScreen(const Contact& c) {
-    txtContact[Account]->setText(c.account);
-    txtContact[Name]->setText(c.name);
-    txtContact[Address1]->setText(c.address1);
-    txtContact[Address2]->setText(c.address2);
-    cboCity->setEditText(c.city);
-    txtContact[State]->setText(c.state);
-    txtContact[Postal]->setText(c.postal);
-    txtContact[Telephone]->setText(c.telephone);
-    txtContact[Fax]->setText(c.fax);
-    cboCategory->setEditText(c.category);
-    txtContact[KeyContact]->setText(c.keyContact);
-}
-
-void frmContacts::checkName() {
-    if (m_current == 0 || txtContact[Name]->text().size() >= 2)
-        return;
-    m_forms.desk().beep();
-    m_forms.desk().message(QStringLiteral("No Name Entered"),
-                           {QStringLiteral("The Name Field Must be at least 2 Characters"),
-                            QStringLiteral("This is okay if Cancelling a New Entry"),
-                            QStringLiteral("Click Cancel AddNew Again")},
-                           pellar::MessageButtons::Ok);
-}
-
-bool frmContacts::eventFilter(QObject* watched, QEvent* event) {
-    if (resultsContextMenu(watched, event))
-        return true;
-    if (watched == txtContact[Name] && event->type() == QEvent::FocusOut) {
-        // Only the person moving on counts; focus moved by the form itself, or lost to
-        // another window or a menu, does not.
-        switch (static_cast<QFocusEvent*>(event)->reason()) {
-        case Qt::MouseFocusReason:
-        case Qt::TabFocusReason:
-        case Qt::BacktabFocusReason:
-        case Qt::ShortcutFocusReason:
-            checkName();
-            break;
-        default:
-            break;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void frmContacts::report(const QString& problem) {
-    reportFileProblem(m_forms.desk(), problem);
+void frmContacts::fitWindow() {
+    QTimer::singleShot(0, this, [this] { adjustSize(); });
 }
 
 } // namespace expenses

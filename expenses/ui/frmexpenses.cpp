@@ -1,29 +1,19 @@
 #include "expenses/ui/frmexpenses.h"
 
 #include "common/core/backup.h"
-#include "common/core/datafiles.h"
 #include "common/core/desk.h"
-#include "common/core/regional.h"
 #include "expenses/core/categories.h"
 #include "expenses/core/contacts.h"
-#include "expenses/core/expensefile.h"
-#include "expenses/core/expensegridmodel.h"
-#include "expenses/ui/notices.h"
+#include "expenses/core/expenseentry.h"
+#include "expenses/ui/cleanuppanel.h"
+#include "expenses/ui/entrynotices.h"
+#include "expenses/ui/entrypanel.h"
+#include "expenses/ui/reviewpanel.h"
 #include "expenses/ui/spendlogforms.h"
 
 #include <QAction>
-#include <QButtonGroup>
-#include <QComboBox>
 #include <QFile>
-#include <QFocusEvent>
-#include <QGroupBox>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace expenses {
@@ -32,88 +22,65 @@ namespace {
 
 inline constexpr const char16_t* kCheckbookFile = u"\\CheckbookInfo.txt";
 
-// Focus that the person moved, as against focus moved by the form itself or lost to
-// another window or a popup.
-bool movedByPerson(Qt::FocusReason reason) {
-    return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
-           reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
-}
-
 } // namespace
 
 frmExpenses::frmExpenses(SpendlogForms& forms)
     : m_forms(forms)
-    , m_desk(forms.desk())
-    , m_gridModel(new ExpenseGridModel(this)) {
+    , m_notices(std::make_unique<EntryNotices>(forms.desk())) {
     setObjectName(QStringLiteral("frmExpenses"));
     setWindowTitle(QStringLiteral("Expenses"));
-    for (QPushButton*& button : cmdExpense)
-        button = nullptr;
-    for (QPushButton*& button : cmdIncome)
-        button = nullptr;
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
+    m_entry = new EntryPanel(*m_notices, forms.data(), central);
+    m_review = new ReviewPanel(m_period, forms.desk(), forms.data(), central);
+    m_cleanup = new CleanupPanel(m_period, forms.desk(), forms.data(), central);
     auto* layout = new QVBoxLayout(central);
-    layout->addWidget(buildEntryFrame());
-    layout->addWidget(buildReviewFrame());
-    layout->addWidget(buildCleanupFrame());
-    buildSplitFrame();
-    buildMenus();
+    layout->addWidget(m_entry);
+    layout->addWidget(m_review);
+    layout->addWidget(m_cleanup);
 
-    // One handler for the whole button array, dispatching on the index.
-    auto* buttons = new QButtonGroup(this);
-    for (int i = 0; i < ButtonCount; ++i) {
-        if (cmdExpense[i])
-            buttons->addButton(cmdExpense[i], i);
-    }
-    connect(buttons, &QButtonGroup::idClicked, this, &frmExpenses::onButton);
+    m_reports = menuBar()->addMenu(QStringLiteral("&Reports"));
+    m_reports->setObjectName(QStringLiteral("mnuReport"));
+    m_reviewAction = m_reports->addAction(QStringLiteral("&Expenses"));
+    m_reviewAction->setObjectName(QStringLiteral("mnuExpenses"));
+    m_cleanupAction = m_reports->addAction(QStringLiteral("File Cleanup"));
+    m_cleanupAction->setObjectName(QStringLiteral("mnuCleanup"));
 
-    txtAmount->installEventFilter(this);
-    txtFinance->installEventFilter(this);
-    txtSplitAmount->installEventFilter(this);
-    fraPayto->installEventFilter(this);
+    connect(m_reviewAction, &QAction::triggered, this, &frmExpenses::showReview);
+    connect(m_cleanupAction, &QAction::triggered, this, &frmExpenses::openCleanup);
+    connect(m_entry, &EntryPanel::menuClicked, this, [this] { m_forms.showStartup(this); });
+    // After a posting the review lists everything on file.
+    connect(m_entry, &EntryPanel::posted, this, [this] {
+        m_period.start = QDate(1988, 1, 1);
+        m_review->refresh();
+    });
+    connect(m_review, &ReviewPanel::closeClicked, this, [this] { showFrame(m_entry); });
+    connect(m_cleanup, &CleanupPanel::hideClicked, this, [this] { showFrame(m_entry); });
 
-    showFrame(fraMain);
+    showFrame(m_entry);
     resize(960, 640);
 }
 
-void frmExpenses::buildMenus() {
-    mnuReport = menuBar()->addMenu(QStringLiteral("&Reports"));
-    mnuReport->setObjectName(QStringLiteral("mnuReport"));
-    mnuExpenses = mnuReport->addAction(QStringLiteral("&Expenses"));
-    mnuExpenses->setObjectName(QStringLiteral("mnuExpenses"));
-    mnuCleanup = mnuReport->addAction(QStringLiteral("File Cleanup"));
-    mnuCleanup->setObjectName(QStringLiteral("mnuCleanup"));
-    connect(mnuExpenses, &QAction::triggered, this, &frmExpenses::showReview);
-    connect(mnuCleanup, &QAction::triggered, this, &frmExpenses::openCleanup);
+frmExpenses::~frmExpenses() = default;
+
+const ExpenseEntry& frmExpenses::entry() const {
+    return m_entry->entry();
 }
 
-QPushButton* frmExpenses::makeButton(int index, const QString& caption, const QString& tip,
-                                     QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QStringLiteral("cmdExpense_%1").arg(index));
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    cmdExpense[index] = button;
-    return button;
+const ExpenseGridModel& frmExpenses::gridModel() const {
+    return m_review->gridModel();
 }
 
-void frmExpenses::showFrame(QGroupBox* frame) {
-    for (QGroupBox* each : {fraMain, fraExpenses, fraCleanup})
+void frmExpenses::showFrame(QWidget* frame) {
+    for (QWidget* each : {static_cast<QWidget*>(m_entry), static_cast<QWidget*>(m_review),
+                          static_cast<QWidget*>(m_cleanup)})
         each->setVisible(each == frame);
 }
 
 void frmExpenses::formLoad() {
     // Payments by check and e-bill belong in the checkbook program when the person has it.
-    const bool checkbook = pellar::DataFileExists(m_forms.data(), kCheckbookFile);
-    optPayment[PayByCheck]->setEnabled(!checkbook);
-    optPayment[PayByEBill]->setEnabled(!checkbook);
-    lblCBFound[0]->setVisible(checkbook);
-    lblCBFound[1]->setVisible(!checkbook);
-    const int chosen = checkbook ? PayByCash : PayByCheck;
-    optPayment[chosen]->setChecked(true);
-    paymentClicked(chosen);
+    m_entry->setCheckbookPresent(pellar::DataFileExists(m_forms.data(), kCheckbookFile));
 }
 
 void frmExpenses::showForm() {
@@ -125,105 +92,51 @@ void frmExpenses::showForm() {
 
 void frmExpenses::activate() {
     if (pellar::DataFileExists(m_forms.data(), kContactsFile)) {
-        const ContactList list = readContactList(m_forms.data());
-        if (!list.problem.isEmpty())
-            reportFileProblem(m_desk, list.problem);
+        const ContactFile file = readContacts(m_forms.data());
+        if (!file.problem.isEmpty())
+            m_notices->fileProblem(file.problem);
         QStringList names;
-        for (const ContactSummary& contact : list.contacts)
+        for (const Contact& contact : file.contacts)
             names.append(contact.name);
         setPayees(names);
     }
     const CategoriesRead categories = readCategories(m_forms.data());
     if (!categories.problem.isEmpty())
-        reportFileProblem(m_desk, categories.problem);
-    if (categories.found) {
-        cboExpenseCategories->clear();
-        cboExpenseCategories->addItems(categories.categories);
-    }
-    if (cboExpenseCategories->count() == 0) {
-        m_desk.message(QStringLiteral("No Expense Catigories"),
-                       {QStringLiteral("You Do not have any Expense Categories"),
-                        QStringLiteral("Create a list by Selecting Setup on the Main Menu")});
+        m_notices->fileProblem(categories.problem);
+    if (categories.found)
+        m_entry->setCategories(categories.categories);
+    if (m_entry->categoryCount() == 0) {
+        m_notices->noCategories();
         m_forms.showStartup(this);
         return;
     }
-    cboExpenseCategories->setCurrentIndex(0);
-    if (lstVendors->count() > 0)
-        lstVendors->setCurrentRow(0);
-    ResetEntryScreen();
+    m_entry->selectFirstChoices();
+    m_entry->reset();
     // Left over from older versions; nothing reads it. Removed where it lies: bringing a
     // copy back from the backup folder first, as data files are, would only be noise.
     const QString leftover = m_forms.data().filePath(kLeftoverExpensesFile);
     if (QFile::exists(leftover) && !QFile::remove(leftover))
-        reportFileProblem(m_desk,
-                          QStringLiteral("The file TempExpenses.txt could not be deleted."));
+        m_notices->fileProblem(QStringLiteral("The file TempExpenses.txt could not be deleted."));
 }
 
 void frmExpenses::setPayees(const QStringList& names) {
-    lstVendors->clear();
-    lstVendors->addItems(names);
+    m_entry->setPayees(names);
 }
 
-void frmExpenses::onButton(int index) {
-    switch (index) {
-    case Menu:
-        m_forms.showStartup(this);
-        break;
-    case Enter:
-        postSingleCategory();
-        break;
-    case Complete:
-        completeSplit();
-        break;
-    case FinanceContinue:
-        postFinanceCharge();
-        break;
-    case SplitEnter:
-        enterSplitLine();
-        break;
-    case Redo:
-    case SplitRedo:
-        ResetEntryScreen();
-        break;
-    case ClearAmount:
-        clearAmount();
-        break;
-    case SplitContinue:
-        postSplit();
-        break;
-    case Cleanup:
-        runCleanup();
-        break;
-    case Hide:
-        showFrame(fraMain);
-        break;
-    default:
-        break;
-    }
+void frmExpenses::showReview() {
+    showFrame(m_review);
+    m_review->listFrom(ReviewPanel::YearToDate);
 }
 
-bool frmExpenses::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        // Typing over a zero starts from an empty box.
-        const QString typed = static_cast<QKeyEvent*>(event)->text();
-        if (!typed.isEmpty() && typed[0].isPrint()) {
-            if (watched == txtAmount && txtAmount->text() == pellar::formatCurrency({}))
-                txtAmount->clear();
-            else if (watched == txtFinance && txtFinance->text() == u"0")
-                txtFinance->clear();
-        }
-    } else if (event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (watched == txtAmount && reason != Qt::ActiveWindowFocusReason &&
-            reason != Qt::PopupFocusReason)
-            amountLeft();
-        else if ((watched == txtFinance || watched == txtSplitAmount) && movedByPerson(reason))
-            m_desk.beep();
-    } else if (watched == fraPayto &&
-               (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
-        placeSplitSummary();
-    }
-    return QMainWindow::eventFilter(watched, event);
+void frmExpenses::openCleanup() {
+    if (m_forms.desk().message(
+            QStringLiteral("Archive Procedure"),
+            {QStringLiteral("Cleanup Permenantly removes Records in your Expense Files"),
+             QStringLiteral("You should Clean Files only when Records are no longer needed")},
+            pellar::MessageButtons::OkCancel) != pellar::MessageAnswer::Ok)
+        return;
+    showFrame(m_cleanup);
+    m_cleanup->open();
 }
 
 } // namespace expenses

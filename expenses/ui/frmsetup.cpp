@@ -47,16 +47,16 @@ frmSetup::frmSetup(SpendlogForms& forms)
     auto* central = new QWidget(this);
     setCentralWidget(central);
 
-    lstCategories = new CategorySourceList(central);
-    lstCategories->setObjectName(QStringLiteral("lstCategories"));
-    lstCategories->setToolTip(QStringLiteral("Displays a List of Suggested Expenses"));
-    lstNondeductable = new CategorySourceList(central);
-    lstNondeductable->setObjectName(QStringLiteral("lstNondeductable"));
-    lstNondeductable->setToolTip(QStringLiteral("Displays Expenses that are not tax deductable"));
-    cboCategories = new ExpenseListBox(central);
-    cboCategories->setObjectName(QStringLiteral("cboCategories"));
-    cboCategories->setToolTip(QStringLiteral("Displays Expense Categories for your Business"));
-    cboCategories->typingArea()->setPlaceholderText(QStringLiteral("Type Here"));
+    m_suggested = new CategorySourceList(central);
+    m_suggested->setObjectName(QStringLiteral("lstCategories"));
+    m_suggested->setToolTip(QStringLiteral("Displays a List of Suggested Expenses"));
+    m_nondeductible = new CategorySourceList(central);
+    m_nondeductible->setObjectName(QStringLiteral("lstNondeductable"));
+    m_nondeductible->setToolTip(QStringLiteral("Displays Expenses that are not tax deductable"));
+    m_expenseList = new ExpenseListBox(central);
+    m_expenseList->setObjectName(QStringLiteral("cboCategories"));
+    m_expenseList->setToolTip(QStringLiteral("Displays Expense Categories for your Business"));
+    m_expenseList->typingArea()->setPlaceholderText(QStringLiteral("Type Here"));
 
     struct ButtonText {
         const char16_t* caption;
@@ -71,17 +71,17 @@ frmSetup::frmSetup(SpendlogForms& forms)
     };
     m_expenseButtons = new QButtonGroup(this);
     for (int i = 0; i < 5; ++i) {
-        cmdExpense[i] = new QPushButton(QString::fromUtf16(texts[i].caption), central);
-        cmdExpense[i]->setObjectName(QStringLiteral("cmdExpense_%1").arg(i));
-        cmdExpense[i]->setToolTip(QString::fromUtf16(texts[i].tip));
-        m_expenseButtons->addButton(cmdExpense[i], i);
+        m_listButtons[i] = new QPushButton(QString::fromUtf16(texts[i].caption), central);
+        m_listButtons[i]->setObjectName(QStringLiteral("cmdExpense_%1").arg(i));
+        m_listButtons[i]->setToolTip(QString::fromUtf16(texts[i].tip));
+        m_expenseButtons->addButton(m_listButtons[i], i);
     }
-    cmdQuit = new QPushButton(QStringLiteral("Save Changes and Return to &Menu"), central);
-    cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
-    cmdQuit->setToolTip(QStringLiteral("Returns to Main Menu"));
+    m_saveAndReturn = new QPushButton(QStringLiteral("Save Changes and Return to &Menu"), central);
+    m_saveAndReturn->setObjectName(QStringLiteral("cmdQuit"));
+    m_saveAndReturn->setToolTip(QStringLiteral("Returns to Main Menu"));
 
-    mnuOrder = menuBar()->addAction(QStringLiteral("Order Banking Supplies"));
-    mnuOrder->setObjectName(QStringLiteral("mnuOrder"));
+    QAction* order = menuBar()->addAction(QStringLiteral("Order Banking Supplies"));
+    order->setObjectName(QStringLiteral("mnuOrder"));
 
     // Layout: the explanation on top, the two ready-made lists, the expense list with its
     // buttons, and the way back at the bottom.
@@ -103,23 +103,23 @@ frmSetup::frmSetup(SpendlogForms& forms)
                            central);
 
     auto* sources = new QGridLayout;
-    sources->addWidget(heading(QStringLiteral("Categories List"), lstCategories, central), 0, 0);
-    sources->addWidget(lstCategories, 1, 0, 3, 1);
+    sources->addWidget(heading(QStringLiteral("Categories List"), m_suggested, central), 0, 0);
+    sources->addWidget(m_suggested, 1, 0, 3, 1);
     sources->addWidget(
-        heading(QStringLiteral("Non Deductable Categories"), lstNondeductable, central), 0, 1);
-    sources->addWidget(lstNondeductable, 1, 1);
+        heading(QStringLiteral("Non Deductable Categories"), m_nondeductible, central), 0, 1);
+    sources->addWidget(m_nondeductible, 1, 1);
     sources->addWidget(uppercase, 2, 1);
     sources->addWidget(eitherList, 3, 1, Qt::AlignBottom);
     sources->setRowStretch(3, 1);
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : cmdExpense)
+    for (QPushButton* button : m_listButtons)
         buttons->addWidget(button);
     buttons->addStretch(1);
 
     auto* target = new QGridLayout;
-    target->addWidget(heading(QStringLiteral("Expenses List"), cboCategories, central), 0, 0);
-    target->addWidget(cboCategories, 1, 0);
+    target->addWidget(heading(QStringLiteral("Expenses List"), m_expenseList, central), 0, 0);
+    target->addWidget(m_expenseList, 1, 0);
     target->addLayout(buttons, 1, 1);
     target->setRowStretch(1, 1);
 
@@ -131,7 +131,7 @@ frmSetup::frmSetup(SpendlogForms& forms)
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(dragHint, 1);
     bottom->addSpacing(12);
-    bottom->addWidget(cmdQuit, 0, Qt::AlignBottom);
+    bottom->addWidget(m_saveAndReturn, 0, Qt::AlignBottom);
 
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(14, 10, 14, 12);
@@ -143,42 +143,41 @@ frmSetup::frmSetup(SpendlogForms& forms)
     resize(860, 600);
 
     connect(m_expenseButtons, &QButtonGroup::idClicked, this, &frmSetup::expenseClicked);
-    connect(cboCategories, &ExpenseListBox::droppedFrom, this, &frmSetup::dropFromList);
-    connect(cmdQuit, &QPushButton::clicked, this, &frmSetup::saveAndReturn);
-    connect(mnuOrder, &QAction::triggered, this, [this] {
+    connect(m_expenseList, &ExpenseListBox::droppedFrom, this, &frmSetup::dropFromList);
+    connect(m_saveAndReturn, &QPushButton::clicked, this, &frmSetup::saveAndReturn);
+    connect(order, &QAction::triggered, this, [this] {
         if (const pellar::FileResult opened = showFormsNotice(m_forms.context()); !opened)
             reportFileProblem(m_forms.desk(), opened.error);
     });
 
-    setTabOrder(cboCategories, cmdExpense[0]);
+    setTabOrder(m_expenseList, m_listButtons[0]);
     for (int i = 0; i < 4; ++i)
-        setTabOrder(cmdExpense[i], cmdExpense[i + 1]);
-    setTabOrder(cmdExpense[4], cmdQuit);
-    setTabOrder(cmdQuit, lstCategories);
-    setTabOrder(lstCategories, lstNondeductable);
+        setTabOrder(m_listButtons[i], m_listButtons[i + 1]);
+    setTabOrder(m_listButtons[4], m_saveAndReturn);
+    setTabOrder(m_saveAndReturn, m_suggested);
+    setTabOrder(m_suggested, m_nondeductible);
 }
 
 void frmSetup::formLoad() {
-    lstCategories->addItems(suggestedCategories());
-    lstNondeductable->addItems(nondeductibleCategories());
+    m_suggested->addItems(suggestedCategories());
+    m_nondeductible->addItems(nondeductibleCategories());
     // Sized to their entries: the whole of every category readable, the short list whole.
-    const int scrollBar = lstCategories->verticalScrollBar()->sizeHint().width();
+    const int scrollBar = m_suggested->verticalScrollBar()->sizeHint().width();
     for (QListWidget* list :
-         {static_cast<QListWidget*>(lstCategories), static_cast<QListWidget*>(lstNondeductable)})
+         {static_cast<QListWidget*>(m_suggested), static_cast<QListWidget*>(m_nondeductible)})
         list->setMinimumWidth(list->sizeHintForColumn(0) + scrollBar + 2 * list->frameWidth() + 8);
-    lstNondeductable->setFixedHeight(lstNondeductable->sizeHintForRow(0) *
-                                         lstNondeductable->count() +
-                                     2 * lstNondeductable->frameWidth() + 4);
-    lstCategories->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    cboCategories->setMinimumWidth(lstCategories->minimumWidth() + 40);
+    m_nondeductible->setFixedHeight(m_nondeductible->sizeHintForRow(0) * m_nondeductible->count() +
+                                    2 * m_nondeductible->frameWidth() + 4);
+    m_suggested->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_expenseList->setMinimumWidth(m_suggested->minimumWidth() + 40);
     const CategoriesRead saved = readCategories(m_forms.data());
     if (!saved.problem.isEmpty()) {
         reportFileProblem(m_forms.desk(), saved.problem);
         return;
     }
     if (saved.found) {
-        cboCategories->clear();
-        cboCategories->addItems(saved.categories);
+        m_expenseList->clear();
+        m_expenseList->addItems(saved.categories);
     }
 }
 
@@ -186,18 +185,18 @@ void frmSetup::showForm() {
     show();
     raise();
     activateWindow();
-    cboCategories->setFocus();
+    m_expenseList->setFocus();
 }
 
 void frmSetup::addEntry(const QString& candidate) {
-    if (canAddCategory(cboCategories->items(), candidate))
-        cboCategories->addItem(candidate);
+    if (canAddCategory(m_expenseList->items(), candidate))
+        m_expenseList->addItem(candidate);
 }
 
 void frmSetup::dropFromList(const QString& listName) {
-    const QListWidget* source = listName == lstCategories->objectName()      ? lstCategories
-                                : listName == lstNondeductable->objectName() ? lstNondeductable
-                                                                             : nullptr;
+    const QListWidget* source = listName == m_suggested->objectName()       ? m_suggested
+                                : listName == m_nondeductible->objectName() ? m_nondeductible
+                                                                            : nullptr;
     if (!source || !source->currentItem())
         return;
     addEntry(source->currentItem()->text());
@@ -206,22 +205,22 @@ void frmSetup::dropFromList(const QString& listName) {
 void frmSetup::expenseClicked(int index) {
     switch (index) {
     case AddItem:
-        addEntry(cboCategories->editText());
+        addEntry(m_expenseList->editText());
         break;
     case DeleteItem:
-        if (const int selected = cboCategories->currentIndex(); selected >= 0) {
-            cboCategories->removeItem(selected);
-            cboCategories->setCurrentIndex(-1);
+        if (const int selected = m_expenseList->currentIndex(); selected >= 0) {
+            m_expenseList->removeItem(selected);
+            m_expenseList->setCurrentIndex(-1);
         }
         break;
     case SelectAll:
         // The whole of both lists, as they stand: no duplicate test.
-        cboCategories->clear();
-        cboCategories->addItems(suggestedCategories());
-        cboCategories->addItems(nondeductibleCategories());
+        m_expenseList->clear();
+        m_expenseList->addItems(suggestedCategories());
+        m_expenseList->addItems(nondeductibleCategories());
         break;
     case ClearAll:
-        cboCategories->clear();
+        m_expenseList->clear();
         break;
     case StandardChart:
         useStandardChart();
@@ -241,18 +240,18 @@ void frmSetup::useStandardChart() {
         reportFileProblem(m_forms.desk(), chart.problem);
         return;
     }
-    cboCategories->clear();
-    cboCategories->addItems(chart.categories);
+    m_expenseList->clear();
+    m_expenseList->addItems(chart.categories);
 }
 
 void frmSetup::saveAndReturn() {
-    if (cboCategories->count() == 0) {
+    if (m_expenseList->count() == 0) {
         m_forms.desk().message(QStringLiteral("No Expense Codes Selected"),
                                {QStringLiteral("You must Enter Expense Codes")},
                                pellar::MessageButtons::Ok);
         return;
     }
-    if (const pellar::FileResult saved = saveCategories(m_forms.data(), cboCategories->items());
+    if (const pellar::FileResult saved = saveCategories(m_forms.data(), m_expenseList->items());
         !saved) {
         reportFileProblem(m_forms.desk(), saved.error);
         return;

@@ -4,7 +4,6 @@
 
 #include <QMainWindow>
 
-class QAction;
 class QButtonGroup;
 class QLabel;
 class QPushButton;
@@ -26,25 +25,22 @@ public:
     void formLoad();
     void showForm();
 
+private:
     // The candidate is appended when it is not empty and not in the expense list yet.
     void addEntry(const QString& candidate);
     // A drop of one of the category lists on the expense list: its selected item is the
     // candidate. A name that is not one of the two lists does nothing.
     void dropFromList(const QString& listName);
-
-    CategorySourceList* lstCategories;
-    CategorySourceList* lstNondeductable;
-    ExpenseListBox* cboCategories;
-    QPushButton* cmdExpense[5];
-    QPushButton* cmdQuit;
-    QAction* mnuOrder;
-
-private:
     void expenseClicked(int index);
     void useStandardChart();
     void saveAndReturn();
 
     SpendlogForms& m_forms;
+    CategorySourceList* m_suggested;     // lstCategories
+    CategorySourceList* m_nondeductible; // lstNondeductable
+    ExpenseListBox* m_expenseList;       // cboCategories
+    QPushButton* m_listButtons[5];       // cmdExpense, by ExpenseButton
+    QPushButton* m_saveAndReturn;        // cmdQuit
     QButtonGroup* m_expenseButtons;
 };
 

@@ -2,6 +2,7 @@
 
 #include "common/core/backup.h"
 #include "common/core/buildversion.h"
+#include "common/core/datafoldernotice.h"
 #include "common/core/profile.h"
 #include "common/core/programcontext.h"
 #include "common/core/weblinks.h"
@@ -83,87 +84,89 @@ frmStartup::frmStartup(SpendlogForms& forms)
     auto* central = new QWidget(this);
     setCentralWidget(central);
 
-    lblProductName = new QLabel(QStringLiteral("Pellar Spendlog"), central);
-    lblProductName->setObjectName(QStringLiteral("lblProductName"));
-    lblProductName->setToolTip(QStringLiteral("The Name of this program"));
-    QFont title = lblProductName->font();
+    auto* productName = new QLabel(QStringLiteral("Pellar Spendlog"), central);
+    productName->setObjectName(QStringLiteral("lblProductName"));
+    productName->setToolTip(QStringLiteral("The Name of this program"));
+    QFont title = productName->font();
     title.setPointSizeF(title.pointSizeF() * 2.0);
     title.setBold(true);
-    lblProductName->setFont(title);
+    productName->setFont(title);
 
-    Label1[0] = nullptr;
-    Label1[1] = new QLabel(QStringLiteral("(A Free Program from Orvanta)"), central);
-    Label1[1]->setObjectName(QStringLiteral("Label1_1"));
-    Label1[1]->setToolTip(QStringLiteral("Click to Visit"));
-    Label1[2] = wrappedLabel(QStringLiteral("A Orvanta Checkbook Module was found. Enter only CASH "
-                                            "and CC Expenditures  using Spendlog"),
-                             central);
-    Label1[2]->setObjectName(QStringLiteral("Label1_2"));
-    Label1[2]->setStyleSheet(QStringLiteral("color: #8b0000; font-weight: bold;"));
-    Label1[2]->hide();
+    auto* freeProgram = new QLabel(QStringLiteral("(A Free Program from Orvanta)"), central);
+    freeProgram->setObjectName(QStringLiteral("Label1_1"));
+    freeProgram->setToolTip(QStringLiteral("Click to Visit"));
+    m_checkbookNotice =
+        wrappedLabel(QStringLiteral("A Orvanta Checkbook Module was found. Enter only CASH "
+                                    "and CC Expenditures  using Spendlog"),
+                     central);
+    m_checkbookNotice->setObjectName(QStringLiteral("Label1_2"));
+    m_checkbookNotice->setStyleSheet(QStringLiteral("color: #8b0000; font-weight: bold;"));
+    m_checkbookNotice->hide();
 
-    lblVersion = new QLabel(QStringLiteral("Version"), central);
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblLicensedTo = new QLabel(central);
-    lblLicensedTo->setObjectName(QStringLiteral("lblLicensedTo"));
-    lblLicensedTo->setToolTip(QStringLiteral("Thank you for using Orvanta Products"));
+    m_version = new QLabel(QStringLiteral("Version"), central);
+    m_version->setObjectName(QStringLiteral("lblVersion"));
+    m_licensedTo = new QLabel(central);
+    m_licensedTo->setObjectName(QStringLiteral("lblLicensedTo"));
+    m_licensedTo->setToolTip(QStringLiteral("Thank you for using Orvanta Products"));
 
-    const char16_t* running[3] = {u"Orvanta Programs share files.",
-                                  u"Exit all other Orvanta Programs", u"before continuing...."};
+    const char16_t* runningTexts[3] = {u"Orvanta Programs share files.",
+                                       u"Exit all other Orvanta Programs",
+                                       u"before continuing...."};
+    QLabel* running[3];
     for (int i = 0; i < 3; ++i) {
-        lblRunning[i] = new QLabel(QString::fromUtf16(running[i]), central);
-        lblRunning[i]->setObjectName(QStringLiteral("lblRunning_%1").arg(i));
+        running[i] = new QLabel(QString::fromUtf16(runningTexts[i]), central);
+        running[i]->setObjectName(QStringLiteral("lblRunning_%1").arg(i));
     }
-    QFont strong = lblRunning[0]->font();
+    QFont strong = running[0]->font();
     strong.setBold(true);
-    lblRunning[0]->setFont(strong);
+    running[0]->setFont(strong);
 
-    lblWarning = wrappedLabel(
+    auto* warning = wrappedLabel(
         QStringLiteral("Warning: this computer program is protected by copyright law. Copying or "
                        "passing on this program, or any part of it, without permission may be "
                        "prosecuted to the full extent of the law."),
         central);
-    lblWarning->setObjectName(QStringLiteral("lblWarning"));
-    lblWarning->setToolTip(QStringLiteral("Protected by Law"));
-    QFont small = lblWarning->font();
+    warning->setObjectName(QStringLiteral("lblWarning"));
+    warning->setToolTip(QStringLiteral("Protected by Law"));
+    QFont small = warning->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
-    lblWarning->setFont(small);
+    warning->setFont(small);
 
-    Image1 = new QLabel(central);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setToolTip(QStringLiteral("Shows Setup Screen"));
-    Image1->setPixmap(startupPicture());
-    Image1->setCursor(Qt::PointingHandCursor);
-    Image1->installEventFilter(this);
+    m_picture = new QLabel(central);
+    m_picture->setObjectName(QStringLiteral("Image1"));
+    m_picture->setToolTip(QStringLiteral("Shows Setup Screen"));
+    m_picture->setPixmap(startupPicture());
+    m_picture->setCursor(Qt::PointingHandCursor);
+    m_picture->installEventFilter(this);
 
-    cmdGoto = new QPushButton(QStringLiteral("&Continue......."), central);
-    cmdGoto->setObjectName(QStringLiteral("cmdGoto"));
-    cmdGoto->setToolTip(QStringLiteral("Enter expense data"));
-    cmdGoto->setDefault(true);
-    cmdGoto->setMinimumWidth(140);
+    m_continue = new QPushButton(QStringLiteral("&Continue......."), central);
+    m_continue->setObjectName(QStringLiteral("cmdGoto"));
+    m_continue->setToolTip(QStringLiteral("Enter expense data"));
+    m_continue->setDefault(true);
+    m_continue->setMinimumWidth(140);
 
     auto* text = new QVBoxLayout;
-    text->addWidget(lblProductName);
-    text->addWidget(Label1[1]);
+    text->addWidget(productName);
+    text->addWidget(freeProgram);
     text->addSpacing(6);
-    text->addWidget(lblVersion);
-    text->addWidget(lblLicensedTo);
+    text->addWidget(m_version);
+    text->addWidget(m_licensedTo);
     text->addSpacing(12);
-    for (QLabel* label : lblRunning)
+    for (QLabel* label : running)
         text->addWidget(label);
     text->addSpacing(8);
-    text->addWidget(Label1[2]);
+    text->addWidget(m_checkbookNotice);
     text->addStretch(1);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(Image1, 0, Qt::AlignTop);
+    top->addWidget(m_picture, 0, Qt::AlignTop);
     top->addSpacing(16);
     top->addLayout(text, 1);
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(lblWarning, 1);
+    bottom->addWidget(warning, 1);
     bottom->addSpacing(16);
-    bottom->addWidget(cmdGoto, 0, Qt::AlignBottom);
+    bottom->addWidget(m_continue, 0, Qt::AlignBottom);
 
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(18, 14, 18, 14);
@@ -173,7 +176,7 @@ frmStartup::frmStartup(SpendlogForms& forms)
     central->setMinimumWidth(520);
 
     buildMenus();
-    connect(cmdGoto, &QPushButton::clicked, this, &frmStartup::goOn);
+    connect(m_continue, &QPushButton::clicked, this, &frmStartup::goOn);
 }
 
 void frmStartup::buildMenus() {
@@ -182,43 +185,46 @@ void frmStartup::buildMenus() {
         a->setObjectName(QString::fromLatin1(name));
         return a;
     };
-    mnuFiles = menuBar()->addMenu(QStringLiteral("Files"));
-    mnuFiles->setObjectName(QStringLiteral("mnuFiles"));
-    mnuSetup = action(mnuFiles, "mnuSetup", QStringLiteral("Show Setup Screen"));
-    mnuSuppliers = action(mnuFiles, "mnuSuppliers", QStringLiteral("Create/Manage Suppliers List"));
-    mnuExit = action(mnuFiles, "mnuExit", QStringLiteral("Exit"));
+    auto* files = menuBar()->addMenu(QStringLiteral("Files"));
+    files->setObjectName(QStringLiteral("mnuFiles"));
+    auto* setup = action(files, "mnuSetup", QStringLiteral("Show Setup Screen"));
+    auto* suppliers = action(files, "mnuSuppliers", QStringLiteral("Create/Manage Suppliers List"));
+    auto* dataFolder = action(files, "mnuDataFolder", QStringLiteral("Data Folder..."));
+    auto* exitProgram = action(files, "mnuExit", QStringLiteral("Exit"));
 
-    mnuOrder = menuBar()->addMenu(QStringLiteral("Order Forms"));
-    mnuOrder->setObjectName(QStringLiteral("mnuOrder"));
-    mnuDeluxe =
-        action(mnuOrder, "mnuDeluxe", QStringLiteral("Checks, Deposit Slips,Envelopes, etc"));
-    mnuOffice = action(mnuOrder, "mnuOffice", QStringLiteral("Perfed Paper"));
-    mnuAvery = action(mnuOrder, "mnuAvery", QStringLiteral("Labels, etc"));
+    auto* order = menuBar()->addMenu(QStringLiteral("Order Forms"));
+    order->setObjectName(QStringLiteral("mnuOrder"));
+    auto* businessForms =
+        action(order, "mnuDeluxe", QStringLiteral("Checks, Deposit Slips,Envelopes, etc"));
+    auto* paper = action(order, "mnuOffice", QStringLiteral("Perfed Paper"));
+    auto* labels = action(order, "mnuAvery", QStringLiteral("Labels, etc"));
 
-    mnuUpgrade = menuBar()->addMenu(QStringLiteral("Upgrade"));
-    mnuUpgrade->setObjectName(QStringLiteral("mnuUpgrade"));
-    mnuAccounting = action(mnuUpgrade, "mnuAccounting", QStringLiteral("Orvanta Accounting"));
-    mnuCompletion = action(mnuUpgrade, "mnuCompletion", QStringLiteral("Orvanta Form Completion"));
+    auto* upgrade = menuBar()->addMenu(QStringLiteral("Upgrade"));
+    upgrade->setObjectName(QStringLiteral("mnuUpgrade"));
+    auto* accounting = action(upgrade, "mnuAccounting", QStringLiteral("Orvanta Accounting"));
+    auto* completion = action(upgrade, "mnuCompletion", QStringLiteral("Orvanta Form Completion"));
 
-    connect(mnuSetup, &QAction::triggered, this, [this] { m_forms.showSetup(this); });
-    connect(mnuSuppliers, &QAction::triggered, this, [this] { m_forms.showContacts(this); });
-    connect(mnuExit, &QAction::triggered, this, [this] { m_forms.context().exitProgram(); });
-    connect(mnuDeluxe, &QAction::triggered, this,
+    connect(setup, &QAction::triggered, this, [this] { m_forms.showSetup(this); });
+    connect(suppliers, &QAction::triggered, this, [this] { m_forms.showContacts(this); });
+    connect(dataFolder, &QAction::triggered, this,
+            [this] { pellar::showDataFolder(m_forms.context()); });
+    connect(exitProgram, &QAction::triggered, this, [this] { m_forms.context().exitProgram(); });
+    connect(businessForms, &QAction::triggered, this,
             [this] { reportIfFailed(showFormsNotice(m_forms.context())); });
-    connect(mnuOffice, &QAction::triggered, this,
+    connect(paper, &QAction::triggered, this,
             [this] { reportIfFailed(showPaperNotice(m_forms.context())); });
-    connect(mnuAvery, &QAction::triggered, this,
+    connect(labels, &QAction::triggered, this,
             [this] { openAddress(m_forms.web().labelSupplier); });
-    connect(mnuAccounting, &QAction::triggered, this,
+    connect(accounting, &QAction::triggered, this,
             [this] { openAddress(m_forms.web().accountingProduct); });
-    connect(mnuCompletion, &QAction::triggered, this,
+    connect(completion, &QAction::triggered, this,
             [this] { openAddress(m_forms.web().completionProduct); });
 }
 
 void frmStartup::formLoad() {
     // Loading the contacts form reads the contacts file, so the payees are ready.
     m_forms.contacts();
-    Label1[2]->setVisible(pellar::DataFileExists(m_forms.data(), kCheckbookFile));
+    m_checkbookNotice->setVisible(pellar::DataFileExists(m_forms.data(), kCheckbookFile));
 }
 
 void frmStartup::showForm() {
@@ -232,10 +238,10 @@ void frmStartup::activate() {
     QString owner;
     if (pellar::DataFileExists(m_forms.data(), kProfileName))
         owner = trimBlanks(pellar::readBusinessProfile(m_forms.data()).profile.name);
-    lblLicensedTo->setText(owner.isEmpty() ? QStringLiteral("Licensed to a Valued Customer")
-                                           : QStringLiteral("Licensed to ") + owner);
-    lblVersion->setText(QStringLiteral("Version ") + pellar::buildVersion());
-    cmdGoto->setFocus();
+    m_licensedTo->setText(owner.isEmpty() ? QStringLiteral("Licensed to a Valued Customer")
+                                          : QStringLiteral("Licensed to ") + owner);
+    m_version->setText(QStringLiteral("Version ") + pellar::buildVersion());
+    m_continue->setFocus();
 }
 
 void frmStartup::goOn() {
@@ -258,7 +264,7 @@ void frmStartup::reportIfFailed(const pellar::FileResult& result) {
 }
 
 bool frmStartup::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Image1 && event->type() == QEvent::MouseButtonRelease &&
+    if (watched == m_picture && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         m_forms.showSetup(this);
         return true;

@@ -8,9 +8,7 @@
 
 #include <QMainWindow>
 
-class QAction;
 class QLabel;
-class QMenu;
 class QPushButton;
 
 namespace expenses {
@@ -30,27 +28,6 @@ public:
     // The printer the person chose last, for the program's printed reports.
     pellar::PrinterChoice& cdbPrint() { return m_printer; }
 
-    QLabel* lblProductName;
-    QLabel* lblVersion;
-    QLabel* lblLicensedTo;
-    QLabel* lblWarning;
-    QLabel* lblRunning[3];
-    QLabel* Label1[3]; // indexes 1 and 2
-    QLabel* Image1;
-    QPushButton* cmdGoto;
-
-    QMenu* mnuFiles;
-    QAction* mnuSetup;
-    QAction* mnuSuppliers;
-    QAction* mnuExit;
-    QMenu* mnuOrder;
-    QAction* mnuDeluxe;
-    QAction* mnuOffice;
-    QAction* mnuAvery;
-    QMenu* mnuUpgrade;
-    QAction* mnuAccounting;
-    QAction* mnuCompletion;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -63,6 +40,11 @@ private:
 
     SpendlogForms& m_forms;
     pellar::PrinterChoice m_printer;
+    QLabel* m_version;
+    QLabel* m_licensedTo;
+    QLabel* m_checkbookNotice; // Label1_2
+    QLabel* m_picture;         // Image1
+    QPushButton* m_continue;   // cmdGoto
 };
 
 } // namespace expenses

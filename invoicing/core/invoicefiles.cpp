@@ -20,7 +20,7 @@ qsizetype catalogueInsertPosition(const QStringList& sorted, const QString& entr
     return at - sorted.begin();
 }
 
-CatalogueRead LoadItems(const pellar::DataFolder& folder) {
+CatalogueRead loadItems(const pellar::DataFolder& folder) {
     CatalogueRead read;
     if (!pellar::DataFileExists(folder, kCatalogueFile))
         return read;
@@ -37,7 +37,7 @@ CatalogueRead LoadItems(const pellar::DataFolder& folder) {
     return read;
 }
 
-pellar::FileResult WriteItems(const pellar::DataFolder& folder, const QStringList& items) {
+pellar::FileResult writeItems(const pellar::DataFolder& folder, const QStringList& items) {
     QByteArray bytes;
     for (QString entry : items) {
         entry.replace(u'\r', u' ').replace(u'\n', u' ');
@@ -52,7 +52,7 @@ qint32 yearCounter(int year, int sequence) {
     return qint32(year) * 10000 + sequence;
 }
 
-InvoiceCounterLoad LoadInvoiceNumber(const pellar::DataFolder& folder, QDate today) {
+InvoiceCounterLoad loadInvoiceNumber(const pellar::DataFolder& folder, QDate today) {
     InvoiceCounterLoad load;
     const int year = today.year();
     if (!pellar::DataFileExists(folder, kCounterFile)) {
@@ -71,11 +71,11 @@ InvoiceCounterLoad LoadInvoiceNumber(const pellar::DataFolder& folder, QDate tod
         if (load.counter == 0)
             load.counter = yearCounter(year, 0);
     }
-    load.saved = SaveInvoiceCounter(folder, load.counter);
+    load.saved = saveInvoiceCounter(folder, load.counter);
     return load;
 }
 
-pellar::FileResult SaveInvoiceCounter(const pellar::DataFolder& folder, qint32 counter) {
+pellar::FileResult saveInvoiceCounter(const pellar::DataFolder& folder, qint32 counter) {
     pellar::RecordWriter writer;
     writer.number(counter);
     return pellar::writeDataFileDroppingBackup(folder, kCounterFile, writer.line());

@@ -30,11 +30,11 @@ struct CatalogueRead {
 
 // Each line is one entry, blanks at its ends dropped and blank lines skipped, so an entry
 // with commas or quotes comes back whole. A missing file (after a restore from the
-// backup folder was tried) is an empty catalogue; nothing is created.
-CatalogueRead LoadItems(const pellar::DataFolder& folder);
+// backup folder was tried) is an empty catalogue; nothing is created. (`LoadItems`)
+CatalogueRead loadItems(const pellar::DataFolder& folder);
 // Writes the entries in the order given, one line each. A line break inside an entry
-// becomes a blank so every entry stays on its own line.
-pellar::FileResult WriteItems(const pellar::DataFolder& folder, const QStringList& items);
+// becomes a blank so every entry stays on its own line. (`WriteItems`)
+pellar::FileResult writeItems(const pellar::DataFolder& folder, const QStringList& items);
 
 // ---- Invoice counter: the number of the invoice now being made ----------------------------
 
@@ -50,10 +50,11 @@ struct InvoiceCounterLoad {
 // The counter from the file; year + "0001" when there is no file, year + "0000" when the
 // file holds zero or no number. The counter is saved back at once so the file exists from
 // here on - except when the file could not be read at all, which is left as it is.
-InvoiceCounterLoad LoadInvoiceNumber(const pellar::DataFolder& folder, QDate today);
+// (`LoadInvoiceNumber`)
+InvoiceCounterLoad loadInvoiceNumber(const pellar::DataFolder& folder, QDate today);
 // Replaces the counter file; its backup copy is deleted first, so a later restore cannot
-// bring back an older number.
-pellar::FileResult SaveInvoiceCounter(const pellar::DataFolder& folder, qint32 counter);
+// bring back an older number. (`SaveInvoiceCounter`)
+pellar::FileResult saveInvoiceCounter(const pellar::DataFolder& folder, qint32 counter);
 
 // ---- Memo: free text lines the person writes with any editor -----------------------------
 

@@ -119,7 +119,7 @@ InvoiceOptionsRead decodeInvoiceOptions(const QByteArray& bytes) {
     return read;
 }
 
-InvoiceOptionsRead LoadInvoiceOptions(const pellar::DataFolder& folder) {
+InvoiceOptionsRead loadInvoiceOptions(const pellar::DataFolder& folder) {
     if (!pellar::DataFileExists(folder, kOptionsFile))
         return {};
     QString error;
@@ -133,7 +133,7 @@ InvoiceOptionsRead LoadInvoiceOptions(const pellar::DataFolder& folder) {
     return decodeInvoiceOptions(*bytes);
 }
 
-pellar::FileResult SaveInvoiceOptions(const pellar::DataFolder& folder,
+pellar::FileResult saveInvoiceOptions(const pellar::DataFolder& folder,
                                       const InvoiceOptions& options) {
     // The file is replaced whole in one step, so a failed save leaves the old options.
     return pellar::writeDataFile(folder, kOptionsFile, encodeInvoiceOptions(options));

@@ -3,8 +3,8 @@
 // invoice starts with, the early-payment discount, colour and the remittance section.
 // Stored as one quoted-field record of 16 fields in "\InvoiceInfo.txt".
 //
-// While the program runs the setup form's controls hold the options (frmSetup::options()
-// reads them back), so a change on that form applies at once to the next invoice.
+// While the program runs it holds the options (Billwright::options()); the setup form edits
+// them, so a change there applies at once to the next invoice.
 
 #include "common/core/datafiles.h"
 #include "common/core/fileresult.h"
@@ -74,8 +74,9 @@ struct InvoiceOptionsRead {
 InvoiceOptionsRead decodeInvoiceOptions(const QByteArray& bytes);
 
 // The options file, or the defaults when there is none. No file is written.
-InvoiceOptionsRead LoadInvoiceOptions(const pellar::DataFolder& folder);
-pellar::FileResult SaveInvoiceOptions(const pellar::DataFolder& folder,
+// (`LoadInvoiceOptions`, `SaveInvoiceOptions`)
+InvoiceOptionsRead loadInvoiceOptions(const pellar::DataFolder& folder);
+pellar::FileResult saveInvoiceOptions(const pellar::DataFolder& folder,
                                       const InvoiceOptions& options);
 
 } // namespace invoicing

@@ -4,10 +4,10 @@
 #include "common/core/buildversion.h"
 #include "common/core/desk.h"
 #include "common/core/settings.h"
-#include "invoicing/ui/frminvoice.h"
-#include "invoicing/ui/frmsetup.h"
-#include "invoicing/ui/frmshell.h"
-#include "invoicing/ui/frmsplash.h"
+#include "invoicing/ui/customerentry.h"
+#include "invoicing/ui/invoiceform.h"
+#include "invoicing/ui/setupform.h"
+#include "invoicing/ui/startmenu.h"
 
 namespace invoicing {
 
@@ -19,6 +19,7 @@ Navigator::~Navigator() = default;
 
 namespace {
 
+// The forms' documented names, by which the shell knows them.
 const QString kSplash = QStringLiteral("frmSplash");
 const QString kSetup = QStringLiteral("frmSetup");
 const QString kCustomer = QStringLiteral("frmShell");
@@ -44,7 +45,7 @@ pellar::ProgramProfile billwrightProfile() {
     profile.start = [](pellar::ProgramShell& shell) {
         auto* program = new Billwright(shell);
         program->setInvoiceFormFactory(
-            [](Billwright& billwright) { return new frmInvoice(billwright); });
+            [](Billwright& billwright) { return new InvoiceForm(billwright); });
         program->start();
         return true;
     };
@@ -54,9 +55,9 @@ pellar::ProgramProfile billwrightProfile() {
 Billwright::Billwright(pellar::ProgramShell& shell)
     : QObject(&shell)
     , m_shell(shell) {
-    shell.addForm(kSplash, [this] { return new frmSplash(*this); });
-    shell.addForm(kSetup, [this] { return new frmSetup(*this); });
-    shell.addForm(kCustomer, [this] { return new frmShell(*this); });
+    shell.addForm(kSplash, [this] { return new StartMenu(*this); });
+    shell.addForm(kSetup, [this] { return new SetupForm(*this); });
+    shell.addForm(kCustomer, [this] { return new CustomerEntry(*this); });
     shell.addForm(
         kInvoice,
         [this]() -> QWidget* {
@@ -70,16 +71,16 @@ Billwright::Billwright(pellar::ProgramShell& shell)
 
 Billwright::~Billwright() = default;
 
-frmSplash* Billwright::splash() const {
-    return dynamic_cast<frmSplash*>(m_shell.loadedForm(kSplash));
+StartMenu* Billwright::startMenu() const {
+    return dynamic_cast<StartMenu*>(m_shell.loadedForm(kSplash));
 }
 
-frmSetup* Billwright::setup() const {
-    return dynamic_cast<frmSetup*>(m_shell.loadedForm(kSetup));
+SetupForm* Billwright::setupForm() const {
+    return dynamic_cast<SetupForm*>(m_shell.loadedForm(kSetup));
 }
 
-frmShell* Billwright::shell() const {
-    return dynamic_cast<frmShell*>(m_shell.loadedForm(kCustomer));
+CustomerEntry* Billwright::customerEntry() const {
+    return dynamic_cast<CustomerEntry*>(m_shell.loadedForm(kCustomer));
 }
 
 QWidget* Billwright::invoiceForm() const {
@@ -103,11 +104,12 @@ void Billwright::start() {
     context.settings = pellar::LoadSettings(context.data);
     if (!context.settings.problem.isEmpty())
         problems << context.settings.problem;
-    const InvoiceOptionsRead options = LoadInvoiceOptions(context.data);
+    const InvoiceOptionsRead options = loadInvoiceOptions(context.data);
     if (!options.problem.isEmpty())
         problems << options.problem;
-
-    m_shell.form<frmSetup>(kSetup)->setOptions(options.options);
+    setOptions(options.options);
+    // The setup form is loaded hidden, as it is for the rest of the run.
+    m_shell.form(kSetup);
     menu->update();
 
     if (!problems.isEmpty()) {
@@ -119,8 +121,9 @@ void Billwright::start() {
     }
 }
 
-InvoiceOptions Billwright::options() const {
-    return setup() ? setup()->options() : InvoiceOptions{};
+void Billwright::setOptions(const InvoiceOptions& options) {
+    m_options = options;
+    m_options.settleGroups();
 }
 
 void Billwright::showMenu() {

@@ -6,6 +6,7 @@
 #include "common/core/programcontext.h"
 #include "common/ui/programshell.h"
 #include "invoicing/core/invoiceoptions.h"
+#include "invoicing/core/invoicevalues.h"
 
 #include <QObject>
 #include <QPointer>
@@ -17,9 +18,9 @@
 
 namespace invoicing {
 
-class frmSplash;
-class frmShell;
-class frmSetup;
+class StartMenu;
+class CustomerEntry;
+class SetupForm;
 
 inline constexpr const char16_t* kApplicationTitle = u"Billwright";
 
@@ -47,11 +48,10 @@ public:
     Billwright& operator=(const Billwright&) = delete;
 
     // The program's forms are added to the shell, which owns them; the program object is the
-    // shell's child.
-    // Everything after the single-instance guard: the start form shown and painted, the
-    // backup folder, the business profile, the settings and the invoice options loaded
-    // into the hidden setup form. Anything that could not be read is told in one message;
-    // the defaults stand in for it and the program goes on.
+    // shell's child. Everything after the single-instance guard: the start form shown and
+    // painted, the backup folder, the business profile, the settings and the invoice options
+    // read, and the setup form loaded hidden. Anything that could not be read is told in one
+    // message; the defaults stand in for it and the program goes on.
     void start();
 
     pellar::ProgramContext& context() { return m_shell.context(); }
@@ -60,12 +60,18 @@ public:
     const pellar::DataFolder& data() const { return m_shell.context().data; }
     pellar::BusinessProfile& profile() { return m_profile; }
 
-    // The options as the setup form shows them now: what invoices and printing use.
-    InvoiceOptions options() const;
+    // The options in use for the rest of the run: read at start, edited on the setup form,
+    // used by every invoice and its print from then on. Stored only by the setup form's Save.
+    const InvoiceOptions& options() const { return m_options; }
+    void setOptions(const InvoiceOptions& options);
 
-    frmSplash* splash() const;
-    frmSetup* setup() const;
-    frmShell* shell() const; // null until first shown
+    // The customer typed on customer entry, for the invoice that follows.
+    const CustomerAddress& customer() const { return m_customer; }
+    void setCustomer(const CustomerAddress& customer) { m_customer = customer; }
+
+    StartMenu* startMenu() const;
+    SetupForm* setupForm() const;
+    CustomerEntry* customerEntry() const; // null until first shown
 
     // The invoice form: made by this factory, shown, and left to unload itself (it is
     // deleted on close). Without a factory, Continue returns to the menu.
@@ -86,6 +92,8 @@ public:
 private:
     pellar::ProgramShell& m_shell;
     pellar::BusinessProfile m_profile;
+    InvoiceOptions m_options;
+    CustomerAddress m_customer;
     InvoiceFormFactory m_invoiceFactory;
 };
 

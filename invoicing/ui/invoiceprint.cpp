@@ -7,34 +7,29 @@
 #include "common/core/programcontext.h"
 #include "invoicing/core/invoicefiles.h"
 #include "invoicing/ui/billwright.h"
-#include "invoicing/ui/frminvoice.h"
-#include "invoicing/ui/frminvoicegrid.h"
-#include "invoicing/ui/frmshell.h"
 
-#include <QLineEdit>
+#include <limits>
 
 namespace invoicing {
 
-InvoicePrintData invoicePrintData(const frmInvoice& form, Billwright& program) {
+InvoicePrintData invoicePrintData(const InvoiceDraft& draft, Billwright& program) {
     InvoicePrintData d;
     d.business = program.profile();
-    d.customer = program.shell() ? program.shell()->customerFields() : QStringList();
-    d.invoiceNumber = form.txtInvoiceNo->text();
-    d.reference = form.txtPO->text();
+    d.customer = program.customer();
+    d.invoiceNumber = draft.number();
+    d.reference = draft.reference();
     d.date = program.desk().today();
-    for (int row = 1; row <= form.lineCount(); ++row) {
-        const InvoiceGrid& grid = *form.fgInvoice;
-        d.rows.append({grid.text(row, 1), grid.text(row, 2), grid.text(row, 3), grid.text(row, 4)});
-    }
-    d.subTotal = form.txtTotal->text();
-    d.labor = form.txtLabor->text();
-    d.shipping = form.txtShip->text();
-    d.misc = form.txtMisc->text();
-    d.tax = form.txtTax->text();
-    d.grandTotal = form.txtGrandTotal->text();
-    d.discount = form.txtDiscount->text();
+    d.lines = draft.lines();
+    const InvoiceTotals& totals = draft.totals();
+    d.subTotal = totals.subTotal();
+    d.labor = draft.acceptedLabor();
+    d.shipping = totals.shipping();
+    d.charges = totals.charges();
+    d.tax = totals.tax();
+    d.grandTotal = totals.grandTotal();
+    d.discount = totals.discount();
 
-    const InvoiceOptions options = program.options();
+    const InvoiceOptions& options = program.options();
     d.discountDays = options.discountDays;
     d.remittance = options.remittance;
     d.color = options.printInColor();
@@ -53,7 +48,7 @@ bool printInvoiceJob(pellar::Desk& desk, const pellar::PrinterChoice& printer,
         invoiceJobSetup(printer, invoice.color, QStringLiteral("Invoice ") + invoice.invoiceNumber);
     return pellar::runPrintJob(desk, setup,
                                [&invoice](pellar::PrintSurface& surface) {
-                                   MoneyPrint(surface, invoice).PrintInvoicePages();
+                                   InvoicePageLayout(surface, invoice).printInvoicePages();
                                })
         .printed;
 }
@@ -77,6 +72,29 @@ bool printUntilConfirmed(pellar::ProgramContext& context,
                          pellar::MessageButtons::YesNo) != pellar::MessageAnswer::Yes)
             return false;
     }
+}
+
+PrintOutcome printInvoice(const InvoiceDraft& draft, Billwright& program) {
+    // Asked before anything is printed, so no invoice goes out under a number that would
+    // then be used again.
+    if (draft.counter() == std::numeric_limits<qint32>::max()) {
+        program.reportFileError(
+            QStringLiteral("Invoice number %1 is the largest the invoice counter can hold, so "
+                           "it cannot count this invoice.\nNo invoice was printed.")
+                .arg(draft.counter()));
+        return PrintOutcome::Refused;
+    }
+    // A cancelled dialog or a failed print leaves the counter as it is.
+    const bool confirmed =
+        printUntilConfirmed(program.context(), [&](const pellar::PrinterChoice& printer) {
+            return printInvoiceJob(program.desk(), printer, invoicePrintData(draft, program));
+        });
+    if (!confirmed)
+        return PrintOutcome::NotConfirmed;
+    if (const pellar::FileResult saved = saveInvoiceCounter(program.data(), draft.counter() + 1);
+        !saved)
+        program.reportFileError(saved.error);
+    return PrintOutcome::Confirmed;
 }
 
 } // namespace invoicing

@@ -1,6 +1,11 @@
 // The command line every program takes, and where the data folder is.
 #include "common/core/commandline.h"
+#include "common/core/datafoldernotice.h"
+#include "common/core/programcontext.h"
 #include "tests/support/datafolder.h"
+#include "tests/support/scripteddesk.h"
+
+#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -55,4 +60,17 @@ TEST(CommandLine, TheDataFolderRule) {
     home.put("blocked", "a file where the folder should be");
     EXPECT_FALSE(chooseDataFolder({}, program.path(), home.file("blocked/Pellar"), &error));
     EXPECT_TRUE(error.contains("blocked"));
+}
+
+TEST(DataFolderNotice, ShowsThePathAndOpensTheFolderOnlyWhenAsked) {
+    pellar::testing::ScratchDataFolder folder;
+    pellar::testing::ScriptedDesk desk;
+    pellar::ProgramContext context(desk, folder);
+    desk.expectMessage(QStringLiteral("Data Folder"), pellar::MessageAnswer::No);
+    pellar::showDataFolder(context);
+    EXPECT_TRUE(desk.messages()[0].lines.contains(QDir::toNativeSeparators(folder.path())));
+    EXPECT_TRUE(desk.openedFolders().isEmpty());
+    desk.expectMessage(QStringLiteral("Data Folder"), pellar::MessageAnswer::Yes);
+    pellar::showDataFolder(context);
+    EXPECT_EQ(desk.openedFolders(), QStringList{folder.path()});
 }

@@ -17,28 +17,6 @@
 using namespace pellar;
 using pellar::testing::ScriptedDesk;
 
-TEST(ScriptedDesk, AnswersInOrderAndRecordsEverything) {
-    ScriptedDesk desk;
-    desk.expectMessage(QStringLiteral("First"), MessageAnswer::Cancel);
-    desk.expectMessage(QStringLiteral("Second"), MessageAnswer::Yes);
-    EXPECT_EQ(desk.message(QStringLiteral("First"), {QStringLiteral("a"), QStringLiteral("b")},
-                           MessageButtons::OkCancel),
-              MessageAnswer::Cancel);
-    desk.beep();
-    EXPECT_EQ(desk.message(QStringLiteral("Second"), {QStringLiteral("c")}, MessageButtons::YesNo),
-              MessageAnswer::Yes);
-    desk.beep();
-    EXPECT_TRUE(desk.openWebAddress(QStringLiteral("https://example.com/")));
-
-    ASSERT_EQ(desk.messages().size(), 2);
-    EXPECT_EQ(desk.messages()[0].text(), QStringLiteral("a\nb"));
-    EXPECT_EQ(desk.messages()[0].buttons, MessageButtons::OkCancel);
-    EXPECT_EQ(desk.messages()[1].icon, MessageIcon::None);
-    EXPECT_EQ(desk.beeps(), 2);
-    EXPECT_EQ(desk.openedAddresses(), QStringList{QStringLiteral("https://example.com/")});
-    EXPECT_TRUE(desk.allAnswersUsed());
-}
-
 TEST(ScriptedDesk, ReportsEveryDialogTheTestDidNotExpect) {
     ScriptedDesk desk;
     MessageAnswer answer = MessageAnswer::Yes;
@@ -74,33 +52,6 @@ TEST(ScriptedDesk, ReportsEveryDialogTheTestDidNotExpect) {
             leftover.setBusy(true);
         },
         "hourglass was left on");
-}
-
-TEST(ScriptedDesk, PrintJobsKeepTheirLogs) {
-    ScriptedDesk desk;
-    PrintJobSetup setup;
-    setup.printer.copies = 3;
-    setup.orientation = QPageLayout::Landscape;
-    {
-        QString error;
-        auto surface = desk.openPrintSurface(setup, &error);
-        ASSERT_TRUE(surface);
-        surface->print(QStringLiteral("Hello"));
-        surface->endDoc();
-    }
-    ASSERT_EQ(desk.jobs().size(), 1);
-    EXPECT_EQ(desk.jobs()[0]->copies, 3);
-    EXPECT_TRUE(desk.jobs()[0]->landscape);
-    EXPECT_TRUE(desk.jobs()[0]->ended);
-    EXPECT_NE(desk.jobs()[0]->findText(QStringLiteral("Hello")), nullptr);
-
-    desk.failNextPrintJob(QStringLiteral("The printer is out of paper."));
-    QString error;
-    EXPECT_EQ(desk.openPrintSurface(setup, &error), nullptr);
-    EXPECT_EQ(error, QStringLiteral("The printer is out of paper."));
-    EXPECT_EQ(desk.jobs().size(), 1);
-    EXPECT_EQ(desk.jobSetups().size(), 2);
-    EXPECT_TRUE(desk.openPrintSurface(setup, &error)) << "only the next job fails";
 }
 
 TEST(ChoosePrinter, ChoiceLastsForTheRunAndCancelPrintsNothing) {

@@ -64,81 +64,87 @@ TEST(Categories, FileIsOneQuotedCategoryPerLine) {
               (QStringList{"Advertising", "Wages", "Rent, Office", "Taxes"}));
 }
 
-using SetupTest = SpendlogTest;
+class SetupTest : public SpendlogTest {
+protected:
+    frmSetup& open() {
+        SpendlogForms& f = start();
+        forms->showSetup(&forms->startup());
+        return f.setup();
+    }
+    ExpenseListBox* list() {
+        return expenses::testing::child<ExpenseListBox>(&forms->setup(), "cboCategories");
+    }
+    QListWidget* source(const char* name) {
+        return expenses::testing::child<QListWidget>(&forms->setup(), QString::fromLatin1(name));
+    }
+    void press(int button) {
+        expenses::testing::click(&forms->setup(), QStringLiteral("cmdExpense_%1").arg(button));
+    }
+};
 
 TEST_F(SetupTest, LoadsTheSavedListAndKeepsItUntilSaved) {
     folder.put("ExpenseCodes.txt", "\"Wages\"\r\n\"Travel\"\r\n");
-    SpendlogForms& f = start();
-    f.showSetup(&f.startup());
-    frmSetup& s = f.setup();
-    EXPECT_EQ(s.windowTitle(), "Spendlog Form");
-    EXPECT_EQ(s.lstCategories->count(), 55);
-    EXPECT_EQ(s.lstNondeductable->count(), 5);
-    EXPECT_EQ(s.cboCategories->items(), (QStringList{"Wages", "Travel"}));
-    EXPECT_EQ(s.cmdExpense[frmSetup::SelectAll]->text(), "Select&All");
-    EXPECT_EQ(s.cmdExpense[frmSetup::DeleteItem]->toolTip(),
-              "Delets the Current Item from your Expense List");
+    frmSetup& s = open();
+    EXPECT_EQ(source("lstCategories")->count(), 55);
+    EXPECT_EQ(source("lstNondeductable")->count(), 5);
+    EXPECT_EQ(list()->items(), (QStringList{"Wages", "Travel"}));
 
     // Typed entries: a duplicate of the first item and an empty text add nothing.
-    s.cboCategories->setEditText("Wages");
-    s.cmdExpense[frmSetup::AddItem]->click();
-    s.cboCategories->setEditText("");
-    s.cmdExpense[frmSetup::AddItem]->click();
-    s.cboCategories->setEditText("Fuel");
-    s.cmdExpense[frmSetup::AddItem]->click();
-    EXPECT_EQ(s.cboCategories->items(), (QStringList{"Wages", "Travel", "Fuel"}));
+    list()->setEditText("Wages");
+    press(frmSetup::AddItem);
+    list()->setEditText("");
+    press(frmSetup::AddItem);
+    list()->setEditText("Fuel");
+    press(frmSetup::AddItem);
+    EXPECT_EQ(list()->items(), (QStringList{"Wages", "Travel", "Fuel"}));
 
     // Delete takes the selected item; with none selected nothing happens.
-    s.cboCategories->setCurrentIndex(1);
-    s.cmdExpense[frmSetup::DeleteItem]->click();
-    EXPECT_EQ(s.cboCategories->items(), (QStringList{"Wages", "Fuel"}));
-    s.cmdExpense[frmSetup::DeleteItem]->click();
-    EXPECT_EQ(s.cboCategories->count(), 2);
+    list()->setCurrentIndex(1);
+    press(frmSetup::DeleteItem);
+    EXPECT_EQ(list()->items(), (QStringList{"Wages", "Fuel"}));
+    press(frmSetup::DeleteItem);
+    EXPECT_EQ(list()->count(), 2);
 
     // Hidden and shown again within the run: the list stays as it was, unsaved.
-    f.showStartup(&s);
-    f.showSetup(&f.startup());
-    EXPECT_EQ(s.cboCategories->items(), (QStringList{"Wages", "Fuel"}));
+    forms->showStartup(&s);
+    forms->showSetup(&forms->startup());
+    EXPECT_EQ(list()->items(), (QStringList{"Wages", "Fuel"}));
     EXPECT_EQ(folder.bytes("ExpenseCodes.txt"), QByteArray("\"Wages\"\r\n\"Travel\"\r\n"));
 }
 
 TEST_F(SetupTest, DragFromEitherListAppendsANewEntryOnly) {
-    SpendlogForms& f = start();
-    f.showSetup(&f.startup());
-    frmSetup& s = f.setup();
+    open();
     const QByteArray format(kCategoryDragFormat);
 
-    s.lstCategories->setCurrentRow(18); // Travel
-    dropOn(s.cboCategories, format, "lstCategories");
-    s.lstNondeductable->setCurrentRow(4); // FIXED ASSET
-    dropOn(s.cboCategories, format, "lstNondeductable");
-    EXPECT_EQ(s.cboCategories->items(), (QStringList{"Travel", "FIXED ASSET"}));
+    source("lstCategories")->setCurrentRow(18); // Travel
+    dropOn(list(), format, "lstCategories");
+    source("lstNondeductable")->setCurrentRow(4); // FIXED ASSET
+    dropOn(list(), format, "lstNondeductable");
+    EXPECT_EQ(list()->items(), (QStringList{"Travel", "FIXED ASSET"}));
 
     // Already there: nothing. From anything else, or carrying something else: nothing.
-    s.lstCategories->setCurrentRow(18);
-    dropOn(s.cboCategories, format, "lstCategories");
-    dropOn(s.cboCategories, format, "cboCategories");
-    dropOn(s.cboCategories, "text/plain", "lstCategories");
-    EXPECT_EQ(s.cboCategories->items(), (QStringList{"Travel", "FIXED ASSET"}));
+    source("lstCategories")->setCurrentRow(18);
+    dropOn(list(), format, "lstCategories");
+    dropOn(list(), format, "cboCategories");
+    dropOn(list(), "text/plain", "lstCategories");
+    EXPECT_EQ(list()->items(), (QStringList{"Travel", "FIXED ASSET"}));
 
     // What a drag from a list carries names that list.
-    s.lstCategories->setCurrentRow(0);
-    QListWidget* source = s.lstCategories;
-    std::unique_ptr<QMimeData> dragged(source->model()->mimeData({source->model()->index(0, 0)}));
+    source("lstCategories")->setCurrentRow(0);
+    QListWidget* from = source("lstCategories");
+    std::unique_ptr<QMimeData> dragged(from->model()->mimeData({from->model()->index(0, 0)}));
     ASSERT_TRUE(dragged);
     EXPECT_EQ(dragged->data(QString::fromLatin1(format)), QByteArray("lstCategories"));
 }
 
 TEST_F(SetupTest, SelectAllClearAllAndTheStandardChart) {
-    SpendlogForms& f = start();
-    f.showSetup(&f.startup());
-    frmSetup& s = f.setup();
-    s.cboCategories->setEditText("My Own");
-    s.cmdExpense[frmSetup::AddItem]->click();
+    open();
+    list()->setEditText("My Own");
+    press(frmSetup::AddItem);
 
     // Both lists whole, in order, with no duplicate test: custom entries are gone.
-    s.cmdExpense[frmSetup::SelectAll]->click();
-    const QStringList all = s.cboCategories->items();
+    press(frmSetup::SelectAll);
+    const QStringList all = list()->items();
     ASSERT_EQ(all.size(), 60);
     EXPECT_EQ(all.count("Taxes - Local"), 2);
     EXPECT_FALSE(all.contains("My Own"));
@@ -146,28 +152,26 @@ TEST_F(SetupTest, SelectAllClearAllAndTheStandardChart) {
     EXPECT_EQ(all.last(), "FIXED ASSET");
 
     // No chart: a beep and nothing changes.
-    s.cmdExpense[frmSetup::StandardChart]->click();
+    press(frmSetup::StandardChart);
     EXPECT_EQ(desk.beeps(), 1);
-    EXPECT_EQ(s.cboCategories->count(), 60);
+    EXPECT_EQ(list()->count(), 60);
 
     // A chart replaces the list, every field in order, duplicates and all.
     folder.put("Chart.txt", "\"Advertising\"\r\n\"Rent, Office\",Supplies\r\n\"Advertising\"\r\n");
-    s.cmdExpense[frmSetup::StandardChart]->click();
-    EXPECT_EQ(s.cboCategories->items(),
+    press(frmSetup::StandardChart);
+    EXPECT_EQ(list()->items(),
               (QStringList{"Advertising", "Rent, Office", "Supplies", "Advertising"}));
     EXPECT_EQ(desk.beeps(), 1);
 
-    s.cmdExpense[frmSetup::ClearAll]->click();
-    EXPECT_EQ(s.cboCategories->count(), 0);
+    press(frmSetup::ClearAll);
+    EXPECT_EQ(list()->count(), 0);
 }
 
 TEST_F(SetupTest, SaveRefusesAnEmptyListAndWritesTheListWholeWithoutItsBackup) {
-    SpendlogForms& f = start();
-    f.showSetup(&f.startup());
-    frmSetup& s = f.setup();
+    frmSetup& s = open();
 
     desk.expectMessage("No Expense Codes Selected");
-    s.cmdQuit->click();
+    expenses::testing::click(&s, "cmdQuit");
     EXPECT_EQ(desk.messages().last().text(), "You must Enter Expense Codes");
     EXPECT_TRUE(s.isVisible());
     EXPECT_FALSE(folder.exists("ExpenseCodes.txt"));
@@ -175,24 +179,24 @@ TEST_F(SetupTest, SaveRefusesAnEmptyListAndWritesTheListWholeWithoutItsBackup) {
     folder.put("ExpenseCodes.txt", "\"Old\"\r\n");
     folder.put("Backup/ExpenseCodes.txt", "\"Older\"\r\n");
     for (const char* entry : {"Travel", "Rent, Office", "PERSONAL EXPENSE"}) {
-        s.cboCategories->setEditText(entry);
-        s.cmdExpense[frmSetup::AddItem]->click();
+        list()->setEditText(entry);
+        press(frmSetup::AddItem);
     }
-    s.cmdQuit->click();
+    expenses::testing::click(&s, "cmdQuit");
     EXPECT_EQ(folder.bytes("ExpenseCodes.txt"),
               QByteArray("\"Travel\"\r\n\"Rent, Office\"\r\n\"PERSONAL EXPENSE\"\r\n"));
     EXPECT_FALSE(folder.exists("Backup/ExpenseCodes.txt"));
     EXPECT_FALSE(s.isVisible());
-    EXPECT_TRUE(f.startup().isVisible());
+    EXPECT_TRUE(forms->startup().isVisible());
 
     // What was saved loads back as the same list.
     EXPECT_EQ(readCategories(folder).categories,
               (QStringList{"Travel", "Rent, Office", "PERSONAL EXPENSE"}));
 
     // The banking supplies entry shows the start form's business-forms notice.
-    f.showSetup(&f.startup());
+    forms->showSetup(&forms->startup());
     desk.expectMessage("Ordering Deluxe Forms", pellar::MessageAnswer::No);
-    s.mnuOrder->trigger();
+    expenses::testing::trigger(&s, "mnuOrder");
     EXPECT_EQ(desk.messages().last().lines.size(), 14);
     EXPECT_FALSE(folder.exists("Temp.url"));
 }

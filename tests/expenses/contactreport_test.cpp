@@ -158,29 +158,30 @@ protected:
         putContacts(contacts(count));
         SpendlogForms& f = start();
         f.showContacts(&f.startup());
-        f.contacts().mnuPrint->trigger();
+        expenses::testing::trigger(&f.contacts(), "mnuPrint");
         return f.contacts();
     }
 };
 
 TEST_F(ContactReportFormTest, PrintAsksThenChoosesThePrinterAndReportsFailures) {
     frmContacts& c = listed(7);
-    ASSERT_FALSE(c.cmdPrintContacts->isHidden());
+    QAbstractButton* print = expenses::testing::child(&c, "cmdPrintContacts");
+    ASSERT_FALSE(print->isHidden());
 
     desk.expectMessage("Contact Report", MessageAnswer::No);
-    c.cmdPrintContacts->click();
+    print->click();
     EXPECT_EQ(desk.messages().last().text(), "Click Yes to print a Contact Report");
     EXPECT_TRUE(desk.printerDialogsShownWith().isEmpty());
 
     // Cancel in the printer dialog prints nothing.
     desk.expectMessage("Contact Report", MessageAnswer::Yes);
     desk.expectPrinterDialog(std::nullopt);
-    c.cmdPrintContacts->click();
+    print->click();
     EXPECT_TRUE(desk.jobs().isEmpty());
 
     desk.expectMessage("Contact Report", MessageAnswer::Yes);
     desk.expectPrinterDialog(pellar::PrinterChoice{QStringLiteral("Office"), 2, {}});
-    c.cmdPrintContacts->click();
+    print->click();
     ASSERT_EQ(desk.jobs().size(), 1);
     const pellar::PrintJobSetup& setup = desk.jobSetups().last();
     EXPECT_EQ(setup.printer.printerName, "Office");
@@ -197,10 +198,10 @@ TEST_F(ContactReportFormTest, PrintAsksThenChoosesThePrinterAndReportsFailures) 
     desk.expectPrinterDialog(pellar::PrinterChoice{});
     desk.failNextPrintJob("No printer is set up on this computer.");
     desk.expectMessage("Print Error");
-    c.cmdPrintContacts->click();
+    print->click();
     EXPECT_EQ(desk.messages().last().text(), "A Print Error has occurred");
     EXPECT_EQ(desk.jobs().size(), 1);
-    EXPECT_FALSE(c.fraContactsFound->isHidden());
+    EXPECT_FALSE(expenses::testing::child<QWidget>(&c, "fraContactsFound")->isHidden());
 }
 
 TEST(ContactReportPdf, FortyContactsOnTwoPages) {

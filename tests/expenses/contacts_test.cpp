@@ -1,4 +1,6 @@
-// The contacts file: record bytes and widths, reading, writing in place, deleting.
+// The contacts file: record bytes and widths, reading, writing in place; and the contacts
+// form's cursor over it, which also deletes.
+#include "expenses/core/contactcursor.h"
 #include "expenses/core/contacts.h"
 #include "tests/support/datafolder.h"
 
@@ -78,42 +80,140 @@ TEST(ContactRecord, FieldsAtTheirOffsetsCutToTheirWidths) {
 TEST(ContactsFile, WritesInPlaceAndCountsByLength) {
     ScratchDataFolder folder;
     EXPECT_EQ(contactCount(folder), 0);
-    EXPECT_TRUE(readContactList(folder).contacts.isEmpty());
+    EXPECT_TRUE(readContacts(folder).contacts.isEmpty());
 
     ASSERT_TRUE(writeContact(folder, 1, named("Alpha")));
     ASSERT_TRUE(writeContact(folder, 2, named("Bravo")));
     ASSERT_TRUE(writeContact(folder, 1, named("Able")));
     EXPECT_EQ(folder.bytes("VendorDat.txt").size(), 2 * kContactRecordLength);
     EXPECT_EQ(contactCount(folder), 2);
-    EXPECT_EQ(readContact(folder, 1)->name, "Able");
-    EXPECT_EQ(readContact(folder, 2)->name, "Bravo");
+    EXPECT_EQ(readContacts(folder).contacts[0].name, "Able");
+    EXPECT_EQ(readContacts(folder).contacts[1].name, "Bravo");
 
     // A damaged tail longer than half a record counts, padded; a shorter one does not.
     folder.put("VendorDat.txt", folder.bytes("VendorDat.txt") + padded("", 20) + "Charlie");
-    const ContactList list = readContactList(folder);
-    ASSERT_EQ(list.contacts.size(), 2); // 27 bytes of 235: rounded away
+    ASSERT_EQ(readContacts(folder).contacts.size(), 2); // 27 bytes of 235: rounded away
     folder.put("VendorDat.txt", folder.bytes("VendorDat.txt") + QByteArray(100, ' '));
-    ASSERT_EQ(readContactList(folder).contacts.size(), 3);
-    EXPECT_EQ(readContactList(folder).contacts[2].name, "Charlie");
-    EXPECT_EQ(readContactList(folder).contacts[2].record, 3);
+    const ContactFile file = readContacts(folder);
+    ASSERT_EQ(file.contacts.size(), 3);
+    EXPECT_EQ(file.contacts[2].name, "Charlie");
+    EXPECT_EQ(file.records[2].size(), kContactRecordLength);
 }
 
-TEST(ContactsFile, DeletingClosesTheGap) {
+namespace {
+
+QStringList namesOnFile(const ScratchDataFolder& folder) {
+    QStringList names;
+    for (const Contact& c : readContacts(folder).contacts)
+        names << c.name;
+    return names;
+}
+
+} // namespace
+
+TEST(ContactCursor, PagesWrapAtTheEndAndStopAtTheStart) {
     ScratchDataFolder folder;
     for (const char* name : {"Alpha", "Bravo", "Charlie"})
         ASSERT_TRUE(writeContact(folder, contactCount(folder) + 1, named(name)));
-    const QByteArray third = folder.bytes("VendorDat.txt").mid(2 * kContactRecordLength);
+    ContactCursor cursor(folder);
+    EXPECT_TRUE(cursor.reload().isEmpty());
+    cursor.setCurrent(9);
+    cursor.keepInRange();
+    EXPECT_EQ(cursor.current(), 3);
+    QList<qint64> seen;
+    for (ContactCursor::Move move :
+         {ContactCursor::Move::Next, ContactCursor::Move::Previous, ContactCursor::Move::Previous,
+          ContactCursor::Move::Last, ContactCursor::Move::Previous, ContactCursor::Move::First}) {
+        cursor.move(move);
+        seen << cursor.current();
+    }
+    EXPECT_EQ(seen, (QList<qint64>{1, 1, 1, 3, 2, 1}));
+    EXPECT_EQ(cursor.currentContact()->name, "Alpha");
+    EXPECT_FALSE(cursor.select(4));
+    EXPECT_TRUE(cursor.select(2));
+    EXPECT_EQ(cursor.currentContact()->name, "Bravo");
+}
 
-    ASSERT_TRUE(deleteContact(folder, 2));
-    const QByteArray file = folder.bytes("VendorDat.txt");
-    EXPECT_EQ(file.size(), 470);
-    EXPECT_EQ(file.mid(kContactRecordLength), third);
+TEST(ContactCursor, SavesOnlyWhatChangedAndNeverABlankContact) {
+    ScratchDataFolder folder;
+    ContactCursor cursor(folder);
+    cursor.reload();
+    cursor.startFirst();
+    bool written = true;
+    Contact blank;
+    blank.fax = "  ";
+    ASSERT_TRUE(cursor.save(blank, &written));
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(folder.exists("VendorDat.txt"));
+
+    // The first contact: an empty state becomes "Fl", on screen and in the file.
+    Contact first;
+    first.name = "Harbor Fuel";
+    ASSERT_TRUE(cursor.save(first, &written));
+    EXPECT_TRUE(written);
+    EXPECT_EQ(first.state, "Fl");
+    EXPECT_FALSE(cursor.adding());
+    EXPECT_EQ(folder.bytes("VendorDat.txt").mid(130, 2), "Fl");
+
+    // A file that could not be read shows no contacts; a first contact typed then goes
+    // after the records on file, never over the first of them.
+    ContactCursor unread(folder);
+    unread.startFirst();
+    Contact second = named("Bravo");
+    ASSERT_TRUE(unread.save(second));
+    EXPECT_EQ(namesOnFile(folder), (QStringList{"Harbor Fuel", "Bravo"}));
+    EXPECT_EQ(unread.current(), 2);
+
+    // Unchanged, nothing is written; changed, the record is written in place.
+    ASSERT_TRUE(cursor.save(first, &written));
+    EXPECT_FALSE(written);
+    first.keyContact = "Dana";
+    ASSERT_TRUE(cursor.save(first, &written));
+    EXPECT_TRUE(written);
+    EXPECT_EQ(readContacts(folder).contacts, (QList<Contact>{first, second}));
+}
+
+TEST(ContactCursor, NewContactsAppendOrGoBackAndDeletingClosesTheGap) {
+    ScratchDataFolder folder;
+    for (const char* name : {"Alpha", "Bravo", "Charlie"})
+        ASSERT_TRUE(writeContact(folder, contactCount(folder) + 1, named(name)));
+    ContactCursor cursor(folder);
+    cursor.reload();
+    cursor.setCurrent(2);
+
+    // Dropped: the one current before comes back, twice over.
+    cursor.startNew();
+    EXPECT_EQ(cursor.current(), 4);
+    EXPECT_FALSE(cursor.currentContact());
+    cursor.startNew();
+    cursor.cancelNew();
+    EXPECT_EQ(cursor.current(), 2);
+    EXPECT_FALSE(cursor.adding());
+
+    // Saved: appended after the last.
+    cursor.startNew();
+    Contact delta = named("Delta");
+    ASSERT_TRUE(cursor.save(delta));
+    EXPECT_EQ(cursor.current(), 4);
+    EXPECT_EQ(namesOnFile(folder), (QStringList{"Alpha", "Bravo", "Charlie", "Delta"}));
+
+    // Deleting the second: the same number shows the next, whose bytes move up unchanged;
+    // the last: the new last.
+    const QByteArray third = folder.bytes("VendorDat.txt").mid(2 * kContactRecordLength, 235);
+    cursor.setCurrent(2);
+    ASSERT_TRUE(cursor.deleteCurrent());
+    EXPECT_EQ(cursor.currentContact()->name, "Charlie");
+    EXPECT_EQ(folder.bytes("VendorDat.txt").mid(kContactRecordLength, 235), third);
     EXPECT_FALSE(folder.exists("Contact.TMP"));
+    cursor.move(ContactCursor::Move::Last);
+    ASSERT_TRUE(cursor.deleteCurrent());
+    EXPECT_EQ(cursor.currentContact()->name, "Charlie");
+    EXPECT_EQ(namesOnFile(folder), (QStringList{"Alpha", "Charlie"}));
 
-    ASSERT_TRUE(deleteContact(folder, 1));
-    ASSERT_TRUE(deleteContact(folder, 1));
-    EXPECT_TRUE(folder.exists("VendorDat.txt"));
+    // The only one gone: an empty file, and the next contact typed becomes the first.
+    ASSERT_TRUE(cursor.deleteCurrent());
+    ASSERT_TRUE(cursor.deleteCurrent());
     EXPECT_EQ(folder.bytes("VendorDat.txt").size(), 0);
-    EXPECT_EQ(contactCount(folder), 0);
-    EXPECT_FALSE(folder.exists("Contact.TMP"));
+    EXPECT_TRUE(cursor.adding());
+    EXPECT_EQ(cursor.current(), 1);
 }

@@ -2,19 +2,17 @@
 // driven through the contacts form.
 #include "expenses/core/contactsearch.h"
 #include "expenses/core/contactsfoundmodel.h"
+#include "expenses/ui/contactresultspanel.h"
 #include "expenses/ui/frmcontacts.h"
-#include "expenses/ui/frmstartup.h"
 #include "tests/expenses/spendlogfixture.h"
 
-#include <QAction>
-#include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTableView>
 
 using namespace expenses;
+using expenses::testing::child;
 using expenses::testing::SpendlogTest;
+using expenses::testing::trigger;
 using pellar::MessageAnswer;
 
 namespace {
@@ -79,136 +77,120 @@ protected:
         return f.contacts();
     }
 
-    void search(frmContacts& c, int option, const QString& typed) {
-        c.optSearch[option]->click();
-        c.txtSearchfor->setText(typed);
-        c.cmdStartSearch->click();
+    template <typename Control = QAbstractButton> Control* get(const QString& name) {
+        return child<Control>(&forms->contacts(), name);
     }
-
-    static int rows(const frmContacts& c) { return c.contactsFound().rowCount(); }
+    void press(const QString& name) { get(name)->click(); }
+    bool shown(const QString& frame) { return !get<QWidget>(frame)->isHidden(); }
+    QString criterion() { return get<QLineEdit>("txtSearchfor")->text(); }
+    void search(int option, const QString& typed) {
+        press(QStringLiteral("optSearch_%1").arg(option));
+        get<QLineEdit>("txtSearchfor")->setText(typed);
+        press("cmdStartSearch");
+    }
+    ContactResultsPanel* results() { return get<ContactResultsPanel>("fraContactsFound"); }
+    int rows() { return results()->found().rowCount(); }
+    QString nameOnScreen() { return get<QLineEdit>("txtContact_1")->text(); }
 };
 
 TEST_F(ContactSearchFormTest, OpeningTheSearchKeepsTheContactAndAsksForATelephone) {
     frmContacts& c = open();
-    c.txtContact[frmContacts::KeyContact]->setText("Pat");
-    c.Command1[0]->click();
-    EXPECT_EQ(readContact(folder, 1)->keyContact, "Pat");
-    EXPECT_TRUE(c.fraContact->isHidden());
-    EXPECT_FALSE(c.fraSearch->isHidden());
-    EXPECT_TRUE(c.optSearch[6]->isChecked());
+    get<QLineEdit>("txtContact_8")->setText("Pat");
+    press("Command1_0");
+    EXPECT_EQ(contactsOnFile()[0].keyContact, "Pat");
+    EXPECT_FALSE(shown("fraContact"));
+    EXPECT_TRUE(shown("fraSearch"));
+    EXPECT_TRUE(get("optSearch_6")->isChecked());
 
     // Eleven characters: a beep and no search.
-    c.txtSearchfor->setText("217-555-010");
-    c.cmdStartSearch->click();
+    get<QLineEdit>("txtSearchfor")->setText("217-555-010");
+    press("cmdStartSearch");
     EXPECT_EQ(desk.beeps(), 1);
-    EXPECT_FALSE(c.fraSearch->isHidden());
-    EXPECT_EQ(rows(c), 0);
+    EXPECT_EQ(rows(), 0);
 
     // A whole number that one contact has: that contact, straight away.
-    c.txtSearchfor->setText("217-555-0105");
-    c.cmdStartSearch->click();
-    EXPECT_EQ(c.currentRecord(), 5);
-    EXPECT_EQ(c.txtContact[frmContacts::Name]->text(), "Smythe Paper");
-    EXPECT_FALSE(c.fraContact->isHidden());
-    EXPECT_TRUE(c.fraSearch->isHidden());
+    get<QLineEdit>("txtSearchfor")->setText("217-555-0105");
+    press("cmdStartSearch");
+    EXPECT_EQ(c.cursor().current(), 5);
+    EXPECT_EQ(nameOnScreen(), "Smythe Paper");
+    EXPECT_TRUE(shown("fraContact"));
+    EXPECT_FALSE(shown("fraSearch"));
 
     // Choosing a kind, and Clear Search, empty the criterion; Return goes back.
-    c.Command1[0]->click();
-    EXPECT_EQ(c.txtSearchfor->text(), "217-555-0105");
-    c.optSearch[0]->click();
-    EXPECT_TRUE(c.txtSearchfor->text().isEmpty());
-    c.txtSearchfor->setText("x");
-    c.cmdClearSearch->click();
-    EXPECT_TRUE(c.txtSearchfor->text().isEmpty());
-    c.cmdHideSearch->click();
-    EXPECT_FALSE(c.fraContact->isHidden());
-    EXPECT_TRUE(c.fraSearch->isHidden());
+    press("Command1_0");
+    EXPECT_EQ(criterion(), "217-555-0105");
+    press("optSearch_0");
+    EXPECT_TRUE(criterion().isEmpty());
+    get<QLineEdit>("txtSearchfor")->setText("x");
+    press("cmdClearSearch");
+    EXPECT_TRUE(criterion().isEmpty());
+    press("cmdHideSearch");
+    EXPECT_TRUE(shown("fraContact"));
+    EXPECT_FALSE(shown("fraSearch"));
 }
 
-TEST_F(ContactSearchFormTest, SeveralMatchesFillTheGridWithOnlyTheirOwnRows) {
+TEST_F(ContactSearchFormTest, SeveralMatchesFillTheGridAndTheChosenRowLeadsToItsContact) {
     frmContacts& c = open();
-    c.Command1[0]->click();
-    search(c, 7, "VENDOR");
-    ASSERT_EQ(rows(c), 3);
-    EXPECT_FALSE(c.fraContactsFound->isHidden());
-    EXPECT_EQ(c.fraContactsFound->title(), "Contacts Search Results");
-    EXPECT_TRUE(c.cmdPrintContacts->isHidden());
-
-    const ContactsFoundModel& grid = c.contactsFound();
-    QStringList headings;
-    for (int i = 0; i < grid.columnCount(); ++i)
-        headings << grid.headerData(i, Qt::Horizontal).toString();
-    EXPECT_EQ(headings, (QStringList{"Contact Name", "Telephone", "Street Address", "City", "State",
-                                     "Zip Code", "Rec# in File"}));
-    EXPECT_EQ(grid.headerData(1, Qt::Horizontal, Qt::TextAlignmentRole).toInt(),
-              int(Qt::AlignCenter));
+    c.resize(1000, 700);
+    press("Command1_0");
+    search(7, "VENDOR");
+    ASSERT_EQ(rows(), 3);
+    EXPECT_TRUE(shown("fraContactsFound"));
+    EXPECT_FALSE(shown("cmdPrintContacts"));
     QStringList row;
-    for (int i = 0; i < grid.columnCount(); ++i)
-        row << grid.index(1, i).data().toString();
+    for (int i = 0; i < results()->found().columnCount(); ++i)
+        row << results()->found().index(1, i).data().toString();
     EXPECT_EQ(row, (QStringList{"Goldsmith Jewelers", "217-555-0103", "1 Main Street",
                                 "Springfield", "IL", "62701", "3"}));
 
     // "&Hide" over search results leads back to an empty criterion.
-    c.cmdRetry->click();
-    EXPECT_TRUE(c.fraContactsFound->isHidden());
-    EXPECT_FALSE(c.fraSearch->isHidden());
-    EXPECT_TRUE(c.txtSearchfor->text().isEmpty());
+    press("cmdRetry");
+    EXPECT_FALSE(shown("fraContactsFound"));
+    EXPECT_TRUE(shown("fraSearch"));
+    EXPECT_TRUE(criterion().isEmpty());
 
-    // A second search with fewer matches shows only its own.
-    search(c, 0, "smi");
-    ASSERT_EQ(rows(c), 2);
-    EXPECT_EQ(grid.index(1, 0).data().toString(), "Goldsmith Jewelers");
+    // An empty criterion lists every contact; a second search shows only its own rows.
+    search(3, "   ");
+    EXPECT_EQ(rows(), 6);
+    press("cmdRetry");
+    search(0, "smi");
+    ASSERT_EQ(rows(), 2);
 
-    // An empty criterion lists every contact.
-    c.cmdRetry->click();
-    search(c, 3, "   ");
-    EXPECT_EQ(rows(c), 6);
-}
-
-TEST_F(ContactSearchFormTest, RightClickedRowLeadsToItsContact) {
-    frmContacts& c = open();
-    c.resize(1000, 700);
-    c.show();
-    c.Command1[0]->click();
-    search(c, 0, "smi");
-    ASSERT_EQ(rows(c), 2);
-
-    // The first match starts out chosen.
-    EXPECT_EQ(c.fgContactsFound->currentIndex().row(), 0);
-
-    const QRect second = c.fgContactsFound->visualRect(c.contactsFound().index(1, 0));
-    EXPECT_FALSE(c.chooseResultAt(QPoint(5, c.fgContactsFound->viewport()->height() - 2)));
-    ASSERT_TRUE(c.chooseResultAt(second.center()));
-    c.mnuSelect->trigger();
-    EXPECT_EQ(c.currentRecord(), 3);
-    EXPECT_EQ(c.txtContact[frmContacts::Name]->text(), "Goldsmith Jewelers");
-    EXPECT_FALSE(c.fraContact->isHidden());
-    EXPECT_TRUE(c.fraContactsFound->isHidden());
+    // The first match starts out chosen; the right-clicked row is the one selected.
+    auto* grid = get<QTableView>("fgContactsFound");
+    EXPECT_EQ(grid->currentIndex().row(), 0);
+    const QRect second = grid->visualRect(results()->found().index(1, 0));
+    EXPECT_FALSE(results()->chooseAt(QPoint(5, grid->viewport()->height() - 2)));
+    ASSERT_TRUE(results()->chooseAt(second.center()));
+    trigger(&c, "mnuSelect");
+    EXPECT_EQ(c.cursor().current(), 3);
+    EXPECT_EQ(nameOnScreen(), "Goldsmith Jewelers");
+    EXPECT_TRUE(shown("fraContact"));
+    EXPECT_FALSE(shown("fraContactsFound"));
 }
 
 TEST_F(ContactSearchFormTest, NothingFoundOffersANewContact) {
     frmContacts& c = open();
-    c.Command1[0]->click();
+    press("Command1_0");
 
     desk.expectMessage("Contact not Found", MessageAnswer::No);
-    search(c, 1, "Elm Street");
+    search(1, "Elm Street");
     EXPECT_EQ(desk.messages().last().text(), "Would you like to Create a New Contact?");
-    EXPECT_EQ(desk.messages().last().icon, pellar::MessageIcon::None);
-    EXPECT_FALSE(c.fraSearch->isHidden());
-    EXPECT_TRUE(c.txtSearchfor->text().isEmpty());
-    EXPECT_FALSE(c.addingContact());
+    EXPECT_TRUE(shown("fraSearch"));
+    EXPECT_TRUE(criterion().isEmpty());
+    EXPECT_FALSE(c.cursor().adding());
 
     desk.expectMessage("Contact not Found", MessageAnswer::Yes);
-    search(c, 0, "Zenith");
-    EXPECT_TRUE(c.addingContact());
-    EXPECT_EQ(c.currentRecord(), 7);
-    EXPECT_FALSE(c.fraContact->isHidden());
-    EXPECT_TRUE(c.fraSearch->isHidden());
+    search(0, "Zenith");
+    EXPECT_TRUE(c.cursor().adding());
+    EXPECT_EQ(c.cursor().current(), 7);
+    EXPECT_TRUE(shown("fraContact"));
+    EXPECT_FALSE(shown("fraSearch"));
 
-    c.txtContact[frmContacts::Name]->setText("Zenith Signs");
-    c.cmdNav[frmContacts::First]->click();
-    EXPECT_EQ(contactCount(folder), 7);
-    EXPECT_EQ(readContact(folder, 7)->name, "Zenith Signs");
+    get<QLineEdit>("txtContact_1")->setText("Zenith Signs");
+    press("cmdNav_0");
+    ASSERT_EQ(contactsOnFile().size(), 7);
+    EXPECT_EQ(contactsOnFile()[6].name, "Zenith Signs");
 }
 
 TEST_F(ContactSearchFormTest, FullListNeedsAContact) {
@@ -218,44 +200,41 @@ TEST_F(ContactSearchFormTest, FullListNeedsAContact) {
     f.showContacts(&f.startup());
     frmContacts& c = f.contacts();
     // No contacts file: nothing to list.
-    c.mnuPrint->trigger();
+    trigger(&c, "mnuPrint");
     EXPECT_EQ(desk.beeps(), 1);
-    EXPECT_TRUE(c.fraContactsFound->isHidden());
+    EXPECT_FALSE(shown("fraContactsFound"));
 
     // A single contact is still a list that can be printed.
-    c.txtContact[frmContacts::Name]->setText("Only One");
-    c.mnuPrint->trigger();
-    EXPECT_EQ(contactCount(folder), 1);
-    EXPECT_EQ(c.contactsFound().index(0, 0).data().toString(), "Only One");
-    EXPECT_FALSE(c.fraContactsFound->isHidden());
-    EXPECT_FALSE(c.cmdPrintContacts->isHidden());
+    get<QLineEdit>("txtContact_1")->setText("Only One");
+    trigger(&c, "mnuPrint");
+    EXPECT_EQ(results()->found().index(0, 0).data().toString(), "Only One");
+    EXPECT_TRUE(shown("fraContactsFound"));
+    EXPECT_TRUE(shown("cmdPrintContacts"));
 }
 
 TEST_F(ContactSearchFormTest, FullListShowsEveryContactAndReturnsToTheContact) {
     frmContacts& c = open();
-    c.mnuPrint->trigger();
-    EXPECT_EQ(rows(c), 6);
-    EXPECT_EQ(c.fraContactsFound->title(), "Contact List");
-    EXPECT_TRUE(c.fraContact->isHidden());
-
-    c.cmdRetry->click();
-    EXPECT_FALSE(c.fraContact->isHidden());
-    EXPECT_TRUE(c.fraContactsFound->isHidden());
+    trigger(&c, "mnuPrint");
+    EXPECT_EQ(rows(), 6);
+    EXPECT_FALSE(shown("fraContact"));
+    press("cmdRetry");
+    EXPECT_TRUE(shown("fraContact"));
+    EXPECT_FALSE(shown("fraContactsFound"));
 
     // After a search the list still shows its print button; after the list, a search
     // hides it again.
-    c.Command1[0]->click();
-    search(c, 0, "smi");
-    EXPECT_TRUE(c.cmdPrintContacts->isHidden());
-    c.mnuPrint->trigger();
-    EXPECT_FALSE(c.cmdPrintContacts->isHidden());
+    press("Command1_0");
+    search(0, "smi");
+    EXPECT_FALSE(shown("cmdPrintContacts"));
+    trigger(&c, "mnuPrint");
+    EXPECT_TRUE(shown("cmdPrintContacts"));
 
     // A new contact asked for over the list is typed where it can be seen.
-    c.mnuAdd->trigger();
-    EXPECT_TRUE(c.addingContact());
-    EXPECT_FALSE(c.fraContact->isHidden());
-    EXPECT_TRUE(c.fraContactsFound->isHidden());
-    c.mnuPrint->trigger();
-    c.cmdExit->click();
-    EXPECT_TRUE(c.fraContactsFound->isHidden());
+    trigger(&c, "mnuAdd");
+    EXPECT_TRUE(c.cursor().adding());
+    EXPECT_TRUE(shown("fraContact"));
+    EXPECT_FALSE(shown("fraContactsFound"));
+    trigger(&c, "mnuPrint");
+    press("cmdExit");
+    EXPECT_FALSE(shown("fraContactsFound"));
 }

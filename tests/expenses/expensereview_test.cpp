@@ -1,21 +1,38 @@
 // The review grid and the cleanup screen of the expense form.
+#include "expenses/core/expensecleanup.h"
 #include "expenses/core/expensefile.h"
 #include "expenses/core/expensegridmodel.h"
 #include "expenses/ui/frmexpenses.h"
-#include "expenses/ui/frmstartup.h"
 #include "tests/expenses/spendlogfixture.h"
 
-#include <QAction>
 #include <QDateEdit>
-#include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
-#include <QTableView>
 
 using namespace expenses;
+using expenses::testing::child;
+using expenses::testing::click;
 using expenses::testing::SpendlogTest;
+using expenses::testing::trigger;
 using pellar::MessageAnswer;
+
+TEST(CleanupPresets, RangesEndTodayAndLastMonthIsWhole) {
+    const QDate today(2026, 12, 6);
+    EXPECT_EQ(cleanupPresetRange(CleanupPreset::Eternity, today),
+              (DateRange{QDate(2000, 1, 1), today}));
+    EXPECT_EQ(cleanupPresetRange(CleanupPreset::MonthToDate, today),
+              (DateRange{QDate(2026, 12, 1), today}));
+    EXPECT_EQ(cleanupPresetRange(CleanupPreset::YearToDate, today),
+              (DateRange{QDate(2026, 1, 1), today}));
+    // In January, at the end of March, and a leap year's February.
+    for (const auto& [day, start, end] :
+         {std::tuple{QDate(2026, 12, 6), QDate(2026, 11, 1), QDate(2026, 11, 30)},
+          std::tuple{QDate(2027, 1, 1), QDate(2026, 12, 1), QDate(2026, 12, 31)},
+          std::tuple{QDate(2027, 1, 31), QDate(2026, 12, 1), QDate(2026, 12, 31)},
+          std::tuple{QDate(2027, 3, 31), QDate(2027, 2, 1), QDate(2027, 2, 28)},
+          std::tuple{QDate(2028, 3, 31), QDate(2028, 2, 1), QDate(2028, 2, 29)}})
+        EXPECT_EQ(cleanupPresetRange(CleanupPreset::LastMonth, day), (DateRange{start, end}))
+            << day.toString().toStdString();
+}
 
 namespace {
 
@@ -25,9 +42,16 @@ protected:
         desk.setToday(today);
         putCategories();
         putContacts({contact("Harbor Fuel")});
-        start().startup().cmdGoto->click();
+        start();
+        goOn();
         return forms->expenses();
     }
+
+    template <typename Control = QAbstractButton> Control* get(const char* name) {
+        return child<Control>(&forms->expenses(), QString::fromLatin1(name));
+    }
+    void press(const char* name) { click(&forms->expenses(), QString::fromLatin1(name)); }
+    bool shown(const char* frame) { return get<QWidget>(frame)->isVisible(); }
 
     void putRecords(const QList<std::pair<QString, QString>>& datesAndPayees) {
         QByteArray bytes;
@@ -51,13 +75,16 @@ protected:
         return payees;
     }
 
-    void openCleanup(frmExpenses& e) {
-        desk.expectMessage("Archive Procedure");
-        e.mnuCleanup->trigger();
+    void openCleanup(frmExpenses& e, MessageAnswer answer = MessageAnswer::Ok) {
+        desk.expectMessage("Archive Procedure", answer);
+        trigger(&e, "mnuCleanup");
     }
-    void clickPreset(frmExpenses& e, int index) { e.cmdIncome[index]->click(); }
-    static std::pair<QDate, QDate> range(const frmExpenses& e) {
-        return {e.DTStartDate->date(), e.DTEndDate->date()};
+    std::pair<QDate, QDate> range() {
+        return {get<QDateEdit>("DTStartDate")->date(), get<QDateEdit>("DTEndDate")->date()};
+    }
+    void cleanup() {
+        desk.expectMessage("Verify", MessageAnswer::Yes);
+        press("cmdExpense_11");
     }
 };
 
@@ -79,126 +106,83 @@ TEST_F(ExpenseReviewTest, PeriodsEndTodayAndSkipVoidAndArchived) {
     add("1/1/1988", "Oldest", "$7.00");
     folder.put("NewExpenses.txt", bytes);
 
-    // On the first of a month.
+    // On the first of a month; opened on the year so far.
     frmExpenses& e = open(QDate(2026, 3, 1));
-    EXPECT_TRUE(e.fraMain->isVisible());
-    EXPECT_FALSE(e.fraExpenses->isVisible());
-    e.mnuExpenses->trigger();
-    EXPECT_TRUE(e.fraExpenses->isVisible());
-    EXPECT_FALSE(e.fraMain->isVisible());
-    EXPECT_FALSE(e.fraCleanup->isVisible());
-    // Opened on the year so far.
+    trigger(&e, "mnuExpenses");
+    EXPECT_TRUE(shown("fraExpenses"));
+    EXPECT_FALSE(shown("fraMain"));
+    EXPECT_FALSE(shown("fraCleanup"));
     EXPECT_EQ(listedPayees(e), (QStringList{"Today", "Last month", "New Year"}));
-    EXPECT_EQ(e.lblTotal->text(), "$123.25");
-    EXPECT_EQ(e.startDate(), QDate(2026, 1, 1));
-    EXPECT_EQ(e.endDate(), QDate(2026, 3, 1));
+    EXPECT_EQ(get<QLabel>("lblTotal")->text(), "$123.25");
+    EXPECT_EQ(e.period(), (DateRange{QDate(2026, 1, 1), QDate(2026, 3, 1)}));
 
-    e.cmdExpensesGrid[frmExpenses::GridMTD]->click();
+    press("cmdExpensesGrid_0");
     EXPECT_EQ(listedPayees(e), QStringList{"Today"});
-    EXPECT_EQ(e.gridModel().cellText(0, ExpenseGridModel::DateColumn), "3/1/2026");
-    EXPECT_EQ(e.gridModel().cellText(0, ExpenseGridModel::CategoryColumn), "Travel");
     EXPECT_EQ(e.gridModel().cellText(0, ExpenseGridModel::AmountColumn), "$100.25");
-    EXPECT_EQ(e.lblTotal->text(), "$100.25");
+    EXPECT_EQ(get<QLabel>("lblTotal")->text(), "$100.25");
 
-    e.cmdExpensesGrid[frmExpenses::GridEternity]->click();
+    press("cmdExpensesGrid_1");
     EXPECT_EQ(listedPayees(e), (QStringList{"Today", "Last month", "New Year", "Oldest"}));
-    EXPECT_EQ(e.lblTotal->text(), "$130.25");
-    EXPECT_TRUE(e.lblUnreadable->isHidden());
+    EXPECT_EQ(get<QLabel>("lblTotal")->text(), "$130.25");
+    EXPECT_TRUE(get<QWidget>("lblUnreadable")->isHidden());
 
-    // Headers, alignment, and the way back.
-    const QAbstractItemModel* model = e.fgExpenses->model();
-    EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), "Date Paid");
-    EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), "Paid to");
-    EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), "Category");
-    EXPECT_EQ(model->headerData(3, Qt::Horizontal).toString(), "Amount");
-    EXPECT_EQ(model->data(model->index(0, 3), Qt::TextAlignmentRole).value<Qt::Alignment>(),
-              Qt::AlignRight | Qt::AlignVCenter);
-    EXPECT_EQ(e.cmdExpensesGrid[frmExpenses::GridClose]->toolTip(), "Show main screen");
-    e.cmdExpensesGrid[frmExpenses::GridClose]->click();
-    EXPECT_TRUE(e.fraMain->isVisible());
-    EXPECT_FALSE(e.fraExpenses->isVisible());
+    press("cmdExpensesGrid_2");
+    EXPECT_TRUE(shown("fraMain"));
+    EXPECT_FALSE(shown("fraExpenses"));
 }
 
 TEST_F(ExpenseReviewTest, UnreadableRecordsAreCountedAndAMissingFileChangesNothing) {
     frmExpenses& e = open(QDate(2026, 12, 6));
-    e.mnuExpenses->trigger();
+    trigger(&e, "mnuExpenses");
     EXPECT_EQ(e.gridModel().rowCount(), 0);
-    EXPECT_TRUE(e.lblTotal->text().isEmpty()); // no file: the frame shows what it showed
+    EXPECT_TRUE(get<QLabel>("lblTotal")->text().isEmpty());
 
     QByteArray bytes;
     bytes += encodeExpense({"12/1/2026", "Good", "Travel", "$2.50", "Cash", "", "Open"});
     bytes += encodeExpense({"12/2/2026", "Odd", "Travel", "2,50 EUR", "Cash", "", "Open"});
     bytes += encodeExpense({"2026-12-03", "Undated", "Travel", "$9.00", "Cash", "", "Open"});
     folder.put("NewExpenses.txt", bytes);
-    e.cmdExpensesGrid[frmExpenses::GridMTD]->click();
+    press("cmdExpensesGrid_0");
     EXPECT_EQ(listedPayees(e), (QStringList{"Good", "Odd"}));
     EXPECT_EQ(e.gridModel().cellText(1, ExpenseGridModel::AmountColumn), "2,50 EUR");
-    EXPECT_EQ(e.lblTotal->text(), "$2.50");
-    EXPECT_FALSE(e.lblUnreadable->isHidden());
-    EXPECT_TRUE(e.lblUnreadable->text().startsWith("1 record has a date that could not be read"));
+    EXPECT_EQ(get<QLabel>("lblTotal")->text(), "$2.50");
+    EXPECT_TRUE(get<QLabel>("lblUnreadable")->text().startsWith("1 record has a date"));
 
     // The file gone again: the grid keeps its rows.
     QFile::remove(folder.file("NewExpenses.txt"));
-    e.cmdExpensesGrid[frmExpenses::GridEternity]->click();
+    press("cmdExpensesGrid_1");
     EXPECT_EQ(e.gridModel().rowCount(), 2);
-    EXPECT_EQ(e.lblTotal->text(), "$2.50");
 }
 
-TEST_F(ExpenseReviewTest, CleanupPresetsAndPickerRules) {
+TEST_F(ExpenseReviewTest, CleanupPickersFollowThePresetsAndTheRangeRules) {
     frmExpenses& e = open(QDate(2026, 12, 6));
-    // Cancel leaves everything as it was.
-    desk.expectMessage("Archive Procedure", MessageAnswer::Cancel);
-    e.mnuCleanup->trigger();
-    EXPECT_EQ(desk.messages().last().text(),
-              "Cleanup Permenantly removes Records in your Expense Files\n"
-              "You should Clean Files only when Records are no longer needed");
-    EXPECT_FALSE(e.fraCleanup->isVisible());
+    openCleanup(e, MessageAnswer::Cancel);
+    EXPECT_FALSE(shown("fraCleanup"));
 
     openCleanup(e);
-    EXPECT_TRUE(e.fraCleanup->isVisible());
-    EXPECT_FALSE(e.fraMain->isVisible());
-    EXPECT_EQ(range(e), std::make_pair(QDate(2026, 1, 1), QDate(2026, 12, 6)));
-
-    clickPreset(e, frmExpenses::PresetEternity);
-    EXPECT_EQ(range(e), std::make_pair(QDate(2000, 1, 1), QDate(2026, 12, 6)));
-    clickPreset(e, frmExpenses::PresetMTD);
-    EXPECT_EQ(range(e), std::make_pair(QDate(2026, 12, 1), QDate(2026, 12, 6)));
-    clickPreset(e, frmExpenses::PresetLastMonth);
-    EXPECT_EQ(range(e), std::make_pair(QDate(2026, 11, 1), QDate(2026, 11, 30)));
-    clickPreset(e, frmExpenses::PresetYTD);
-    EXPECT_EQ(range(e), std::make_pair(QDate(2026, 1, 1), QDate(2026, 12, 6)));
-    EXPECT_EQ(e.startDate(), QDate(2026, 1, 1));
-    EXPECT_EQ(e.endDate(), QDate(2026, 12, 6));
+    EXPECT_TRUE(shown("fraCleanup"));
+    EXPECT_FALSE(shown("fraMain"));
+    EXPECT_EQ(range(), std::make_pair(QDate(2026, 1, 1), QDate(2026, 12, 6)));
+    press("cmdIncome_6");
+    EXPECT_EQ(range(), std::make_pair(QDate(2026, 11, 1), QDate(2026, 11, 30)));
+    EXPECT_EQ(e.period(), (DateRange{QDate(2026, 11, 1), QDate(2026, 11, 30)}));
+    press("cmdIncome_0");
+    EXPECT_EQ(range(), std::make_pair(QDate(2000, 1, 1), QDate(2026, 12, 6)));
 
     // A future date: a beep and the picker back at today. An end before the start follows
     // the start.
-    e.DTEndDate->setDate(QDate(2026, 12, 25));
-    EXPECT_EQ(desk.beeps(), 1);
-    EXPECT_EQ(e.DTEndDate->date(), QDate(2026, 12, 6));
-    e.DTStartDate->setDate(QDate(2027, 1, 1));
+    get<QDateEdit>("DTEndDate")->setDate(QDate(2026, 12, 25));
+    get<QDateEdit>("DTStartDate")->setDate(QDate(2027, 1, 1));
     EXPECT_EQ(desk.beeps(), 2);
-    EXPECT_EQ(e.DTStartDate->date(), QDate(2026, 12, 6));
-    e.DTStartDate->setDate(QDate(2026, 6, 10));
-    e.DTEndDate->setDate(QDate(2026, 3, 1));
-    EXPECT_EQ(range(e), std::make_pair(QDate(2026, 6, 10), QDate(2026, 6, 10)));
-    EXPECT_EQ(e.endDate(), QDate(2026, 6, 10));
+    EXPECT_EQ(range(), std::make_pair(QDate(2026, 12, 6), QDate(2026, 12, 6)));
+    get<QDateEdit>("DTStartDate")->setDate(QDate(2026, 6, 10));
+    get<QDateEdit>("DTEndDate")->setDate(QDate(2026, 3, 1));
+    EXPECT_EQ(range(), std::make_pair(QDate(2026, 6, 10), QDate(2026, 6, 10)));
+    EXPECT_EQ(e.period().end, QDate(2026, 6, 10));
 
-    // "Last Month" in January and at the end of March (a leap year's February too).
-    for (const auto& [today, start, end] :
-         {std::tuple{QDate(2027, 1, 1), QDate(2026, 12, 1), QDate(2026, 12, 31)},
-          std::tuple{QDate(2027, 1, 31), QDate(2026, 12, 1), QDate(2026, 12, 31)},
-          std::tuple{QDate(2027, 3, 31), QDate(2027, 2, 1), QDate(2027, 2, 28)},
-          std::tuple{QDate(2028, 3, 31), QDate(2028, 2, 1), QDate(2028, 2, 29)}}) {
-        desk.setToday(today);
-        clickPreset(e, frmExpenses::PresetLastMonth);
-        EXPECT_EQ(range(e), std::make_pair(start, end)) << today.toString().toStdString();
-        EXPECT_EQ(e.startDate(), start);
-        EXPECT_EQ(e.endDate(), end);
-    }
-
-    e.cmdExpense[frmExpenses::Hide]->click();
-    EXPECT_TRUE(e.fraMain->isVisible());
-    EXPECT_FALSE(e.fraCleanup->isVisible());
+    press("cmdExpense_12");
+    EXPECT_TRUE(shown("fraMain"));
+    EXPECT_FALSE(shown("fraCleanup"));
 }
 
 TEST_F(ExpenseReviewTest, CleanupRemovesTheRangeShownAndSaysHowMany) {
@@ -210,38 +194,29 @@ TEST_F(ExpenseReviewTest, CleanupRemovesTheRangeShownAndSaysHowMany) {
     frmExpenses& e = open(QDate(2026, 12, 6));
     openCleanup(e);
 
-    // No at "Verify" removes nothing.
     desk.expectMessage("Verify", MessageAnswer::No);
-    e.cmdExpense[frmExpenses::Cleanup]->click();
-    EXPECT_EQ(desk.messages().last().text(),
-              "This will Delete all Expense Records\nwithin the Selected Date Range");
+    press("cmdExpense_11");
     EXPECT_EQ(payeesOnFile().size(), 5);
-    EXPECT_TRUE(e.lblCleanupResult->text().isEmpty());
 
     // One day, boundaries included.
-    e.DTStartDate->setDate(QDate(2026, 7, 1));
-    e.DTEndDate->setDate(QDate(2026, 7, 1));
-    desk.expectMessage("Verify", MessageAnswer::Yes);
-    e.cmdExpense[frmExpenses::Cleanup]->click();
+    get<QDateEdit>("DTStartDate")->setDate(QDate(2026, 7, 1));
+    get<QDateEdit>("DTEndDate")->setDate(QDate(2026, 7, 1));
+    cleanup();
     EXPECT_EQ(payeesOnFile(), (QStringList{"Millennium", "First of 2000", "June", "Today"}));
-    EXPECT_EQ(e.lblCleanupResult->text(), "1 record was removed; 4 records are left.");
-    EXPECT_TRUE(e.fraCleanup->isVisible());
+    EXPECT_EQ(get<QLabel>("lblCleanupResult")->text(), "1 record was removed; 4 records are left.");
 
     // The pickers, not an older period of the review, say what goes: the review's month is
     // not the year the reopened cleanup shows (its pickers already on that year).
-    clickPreset(e, frmExpenses::PresetYTD);
-    e.cmdExpense[frmExpenses::Hide]->click();
-    e.mnuExpenses->trigger();
-    e.cmdExpensesGrid[frmExpenses::GridMTD]->click();
+    press("cmdIncome_4");
+    press("cmdExpense_12");
+    trigger(&e, "mnuExpenses");
+    press("cmdExpensesGrid_0");
     openCleanup(e);
-    desk.expectMessage("Verify", MessageAnswer::Yes);
-    e.cmdExpense[frmExpenses::Cleanup]->click();
+    cleanup();
     EXPECT_EQ(payeesOnFile(), (QStringList{"Millennium", "First of 2000"}));
 
     // Eternity starts in 2000: what is older survives it.
-    clickPreset(e, frmExpenses::PresetEternity);
-    desk.expectMessage("Verify", MessageAnswer::Yes);
-    e.cmdExpense[frmExpenses::Cleanup]->click();
+    press("cmdIncome_0");
+    cleanup();
     EXPECT_EQ(payeesOnFile(), QStringList{"Millennium"});
-    EXPECT_EQ(e.lblCleanupResult->text(), "1 record was removed; 1 record is left.");
 }

@@ -3,15 +3,37 @@
 // drive the program as the person would.
 
 #include "expenses/core/contacts.h"
+#include "expenses/ui/frmstartup.h"
 #include "expenses/ui/spendlogforms.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
 #include "tests/support/testprogram.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace expenses::testing {
+
+// A control of a form by its documented name; a name that is not there ends the test
+// program, since every step after it would only fail the same way.
+template <typename Control = QAbstractButton>
+Control* child(const QObject* form, const QString& name) {
+    auto* control = form->findChild<Control*>(name);
+    if (!control) {
+        ADD_FAILURE() << "no control named " << name.toStdString();
+        std::abort();
+    }
+    return control;
+}
+inline void click(const QObject* form, const QString& name) {
+    child(form, name)->click();
+}
+inline void trigger(const QObject* form, const QString& name) {
+    child<QAction>(form, name)->trigger();
+}
 
 class SpendlogTest : public ::testing::Test {
 protected:
@@ -44,6 +66,9 @@ protected:
     void putCategories() { folder.put(QStringLiteral("ExpenseCodes.txt"), "\"Travel\"\r\n"); }
 
     QByteArray contactsFile() const { return folder.bytes(QStringLiteral("VendorDat.txt")); }
+    QList<Contact> contactsOnFile() const { return readContacts(folder).contacts; }
+    // "&Continue......." on the start form.
+    void goOn() { click(&forms->startup(), QStringLiteral("cmdGoto")); }
 
     pellar::testing::TestProgram app{spendlogProfile()};
     pellar::testing::ScratchDataFolder& folder = app.folder;

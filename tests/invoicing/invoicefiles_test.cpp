@@ -27,7 +27,7 @@ TEST(BillwrightCounter, NewMissingZeroAndUnreadableCounters) {
     const QByteArray year = yearDigits(desk.today());
 
     // No file: the year and 0001, saved at once.
-    InvoiceCounterLoad load = LoadInvoiceNumber(folder, desk.today());
+    InvoiceCounterLoad load = loadInvoiceNumber(folder, desk.today());
     EXPECT_EQ(QByteArray::number(load.counter), year + "0001");
     EXPECT_TRUE(load.saved.ok);
     EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), year + "0001\r\n");
@@ -36,7 +36,7 @@ TEST(BillwrightCounter, NewMissingZeroAndUnreadableCounters) {
     for (const QByteArray& content : {QByteArray("0\r\n"), QByteArray("\"twelve\"\r\n"),
                                       QByteArray(""), QByteArray("99999999999\r\n")}) {
         folder.put("BWInvoiceNo.txt", content);
-        load = LoadInvoiceNumber(folder, desk.today());
+        load = loadInvoiceNumber(folder, desk.today());
         EXPECT_EQ(QByteArray::number(load.counter), year + "0000") << content.constData();
         EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), year + "0000\r\n");
     }
@@ -49,9 +49,9 @@ TEST(BillwrightCounter, KeepsCountingIntoTheNextYearAndDropsItsBackupCopy) {
     folder.put("BWInvoiceNo.txt", "20260417\r\n");
     folder.put("Backup/BWInvoiceNo.txt", "20260001\r\n");
 
-    const InvoiceCounterLoad load = LoadInvoiceNumber(folder, desk.today());
+    const InvoiceCounterLoad load = loadInvoiceNumber(folder, desk.today());
     EXPECT_EQ(load.counter, 20260417);
-    ASSERT_TRUE(SaveInvoiceCounter(folder, load.counter + 1).ok);
+    ASSERT_TRUE(saveInvoiceCounter(folder, load.counter + 1).ok);
     EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), "20260418\r\n");
     // An older copy could otherwise come back in place of a lost counter.
     EXPECT_FALSE(folder.exists("Backup/BWInvoiceNo.txt"));
@@ -61,7 +61,7 @@ TEST(BillwrightCounter, OnlyBackupCopyIsRestoredThenReplaced) {
     ScratchDataFolder folder;
     ScriptedDesk desk;
     folder.put("Backup/BWInvoiceNo.txt", "20260042\r\n");
-    EXPECT_EQ(LoadInvoiceNumber(folder, desk.today()).counter, 20260042);
+    EXPECT_EQ(loadInvoiceNumber(folder, desk.today()).counter, 20260042);
     EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), "20260042\r\n");
     EXPECT_FALSE(folder.exists("Backup/BWInvoiceNo.txt"));
 }
@@ -70,11 +70,11 @@ TEST(BillwrightCatalogue, EntriesComeBackWholeOnePerLine) {
     ScratchDataFolder folder;
     const QStringList entries{QStringLiteral("Bolts, 3/8 inch"), QStringLiteral("\"Best\" hinge"),
                               QStringLiteral("anchor  "), QStringLiteral("Caf\u00e9 table")};
-    ASSERT_TRUE(WriteItems(folder, entries).ok);
+    ASSERT_TRUE(writeItems(folder, entries).ok);
     EXPECT_EQ(folder.bytes("SalesItems.txt"),
               "Bolts, 3/8 inch\r\n\"Best\" hinge\r\nanchor  \r\nCaf\xe9 table\r\n");
 
-    const CatalogueRead read = LoadItems(folder);
+    const CatalogueRead read = loadItems(folder);
     EXPECT_TRUE(read.problem.isEmpty());
     // Sorted without regard to case; blanks at the ends dropped; commas and quotes kept.
     EXPECT_EQ(read.items,
@@ -84,23 +84,23 @@ TEST(BillwrightCatalogue, EntriesComeBackWholeOnePerLine) {
 
 TEST(BillwrightCatalogue, MissingBlankAndBackupOnlyFiles) {
     ScratchDataFolder folder;
-    EXPECT_TRUE(LoadItems(folder).items.isEmpty());
+    EXPECT_TRUE(loadItems(folder).items.isEmpty());
     EXPECT_FALSE(folder.exists("SalesItems.txt")); // reading never creates it
 
     // Blank lines and bare line feeds, as an editor might leave them.
     folder.put("SalesItems.txt", "washer\n\n   \r\nNut\r\n");
-    EXPECT_EQ(LoadItems(folder).items,
+    EXPECT_EQ(loadItems(folder).items,
               (QStringList{QStringLiteral("Nut"), QStringLiteral("washer")}));
 
     ASSERT_TRUE(QFile::remove(folder.file("SalesItems.txt")));
     folder.put("Backup/SalesItems.txt", "Gasket\r\n");
-    EXPECT_EQ(LoadItems(folder).items, QStringList{QStringLiteral("Gasket")});
+    EXPECT_EQ(loadItems(folder).items, QStringList{QStringLiteral("Gasket")});
     EXPECT_EQ(folder.bytes("SalesItems.txt"), "Gasket\r\n");
 
     // A line break typed into an entry cannot split it.
-    ASSERT_TRUE(WriteItems(folder, {QStringLiteral("two\nlines")}).ok);
+    ASSERT_TRUE(writeItems(folder, {QStringLiteral("two\nlines")}).ok);
     EXPECT_EQ(folder.bytes("SalesItems.txt"), "two lines\r\n");
-    ASSERT_TRUE(WriteItems(folder, {}).ok);
+    ASSERT_TRUE(writeItems(folder, {}).ok);
     EXPECT_TRUE(folder.exists("SalesItems.txt"));
     EXPECT_EQ(folder.bytes("SalesItems.txt"), QByteArray());
 }
@@ -178,14 +178,14 @@ TEST(BillwrightOptionsRecord, ShortOrDamagedRecordsKeepDefaultsForWhatIsMissing)
 
 TEST(BillwrightOptionsFile, MissingFileGivesDefaultsAndWritesNothing) {
     ScratchDataFolder folder;
-    const InvoiceOptionsRead read = LoadInvoiceOptions(folder);
+    const InvoiceOptionsRead read = loadInvoiceOptions(folder);
     EXPECT_FALSE(read.found);
     EXPECT_EQ(read.options, InvoiceOptions{});
     EXPECT_FALSE(folder.exists("InvoiceInfo.txt"));
 
-    ASSERT_TRUE(SaveInvoiceOptions(folder, read.options).ok);
+    ASSERT_TRUE(saveInvoiceOptions(folder, read.options).ok);
     EXPECT_EQ(folder.bytes("InvoiceInfo.txt"), kDefaultRecord);
-    EXPECT_TRUE(LoadInvoiceOptions(folder).found);
+    EXPECT_TRUE(loadInvoiceOptions(folder).found);
 }
 
 TEST(BillwrightMemo, LinesAreReadWhole) {

@@ -1,100 +1,56 @@
 // The invoice form's Print button: the printer dialog, the print, the confirmation and the
 // retry, and what each answer does to the invoice counter.
 #include "common/core/printerchoice.h"
-#include "common/core/settings.h"
-#include "invoicing/ui/billwright.h"
-#include "invoicing/ui/frminvoice.h"
-#include "invoicing/ui/frmsetup.h"
-#include "invoicing/ui/frmshell.h"
-#include "invoicing/ui/frmsplash.h"
-#include "tests/support/datafolder.h"
-#include "tests/support/scripteddesk.h"
-#include "tests/support/testprogram.h"
+#include "tests/invoicing/billwrightfixture.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
-#include <QTest>
-#include <gtest/gtest.h>
 
 using namespace invoicing;
 using pellar::MessageAnswer;
 using pellar::PrinterChoice;
 using pellar::PrintLog;
-using pellar::testing::ScratchDataFolder;
-using pellar::testing::ScriptedDesk;
 
 namespace {
 
-const QByteArray kProfile = "\"Hillside Hardware\",\"41 Quarry Road\",\"\",\"Brookfield\","
-                            "\"VT\",\"05036\",\"802-555-0142\",\"\",\"\"\r\n";
-const QStringList kCustomer{
-    QStringLiteral("Maple Street Bakery"), QStringLiteral("12 Maple St"), QString(),
-    QStringLiteral("Springfield"),         QStringLiteral("IL"),          QStringLiteral("62704")};
 const PrinterChoice kOffice{QStringLiteral("Office Laser"), 2, QString()};
 
-class InvoicePrint : public ::testing::Test {
+class InvoicePrint : public invoicing::testing::BillwrightTest {
 protected:
-    void SetUp() override {
-        folder.put("MyBusinessData.txt", kProfile);
-        if (program)
-            app.restart();
-        program = new Billwright(app.shell());
-        program->setInvoiceFormFactory([](Billwright& bw) { return new frmInvoice(bw); });
-        program->start();
-    }
-
-    void setOptions(const std::function<void(InvoiceOptions&)>& change) {
-        InvoiceOptions options = program->options();
-        change(options);
-        program->setup()->setOptions(options);
-    }
-    // Menu -> customer entry -> invoice form, with one posted line: ready to print.
-    frmInvoice* invoiceWithOneLine() {
-        click(program->splash()->cmdContinue);
-        for (int i = 1; i <= 6; ++i)
-            program->shell()->txtCustomer[i]->setText(kCustomer.value(i - 1));
-        click(program->shell()->cmdSchedule);
-        auto* form = dynamic_cast<frmInvoice*>(program->invoiceForm());
-        EXPECT_NE(form, nullptr);
-        form->txtPO->setText(QStringLiteral("PO-9"));
-        click(form->cmdInvoice);
-        form->cboDescription->lineEdit()->setText(QStringLiteral("Hinge"));
-        form->txtQuantity->setText(QStringLiteral("2"));
-        form->txtPrice->setText(QStringLiteral("4.5"));
-        click(form->cmdPost);
-        EXPECT_EQ(form->lineCount(), 1);
+    // An invoice with one posted line: ready to print.
+    InvoiceForm* invoiceWithOneLine(const QString& number = {},
+                                    const std::function<void(InvoiceOptions&)>& change = {}) {
+        openInvoice(change);
+        type("txtPO", "PO-9");
+        if (!number.isEmpty())
+            type("txtInvoiceNo", number);
+        click("cmdInvoice");
+        post("Hinge", "2", "4.5");
+        EXPECT_EQ(form->draft().lines().size(), 1);
         return form;
     }
     // Print, and check the form went back to the menu with the catalogue written.
-    void printAndReturn(frmInvoice* form) {
-        QPointer<frmInvoice> watched(form);
-        click(form->cmdPrint);
+    void printAndReturn(InvoiceForm* form) {
+        QPointer<InvoiceForm> watched(form);
+        click("cmdPrint");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(watched.isNull()) << "the invoice form is unloaded";
-        EXPECT_TRUE(program->splash()->isVisible());
+        EXPECT_TRUE(program->startMenu()->isVisible());
         EXPECT_TRUE(folder.exists("SalesItems.txt"));
         EXPECT_FALSE(desk.busy());
     }
-    QByteArray counter() const { return folder.bytes("BWInvoiceNo.txt"); }
-
-    static void click(QAbstractButton* button) {
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    // The number the next invoice form opens with.
+    QString nextNumber() {
+        openInvoice();
+        return get("txtInvoiceNo")->text();
     }
-
-    pellar::testing::TestProgram app{billwrightProfile()};
-    ScratchDataFolder& folder = app.folder;
-    ScriptedDesk& desk = app.desk;
-    int& ended = app.ended;
-    Billwright* program = nullptr;
+    QByteArray counter() const { return folder.bytes("BWInvoiceNo.txt"); }
 };
 
 } // namespace
 
 TEST_F(InvoicePrint, ConfirmedPrintAdvancesTheCounterOnce) {
     folder.put("InvoiceMemo.txt", "Thank you, neighbour.\r\n\r\nOpen Sundays\r\n");
-    frmInvoice* form = invoiceWithOneLine();
+    invoiceWithOneLine();
     EXPECT_EQ(counter(), "20260001\r\n");
 
     desk.expectPrinterDialog(kOffice);
@@ -123,15 +79,11 @@ TEST_F(InvoicePrint, ConfirmedPrintAdvancesTheCounterOnce) {
     EXPECT_EQ(log.findText("Maple Street Bakery")->y, 3312);
     EXPECT_EQ(log.findText("Open Sundays")->y, 12600 + 2 * 240);
 
-    // The next invoice carries the next number.
-    click(program->splash()->cmdContinue);
-    click(program->shell()->cmdSchedule);
-    EXPECT_EQ(dynamic_cast<frmInvoice*>(program->invoiceForm())->txtInvoiceNo->text(),
-              QStringLiteral("20260002"));
+    EXPECT_EQ(nextNumber(), "20260002");
 }
 
 TEST_F(InvoicePrint, NoThenNoKeepsTheNumberForTheNextInvoice) {
-    frmInvoice* form = invoiceWithOneLine();
+    invoiceWithOneLine();
     desk.expectPrinterDialog(kOffice);
     desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::No);
     desk.expectMessage(QStringLiteral("Print Retry"), MessageAnswer::No);
@@ -144,14 +96,11 @@ TEST_F(InvoicePrint, NoThenNoKeepsTheNumberForTheNextInvoice) {
     EXPECT_EQ(desk.jobs().size(), 1);
     EXPECT_EQ(counter(), "20260001\r\n");
 
-    click(program->splash()->cmdContinue);
-    click(program->shell()->cmdSchedule);
-    EXPECT_EQ(dynamic_cast<frmInvoice*>(program->invoiceForm())->txtInvoiceNo->text(),
-              QStringLiteral("20260001"));
+    EXPECT_EQ(nextNumber(), "20260001");
 }
 
 TEST_F(InvoicePrint, NoYesYesPrintsTwiceUnderOneNumberAndAdvancesByOne) {
-    frmInvoice* form = invoiceWithOneLine();
+    invoiceWithOneLine();
     desk.expectPrinterDialog(kOffice);
     desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::No);
     desk.expectMessage(QStringLiteral("Print Retry"), MessageAnswer::Yes);
@@ -173,7 +122,7 @@ TEST_F(InvoicePrint, NoYesYesPrintsTwiceUnderOneNumberAndAdvancesByOne) {
 }
 
 TEST_F(InvoicePrint, CancelledDialogAndFailedJobEndSilently) {
-    frmInvoice* form = invoiceWithOneLine();
+    invoiceWithOneLine();
     desk.expectPrinterDialog(std::nullopt);
     printAndReturn(form);
     EXPECT_TRUE(desk.jobSetups().isEmpty());
@@ -181,7 +130,7 @@ TEST_F(InvoicePrint, CancelledDialogAndFailedJobEndSilently) {
     EXPECT_EQ(counter(), "20260001\r\n");
 
     // A job that cannot start: no question, no message, the same number next time.
-    form = invoiceWithOneLine();
+    invoiceWithOneLine();
     desk.expectPrinterDialog(kOffice);
     desk.failNextPrintJob(QStringLiteral("The printer \"Office Laser\" is not available."));
     printAndReturn(form);
@@ -193,25 +142,26 @@ TEST_F(InvoicePrint, CancelledDialogAndFailedJobEndSilently) {
 
 TEST_F(InvoicePrint, TheCounterAtItsLargestRefusesBeforePrinting) {
     folder.put("BWInvoiceNo.txt", "2147483647\r\n");
-    frmInvoice* form = invoiceWithOneLine();
+    invoiceWithOneLine();
     desk.expectMessage(QStringLiteral("Billwright"));
-    click(form->cmdPrint);
+    click("cmdPrint");
     EXPECT_TRUE(desk.printerDialogsShownWith().isEmpty());
     EXPECT_TRUE(desk.messages().last().text().contains(QStringLiteral("2147483647")));
     EXPECT_EQ(counter(), "2147483647\r\n");
-    EXPECT_EQ(form->lineCount(), 1); // the invoice is still there
+    EXPECT_EQ(form->draft().lines().size(), 1); // the invoice is still there
 }
 
-TEST_F(InvoicePrint, PrintsWhatTheFormShowsWithTheOptionsOfTheMoment) {
-    setOptions([](InvoiceOptions& o) {
+TEST_F(InvoicePrint, PrintsTheDraftWithTheOptionsOfTheMoment) {
+    // An edited number is printed; the counter still goes on from its own value.
+    invoiceWithOneLine(QStringLiteral("A-100"), [](InvoiceOptions& o) {
         o.setRemittance(false);
         o.color = kClear;
+        o.discountPercent = QStringLiteral("2");
         o.discountDays = QStringLiteral("15");
+        o.discountAddOn = kTicked;
     });
-    frmInvoice* form = invoiceWithOneLine();
-    // An edited number is printed; the counter still goes on from its own value.
-    form->txtInvoiceNo->setText(QStringLiteral("A-100"));
-    form->txtDiscount->setText(QStringLiteral("$0.18"));
+    click("cmdComplete");
+    click("cmdOptionsContinue");
 
     desk.expectPrinterDialog(kOffice);
     desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);

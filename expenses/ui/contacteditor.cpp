@@ -1,0 +1,397 @@
+#include "expenses/ui/contacteditor.h"
+
+#include "common/core/backup.h"
+#include "common/core/desk.h"
+#include "common/ui/inputroutines.h"
+#include "common/ui/widgets.h"
+#include "expenses/ui/focusreasons.h"
+#include "expenses/ui/notices.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace expenses {
+
+namespace {
+
+// A box that puts the cursor after its last character when it gets the focus, rather
+// than selecting everything, so a click or a Tab never invites typing over a contact.
+class ContactBox : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QLineEdit::focusInEvent(event);
+        deselect();
+        end(false);
+    }
+};
+
+QComboBox* editableCombo(const QString& name, int width, QWidget* parent) {
+    auto* combo = pellar::ui::named(new QComboBox(parent), name);
+    combo->setEditable(true);
+    // The lists are kept by the form; typing never adds to them by itself.
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->lineEdit()->setMaxLength(width);
+    pellar::keepStorable(*combo);
+    return combo;
+}
+
+struct ButtonText {
+    const char16_t* caption;
+    const char16_t* tip;
+};
+
+} // namespace
+
+ContactEditor::ContactEditor(pellar::Desk& desk, const pellar::DataFolder& data, QWidget* parent)
+    : QGroupBox(QStringLiteral("Payto Information"), parent)
+    , m_desk(desk)
+    , m_cursor(data) {
+    setObjectName(QStringLiteral("fraContact"));
+    setToolTip(QStringLiteral("Used to Display/Modify or Enter Contact Data"));
+
+    // Widths of the record's fields, so a box never holds more than the file keeps.
+    const int widths[9] = {20, 30, 35, 25, 2, 10, 13, 30, 30};
+    for (int i = 0; i < 9; ++i) {
+        m_boxes[i] =
+            pellar::ui::named(new ContactBox(this), QStringLiteral("txtContact_%1").arg(i));
+        pellar::keepStorable(*m_boxes[i]);
+        m_boxes[i]->setMaxLength(widths[i]);
+    }
+    m_boxes[Account]->setToolTip(QStringLiteral("Your Acct No with this Payto"));
+    m_boxes[Name]->installEventFilter(this);
+    m_city = editableCombo(QStringLiteral("cboCity"), 20, this);
+    m_category = editableCombo(QStringLiteral("cboCategory"), 20, this);
+    m_category->setToolTip(QStringLiteral("Assign this Payto Recipient to a category"));
+    m_category->addItems({QStringLiteral("Vendor"), QStringLiteral("Supplier"),
+                          QStringLiteral("Credit Card Company")});
+    m_category->setEditText(QString());
+
+    const int charWidth = QFontMetrics(m_boxes[0]->font()).horizontalAdvance(QLatin1Char('M'));
+    m_boxes[State]->setFixedWidth(charWidth * 2 + 14);
+    m_boxes[Postal]->setMinimumWidth(charWidth * 6);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    int row = 0;
+    const auto label = [this](const QString& text, QWidget* box) {
+        return pellar::ui::makeLabel(this, QString(), text, box);
+    };
+    const auto line = [&](const QString& text, QWidget* box, int span = 5) {
+        grid->addWidget(label(text, box), row, 0);
+        grid->addWidget(box, row, 1, 1, span);
+    };
+    line(QStringLiteral("Account No."), m_boxes[Account]);
+    ++row;
+    line(QStringLiteral("Name"), m_boxes[Name]);
+    ++row;
+    line(QStringLiteral("Address 1"), m_boxes[Address1]);
+    ++row;
+    line(QStringLiteral("Address 2"), m_boxes[Address2]);
+    ++row;
+    line(QStringLiteral("City"), m_city, 1);
+    grid->addWidget(label(QStringLiteral("St"), m_boxes[State]), row, 2);
+    grid->addWidget(m_boxes[State], row, 3);
+    grid->addWidget(label(QStringLiteral("Postal"), m_boxes[Postal]), row, 4);
+    grid->addWidget(m_boxes[Postal], row, 5);
+    ++row;
+    line(QStringLiteral("Telephone"), m_boxes[Telephone]);
+    ++row;
+    line(QStringLiteral("Fax,Cell"), m_boxes[Fax]);
+    ++row;
+    line(QStringLiteral("Category"), m_category);
+    ++row;
+    line(QStringLiteral("Key Contact"), m_boxes[KeyContact], 4);
+    grid->addWidget(new QLabel(QStringLiteral("(FYI Only)"), this), row, 5);
+    grid->setColumnStretch(1, 3);
+    grid->setColumnStretch(5, 1);
+
+    const ButtonText moves[4] = {{u"|<<", u"Goes to Previous Contact Record"},
+                                 {u"<", u"Goes to Previous Contact Record"},
+                                 {u">", u"Goes to Next Contact Record"},
+                                 {u">>|", u"Goes to Last Contact Record"}};
+    m_moveGroup = new QButtonGroup(this);
+    auto* buttons = new QHBoxLayout;
+    for (int i = 0; i < 4; ++i) {
+        m_moves[i] = pellar::ui::makeButton(this, QStringLiteral("cmdNav_%1").arg(i),
+                                            QString::fromUtf16(moves[i].caption),
+                                            QString::fromUtf16(moves[i].tip));
+        m_moves[i]->setFixedWidth(charWidth * 3 + 16);
+        m_moveGroup->addButton(m_moves[i], i);
+        buttons->addWidget(m_moves[i]);
+    }
+    buttons->addSpacing(16);
+    m_search =
+        pellar::ui::makeButton(this, QStringLiteral("Command1_0"), QStringLiteral("&Search"),
+                               QStringLiteral("Enter Name, Address, etc  to find a Contact"));
+    m_cancelAdd = pellar::ui::makeButton(
+        this, QStringLiteral("Command1_1"), QStringLiteral("Cancel &Add New"),
+        QStringLiteral("Cancels the creation of a New Contact Record"));
+    m_cancelAdd->setEnabled(false);
+    buttons->addWidget(m_search);
+    buttons->addWidget(m_cancelAdd);
+    buttons->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pellar::ui::makeNote(
+        this, QStringLiteral("Use this form to store Payto Information.  Select a Category for "
+                             "this Recipient. Searching by Category would then find all Records "
+                             "with this category")));
+    layout->addSpacing(4);
+    layout->addLayout(grid);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+    // The contact keeps its full width when the vendor list opens beside it.
+    setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
+
+    m_cursor.setCurrent(1);
+    connect(m_moveGroup, &QButtonGroup::idClicked, this,
+            [this](int index) { move(ContactCursor::Move(index)); });
+    connect(m_search, &QPushButton::clicked, this, &ContactEditor::searchClicked);
+    connect(m_cancelAdd, &QPushButton::clicked, this, &ContactEditor::CancelAddNew);
+}
+
+Contact ContactEditor::contact() const {
+    Contact c;
+    c.account = m_boxes[Account]->text();
+    c.name = m_boxes[Name]->text();
+    c.address1 = m_boxes[Address1]->text();
+    c.address2 = m_boxes[Address2]->text();
+    c.city = m_city->currentText();
+    c.state = m_boxes[State]->text();
+    c.postal = m_boxes[Postal]->text();
+    c.telephone = m_boxes[Telephone]->text();
+    c.fax = m_boxes[Fax]->text();
+    c.category = m_category->currentText();
+    c.keyContact = m_boxes[KeyContact]->text();
+    return c;
+}
+
+void ContactEditor::putOnScreen(const Contact& c) {
+    m_boxes[Account]->setText(c.account);
+    m_boxes[Name]->setText(c.name);
+    m_boxes[Address1]->setText(c.address1);
+    m_boxes[Address2]->setText(c.address2);
+    m_city->setEditText(c.city);
+    m_boxes[State]->setText(c.state);
+    m_boxes[Postal]->setText(c.postal);
+    m_boxes[Telephone]->setText(c.telephone);
+    m_boxes[Fax]->setText(c.fax);
+    m_category->setEditText(c.category);
+    m_boxes[KeyContact]->setText(c.keyContact);
+}
+
+void ContactEditor::clear() {
+    for (QLineEdit* box : m_boxes)
+        box->clear();
+    m_city->setEditText(QString());
+    m_category->setEditText(QString());
+    m_boxes[Account]->setFocus();
+}
+
+void ContactEditor::offerCities(const QList<Contact>& contacts) {
+    QStringList newCities;
+    for (const Contact& contact : contacts) {
+        const QString city = trimBlanks(contact.city);
+        if (!city.isEmpty() && !m_cities.contains(city)) {
+            m_cities.insert(city);
+            newCities.append(city);
+        }
+    }
+    // One insertion for all new cities: the first load may bring thousands.
+    if (!newCities.isEmpty()) {
+        const QString typed = m_city->currentText();
+        m_city->addItems(newCities);
+        m_city->setEditText(typed);
+    }
+}
+
+void ContactEditor::LoadContacts() {
+    report(m_cursor.reload());
+    offerCities(m_cursor.contacts());
+    emit contactsChanged(m_cursor.contacts());
+}
+
+void ContactEditor::activate() {
+    show();
+    clear();
+    if (pellar::DataFileExists(m_cursor.folder(), kContactsFile))
+        LoadContacts();
+    else
+        report(m_cursor.reload());
+    if (m_cursor.count() == 0) {
+        // The first contact is typed straight into the empty boxes.
+        m_cursor.startFirst();
+        m_cancelAdd->setEnabled(true);
+        m_boxes[Account]->setFocus();
+        m_desk.message(QStringLiteral("Create Contacts"),
+                       {QStringLiteral("Your Contact File is Empty"),
+                        QStringLiteral("Create your First Contact Now")},
+                       pellar::MessageButtons::Ok);
+        return;
+    }
+    m_cursor.keepInRange();
+    ShowContact();
+}
+
+void ContactEditor::ShowContact() {
+    clear();
+    if (m_cursor.current() == 0)
+        return;
+    emit frontWanted();
+    // A new contact has no record yet: its boxes stay empty.
+    if (const std::optional<Contact> contact = m_cursor.currentContact())
+        putOnScreen(*contact);
+    m_category->setFocus();
+}
+
+bool ContactEditor::SaveContact() {
+    Contact contact = this->contact();
+    const QString typedState = contact.state;
+    bool written = false;
+    if (const pellar::FileResult saved = m_cursor.save(contact, &written); !saved) {
+        report(saved.error);
+        return false;
+    }
+    if (contact.state != typedState)
+        m_boxes[State]->setText(contact.state);
+    if (written) {
+        m_cancelAdd->setEnabled(false);
+        offerCities({contact});
+        emit contactsChanged(m_cursor.contacts());
+    }
+    return true;
+}
+
+void ContactEditor::NewContact() {
+    if (m_boxes[Name]->text().size() >= 2 && !SaveContact())
+        return;
+    // Asked for over the search or the list, the empty boxes still have to be seen.
+    emit frontWanted();
+    LoadContacts();
+    m_cursor.startNew();
+    clear();
+    m_cancelAdd->setEnabled(true);
+}
+
+void ContactEditor::CancelAddNew() {
+    m_cancelAdd->setEnabled(false);
+    // Nothing of the new contact is in the file; the one before it comes back.
+    m_cursor.cancelNew();
+    ShowContact();
+}
+
+void ContactEditor::leaveAdding() {
+    if (!m_cursor.adding())
+        return;
+    m_cursor.leaveNew();
+    m_cancelAdd->setEnabled(false);
+}
+
+void ContactEditor::DeleteContact() {
+    // The person sees the contact the question is about.
+    emit frontWanted();
+    if (m_cursor.current() == 0) {
+        m_desk.beep();
+        return;
+    }
+    if (m_desk.message(QString::fromUtf16(kProgramTitle), {QStringLiteral("Delete this Contact?")},
+                       pellar::MessageButtons::YesNo) != pellar::MessageAnswer::Yes) {
+        m_boxes[Account]->setFocus();
+        return;
+    }
+    if (m_cursor.adding()) {
+        // The contact on screen was never saved: there is nothing to take from the file.
+        CancelAddNew();
+        m_boxes[Account]->setFocus();
+        return;
+    }
+    if (const pellar::FileResult removed = m_cursor.deleteCurrent(); !removed) {
+        report(removed.error);
+        return;
+    }
+    // The file empty, the boxes wait for a new first contact.
+    if (m_cursor.count() > 0)
+        ShowContact();
+    else
+        clear();
+    emit contactsChanged(m_cursor.contacts());
+    m_boxes[Account]->setFocus();
+}
+
+void ContactEditor::move(ContactCursor::Move move) {
+    if (!SaveContact())
+        return;
+    // Still waiting for a first contact: there is nowhere to go.
+    if (m_cursor.count() == 0)
+        return;
+    leaveAdding();
+    m_cursor.move(move);
+    ShowContact();
+}
+
+void ContactEditor::selectContact(qint64 record) {
+    if (!SaveContact())
+        return;
+    const bool adding = m_cursor.adding();
+    if (!m_cursor.select(record))
+        return;
+    if (adding)
+        m_cancelAdd->setEnabled(false);
+    ShowContact();
+}
+
+bool ContactEditor::leave() {
+    if (!SaveContact())
+        return false;
+    if (m_cursor.adding()) {
+        // Left without a word typed: the new contact is dropped.
+        m_cancelAdd->setEnabled(false);
+        m_cursor.cancelNew();
+    }
+    return true;
+}
+
+void ContactEditor::checkName() {
+    if (m_cursor.current() == 0 || m_boxes[Name]->text().size() >= 2)
+        return;
+    m_desk.beep();
+    m_desk.message(QStringLiteral("No Name Entered"),
+                   {QStringLiteral("The Name Field Must be at least 2 Characters"),
+                    QStringLiteral("This is okay if Cancelling a New Entry"),
+                    QStringLiteral("Click Cancel AddNew Again")},
+                   pellar::MessageButtons::Ok);
+}
+
+void ContactEditor::report(const QString& problem) {
+    if (!problem.isEmpty())
+        reportFileProblem(m_desk, problem);
+}
+
+QList<QWidget*> ContactEditor::tabChain() const {
+    return {m_boxes[Account], m_boxes[Name],  m_boxes[Address1],   m_boxes[Address2],
+            m_city,           m_boxes[State], m_boxes[Postal],     m_boxes[Telephone],
+            m_boxes[Fax],     m_category,     m_boxes[KeyContact], m_moves[0],
+            m_moves[1],       m_moves[2],     m_moves[3],          m_search,
+            m_cancelAdd};
+}
+
+bool ContactEditor::eventFilter(QObject* watched, QEvent* event) {
+    // Only the person moving on counts; focus moved by the form itself, or lost to another
+    // window or a menu, does not.
+    if (watched == m_boxes[Name] && event->type() == QEvent::FocusOut &&
+        movedByPerson(static_cast<QFocusEvent*>(event)->reason()))
+        checkName();
+    return QGroupBox::eventFilter(watched, event);
+}
+
+} // namespace expenses

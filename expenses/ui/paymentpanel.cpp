@@ -1,0 +1,90 @@
+#include "expenses/ui/paymentpanel.h"
+
+#include "common/ui/inputroutines.h"
+#include "common/ui/widgets.h"
+#include "expenses/core/expenseentry.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace expenses {
+
+PaymentPanel::PaymentPanel(ExpenseEntry& entry, QWidget* parent)
+    : QGroupBox(QStringLiteral("Form of Payment"), parent)
+    , m_entry(entry) {
+    setObjectName(QStringLiteral("fraPaymentForm"));
+    setToolTip(QStringLiteral("Select the Form of Payment that was used"));
+    const char16_t* payments[PaymentOptionCount][2] = {
+        {u"Check", u"Debits Checkbook"},
+        {u"Cash", u"Does not Debit Checkbook"},
+        {u"Credit Card", u"Does not Debit Checkbook"},
+        {u"E-Bill Payment", u"Debits Checkbook"}};
+    m_group = new QButtonGroup(this);
+    auto* paymentRow = new QHBoxLayout;
+    for (int i = 0; i < PaymentOptionCount; ++i) {
+        m_payments[i] =
+            pellar::ui::named(new QRadioButton(QString::fromUtf16(payments[i][0]), this),
+                              QStringLiteral("optPayment_%1").arg(i));
+        m_payments[i]->setToolTip(QString::fromUtf16(payments[i][1]));
+        m_group->addButton(m_payments[i], i);
+        paymentRow->addWidget(m_payments[i]);
+    }
+    paymentRow->addStretch(1);
+    m_reference = pellar::ui::makeBox(this, QStringLiteral("txtReference"),
+                                      QStringLiteral("Enter a Check #"));
+    m_reference->setMaxLength(25); // the width of the record's field
+    pellar::keepStorable(*m_reference);
+    m_referenceLabel =
+        pellar::ui::makeLabel(this, QStringLiteral("lblReference"), QString(), m_reference);
+    auto* referenceRow = new QHBoxLayout;
+    referenceRow->addWidget(m_referenceLabel);
+    referenceRow->addWidget(m_reference, 1);
+    referenceRow->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(paymentRow);
+    layout->addLayout(referenceRow);
+    setTabOrder(m_payments[0], m_reference);
+
+    connect(m_group, &QButtonGroup::idClicked, this, &PaymentPanel::paymentClicked);
+    connect(m_reference, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_entry.reference = text; });
+}
+
+void PaymentPanel::setCheckbookPresent(bool present) {
+    m_payments[PayByCheck]->setEnabled(!present);
+    m_payments[PayByEBill]->setEnabled(!present);
+    const int chosen = present ? PayByCash : PayByCheck;
+    m_payments[chosen]->setChecked(true);
+    paymentClicked(chosen);
+}
+
+void PaymentPanel::paymentClicked(int option) {
+    m_entry.payment = option;
+    const bool reference = m_entry.needsReference();
+    m_reference->setVisible(reference);
+    m_referenceLabel->setVisible(reference);
+    if (reference) {
+        m_reference->clear();
+        m_referenceLabel->setText(option == PayByCheck ? QStringLiteral("Enter Check No")
+                                                       : QStringLiteral("Enter Card Co."));
+    }
+    emit paymentChosen();
+}
+
+void PaymentPanel::focusReference() {
+    m_reference->setFocus();
+}
+
+QWidget* PaymentPanel::tabFirst() const {
+    return m_payments[0];
+}
+
+QWidget* PaymentPanel::tabLast() const {
+    return m_reference;
+}
+
+} // namespace expenses

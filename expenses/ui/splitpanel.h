@@ -1,0 +1,51 @@
+#pragma once
+// The split panel "fraAssignAmount": a line's amount typed for the chosen category, the
+// amount to split and what is left of it.
+
+#include <QGroupBox>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace pellar {
+class Desk;
+}
+
+namespace expenses {
+
+class ExpenseEntry;
+
+class SplitPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    SplitPanel(pellar::Desk& desk, QWidget* parent);
+
+    QString typed() const;
+    void clearTyped();
+    void focusTyped();
+    // The amount and what remains of it, or "Not Applicable" while unpaid amounts may be
+    // expensed.
+    void showAmounts(const ExpenseEntry& entry);
+    void clearAmounts();
+
+    QWidget* tabFirst() const;
+    QWidget* tabLast() const;
+
+signals:
+    void enterClicked();
+    void completeClicked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    pellar::Desk& m_desk;
+    QLineEdit* m_lineAmount;
+    QPushButton* m_enter;
+    QPushButton* m_complete;
+    QLabel* m_total;
+    QLabel* m_remaining;
+};
+
+} // namespace expenses

@@ -1,0 +1,35 @@
+#pragma once
+// The sales-item catalogue while an invoice is made: the entries in list order, edited by
+// Add to List and Delete from List, and written back when the invoice form is left.
+
+#include "invoicing/core/invoicefiles.h"
+
+#include <QStringList>
+
+namespace invoicing {
+
+class Catalogue {
+public:
+    Catalogue() = default;
+    // What could be read is offered; a file that could not be read whole is never written
+    // back from it.
+    explicit Catalogue(const CatalogueRead& read)
+        : m_items(read.items)
+        , m_writable(read.problem.isEmpty()) {}
+
+    const QStringList& items() const { return m_items; }
+    bool writable() const { return m_writable; }
+
+    // Adds the entry where the list order puts it (after its equals); its index.
+    qsizetype add(const QString& entry);
+    // The entry that reads exactly as `text`: the selected one when it does, else the first
+    // such; -1 when there is none.
+    qsizetype find(const QString& text, qsizetype selected) const;
+    void removeAt(qsizetype index) { m_items.removeAt(index); }
+
+private:
+    QStringList m_items;
+    bool m_writable = true;
+};
+
+} // namespace invoicing

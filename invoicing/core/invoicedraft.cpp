@@ -1,0 +1,156 @@
+#include "invoicing/core/invoicedraft.h"
+
+#include "common/core/regional.h"
+
+namespace invoicing {
+
+using pellar::Currency;
+
+namespace {
+
+StepResult refused(InvoiceField field) {
+    return {true, field, false};
+}
+
+StepResult moveTo(InvoiceField field) {
+    return {false, field, false};
+}
+
+} // namespace
+
+void InvoiceDraft::clearInvoice() {
+    m_lines.clear();
+    m_totals = InvoiceTotals();
+    m_acceptedLabor = Currency();
+    m_posted = false;
+    m_laborOpen = false;
+    m_chargesOpen = false;
+    m_stage = Stage::Ready;
+}
+
+void InvoiceDraft::start(qint32 counter, const AddOns& preselected) {
+    clearInvoice();
+    m_counter = counter;
+    m_number = QString::number(counter);
+    m_addOns = preselected;
+}
+
+void InvoiceDraft::redo() {
+    clearInvoice();
+    // The number stays with the invoice: a fresh start still prints under the counter.
+    m_number = QString::number(m_counter);
+}
+
+StepResult InvoiceDraft::post(const QString& item, const QString& quantity, const QString& price,
+                              const TaxRule& rule) {
+    if (item.isEmpty())
+        return refused(InvoiceField::Item);
+    if (price.isEmpty())
+        return refused(InvoiceField::Price);
+    if (quantity.isEmpty())
+        return refused(InvoiceField::Quantity);
+    // The invoice holds 50 lines; a further one would have nowhere to go.
+    if (m_lines.size() >= kMaxLines)
+        return refused(InvoiceField::None);
+    const std::optional<Currency> unitPrice = pellar::currencyValue(price);
+    if (!unitPrice)
+        return refused(InvoiceField::Price);
+    const std::optional<Currency> extension =
+        lineExtension(*unitPrice, pellar::leadingNumberValue(quantity));
+    if (!extension || !m_totals.addLine(*extension, rule))
+        return refused(InvoiceField::Quantity); // more than an invoice can hold
+    m_lines.append({quantity, item, *unitPrice, *extension});
+    m_posted = true;
+    return moveTo(InvoiceField::Item);
+}
+
+bool InvoiceDraft::canDelete(int line) const {
+    return m_stage == Stage::Lines && line >= 1 && line <= m_lines.size();
+}
+
+StepResult InvoiceDraft::deleteLine(int line, const TaxRule& rule) {
+    if (!canDelete(line))
+        return moveTo(InvoiceField::None);
+    // Exactly what the line added comes off again.
+    if (!m_totals.removeLine(m_lines.at(line - 1).extension, rule))
+        return refused(InvoiceField::Item);
+    m_lines.removeAt(line - 1);
+    return moveTo(InvoiceField::Item);
+}
+
+void InvoiceDraft::completeLines() {
+    m_stage = Stage::AddOns;
+    m_chargesOpen = false;
+}
+
+StepResult InvoiceDraft::continueFromAddOns(const InvoiceOptions& options) {
+    StepResult result;
+    // Only a plain tick offers the discount; a greyed box does not. A percentage no invoice
+    // can hold makes no offer.
+    if (m_addOns.discount == kTicked && !m_totals.offerDiscount(options.discountPercent))
+        result.alarm = true;
+    if (m_addOns.any())
+        m_chargesOpen = true;
+    m_stage = Stage::Charges;
+    if (m_addOns.labor == kClear) {
+        result.focus = afterLabor();
+        return result;
+    }
+    m_laborOpen = true;
+    if (options.laborMode() == LaborMode::Calculated) {
+        const std::optional<Currency> rate = pellar::currencyValue(options.hourlyRate);
+        // An unreadable rate is offered as it stands; Calculate refuses it there.
+        m_offeredRate = rate ? pellar::formatCurrency(*rate) : options.hourlyRate;
+        result.focus = InvoiceField::Hours;
+    } else {
+        result.focus = InvoiceField::LaborTotal;
+    }
+    return result;
+}
+
+StepResult InvoiceDraft::calculateLabor(const QString& hours, const QString& rate) {
+    if (hours.isEmpty())
+        return refused(InvoiceField::Hours);
+    const std::optional<Currency> hourCount = pellar::currencyValue(hours);
+    if (!hourCount)
+        return refused(InvoiceField::Hours);
+    const std::optional<Currency> hourlyRate = pellar::currencyValue(rate);
+    if (!hourlyRate)
+        return refused(InvoiceField::Rate);
+    const std::optional<Currency> labor = laborCharge(*hourCount, *hourlyRate);
+    if (!labor)
+        return refused(InvoiceField::Hours);
+    m_totals.setLabor(*labor);
+    return moveTo(InvoiceField::EnterLabor);
+}
+
+StepResult InvoiceDraft::enterLabor(const QString& shown, const TaxRule& rule) {
+    if (shown.isEmpty())
+        return refused(InvoiceField::LaborRedo);
+    const std::optional<Currency> amount = pellar::currencyValue(shown);
+    const StepResult refusedText{true, InvoiceField::LaborTotal, true};
+    if (!amount)
+        return refusedText;
+    // The box may have been typed into without being left.
+    if (pellar::formatCurrency(m_totals.labor()) != shown)
+        m_totals.setLabor(*amount);
+    if (!m_totals.acceptLabor(rule))
+        return refusedText;
+    m_acceptedLabor = *amount;
+    m_laborOpen = false;
+    return moveTo(afterLabor());
+}
+
+InvoiceField InvoiceDraft::afterLabor() const {
+    if (m_addOns.shipping == kClear)
+        return afterShipping();
+    return m_chargesOpen ? InvoiceField::Shipping : InvoiceField::None;
+}
+
+InvoiceField InvoiceDraft::afterShipping() const {
+    if (m_addOns.misc == kClear)
+        return printable() ? InvoiceField::Print : InvoiceField::CreateInvoice;
+    return m_chargesOpen ? InvoiceField::Charges : InvoiceField::None;
+}
+
+} // namespace invoicing

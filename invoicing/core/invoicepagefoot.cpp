@@ -1,0 +1,162 @@
+// The invoice's foot: totals, discount terms, memo and grand total, and word wrapping.
+#include "invoicing/core/invoicepagelayout.h"
+
+#include "common/core/regional.h"
+#include "invoicing/core/invoicepageplace.h"
+
+namespace invoicing {
+
+using namespace invoicepage;
+using namespace invoicepageplace;
+
+namespace {
+
+constexpr double kTotalsLabelLeft = 5040;
+constexpr double kAmountRight = 11520;
+constexpr double kTermsLeft = 1872;
+constexpr double kFootTop = 13824; // 9.6 in: terms and grand total share this line
+// The memo wraps at the rule that closes its band on the right.
+constexpr double kMemoWidth = kMemoDivider - kMemoLeft;
+// The grand total stays this far inside its box, and is never set below this size.
+constexpr double kBoxInset = 72;
+constexpr int kSmallestTotalPoints = 8;
+// Wrapped lines keep this far clear of the column's right edge.
+constexpr double kWrapMargin = 20;
+
+// An optional charge gets its line when it shows as something other than zero: the amount
+// as the form showed it, to the cent, is what the invoice is about.
+bool showsAsPositive(pellar::Currency amount) {
+    return amount.cents() > 0;
+}
+
+} // namespace
+
+QStringList wrapText(const pellar::PrintSurface& surface, const QString& text, double width) {
+    if (text.isEmpty())
+        return {QString()};
+    const double room = width - kWrapMargin;
+    QStringList pieces;
+    QString rest = text;
+    while (!rest.isEmpty()) {
+        // The longest run of whole words (each with its blank) that fits; the whole rest
+        // when it fits.
+        qsizetype fits = 0;
+        for (;;) {
+            const qsizetype blank = rest.indexOf(u' ', fits);
+            const qsizetype end = blank < 0 ? rest.size() : blank + 1;
+            if (surface.textWidth(rest.left(end)) > room)
+                break;
+            fits = end;
+            if (blank < 0)
+                break;
+        }
+        if (fits == 0) {
+            // A first word too wide for the column: it gets a line of its own.
+            const qsizetype blank = rest.indexOf(u' ');
+            fits = blank < 0 ? rest.size() : blank + 1;
+        }
+        pieces.append(rest.left(fits));
+        while (fits < rest.size() && rest[fits] == u' ')
+            ++fits;
+        rest = rest.mid(fits);
+    }
+    return pieces;
+}
+
+void printWrapped(pellar::PrintSurface& surface, double x, double y, double width,
+                  const QString& text) {
+    surface.setCurrentY(y);
+    for (const QString& piece : wrapText(surface, text, width)) {
+        surface.setCurrentX(x);
+        surface.print(piece);
+    }
+}
+
+void InvoicePageLayout::keepTotalsLineOnPage() {
+    pellar::PrintSurface& s = m_surface;
+    if (s.currentY() + s.textHeight(QStringLiteral("ITEM SUB-TOTAL")) >= kMemoTop)
+        startContinuationPage();
+}
+
+void InvoicePageLayout::printTotalsLine(const QString& label, pellar::Currency amount) {
+    pellar::PrintSurface& s = m_surface;
+    keepTotalsLineOnPage();
+    atX(s, kTotalsLabelLeft);
+    s.print(label, true);
+    printRightAligned(s, pellar::formatCurrency(amount), kAmountRight, false);
+}
+
+void InvoicePageLayout::printTotals() {
+    pellar::PrintSurface& s = m_surface;
+    blueIfColor();
+    SetPrintFont(s, 10, true, false);
+    keepTotalsLineOnPage();
+    s.print(QString());
+    printTotalsLine(QStringLiteral("ITEM SUB-TOTAL"), m_invoice.subTotal);
+    if (showsAsPositive(m_invoice.labor))
+        printTotalsLine(QStringLiteral("LABOR"), m_invoice.labor);
+    if (showsAsPositive(m_invoice.shipping))
+        printTotalsLine(QStringLiteral("SHIPPING CHARGE"), m_invoice.shipping);
+    if (const qint64 charges = m_invoice.charges.cents(); charges != 0)
+        printTotalsLine(charges < 0 ? QStringLiteral("CREDIT ISSUED")
+                                    : QStringLiteral("ADDITIONAL CHARGES"),
+                        m_invoice.charges);
+    s.setBold(true);
+    if (showsAsPositive(m_invoice.tax))
+        printTotalsLine(QStringLiteral("TAX"), m_invoice.tax);
+
+    printDiscountTerms();
+    printInvoiceMemo();
+    printGrandTotal();
+}
+
+void InvoicePageLayout::printDiscountTerms() {
+    pellar::PrintSurface& s = m_surface;
+    blueIfColor();
+    atY(s, kFootTop);
+    // An offer that shows as zero is no offer.
+    if (m_invoice.discount.cents() != 0) {
+        atX(s, kTermsLeft);
+        s.print(QStringLiteral("Deduct a Discount of ") +
+                pellar::formatCurrency(m_invoice.discount) + QStringLiteral(" if Paid in ") +
+                m_invoice.discountDays + QStringLiteral(" days"));
+    }
+    atX(s, kTermsLeft);
+    s.print(QStringLiteral("Thank you for your Business"));
+}
+
+void InvoicePageLayout::printInvoiceMemo() {
+    pellar::PrintSurface& s = m_surface;
+    if (m_invoice.memo.isEmpty())
+        return;
+    s.setTextColor(Qt::black);
+    at(s, kMemoLeft, kMemoFirstTop);
+    // The memo has its band between two rules; what does not fit above the lower one is
+    // left off rather than printed over the terms and the grand total.
+    for (const QString& memoLine : m_invoice.memo) {
+        for (const QString& piece : wrapText(s, memoLine, kMemoWidth)) {
+            if (s.currentY() + s.textHeight(piece) >= kBottomBandTop)
+                return;
+            atX(s, kMemoLeft);
+            s.print(piece);
+        }
+    }
+}
+
+void InvoicePageLayout::printGrandTotal() {
+    pellar::PrintSurface& s = m_surface;
+    blueIfColor();
+    SetPrintFont(s, 12, true, false);
+    atY(s, kFootTop);
+    // The total keeps its right edge in line with the amounts above; one too wide for its
+    // box at 12 point (a large sum in a wide face) is set smaller rather than across the rule.
+    const QString total = pellar::formatCurrency(m_invoice.grandTotal);
+    for (int size = 11; size >= kSmallestTotalPoints &&
+                        rightAlignedX(s, total, kAmountRight) < kGrandTotalDivider + kBoxInset;
+         --size)
+        SetPrintFont(s, size, true, false);
+    printRightAligned(s, total, kAmountRight, false);
+    SetPrintFont(s, 9, true, false);
+}
+
+} // namespace invoicing

@@ -1,0 +1,152 @@
+#include "invoicing/ui/setupform.h"
+
+#include "common/core/desk.h"
+#include "common/core/profile.h"
+#include "common/core/settings.h"
+#include "common/core/weblinks.h"
+#include "invoicing/core/suppliernotices.h"
+#include "invoicing/ui/billwright.h"
+#include "invoicing/ui/setuppages.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace invoicing {
+
+SetupForm::SetupForm(Billwright& program)
+    : m_program(program) {
+    setObjectName(QStringLiteral("frmSetup"));
+    setWindowTitle(QStringLiteral("Billwright Setup Form"));
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    m_business = new SetupBusinessPage;
+    m_options = new SetupOptionsPage;
+    m_printing = new SetupPrintingPage;
+    m_tabs = new QTabWidget(central);
+    m_tabs->setObjectName(QStringLiteral("tabInfo"));
+    m_tabs->setToolTip(QStringLiteral("Enter the needed info,  Click the Orange to Save it"));
+    m_tabs->addTab(m_business, QStringLiteral("Business Info"));
+    m_tabs->addTab(makeSetupHelpPage(), QStringLiteral("Help"));
+    m_tabs->addTab(m_options, QStringLiteral("Options"));
+    m_tabs->addTab(m_printing, QStringLiteral("Printing"));
+
+    auto* save = new QPushButton(QStringLiteral("&Save Entries and  Return to Menu"), central);
+    save->setObjectName(QStringLiteral("cmdQuit"));
+    save->setToolTip(QStringLiteral("Returns to Main Menu"));
+    // The orange the tab control's tool tip speaks of.
+    save->setStyleSheet(QStringLiteral(
+        "QPushButton { background-color: #f0a030; color: black; border: 1px solid #a86510;"
+        " border-radius: 4px; padding: 6px 18px; font-weight: bold; }"
+        "QPushButton:hover { background-color: #f5b550; }"
+        "QPushButton:pressed { background-color: #d88a20; }"
+        "QPushButton:focus { border: 2px solid #303030; }"));
+    connect(save, &QPushButton::clicked, this, &SetupForm::saveAndReturn);
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(save);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(12, 10, 12, 12);
+    layout->addWidget(m_tabs);
+    layout->addLayout(buttonRow);
+
+    buildMenu();
+    setTabOrders(save);
+    showOptions();
+    const pellar::ProgramSettings& settings = m_program.context().settings;
+    m_options->showAids(settings.alarmsOn, settings.promptsOn);
+    connect(m_options, &SetupOptionsPage::edited, this, &SetupForm::optionsEdited);
+    connect(m_printing, &SetupPrintingPage::edited, this, &SetupForm::optionsEdited);
+    // The two aids apply to the rest of the run at once, like every option here.
+    connect(m_options, &SetupOptionsPage::aidsEdited, this, [this](bool alarms, bool prompts) {
+        m_program.context().settings.alarmsOn = alarms;
+        m_program.context().settings.promptsOn = prompts;
+    });
+}
+
+void SetupForm::buildMenu() {
+    QMenu* order = menuBar()->addMenu(QStringLiteral("Order Forms"));
+    order->setObjectName(QStringLiteral("mnuOrder"));
+    const auto notice = [this, order](const QString& name, const QString& caption,
+                                      pellar::FileResult (*show)(pellar::ProgramContext&)) {
+        QAction* action = order->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, [this, show] {
+            if (const pellar::FileResult opened = show(m_program.context()); !opened)
+                m_program.reportFileError(opened.error);
+        });
+    };
+    notice(QStringLiteral("mnuDeluxe"), QStringLiteral("from Deluxe"), &showSetupFormsNotice);
+    notice(QStringLiteral("mnuPaper"), QStringLiteral("Perfed Paper"), &showSetupPaperNotice);
+}
+
+void SetupForm::setTabOrders(QWidget* saveButton) {
+    const QList<QWidget*> order = m_business->tabChain() + m_options->tabChain() +
+                                  m_printing->tabChain() + QList<QWidget*>{saveButton};
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+}
+
+void SetupForm::showOptions() {
+    m_showing = true;
+    m_options->showOptions(m_program.options());
+    m_printing->showOptions(m_program.options());
+    m_showing = false;
+}
+
+void SetupForm::optionsEdited() {
+    if (m_showing)
+        return;
+    InvoiceOptions options = m_program.options();
+    m_options->collect(options);
+    m_printing->collect(options);
+    m_program.setOptions(options);
+}
+
+void SetupForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    m_tabs->setCurrentIndex(0);
+    m_business->showProfile(m_program.profile());
+    showOptions();
+    m_business->tabChain().first()->setFocus();
+}
+
+void SetupForm::saveAndReturn() {
+    pellar::BusinessProfile& profile = m_program.profile();
+    profile = m_business->profile();
+
+    QStringList failures;
+    if (const pellar::FileResult saved =
+            pellar::saveProfileKeepingBackup(m_program.data(), profile);
+        !saved)
+        failures << saved.error;
+    if (const pellar::FileResult saved = saveInvoiceOptions(m_program.data(), m_program.options());
+        !saved)
+        failures << saved.error;
+    // A settings file that could not be read is left as it is: its first two values
+    // belong to another program and would be lost.
+    const pellar::ProgramSettings& settings = m_program.context().settings;
+    if (settings.problem.isEmpty()) {
+        if (const pellar::FileResult saved = pellar::saveSettings(m_program.data(), settings);
+            !saved)
+            failures << saved.error;
+    }
+
+    if (!failures.isEmpty()) {
+        failures << QStringLiteral("Your entries are still on the form.");
+        m_program.reportFileError(failures.join(u'\n'));
+        return;
+    }
+    hide();
+    m_program.showMenu();
+}
+
+} // namespace invoicing

@@ -1,0 +1,40 @@
+#pragma once
+// The setup form (form name frmSetup): the business profile that heads every invoice and the
+// invoice options. It is made hidden at start and kept for the whole run. Each change of an
+// option is handed to the program at once, so it applies to the next invoice; the files are
+// written only by Save.
+
+#include <QMainWindow>
+
+class QTabWidget;
+
+namespace invoicing {
+
+class Billwright;
+class SetupBusinessPage;
+class SetupOptionsPage;
+class SetupPrintingPage;
+
+class SetupForm : public QMainWindow {
+public:
+    explicit SetupForm(Billwright& program);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildMenu();
+    void setTabOrders(QWidget* saveButton);
+    void showOptions();
+    void optionsEdited();
+    void saveAndReturn();
+
+    Billwright& m_program;
+    QTabWidget* m_tabs = nullptr; // tabInfo
+    SetupBusinessPage* m_business = nullptr;
+    SetupOptionsPage* m_options = nullptr;
+    SetupPrintingPage* m_printing = nullptr;
+    bool m_showing = false; // the pages are being filled: their changes are not edits
+};
+
+} // namespace invoicing

@@ -1,0 +1,176 @@
+// One invoice's steps, taken on the draft without a form.
+#include "invoicing/core/invoicedraft.h"
+
+#include "common/core/regional.h"
+
+#include <gtest/gtest.h>
+
+using namespace invoicing;
+using pellar::Currency;
+
+namespace {
+
+Currency money(const char* text) {
+    return *Currency::fromDecimalText(QString::fromLatin1(text));
+}
+
+const TaxRule kNoTax{TaxMode::None, QStringLiteral("0.0")};
+const StepResult kNextLine{false, InvoiceField::Item};
+
+StepResult refusal(InvoiceField field) {
+    return {true, field, false};
+}
+
+// A draft in line entry under the given add-ons.
+InvoiceDraft inLines(const AddOns& addOns = {}) {
+    InvoiceDraft draft;
+    draft.start(20260041, addOns);
+    draft.beginLines();
+    return draft;
+}
+
+} // namespace
+
+TEST(InvoiceDraft, PostingChecksItsInputsInOrderAndKeepsTheQuantityAsTyped) {
+    InvoiceDraft draft = inLines();
+    EXPECT_EQ(draft.post("", "", "", kNoTax), refusal(InvoiceField::Item));
+    EXPECT_EQ(draft.post("Rope", "", "", kNoTax), refusal(InvoiceField::Price));
+    EXPECT_EQ(draft.post("Rope", "", "2", kNoTax), refusal(InvoiceField::Quantity));
+    EXPECT_EQ(draft.post("Rope", "3", "two dollars", kNoTax), refusal(InvoiceField::Price));
+    EXPECT_EQ(draft.post("Rope", "1e300", "1000000", kNoTax), refusal(InvoiceField::Quantity));
+    EXPECT_TRUE(draft.lines().isEmpty());
+    EXPECT_FALSE(draft.completeOffered());
+
+    // A quantity without a leading number is a line of nothing; "2 coils" is 2.
+    EXPECT_EQ(draft.post("Rope", "some", "2", kNoTax), kNextLine);
+    EXPECT_EQ(draft.post("Rope", "2 coils", "$1,000.50", kNoTax), kNextLine);
+    EXPECT_EQ(draft.lines()[0], (InvoiceLine{"some", "Rope", money("2"), Currency()}));
+    EXPECT_EQ(draft.lines()[1], (InvoiceLine{"2 coils", "Rope", money("1000.5"), money("2001")}));
+    EXPECT_TRUE(draft.completeOffered());
+
+    while (draft.lines().size() < InvoiceDraft::kMaxLines)
+        ASSERT_EQ(draft.post("Item", "1", "1", kNoTax), kNextLine);
+    EXPECT_EQ(draft.post("One too many", "1", "1", kNoTax), refusal(InvoiceField::None));
+    EXPECT_EQ(draft.lines().size(), 50);
+    EXPECT_EQ(draft.totals().subTotal(), money("2049"));
+}
+
+TEST(InvoiceDraft, DeletingALineTakesOffExactlyWhatItAdded) {
+    const TaxRule tax10{TaxMode::MaterialAndLabor, QStringLiteral("10")};
+    InvoiceDraft draft = inLines();
+    const char* items[] = {"Alpha", "Bravo", "Charlie", "Delta", "Echo"};
+    for (int i = 0; i < 5; ++i)
+        draft.post(items[i], QString::number(i + 1), "1.11", tax10);
+    EXPECT_EQ(draft.totals().subTotal(), money("16.65"));
+    EXPECT_EQ(draft.totals().grandTotal(), money("18.315"));
+
+    EXPECT_FALSE(draft.canDelete(0));
+    EXPECT_FALSE(draft.canDelete(6));
+    EXPECT_EQ(draft.deleteLine(3, tax10), kNextLine);
+    EXPECT_EQ(draft.lines().size(), 4);
+    EXPECT_EQ(draft.lines()[2].item, "Delta");
+    EXPECT_EQ(draft.totals().subTotal(), money("13.32"));
+    EXPECT_EQ(draft.totals().tax(), money("1.332"));
+
+    // Thousands and fractions of a cent come off whole.
+    InvoiceDraft exact = inLines();
+    const TaxRule material{TaxMode::MaterialOnly, QStringLiteral("6.5")};
+    exact.post("Site survey", "1", "300000.01", material);
+    exact.post("Washer", "3", "0.333", material);
+    exact.deleteLine(1, material);
+    EXPECT_EQ(exact.totals().subTotal(), money("0.999"));
+    exact.deleteLine(1, material);
+    EXPECT_TRUE(exact.totals().subTotal().isZero() && exact.totals().grandTotal().isZero());
+
+    // Lines are deleted only while they are entered.
+    exact.post("Shelf", "1", "10.01", material);
+    EXPECT_EQ(exact.totals().tax(), money("0.6506"));
+    exact.completeLines();
+    EXPECT_FALSE(exact.canDelete(1));
+}
+
+TEST(InvoiceDraft, AddOnsOpenTheirPanelsAndSendTheFocusOnInOrder) {
+    InvoiceOptions options;
+    options.discountPercent = QStringLiteral("1.5");
+    InvoiceDraft draft = inLines({kClear, kTicked, kTicked, kTicked});
+    draft.post("Garden hose", "2", "100", kNoTax);
+    draft.completeLines();
+    EXPECT_EQ(draft.stage(), InvoiceDraft::Stage::AddOns);
+    EXPECT_FALSE(draft.chargesOpen());
+    EXPECT_EQ(draft.continueFromAddOns(options), (StepResult{false, InvoiceField::Shipping}));
+    EXPECT_TRUE(draft.chargesOpen() && draft.printable() && !draft.laborOpen());
+    EXPECT_EQ(draft.totals().discount(), money("3"));
+    EXPECT_EQ(draft.afterShipping(), InvoiceField::Charges);
+
+    // A greyed discount offers nothing; a mark still opens the charges. No add-on: Print.
+    InvoiceDraft greyed = inLines({kClear, kClear, kClear, kGreyed});
+    greyed.post("Hinge", "1", "50", kNoTax);
+    EXPECT_EQ(greyed.continueFromAddOns(options), (StepResult{false, InvoiceField::Print}));
+    EXPECT_TRUE(greyed.totals().discount().isZero());
+    EXPECT_TRUE(greyed.chargesOpen());
+    InvoiceDraft none = inLines();
+    EXPECT_EQ(none.continueFromAddOns(options), (StepResult{false, InvoiceField::Print}));
+    EXPECT_FALSE(none.chargesOpen());
+
+    // A percentage no invoice can hold: the alarm, no offer, and the walk goes on.
+    options.discountPercent = QStringLiteral("1e300");
+    EXPECT_EQ(draft.continueFromAddOns(options), (StepResult{true, InvoiceField::Shipping}));
+    EXPECT_EQ(draft.totals().discount(), money("3"));
+}
+
+TEST(InvoiceDraft, LaborIsWorkedOutThenAcceptedAndTaxedOnlyWithMaterialAndLabor) {
+    for (const TaxMode mode : {TaxMode::MaterialAndLabor, TaxMode::MaterialOnly}) {
+        const TaxRule rule{mode, QStringLiteral("6.0")};
+        InvoiceOptions options;
+        options.setLaborMode(LaborMode::Calculated);
+        options.hourlyRate = QStringLiteral("45");
+        InvoiceDraft draft = inLines({kGreyed, kClear, kClear, kClear});
+        draft.post("Widget", "3", "10", rule);
+        EXPECT_EQ(draft.continueFromAddOns(options), (StepResult{false, InvoiceField::Hours}));
+        EXPECT_TRUE(draft.laborOpen());
+        EXPECT_EQ(draft.offeredRate(), "$45.00");
+
+        EXPECT_EQ(draft.enterLabor("", rule), refusal(InvoiceField::LaborRedo));
+        EXPECT_EQ(draft.calculateLabor("", "$45.00"), refusal(InvoiceField::Hours));
+        EXPECT_EQ(draft.calculateLabor("two", "$45.00"), refusal(InvoiceField::Hours));
+        EXPECT_EQ(draft.calculateLabor("2.5", "n/a"), refusal(InvoiceField::Rate));
+        EXPECT_EQ(draft.calculateLabor("2.5", "$45.00"),
+                  (StepResult{false, InvoiceField::EnterLabor}));
+        EXPECT_EQ(draft.totals().labor(), money("112.5"));
+        EXPECT_TRUE(draft.acceptedLabor().isZero()); // counts once Enter takes it
+        EXPECT_EQ(draft.totals().grandTotal(), money("31.8"));
+
+        EXPECT_EQ(draft.enterLabor("lots", rule),
+                  (StepResult{true, InvoiceField::LaborTotal, true}));
+        // The box was typed into without being left: what it shows is the charge.
+        EXPECT_EQ(draft.enterLabor("$100.00", rule), (StepResult{false, InvoiceField::Print}));
+        EXPECT_FALSE(draft.laborOpen());
+        EXPECT_EQ(draft.acceptedLabor(), money("100"));
+        const bool taxed = mode == TaxMode::MaterialAndLabor;
+        EXPECT_EQ(draft.totals().tax(), money(taxed ? "7.8" : "1.8"));
+        EXPECT_EQ(draft.totals().grandTotal(), money(taxed ? "137.8" : "131.8"));
+    }
+}
+
+TEST(InvoiceDraft, RedoKeepsReferenceAddOnsAndTheCountersNumber) {
+    InvoiceDraft draft = inLines({kClear, kTicked, kClear, kTicked});
+    draft.setReference("PO-7781");
+    draft.setNumber("A-17");
+    draft.post("Alpha", "2", "5", kNoTax);
+    draft.completeLines();
+    draft.continueFromAddOns({});
+    draft.redo();
+    EXPECT_EQ(draft.stage(), InvoiceDraft::Stage::Ready);
+    EXPECT_FALSE(draft.printable() || draft.chargesOpen() || draft.completeOffered());
+    EXPECT_TRUE(draft.lines().isEmpty());
+    EXPECT_TRUE(draft.totals().grandTotal().isZero() && draft.totals().discount().isZero());
+    EXPECT_EQ(draft.reference(), "PO-7781");
+    EXPECT_EQ(draft.number(), "20260041");
+    EXPECT_EQ(draft.counter(), 20260041);
+    EXPECT_EQ(draft.addOns(), (AddOns{kClear, kTicked, kClear, kTicked}));
+    EXPECT_EQ(draft.afterShipping(), InvoiceField::CreateInvoice);
+
+    EXPECT_EQ(CustomerAddress({"N", "S", "Apt 2", "C", "ST", "Z"}).block(),
+              "N\r\nS\r\nApt 2\r\nC,ST\r\nZ");
+    EXPECT_EQ(CustomerAddress({"N", "S", "", "C", "ST", "Z"}).block(), "N\r\nS\r\nC,ST\r\nZ");
+}
