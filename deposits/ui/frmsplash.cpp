@@ -3,6 +3,7 @@
 #include "common/ui/widgets.h"
 
 #include "common/core/backup.h"
+#include "common/core/datafoldernotice.h"
 #include "common/core/desk.h"
 #include "common/core/profile.h"
 #include "common/core/programcontext.h"
@@ -133,6 +134,10 @@ void frmSplash::buildMenu() {
     QAction* setup =
         pellar::ui::named(bar->addAction(QStringLiteral("Setup")), QStringLiteral("mnuSetup"));
     connect(setup, &QAction::triggered, this, &frmSplash::setupWanted);
+    // Where the data files are: the checkbook file is shared with another program.
+    QAction* dataFolder = pellar::ui::named(bar->addAction(QStringLiteral("Data Folder...")),
+                                            QStringLiteral("mnuDataFolder"));
+    connect(dataFolder, &QAction::triggered, this, [this] { pellar::showDataFolder(m_context); });
 
     QMenu* upgrade =
         pellar::ui::named(bar->addMenu(QStringLiteral("Upgrade")), QStringLiteral("mnuOrvanta"));
