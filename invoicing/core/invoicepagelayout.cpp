@@ -86,7 +86,8 @@ void InvoicePageLayout::printPageFrame() {
     const QColor textColor = s.textColor();
     s.setTextColor(Qt::black);
     SetPrintFont(s, 28, true, false);
-    at(s, 7200, 720);
+    // At 0.4 in the 28-point title clears the date line below it at 0.9 in.
+    at(s, 7200, 576);
     s.print(QStringLiteral("INVOICE"));
     SetPrintFont(s, 10, true, false);
     printBusinessHeader();

@@ -104,7 +104,11 @@ void InvoiceForm::buildForm() {
 void InvoiceForm::connectPanels() {
     connect(m_header, &InvoiceHeaderPanel::createClicked, this, &InvoiceForm::create);
     connect(m_header, &InvoiceHeaderPanel::redoClicked, this, &InvoiceForm::redo);
-    connect(m_header, &InvoiceHeaderPanel::printClicked, this, &InvoiceForm::print);
+    connect(m_header, &InvoiceHeaderPanel::printClicked, this,
+            [this] { print(InvoiceOutput::Printer); });
+    connect(m_header, &InvoiceHeaderPanel::previewClicked, this, &InvoiceForm::preview);
+    connect(m_header, &InvoiceHeaderPanel::savePdfClicked, this,
+            [this] { print(InvoiceOutput::Pdf); });
     connect(m_header, &InvoiceHeaderPanel::menuClicked, this, &InvoiceForm::leaveToMenu);
     connect(m_header, &InvoiceHeaderPanel::referenceEdited, this,
             [this](const QString& reference) { m_draft.setReference(reference); });
@@ -317,14 +321,26 @@ void InvoiceForm::enterLabor() {
     present(step);
 }
 
-void InvoiceForm::print() {
-    // A charge whose text was refused is still being corrected; its box has the focus.
+bool InvoiceForm::chargeBeingCorrected() {
+    // The box with the refused text has the focus until the text is corrected.
     if (const std::optional<ChargeBox> refused = m_charges.refusedBox()) {
         apply({true, ChargeEntry::field(*refused)});
-        return;
+        return true;
     }
-    if (printInvoice(m_draft, m_program) != PrintOutcome::Refused)
+    return false;
+}
+
+void InvoiceForm::print(InvoiceOutput output) {
+    if (chargeBeingCorrected())
+        return;
+    const PrintOutcome outcome = printInvoice(m_draft, m_program, output);
+    if (outcome == PrintOutcome::Confirmed || outcome == PrintOutcome::NotConfirmed)
         leaveToMenu();
+}
+
+void InvoiceForm::preview() {
+    if (!chargeBeingCorrected())
+        previewInvoice(m_draft, m_program);
 }
 
 void InvoiceForm::leaveToMenu() {

@@ -11,6 +11,7 @@
 
 #include "invoicing/core/chargeentry.h"
 #include "invoicing/core/invoicedraft.h"
+#include "invoicing/ui/invoiceprint.h"
 
 #include <QMainWindow>
 
@@ -65,7 +66,12 @@ private:
     void continueFromAddOns();
     void calculateLabor();
     void enterLabor();
-    void print();
+    // Print and Save as PDF: back to the menu once the invoice is out (confirmed or not);
+    // a cancelled dialog or a failed job leaves the invoice on the form as it was.
+    void print(InvoiceOutput output);
+    void preview();
+    // A charge whose text was refused is still being corrected; nothing prints meanwhile.
+    bool chargeBeingCorrected();
     // Writes the catalogue back, unloads the form and shows the menu.
     void leaveToMenu();
     void showHelp();
