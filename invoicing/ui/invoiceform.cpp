@@ -5,6 +5,7 @@
 #include "common/core/desk.h"
 #include "common/core/regional.h"
 #include "common/core/settings.h"
+#include "common/ui/keyboard.h"
 #include "common/ui/widgets.h"
 #include "invoicing/core/invoicefiles.h"
 #include "invoicing/ui/billwright.h"
@@ -91,6 +92,8 @@ void InvoiceForm::buildForm() {
     layout->addSpacing(6);
     layout->addWidget(m_grid, 1);
     layout->addLayout(bottom);
+    m_note = new pellar::ui::StatusNote(central);
+    layout->addWidget(m_note);
 
     QAction* help =
         named(menuBar()->addAction(QStringLiteral("Help")), QStringLiteral("mnuInvoiceHelp"));
@@ -200,9 +203,16 @@ void InvoiceForm::present(const StepResult& step) {
     }
 }
 
+void InvoiceForm::refuse(const QString& why) {
+    if (m_program.context().settings.alarmsOn)
+        pellar::ui::refuse(m_program.desk(), m_note, why);
+    else
+        m_note->say(why);
+}
+
 void InvoiceForm::apply(const StepResult& step) {
-    if (step.alarm && m_program.context().settings.alarmsOn)
-        m_program.desk().beep();
+    if (step.alarm)
+        refuse(step.why);
     // The one panel that has the control takes the focus.
     m_header->focus(step.focus) || m_lineEntry->focus(step.focus) || m_addOns->focus(step.focus) ||
         m_labor->focus(step.focus) || m_chargesPanel->focus(step.focus);
@@ -241,7 +251,11 @@ void InvoiceForm::react(ChargeBox box, const ChargeReaction& reaction) {
     m_chargesPanel->tint(box, reaction.tint);
     if (reaction.totalsChanged)
         m_totals->showTotals(m_draft.totals());
-    apply({reaction.alarm, reaction.focus});
+    static const QString kWhat[] = {QStringLiteral("labor charge"),
+                                    QStringLiteral("shipping charge"),
+                                    QStringLiteral("charge or credit")};
+    apply({reaction.alarm, reaction.focus, false,
+           QStringLiteral("The %1 is not an amount this invoice can take.").arg(kWhat[int(box)])});
     m_charges.settled();
 }
 
@@ -264,6 +278,7 @@ void InvoiceForm::post() {
     if (!step.alarm) {
         drawInvoice();
         m_lineEntry->clearEntry();
+        m_grid->scrollToLine(int(m_draft.lines().size()));
     }
     present(step);
 }
@@ -276,7 +291,7 @@ void InvoiceForm::deleteLine() {
         QStringLiteral("Item Deletion"),
         {QStringLiteral("Delete item ") + m_draft.lines().at(line - 1).item +
          QStringLiteral(" from Invoice?")},
-        pellar::MessageButtons::YesNo);
+        pellar::MessageButtons::YesNoDefaultNo);
     if (answer != pellar::MessageAnswer::Yes)
         return;
     const StepResult step = m_draft.deleteLine(line, taxRule());
@@ -324,7 +339,8 @@ void InvoiceForm::enterLabor() {
 bool InvoiceForm::chargeBeingCorrected() {
     // The box with the refused text has the focus until the text is corrected.
     if (const std::optional<ChargeBox> refused = m_charges.refusedBox()) {
-        apply({true, ChargeEntry::field(*refused)});
+        apply({true, ChargeEntry::field(*refused), false,
+               QStringLiteral("Correct the amount in this box first.")});
         return true;
     }
     return false;

@@ -6,8 +6,8 @@
 // person goes back to the menu.
 //
 // Every handler takes a step of the draft and shows the result; apply() is the one place
-// where a refused input is answered (the alarm while alarms are on, and the focus in the
-// box to fix).
+// where a refused input is answered (the alarm while alarms are on, the reason in the
+// status note, and the focus in the box to fix).
 
 #include "invoicing/core/chargeentry.h"
 #include "invoicing/core/invoicedraft.h"
@@ -17,6 +17,10 @@
 
 class QLineEdit;
 class QMenu;
+
+namespace pellar::ui {
+class StatusNote;
+}
 
 namespace invoicing {
 
@@ -55,6 +59,8 @@ private:
     // never passes through a charge box on the way.
     void present(const StepResult& step);
     void apply(const StepResult& step);
+    // The alarm (while alarms are on) and the reason in the status note.
+    void refuse(const QString& why);
     void react(ChargeBox box, const ChargeReaction& reaction);
     TaxRule taxRule() const;
 
@@ -87,6 +93,7 @@ private:
     ChargesPanel* m_chargesPanel = nullptr;
     TotalsPanel* m_totals = nullptr;
     QMenu* m_lineMenu = nullptr; // mnuPopup
+    pellar::ui::StatusNote* m_note = nullptr;
 };
 
 } // namespace invoicing
