@@ -16,8 +16,9 @@ pellar::PrintedDocumentKind invoiceDocument(const QString& number) {
 }
 
 void printInvoiceFieldOutlines(pellar::PrintSurface& s) {
-    // The table's rules, as the frame draws them below the header box.
+    // The frame's header box and rules, as every invoice page draws them.
     s.setDrawWidth(kRulingPenDots);
+    s.box(kLeft, kHeaderTop, kRight, kHeaderBottom, Qt::black);
     for (const double y : {kHeadingTop, kHeadingBottom, kMemoTop, kBottomBandTop, kFormBottom})
         s.line(kLeft, y, kRight, y, Qt::black);
     for (const double x : {kLeft, kQuantityEdge, kRight})
