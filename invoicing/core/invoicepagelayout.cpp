@@ -21,6 +21,9 @@ constexpr double kPriceRight = 9792;
 constexpr double kLineTotalRight = 11520;
 constexpr double kDescriptionLeft = 2160;
 constexpr double kDescriptionWidth = 5040;
+// The business header ends a tenth of an inch short of the title and the date lines at
+// 5 in; a longer name or line is cut there.
+constexpr double kBusinessWidth = 7200 - 1440 - 144;
 
 } // namespace
 
@@ -109,7 +112,7 @@ void InvoicePageLayout::printBusinessHeader() {
     // A long name would run into the title at 14 point.
     at(s, 1440, 720);
     SetPrintFont(s, business.name.size() > 15 ? 10 : 14, true, false);
-    s.print(business.name);
+    s.print(pellar::fittedToWidth(s, business.name, kBusinessWidth));
     SetPrintFont(s, 10, false, false);
     const QString cityLine = businessCityLine(business);
     // The telephone is not printed: the header leaves room for five lines under the name.
@@ -118,7 +121,7 @@ void InvoicePageLayout::printBusinessHeader() {
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (i == 0 || !lines[i].isEmpty()) {
             atX(s, 1440);
-            s.print(lines[i]);
+            s.print(pellar::fittedToWidth(s, lines[i], kBusinessWidth));
         }
     }
 }

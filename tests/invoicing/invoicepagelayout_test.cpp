@@ -234,6 +234,10 @@ TEST(InvoicePageLayout, PlainPaperMonochromeAndBusinessHeaderVariants) {
     stateOnly.zip = QStringLiteral("62701");
     EXPECT_EQ(InvoicePageLayout::businessCityLine(stateOnly), "IL. 62701");
 
+    // A name too long for the header is cut before the title (layOut checks it).
+    d.business.name = QString(70, u'N');
+    EXPECT_NE(layOut(d)->findText(QString(55, u'N') + u'…'), nullptr);
+
     // A name of fifteen characters still has the large type.
     d.business.name = QStringLiteral("Acme Plumbing C");
     EXPECT_EQ(layOut(d)->findText("Acme Plumbing C")->fontSize, 14);
@@ -444,7 +448,6 @@ TEST(InvoicePageLayout, RowsAndTotalsNeverCrossTheMemoBand) {
 TEST(InvoicePageLayout, PaperEdgeOriginAndOffsetsMoveEveryElement) {
     const pellar::PrintedDocumentKind kind = invoiceDocument(QStringLiteral("20260001"));
     EXPECT_EQ(kind.origin, pellar::PageOrigin::PaperEdge);
-    EXPECT_EQ(kind.document, pellar::PrintedDocument::Invoice);
     EXPECT_EQ(kind.pdfFileName, QStringLiteral("Invoice 20260001.pdf"));
 
     InvoicePrintData d = sampleInvoice();
