@@ -4,6 +4,8 @@
 #include "common/core/regional.h"
 #include "invoicing/core/invoicepageplace.h"
 
+#include <algorithm>
+
 namespace invoicing {
 
 using namespace invoicepage;
@@ -153,9 +155,9 @@ MemoFit fitInvoiceMemo(pellar::PrintSurface& surface, const QStringList& memo) {
     MemoFit fit;
     fit.lines = int(InvoicePageLayout::memoPieces(surface, memo).size());
     const double lineHeight = surface.textHeight();
-    for (double y = kMemoFirstTop; fit.fitting < fit.lines && y + lineHeight < kBottomBandTop;
-         y += lineHeight)
-        ++fit.fitting;
+    for (double y = kMemoFirstTop; y + lineHeight < kBottomBandTop; y += lineHeight)
+        ++fit.room;
+    fit.fitting = std::min(fit.lines, fit.room);
     return fit;
 }
 

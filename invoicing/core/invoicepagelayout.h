@@ -97,6 +97,7 @@ QStringList wrapText(const pellar::PrintSurface& surface, const QString& text, d
 struct MemoFit {
     int lines = 0;
     int fitting = 0;
+    int room = 0; // the printed lines the band holds
     bool all() const { return fitting == lines; }
 };
 // Measured in the surface's metrics; leaves the surface in the memo's font.

@@ -75,12 +75,15 @@ void SetupMemoPage::showFit() {
     m_measure->stop();
     const MemoFit fit = measureMemo(lines());
     if (fit.all())
-        m_fit->setText(QStringLiteral("All %1 printed lines fit on the invoice.").arg(fit.lines));
-    else
-        m_fit->setText(QStringLiteral("%1 of %2 printed lines fit on the invoice; the last %3 "
-                                      "will be left off.")
-                           .arg(fit.fitting)
+        m_fit->setText(QStringLiteral("The memo uses %1 of the %2 printed lines that fit on the "
+                                      "invoice.")
                            .arg(fit.lines)
+                           .arg(fit.room));
+    else
+        m_fit->setText(QStringLiteral("The memo takes %1 printed lines, but only %2 fit on the "
+                                      "invoice: the last %3 will be left off.")
+                           .arg(fit.lines)
+                           .arg(fit.room)
                            .arg(fit.lines - fit.fitting));
 }
 

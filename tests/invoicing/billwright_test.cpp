@@ -231,7 +231,7 @@ TEST_F(BillwrightForms, MemoAndOffsetsAreSavedOnlyWhenChangedAndAnOverlongMemoIs
     SetupForm* setup = openSetup();
     auto* memo = get<QPlainTextEdit>(setup, "txtMemo");
     EXPECT_EQ(memo->toPlainText(), "Open Sundays");
-    EXPECT_TRUE(get<QLabel>(setup, "lblMemoFit")->text().startsWith("All 1 "));
+    EXPECT_TRUE(get<QLabel>(setup, "lblMemoFit")->text().startsWith("The memo uses 1 of the "));
     // Nothing edited: neither file is touched, the damaged one included.
     click(setup, "cmdQuit");
     EXPECT_EQ(folder.bytes("InvoiceMemo.txt"), "Open Sundays\r\n");

@@ -342,6 +342,7 @@ TEST(InvoicePageLayout, MemoLinesEmptyLinesAndTheBandsLimit) {
     const MemoFit tooLong = fitInvoiceMemo(measuring, d.memo);
     EXPECT_EQ(tooLong.lines, 5);
     EXPECT_EQ(tooLong.fitting, 4);
+    EXPECT_EQ(tooLong.room, 4);
     EXPECT_FALSE(tooLong.all());
     // A memo line wraps to several printed lines, each counted.
     const MemoFit wrapped = fitInvoiceMemo(measuring, {"one", QString(60, u'x')});
