@@ -11,7 +11,11 @@ pellar::PrintedDocumentKind invoiceDocument(const QString& number) {
     kind.document = pellar::PrintedDocument::Invoice;
     kind.origin = pellar::PageOrigin::PaperEdge;
     kind.jobName = QStringLiteral("Invoice ") + number;
-    kind.pdfFileName = kind.jobName + QStringLiteral(".pdf");
+    // A number typed as "2026/7" must not name a folder in the suggested file name.
+    QString fileName = kind.jobName;
+    for (const QChar bad : QStringLiteral("/\\:*?\"<>|"))
+        fileName.replace(bad, u'-');
+    kind.pdfFileName = fileName + QStringLiteral(".pdf");
     return kind;
 }
 
