@@ -8,9 +8,11 @@ using pellar::Currency;
 
 namespace {
 
-StepResult refused(InvoiceField field) {
-    return {true, field, false};
+StepResult refused(InvoiceField field, const QString& why) {
+    return {true, field, false, why};
 }
+
+const QString kTooMuch = QStringLiteral("That comes to more than an invoice can hold.");
 
 StepResult moveTo(InvoiceField field) {
     return {false, field, false};
@@ -44,21 +46,31 @@ void InvoiceDraft::redo() {
 StepResult InvoiceDraft::post(const QString& item, const QString& quantity, const QString& price,
                               const TaxRule& rule) {
     if (item.isEmpty())
-        return refused(InvoiceField::Item);
+        return refused(InvoiceField::Item, QStringLiteral("Type or pick the item first."));
     if (price.isEmpty())
-        return refused(InvoiceField::Price);
+        return refused(InvoiceField::Price, QStringLiteral("Type the price first."));
     if (quantity.isEmpty())
-        return refused(InvoiceField::Quantity);
+        return refused(InvoiceField::Quantity, QStringLiteral("Type the quantity first."));
     // The invoice holds 50 lines; a further one would have nowhere to go.
     if (m_lines.size() >= kMaxLines)
-        return refused(InvoiceField::None);
+        return refused(InvoiceField::None, QStringLiteral("An invoice holds 50 lines."));
     const std::optional<Currency> unitPrice = pellar::currencyValue(price);
     if (!unitPrice)
-        return refused(InvoiceField::Price);
-    const std::optional<Currency> extension =
-        lineExtension(*unitPrice, pellar::leadingNumberValue(quantity));
+        return refused(InvoiceField::Price,
+                       QStringLiteral("The price \"%1\" is not an amount.").arg(price));
+    const std::optional<double> count = leadingQuantity(quantity);
+    if (!count)
+        return refused(
+            InvoiceField::Quantity,
+            QStringLiteral("The quantity \"%1\" cannot be read as a number.").arg(quantity));
+    if (rule.mode != TaxMode::None && !leadingQuantity(rule.rate))
+        return refused(InvoiceField::None,
+                       QStringLiteral("The tax rate \"%1\" cannot be read as a number; "
+                                      "correct it in Setup.")
+                           .arg(rule.rate));
+    const std::optional<Currency> extension = lineExtension(*unitPrice, *count);
     if (!extension || !m_totals.addLine(*extension, rule))
-        return refused(InvoiceField::Quantity); // more than an invoice can hold
+        return refused(InvoiceField::Quantity, kTooMuch);
     m_lines.append({quantity, item, *unitPrice, *extension});
     m_posted = true;
     return moveTo(InvoiceField::Item);
@@ -73,7 +85,7 @@ StepResult InvoiceDraft::deleteLine(int line, const TaxRule& rule) {
         return moveTo(InvoiceField::None);
     // Exactly what the line added comes off again.
     if (!m_totals.removeLine(m_lines.at(line - 1).extension, rule))
-        return refused(InvoiceField::Item);
+        return refused(InvoiceField::Item, kTooMuch);
     m_lines.removeAt(line - 1);
     return moveTo(InvoiceField::Item);
 }
@@ -87,8 +99,11 @@ StepResult InvoiceDraft::continueFromAddOns(const InvoiceOptions& options) {
     StepResult result;
     // Only a plain tick offers the discount; a greyed box does not. A percentage no invoice
     // can hold makes no offer.
-    if (m_addOns.discount == kTicked && !m_totals.offerDiscount(options.discountPercent))
+    if (m_addOns.discount == kTicked && !m_totals.offerDiscount(options.discountPercent)) {
         result.alarm = true;
+        result.why = QStringLiteral("A discount of %1 percent cannot be offered on this invoice.")
+                         .arg(options.discountPercent);
+    }
     if (m_addOns.any())
         m_chargesOpen = true;
     m_stage = Stage::Charges;
@@ -110,32 +125,35 @@ StepResult InvoiceDraft::continueFromAddOns(const InvoiceOptions& options) {
 
 StepResult InvoiceDraft::calculateLabor(const QString& hours, const QString& rate) {
     if (hours.isEmpty())
-        return refused(InvoiceField::Hours);
+        return refused(InvoiceField::Hours, QStringLiteral("Type the hours first."));
     const std::optional<Currency> hourCount = pellar::currencyValue(hours);
     if (!hourCount)
-        return refused(InvoiceField::Hours);
+        return refused(InvoiceField::Hours,
+                       QStringLiteral("The hours \"%1\" cannot be read as a number.").arg(hours));
     const std::optional<Currency> hourlyRate = pellar::currencyValue(rate);
     if (!hourlyRate)
-        return refused(InvoiceField::Rate);
+        return refused(InvoiceField::Rate,
+                       QStringLiteral("The rate \"%1\" is not an amount.").arg(rate));
     const std::optional<Currency> labor = laborCharge(*hourCount, *hourlyRate);
     if (!labor)
-        return refused(InvoiceField::Hours);
+        return refused(InvoiceField::Hours, kTooMuch);
     m_totals.setLabor(*labor);
     return moveTo(InvoiceField::EnterLabor);
 }
 
 StepResult InvoiceDraft::enterLabor(const QString& shown, const TaxRule& rule) {
     if (shown.isEmpty())
-        return refused(InvoiceField::LaborRedo);
+        return refused(InvoiceField::LaborRedo,
+                       QStringLiteral("Calculate or type the labor charge first."));
     const std::optional<Currency> amount = pellar::currencyValue(shown);
-    const StepResult refusedText{true, InvoiceField::LaborTotal, true};
     if (!amount)
-        return refusedText;
+        return {true, InvoiceField::LaborTotal, true,
+                QStringLiteral("The labor charge \"%1\" is not an amount.").arg(shown)};
     // The box may have been typed into without being left.
     if (pellar::formatCurrency(m_totals.labor()) != shown)
         m_totals.setLabor(*amount);
     if (!m_totals.acceptLabor(rule))
-        return refusedText;
+        return {true, InvoiceField::LaborTotal, true, kTooMuch};
     m_acceptedLabor = *amount;
     m_laborOpen = false;
     return moveTo(afterLabor());

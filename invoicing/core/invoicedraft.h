@@ -39,8 +39,12 @@ struct StepResult {
     bool alarm = false;                      // an input could not be taken
     InvoiceField focus = InvoiceField::None; // where the focus goes next
     bool textRefused = false; // the focus box keeps a refused text until it is corrected
+    QString why = {};         // with the alarm: what was refused, in the person's words
 
-    bool operator==(const StepResult&) const = default;
+    // Two steps are the same when they go to the same place; the words are the form's.
+    bool operator==(const StepResult& other) const {
+        return alarm == other.alarm && focus == other.focus && textRefused == other.textRefused;
+    }
 };
 
 // The add-ons of one invoice: preselected from the options, then ticked on the form.
@@ -82,8 +86,9 @@ public:
     // ---- Lines ----------------------------------------------------------------------------
     void beginLines() { m_stage = Stage::Lines; }
     // Posts a line from the typed item, quantity and price, checked in that order of
-    // importance: item, price, quantity, room on the invoice, a readable price, an amount
-    // the invoice can hold. A quantity without a leading number counts as 0.
+    // importance: item, price, quantity, room on the invoice, a readable price, quantity and
+    // tax rate, an amount the invoice can hold. A quantity without a leading number counts
+    // as 0; one whose number cannot be read whole is refused.
     StepResult post(const QString& item, const QString& quantity, const QString& price,
                     const TaxRule& rule);
     const QList<InvoiceLine>& lines() const { return m_lines; }

@@ -94,4 +94,11 @@ MemoRead readInvoiceMemo(const pellar::DataFolder& folder) {
     return read;
 }
 
+pellar::FileResult saveInvoiceMemo(const pellar::DataFolder& folder, const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += pellar::toAnsi(line) + "\r\n";
+    return pellar::writeDataFile(folder, kMemoFile, bytes);
+}
+
 } // namespace invoicing

@@ -65,5 +65,7 @@ struct MemoRead {
 };
 
 MemoRead readInvoiceMemo(const pellar::DataFolder& folder);
+// Rewrites the memo whole: each line in 8-bit text ending in CR LF (nothing for no lines).
+pellar::FileResult saveInvoiceMemo(const pellar::DataFolder& folder, const QStringList& lines);
 
 } // namespace invoicing

@@ -4,6 +4,8 @@
 #include "common/core/regional.h"
 #include "invoicing/core/invoicepageplace.h"
 
+#include <algorithm>
+
 namespace invoicing {
 
 using namespace invoicepage;
@@ -31,6 +33,19 @@ bool showsAsPositive(pellar::Currency amount) {
 
 } // namespace
 
+namespace {
+
+// The longest start of `word` (at least one character) that fits in `room`: where a word
+// too wide for its column is broken, so it never runs into the next column.
+qsizetype fittingStart(const pellar::PrintSurface& surface, const QString& word, double room) {
+    qsizetype fits = 1;
+    while (fits < word.size() && surface.textWidth(word.left(fits + 1)) <= room)
+        ++fits;
+    return fits;
+}
+
+} // namespace
+
 QStringList wrapText(const pellar::PrintSurface& surface, const QString& text, double width) {
     if (text.isEmpty())
         return {QString()};
@@ -51,9 +66,11 @@ QStringList wrapText(const pellar::PrintSurface& surface, const QString& text, d
                 break;
         }
         if (fits == 0) {
-            // A first word too wide for the column: it gets a line of its own.
+            // A first word too wide for the column: broken at the column's edge. Its blank,
+            // when it fits only without it, is dropped with the blanks that follow.
             const qsizetype blank = rest.indexOf(u' ');
-            fits = blank < 0 ? rest.size() : blank + 1;
+            const QString word = rest.left(blank < 0 ? rest.size() : blank);
+            fits = fittingStart(surface, word, room);
         }
         pieces.append(rest.left(fits));
         while (fits < rest.size() && rest[fits] == u' ')
@@ -125,21 +142,39 @@ void InvoicePageLayout::printDiscountTerms() {
     s.print(QStringLiteral("Thank you for your Business"));
 }
 
+QStringList InvoicePageLayout::memoPieces(pellar::PrintSurface& surface, const QStringList& memo) {
+    // The memo prints in the totals' type: 10 point bold.
+    SetPrintFont(surface, 10, true, false);
+    QStringList pieces;
+    for (const QString& memoLine : memo)
+        pieces += wrapText(surface, memoLine, kMemoWidth);
+    return pieces;
+}
+
+MemoFit fitInvoiceMemo(pellar::PrintSurface& surface, const QStringList& memo) {
+    MemoFit fit;
+    fit.lines = int(InvoicePageLayout::memoPieces(surface, memo).size());
+    const double lineHeight = surface.textHeight();
+    for (double y = kMemoFirstTop; y + lineHeight < kBottomBandTop; y += lineHeight)
+        ++fit.room;
+    fit.fitting = std::min(fit.lines, fit.room);
+    return fit;
+}
+
 void InvoicePageLayout::printInvoiceMemo() {
     pellar::PrintSurface& s = m_surface;
     if (m_invoice.memo.isEmpty())
         return;
     s.setTextColor(Qt::black);
-    at(s, kMemoLeft, kMemoFirstTop);
     // The memo has its band between two rules; what does not fit above the lower one is
-    // left off rather than printed over the terms and the grand total.
-    for (const QString& memoLine : m_invoice.memo) {
-        for (const QString& piece : wrapText(s, memoLine, kMemoWidth)) {
-            if (s.currentY() + s.textHeight(piece) >= kBottomBandTop)
-                return;
-            atX(s, kMemoLeft);
-            s.print(piece);
-        }
+    // left off rather than printed over the terms and the grand total. The setup form tells
+    // the person so when the memo is saved.
+    const QStringList pieces = memoPieces(s, m_invoice.memo);
+    const int fitting = fitInvoiceMemo(s, m_invoice.memo).fitting;
+    at(s, kMemoLeft, kMemoFirstTop);
+    for (qsizetype i = 0; i < fitting; ++i) {
+        atX(s, kMemoLeft);
+        s.print(pieces[i]);
     }
 }
 

@@ -21,6 +21,9 @@ constexpr double kPriceRight = 9792;
 constexpr double kLineTotalRight = 11520;
 constexpr double kDescriptionLeft = 2160;
 constexpr double kDescriptionWidth = 5040;
+// The business header ends a tenth of an inch short of the title and the date lines at
+// 5 in; a longer name or line is cut there.
+constexpr double kBusinessWidth = 7200 - 1440 - 144;
 
 } // namespace
 
@@ -86,7 +89,8 @@ void InvoicePageLayout::printPageFrame() {
     const QColor textColor = s.textColor();
     s.setTextColor(Qt::black);
     SetPrintFont(s, 28, true, false);
-    at(s, 7200, 720);
+    // At 0.4 in the 28-point title clears the date line below it at 0.9 in.
+    at(s, 7200, 576);
     s.print(QStringLiteral("INVOICE"));
     SetPrintFont(s, 10, true, false);
     printBusinessHeader();
@@ -108,7 +112,7 @@ void InvoicePageLayout::printBusinessHeader() {
     // A long name would run into the title at 14 point.
     at(s, 1440, 720);
     SetPrintFont(s, business.name.size() > 15 ? 10 : 14, true, false);
-    s.print(business.name);
+    s.print(pellar::fittedToWidth(s, business.name, kBusinessWidth));
     SetPrintFont(s, 10, false, false);
     const QString cityLine = businessCityLine(business);
     // The telephone is not printed: the header leaves room for five lines under the name.
@@ -117,7 +121,7 @@ void InvoicePageLayout::printBusinessHeader() {
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (i == 0 || !lines[i].isEmpty()) {
             atX(s, 1440);
-            s.print(lines[i]);
+            s.print(pellar::fittedToWidth(s, lines[i], kBusinessWidth));
         }
     }
 }

@@ -13,6 +13,7 @@
 // the terms and the grand total, so nothing is ever printed across a rule.
 
 #include "common/core/desk.h"
+#include "common/core/documentoutput.h"
 #include "common/core/printsurface.h"
 #include "common/core/profile.h"
 #include "invoicing/core/invoicevalues.h"
@@ -77,11 +78,30 @@ struct InvoicePrintData {
 pellar::PrintJobSetup invoiceJobSetup(const pellar::PrinterChoice& printer, bool color,
                                       const QString& documentName = {});
 
+// The invoice as a printed document: measured from the paper's edge, since its frame runs
+// to a quarter inch of it; named for its number ("Invoice 20260001.pdf").
+pellar::PrintedDocumentKind invoiceDocument(const QString& number);
+
+// The alignment test page's share of the invoice: the frame's rules and an outline of each
+// field where it prints, for holding against pre-printed invoice paper.
+void printInvoiceFieldOutlines(pellar::PrintSurface& surface);
+
 // The pieces `text` wraps to in a column of `width` twips in the surface's current font.
 // A piece ends after a blank and is at most width - 20 wide; the blanks after a piece are
-// dropped. A word that alone is too wide (and has more text after it) gets a piece of its
-// own; the last word stays whole however wide. An empty text is one empty piece.
+// dropped. A word that alone is too wide is broken at the column's edge, so nothing runs
+// into the next column. An empty text is one empty piece.
 QStringList wrapText(const pellar::PrintSurface& surface, const QString& text, double width);
+
+// How the memo fills its band: the printed lines its text lines wrap to, and how many of
+// them fit above the bottom band (the rest is left off).
+struct MemoFit {
+    int lines = 0;
+    int fitting = 0;
+    int room = 0; // the printed lines the band holds
+    bool all() const { return fitting == lines; }
+};
+// Measured in the surface's metrics; leaves the surface in the memo's font.
+MemoFit fitInvoiceMemo(pellar::PrintSurface& surface, const QStringList& memo);
 
 // Prints the wrapped pieces of `text` at x, one per line, starting at y (`PrintWrapped`).
 void printWrapped(pellar::PrintSurface& surface, double x, double y, double width,
@@ -110,6 +130,9 @@ public:
     void printDiscountTerms(); // `PrintDiscountTerms`
     void printInvoiceMemo();   // `PrintInvoiceMemo`
     void printGrandTotal();
+
+    // The memo's printed lines, in the memo's font (which this sets).
+    static QStringList memoPieces(pellar::PrintSurface& surface, const QStringList& memo);
 
     // The business header's city line: "city, " and then "ST. ZIP" only with a state.
     static QString businessCityLine(const pellar::BusinessProfile& business);

@@ -31,9 +31,31 @@ std::optional<Currency> scaledProduct(qint64 a, qint64 b, qint64 divisor) {
 
 } // namespace
 
+std::optional<double> leadingQuantity(QStringView text) {
+    const pellar::RegionalSettings& r = pellar::RegionalSettings::current();
+    const QStringView rest = text.trimmed();
+    qsizetype end = rest.startsWith(u'-') ? 1 : 0;
+    const qsizetype start = end;
+    while (end < rest.size() && ((rest[end] >= u'0' && rest[end] <= u'9') ||
+                                 rest[end] == r.decimalPoint || rest[end] == r.groupSeparator))
+        ++end;
+    if (end == start)
+        return 0.0;
+    // "1e3" is a thousand to a plain-text reader: refused rather than billed as 1.
+    qsizetype exponent = end;
+    if (exponent < rest.size() && (rest[exponent] == u'e' || rest[exponent] == u'E')) {
+        ++exponent;
+        if (exponent < rest.size() && (rest[exponent] == u'-' || rest[exponent] == u'+'))
+            ++exponent;
+        if (exponent < rest.size() && rest[exponent] >= u'0' && rest[exponent] <= u'9')
+            return std::nullopt;
+    }
+    return pellar::floatValue(rest.left(end), r);
+}
+
 std::optional<Currency> percentOf(Currency amount, QStringView percentText) {
-    const std::optional<Currency> percent =
-        Currency::fromDouble(pellar::leadingNumberValue(percentText));
+    const std::optional<double> read = leadingQuantity(percentText);
+    const std::optional<Currency> percent = read ? Currency::fromDouble(*read) : std::nullopt;
     if (!percent)
         return std::nullopt;
     // Two scales of ten-thousandths, and per cent.

@@ -19,16 +19,23 @@ namespace invoicing {
 // How the invoice is taxed, as the options say at the moment of a step.
 struct TaxRule {
     TaxMode mode = TaxMode::None;
-    QString rate; // percent text, read by its leading number ("6.0", "7 %")
+    QString rate; // percent text, read by its leading number ("6.0", "7 %", "6,5")
 
     static TaxRule from(const InvoiceOptions& options) {
         return {options.taxMode(), options.taxRate};
     }
 };
 
+// The number a typed quantity or percent starts with, in the regional form: "1,000" is a
+// thousand, and "1,5" one and a half where the comma is the decimal point. What follows
+// the number ("2 coils", "7 %") is not read; a text that starts with no number is 0.
+// nullopt when the number it starts with cannot be read whole ("1,5" where the comma
+// groups thousands, "1.2.3"), so nothing is ever billed on a number cut short.
+std::optional<double> leadingQuantity(QStringView text);
+
 // amount x percent / 100, rounded to four decimals with an exact half going to the even
-// neighbour. The percent is the leading number of the text ("1.5" -> 1.5; "abc" -> 0), taken
-// to four decimals. nullopt when the result cannot be held.
+// neighbour. The percent is the leading quantity of the text ("1.5" -> 1.5; "abc" -> 0),
+// taken to four decimals. nullopt when it cannot be read whole or the result cannot be held.
 std::optional<pellar::Currency> percentOf(pellar::Currency amount, QStringView percentText);
 
 // price x quantity, rounded to four decimals (an exact half to even). The quantity is taken

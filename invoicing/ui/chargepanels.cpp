@@ -1,5 +1,6 @@
 // The invoice form's labor and charges panels.
 #include "common/core/regional.h"
+#include "common/ui/keyboard.h"
 #include "common/ui/widgets.h"
 #include "invoicing/ui/invoicepanels.h"
 
@@ -50,6 +51,9 @@ LaborPanel::LaborPanel()
     connect(m_calculate, &QPushButton::clicked, this, &LaborPanel::calculateClicked);
     connect(m_enterLabor, &QPushButton::clicked, this, &LaborPanel::enterClicked);
     connect(m_redo, &QPushButton::clicked, this, &LaborPanel::redoClicked);
+    // Return in the hours or the rate works the charge out, as Calculate does.
+    pellar::ui::returnClicks(m_hours, m_calculate);
+    pellar::ui::returnClicks(m_rate, m_calculate);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(

@@ -1,5 +1,6 @@
 #include "invoicing/ui/customerentry.h"
 
+#include "common/ui/keyboard.h"
 #include "invoicing/ui/billwright.h"
 
 #include <QGridLayout>
@@ -74,6 +75,9 @@ CustomerEntry::CustomerEntry(Billwright& program)
         hide();
         m_program.showInvoiceForm();
     });
+
+    // Return in the ZIP code, the last box, goes on as Continue does.
+    pellar::ui::returnClicks(m_fields[5], continueButton);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

@@ -5,6 +5,7 @@
 #include "common/core/desk.h"
 #include "common/core/regional.h"
 #include "common/core/settings.h"
+#include "common/ui/keyboard.h"
 #include "common/ui/widgets.h"
 #include "invoicing/core/invoicefiles.h"
 #include "invoicing/ui/billwright.h"
@@ -91,6 +92,8 @@ void InvoiceForm::buildForm() {
     layout->addSpacing(6);
     layout->addWidget(m_grid, 1);
     layout->addLayout(bottom);
+    m_note = new pellar::ui::StatusNote(central);
+    layout->addWidget(m_note);
 
     QAction* help =
         named(menuBar()->addAction(QStringLiteral("Help")), QStringLiteral("mnuInvoiceHelp"));
@@ -104,7 +107,11 @@ void InvoiceForm::buildForm() {
 void InvoiceForm::connectPanels() {
     connect(m_header, &InvoiceHeaderPanel::createClicked, this, &InvoiceForm::create);
     connect(m_header, &InvoiceHeaderPanel::redoClicked, this, &InvoiceForm::redo);
-    connect(m_header, &InvoiceHeaderPanel::printClicked, this, &InvoiceForm::print);
+    connect(m_header, &InvoiceHeaderPanel::printClicked, this,
+            [this] { print(InvoiceOutput::Printer); });
+    connect(m_header, &InvoiceHeaderPanel::previewClicked, this, &InvoiceForm::preview);
+    connect(m_header, &InvoiceHeaderPanel::savePdfClicked, this,
+            [this] { print(InvoiceOutput::Pdf); });
     connect(m_header, &InvoiceHeaderPanel::menuClicked, this, &InvoiceForm::leaveToMenu);
     connect(m_header, &InvoiceHeaderPanel::referenceEdited, this,
             [this](const QString& reference) { m_draft.setReference(reference); });
@@ -196,9 +203,16 @@ void InvoiceForm::present(const StepResult& step) {
     }
 }
 
+void InvoiceForm::refuse(const QString& why) {
+    if (m_program.context().settings.alarmsOn)
+        pellar::ui::refuse(m_program.desk(), m_note, why);
+    else
+        m_note->say(why);
+}
+
 void InvoiceForm::apply(const StepResult& step) {
-    if (step.alarm && m_program.context().settings.alarmsOn)
-        m_program.desk().beep();
+    if (step.alarm)
+        refuse(step.why);
     // The one panel that has the control takes the focus.
     m_header->focus(step.focus) || m_lineEntry->focus(step.focus) || m_addOns->focus(step.focus) ||
         m_labor->focus(step.focus) || m_chargesPanel->focus(step.focus);
@@ -237,7 +251,11 @@ void InvoiceForm::react(ChargeBox box, const ChargeReaction& reaction) {
     m_chargesPanel->tint(box, reaction.tint);
     if (reaction.totalsChanged)
         m_totals->showTotals(m_draft.totals());
-    apply({reaction.alarm, reaction.focus});
+    static const QString kWhat[] = {QStringLiteral("labor charge"),
+                                    QStringLiteral("shipping charge"),
+                                    QStringLiteral("charge or credit")};
+    apply({reaction.alarm, reaction.focus, false,
+           QStringLiteral("The %1 is not an amount this invoice can take.").arg(kWhat[int(box)])});
     m_charges.settled();
 }
 
@@ -260,6 +278,7 @@ void InvoiceForm::post() {
     if (!step.alarm) {
         drawInvoice();
         m_lineEntry->clearEntry();
+        m_grid->scrollToLine(int(m_draft.lines().size()));
     }
     present(step);
 }
@@ -272,7 +291,7 @@ void InvoiceForm::deleteLine() {
         QStringLiteral("Item Deletion"),
         {QStringLiteral("Delete item ") + m_draft.lines().at(line - 1).item +
          QStringLiteral(" from Invoice?")},
-        pellar::MessageButtons::YesNo);
+        pellar::MessageButtons::YesNoDefaultNo);
     if (answer != pellar::MessageAnswer::Yes)
         return;
     const StepResult step = m_draft.deleteLine(line, taxRule());
@@ -317,14 +336,27 @@ void InvoiceForm::enterLabor() {
     present(step);
 }
 
-void InvoiceForm::print() {
-    // A charge whose text was refused is still being corrected; its box has the focus.
+bool InvoiceForm::chargeBeingCorrected() {
+    // The box with the refused text has the focus until the text is corrected.
     if (const std::optional<ChargeBox> refused = m_charges.refusedBox()) {
-        apply({true, ChargeEntry::field(*refused)});
-        return;
+        apply({true, ChargeEntry::field(*refused), false,
+               QStringLiteral("Correct the amount in this box first.")});
+        return true;
     }
-    if (printInvoice(m_draft, m_program) != PrintOutcome::Refused)
+    return false;
+}
+
+void InvoiceForm::print(InvoiceOutput output) {
+    if (chargeBeingCorrected())
+        return;
+    const PrintOutcome outcome = printInvoice(m_draft, m_program, output);
+    if (outcome == PrintOutcome::Confirmed || outcome == PrintOutcome::NotConfirmed)
         leaveToMenu();
+}
+
+void InvoiceForm::preview() {
+    if (!chargeBeingCorrected())
+        previewInvoice(m_draft, m_program);
 }
 
 void InvoiceForm::leaveToMenu() {

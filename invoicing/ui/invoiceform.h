@@ -6,16 +6,21 @@
 // person goes back to the menu.
 //
 // Every handler takes a step of the draft and shows the result; apply() is the one place
-// where a refused input is answered (the alarm while alarms are on, and the focus in the
-// box to fix).
+// where a refused input is answered (the alarm while alarms are on, the reason in the
+// status note, and the focus in the box to fix).
 
 #include "invoicing/core/chargeentry.h"
 #include "invoicing/core/invoicedraft.h"
+#include "invoicing/ui/invoiceprint.h"
 
 #include <QMainWindow>
 
 class QLineEdit;
 class QMenu;
+
+namespace pellar::ui {
+class StatusNote;
+}
 
 namespace invoicing {
 
@@ -54,6 +59,8 @@ private:
     // never passes through a charge box on the way.
     void present(const StepResult& step);
     void apply(const StepResult& step);
+    // The alarm (while alarms are on) and the reason in the status note.
+    void refuse(const QString& why);
     void react(ChargeBox box, const ChargeReaction& reaction);
     TaxRule taxRule() const;
 
@@ -65,7 +72,12 @@ private:
     void continueFromAddOns();
     void calculateLabor();
     void enterLabor();
-    void print();
+    // Print and Save as PDF: back to the menu once the invoice is out (confirmed or not);
+    // a cancelled dialog or a failed job leaves the invoice on the form as it was.
+    void print(InvoiceOutput output);
+    void preview();
+    // A charge whose text was refused is still being corrected; nothing prints meanwhile.
+    bool chargeBeingCorrected();
     // Writes the catalogue back, unloads the form and shows the menu.
     void leaveToMenu();
     void showHelp();
@@ -81,6 +93,7 @@ private:
     ChargesPanel* m_chargesPanel = nullptr;
     TotalsPanel* m_totals = nullptr;
     QMenu* m_lineMenu = nullptr; // mnuPopup
+    pellar::ui::StatusNote* m_note = nullptr;
 };
 
 } // namespace invoicing

@@ -126,4 +126,9 @@ void InvoiceGrid::numberLines() {
         item(line - 1, 0)->setText(QString::number(line));
 }
 
+void InvoiceGrid::scrollToLine(int line) {
+    if (line >= 1 && line <= kLines)
+        scrollToItem(item(line - 1, 0));
+}
+
 } // namespace invoicing

@@ -23,6 +23,9 @@ public:
     // The lines in order from line 1; the rest of the 50 empty.
     void showLines(const QList<InvoiceLine>& lines);
 
+    // Brings a line (1 to 50) into view.
+    void scrollToLine(int line);
+
     // The line last selected, 1 to 50; 0 when none is.
     int currentLine() const;
 

@@ -66,11 +66,17 @@ InvoiceHeaderPanel::InvoiceHeaderPanel(QWidget* parent)
                         QStringLiteral("Clears all lines of this Invoice"));
     m_print = makeButton(this, QStringLiteral("cmdPrint"), QStringLiteral("&Print"),
                          QStringLiteral("Print the Invoice"));
+    m_preview = makeButton(this, QStringLiteral("cmdPreview"), QStringLiteral("Print Pre&view"),
+                           QStringLiteral("Shows the Invoice as it will print"));
+    m_savePdf = makeButton(this, QStringLiteral("cmdSavePdf"), QStringLiteral("Save as P&DF"),
+                           QStringLiteral("Saves the Invoice to a PDF file instead of printing"));
     m_menu = makeButton(this, QStringLiteral("cmdExit"), QStringLiteral("&Menu"),
                         QStringLiteral("Returns to the Menu without printing this Invoice"));
     connect(m_create, &QPushButton::clicked, this, &InvoiceHeaderPanel::createClicked);
     connect(m_redo, &QPushButton::clicked, this, &InvoiceHeaderPanel::redoClicked);
     connect(m_print, &QPushButton::clicked, this, &InvoiceHeaderPanel::printClicked);
+    connect(m_preview, &QPushButton::clicked, this, &InvoiceHeaderPanel::previewClicked);
+    connect(m_savePdf, &QPushButton::clicked, this, &InvoiceHeaderPanel::savePdfClicked);
     connect(m_menu, &QPushButton::clicked, this, &InvoiceHeaderPanel::menuClicked);
     connect(m_reference, &QLineEdit::textEdited, this, &InvoiceHeaderPanel::referenceEdited);
     connect(m_number, &QLineEdit::textEdited, this, &InvoiceHeaderPanel::numberEdited);
@@ -97,9 +103,11 @@ InvoiceHeaderPanel::InvoiceHeaderPanel(QWidget* parent)
     buttons->addWidget(m_redo, 0, 1);
     buttons->addWidget(m_print, 1, 0);
     buttons->addWidget(m_menu, 1, 1);
+    buttons->addWidget(m_preview, 2, 0);
+    buttons->addWidget(m_savePdf, 2, 1);
     buttons->setVerticalSpacing(10);
-    buttons->setRowStretch(2, 1);
-    for (QPushButton* button : {m_create, m_redo, m_print, m_menu}) {
+    buttons->setRowStretch(3, 1);
+    for (QPushButton* button : {m_create, m_redo, m_print, m_menu, m_preview, m_savePdf}) {
         button->setMinimumHeight(30);
         button->setMinimumWidth(120);
     }
@@ -127,6 +135,8 @@ void InvoiceHeaderPanel::showStage(InvoiceDraft::Stage stage) {
     m_create->setEnabled(ready);
     m_redo->setEnabled(!ready);
     m_print->setEnabled(!ready);
+    m_preview->setEnabled(!ready);
+    m_savePdf->setEnabled(!ready);
 }
 
 void InvoiceHeaderPanel::focusReference() {
@@ -144,7 +154,7 @@ QWidget* InvoiceHeaderPanel::widgetFor(InvoiceField field) const {
 }
 
 QList<QWidget*> InvoiceHeaderPanel::tabChain() const {
-    return {m_reference, m_number, m_create, m_redo, m_print, m_menu};
+    return {m_reference, m_number, m_create, m_redo, m_print, m_preview, m_savePdf, m_menu};
 }
 
 // ---- Add-ons ----------------------------------------------------------------------------------

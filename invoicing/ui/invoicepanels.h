@@ -22,8 +22,8 @@ namespace invoicing {
 
 class OptionCheckBox;
 
-// The head of the form: the customer block, the reference, the invoice number and the four
-// buttons Create Invoice, ReDo, Print and Menu.
+// The head of the form: the customer block, the reference, the invoice number and the
+// buttons Create Invoice, ReDo, Print (with Print Preview and Save as PDF beside it) and Menu.
 class InvoiceHeaderPanel : public QWidget {
     Q_OBJECT
 public:
@@ -40,6 +40,8 @@ signals:
     void createClicked();
     void redoClicked();
     void printClicked();
+    void previewClicked();
+    void savePdfClicked();
     void menuClicked();
     void referenceEdited(const QString& reference);
     void numberEdited(const QString& number);
@@ -52,6 +54,8 @@ private:
     QPushButton* m_create = nullptr;      // cmdInvoice
     QPushButton* m_redo = nullptr;        // cmdDelete
     QPushButton* m_print = nullptr;       // cmdPrint
+    QPushButton* m_preview = nullptr;     // cmdPreview
+    QPushButton* m_savePdf = nullptr;     // cmdSavePdf
     QPushButton* m_menu = nullptr;        // cmdExit
 };
 

@@ -1,16 +1,76 @@
 // Printing an invoice from the invoice form.
 #include "invoicing/ui/invoiceprint.h"
 
+#include "common/core/documentoutput.h"
 #include "common/core/printerchoice.h"
-#include "common/core/printjob.h"
 #include "common/core/printsurface.h"
 #include "common/core/programcontext.h"
 #include "invoicing/core/invoicefiles.h"
 #include "invoicing/ui/billwright.h"
 
+#include <functional>
 #include <limits>
 
 namespace invoicing {
+
+namespace {
+
+// One try at getting the invoice out.
+enum class Attempt { Done, Cancelled, Failed };
+
+pellar::PageLayout invoiceLayout(const InvoicePrintData& invoice) {
+    return [invoice](pellar::PrintSurface& surface) {
+        InvoicePageLayout(surface, invoice).printInvoicePages();
+    };
+}
+
+// The printer dialog, then the job on the chosen printer.
+Attempt printOnPaper(const InvoicePrintData& invoice, Billwright& program) {
+    const std::optional<pellar::PrinterChoice> printer = pellar::ChoosePrinter(program.context());
+    if (!printer)
+        return Attempt::Cancelled;
+    pellar::PrintJobSetup setup =
+        pellar::documentJob(program.data(), invoiceDocument(invoice.invoiceNumber), *printer);
+    setup.color = invoice.color;
+    const pellar::PrintOutcome printed =
+        pellar::runPrintJob(program.desk(), setup, invoiceLayout(invoice));
+    if (printed)
+        return Attempt::Done;
+    program.reportFileError(printed.error + QStringLiteral("\nThe invoice is still on the form."));
+    return Attempt::Failed;
+}
+
+// The save dialog, then the PDF written where the person said.
+Attempt saveAsPdf(const InvoicePrintData& invoice, Billwright& program) {
+    const pellar::PdfOutcome saved =
+        pellar::saveDocumentAsPdf(program.desk(), program.data(),
+                                  invoiceDocument(invoice.invoiceNumber), invoiceLayout(invoice));
+    if (saved.cancelled)
+        return Attempt::Cancelled;
+    if (saved.written)
+        return Attempt::Done;
+    program.reportFileError(saved.written.error +
+                            QStringLiteral("\nThe invoice is still on the form."));
+    return Attempt::Failed;
+}
+
+// "Printing Confirmation"; after a No, "Print Retry" leads back to the same way out.
+PrintOutcome untilConfirmed(pellar::Desk& desk, const std::function<Attempt()>& attempt) {
+    for (;;) {
+        if (attempt() != Attempt::Done)
+            return PrintOutcome::Abandoned;
+        if (desk.message(QStringLiteral("Printing Confirmation"),
+                         {QStringLiteral("Was the Invoice Printed Correctly")},
+                         pellar::MessageButtons::YesNo) == pellar::MessageAnswer::Yes)
+            return PrintOutcome::Confirmed;
+        if (desk.message(QStringLiteral("Print Retry"),
+                         {QStringLiteral("Would you like to Retry Printing this Invoice")},
+                         pellar::MessageButtons::YesNo) != pellar::MessageAnswer::Yes)
+            return PrintOutcome::NotConfirmed;
+    }
+}
+
+} // namespace
 
 InvoicePrintData invoicePrintData(const InvoiceDraft& draft, Billwright& program) {
     InvoicePrintData d;
@@ -42,39 +102,7 @@ InvoicePrintData invoicePrintData(const InvoiceDraft& draft, Billwright& program
     return d;
 }
 
-bool printInvoiceJob(pellar::Desk& desk, const pellar::PrinterChoice& printer,
-                     const InvoicePrintData& invoice) {
-    const pellar::PrintJobSetup setup =
-        invoiceJobSetup(printer, invoice.color, QStringLiteral("Invoice ") + invoice.invoiceNumber);
-    return pellar::runPrintJob(desk, setup,
-                               [&invoice](pellar::PrintSurface& surface) {
-                                   InvoicePageLayout(surface, invoice).printInvoicePages();
-                               })
-        .printed;
-}
-
-bool printUntilConfirmed(pellar::ProgramContext& context,
-                         const std::function<bool(const pellar::PrinterChoice&)>& print) {
-    pellar::Desk& desk = context.desk;
-    for (;;) {
-        const std::optional<pellar::PrinterChoice> printer = pellar::ChoosePrinter(context);
-        if (!printer)
-            return false;
-        // The busy pointer is the job's own: the questions that follow get the ordinary one.
-        if (!print(*printer))
-            return false;
-        if (desk.message(QStringLiteral("Printing Confirmation"),
-                         {QStringLiteral("Was the Invoice Printed Correctly")},
-                         pellar::MessageButtons::YesNo) == pellar::MessageAnswer::Yes)
-            return true;
-        if (desk.message(QStringLiteral("Print Retry"),
-                         {QStringLiteral("Would you like to Retry Printing this Invoice")},
-                         pellar::MessageButtons::YesNo) != pellar::MessageAnswer::Yes)
-            return false;
-    }
-}
-
-PrintOutcome printInvoice(const InvoiceDraft& draft, Billwright& program) {
+PrintOutcome printInvoice(const InvoiceDraft& draft, Billwright& program, InvoiceOutput output) {
     // Asked before anything is printed, so no invoice goes out under a number that would
     // then be used again.
     if (draft.counter() == std::numeric_limits<qint32>::max()) {
@@ -84,17 +112,34 @@ PrintOutcome printInvoice(const InvoiceDraft& draft, Billwright& program) {
                 .arg(draft.counter()));
         return PrintOutcome::Refused;
     }
-    // A cancelled dialog or a failed print leaves the counter as it is.
-    const bool confirmed =
-        printUntilConfirmed(program.context(), [&](const pellar::PrinterChoice& printer) {
-            return printInvoiceJob(program.desk(), printer, invoicePrintData(draft, program));
-        });
-    if (!confirmed)
-        return PrintOutcome::NotConfirmed;
-    if (const pellar::FileResult saved = saveInvoiceCounter(program.data(), draft.counter() + 1);
-        !saved)
-        program.reportFileError(saved.error);
-    return PrintOutcome::Confirmed;
+    pellar::Desk& desk = program.desk();
+    // Never a file the person did not name: without a printer the PDF is offered instead.
+    if (output == InvoiceOutput::Printer && !desk.printerAvailable()) {
+        if (!pellar::offerPdfWithoutPrinter(desk, QString::fromUtf16(kApplicationTitle),
+                                            QStringLiteral("invoice")))
+            return PrintOutcome::Abandoned;
+        output = InvoiceOutput::Pdf;
+    }
+    const PrintOutcome outcome = untilConfirmed(desk, [&] {
+        const InvoicePrintData invoice = invoicePrintData(draft, program);
+        return output == InvoiceOutput::Pdf ? saveAsPdf(invoice, program)
+                                            : printOnPaper(invoice, program);
+    });
+    if (outcome == PrintOutcome::Confirmed) {
+        if (const pellar::FileResult saved =
+                saveInvoiceCounter(program.data(), draft.counter() + 1);
+            !saved)
+            program.reportFileError(saved.error);
+    }
+    return outcome;
+}
+
+void previewInvoice(const InvoiceDraft& draft, Billwright& program) {
+    const InvoicePrintData invoice = invoicePrintData(draft, program);
+    pellar::PrintJobSetup setup = pellar::documentJob(
+        program.data(), invoiceDocument(invoice.invoiceNumber), program.context().printer);
+    setup.color = invoice.color;
+    program.desk().previewPrint(setup, invoiceLayout(invoice));
 }
 
 } // namespace invoicing

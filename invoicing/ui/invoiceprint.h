@@ -1,14 +1,12 @@
 #pragma once
-// Printing an invoice: the draft gathered for the layout, one print job, and the Print
-// button's conversation - the printer dialog, the print, "was it printed correctly?" and the
-// offer to print it again. The one print flow of the program.
+// Printing an invoice: the draft gathered for the layout, and the conversation of the Print,
+// Print Preview and Save as PDF buttons - the printer dialog or the file name, the job, "was
+// it printed correctly?" and the offer to do it again. The one print flow of the program.
 
 #include "common/core/desk.h"
 #include "common/core/programcontext.h"
 #include "invoicing/core/invoicedraft.h"
 #include "invoicing/core/invoicepagelayout.h"
-
-#include <functional>
 
 namespace invoicing {
 
@@ -19,23 +17,24 @@ class Billwright;
 // there but cannot be read is told to the person; the invoice then prints without it.
 InvoicePrintData invoicePrintData(const InvoiceDraft& draft, Billwright& program);
 
-// One print job of the invoice on the chosen printer. False when the job could not start
-// or did not finish; nothing is said about it here.
-bool printInvoiceJob(pellar::Desk& desk, const pellar::PrinterChoice& printer,
-                     const InvoicePrintData& invoice);
+// Where the invoice goes: a printer chosen in the printer dialog, or a PDF file the person
+// names. A saved PDF counts as printed, as the paper does.
+enum class InvoiceOutput { Printer, Pdf };
 
-// The Print button: the printer dialog, then `print` under the hourglass, then "Printing
-// Confirmation"; after a No, "Print Retry" leads back to the printer dialog. True only when
-// the person confirms a print. A cancelled dialog or a failed print ends it at once, with
-// no question and nothing said.
-bool printUntilConfirmed(pellar::ProgramContext& context,
-                         const std::function<bool(const pellar::PrinterChoice&)>& print);
+enum class PrintOutcome {
+    Refused,      // nothing printed: the counter could not count this invoice
+    Abandoned,    // a dialog cancelled, or the job failed: the invoice stays on the form
+    NotConfirmed, // printed, but the person said it did not come out right
+    Confirmed,    // printed and confirmed: the counter has moved on
+};
 
-enum class PrintOutcome { Refused, NotConfirmed, Confirmed };
+// The whole of Print (or Save as PDF) for a draft: refused before anything is printed when
+// the counter is at its largest; with no printer set up, the PDF is offered instead;
+// otherwise printed until confirmed, and only a confirmed print advances the counter file.
+PrintOutcome printInvoice(const InvoiceDraft& draft, Billwright& program, InvoiceOutput output);
 
-// The whole of Print for a draft: refused before anything is printed when the counter is at
-// its largest (it could not count this invoice); otherwise printed until confirmed, and a
-// confirmed print advances the counter file by one.
-PrintOutcome printInvoice(const InvoiceDraft& draft, Billwright& program);
+// The invoice on the screen as it would print on the printer chosen last. Nothing is
+// printed and the counter stays.
+void previewInvoice(const InvoiceDraft& draft, Billwright& program);
 
 } // namespace invoicing

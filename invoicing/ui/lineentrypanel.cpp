@@ -1,6 +1,7 @@
 // The invoice form's line entry: the item, quantity and price of the next line, and the
 // catalogue's own editing.
 #include "common/ui/inputroutines.h"
+#include "common/ui/keyboard.h"
 #include "common/ui/widgets.h"
 #include "invoicing/ui/invoicepanels.h"
 
@@ -69,6 +70,8 @@ LineEntryPanel::LineEntryPanel(const Catalogue& catalogue)
     connect(m_addItem, &QPushButton::clicked, this, &LineEntryPanel::addToCatalogue);
     connect(m_deleteItem, &QPushButton::clicked, this, &LineEntryPanel::deleteFromCatalogue);
     connect(m_itemsComplete, &QPushButton::clicked, this, &LineEntryPanel::completeClicked);
+    // Return in the price, the step's last box, posts the line.
+    pellar::ui::returnClicks(m_price, m_post);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(
@@ -117,7 +120,8 @@ void LineEntryPanel::showDraft(const InvoiceDraft& draft) {
 void LineEntryPanel::addToCatalogue() {
     const QString text = m_item->currentText();
     if (text.isEmpty()) {
-        emit stepTaken({true, InvoiceField::Item});
+        emit stepTaken({true, InvoiceField::Item, false,
+                        QStringLiteral("Type the item to add to the list first.")});
         return;
     }
     const int at = int(m_catalogue.add(text));
@@ -129,7 +133,8 @@ void LineEntryPanel::addToCatalogue() {
 void LineEntryPanel::deleteFromCatalogue() {
     const qsizetype at = m_catalogue.find(m_item->currentText(), m_item->currentIndex());
     if (at < 0) {
-        emit stepTaken({true, InvoiceField::Item});
+        emit stepTaken(
+            {true, InvoiceField::Item, false, QStringLiteral("That item is not in the list.")});
         return;
     }
     m_catalogue.removeAt(at);

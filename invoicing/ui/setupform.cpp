@@ -1,11 +1,16 @@
 #include "invoicing/ui/setupform.h"
 
 #include "common/core/desk.h"
+#include "common/core/documentoutput.h"
+#include "common/core/printerchoice.h"
 #include "common/core/profile.h"
 #include "common/core/settings.h"
 #include "common/core/weblinks.h"
+#include "common/ui/alignmentpage.h"
+#include "invoicing/core/invoicepagelayout.h"
 #include "invoicing/core/suppliernotices.h"
 #include "invoicing/ui/billwright.h"
+#include "invoicing/ui/setupmemo.h"
 #include "invoicing/ui/setuppages.h"
 
 #include <QAction>
@@ -28,6 +33,12 @@ SetupForm::SetupForm(Billwright& program)
     m_business = new SetupBusinessPage;
     m_options = new SetupOptionsPage;
     m_printing = new SetupPrintingPage;
+    m_memo = new SetupMemoPage(m_program);
+    m_alignment = new pellar::ui::AlignmentPage(
+        m_program.context(), {pellar::PrintedDocument::Invoice},
+        [this](pellar::PrintedDocument, pellar::AlignmentOffsets offsets) {
+            printTestPage(offsets);
+        });
     m_tabs = new QTabWidget(central);
     m_tabs->setObjectName(QStringLiteral("tabInfo"));
     m_tabs->setToolTip(QStringLiteral("Enter the needed info,  Click the Orange to Save it"));
@@ -35,6 +46,8 @@ SetupForm::SetupForm(Billwright& program)
     m_tabs->addTab(makeSetupHelpPage(), QStringLiteral("Help"));
     m_tabs->addTab(m_options, QStringLiteral("Options"));
     m_tabs->addTab(m_printing, QStringLiteral("Printing"));
+    m_tabs->addTab(m_memo, QStringLiteral("Memo"));
+    m_tabs->addTab(m_alignment, QStringLiteral("Alignment"));
 
     auto* save = new QPushButton(QStringLiteral("&Save Entries and  Return to Menu"), central);
     save->setObjectName(QStringLiteral("cmdQuit"));
@@ -88,7 +101,8 @@ void SetupForm::buildMenu() {
 
 void SetupForm::setTabOrders(QWidget* saveButton) {
     const QList<QWidget*> order = m_business->tabChain() + m_options->tabChain() +
-                                  m_printing->tabChain() + QList<QWidget*>{saveButton};
+                                  m_printing->tabChain() +
+                                  QList<QWidget*>{m_memo->editor(), saveButton};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 }
@@ -116,10 +130,21 @@ void SetupForm::showEvent(QShowEvent* event) {
     m_tabs->setCurrentIndex(0);
     m_business->showProfile(m_program.profile());
     showOptions();
+    m_memo->showMemo();
     m_business->tabChain().first()->setFocus();
 }
 
 void SetupForm::saveAndReturn() {
+    // Said before anything is written: the memo is kept as typed either way.
+    if (const MemoFit fit = measureMemo(m_memo->lines()); !fit.all())
+        m_program.desk().message(
+            QString::fromUtf16(kApplicationTitle),
+            {QStringLiteral("The memo takes %1 printed lines, but only %2 fit at the foot of "
+                            "the invoice.")
+                 .arg(fit.lines)
+                 .arg(fit.fitting),
+             QStringLiteral("The last %1 will be left off.").arg(fit.lines - fit.fitting)},
+            pellar::MessageButtons::Ok, pellar::MessageIcon::Information);
     pellar::BusinessProfile& profile = m_program.profile();
     profile = m_business->profile();
 
@@ -140,6 +165,11 @@ void SetupForm::saveAndReturn() {
             failures << saved.error;
     }
 
+    if (const QString error = m_memo->save(); !error.isEmpty())
+        failures << error;
+    if (!saveChangedOffsets())
+        failures << QStringLiteral("The print offsets could not be saved.");
+
     if (!failures.isEmpty()) {
         failures << QStringLiteral("Your entries are still on the form.");
         m_program.reportFileError(failures.join(u'\n'));
@@ -147,6 +177,26 @@ void SetupForm::saveAndReturn() {
     }
     hide();
     m_program.showMenu();
+}
+
+void SetupForm::printTestPage(pellar::AlignmentOffsets offsets) {
+    const std::optional<pellar::PrinterChoice> printer = pellar::ChoosePrinter(m_program.context());
+    if (!printer)
+        return;
+    const pellar::PrintOutcome printed =
+        pellar::printAlignmentTestPage(m_program.desk(), invoiceDocument(QString()), offsets,
+                                       *printer, &printInvoiceFieldOutlines);
+    if (!printed)
+        m_program.reportFileError(printed.error);
+}
+
+bool SetupForm::saveChangedOffsets() {
+    const pellar::PrintedDocument invoice = pellar::PrintedDocument::Invoice;
+    // An untouched page leaves the file as it is, damaged or not.
+    if (m_alignment->shown(invoice) ==
+        pellar::readPrintAlignment(m_program.data()).alignment.offsets(invoice))
+        return true;
+    return m_alignment->save();
 }
 
 } // namespace invoicing

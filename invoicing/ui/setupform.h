@@ -4,14 +4,21 @@
 // option is handed to the program at once, so it applies to the next invoice; the files are
 // written only by Save.
 
+#include "common/core/printalignment.h"
+
 #include <QMainWindow>
 
 class QTabWidget;
+
+namespace pellar::ui {
+class AlignmentPage;
+}
 
 namespace invoicing {
 
 class Billwright;
 class SetupBusinessPage;
+class SetupMemoPage;
 class SetupOptionsPage;
 class SetupPrintingPage;
 
@@ -28,12 +35,18 @@ private:
     void showOptions();
     void optionsEdited();
     void saveAndReturn();
+    // The alignment test page of the invoice, with the offsets as the page shows them.
+    void printTestPage(pellar::AlignmentOffsets offsets);
+    // Saves the offsets when they differ from the file's; false when that failed.
+    bool saveChangedOffsets();
 
     Billwright& m_program;
     QTabWidget* m_tabs = nullptr; // tabInfo
     SetupBusinessPage* m_business = nullptr;
     SetupOptionsPage* m_options = nullptr;
     SetupPrintingPage* m_printing = nullptr;
+    SetupMemoPage* m_memo = nullptr;
+    pellar::ui::AlignmentPage* m_alignment = nullptr;
     bool m_showing = false; // the pages are being filled: their changes are not edits
 };
 

@@ -8,8 +8,10 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTabWidget>
 
 using namespace invoicing;
@@ -220,6 +222,48 @@ TEST_F(BillwrightForms, AFailedExitBackupIsToldAndTheRestIsNotCopied) {
     EXPECT_TRUE(folder.exists("Backup/BusinessInfo.txt"));
     EXPECT_FALSE(folder.exists("Backup/InvoiceCounter.txt"));
     EXPECT_FALSE(folder.exists("Backup/InvoiceInfo.txt"));
+}
+
+TEST_F(BillwrightForms, MemoAndOffsetsAreSavedOnlyWhenChangedAndAnOverlongMemoIsTold) {
+    folder.put("InvoiceMemo.txt", "Open Sundays\r\n");
+    folder.put("PrintAlignment.txt", "garbage");
+    start();
+    SetupForm* setup = openSetup();
+    auto* memo = get<QPlainTextEdit>(setup, "txtMemo");
+    EXPECT_EQ(memo->toPlainText(), "Open Sundays");
+    EXPECT_TRUE(get<QLabel>(setup, "lblMemoFit")->text().startsWith("The memo uses 1 of the "));
+    // Nothing edited: neither file is touched, the damaged one included.
+    click(setup, "cmdQuit");
+    EXPECT_EQ(folder.bytes("InvoiceMemo.txt"), "Open Sundays\r\n");
+    EXPECT_EQ(folder.bytes("PrintAlignment.txt"), "garbage");
+
+    // Twelve lines cannot all fit: the note says so, and so does Save, which still keeps
+    // the memo as typed.
+    openSetup();
+    QStringList lines;
+    for (int i = 1; i <= 12; ++i)
+        lines << QStringLiteral("Line %1").arg(i);
+    memo->setPlainText(lines.join(u'\n'));
+    get<QSpinBox>(setup, "spnAlignRight_0")->setValue(-12);
+    QTest::qWait(400);
+    EXPECT_TRUE(get<QLabel>(setup, "lblMemoFit")->text().endsWith("will be left off."));
+    desk.expectMessage(QStringLiteral("Billwright"));
+    click(setup, "cmdQuit");
+    EXPECT_TRUE(desk.messages().last().text().contains(QStringLiteral("left off")));
+    EXPECT_FALSE(setup->isVisible());
+    EXPECT_EQ(folder.bytes("InvoiceMemo.txt"), (lines.join("\r\n") + "\r\n").toLatin1());
+    EXPECT_TRUE(folder.bytes("PrintAlignment.txt").startsWith("\"Invoice\",-12,0\r\n"));
+
+    // The test page goes to the printer chosen, with the offsets shown.
+    openSetup();
+    get<QSpinBox>(setup, "spnAlignDown_0")->setValue(5);
+    desk.expectPrinterDialog(pellar::PrinterChoice{});
+    click(setup, "cmdAlignTest_0");
+    ASSERT_EQ(desk.jobSetups().size(), 1);
+    EXPECT_EQ(desk.jobSetups()[0].offsetX, -12 * 14.4);
+    EXPECT_EQ(desk.jobSetups()[0].offsetY, 5 * 14.4);
+    EXPECT_NE(desk.jobs()[0]->findText("Description"), nullptr);
+    EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), QByteArray());
 }
 
 TEST_F(BillwrightForms, FailedSaveIsToldAndTheFormStays) {

@@ -48,11 +48,22 @@ TEST(InvoiceDraft, PostingChecksItsInputsInOrderAndKeepsTheQuantityAsTyped) {
     EXPECT_EQ(draft.lines()[1], (InvoiceLine{"2 coils", "Rope", money("1000.5"), money("2001")}));
     EXPECT_TRUE(draft.completeOffered());
 
+    // A quantity is read whole: 1,000 is a thousand, and 1,5 is refused rather than billed as 1.
+    EXPECT_EQ(draft.post("Washer", "1,000", "0.05", kNoTax), kNextLine);
+    EXPECT_EQ(draft.lines()[2].extension, money("50"));
+    const StepResult cut = draft.post("Washer", "1,5", "0.05", kNoTax);
+    EXPECT_EQ(cut, refusal(InvoiceField::Quantity));
+    EXPECT_EQ(cut.why, QStringLiteral("The quantity \"1,5\" cannot be read as a number."));
+    // A tax rate set up as 6,5 is never taken as 6.
+    const TaxRule unreadable{TaxMode::MaterialAndLabor, QStringLiteral("6,5")};
+    EXPECT_EQ(draft.post("Washer", "1", "1", unreadable), refusal(InvoiceField::None));
+    EXPECT_EQ(draft.lines().size(), 3);
+
     while (draft.lines().size() < InvoiceDraft::kMaxLines)
         ASSERT_EQ(draft.post("Item", "1", "1", kNoTax), kNextLine);
     EXPECT_EQ(draft.post("One too many", "1", "1", kNoTax), refusal(InvoiceField::None));
     EXPECT_EQ(draft.lines().size(), 50);
-    EXPECT_EQ(draft.totals().subTotal(), money("2049"));
+    EXPECT_EQ(draft.totals().subTotal(), money("2098"));
 }
 
 TEST(InvoiceDraft, DeletingALineTakesOffExactlyWhatItAdded) {

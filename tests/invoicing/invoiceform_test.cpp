@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -175,6 +176,7 @@ TEST_F(InvoiceFormTest, RightClickDeletesAPostedLineAfterAsking) {
     desk.expectMessage(QStringLiteral("Item Deletion"), MessageAnswer::No);
     get<QAction>("mnuDeleteItem")->trigger();
     EXPECT_EQ(desk.messages().back().text(), "Delete item Bravo from Invoice?");
+    EXPECT_EQ(desk.messages().back().buttons, pellar::MessageButtons::YesNoDefaultNo);
     EXPECT_EQ(form->draft().lines().size(), 3);
     desk.expectMessage(QStringLiteral("Item Deletion"), MessageAnswer::Yes);
     get<QAction>("mnuDeleteItem")->trigger();
@@ -252,21 +254,96 @@ TEST_F(InvoiceFormTest, CatalogueEditsAreWrittenByMenuButNotByTheCloseBox) {
     EXPECT_EQ(folder.bytes("SalesItems.txt"), "anchor\r\nBolts\r\n");
 }
 
-TEST_F(InvoiceFormTest, RefusedInputsGetTheAlarmAndTheFocusOnly) {
+TEST_F(InvoiceFormTest, RefusedInputsGetTheAlarmTheReasonAndTheFocus) {
     openInvoice();
     click("cmdInvoice");
+    auto* note = get<QLabel>("lblStatusNote");
     click("cmdPost");
     EXPECT_EQ(focused(), "cboDescription");
+    EXPECT_EQ(note->text(), "Type or pick the item first.");
     post("Rope", "3", "two dollars");
     EXPECT_EQ(focused(), "txtPrice");
+    EXPECT_EQ(note->text(), "The price \"two dollars\" is not an amount.");
     EXPECT_EQ(desk.beeps(), 2);
     EXPECT_TRUE(desk.messages().isEmpty());
+    // The next keystroke clears the note; with alarms off a refusal is said without a beep.
     app.context.settings.alarmsOn = false;
-    type("txtPrice", "");
+    get("txtPrice")->selectAll();
+    QTest::keyClick(get("txtPrice"), Qt::Key_Backspace);
+    EXPECT_EQ(note->text(), "");
     click("cmdPost");
+    EXPECT_EQ(note->text(), "Type the price first.");
     EXPECT_EQ(desk.beeps(), 2);
     EXPECT_EQ(focused(), "txtPrice");
     EXPECT_TRUE(form->draft().lines().isEmpty());
+}
+
+// From the start menu to a printed invoice with the keyboard alone: keys go to whatever
+// has the focus, as they would for the person.
+TEST_F(InvoiceFormTest, KeyboardAloneWalksFromCustomerEntryToPrinted) {
+    app.folder.put("MyBusinessData.txt", invoicing::testing::kProfile);
+    start();
+    const auto active = [](QWidget* window) {
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    };
+    const auto keys = [](const QString& text) {
+        QTest::keyClicks(QApplication::focusWidget(), text);
+    };
+    const auto press = [](Qt::Key key, int times = 1) {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(QApplication::focusWidget(), key);
+    };
+    active(program->startMenu());
+    ASSERT_EQ(focused(), "cmdContinue");
+    press(Qt::Key_Return);
+    active(app.shell().form(QStringLiteral("frmShell")));
+    ASSERT_EQ(focused(), "txtCustomer_1");
+    for (const char* field : {"Maple Street Bakery", "12 Maple St", "", "Springfield", "IL"}) {
+        keys(QString::fromLatin1(field));
+        press(Qt::Key_Tab);
+    }
+    keys("62704");
+    press(Qt::Key_Return); // in the last box: Continue
+
+    form = dynamic_cast<InvoiceForm*>(program->invoiceForm());
+    ASSERT_NE(form, nullptr);
+    active(form);
+    ASSERT_EQ(focused(), "txtPO");
+    keys("PO-9");
+    press(Qt::Key_Tab, 2);
+    ASSERT_EQ(focused(), "cmdInvoice");
+    press(Qt::Key_Return);
+    // Eleven lines, each posted by Return in the price; the grid follows the last one.
+    for (int line = 1; line <= 11; ++line) {
+        ASSERT_EQ(focused(), "cboDescription");
+        keys(QStringLiteral("Hinge %1").arg(line));
+        press(Qt::Key_Tab);
+        keys("1,000");
+        press(Qt::Key_Tab);
+        keys("0.25");
+        press(Qt::Key_Return);
+    }
+    ASSERT_EQ(form->draft().lines().size(), 11);
+    EXPECT_EQ(form->draft().totals().subTotal(), *pellar::Currency::fromWhole(2750));
+    auto* grid = get<QTableWidget>("fgInvoice");
+    const int bottom = grid->rowViewportPosition(10) + grid->rowHeight(10);
+    EXPECT_GE(grid->rowViewportPosition(10), 0);
+    EXPECT_LE(bottom, grid->viewport()->height());
+
+    press(Qt::Key_Tab, 7);
+    ASSERT_EQ(focused(), "cmdComplete");
+    press(Qt::Key_Return);
+    ASSERT_EQ(focused(), "cmdOptionsContinue");
+    press(Qt::Key_Return);
+    ASSERT_EQ(focused(), "cmdPrint");
+    desk.expectPrinterDialog(pellar::PrinterChoice{});
+    desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);
+    press(Qt::Key_Return);
+    ASSERT_EQ(desk.jobs().size(), 1);
+    EXPECT_NE(desk.jobs()[0]->findText("Hinge 11"), nullptr);
+    EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), "20260002\r\n");
+    EXPECT_TRUE(program->startMenu()->isVisible());
 }
 
 } // namespace

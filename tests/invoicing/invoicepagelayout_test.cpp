@@ -2,6 +2,7 @@
 // size x 10 twips wide and a line size x 24 twips high (240 at 10 point).
 #include "invoicing/core/invoicepagelayout.h"
 
+#include "common/core/printalignment.h"
 #include "common/ui/printersurface.h"
 #include "tests/support/keeppdf.h"
 #include "tests/support/recordingsurface.h"
@@ -53,9 +54,16 @@ InvoicePrintData sampleInvoice() {
     return d;
 }
 
+// Nothing printed over anything else, on any page.
+void expectNoOverlaps(const PrintLog& log) {
+    EXPECT_TRUE(log.overlaps().isEmpty()) << log.overlaps().join(u'\n').toStdString();
+}
+
+// Every layout is checked for overprinting as it is laid out.
 std::shared_ptr<PrintLog> layOut(const InvoicePrintData& d) {
     RecordingSurface surface;
     InvoicePageLayout(surface, d).printInvoicePages();
+    expectNoOverlaps(*surface.log());
     return surface.log();
 }
 
@@ -120,7 +128,7 @@ TEST(InvoicePageLayout, FirstPageWithRemittanceInColour) {
 
     EXPECT_EQ(placed(*log, 1),
               QStringList({
-                  "INVOICE@7200,720",
+                  "INVOICE@7200,576",
                   // Business header: the telephone is not printed.
                   "Acme Plumbing@1440,720",
                   "12 Main St@1440,1056",
@@ -226,6 +234,10 @@ TEST(InvoicePageLayout, PlainPaperMonochromeAndBusinessHeaderVariants) {
     stateOnly.zip = QStringLiteral("62701");
     EXPECT_EQ(InvoicePageLayout::businessCityLine(stateOnly), "IL. 62701");
 
+    // A name too long for the header is cut before the title (layOut checks it).
+    d.business.name = QString(70, u'N');
+    EXPECT_NE(layOut(d)->findText(QString(55, u'N') + u'…'), nullptr);
+
     // A name of fifteen characters still has the large type.
     d.business.name = QStringLiteral("Acme Plumbing C");
     EXPECT_EQ(layOut(d)->findText("Acme Plumbing C")->fontSize, 14);
@@ -264,13 +276,14 @@ TEST(InvoicePageLayout, WrappingPiecesAndFirstWordsTooWide) {
     EXPECT_EQ(wrapText(s, "aaaa bbbb cc", 1020), QStringList({"aaaa bbbb ", "cc"}));
     // Blanks after a piece are dropped; blanks inside a piece stay.
     EXPECT_EQ(wrapText(s, "aa  bb      cccccc", 1020), QStringList({"aa  bb    ", "cccccc"}));
-    // One unbroken word stays whole however wide.
-    EXPECT_EQ(wrapText(s, "abcdefghijklmnop", 1020), QStringList({"abcdefghijklmnop"}));
-    // A first word too wide with more text after it gets a line of its own.
+    // A word wider than the column is broken at its edge, wherever it stands.
+    EXPECT_EQ(wrapText(s, "abcdefghijklmnop", 1020), QStringList({"abcdefghij", "klmnop"}));
     EXPECT_EQ(wrapText(s, "abcdefghijklmnop qr st", 1020),
-              QStringList({"abcdefghijklmnop ", "qr st"}));
+              QStringList({"abcdefghij", "klmnop qr ", "st"}));
     EXPECT_EQ(wrapText(s, "xx abcdefghijklmnop qr", 1020),
-              QStringList({"xx ", "abcdefghijklmnop ", "qr"}));
+              QStringList({"xx ", "abcdefghij", "klmnop qr"}));
+    EXPECT_EQ(wrapText(s, "abcdefghij k", 1020), QStringList({"abcdefghij", "k"}));
+    EXPECT_EQ(wrapText(s, "abc", 50), QStringList({"a", "b", "c"})); // never stalls
     EXPECT_EQ(wrapText(s, "", 1020), QStringList({""}));
     EXPECT_EQ(wrapText(s, "          ", 520), QStringList({"     "}));
 
@@ -292,12 +305,13 @@ TEST(InvoicePageLayout, LongDescriptionsWrapInTheirColumn) {
     const QStringList page = placed(*layOut(d), 1);
     const qsizetype first = page.indexOf("3@1340,6480");
     ASSERT_GE(first, 0);
-    EXPECT_EQ(page.mid(first, 12),
-              QStringList({"3@1340,6480", "$4.00@9292,6480", "$12.00@10920,6480",
-                           "Copper pipe three quarter inch type L sold by the @2160,6480",
-                           "foot cut to@2160,6720", "1@1340,6960", "$2.00@9292,6960",
-                           "$2.00@11020,6960", QString(60, u'W') + "@2160,6960", "1@1340,7200",
-                           "$1.00@9292,7200", "$1.00@11020,7200"}));
+    EXPECT_EQ(
+        page.mid(first, 13),
+        QStringList({"3@1340,6480", "$4.00@9292,6480", "$12.00@10920,6480",
+                     "Copper pipe three quarter inch type L sold by the @2160,6480",
+                     "foot cut to@2160,6720", "1@1340,6960", "$2.00@9292,6960", "$2.00@11020,6960",
+                     QString(50, u'W') + "@2160,6960", QString(10, u'W') + "@2160,7200",
+                     "1@1340,7440", "$1.00@9292,7440", "$1.00@11020,7440"}));
 }
 
 TEST(InvoicePageLayout, MemoLinesEmptyLinesAndTheBandsLimit) {
@@ -318,11 +332,22 @@ TEST(InvoicePageLayout, MemoLinesEmptyLinesAndTheBandsLimit) {
     EXPECT_EQ(memoOp->color, kBlack);
     EXPECT_TRUE(memoOp->bold);
 
-    // Only four lines fit above the bottom band's rule; the rest is left off.
-    d.memo = {"one", "two", "three", "four", "five", "six"};
+    // Only four lines fit above the bottom band's rule; one more is left off, and the
+    // measure the setup form shows says so.
+    d.memo = {"one", "two", "three", "four", "five"};
     log = layOut(d);
     EXPECT_NE(log->findText("four"), nullptr);
     EXPECT_EQ(log->findText("five"), nullptr);
+    RecordingSurface measuring;
+    const MemoFit tooLong = fitInvoiceMemo(measuring, d.memo);
+    EXPECT_EQ(tooLong.lines, 5);
+    EXPECT_EQ(tooLong.fitting, 4);
+    EXPECT_EQ(tooLong.room, 4);
+    EXPECT_FALSE(tooLong.all());
+    // A memo line wraps to several printed lines, each counted.
+    const MemoFit wrapped = fitInvoiceMemo(measuring, {"one", QString(60, u'x')});
+    EXPECT_EQ(wrapped.lines, 3);
+    EXPECT_TRUE(wrapped.all());
     EXPECT_EQ(log->findText("Thank you for your Business")->y, 13824 + 240);
 }
 
@@ -349,7 +374,7 @@ TEST(InvoicePageLayout, SecondPageRepeatsTheFormAndCarriesTheRows) {
         EXPECT_EQ(rule.color, kBlack);
     const QStringList page2 = placed(*log, 2);
     for (const char* text :
-         {"INVOICE@7200,720", "Acme Plumbing@1440,720", "Date 12/6/2026@7200,1296",
+         {"INVOICE@7200,576", "Acme Plumbing@1440,720", "Date 12/6/2026@7200,1296",
           "INVOICE NO: 20260001@7200,1536", "Reference: PO-77@7200,1776", "Page  2@7200,2016",
           "Jane Doe@1440,3312", "Riverton, WY 82501@1440,3792"})
         EXPECT_TRUE(page2.contains(text)) << text;
@@ -419,6 +444,38 @@ TEST(InvoicePageLayout, RowsAndTotalsNeverCrossTheMemoBand) {
             }
         }
     }
+}
+
+TEST(InvoicePageLayout, PaperEdgeOriginAndOffsetsMoveEveryElement) {
+    const pellar::PrintedDocumentKind kind = invoiceDocument(QStringLiteral("20260001"));
+    EXPECT_EQ(kind.origin, pellar::PageOrigin::PaperEdge);
+    EXPECT_EQ(kind.pdfFileName, QStringLiteral("Invoice 20260001.pdf"));
+    EXPECT_EQ(invoiceDocument(QStringLiteral("2026/7:B")).pdfFileName, "Invoice 2026-7-B.pdf");
+
+    InvoicePrintData d = sampleInvoice();
+    d.memo = {QStringLiteral("Checks payable to Acme Plumbing.")};
+    const std::shared_ptr<PrintLog> plain = layOut(d);
+    pellar::PrintJobSetup setup;
+    setup.origin = kind.origin;
+    setup.offsetX = 144; // 0.10 in right
+    setup.offsetY = -72; // 0.05 in up
+    RecordingSurface moved(std::make_shared<PrintLog>(), setup);
+    InvoicePageLayout(moved, d).printInvoicePages();
+    const QList<PrintOp>& ops = moved.log()->ops;
+    ASSERT_EQ(ops.size(), plain->ops.size());
+    for (qsizetype i = 0; i < ops.size(); ++i) {
+        if (ops[i].kind == PrintOp::Kind::NewPage || ops[i].kind == PrintOp::Kind::EndDoc)
+            continue;
+        EXPECT_EQ(ops[i].x, plain->ops[i].x + 144) << ops[i].text.toStdString();
+        EXPECT_EQ(ops[i].y, plain->ops[i].y - 72) << ops[i].text.toStdString();
+    }
+
+    // The test page's outlines are drawn without one name over another.
+    RecordingSurface testPage;
+    pellar::printAlignmentGuides(testPage, QStringLiteral("Invoice"));
+    printInvoiceFieldOutlines(testPage);
+    expectNoOverlaps(*testPage.log());
+    EXPECT_NE(testPage.log()->findText("Grand total"), nullptr);
 }
 
 TEST(InvoicePageLayout, TwoPageInvoiceToPdfWithThePrintersOwnMetrics) {

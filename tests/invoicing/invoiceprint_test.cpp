@@ -28,10 +28,12 @@ protected:
         EXPECT_EQ(form->draft().lines().size(), 1);
         return form;
     }
-    // Print, and check the form went back to the menu with the catalogue written.
-    void printAndReturn(InvoiceForm* form) {
+    // Print (or save the PDF), and check the form went back to the menu with the catalogue
+    // written.
+    void printAndReturn(InvoiceForm*) { printAndReturnBy("cmdPrint"); }
+    void printAndReturnBy(const QByteArray& button) {
         QPointer<InvoiceForm> watched(form);
-        click("cmdPrint");
+        click(button);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(watched.isNull()) << "the invoice form is unloaded";
         EXPECT_TRUE(program->startMenu()->isVisible());
@@ -121,23 +123,69 @@ TEST_F(InvoicePrint, NoYesYesPrintsTwiceUnderOneNumberAndAdvancesByOne) {
     EXPECT_EQ(counter(), "20260002\r\n");
 }
 
-TEST_F(InvoicePrint, CancelledDialogAndFailedJobEndSilently) {
+TEST_F(InvoicePrint, CancelledDialogOrFailedJobKeepsTheInvoiceOnTheForm) {
     invoiceWithOneLine();
     desk.expectPrinterDialog(std::nullopt);
-    printAndReturn(form);
+    click("cmdPrint");
     EXPECT_TRUE(desk.jobSetups().isEmpty());
     EXPECT_TRUE(desk.messages().isEmpty());
-    EXPECT_EQ(counter(), "20260001\r\n");
 
-    // A job that cannot start: no question, no message, the same number next time.
-    invoiceWithOneLine();
+    // A job that cannot start is told in the printer's words; the invoice stays as it was.
     desk.expectPrinterDialog(kOffice);
     desk.failNextPrintJob(QStringLiteral("The printer \"Office Laser\" is not available."));
-    printAndReturn(form);
-    EXPECT_EQ(desk.jobSetups().size(), 1);
+    desk.expectMessage(QStringLiteral("Billwright"));
+    click("cmdPrint");
     EXPECT_TRUE(desk.jobs().isEmpty());
-    EXPECT_TRUE(desk.messages().isEmpty());
+    EXPECT_TRUE(desk.messages().last().text().contains(QStringLiteral("not available")));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->draft().lines().size(), 1);
+    EXPECT_TRUE(get<QAbstractButton>("cmdPrint")->isEnabled());
     EXPECT_EQ(counter(), "20260001\r\n");
+}
+
+TEST_F(InvoicePrint, PreviewNeverCountsAndPdfCountsOnlyOnceConfirmed) {
+    invoiceWithOneLine();
+    click("cmdPreview");
+    ASSERT_EQ(desk.previews().size(), 1);
+    EXPECT_NE(desk.previews()[0]->findText("INVOICE NO: 20260001"), nullptr);
+    EXPECT_TRUE(desk.jobs().isEmpty());
+    EXPECT_EQ(counter(), "20260001\r\n");
+
+    // A cancelled save dialog keeps the invoice; a saved PDF is asked about like paper.
+    desk.expectSaveFile(std::nullopt);
+    click("cmdSavePdf");
+    EXPECT_TRUE(form->isVisible());
+    const QString pdf = folder.path() + QStringLiteral("/Invoice 20260001.pdf");
+    desk.expectSaveFile(pdf);
+    desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::No);
+    desk.expectMessage(QStringLiteral("Print Retry"), MessageAnswer::Yes);
+    desk.expectSaveFile(pdf);
+    desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);
+    printAndReturnBy("cmdSavePdf");
+    EXPECT_EQ(desk.saveFilesSuggested(), QStringList(3, QStringLiteral("Invoice 20260001.pdf")));
+    ASSERT_EQ(desk.jobSetups().size(), 2);
+    EXPECT_EQ(desk.jobSetups()[1].printer.outputFile, pdf);
+    EXPECT_TRUE(desk.printerDialogsShownWith().isEmpty());
+    EXPECT_EQ(counter(), "20260002\r\n");
+}
+
+TEST_F(InvoicePrint, WithoutAPrinterThePdfIsOfferedAndNothingElseWritten) {
+    desk.setPrinterAvailable(false);
+    invoiceWithOneLine();
+    desk.expectMessage(QStringLiteral("Billwright"), MessageAnswer::No);
+    click("cmdPrint");
+    EXPECT_TRUE(desk.jobSetups().isEmpty());
+    EXPECT_TRUE(desk.printerDialogsShownWith().isEmpty());
+    EXPECT_TRUE(form->isVisible());
+
+    const QString pdf = folder.path() + QStringLiteral("/Invoice 20260001.pdf");
+    desk.expectMessage(QStringLiteral("Billwright"), MessageAnswer::Yes);
+    desk.expectSaveFile(pdf);
+    desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);
+    printAndReturn(form);
+    ASSERT_EQ(desk.jobSetups().size(), 1);
+    EXPECT_EQ(desk.jobSetups()[0].printer.outputFile, pdf);
+    EXPECT_EQ(counter(), "20260002\r\n");
 }
 
 TEST_F(InvoicePrint, TheCounterAtItsLargestRefusesBeforePrinting) {

@@ -1,6 +1,8 @@
 // The invoice's arithmetic: exact currency from the line to the grand total.
 #include "invoicing/core/invoicetotals.h"
 
+#include "common/core/regional.h"
+
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -27,6 +29,25 @@ TEST(InvoiceArithmetic, PercentagesRoundHalfToEvenOnExactAmounts) {
     EXPECT_EQ(percentOf(money("100"), u"none"), Currency());
     EXPECT_EQ(percentOf(money("-100"), u"6.25"), money("-6.25"));
     EXPECT_EQ(percentOf(money("100"), u"1e300"), std::nullopt);
+    EXPECT_EQ(percentOf(money("100"), u"6,5"), std::nullopt); // not cut to 6
+}
+
+TEST(InvoiceArithmetic, QuantitiesAndRatesAreReadWholeInTheRegionalForm) {
+    EXPECT_EQ(leadingQuantity(u"1,000"), 1000.0);
+    EXPECT_EQ(leadingQuantity(u" 2.5 coils"), 2.5);
+    EXPECT_EQ(leadingQuantity(u"-3"), -3.0);
+    EXPECT_EQ(leadingQuantity(u"some"), 0.0);
+    EXPECT_EQ(leadingQuantity(u""), 0.0);
+    for (const char16_t* unreadable : {u"1,5", u"1.2.3", u"1,00", u"1e3", u"2E-1 boxes"})
+        EXPECT_EQ(leadingQuantity(unreadable), std::nullopt)
+            << QString::fromUtf16(unreadable).toStdString();
+
+    const pellar::ScopedRegionalSettings german(
+        pellar::RegionalSettings::fromLocale(QLocale(QLocale::German, QLocale::Germany)));
+    EXPECT_EQ(leadingQuantity(u"1,5"), 1.5);
+    EXPECT_EQ(leadingQuantity(u"1.000 Stück"), 1000.0);
+    EXPECT_EQ(leadingQuantity(u"1.5"), std::nullopt);
+    EXPECT_EQ(percentOf(money("100"), u"6,5"), money("6.5"));
     EXPECT_EQ(percentOf(money("900000000000000"), u"5000"), std::nullopt);
 }
 
