@@ -6,6 +6,7 @@
 #include "expenses/ui/contacteditor.h"
 #include "expenses/ui/contactresultspanel.h"
 #include "expenses/ui/contactsearchpanel.h"
+#include "expenses/ui/reportalignmentpanel.h"
 #include "expenses/ui/spendlogforms.h"
 #include "expenses/ui/vendorlistpanel.h"
 
@@ -35,6 +36,13 @@ frmContacts::frmContacts(SpendlogForms& forms)
     m_search->hide();
     m_results = new ContactResultsPanel(central);
     m_results->hide();
+    m_alignment = new ReportAlignmentPanel(
+        forms.context(),
+        [this](pellar::PrintedDocument, pellar::AlignmentOffsets offsets) {
+            printAlignmentTest(offsets);
+        },
+        central);
+    m_alignment->hide();
     m_exit = pellar::ui::makeButton(central, QStringLiteral("cmdExit"), QStringLiteral("&Menu"),
                                     QStringLiteral("Returns to the Main Menu"));
 
@@ -42,6 +50,7 @@ frmContacts::frmContacts(SpendlogForms& forms)
     work->addWidget(m_editor);
     work->addWidget(m_search);
     work->addWidget(m_results);
+    work->addWidget(m_alignment);
     work->addStretch(1);
     auto* frames = new QHBoxLayout;
     frames->addLayout(work, 0);
@@ -86,6 +95,14 @@ void frmContacts::connectParts() {
     connect(m_search, &ContactSearchPanel::returnClicked, this, &frmContacts::showContactFrame);
     connect(m_results, &ContactResultsPanel::selectClicked, this, &frmContacts::selectFoundContact);
     connect(m_results, &ContactResultsPanel::printClicked, this, &frmContacts::printContactReport);
+    connect(m_results, &ContactResultsPanel::previewClicked, this,
+            &frmContacts::previewContactReport);
+    connect(m_results, &ContactResultsPanel::savePdfClicked, this,
+            &frmContacts::saveContactReportAsPdf);
+    connect(m_results, &ContactResultsPanel::alignmentClicked, this,
+            [this] { showAlignment(true); });
+    connect(m_alignment, &ReportAlignmentPanel::doneClicked, this,
+            [this] { showAlignment(false); });
     connect(m_results, &ContactResultsPanel::hideClicked, this, &frmContacts::hideResults);
     connect(m_exit, &QPushButton::clicked, this, &frmContacts::returnToMenu);
     connect(m_toggleView, &QAction::triggered, this,
@@ -142,6 +159,7 @@ void frmContacts::returnToMenu() {
         return;
     m_search->hide();
     m_results->hide();
+    m_alignment->hide();
     m_forms.showStartup(this);
 }
 

@@ -1,16 +1,13 @@
-// The contacts form's search, its result grid, the full list and the contact report.
+// The contacts form's search, its result grid and the full list.
 #include "expenses/ui/frmcontacts.h"
 
 #include "common/core/backup.h"
 #include "common/core/desk.h"
-#include "common/core/printerchoice.h"
-#include "common/core/printjob.h"
-#include "common/core/regional.h"
-#include "expenses/core/contactreport.h"
 #include "expenses/ui/contacteditor.h"
 #include "expenses/ui/contactresultspanel.h"
 #include "expenses/ui/contactsearchpanel.h"
 #include "expenses/ui/notices.h"
+#include "expenses/ui/reportalignmentpanel.h"
 #include "expenses/ui/spendlogforms.h"
 
 namespace expenses {
@@ -20,6 +17,7 @@ void frmContacts::openSearch() {
         return;
     m_editor->hide();
     m_results->hide();
+    m_alignment->hide();
     m_search->show();
     m_search->open();
     fitWindow();
@@ -74,6 +72,7 @@ void frmContacts::showContactFrame() {
         return;
     m_search->hide();
     m_results->hide();
+    m_alignment->hide();
     m_editor->show();
     fitWindow();
 }
@@ -81,6 +80,7 @@ void frmContacts::showContactFrame() {
 void frmContacts::backToSearch() {
     m_editor->hide();
     m_results->hide();
+    m_alignment->hide();
     m_search->show();
     m_search->clearCriterion();
     fitWindow();
@@ -116,31 +116,6 @@ void frmContacts::selectFoundContact(qint64 record) {
     }
     showContactFrame();
     m_editor->selectContact(record);
-}
-
-void frmContacts::printContactReport() {
-    pellar::Desk& desk = m_forms.desk();
-    if (desk.message(QStringLiteral("Contact Report"),
-                     {QStringLiteral("Click Yes to print a Contact Report")},
-                     pellar::MessageButtons::YesNo) != pellar::MessageAnswer::Yes)
-        return;
-    const std::optional<pellar::PrinterChoice> printer = pellar::ChoosePrinter(m_forms.context());
-    if (!printer)
-        return;
-    // The report prints the file as it is now.
-    const ContactFile file = readContacts(m_forms.data());
-    if (!file.problem.isEmpty()) {
-        reportFileProblem(desk, file.problem);
-        return;
-    }
-    const QString date = pellar::formatShortDate(desk.today());
-    const pellar::PrintOutcome printed = pellar::runPrintJob(
-        desk,
-        expensePageSetup(QStringLiteral("Portrait"), *printer, QStringLiteral("Contact Report")),
-        [&](pellar::PrintSurface& surface) { PrintContactReport(surface, file.contacts, date); });
-    if (!printed)
-        desk.message(QStringLiteral("Print Error"), {QStringLiteral("A Print Error has occurred")},
-                     pellar::MessageButtons::Ok);
 }
 
 } // namespace expenses
