@@ -2,6 +2,7 @@
 
 #include "common/core/backup.h"
 #include "common/core/desk.h"
+#include "common/ui/keyboard.h"
 #include "common/ui/widgets.h"
 #include "expenses/ui/contacteditor.h"
 #include "expenses/ui/contactresultspanel.h"
@@ -58,7 +59,12 @@ frmContacts::frmContacts(SpendlogForms& forms)
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(12, 8, 12, 10);
     layout->addLayout(frames, 1);
-    layout->addWidget(m_exit, 0, Qt::AlignRight);
+    m_note = new pellar::ui::StatusNote(central);
+    m_editor->setStatusNote(m_note);
+    auto* foot = new QHBoxLayout;
+    foot->addWidget(m_note, 1);
+    foot->addWidget(m_exit);
+    layout->addLayout(foot);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
 
     buildMenus();
@@ -140,7 +146,7 @@ void frmContacts::contactsChanged(const QList<Contact>& contacts) {
 
 void frmContacts::loadFromVendorList(qint64 record) {
     if (record == 0) {
-        m_forms.desk().beep();
+        refuse(QStringLiteral("Choose a contact in the list first."));
         return;
     }
     m_editor->selectContact(record);
@@ -161,6 +167,10 @@ void frmContacts::returnToMenu() {
     m_results->hide();
     m_alignment->hide();
     m_forms.showStartup(this);
+}
+
+void frmContacts::refuse(const QString& why) {
+    pellar::ui::refuse(m_forms.desk(), m_note, why);
 }
 
 void frmContacts::fitWindow() {

@@ -15,6 +15,10 @@ class QAction;
 class QMenu;
 class QPushButton;
 
+namespace pellar::ui {
+class StatusNote;
+}
+
 namespace expenses {
 
 class ContactEditor;
@@ -70,6 +74,8 @@ private:
     std::optional<QList<Contact>> contactsForReport();
     // The window takes the room its frames need and gives back what they no longer need.
     void fitWindow();
+    // The beep and the reason on the status line.
+    void refuse(const QString& why);
 
     SpendlogForms& m_forms;
     ContactEditor* m_editor;
@@ -78,12 +84,13 @@ private:
     ContactResultsPanel* m_results;
     ReportAlignmentPanel* m_alignment;
     QPushButton* m_exit;
-    QAction* m_toggleView;     // mnuView
-    QMenu* m_filesMenu;        // mnuCust
-    QAction* m_add;            // mnuAdd
-    QAction* m_delete;         // mnuDelete
-    QAction* m_listAll;        // mnuPrint
-    bool m_listingAll = false; // the result grid holds the full list, not search results
+    pellar::ui::StatusNote* m_note; // lblStatusNote
+    QAction* m_toggleView;          // mnuView
+    QMenu* m_filesMenu;             // mnuCust
+    QAction* m_add;                 // mnuAdd
+    QAction* m_delete;              // mnuDelete
+    QAction* m_listAll;             // mnuPrint
+    bool m_listingAll = false;      // the result grid holds the full list, not search results
 };
 
 } // namespace expenses

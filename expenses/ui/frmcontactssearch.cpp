@@ -25,7 +25,8 @@ void frmContacts::openSearch() {
 
 void frmContacts::startSearch(SearchKind kind, const QString& typed) {
     if (criterionTooShort(kind, typed)) {
-        m_forms.desk().beep();
+        refuse(QStringLiteral("Type the whole telephone number, %1 characters, to search by it.")
+                   .arg(kTelephoneCriterionLength));
         m_search->focusCriterion();
         return;
     }
@@ -99,7 +100,7 @@ void frmContacts::ListAllContacts() {
         return;
     // An empty file lists nothing, just as a missing one.
     if (!pellar::DataFileExists(m_forms.data(), kContactsFile) || cursor().count() == 0) {
-        m_forms.desk().beep();
+        refuse(QStringLiteral("There are no contacts to list."));
         return;
     }
     m_listingAll = true;
@@ -111,7 +112,7 @@ void frmContacts::ListAllContacts() {
 
 void frmContacts::selectFoundContact(qint64 record) {
     if (record == 0) {
-        m_forms.desk().beep();
+        refuse(QStringLiteral("Choose a contact in the grid first."));
         return;
     }
     showContactFrame();

@@ -205,6 +205,7 @@ protected:
     }
 
     QList<ExpenseRecord> records() const { return recordsIn(folder.bytes("NewExpenses.txt")); }
+    QString note() { return get<QLabel>("lblStatusNote")->text(); }
 };
 
 } // namespace
@@ -249,6 +250,7 @@ TEST_F(ExpenseEntryTest, SingleCategoryPostingAfterTheReview) {
     EXPECT_TRUE(get<QLineEdit>("txtAmount")->text().isEmpty());
     EXPECT_FALSE(e.entry().amount);
     EXPECT_EQ(e.entry().date, QDate(2026, 12, 6));
+    EXPECT_TRUE(get<QLineEdit>("txtReference")->text().isEmpty()) << "never carried over";
 }
 
 TEST_F(ExpenseEntryTest, AmountBoxZeroTextNotANumberAndFutureDates) {
@@ -257,20 +259,29 @@ TEST_F(ExpenseEntryTest, AmountBoxZeroTextNotANumberAndFutureDates) {
     EXPECT_TRUE(get<QLineEdit>("txtReference")->isHidden());
     QLineEdit* amount = get<QLineEdit>("txtAmount");
 
-    // Text that is not a number is refused when the box is left, and is no amount.
-    type("txtAmount", "12 dollars");
-    EXPECT_EQ(amount->text(), "$0.00");
-    EXPECT_TRUE(amount->hasFocus());
-    EXPECT_EQ(desk.beeps(), 1);
-    EXPECT_FALSE(e.entry().hasAmount());
+    // Text that is not a number is refused when the box is left, said, and kept to be
+    // corrected: it is no amount, and never zero.
+    for (const char* typed : {"abc", "12 dollars"}) {
+        amount->clear();
+        type("txtAmount", typed);
+        EXPECT_EQ(amount->text(), typed);
+        EXPECT_TRUE(amount->hasFocus());
+        EXPECT_FALSE(e.entry().amount);
+        EXPECT_EQ(note(),
+                  QStringLiteral("\"%1\" is not an amount that can be recorded.").arg(typed));
+    }
+    EXPECT_EQ(desk.beeps(), 2);
 
-    // Typing over the zero starts from an empty box; an empty box left becomes zero.
-    amount->setFocus(Qt::MouseFocusReason);
-    QTest::keyClicks(amount, "7");
-    EXPECT_EQ(amount->text(), "7");
+    // An empty box left becomes zero; typing over the zero starts from an empty box.
     amount->clear();
     get<QListWidget>("lstVendors")->setFocus(Qt::MouseFocusReason);
     EXPECT_EQ(amount->text(), "$0.00");
+    amount->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(amount, "7");
+    EXPECT_EQ(amount->text(), "7");
+    EXPECT_TRUE(note().isEmpty()) << "a keystroke clears the note";
+    amount->clear();
+    get<QListWidget>("lstVendors")->setFocus(Qt::MouseFocusReason);
 
     // A date after today: two messages and the picker back at today.
     desk.expectMessage("Input Error");
@@ -324,6 +335,9 @@ TEST_F(ExpenseEntryTest, SplitPanelTakesLinesAndTheSummaryPostsThem) {
     EXPECT_EQ(e.entry().mode, ChargingMode::SingleCategory);
     EXPECT_EQ(get<QLineEdit>("txtAmount")->text(), "$0.00");
     EXPECT_EQ(e.gridModel().rowCount(), 0); // the review is left alone by a split
+    // The card company was this payment's: the next one is asked for again.
+    EXPECT_TRUE(get<QLineEdit>("txtReference")->text().isEmpty());
+    get<QLineEdit>("txtReference")->setText("Northern Card");
 
     // Unpaid amounts: no amounts shown and no completing by itself; unchecked, the amounts
     // come back at once, less the line taken. Completed by hand, Redo posts nothing.
