@@ -56,8 +56,11 @@ ChargingPanel::ChargingPanel(ExpenseEntry& entry, EntryNotices& notices,
     m_finance->hide();
     layout->addWidget(m_finance);
 
+    // Every mode before the check box: Tab from whichever is chosen reaches the split box.
     setTabOrder(m_categories, m_modes[0]);
-    setTabOrder(m_modes[0], m_allowNegative);
+    setTabOrder(m_modes[0], m_modes[1]);
+    setTabOrder(m_modes[1], m_modes[2]);
+    setTabOrder(m_modes[2], m_allowNegative);
     setTabOrder(m_allowNegative, m_split->tabFirst());
     setTabOrder(m_split->tabLast(), m_finance->tabFirst());
 

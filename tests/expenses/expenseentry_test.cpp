@@ -55,6 +55,11 @@ TEST(ExpenseEntryDraft, SingleCategoryNeedsEachPartInTurnAndPostsOneRecord) {
     EXPECT_EQ(entry.missing(), ExpenseEntry::Missing::Payee);
     entry.payee = "Harbor Fuel";
     EXPECT_EQ(entry.missing(), ExpenseEntry::Missing::Category);
+    entry.category = "   "; // blanks are no category
+    EXPECT_EQ(entry.missing(), ExpenseEntry::Missing::Category);
+    entry.mode = ChargingMode::None; // nothing could be written
+    EXPECT_EQ(entry.missing(), ExpenseEntry::Missing::Mode);
+    entry.mode = ChargingMode::SingleCategory;
     entry.category = "Travel";
     EXPECT_EQ(entry.missing(), ExpenseEntry::Missing::Amount);
     entry.amount = Currency{}; // zero is no amount
@@ -314,6 +319,8 @@ TEST_F(ExpenseEntryTest, SplitPanelTakesLinesAndTheSummaryPostsThem) {
     enterLine("Travel", "60");
     EXPECT_EQ(get<QLabel>("lblRemaining")->text(), "$40.00");
     enterLine("Office - Supplies", "40.01", MessageAnswer::Yes, "Input Error");
+    EXPECT_EQ(desk.messages().last().text(),
+              "$40.01 is more than the $40.00 that remains to be split.");
     enterLine("Office - Supplies", "15", MessageAnswer::No);
     EXPECT_EQ(e.entry().splitLines().size(), 1);
     EXPECT_TRUE(get<QLineEdit>("txtSplitAmount")->text().isEmpty());
@@ -363,6 +370,115 @@ TEST_F(ExpenseEntryTest, SplitPanelTakesLinesAndTheSummaryPostsThem) {
     EXPECT_FALSE(e.entry().allowNegative);
 }
 
+TEST_F(ExpenseEntryTest, WithNoChargingModeEnterSaysWhatIsMissingAndWritesNothing) {
+    frmExpenses& e = open();
+    press("optPayment_1");
+    // After a Redo, and after a split was posted, "Disburse" before an amount leaves no
+    // mode chosen.
+    for (const bool afterSplit : {false, true}) {
+        if (afterSplit) {
+            type("txtAmount", "10");
+            press("optExpenses_1");
+            enterLine("Travel", "10");
+            press("cmdExpense_10");
+        } else {
+            press("cmdExpense_7");
+        }
+        const qsizetype written = records().size();
+        desk.expectMessage("No Amount Entered");
+        press("optExpenses_1");
+        ASSERT_EQ(e.entry().mode, ChargingMode::None);
+        QLineEdit* amount = get<QLineEdit>("txtAmount");
+        amount->setFocus(Qt::MouseFocusReason);
+        amount->clear();
+        QTest::keyClicks(amount, "20");
+        QTest::keyClick(amount, Qt::Key_Return);
+        EXPECT_TRUE(note().startsWith("Choose how the amount is charged")) << afterSplit;
+        EXPECT_TRUE(get<QWidget>("optExpenses_0")->hasFocus());
+        if (get("cmdExpense_1")->isEnabled()) {
+            desk.expectMessage("Input Error");
+            press("cmdExpense_1");
+        }
+        EXPECT_EQ(records().size(), written) << "nothing written, nothing reviewed";
+    }
+}
+
+TEST_F(ExpenseEntryTest, TheControlsStayPutWhenThePaymentChanges) {
+    frmExpenses& e = open();
+    e.show();
+    const auto where = [this] {
+        QApplication::processEvents();
+        return get<QWidget>("fraPayto")->mapTo(&forms->expenses(), QPoint());
+    };
+    const QPoint withCheck = where();
+    press("optPayment_1");
+    EXPECT_EQ(where(), withCheck);
+    press("optPayment_3");
+    EXPECT_EQ(where(), withCheck);
+}
+
+TEST_F(ExpenseEntryTest, FromPayeeToPostedWithTheKeyboardAlone) {
+    frmExpenses& e = open();
+    const auto focused = [] {
+        QWidget* widget = QApplication::focusWidget();
+        return widget ? widget->objectName() : QString();
+    };
+    const auto key = [](int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QWidget* widget = QApplication::focusWidget();
+        ASSERT_TRUE(widget);
+        QTest::keyClick(widget, Qt::Key(key), mods);
+    };
+    const auto tabTo = [&](const QString& name, int direction) {
+        for (int i = 0; i < 12 && focused() != name; ++i)
+            key(direction < 0 ? Qt::Key_Backtab : Qt::Key_Tab);
+        EXPECT_EQ(focused(), name);
+    };
+    ASSERT_EQ(focused(), "txtAmount");
+    tabTo("lstVendors", -1);
+    key(Qt::Key_Down);
+    EXPECT_EQ(e.entry().payee, "Alpha Supply Co");
+    tabTo("txtAmount", 1);
+    QTest::keyClicks(QApplication::focusWidget(), "42.1");
+    tabTo("txtReference", 1);
+    QTest::keyClicks(QApplication::focusWidget(), "1043");
+    tabTo("cboExpenseCategories", 1);
+    key(Qt::Key_Down);
+    tabTo("cmdExpense_1", 1);
+    desk.expectMessage("Review before Posting", MessageAnswer::Yes);
+    key(Qt::Key_Return);
+    EXPECT_EQ(records(), (QList<ExpenseRecord>{{"12/6/2026", "Alpha Supply Co", "Office - Supplies",
+                                                "$42.10", "Check", "1043", "Open"}}));
+
+    // The next one straight from the amount box: Return there is Enter.
+    EXPECT_EQ(focused(), "txtAmount");
+    QTest::keyClicks(QApplication::focusWidget(), "5");
+    tabTo("txtReference", 1);
+    QTest::keyClicks(QApplication::focusWidget(), "1044");
+    tabTo("txtAmount", -1);
+    desk.expectMessage("Review before Posting", MessageAnswer::Yes);
+    key(Qt::Key_Return);
+    ASSERT_EQ(records().size(), 2);
+    EXPECT_EQ(records()[1].amount, "$5.00");
+
+    // A split, its lines entered with Return in the line's box.
+    QTest::keyClicks(QApplication::focusWidget(), "30");
+    tabTo("txtReference", 1);
+    QTest::keyClicks(QApplication::focusWidget(), "1045");
+    tabTo("optExpenses_0", 1);
+    key(Qt::Key_Down);
+    EXPECT_EQ(e.entry().mode, ChargingMode::MultipleCategories);
+    tabTo("txtSplitAmount", 1);
+    for (const char* line : {"10", "20"}) {
+        QTest::keyClicks(QApplication::focusWidget(), line);
+        desk.expectMessage("Review before Posting", MessageAnswer::Yes);
+        key(Qt::Key_Return);
+    }
+    ASSERT_TRUE(get<QWidget>("fraSplit")->isVisible());
+    tabTo("cmdExpense_10", 1);
+    key(Qt::Key_Return);
+    EXPECT_EQ(records().size(), 4);
+}
+
 TEST_F(ExpenseEntryTest, PartialPaymentShowsTheFinancePanelAndCashHasNothingToPost) {
     frmExpenses& e = open();
     press("optPayment_3");
@@ -373,10 +489,11 @@ TEST_F(ExpenseEntryTest, PartialPaymentShowsTheFinancePanelAndCashHasNothingToPo
     QLineEdit* charge = get<QLineEdit>("txtFinance");
     EXPECT_EQ(charge->text(), "0");
 
-    // Confirming the payment itself writes nothing.
+    // Confirming the payment itself writes nothing, and says so.
     desk.expectMessage("Review before Posting", MessageAnswer::Yes);
     press("cmdExpense_1");
     EXPECT_FALSE(folder.exists("NewExpenses.txt"));
+    EXPECT_TRUE(note().startsWith("A partial payment is not recorded."));
 
     // Text that starts as a number but is no amount is refused, the panel kept.
     charge->setFocus(Qt::MouseFocusReason);

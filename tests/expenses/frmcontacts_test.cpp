@@ -115,6 +115,7 @@ TEST_F(ContactsFormTest, DeletingAsksAndShowsTheContactThatTakesThePlace) {
     desk.expectMessage("PellarSpendlogFREE", MessageAnswer::No);
     trigger(&c, "mnuDelete");
     EXPECT_EQ(contactsOnFile().size(), 3);
+    EXPECT_EQ(desk.messages().last().buttons, pellar::MessageButtons::YesNoDefaultNo);
 
     desk.expectMessage("PellarSpendlogFREE", MessageAnswer::Yes);
     trigger(&c, "mnuDelete");
@@ -128,6 +129,9 @@ TEST_F(ContactsFormTest, DeletingAsksAndShowsTheContactThatTakesThePlace) {
     }
     EXPECT_EQ(contactsFile().size(), 0);
     EXPECT_TRUE(name().isEmpty());
+    // Nothing left to list: refused, with the reason beside the beep.
+    trigger(&c, "mnuPrint");
+    EXPECT_EQ(child<QLabel>(&c, "lblStatusNote")->text(), "There are no contacts to list.");
 
     // What is typed next becomes the first contact again.
     box(1)->setText("Delta Tools");
