@@ -66,9 +66,10 @@ ContactResultsPanel::ContactResultsPanel(QWidget* parent)
     m_hide = pellar::ui::makeButton(this, QStringLiteral("cmdRetry"), QStringLiteral("&Hide"),
                                     QStringLiteral("Hides the Contactr Grid"));
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(new QLabel(QStringLiteral("Click a Payto to Select then Right Click to "
-                                                 "load                or Click Retry if not Found"),
-                                  this),
+    // Wrapped, so the print buttons beside it never widen the window.
+    buttons->addWidget(pellar::ui::makeNote(
+                           this, QStringLiteral("Click a Payto to Select then Right Click to "
+                                                "load                or Click Retry if not Found")),
                        1);
     buttons->addWidget(m_print);
     buttons->addWidget(m_preview);

@@ -1,5 +1,6 @@
 // The contact report: its layout on the recording surface, the printing from the full
 // list, and one real PDF.
+#include "common/core/printalignment.h"
 #include "common/core/printerchoice.h"
 #include "common/ui/printersurface.h"
 #include "expenses/core/contactreport.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -310,6 +312,22 @@ TEST(ContactReportPdf, FortyContactsOnTwoPages) {
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(bytes.count("/Type /Page\n"), 2);
     pellar::testing::keepPrintedFileIfAsked(dir.filePath("contacts.pdf"));
+
+    // The alignment test page on the real surface, moved a little right and up.
+    const QString testPage = dir.filePath("alignment.pdf");
+    pellar::PrintJobSetup job = contactReportJob(pellar::DataFolder(dir.path()), {{}, 1, testPage});
+    job.offsetX = 0.1 * pellar::kTwipsPerInch;
+    job.offsetY = -0.05 * pellar::kTwipsPerInch;
+    {
+        pellar::PrinterSurface surface(job);
+        ASSERT_TRUE(surface.error().isEmpty()) << surface.error().toStdString();
+        pellar::printAlignmentGuides(surface,
+                                     QStringLiteral("Alignment test page: Contact Report"));
+        PrintContactReportOutlines(surface);
+        EXPECT_TRUE(surface.endDoc()) << surface.error().toStdString();
+    }
+    EXPECT_TRUE(QFileInfo(testPage).size() > 0);
+    pellar::testing::keepPrintedFileIfAsked(testPage);
 }
 
 TEST(ExpensePageSetup, PortraitOnlyForTheWordPortrait) {
