@@ -86,7 +86,8 @@ void frmContacts::buildMenus() {
 
 void frmContacts::setTabChain() {
     QList<QWidget*> chain = m_editor->tabChain();
-    chain << m_search->tabChain() << m_results->tabChain() << m_vendors->tabChain() << m_exit;
+    chain << m_search->tabChain() << m_results->tabChain() << m_alignment->tabChain()
+          << m_vendors->tabChain() << m_exit;
     for (qsizetype i = 0; i + 1 < chain.size(); ++i)
         setTabOrder(chain[i], chain[i + 1]);
 }

@@ -28,6 +28,17 @@ ReportAlignmentPanel::ReportAlignmentPanel(pellar::ProgramContext& context,
     connect(m_done, &QPushButton::clicked, this, &ReportAlignmentPanel::doneClicked);
 }
 
+QList<QWidget*> ReportAlignmentPanel::tabChain() const {
+    QList<QWidget*> chain;
+    for (const char* name :
+         {"spnAlignRight_0", "spnAlignDown_0", "cmdAlignTest_0", "cmdSaveAlignment"}) {
+        if (auto* widget = m_page->findChild<QWidget*>(QString::fromLatin1(name)))
+            chain.append(widget);
+    }
+    chain.append(m_done);
+    return chain;
+}
+
 void ReportAlignmentPanel::focusFirst() {
     if (auto* box = m_page->findChild<QSpinBox*>(QStringLiteral("spnAlignRight_0")))
         box->setFocus();

@@ -17,6 +17,7 @@ public:
                          pellar::ui::AlignmentPage::TestPage testPage, QWidget* parent);
 
     void focusFirst();
+    QList<QWidget*> tabChain() const;
 
 signals:
     void doneClicked();
