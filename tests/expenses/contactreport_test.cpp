@@ -262,7 +262,6 @@ TEST_F(ContactReportFormTest, WithoutAPrinterThePdfIsOfferedInstead) {
 
 TEST_F(ContactReportFormTest, OffsetsMoveTheTestPageAndThenTheReport) {
     frmContacts& c = listed(7);
-
     expenses::testing::click(&c, "cmdAlignContacts");
     EXPECT_FALSE(expenses::testing::child<QWidget>(&c, "fraAlignment")->isHidden());
     EXPECT_TRUE(expenses::testing::child<QWidget>(&c, "fraContactsFound")->isHidden());
