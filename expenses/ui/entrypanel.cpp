@@ -232,7 +232,10 @@ void EntryPanel::returnInAmount() {
         m_charging->focusModes();
         return;
     }
-    if (m_enter->isEnabled())
+    // In a split the amount is only what is to be split: the lines come next.
+    if (m_entry.mode == ChargingMode::MultipleCategories)
+        m_charging->focusSplit();
+    else if (m_enter->isEnabled())
         m_enter->click();
 }
 

@@ -467,7 +467,9 @@ TEST_F(ExpenseEntryTest, FromPayeeToPostedWithTheKeyboardAlone) {
     tabTo("optExpenses_0", 1);
     key(Qt::Key_Down);
     EXPECT_EQ(e.entry().mode, ChargingMode::MultipleCategories);
-    tabTo("txtSplitAmount", 1);
+    tabTo("txtAmount", -1);
+    key(Qt::Key_Return); // in a split, on to the lines
+    EXPECT_EQ(focused(), "txtSplitAmount");
     for (const char* line : {"10", "20"}) {
         QTest::keyClicks(QApplication::focusWidget(), line);
         desk.expectMessage("Review before Posting", MessageAnswer::Yes);
