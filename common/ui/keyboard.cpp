@@ -67,9 +67,14 @@ void StatusNote::say(const QString& text) {
 bool StatusNote::eventFilter(QObject* watched, QEvent* event) {
     // Seen before the keystroke is handled, so a keystroke that is refused again shows its
     // own note afterwards.
-    if (event->type() == QEvent::KeyPress && !text().isEmpty()) {
+    // A key a box leaves unused (Return after its step) goes on to the box's parents as the
+    // same event: the words its step just said stay.
+    if (event->type() == QEvent::KeyRelease)
+        m_pressSeen = nullptr;
+    if (event->type() == QEvent::KeyPress && event != m_pressSeen) {
+        m_pressSeen = event;
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == window())
+        if (!text().isEmpty() && widget && widget->window() == window())
             clearNote();
     }
     return false;

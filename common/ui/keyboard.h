@@ -41,6 +41,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    const QEvent* m_pressSeen = nullptr; // the key press being delivered, until its release
 };
 
 // The beep and the words together: every refusal of a form goes through here.

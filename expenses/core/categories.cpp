@@ -92,7 +92,8 @@ const QStringList& nondeductibleCategories() {
 }
 
 bool canAddCategory(const QStringList& list, const QString& candidate) {
-    return !candidate.isEmpty() && !list.contains(candidate, Qt::CaseSensitive);
+    // Blanks alone would be posted as no category at all.
+    return !candidate.trimmed().isEmpty() && !list.contains(candidate, Qt::CaseSensitive);
 }
 
 QByteArray encodeCategories(const QStringList& categories) {

@@ -62,6 +62,12 @@ void ContactCursor::startNew() {
 void ContactCursor::cancelNew() {
     if (!m_adding)
         return;
+    // With no contact on file there is none to go back to: the boxes still wait for the
+    // first, and what is typed there next is kept.
+    if (count() == 0) {
+        startFirst();
+        return;
+    }
     m_adding = false;
     m_current = std::min(m_beforeAdd, count());
 }

@@ -22,6 +22,8 @@ public:
     const pellar::DataFolder& folder() const { return m_folder; }
     // Reads the file again. The problem in plain words; empty when it was read.
     QString reload();
+    // What the last read left out of the file, in plain words; empty when nothing.
+    const QString& notice() const { return m_file.notice; }
     const QList<Contact>& contacts() const { return m_file.contacts; }
     qint64 count() const { return m_file.contacts.size(); }
 
@@ -44,7 +46,8 @@ public:
     void startFirst();
     // A new contact after the last; the one current before comes back if it is dropped.
     void startNew();
-    // The new contact dropped: the one current before it is current again.
+    // The new contact dropped: the one current before it is current again. With no contact
+    // on file, the next one typed is the first.
     void cancelNew();
     // The new contact left behind without being saved.
     void leaveNew() { m_adding = false; }

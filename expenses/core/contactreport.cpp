@@ -1,5 +1,6 @@
 #include "expenses/core/contactreport.h"
 
+#include "common/core/printalignment.h"
 #include "common/core/printerchoice.h"
 #include "common/core/printsurface.h"
 
@@ -95,6 +96,48 @@ void PrintContactReport(pellar::PrintSurface& surface, const QList<Contact>& con
     expenseTextDefaults(surface);
     PrintReportHeader(surface, date);
     PrintAllContacts(surface, contacts, date);
+}
+
+pellar::PrintedDocumentKind contactReportKind() {
+    return {pellar::PrintedDocument::ContactReport, pellar::PageOrigin::PaperEdge,
+            QStringLiteral("Contact Report"), QStringLiteral("Contacts.pdf")};
+}
+
+pellar::PrintJobSetup contactReportJob(const pellar::DataFolder& folder,
+                                       const pellar::PrinterChoice& printer) {
+    const pellar::PrintedDocumentKind kind = contactReportKind();
+    pellar::PrintJobSetup setup =
+        expensePageSetup(QStringLiteral("Portrait"), printer, kind.jobName);
+    const pellar::PrintJobSetup placed = pellar::documentJob(folder, kind, printer);
+    setup.origin = placed.origin;
+    setup.offsetX = placed.offsetX;
+    setup.offsetY = placed.offsetY;
+    return setup;
+}
+
+void PrintContactReportOutlines(pellar::PrintSurface& surface) {
+    // Measured in the report's own font, so each outline is the room the report gives.
+    pellar::SetPrintFont(surface, 10, false, false);
+    const double line = surface.textHeight(QStringLiteral("ABC"));
+    const double dateWidth = surface.textWidth(QStringLiteral("12/31/2026"));
+    const double blockWidth = columnWidth(surface) - kColumnGap;
+    const auto inches = [](double twips) {
+        return twips / pellar::kTwipsPerInch;
+    };
+    // Small names, clear of the crosshair's label at one inch.
+    pellar::SetPrintFont(surface, 8, false, false);
+    pellar::printFieldOutline(surface, QStringLiteral("Date"),
+                              inches(surface.pageWidth() - kReportMargin - dateWidth), 0.5,
+                              inches(dateWidth), inches(line));
+    const double firstRow = kReportFirstRowInches * pellar::kTwipsPerInch;
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 1; column <= kColumns; ++column) {
+            pellar::printFieldOutline(
+                surface, QStringLiteral("Contact %1").arg(row * kColumns + column),
+                inches(contactColumnLeft(surface, column)),
+                inches(firstRow + row * rowStep(surface)), inches(blockWidth), inches(4 * line));
+        }
+    }
 }
 
 pellar::PrintJobSetup expensePageSetup(const QString& orientation,

@@ -3,6 +3,7 @@
 // telephone), three blocks to a row, under the heading "Account Information" and the date.
 
 #include "common/core/desk.h"
+#include "common/core/documentoutput.h"
 #include "common/core/printsurface.h"
 #include "expenses/core/contacts.h"
 
@@ -39,6 +40,18 @@ void PrintAllContacts(pellar::PrintSurface& surface, const QList<Contact>& conta
 // The whole report; the print job's runner ends the job.
 void PrintContactReport(pellar::PrintSurface& surface, const QList<Contact>& contacts,
                         const QString& date);
+
+// The report as a printed document: measured from the paper's edge, named for the job, and
+// saved as "Contacts.pdf" unless the person names it otherwise.
+pellar::PrintedDocumentKind contactReportKind();
+// The report's job on a printer: the expense program's portrait page set-up, from the paper's
+// edge, moved by the person's offsets for the report.
+pellar::PrintJobSetup contactReportJob(const pellar::DataFolder& folder,
+                                       const pellar::PrinterChoice& printer);
+
+// The alignment test page's fields: the date and the first two rows of blocks, outlined where
+// the report prints them.
+void PrintContactReportOutlines(pellar::PrintSurface& surface);
 
 // The expense program's page set-up: colour, portrait when the orientation text is
 // "Portrait" and landscape for any other text, on the given printer choice.

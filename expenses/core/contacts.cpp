@@ -5,6 +5,7 @@
 #include "common/core/fixedrecordfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace expenses {
 
@@ -80,15 +81,28 @@ pellar::FixedRecordFile contactsFile(const pellar::DataFolder& folder) {
 } // namespace
 
 qint64 contactCount(const pellar::DataFolder& folder) {
-    return contactsFile(folder).count();
+    // Stray bytes after the last record are no contact: a new one is written over them,
+    // starting on a record boundary.
+    if (!pellar::DataFileExists(folder, kContactsFile))
+        return 0;
+    return QFileInfo(folder.filePath(kContactsFile)).size() / kContactRecordLength;
 }
 
 ContactFile readContacts(const pellar::DataFolder& folder) {
     ContactFile file;
-    std::optional<QList<QByteArray>> records = contactsFile(folder).records(&file.problem);
-    if (!records)
+    const std::optional<QByteArray> bytes = contactsFile(folder).bytes(&file.problem);
+    if (!bytes)
         return file;
-    file.records = std::move(*records);
+    // A part of a record at the end is shown to nobody and left on disk as it is: read as a
+    // contact it would be garbage, and saving it back would pad the file.
+    const qsizetype whole = bytes->size() / kContactRecordLength;
+    for (qsizetype i = 0; i < whole; ++i)
+        file.records.append(bytes->mid(i * kContactRecordLength, kContactRecordLength));
+    if (const qsizetype stray = bytes->size() % kContactRecordLength; stray > 0)
+        file.notice = QStringLiteral("The contacts file ends with %1 characters that are not a "
+                                     "whole contact. They are left out, and the file is not "
+                                     "changed until a contact is saved.")
+                          .arg(stray);
     file.contacts.reserve(file.records.size());
     for (const QByteArray& record : std::as_const(file.records))
         file.contacts.append(decodeContact(record));

@@ -50,8 +50,8 @@ QByteArray encodeContact(const Contact& contact);
 // Every field trimmed.
 Contact decodeContact(QByteArrayView record);
 
-// The number of contacts: file length / 235 rounded; none when there is no file (which
-// may be restored from the backup folder first).
+// The number of whole contacts: file length / 235, any bytes after the last whole record
+// left out; none when there is no file (which may be restored from the backup folder first).
 qint64 contactCount(const pellar::DataFolder& folder);
 
 // The contacts file as read: every record the count holds, decoded, and as stored.
@@ -59,6 +59,7 @@ struct ContactFile {
     QList<Contact> contacts; // record 1 first
     QList<QByteArray> records;
     QString problem; // plain words when the file could not be read
+    QString notice;  // plain words when bytes after the last whole contact were left out
 };
 // The one reader of the contacts file; none when there is no file (which may be restored
 // from the backup folder first).

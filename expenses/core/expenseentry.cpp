@@ -55,7 +55,11 @@ bool ExpenseEntry::needsReference() const {
 ExpenseEntry::Missing ExpenseEntry::missing() const {
     if (payee.isEmpty())
         return Missing::Payee;
-    if (mode != ChargingMode::PartialPayment && category.isEmpty())
+    // With no way of charging chosen there is nothing posting could write.
+    if (mode == ChargingMode::None)
+        return Missing::Mode;
+    // A category of blanks would be posted as no category at all.
+    if (mode != ChargingMode::PartialPayment && category.trimmed().isEmpty())
         return Missing::Category;
     if (!hasAmount())
         return Missing::Amount;

@@ -49,7 +49,7 @@ struct PostResult {
 
 class ExpenseEntry {
 public:
-    enum class Missing { Nothing, Payee, Category, Amount, Reference };
+    enum class Missing { Nothing, Payee, Mode, Category, Amount, Reference };
     enum class LineResult { Taken, Completed, Refused };
     enum class Charge { None, Some, Unreadable };
 

@@ -49,15 +49,18 @@ ChargingPanel::ChargingPanel(ExpenseEntry& entry, EntryNotices& notices,
     m_allowNegative->setToolTip(QStringLiteral("You can Expense More than the Amount Entered"));
     layout->addWidget(m_allowNegative);
 
-    m_split = new SplitPanel(notices.desk(), this);
+    m_split = new SplitPanel(notices, this);
     m_split->hide();
     layout->addWidget(m_split);
     m_finance = new FinancePanel(entry, notices, data, this);
     m_finance->hide();
     layout->addWidget(m_finance);
 
+    // Every mode before the check box: Tab from whichever is chosen reaches the split box.
     setTabOrder(m_categories, m_modes[0]);
-    setTabOrder(m_modes[0], m_allowNegative);
+    setTabOrder(m_modes[0], m_modes[1]);
+    setTabOrder(m_modes[1], m_modes[2]);
+    setTabOrder(m_modes[2], m_allowNegative);
     setTabOrder(m_allowNegative, m_split->tabFirst());
     setTabOrder(m_split->tabLast(), m_finance->tabFirst());
 
@@ -90,6 +93,10 @@ void ChargingPanel::selectFirstCategory() {
 
 void ChargingPanel::focusCategories() {
     m_categories->setFocus();
+}
+
+void ChargingPanel::focusModes() {
+    m_modes[int(ChargingMode::SingleCategory)]->setFocus();
 }
 
 void ChargingPanel::selectMode(ChargingMode mode) {
@@ -203,8 +210,7 @@ void ChargingPanel::allowNegativeClicked() {
     m_split->showAmounts(m_entry);
 }
 
-void ChargingPanel::refuseSplitLine() {
-    m_notices.inputError();
+void ChargingPanel::retypeSplitLine() {
     m_split->clearTyped();
     m_split->focusTyped();
 }
@@ -217,7 +223,8 @@ void ChargingPanel::enterSplitLine() {
     // can be stored whole.
     const std::optional<pellar::Currency> amount = storableAmount(typed);
     if (!amount) {
-        refuseSplitLine();
+        m_notices.inputError(EntryNotices::notAnAmount(typed));
+        retypeSplitLine();
         return;
     }
     if (const ExpenseEntry::Missing missing = m_entry.missing();
@@ -230,9 +237,11 @@ void ChargingPanel::enterSplitLine() {
         m_split->focusTyped();
         return;
     }
+    const std::optional<pellar::Currency> left = m_entry.remaining();
     const ExpenseEntry::LineResult taken = m_entry.addSplitLine(m_entry.category, *amount);
     if (taken == ExpenseEntry::LineResult::Refused) {
-        refuseSplitLine();
+        m_notices.overRemaining(*amount, left.value_or(pellar::Currency{}));
+        retypeSplitLine();
         return;
     }
     emit linesChanged();

@@ -32,6 +32,7 @@ public:
     int categoryCount() const;
     void selectFirstCategory();
     void focusCategories();
+    void focusModes();
 
     // Chooses a mode as a click would, without asking for an amount; nothing happens when
     // it is chosen already.
@@ -65,7 +66,8 @@ private:
     void deselectModes();
     void allowNegativeClicked();
     void enterSplitLine();
-    void refuseSplitLine();
+    // The line's amount emptied and asked for again, after the refusal is told.
+    void retypeSplitLine();
 
     ExpenseEntry& m_entry;
     EntryNotices& m_notices;

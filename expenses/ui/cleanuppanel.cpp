@@ -2,10 +2,12 @@
 
 #include "common/core/desk.h"
 #include "common/core/regional.h"
+#include "common/ui/keyboard.h"
 #include "common/ui/widgets.h"
 #include "expenses/ui/notices.h"
 
 #include <QDateEdit>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -65,6 +67,8 @@ CleanupPanel::CleanupPanel(DateRange& range, pellar::Desk& desk, const pellar::D
     QFont bold = m_result->font();
     bold.setBold(true);
     m_result->setFont(bold);
+    // Room for the longest result from the start, so showing one never grows the window.
+    m_result->setMinimumHeight(2 * QFontMetrics(bold).lineSpacing());
 
     auto* warning = pellar::ui::makeNote(this, QStringLiteral("Click cleanup to DELETE ALL "
                                                               "Expenses Recorded between the "
@@ -137,10 +141,13 @@ void CleanupPanel::setPicker(QDateEdit* picker, QDate date) {
 void CleanupPanel::pickerChanged(QDateEdit* picker) {
     const QDate today = m_desk.today();
     if (picker->date() > today) {
-        m_desk.beep();
+        pellar::ui::refuse(m_desk, m_note,
+                           QStringLiteral("Records cannot be dated later than today."));
         picker->setDate(today);
         return;
     }
+    // A result belongs to the range it was run on.
+    m_result->clear();
     if (picker == m_start)
         m_range.start = picker->date();
     else
@@ -153,7 +160,7 @@ void CleanupPanel::runCleanup() {
     if (m_desk.message(QStringLiteral("Verify"),
                        {QStringLiteral("This will Delete all Expense Records"),
                         QStringLiteral("within the Selected Date Range")},
-                       pellar::MessageButtons::YesNo) != pellar::MessageAnswer::Yes)
+                       pellar::MessageButtons::YesNoDefaultNo) != pellar::MessageAnswer::Yes)
         return;
     // The range is what the pickers show.
     m_range = {m_start->date(), m_end->date()};

@@ -13,6 +13,9 @@ class QPushButton;
 namespace pellar {
 class DataFolder;
 class Desk;
+namespace ui {
+class StatusNote;
+}
 } // namespace pellar
 
 namespace expenses {
@@ -27,6 +30,8 @@ public:
     // The pickers on the year so far, no result shown.
     void open();
     void applyPreset(CleanupPreset preset);
+    // Where a refused date is told in words.
+    void setStatusNote(pellar::ui::StatusNote* note) { m_note = note; }
 
 signals:
     void hideClicked();
@@ -47,6 +52,7 @@ private:
     QPushButton* m_cleanup;
     QPushButton* m_hide;
     QLabel* m_result;
+    pellar::ui::StatusNote* m_note = nullptr;
 };
 
 } // namespace expenses

@@ -3,6 +3,7 @@
 #include "common/core/backup.h"
 #include "common/core/desk.h"
 #include "common/ui/inputroutines.h"
+#include "common/ui/keyboard.h"
 #include "common/ui/widgets.h"
 #include "expenses/ui/focusreasons.h"
 #include "expenses/ui/notices.h"
@@ -217,6 +218,7 @@ void ContactEditor::offerCities(const QList<Contact>& contacts) {
 
 void ContactEditor::LoadContacts() {
     report(m_cursor.reload());
+    tellNotice();
     offerCities(m_cursor.contacts());
     emit contactsChanged(m_cursor.contacts());
 }
@@ -228,6 +230,7 @@ void ContactEditor::activate() {
         LoadContacts();
     else
         report(m_cursor.reload());
+    tellNotice();
     if (m_cursor.count() == 0) {
         // The first contact is typed straight into the empty boxes.
         m_cursor.startFirst();
@@ -301,11 +304,11 @@ void ContactEditor::DeleteContact() {
     // The person sees the contact the question is about.
     emit frontWanted();
     if (m_cursor.current() == 0) {
-        m_desk.beep();
+        pellar::ui::refuse(m_desk, m_note, QStringLiteral("There is no contact here to delete."));
         return;
     }
     if (m_desk.message(QString::fromUtf16(kProgramTitle), {QStringLiteral("Delete this Contact?")},
-                       pellar::MessageButtons::YesNo) != pellar::MessageAnswer::Yes) {
+                       pellar::MessageButtons::YesNoDefaultNo) != pellar::MessageAnswer::Yes) {
         m_boxes[Account]->setFocus();
         return;
     }
@@ -364,12 +367,18 @@ bool ContactEditor::leave() {
 void ContactEditor::checkName() {
     if (m_cursor.current() == 0 || m_boxes[Name]->text().size() >= 2)
         return;
-    m_desk.beep();
+    pellar::ui::refuse(m_desk, m_note, QStringLiteral("A name needs at least 2 characters."));
     m_desk.message(QStringLiteral("No Name Entered"),
                    {QStringLiteral("The Name Field Must be at least 2 Characters"),
                     QStringLiteral("This is okay if Cancelling a New Entry"),
                     QStringLiteral("Click Cancel AddNew Again")},
                    pellar::MessageButtons::Ok);
+}
+
+void ContactEditor::tellNotice() {
+    if (m_cursor.notice() != m_noticeTold && !m_cursor.notice().isEmpty())
+        reportFileProblem(m_desk, m_cursor.notice());
+    m_noticeTold = m_cursor.notice();
 }
 
 void ContactEditor::report(const QString& problem) {

@@ -16,6 +16,9 @@ class QPushButton;
 namespace pellar {
 class DataFolder;
 class Desk;
+namespace ui {
+class StatusNote;
+}
 } // namespace pellar
 
 namespace expenses {
@@ -29,6 +32,8 @@ public:
     ContactEditor(pellar::Desk& desk, const pellar::DataFolder& data, QWidget* parent);
 
     const ContactCursor& cursor() const { return m_cursor; }
+    // Where a refusal is told in words.
+    void setStatusNote(pellar::ui::StatusNote* note) { m_note = note; }
 
     // The contacts read again; the lists follow.
     void LoadContacts();
@@ -71,8 +76,12 @@ private:
     void leaveAdding();
     void checkName();
     void report(const QString& problem);
+    // What the last read left out, told once for as long as it stays the same.
+    void tellNotice();
 
     pellar::Desk& m_desk;
+    pellar::ui::StatusNote* m_note = nullptr;
+    QString m_noticeTold;
     ContactCursor m_cursor;
     QLineEdit* m_boxes[9];
     QComboBox* m_city;

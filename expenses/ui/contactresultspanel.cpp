@@ -54,14 +54,27 @@ ContactResultsPanel::ContactResultsPanel(QWidget* parent)
     m_print =
         pellar::ui::makeButton(this, QStringLiteral("cmdPrintContacts"), QStringLiteral("&Print"),
                                QStringLiteral("Prints the Contact List"));
+    m_preview = pellar::ui::makeButton(this, QStringLiteral("cmdPreviewContacts"),
+                                       QStringLiteral("Print Pre&view"),
+                                       QStringLiteral("Shows the Contact List as it will print"));
+    m_savePdf = pellar::ui::makeButton(this, QStringLiteral("cmdSavePdfContacts"),
+                                       QStringLiteral("Save as P&DF"),
+                                       QStringLiteral("Saves the Contact List to a PDF file"));
+    m_alignment = pellar::ui::makeButton(
+        this, QStringLiteral("cmdAlignContacts"), QStringLiteral("Ali&gnment"),
+        QStringLiteral("Moves the printed Contact List to fit your printer"));
     m_hide = pellar::ui::makeButton(this, QStringLiteral("cmdRetry"), QStringLiteral("&Hide"),
                                     QStringLiteral("Hides the Contactr Grid"));
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(new QLabel(QStringLiteral("Click a Payto to Select then Right Click to "
-                                                 "load                or Click Retry if not Found"),
-                                  this),
+    // Wrapped, so the print buttons beside it never widen the window.
+    buttons->addWidget(pellar::ui::makeNote(
+                           this, QStringLiteral("Click a Payto to Select then Right Click to "
+                                                "load                or Click Retry if not Found")),
                        1);
     buttons->addWidget(m_print);
+    buttons->addWidget(m_preview);
+    buttons->addWidget(m_savePdf);
+    buttons->addWidget(m_alignment);
     buttons->addWidget(m_hide);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_grid, 1);
@@ -75,6 +88,9 @@ ContactResultsPanel::ContactResultsPanel(QWidget* parent)
     connect(m_select, &QAction::triggered, this,
             [this] { emit selectClicked(m_model->recordAt(m_grid->currentIndex().row())); });
     connect(m_print, &QPushButton::clicked, this, &ContactResultsPanel::printClicked);
+    connect(m_preview, &QPushButton::clicked, this, &ContactResultsPanel::previewClicked);
+    connect(m_savePdf, &QPushButton::clicked, this, &ContactResultsPanel::savePdfClicked);
+    connect(m_alignment, &QPushButton::clicked, this, &ContactResultsPanel::alignmentClicked);
     connect(m_hide, &QPushButton::clicked, this, &ContactResultsPanel::hideClicked);
 }
 
@@ -86,7 +102,8 @@ void ContactResultsPanel::setFound(const QList<FoundContact>& found) {
 
 void ContactResultsPanel::showAs(const QString& title, bool printable) {
     setTitle(title);
-    m_print->setVisible(printable);
+    for (QPushButton* button : {m_print, m_preview, m_savePdf, m_alignment})
+        button->setVisible(printable);
     show();
 }
 
@@ -118,7 +135,7 @@ void ContactResultsPanel::showPopup(const QPoint& viewportPos, bool fromMouse) {
 }
 
 QList<QWidget*> ContactResultsPanel::tabChain() const {
-    return {m_grid, m_print, m_hide};
+    return {m_grid, m_print, m_preview, m_savePdf, m_alignment, m_hide};
 }
 
 bool ContactResultsPanel::eventFilter(QObject* watched, QEvent* event) {

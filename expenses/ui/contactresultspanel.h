@@ -24,7 +24,7 @@ public:
     // Replaces every row; the first match starts out chosen, so the pop-up menu has a row
     // even before a click.
     void setFound(const QList<FoundContact>& found);
-    // Shown with its title; the print button only on the full list.
+    // Shown with its title; the print buttons only on the full list.
     void showAs(const QString& title, bool printable);
     void focusGrid();
 
@@ -37,6 +37,9 @@ signals:
     // "Select Recipient" on the chosen row's record; 0 when none is chosen.
     void selectClicked(qint64 record);
     void printClicked();
+    void previewClicked();
+    void savePdfClicked();
+    void alignmentClicked();
     void hideClicked();
 
 protected:
@@ -48,6 +51,9 @@ private:
     ContactsFoundModel* m_model;
     QTableView* m_grid;
     QPushButton* m_print;
+    QPushButton* m_preview;
+    QPushButton* m_savePdf;
+    QPushButton* m_alignment;
     QPushButton* m_hide;
     QMenu* m_popup;
     QAction* m_select;

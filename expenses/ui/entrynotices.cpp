@@ -3,14 +3,48 @@
 #include "common/core/desk.h"
 #include "common/core/fixedrecords.h"
 #include "common/core/regional.h"
+#include "common/ui/keyboard.h"
 #include "expenses/ui/notices.h"
 
 #include <QLocale>
 
 namespace expenses {
 
-void EntryNotices::inputError() {
-    m_desk.beep();
+void EntryNotices::refuse(const QString& why) {
+    pellar::ui::refuse(m_desk, m_note, why);
+}
+
+void EntryNotices::say(const QString& what) {
+    if (m_note)
+        m_note->say(what);
+}
+
+QString EntryNotices::missingText(const ExpenseEntry& entry, ExpenseEntry::Missing missing) {
+    switch (missing) {
+    case ExpenseEntry::Missing::Payee:
+        return QStringLiteral("Choose whom the payment was made to.");
+    case ExpenseEntry::Missing::Mode:
+        return QStringLiteral("Choose how the amount is charged: to one category, to several, "
+                              "or to none on account.");
+    case ExpenseEntry::Missing::Category:
+        return QStringLiteral("Choose a category for the expense.");
+    case ExpenseEntry::Missing::Amount:
+        return QStringLiteral("Type the amount paid.");
+    case ExpenseEntry::Missing::Reference:
+        return entry.payment == PayByCheck ? QStringLiteral("Type the check number.")
+                                           : QStringLiteral("Type the card company.");
+    case ExpenseEntry::Missing::Nothing:
+        break;
+    }
+    return {};
+}
+
+QString EntryNotices::notAnAmount(const QString& typed) {
+    return QStringLiteral("\"%1\" is not an amount that can be recorded.").arg(typed);
+}
+
+void EntryNotices::inputError(const QString& why) {
+    refuse(why);
     m_desk.message(QStringLiteral("Input Error"),
                    {QStringLiteral("All Required information has not been Supplied")});
 }
@@ -56,6 +90,13 @@ bool EntryNotices::posted(const PostResult& result) {
     return false;
 }
 
+void EntryNotices::overRemaining(pellar::Currency line, pellar::Currency remaining) {
+    const QString why = QStringLiteral("%1 is more than the %2 that remains to be split.")
+                            .arg(pellar::formatCurrency(line), pellar::formatCurrency(remaining));
+    refuse(why);
+    m_desk.message(QStringLiteral("Input Error"), {why});
+}
+
 void EntryNotices::noAmount() {
     m_desk.message(QStringLiteral("No Amount Entered"),
                    {QStringLiteral("Enter an Amount before Disbursing")});
@@ -68,7 +109,7 @@ void EntryNotices::cashOnAccount() {
 }
 
 void EntryNotices::futureDate() {
-    inputError();
+    inputError(QStringLiteral("The date paid cannot be later than today."));
     m_desk.message(QString::fromUtf16(kProgramTitle),
                    {QStringLiteral("Your Calendar(s) Selection is Invalid")});
 }

@@ -8,7 +8,10 @@
 
 namespace pellar {
 class Desk;
+namespace ui {
+class StatusNote;
 }
+} // namespace pellar
 
 namespace expenses {
 
@@ -18,15 +21,28 @@ public:
         : m_desk(desk) {}
 
     pellar::Desk& desk() const { return m_desk; }
+    // Where the form says in words why a step was refused.
+    void setStatusNote(pellar::ui::StatusNote* note) { m_note = note; }
 
-    // A beep and "Input Error": something required is missing or cannot be taken.
-    void inputError();
+    // The beep, and the reason on the status line.
+    void refuse(const QString& why);
+    // Words on the status line without a beep.
+    void say(const QString& what);
+    // "Input Error": something required is missing or cannot be taken; `why` names it on
+    // the status line.
+    void inputError(const QString& why);
+    // The words for what is missing from an entry.
+    static QString missingText(const ExpenseEntry& entry, ExpenseEntry::Missing missing);
+    // The words for typed text that is not an amount.
+    static QString notAnAmount(const QString& typed);
     // "Review before Posting" for the entry charged with this category and amount; true
     // when the person confirms.
     bool confirm(const ExpenseEntry& entry, const QString& category, pellar::Currency amount);
     // A posting that did not go through is told; true when it did (or had nothing to write).
     bool posted(const PostResult& result);
 
+    // A split line larger than what is left of the amount to split.
+    void overRemaining(pellar::Currency line, pellar::Currency remaining);
     void noAmount();
     void cashOnAccount();
     void futureDate();
@@ -35,6 +51,7 @@ public:
 
 private:
     pellar::Desk& m_desk;
+    pellar::ui::StatusNote* m_note = nullptr;
 };
 
 } // namespace expenses

@@ -2,6 +2,7 @@
 
 #include "common/core/desk.h"
 #include "common/core/regional.h"
+#include "common/ui/keyboard.h"
 #include "common/ui/widgets.h"
 #include "expenses/ui/chargingpanel.h"
 #include "expenses/ui/entrynotices.h"
@@ -129,6 +130,7 @@ void EntryPanel::connectParts() {
             [this](const QString& name) { m_entry.payee = name; });
     connect(m_date, &QDateEdit::dateChanged, this, &EntryPanel::dateChanged);
     connect(m_amount, &QLineEdit::textEdited, this, &EntryPanel::amountEdited);
+    connect(m_amount, &QLineEdit::returnPressed, this, &EntryPanel::returnInAmount);
     connect(m_payment, &PaymentPanel::paymentChosen, m_charging, &QWidget::show);
 
     connect(m_charging, &ChargingPanel::amountNeeded, this, [this] { m_amount->setFocus(); });
@@ -202,22 +204,39 @@ void EntryPanel::amountEdited(const QString& text) {
     m_charging->amountTyped();
 }
 
-void EntryPanel::amountLeft() {
+bool EntryPanel::amountLeft() {
     QString text = m_amount->text().trimmed();
     if (text.isEmpty())
         text = QStringLiteral("0");
-    // Text that is not an amount, or an amount too long for the record, is never kept: it
-    // could only be stored unreadable or cut.
+    // Text that is not an amount, or an amount too long for the record, is refused and left
+    // in the box to be corrected: it is no amount, and certainly not zero.
     const std::optional<pellar::Currency> value = storableAmount(text);
     if (!value) {
-        m_notices.desk().beep();
-        setAmountText(pellar::formatCurrency({}));
+        m_entry.amount.reset();
+        m_notices.refuse(EntryNotices::notAnAmount(text));
         m_amount->setFocus();
-        return;
+        m_amount->selectAll();
+        return false;
     }
     setAmountText(pellar::formatCurrency(*value));
     if (!m_entry.allowNegative)
         m_charging->showAmounts();
+    return true;
+}
+
+void EntryPanel::returnInAmount() {
+    if (!amountLeft())
+        return;
+    if (m_entry.mode == ChargingMode::None) {
+        m_notices.refuse(EntryNotices::missingText(m_entry, ExpenseEntry::Missing::Mode));
+        m_charging->focusModes();
+        return;
+    }
+    // In a split the amount is only what is to be split: the lines come next.
+    if (m_entry.mode == ChargingMode::MultipleCategories)
+        m_charging->focusSplit();
+    else if (m_enter->isEnabled())
+        m_enter->click();
 }
 
 void EntryPanel::dateChanged() {
@@ -231,8 +250,11 @@ void EntryPanel::dateChanged() {
 }
 
 void EntryPanel::focusMissing(ExpenseEntry::Missing missing) {
-    m_notices.inputError();
+    m_notices.inputError(EntryNotices::missingText(m_entry, missing));
     switch (missing) {
+    case ExpenseEntry::Missing::Mode:
+        m_charging->focusModes();
+        break;
     case ExpenseEntry::Missing::Payee:
         m_payees->setFocus();
         break;
@@ -262,6 +284,7 @@ void EntryPanel::postSingleCategory() {
     case ChargingMode::SingleCategory:
         if (!m_notices.posted(m_entry.post(m_data)))
             return;
+        m_payment->clearReference();
         emit posted();
         reset();
         break;
@@ -269,7 +292,9 @@ void EntryPanel::postSingleCategory() {
         m_charging->focusSplit();
         break;
     default:
-        // A partial payment is not itself recorded.
+        // A partial payment is not itself recorded; the person is told, not left guessing.
+        m_notices.say(QStringLiteral("A partial payment is not recorded. A finance charge is "
+                                     "recorded with Continue."));
         break;
     }
 }
@@ -290,6 +315,7 @@ void EntryPanel::postSplit() {
     if (!m_notices.posted(m_entry.post(m_data)))
         return;
     m_summary->hide();
+    m_payment->clearReference();
     // The posted lines are gone from the entry: the next split cannot post them again.
     m_summary->showLines(m_entry.splitLines());
     clearAmount();

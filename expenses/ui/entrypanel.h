@@ -55,7 +55,10 @@ private:
     void connectParts();
 
     void amountEdited(const QString& text);
-    void amountLeft();
+    // False, said and the focus kept, when the text is not an amount a record can hold.
+    bool amountLeft();
+    // Return in the amount box: the amount taken, then Enter.
+    void returnInAmount();
     // The amount box's text, with the entry's amount following it.
     void setAmountText(const QString& text);
     void dateChanged();

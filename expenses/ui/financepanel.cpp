@@ -2,6 +2,7 @@
 
 #include "common/core/desk.h"
 #include "common/ui/inputroutines.h"
+#include "common/ui/keyboard.h"
 #include "common/ui/widgets.h"
 #include "expenses/core/expenseentry.h"
 #include "expenses/ui/entrynotices.h"
@@ -48,6 +49,7 @@ FinancePanel::FinancePanel(ExpenseEntry& entry, EntryNotices& notices,
     connect(m_charge, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_entry.financeCharge = text; });
     connect(m_continue, &QPushButton::clicked, this, &FinancePanel::post);
+    pellar::ui::returnClicks(m_charge, m_continue);
 }
 
 void FinancePanel::start() {
@@ -59,7 +61,7 @@ void FinancePanel::start() {
 void FinancePanel::post() {
     // Text that starts like a number but is not an amount would be stored unreadable.
     if (m_entry.charge() == ExpenseEntry::Charge::Unreadable) {
-        m_notices.inputError();
+        m_notices.inputError(EntryNotices::notAnAmount(m_entry.financeCharge));
         m_charge->setFocus();
         return;
     }
@@ -91,7 +93,7 @@ bool FinancePanel::eventFilter(QObject* watched, QEvent* event) {
             m_charge->clear();
     } else if (event->type() == QEvent::FocusOut &&
                movedByPerson(static_cast<QFocusEvent*>(event)->reason())) {
-        m_notices.desk().beep();
+        m_notices.refuse(QStringLiteral("A finance charge typed here is recorded with Continue."));
     }
     return QGroupBox::eventFilter(watched, event);
 }

@@ -2,10 +2,12 @@
 
 #include "common/core/backup.h"
 #include "common/core/desk.h"
+#include "common/ui/keyboard.h"
 #include "common/ui/widgets.h"
 #include "expenses/ui/contacteditor.h"
 #include "expenses/ui/contactresultspanel.h"
 #include "expenses/ui/contactsearchpanel.h"
+#include "expenses/ui/reportalignmentpanel.h"
 #include "expenses/ui/spendlogforms.h"
 #include "expenses/ui/vendorlistpanel.h"
 
@@ -35,6 +37,13 @@ frmContacts::frmContacts(SpendlogForms& forms)
     m_search->hide();
     m_results = new ContactResultsPanel(central);
     m_results->hide();
+    m_alignment = new ReportAlignmentPanel(
+        forms.context(),
+        [this](pellar::PrintedDocument, pellar::AlignmentOffsets offsets) {
+            printAlignmentTest(offsets);
+        },
+        central);
+    m_alignment->hide();
     m_exit = pellar::ui::makeButton(central, QStringLiteral("cmdExit"), QStringLiteral("&Menu"),
                                     QStringLiteral("Returns to the Main Menu"));
 
@@ -42,6 +51,7 @@ frmContacts::frmContacts(SpendlogForms& forms)
     work->addWidget(m_editor);
     work->addWidget(m_search);
     work->addWidget(m_results);
+    work->addWidget(m_alignment);
     work->addStretch(1);
     auto* frames = new QHBoxLayout;
     frames->addLayout(work, 0);
@@ -49,7 +59,12 @@ frmContacts::frmContacts(SpendlogForms& forms)
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(12, 8, 12, 10);
     layout->addLayout(frames, 1);
-    layout->addWidget(m_exit, 0, Qt::AlignRight);
+    m_note = new pellar::ui::StatusNote(central);
+    m_editor->setStatusNote(m_note);
+    auto* foot = new QHBoxLayout;
+    foot->addWidget(m_note, 1);
+    foot->addWidget(m_exit);
+    layout->addLayout(foot);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
 
     buildMenus();
@@ -71,7 +86,8 @@ void frmContacts::buildMenus() {
 
 void frmContacts::setTabChain() {
     QList<QWidget*> chain = m_editor->tabChain();
-    chain << m_search->tabChain() << m_results->tabChain() << m_vendors->tabChain() << m_exit;
+    chain << m_search->tabChain() << m_results->tabChain() << m_alignment->tabChain()
+          << m_vendors->tabChain() << m_exit;
     for (qsizetype i = 0; i + 1 < chain.size(); ++i)
         setTabOrder(chain[i], chain[i + 1]);
 }
@@ -86,6 +102,14 @@ void frmContacts::connectParts() {
     connect(m_search, &ContactSearchPanel::returnClicked, this, &frmContacts::showContactFrame);
     connect(m_results, &ContactResultsPanel::selectClicked, this, &frmContacts::selectFoundContact);
     connect(m_results, &ContactResultsPanel::printClicked, this, &frmContacts::printContactReport);
+    connect(m_results, &ContactResultsPanel::previewClicked, this,
+            &frmContacts::previewContactReport);
+    connect(m_results, &ContactResultsPanel::savePdfClicked, this,
+            &frmContacts::saveContactReportAsPdf);
+    connect(m_results, &ContactResultsPanel::alignmentClicked, this,
+            [this] { showAlignment(true); });
+    connect(m_alignment, &ReportAlignmentPanel::doneClicked, this,
+            [this] { showAlignment(false); });
     connect(m_results, &ContactResultsPanel::hideClicked, this, &frmContacts::hideResults);
     connect(m_exit, &QPushButton::clicked, this, &frmContacts::returnToMenu);
     connect(m_toggleView, &QAction::triggered, this,
@@ -123,7 +147,7 @@ void frmContacts::contactsChanged(const QList<Contact>& contacts) {
 
 void frmContacts::loadFromVendorList(qint64 record) {
     if (record == 0) {
-        m_forms.desk().beep();
+        refuse(QStringLiteral("Choose a contact in the list first."));
         return;
     }
     m_editor->selectContact(record);
@@ -142,7 +166,12 @@ void frmContacts::returnToMenu() {
         return;
     m_search->hide();
     m_results->hide();
+    m_alignment->hide();
     m_forms.showStartup(this);
+}
+
+void frmContacts::refuse(const QString& why) {
+    pellar::ui::refuse(m_forms.desk(), m_note, why);
 }
 
 void frmContacts::fitWindow() {

@@ -1,16 +1,13 @@
-// The contacts form's search, its result grid, the full list and the contact report.
+// The contacts form's search, its result grid and the full list.
 #include "expenses/ui/frmcontacts.h"
 
 #include "common/core/backup.h"
 #include "common/core/desk.h"
-#include "common/core/printerchoice.h"
-#include "common/core/printjob.h"
-#include "common/core/regional.h"
-#include "expenses/core/contactreport.h"
 #include "expenses/ui/contacteditor.h"
 #include "expenses/ui/contactresultspanel.h"
 #include "expenses/ui/contactsearchpanel.h"
 #include "expenses/ui/notices.h"
+#include "expenses/ui/reportalignmentpanel.h"
 #include "expenses/ui/spendlogforms.h"
 
 namespace expenses {
@@ -20,6 +17,7 @@ void frmContacts::openSearch() {
         return;
     m_editor->hide();
     m_results->hide();
+    m_alignment->hide();
     m_search->show();
     m_search->open();
     fitWindow();
@@ -27,7 +25,8 @@ void frmContacts::openSearch() {
 
 void frmContacts::startSearch(SearchKind kind, const QString& typed) {
     if (criterionTooShort(kind, typed)) {
-        m_forms.desk().beep();
+        refuse(QStringLiteral("Type the whole telephone number, %1 characters, to search by it.")
+                   .arg(kTelephoneCriterionLength));
         m_search->focusCriterion();
         return;
     }
@@ -74,6 +73,7 @@ void frmContacts::showContactFrame() {
         return;
     m_search->hide();
     m_results->hide();
+    m_alignment->hide();
     m_editor->show();
     fitWindow();
 }
@@ -81,6 +81,7 @@ void frmContacts::showContactFrame() {
 void frmContacts::backToSearch() {
     m_editor->hide();
     m_results->hide();
+    m_alignment->hide();
     m_search->show();
     m_search->clearCriterion();
     fitWindow();
@@ -99,7 +100,7 @@ void frmContacts::ListAllContacts() {
         return;
     // An empty file lists nothing, just as a missing one.
     if (!pellar::DataFileExists(m_forms.data(), kContactsFile) || cursor().count() == 0) {
-        m_forms.desk().beep();
+        refuse(QStringLiteral("There are no contacts to list."));
         return;
     }
     m_listingAll = true;
@@ -111,36 +112,11 @@ void frmContacts::ListAllContacts() {
 
 void frmContacts::selectFoundContact(qint64 record) {
     if (record == 0) {
-        m_forms.desk().beep();
+        refuse(QStringLiteral("Choose a contact in the grid first."));
         return;
     }
     showContactFrame();
     m_editor->selectContact(record);
-}
-
-void frmContacts::printContactReport() {
-    pellar::Desk& desk = m_forms.desk();
-    if (desk.message(QStringLiteral("Contact Report"),
-                     {QStringLiteral("Click Yes to print a Contact Report")},
-                     pellar::MessageButtons::YesNo) != pellar::MessageAnswer::Yes)
-        return;
-    const std::optional<pellar::PrinterChoice> printer = pellar::ChoosePrinter(m_forms.context());
-    if (!printer)
-        return;
-    // The report prints the file as it is now.
-    const ContactFile file = readContacts(m_forms.data());
-    if (!file.problem.isEmpty()) {
-        reportFileProblem(desk, file.problem);
-        return;
-    }
-    const QString date = pellar::formatShortDate(desk.today());
-    const pellar::PrintOutcome printed = pellar::runPrintJob(
-        desk,
-        expensePageSetup(QStringLiteral("Portrait"), *printer, QStringLiteral("Contact Report")),
-        [&](pellar::PrintSurface& surface) { PrintContactReport(surface, file.contacts, date); });
-    if (!printed)
-        desk.message(QStringLiteral("Print Error"), {QStringLiteral("A Print Error has occurred")},
-                     pellar::MessageButtons::Ok);
 }
 
 } // namespace expenses

@@ -2,6 +2,7 @@
 
 #include "common/core/backup.h"
 #include "common/core/desk.h"
+#include "common/ui/keyboard.h"
 #include "expenses/core/categories.h"
 #include "expenses/core/contacts.h"
 #include "expenses/core/expenseentry.h"
@@ -35,10 +36,14 @@ frmExpenses::frmExpenses(SpendlogForms& forms)
     m_entry = new EntryPanel(*m_notices, forms.data(), central);
     m_review = new ReviewPanel(m_period, forms.desk(), forms.data(), central);
     m_cleanup = new CleanupPanel(m_period, forms.desk(), forms.data(), central);
+    m_note = new pellar::ui::StatusNote(central);
+    m_notices->setStatusNote(m_note);
+    m_cleanup->setStatusNote(m_note);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(m_entry);
     layout->addWidget(m_review);
     layout->addWidget(m_cleanup);
+    layout->addWidget(m_note);
 
     m_reports = menuBar()->addMenu(QStringLiteral("&Reports"));
     m_reports->setObjectName(QStringLiteral("mnuReport"));

@@ -9,6 +9,10 @@
 #include <QStringList>
 #include <memory>
 
+namespace pellar::ui {
+class StatusNote;
+}
+
 class QAction;
 class QMenu;
 
@@ -55,6 +59,7 @@ private:
     EntryPanel* m_entry;
     ReviewPanel* m_review;
     CleanupPanel* m_cleanup;
+    pellar::ui::StatusNote* m_note; // lblStatusNote
     QMenu* m_reports;
     QAction* m_reviewAction;  // mnuExpenses
     QAction* m_cleanupAction; // mnuCleanup

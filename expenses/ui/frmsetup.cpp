@@ -2,6 +2,7 @@
 
 #include "common/core/desk.h"
 #include "common/core/programcontext.h"
+#include "common/ui/keyboard.h"
 #include "expenses/core/categories.h"
 #include "expenses/ui/categorylists.h"
 #include "expenses/ui/notices.h"
@@ -133,6 +134,7 @@ frmSetup::frmSetup(SpendlogForms& forms)
     bottom->addSpacing(12);
     bottom->addWidget(m_saveAndReturn, 0, Qt::AlignBottom);
 
+    m_note = new pellar::ui::StatusNote(central);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(14, 10, 14, 12);
     layout->addWidget(intro);
@@ -140,11 +142,13 @@ frmSetup::frmSetup(SpendlogForms& forms)
     layout->addLayout(lists, 1);
     layout->addSpacing(6);
     layout->addLayout(bottom);
+    layout->addWidget(m_note);
     resize(860, 600);
 
     connect(m_expenseButtons, &QButtonGroup::idClicked, this, &frmSetup::expenseClicked);
     connect(m_expenseList, &ExpenseListBox::droppedFrom, this, &frmSetup::dropFromList);
     connect(m_saveAndReturn, &QPushButton::clicked, this, &frmSetup::saveAndReturn);
+    pellar::ui::returnClicks(m_expenseList->typingArea(), m_listButtons[AddItem]);
     connect(order, &QAction::triggered, this, [this] {
         if (const pellar::FileResult opened = showFormsNotice(m_forms.context()); !opened)
             reportFileProblem(m_forms.desk(), opened.error);
@@ -189,8 +193,14 @@ void frmSetup::showForm() {
 }
 
 void frmSetup::addEntry(const QString& candidate) {
-    if (canAddCategory(m_expenseList->items(), candidate))
+    if (canAddCategory(m_expenseList->items(), candidate)) {
         m_expenseList->addItem(candidate);
+        return;
+    }
+    if (candidate.trimmed().isEmpty())
+        pellar::ui::refuse(m_forms.desk(), m_note, QStringLiteral("Type a category to add."));
+    else
+        m_note->say(QStringLiteral("%1 is in the Expenses List already.").arg(candidate));
 }
 
 void frmSetup::dropFromList(const QString& listName) {
@@ -233,7 +243,9 @@ void frmSetup::expenseClicked(int index) {
 void frmSetup::useStandardChart() {
     const CategoriesRead chart = readChart(m_forms.data());
     if (!chart.found) {
-        m_forms.desk().beep();
+        pellar::ui::refuse(m_forms.desk(), m_note,
+                           QStringLiteral("There is no standard chart of accounts (Chart.txt) "
+                                          "in the data folder."));
         return;
     }
     if (!chart.problem.isEmpty()) {

@@ -8,6 +8,10 @@ class QButtonGroup;
 class QLabel;
 class QPushButton;
 
+namespace pellar::ui {
+class StatusNote;
+}
+
 namespace expenses {
 
 class CategorySourceList;
@@ -42,6 +46,7 @@ private:
     QPushButton* m_listButtons[5];       // cmdExpense, by ExpenseButton
     QPushButton* m_saveAndReturn;        // cmdQuit
     QButtonGroup* m_expenseButtons;
+    pellar::ui::StatusNote* m_note; // lblStatusNote
 };
 
 } // namespace expenses

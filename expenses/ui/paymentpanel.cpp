@@ -40,6 +40,13 @@ PaymentPanel::PaymentPanel(ExpenseEntry& entry, QWidget* parent)
     pellar::keepStorable(*m_reference);
     m_referenceLabel =
         pellar::ui::makeLabel(this, QStringLiteral("lblReference"), QString(), m_reference);
+    // Hidden for cash and e-bills, the reference keeps its room: nothing below it moves.
+    for (QWidget* widget :
+         {static_cast<QWidget*>(m_reference), static_cast<QWidget*>(m_referenceLabel)}) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
     auto* referenceRow = new QHBoxLayout;
     referenceRow->addWidget(m_referenceLabel);
     referenceRow->addWidget(m_reference, 1);
@@ -73,6 +80,10 @@ void PaymentPanel::paymentClicked(int option) {
                                                        : QStringLiteral("Enter Card Co."));
     }
     emit paymentChosen();
+}
+
+void PaymentPanel::clearReference() {
+    m_reference->clear();
 }
 
 void PaymentPanel::focusReference() {

@@ -22,6 +22,8 @@ public:
     // only cash and credit cards are offered here, cash chosen.
     void setCheckbookPresent(bool present);
     void focusReference();
+    // The check number or card company of a posted payment, gone before the next one.
+    void clearReference();
     QWidget* tabFirst() const;
     QWidget* tabLast() const;
 

@@ -2,8 +2,10 @@
 
 #include "common/core/desk.h"
 #include "common/core/regional.h"
+#include "common/ui/keyboard.h"
 #include "common/ui/widgets.h"
 #include "expenses/core/expenseentry.h"
+#include "expenses/ui/entrynotices.h"
 #include "expenses/ui/focusreasons.h"
 
 #include <QFocusEvent>
@@ -32,9 +34,9 @@ QLabel* amountLabel(const QString& name, QWidget* parent) {
 
 } // namespace
 
-SplitPanel::SplitPanel(pellar::Desk& desk, QWidget* parent)
+SplitPanel::SplitPanel(EntryNotices& notices, QWidget* parent)
     : QGroupBox(QStringLiteral("Disburse Amount to Categories"), parent)
-    , m_desk(desk) {
+    , m_notices(notices) {
     setObjectName(QStringLiteral("fraAssignAmount"));
     m_lineAmount = pellar::ui::makeBox(this, QStringLiteral("txtSplitAmount"));
     m_lineAmount->setAlignment(Qt::AlignRight);
@@ -67,6 +69,7 @@ SplitPanel::SplitPanel(pellar::Desk& desk, QWidget* parent)
     setTabOrder(m_enter, m_complete);
     connect(m_enter, &QPushButton::clicked, this, &SplitPanel::enterClicked);
     connect(m_complete, &QPushButton::clicked, this, &SplitPanel::completeClicked);
+    pellar::ui::returnClicks(m_lineAmount, m_enter);
 }
 
 QString SplitPanel::typed() const {
@@ -113,7 +116,7 @@ bool SplitPanel::eventFilter(QObject* watched, QEvent* event) {
     // Leaving the line's amount box sounds a beep, as it always has.
     if (watched == m_lineAmount && event->type() == QEvent::FocusOut &&
         movedByPerson(static_cast<QFocusEvent*>(event)->reason()))
-        m_desk.beep();
+        m_notices.refuse(QStringLiteral("An amount typed here is taken with Enter."));
     return QGroupBox::eventFilter(watched, event);
 }
 

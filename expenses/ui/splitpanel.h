@@ -8,18 +8,15 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace pellar {
-class Desk;
-}
-
 namespace expenses {
 
+class EntryNotices;
 class ExpenseEntry;
 
 class SplitPanel : public QGroupBox {
     Q_OBJECT
 public:
-    SplitPanel(pellar::Desk& desk, QWidget* parent);
+    SplitPanel(EntryNotices& notices, QWidget* parent);
 
     QString typed() const;
     void clearTyped();
@@ -40,7 +37,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    pellar::Desk& m_desk;
+    EntryNotices& m_notices;
     QLineEdit* m_lineAmount;
     QPushButton* m_enter;
     QPushButton* m_complete;

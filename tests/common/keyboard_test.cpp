@@ -63,6 +63,14 @@ TEST(Keyboard, ReturnInTheLastBoxDoesTheStepsButtonWhenItIsAvailable) {
     form.button->setEnabled(false);
     QTest::keyClick(form.box, Qt::Key_Return);
     EXPECT_EQ(form.clicks, 1);
+
+    // A step refused from Return keeps its words, though the box passes the key on.
+    pellar::testing::ScriptedDesk desk;
+    form.button->setEnabled(true);
+    QObject::connect(form.button, &QPushButton::clicked,
+                     [&] { refuse(desk, form.note, QStringLiteral("Nothing to post.")); });
+    QTest::keyClick(form.box, Qt::Key_Return);
+    EXPECT_EQ(form.note->text(), QStringLiteral("Nothing to post."));
 }
 
 TEST(Keyboard, ARefusalBeepsAndSaysWhyUntilTheNextKeystroke) {

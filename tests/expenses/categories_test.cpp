@@ -7,9 +7,11 @@
 
 #include <QAction>
 #include <QDropEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTest>
 
 using namespace expenses;
 using expenses::testing::SpendlogTest;
@@ -48,6 +50,7 @@ TEST(Categories, BuiltInListsAsOffered) {
     const QStringList list{"Travel", "Wages"};
     EXPECT_FALSE(canAddCategory(list, "Travel"));
     EXPECT_FALSE(canAddCategory(list, ""));
+    EXPECT_FALSE(canAddCategory(list, "   "));
     EXPECT_TRUE(canAddCategory(list, "travel"));
     EXPECT_TRUE(canAddCategory(list, "Travel "));
 }
@@ -89,13 +92,17 @@ TEST_F(SetupTest, LoadsTheSavedListAndKeepsItUntilSaved) {
     EXPECT_EQ(source("lstNondeductable")->count(), 5);
     EXPECT_EQ(list()->items(), (QStringList{"Wages", "Travel"}));
 
-    // Typed entries: a duplicate of the first item and an empty text add nothing.
+    // Typed entries: a duplicate of the first item adds nothing; blanks alone are refused.
+    // Return in the typing area adds what it holds.
     list()->setEditText("Wages");
     press(frmSetup::AddItem);
-    list()->setEditText("");
+    list()->setEditText("   ");
     press(frmSetup::AddItem);
+    EXPECT_EQ(desk.beeps(), 1);
+    EXPECT_EQ(expenses::testing::child<QLabel>(&s, "lblStatusNote")->text(),
+              "Type a category to add.");
     list()->setEditText("Fuel");
-    press(frmSetup::AddItem);
+    QTest::keyClick(list()->typingArea(), Qt::Key_Return);
     EXPECT_EQ(list()->items(), (QStringList{"Wages", "Travel", "Fuel"}));
 
     // Delete takes the selected item; with none selected nothing happens.

@@ -1,5 +1,6 @@
 // The contact report: its layout on the recording surface, the printing from the full
 // list, and one real PDF.
+#include "common/core/printalignment.h"
 #include "common/core/printerchoice.h"
 #include "common/ui/printersurface.h"
 #include "expenses/core/contactreport.h"
@@ -11,8 +12,10 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 
 using namespace expenses;
@@ -44,6 +47,11 @@ QList<Contact> contacts(int count) {
     for (int n = 1; n <= count; ++n)
         list << numbered(n);
     return list;
+}
+
+// Nothing on any page prints over anything else.
+void expectNoOverlaps(const pellar::PrintLog& log) {
+    EXPECT_TRUE(log.overlaps().isEmpty()) << log.overlaps().join(u'\n').toStdString();
 }
 
 std::shared_ptr<pellar::PrintLog> printed(const QList<Contact>& list) {
@@ -107,6 +115,7 @@ TEST(ContactReport, HeaderAndBlocksThreeToARow) {
     EXPECT_EQ(at("217-555-0005"), QPointF(4320, kFirstRow + kRowStep + 3 * kLine));
     EXPECT_EQ(at("Springfield, IL 62701"), QPointF(720, kFirstRow + 2 * kLine));
     EXPECT_EQ(log->texts().count(), 2 + 7 * 4);
+    expectNoOverlaps(*log);
 }
 
 TEST(ContactReport, NewPageRepeatsTheHeaderAndKeepsTheBottomMargin) {
@@ -132,6 +141,7 @@ TEST(ContactReport, NewPageRepeatsTheHeaderAndKeepsTheBottomMargin) {
     EXPECT_EQ(titles, 2);
     EXPECT_EQ(dates, 2);
     EXPECT_LE(lowest, 15840 - 720);
+    expectNoOverlaps(*log);
 
     // Exactly 33 contacts: no empty page after them.
     EXPECT_EQ(printed(contacts(33))->pageCount(), 1);
@@ -146,6 +156,12 @@ TEST(ContactReport, LongFieldsAreCutToTheirColumn) {
     const QList<PrintOp> texts = surface.log()->texts();
     ASSERT_EQ(texts.size(), 4);
     EXPECT_EQ(texts[0].text, "Contact 1");
+
+    // Forty characters without a blank in every field of every block of a row.
+    Contact wide;
+    wide.name = wide.address1 = wide.city = wide.telephone = QString(40, u'W');
+    QList<Contact> row(3, wide);
+    expectNoOverlaps(*printed(row));
     // 3600 twips a column, less the gap: 33 characters of 10 pt at most.
     EXPECT_EQ(texts[1].text, QStringLiteral("12345 North Industrial Parkway W") + QChar(0x2026));
     EXPECT_LE(texts[1].x + texts[1].text.size() * 100, 12240 - 720);
@@ -186,6 +202,7 @@ TEST_F(ContactReportFormTest, PrintAsksThenChoosesThePrinterAndReportsFailures) 
     const pellar::PrintJobSetup& setup = desk.jobSetups().last();
     EXPECT_EQ(setup.printer.printerName, "Office");
     EXPECT_EQ(setup.orientation, QPageLayout::Portrait);
+    EXPECT_EQ(setup.origin, pellar::PageOrigin::PaperEdge);
     const pellar::PrintLog& log = *desk.jobs().last();
     EXPECT_TRUE(log.ended);
     EXPECT_EQ(log.copies, 2);
@@ -202,6 +219,79 @@ TEST_F(ContactReportFormTest, PrintAsksThenChoosesThePrinterAndReportsFailures) 
     EXPECT_EQ(desk.messages().last().text(), "A Print Error has occurred");
     EXPECT_EQ(desk.jobs().size(), 1);
     EXPECT_FALSE(expenses::testing::child<QWidget>(&c, "fraContactsFound")->isHidden());
+}
+
+TEST_F(ContactReportFormTest, PreviewAndPdfPrintNothingOnPaper) {
+    frmContacts& c = listed(7);
+    expenses::testing::click(&c, "cmdPreviewContacts");
+    ASSERT_EQ(desk.previews().size(), 1);
+    EXPECT_TRUE(desk.previews().last()->findText("Contact 7"));
+    EXPECT_EQ(desk.previews().last()->origin, pellar::PageOrigin::PaperEdge);
+    EXPECT_TRUE(desk.jobs().isEmpty());
+
+    // Cancelled: nothing is written; a name without the extension gets it.
+    desk.expectSaveFile(std::nullopt);
+    expenses::testing::click(&c, "cmdSavePdfContacts");
+    EXPECT_TRUE(desk.jobs().isEmpty());
+    desk.expectSaveFile(folder.file("list"));
+    expenses::testing::click(&c, "cmdSavePdfContacts");
+    EXPECT_EQ(desk.saveFilesSuggested(), QStringList({"Contacts.pdf", "Contacts.pdf"}));
+    ASSERT_EQ(desk.jobs().size(), 1);
+    EXPECT_EQ(desk.jobSetups().last().printer.outputFile, folder.file("list.pdf"));
+    EXPECT_TRUE(desk.jobs().last()->ended);
+    EXPECT_TRUE(desk.jobs().last()->findText("Contact 7"));
+    EXPECT_TRUE(desk.printerDialogsShownWith().isEmpty());
+}
+
+TEST_F(ContactReportFormTest, WithoutAPrinterThePdfIsOfferedInstead) {
+    frmContacts& c = listed(2);
+    desk.setPrinterAvailable(false);
+    desk.expectMessage("Contact Report", MessageAnswer::Yes);
+    desk.expectMessage("PellarSpendlogFREE", MessageAnswer::No);
+    expenses::testing::click(&c, "cmdPrintContacts");
+    EXPECT_TRUE(desk.jobs().isEmpty());
+
+    desk.expectMessage("Contact Report", MessageAnswer::Yes);
+    desk.expectMessage("PellarSpendlogFREE", MessageAnswer::Yes);
+    desk.expectSaveFile(folder.file("Contacts.pdf"));
+    expenses::testing::click(&c, "cmdPrintContacts");
+    ASSERT_EQ(desk.jobs().size(), 1);
+    EXPECT_EQ(desk.jobSetups().last().printer.outputFile, folder.file("Contacts.pdf"));
+    EXPECT_TRUE(desk.printerDialogsShownWith().isEmpty()) << "never the printer dialog";
+}
+
+TEST_F(ContactReportFormTest, OffsetsMoveTheTestPageAndThenTheReport) {
+    frmContacts& c = listed(7);
+    expenses::testing::click(&c, "cmdAlignContacts");
+    EXPECT_FALSE(expenses::testing::child<QWidget>(&c, "fraAlignment")->isHidden());
+    EXPECT_TRUE(expenses::testing::child<QWidget>(&c, "fraContactsFound")->isHidden());
+    expenses::testing::child<QSpinBox>(&c, "spnAlignRight_0")->setValue(12);
+    expenses::testing::child<QSpinBox>(&c, "spnAlignDown_0")->setValue(-5);
+
+    // The test page tries the offsets shown before they are saved.
+    desk.expectPrinterDialog(pellar::PrinterChoice{QStringLiteral("Office"), 1, {}});
+    expenses::testing::click(&c, "cmdAlignTest_0");
+    ASSERT_EQ(desk.jobs().size(), 1);
+    const pellar::PrintLog& test = *desk.jobs().last();
+    const PrintOp* first = test.findText("Contact 1");
+    ASSERT_TRUE(first);
+    EXPECT_DOUBLE_EQ(first->x, 720 + 30 + 12 * 14.4);
+    EXPECT_DOUBLE_EQ(first->y, kFirstRow + 15 - 5 * 14.4);
+    EXPECT_TRUE(test.findText("Contact 6"));
+    expectNoOverlaps(test);
+    EXPECT_FALSE(QFile::exists(folder.file("PrintAlignment.txt")));
+
+    expenses::testing::click(&c, "cmdSaveAlignment");
+    EXPECT_TRUE(folder.bytes("PrintAlignment.txt").contains("\"Contact Report\",12,-5\r\n"));
+    expenses::testing::click(&c, "cmdAlignmentDone");
+    EXPECT_FALSE(expenses::testing::child<QWidget>(&c, "fraContactsFound")->isHidden());
+
+    desk.expectMessage("Contact Report", MessageAnswer::Yes);
+    desk.expectPrinterDialog(pellar::PrinterChoice{QStringLiteral("Office"), 1, {}});
+    expenses::testing::click(&c, "cmdPrintContacts");
+    ASSERT_EQ(desk.jobs().size(), 2);
+    EXPECT_EQ(desk.jobs().last()->findText("Contact 1")->x, 720 + 12 * 14.4);
+    EXPECT_EQ(desk.jobs().last()->findText("Contact 1")->y, kFirstRow - 5 * 14.4);
 }
 
 TEST(ContactReportPdf, FortyContactsOnTwoPages) {
@@ -222,6 +312,22 @@ TEST(ContactReportPdf, FortyContactsOnTwoPages) {
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(bytes.count("/Type /Page\n"), 2);
     pellar::testing::keepPrintedFileIfAsked(dir.filePath("contacts.pdf"));
+
+    // The alignment test page on the real surface, moved a little right and up.
+    const QString testPage = dir.filePath("alignment.pdf");
+    pellar::PrintJobSetup job = contactReportJob(pellar::DataFolder(dir.path()), {{}, 1, testPage});
+    job.offsetX = 0.1 * pellar::kTwipsPerInch;
+    job.offsetY = -0.05 * pellar::kTwipsPerInch;
+    {
+        pellar::PrinterSurface surface(job);
+        ASSERT_TRUE(surface.error().isEmpty()) << surface.error().toStdString();
+        pellar::printAlignmentGuides(surface,
+                                     QStringLiteral("Alignment test page: Contact Report"));
+        PrintContactReportOutlines(surface);
+        EXPECT_TRUE(surface.endDoc()) << surface.error().toStdString();
+    }
+    EXPECT_TRUE(QFileInfo(testPage).size() > 0);
+    pellar::testing::keepPrintedFileIfAsked(testPage);
 }
 
 TEST(ExpensePageSetup, PortraitOnlyForTheWordPortrait) {

@@ -90,14 +90,21 @@ TEST(ContactsFile, WritesInPlaceAndCountsByLength) {
     EXPECT_EQ(readContacts(folder).contacts[0].name, "Able");
     EXPECT_EQ(readContacts(folder).contacts[1].name, "Bravo");
 
-    // A damaged tail longer than half a record counts, padded; a shorter one does not.
-    folder.put("VendorDat.txt", folder.bytes("VendorDat.txt") + padded("", 20) + "Charlie");
-    ASSERT_EQ(readContacts(folder).contacts.size(), 2); // 27 bytes of 235: rounded away
-    folder.put("VendorDat.txt", folder.bytes("VendorDat.txt") + QByteArray(100, ' '));
-    const ContactFile file = readContacts(folder);
-    ASSERT_EQ(file.contacts.size(), 3);
-    EXPECT_EQ(file.contacts[2].name, "Charlie");
-    EXPECT_EQ(file.records[2].size(), kContactRecordLength);
+    EXPECT_TRUE(readContacts(folder).notice.isEmpty());
+
+    // A part of a record at the end, short or long, is no contact: it is left out with a
+    // notice, and a new contact is written over it on a record boundary.
+    const QByteArray whole = folder.bytes("VendorDat.txt");
+    for (const int stray : {27, 200}) {
+        folder.put("VendorDat.txt", whole + (padded("", 20) + "Charlie").leftJustified(stray));
+        const ContactFile file = readContacts(folder);
+        EXPECT_EQ(file.contacts.size(), 2) << stray;
+        EXPECT_TRUE(file.problem.isEmpty());
+        EXPECT_TRUE(file.notice.contains(QString::number(stray))) << file.notice.toStdString();
+        EXPECT_EQ(contactCount(folder), 2);
+    }
+    ASSERT_TRUE(writeContact(folder, contactCount(folder) + 1, named("Delta")));
+    EXPECT_EQ(folder.bytes("VendorDat.txt"), whole + encodeContact(named("Delta")));
 }
 
 namespace {

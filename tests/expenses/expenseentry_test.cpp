@@ -55,6 +55,11 @@ TEST(ExpenseEntryDraft, SingleCategoryNeedsEachPartInTurnAndPostsOneRecord) {
     EXPECT_EQ(entry.missing(), ExpenseEntry::Missing::Payee);
     entry.payee = "Harbor Fuel";
     EXPECT_EQ(entry.missing(), ExpenseEntry::Missing::Category);
+    entry.category = "   "; // blanks are no category
+    EXPECT_EQ(entry.missing(), ExpenseEntry::Missing::Category);
+    entry.mode = ChargingMode::None; // nothing could be written
+    EXPECT_EQ(entry.missing(), ExpenseEntry::Missing::Mode);
+    entry.mode = ChargingMode::SingleCategory;
     entry.category = "Travel";
     EXPECT_EQ(entry.missing(), ExpenseEntry::Missing::Amount);
     entry.amount = Currency{}; // zero is no amount
@@ -205,6 +210,7 @@ protected:
     }
 
     QList<ExpenseRecord> records() const { return recordsIn(folder.bytes("NewExpenses.txt")); }
+    QString note() { return get<QLabel>("lblStatusNote")->text(); }
 };
 
 } // namespace
@@ -249,6 +255,7 @@ TEST_F(ExpenseEntryTest, SingleCategoryPostingAfterTheReview) {
     EXPECT_TRUE(get<QLineEdit>("txtAmount")->text().isEmpty());
     EXPECT_FALSE(e.entry().amount);
     EXPECT_EQ(e.entry().date, QDate(2026, 12, 6));
+    EXPECT_TRUE(get<QLineEdit>("txtReference")->text().isEmpty()) << "never carried over";
 }
 
 TEST_F(ExpenseEntryTest, AmountBoxZeroTextNotANumberAndFutureDates) {
@@ -257,20 +264,29 @@ TEST_F(ExpenseEntryTest, AmountBoxZeroTextNotANumberAndFutureDates) {
     EXPECT_TRUE(get<QLineEdit>("txtReference")->isHidden());
     QLineEdit* amount = get<QLineEdit>("txtAmount");
 
-    // Text that is not a number is refused when the box is left, and is no amount.
-    type("txtAmount", "12 dollars");
-    EXPECT_EQ(amount->text(), "$0.00");
-    EXPECT_TRUE(amount->hasFocus());
-    EXPECT_EQ(desk.beeps(), 1);
-    EXPECT_FALSE(e.entry().hasAmount());
+    // Text that is not a number is refused when the box is left, said, and kept to be
+    // corrected: it is no amount, and never zero.
+    for (const char* typed : {"abc", "12 dollars"}) {
+        amount->clear();
+        type("txtAmount", typed);
+        EXPECT_EQ(amount->text(), typed);
+        EXPECT_TRUE(amount->hasFocus());
+        EXPECT_FALSE(e.entry().amount);
+        EXPECT_EQ(note(),
+                  QStringLiteral("\"%1\" is not an amount that can be recorded.").arg(typed));
+    }
+    EXPECT_EQ(desk.beeps(), 2);
 
-    // Typing over the zero starts from an empty box; an empty box left becomes zero.
-    amount->setFocus(Qt::MouseFocusReason);
-    QTest::keyClicks(amount, "7");
-    EXPECT_EQ(amount->text(), "7");
+    // An empty box left becomes zero; typing over the zero starts from an empty box.
     amount->clear();
     get<QListWidget>("lstVendors")->setFocus(Qt::MouseFocusReason);
     EXPECT_EQ(amount->text(), "$0.00");
+    amount->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(amount, "7");
+    EXPECT_EQ(amount->text(), "7");
+    EXPECT_TRUE(note().isEmpty()) << "a keystroke clears the note";
+    amount->clear();
+    get<QListWidget>("lstVendors")->setFocus(Qt::MouseFocusReason);
 
     // A date after today: two messages and the picker back at today.
     desk.expectMessage("Input Error");
@@ -303,6 +319,8 @@ TEST_F(ExpenseEntryTest, SplitPanelTakesLinesAndTheSummaryPostsThem) {
     enterLine("Travel", "60");
     EXPECT_EQ(get<QLabel>("lblRemaining")->text(), "$40.00");
     enterLine("Office - Supplies", "40.01", MessageAnswer::Yes, "Input Error");
+    EXPECT_EQ(desk.messages().last().text(),
+              "$40.01 is more than the $40.00 that remains to be split.");
     enterLine("Office - Supplies", "15", MessageAnswer::No);
     EXPECT_EQ(e.entry().splitLines().size(), 1);
     EXPECT_TRUE(get<QLineEdit>("txtSplitAmount")->text().isEmpty());
@@ -324,6 +342,9 @@ TEST_F(ExpenseEntryTest, SplitPanelTakesLinesAndTheSummaryPostsThem) {
     EXPECT_EQ(e.entry().mode, ChargingMode::SingleCategory);
     EXPECT_EQ(get<QLineEdit>("txtAmount")->text(), "$0.00");
     EXPECT_EQ(e.gridModel().rowCount(), 0); // the review is left alone by a split
+    // The card company was this payment's: the next one is asked for again.
+    EXPECT_TRUE(get<QLineEdit>("txtReference")->text().isEmpty());
+    get<QLineEdit>("txtReference")->setText("Northern Card");
 
     // Unpaid amounts: no amounts shown and no completing by itself; unchecked, the amounts
     // come back at once, less the line taken. Completed by hand, Redo posts nothing.
@@ -349,6 +370,117 @@ TEST_F(ExpenseEntryTest, SplitPanelTakesLinesAndTheSummaryPostsThem) {
     EXPECT_FALSE(e.entry().allowNegative);
 }
 
+TEST_F(ExpenseEntryTest, WithNoChargingModeEnterSaysWhatIsMissingAndWritesNothing) {
+    frmExpenses& e = open();
+    press("optPayment_1");
+    // After a Redo, and after a split was posted, "Disburse" before an amount leaves no
+    // mode chosen.
+    for (const bool afterSplit : {false, true}) {
+        if (afterSplit) {
+            type("txtAmount", "10");
+            press("optExpenses_1");
+            enterLine("Travel", "10");
+            press("cmdExpense_10");
+        } else {
+            press("cmdExpense_7");
+        }
+        const qsizetype written = records().size();
+        desk.expectMessage("No Amount Entered");
+        press("optExpenses_1");
+        ASSERT_EQ(e.entry().mode, ChargingMode::None);
+        QLineEdit* amount = get<QLineEdit>("txtAmount");
+        amount->setFocus(Qt::MouseFocusReason);
+        amount->clear();
+        QTest::keyClicks(amount, "20");
+        QTest::keyClick(amount, Qt::Key_Return);
+        EXPECT_TRUE(note().startsWith("Choose how the amount is charged")) << afterSplit;
+        EXPECT_TRUE(get<QWidget>("optExpenses_0")->hasFocus());
+        if (get("cmdExpense_1")->isEnabled()) {
+            desk.expectMessage("Input Error");
+            press("cmdExpense_1");
+        }
+        EXPECT_EQ(records().size(), written) << "nothing written, nothing reviewed";
+    }
+}
+
+TEST_F(ExpenseEntryTest, TheControlsStayPutWhenThePaymentChanges) {
+    frmExpenses& e = open();
+    e.show();
+    const auto where = [this] {
+        QApplication::processEvents();
+        return get<QWidget>("fraPayto")->mapTo(&forms->expenses(), QPoint());
+    };
+    const QPoint withCheck = where();
+    press("optPayment_1");
+    EXPECT_EQ(where(), withCheck);
+    press("optPayment_3");
+    EXPECT_EQ(where(), withCheck);
+}
+
+TEST_F(ExpenseEntryTest, FromPayeeToPostedWithTheKeyboardAlone) {
+    frmExpenses& e = open();
+    const auto focused = [] {
+        QWidget* widget = QApplication::focusWidget();
+        return widget ? widget->objectName() : QString();
+    };
+    const auto key = [](int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QWidget* widget = QApplication::focusWidget();
+        ASSERT_TRUE(widget);
+        QTest::keyClick(widget, Qt::Key(key), mods);
+    };
+    const auto tabTo = [&](const QString& name, int direction) {
+        for (int i = 0; i < 12 && focused() != name; ++i)
+            key(direction < 0 ? Qt::Key_Backtab : Qt::Key_Tab);
+        EXPECT_EQ(focused(), name);
+    };
+    ASSERT_EQ(focused(), "txtAmount");
+    tabTo("lstVendors", -1);
+    key(Qt::Key_Down);
+    EXPECT_EQ(e.entry().payee, "Alpha Supply Co");
+    tabTo("txtAmount", 1);
+    QTest::keyClicks(QApplication::focusWidget(), "42.1");
+    tabTo("txtReference", 1);
+    QTest::keyClicks(QApplication::focusWidget(), "1043");
+    tabTo("cboExpenseCategories", 1);
+    key(Qt::Key_Down);
+    tabTo("cmdExpense_1", 1);
+    desk.expectMessage("Review before Posting", MessageAnswer::Yes);
+    key(Qt::Key_Return);
+    EXPECT_EQ(records(), (QList<ExpenseRecord>{{"12/6/2026", "Alpha Supply Co", "Office - Supplies",
+                                                "$42.10", "Check", "1043", "Open"}}));
+
+    // The next one straight from the amount box: Return there is Enter.
+    EXPECT_EQ(focused(), "txtAmount");
+    QTest::keyClicks(QApplication::focusWidget(), "5");
+    tabTo("txtReference", 1);
+    QTest::keyClicks(QApplication::focusWidget(), "1044");
+    tabTo("txtAmount", -1);
+    desk.expectMessage("Review before Posting", MessageAnswer::Yes);
+    key(Qt::Key_Return);
+    ASSERT_EQ(records().size(), 2);
+    EXPECT_EQ(records()[1].amount, "$5.00");
+
+    // A split, its lines entered with Return in the line's box.
+    QTest::keyClicks(QApplication::focusWidget(), "30");
+    tabTo("txtReference", 1);
+    QTest::keyClicks(QApplication::focusWidget(), "1045");
+    tabTo("optExpenses_0", 1);
+    key(Qt::Key_Down);
+    EXPECT_EQ(e.entry().mode, ChargingMode::MultipleCategories);
+    tabTo("txtAmount", -1);
+    key(Qt::Key_Return); // in a split, on to the lines
+    EXPECT_EQ(focused(), "txtSplitAmount");
+    for (const char* line : {"10", "20"}) {
+        QTest::keyClicks(QApplication::focusWidget(), line);
+        desk.expectMessage("Review before Posting", MessageAnswer::Yes);
+        key(Qt::Key_Return);
+    }
+    ASSERT_TRUE(get<QWidget>("fraSplit")->isVisible());
+    tabTo("cmdExpense_10", 1);
+    key(Qt::Key_Return);
+    EXPECT_EQ(records().size(), 4);
+}
+
 TEST_F(ExpenseEntryTest, PartialPaymentShowsTheFinancePanelAndCashHasNothingToPost) {
     frmExpenses& e = open();
     press("optPayment_3");
@@ -359,10 +491,11 @@ TEST_F(ExpenseEntryTest, PartialPaymentShowsTheFinancePanelAndCashHasNothingToPo
     QLineEdit* charge = get<QLineEdit>("txtFinance");
     EXPECT_EQ(charge->text(), "0");
 
-    // Confirming the payment itself writes nothing.
+    // Confirming the payment itself writes nothing, and says so.
     desk.expectMessage("Review before Posting", MessageAnswer::Yes);
     press("cmdExpense_1");
     EXPECT_FALSE(folder.exists("NewExpenses.txt"));
+    EXPECT_TRUE(note().startsWith("A partial payment is not recorded."));
 
     // Text that starts as a number but is no amount is refused, the panel kept.
     charge->setFocus(Qt::MouseFocusReason);

@@ -5,6 +5,7 @@
 #include "expenses/ui/frmexpenses.h"
 #include "tests/expenses/spendlogfixture.h"
 
+#include <QApplication>
 #include <QDateEdit>
 #include <QLabel>
 
@@ -174,6 +175,7 @@ TEST_F(ExpenseReviewTest, CleanupPickersFollowThePresetsAndTheRangeRules) {
     get<QDateEdit>("DTEndDate")->setDate(QDate(2026, 12, 25));
     get<QDateEdit>("DTStartDate")->setDate(QDate(2027, 1, 1));
     EXPECT_EQ(desk.beeps(), 2);
+    EXPECT_EQ(get<QLabel>("lblStatusNote")->text(), "Records cannot be dated later than today.");
     EXPECT_EQ(range(), std::make_pair(QDate(2026, 12, 6), QDate(2026, 12, 6)));
     get<QDateEdit>("DTStartDate")->setDate(QDate(2026, 6, 10));
     get<QDateEdit>("DTEndDate")->setDate(QDate(2026, 3, 1));
@@ -190,20 +192,33 @@ TEST_F(ExpenseReviewTest, CleanupRemovesTheRangeShownAndSaysHowMany) {
                 {"1/1/2000", "First of 2000"},
                 {"6/30/2026", "June"},
                 {"7/1/2026", "July"},
-                {"12/6/2026", "Today"}});
+                {"12/6/2026", "Today"},
+                {"2026-07-01", "Undated"}});
     frmExpenses& e = open(QDate(2026, 12, 6));
     openCleanup(e);
+    QApplication::processEvents();
+    const QSize windowBefore = e.size();
 
     desk.expectMessage("Verify", MessageAnswer::No);
     press("cmdExpense_11");
-    EXPECT_EQ(payeesOnFile().size(), 5);
+    EXPECT_EQ(payeesOnFile().size(), 6);
+    EXPECT_EQ(desk.messages().last().buttons, pellar::MessageButtons::YesNoDefaultNo);
 
     // One day, boundaries included.
     get<QDateEdit>("DTStartDate")->setDate(QDate(2026, 7, 1));
     get<QDateEdit>("DTEndDate")->setDate(QDate(2026, 7, 1));
     cleanup();
-    EXPECT_EQ(payeesOnFile(), (QStringList{"Millennium", "First of 2000", "June", "Today"}));
-    EXPECT_EQ(get<QLabel>("lblCleanupResult")->text(), "1 record was removed; 4 records are left.");
+    EXPECT_EQ(payeesOnFile(),
+              (QStringList{"Millennium", "First of 2000", "June", "Today", "Undated"}));
+    EXPECT_EQ(get<QLabel>("lblCleanupResult")->text(),
+              "1 record was removed; 5 records are left. 1 record whose date could not be read "
+              "was kept.");
+    // The window keeps its size, and the result goes when the range changes.
+    QApplication::processEvents();
+    EXPECT_EQ(e.size(), windowBefore);
+    get<QDateEdit>("DTStartDate")->setDate(QDate(2026, 6, 30));
+    EXPECT_TRUE(get<QLabel>("lblCleanupResult")->text().isEmpty());
+    get<QDateEdit>("DTStartDate")->setDate(QDate(2026, 7, 1));
 
     // The pickers, not an older period of the review, say what goes: the review's month is
     // not the year the reopened cleanup shows (its pickers already on that year).
@@ -213,10 +228,10 @@ TEST_F(ExpenseReviewTest, CleanupRemovesTheRangeShownAndSaysHowMany) {
     press("cmdExpensesGrid_0");
     openCleanup(e);
     cleanup();
-    EXPECT_EQ(payeesOnFile(), (QStringList{"Millennium", "First of 2000"}));
+    EXPECT_EQ(payeesOnFile(), (QStringList{"Millennium", "First of 2000", "Undated"}));
 
     // Eternity starts in 2000: what is older survives it.
     press("cmdIncome_0");
     cleanup();
-    EXPECT_EQ(payeesOnFile(), QStringList{"Millennium"});
+    EXPECT_EQ(payeesOnFile(), (QStringList{"Millennium", "Undated"}));
 }

@@ -115,6 +115,7 @@ TEST_F(ContactsFormTest, DeletingAsksAndShowsTheContactThatTakesThePlace) {
     desk.expectMessage("PellarSpendlogFREE", MessageAnswer::No);
     trigger(&c, "mnuDelete");
     EXPECT_EQ(contactsOnFile().size(), 3);
+    EXPECT_EQ(desk.messages().last().buttons, pellar::MessageButtons::YesNoDefaultNo);
 
     desk.expectMessage("PellarSpendlogFREE", MessageAnswer::Yes);
     trigger(&c, "mnuDelete");
@@ -128,6 +129,9 @@ TEST_F(ContactsFormTest, DeletingAsksAndShowsTheContactThatTakesThePlace) {
     }
     EXPECT_EQ(contactsFile().size(), 0);
     EXPECT_TRUE(name().isEmpty());
+    // Nothing left to list: refused, with the reason beside the beep.
+    trigger(&c, "mnuPrint");
+    EXPECT_EQ(child<QLabel>(&c, "lblStatusNote")->text(), "There are no contacts to list.");
 
     // What is typed next becomes the first contact again.
     box(1)->setText("Delta Tools");
@@ -182,15 +186,39 @@ TEST_F(ContactsFormTest, CancelAddNewLeavesTheFileAlone) {
     EXPECT_EQ(name(), "Bravo Fuel");
 }
 
-TEST_F(ContactsFormTest, CancelAddNewOnFirstRunLeavesEmptyBoxes) {
+TEST_F(ContactsFormTest, CancelAddNewOnFirstRunWaitsForTheFirstContact) {
     frmContacts& c = openEmpty();
     box(1)->setText("Half typed");
     press("Command1_1");
-    EXPECT_EQ(c.cursor().current(), 0);
     EXPECT_TRUE(name().isEmpty());
     next();
     press("cmdExit");
     EXPECT_FALSE(folder.exists("VendorDat.txt"));
+
+    // What is typed after the cancel is the first contact, kept on the way to the menu.
+    desk.expectMessage("Create Contacts");
+    open();
+    press("Command1_1");
+    box(1)->setText("Second Try Supply");
+    press("cmdExit");
+    EXPECT_EQ(contactsOnFile().size(), 1);
+    EXPECT_EQ(contactsOnFile().value(0).name, "Second Try Supply");
+    EXPECT_EQ(c.cursor().current(), 1);
+}
+
+TEST_F(ContactsFormTest, PartOfARecordAtTheEndIsLeftOutAndLeftAlone) {
+    putContacts(threeContacts());
+    const QByteArray damaged = contactsFile() + QByteArray(200, 'x');
+    folder.put("VendorDat.txt", damaged);
+    putCategories();
+    desk.expectMessage("PellarSpendlogFREE"); // told once, when the file is first read
+    start();
+    frmContacts& c = open();
+    EXPECT_EQ(c.cursor().count(), 3);
+    for (int i = 0; i < 4; ++i)
+        next();
+    press("cmdExit");
+    EXPECT_EQ(contactsFile(), damaged);
 }
 
 TEST_F(ContactsFormTest, ShortNameIsReportedWhenThePersonMovesOn) {
