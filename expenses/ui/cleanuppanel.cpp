@@ -44,7 +44,9 @@ CleanupPanel::CleanupPanel(DateRange& range, pellar::Desk& desk, const pellar::D
         {CleanupPreset::YearToDate, u"&YTD"},
         {CleanupPreset::LastMonth, u"&Last Month"}};
     for (int i = 0; i < 4; ++i) {
-        const auto [preset, caption] = captions[i];
+        // Named copies, not a structured binding: a lambda may not capture one in C++20.
+        const CleanupPreset preset = captions[i].first;
+        const char16_t* caption = captions[i].second;
         m_cleanupPresets[i] = pellar::ui::makeButton(
             presets, QStringLiteral("cmdIncome_%1").arg(int(preset)), QString::fromUtf16(caption));
         m_cleanupPresets[i]->setAutoDefault(false);
