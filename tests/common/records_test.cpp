@@ -2,7 +2,6 @@
 #include "common/core/ansi.h"
 #include "common/core/records.h"
 
-#include <QRandomGenerator>
 #include <QStringDecoder>
 #include <gtest/gtest.h>
 
@@ -230,44 +229,7 @@ TEST(FreeFormatReader, DamagedInputNeverCrashesOrHangs) {
     QByteArray openQuote(1 << 20, 'x');
     openQuote[0] = '"';
     EXPECT_EQ(allFields(openQuote).value(0).size(), (1 << 20) - 1);
-
-    QRandomGenerator random(20260601);
-    const char alphabet[] = {'"', ',', '\r', '\n', ' ', '\t', '#',    '1',    '.', '-', 'e', 'T',
-                             'R', 'U', 'E',  'F',  'x', '\0', '\x80', '\xff', 'A', 'L', 'S'};
-    for (int round = 0; round < 3000; ++round) {
-        QByteArray data;
-        const int length = int(random.bounded(40));
-        for (int i = 0; i < length; ++i)
-            data.append(alphabet[random.bounded(int(sizeof alphabet))]);
-        FreeFormatReader reader(data);
-        int fields = 0;
-        while (!reader.atEnd()) {
-            ASSERT_LE(++fields, length + 1) << data.toHex().constData();
-            switch (fields % 6) {
-            case 0:
-                reader.readInt32();
-                break;
-            case 1:
-                reader.readText();
-                break;
-            case 2:
-                reader.readTruth();
-                break;
-            case 3:
-                reader.readDouble();
-                break;
-            case 4:
-                reader.readByte();
-                break;
-            default:
-                ASSERT_TRUE(reader.next().has_value());
-                break;
-            }
-        }
-        EXPECT_FALSE(reader.next().has_value()) << data.toHex().constData();
-        EXPECT_EQ(reader.readInt64(5), 5);
-        EXPECT_FALSE(reader.ok());
-    }
+    // Random bytes through every typed read: the records fuzz target, run in CI.
 }
 
 TEST(SplitLines, SplitsAtEveryLineEndAndKeepsEverythingElse) {
