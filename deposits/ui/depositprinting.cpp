@@ -24,16 +24,25 @@ QString backFileName(const QString& frontFile) {
     return front.dir().filePath(front.completeBaseName() + QStringLiteral("-back.") + suffix);
 }
 
+pellar::PageLayout frontLayout(const DepositSlip& slip) {
+    return [&slip](pellar::PrintSurface& surface) {
+        PrintDepositSlip(surface, slip);
+    };
+}
+
+pellar::PageLayout backLayout(const DepositSlip& slip) {
+    return [&slip](pellar::PrintSurface& surface) {
+        PrintCheckListOnBack(surface, slip);
+    };
+}
+
 } // namespace
 
-bool printDepositSheets(pellar::Desk& desk, const pellar::PrinterChoice& printer,
-                        const DepositSlip& printed) {
-    pellar::PrintJobSetup front;
-    front.printer = printer;
-    front.documentName = QStringLiteral("Deposit Slip");
-    if (!pellar::runPrintJob(desk, front, [&](pellar::PrintSurface& surface) {
-            PrintDepositSlip(surface, printed);
-        }))
+bool printDepositSheets(pellar::Desk& desk, const pellar::DataFolder& folder,
+                        const pellar::PrinterChoice& printer, const DepositSlip& printed) {
+    if (!pellar::runPrintJob(desk,
+                             pellar::documentJob(folder, depositSlipFront(printed.date), printer),
+                             frontLayout(printed)))
         return false;
     if (!printsBackSide(printed))
         return true;
@@ -43,13 +52,34 @@ bool printDepositSheets(pellar::Desk& desk, const pellar::PrinterChoice& printer
                   QStringLiteral("and Re-install into the Printer as before"),
                   QStringLiteral("Checks will be Printed on the back")},
                  pellar::MessageButtons::Ok);
-    pellar::PrintJobSetup back = front;
-    back.documentName = QStringLiteral("Deposit Slip - Checks");
-    back.printer.outputFile = backFileName(printer.outputFile);
+    pellar::PrinterChoice backPrinter = printer;
+    backPrinter.outputFile = backFileName(printer.outputFile);
     return pellar::runPrintJob(
-               desk, back,
-               [&](pellar::PrintSurface& surface) { PrintCheckListOnBack(surface, printed); })
+               desk, pellar::documentJob(folder, depositSlipBack(printed.date), backPrinter),
+               backLayout(printed))
         .printed;
+}
+
+void previewDepositSheets(pellar::Desk& desk, const pellar::DataFolder& folder,
+                          const pellar::PrinterChoice& printer, const DepositSlip& slip) {
+    pellar::previewDocument(desk, folder, depositSlipFront(slip.date), printer, frontLayout(slip));
+    if (printsBackSide(slip))
+        pellar::previewDocument(desk, folder, depositSlipBack(slip.date), printer,
+                                backLayout(slip));
+}
+
+pellar::PdfOutcome saveDepositAsPdf(pellar::Desk& desk, const pellar::DataFolder& folder,
+                                    const DepositSlip& slip) {
+    pellar::PdfOutcome outcome =
+        pellar::saveDocumentAsPdf(desk, folder, depositSlipFront(slip.date), frontLayout(slip));
+    if (outcome.cancelled || !outcome.written || !printsBackSide(slip))
+        return outcome;
+    // A file has no sheet to turn over: the back goes straight into a file of its own.
+    pellar::PrinterChoice toFile;
+    toFile.outputFile = backFileName(outcome.fileName);
+    outcome.written = pellar::runPrintJob(
+        desk, pellar::documentJob(folder, depositSlipBack(slip.date), toFile), backLayout(slip));
+    return outcome;
 }
 
 bool depositCanBeRecorded(pellar::Desk& desk, const DepositBank& bank, pellar::Currency deposit) {

@@ -5,6 +5,11 @@
 
 #include "common/core/currency.h"
 #include "common/core/desk.h"
+#include "common/core/documentoutput.h"
+
+namespace pellar {
+class DataFolder;
+}
 
 namespace deposits {
 
@@ -12,10 +17,19 @@ class DepositBank;
 class DepositDraft;
 struct DepositSlip;
 
-// The front; when the checks go on the back, the sheet turned over and the back. False when
-// a job could not be printed.
-bool printDepositSheets(pellar::Desk& desk, const pellar::PrinterChoice& printer,
-                        const DepositSlip& slip);
+// The front; when the checks go on the back, the sheet turned over and the back. Each side
+// counts from the printable area and carries its saved offsets. False when a job could not
+// be printed.
+bool printDepositSheets(pellar::Desk& desk, const pellar::DataFolder& folder,
+                        const pellar::PrinterChoice& printer, const DepositSlip& slip);
+
+// The sheets on the screen, the front and then any back; nothing is printed or recorded.
+void previewDepositSheets(pellar::Desk& desk, const pellar::DataFolder& folder,
+                          const pellar::PrinterChoice& printer, const DepositSlip& slip);
+
+// The front to a PDF file the person names, and any back beside it ("...-back.pdf").
+pellar::PdfOutcome saveDepositAsPdf(pellar::Desk& desk, const pellar::DataFolder& folder,
+                                    const DepositSlip& slip);
 
 // Asked before a deposit is printed: false, after telling the person why, when the deposit
 // could not be recorded afterwards (damaged checkbook data, a full log, a balance that

@@ -97,6 +97,8 @@ void frmDeposit::connectPanels() {
     connect(m_cashBack, &CashBackPanel::continueClicked, this, &frmDeposit::cashBackContinue);
 
     connect(m_printScreen, &PrintScreenPanel::printClicked, this, &frmDeposit::printClicked);
+    connect(m_printScreen, &PrintScreenPanel::previewClicked, this, &frmDeposit::previewClicked);
+    connect(m_printScreen, &PrintScreenPanel::savePdfClicked, this, &frmDeposit::savePdfClicked);
 
     // "Redo Deposit" on each screen; the checkbook is not read again.
     connect(m_entry, &SummaryEntryPanel::redoClicked, this, &frmDeposit::ResetDeposit);
@@ -124,6 +126,8 @@ void frmDeposit::setTabOrder() {
                             "cmdCashBack",
                             "cmdDepositCreation_5",
                             "cmdDepositContinue",
+                            "cmdPrintPreview",
+                            "cmdSaveAsPdf",
                             "cmdDepositCreation_6",
                             "cmdMenu"};
     for (qsizetype i = 1; i < order.size(); ++i)
@@ -338,17 +342,51 @@ void frmDeposit::printClicked() {
     // Asked first: a deposit that cannot be recorded must not be printed as if it could.
     if (!depositCanBeRecorded(m_desk, m_bank, m_draft.net()))
         return;
+    if (!m_desk.printerAvailable()) {
+        // Never a file the person did not name: the PDF only when asked for.
+        if (pellar::offerPdfWithoutPrinter(m_desk, programTitle(), QStringLiteral("deposit slip")))
+            savePdf();
+        return;
+    }
     const std::optional<pellar::PrinterChoice> printer = pellar::ChoosePrinter(m_context);
     if (!printer)
         return; // cancelled: nothing printed, still on the print screen
 
-    if (!printDepositSheets(m_desk, *printer, m_draft.slip())) {
+    if (!printDepositSheets(m_desk, m_context.data, *printer, m_draft.slip())) {
         m_desk.message(QStringLiteral("Print Error"),
                        {QStringLiteral("An Error has occurred while Printing")},
                        pellar::MessageButtons::Ok);
         activate();
         return;
     }
+    confirmAndRecord();
+}
+
+void frmDeposit::previewClicked() {
+    previewDepositSheets(m_desk, m_context.data, m_context.printer, m_draft.slip());
+}
+
+void frmDeposit::savePdfClicked() {
+    if (depositCanBeRecorded(m_desk, m_bank, m_draft.net()))
+        savePdf();
+}
+
+void frmDeposit::savePdf() {
+    const pellar::PdfOutcome saved = saveDepositAsPdf(m_desk, m_context.data, m_draft.slip());
+    if (saved.cancelled)
+        return;
+    if (!saved.written) {
+        // Nothing is lost: the deposit stays on the print screen for another try.
+        m_desk.message(programTitle(),
+                       {saved.written.error, QStringLiteral("The deposit was not recorded.")},
+                       pellar::MessageButtons::Ok);
+        return;
+    }
+    // A saved PDF stands for the printed slip: the same check before anything is recorded.
+    confirmAndRecord();
+}
+
+void frmDeposit::confirmAndRecord() {
     const pellar::MessageAnswer answer = m_desk.message(
         QStringLiteral("Deposit Complete"),
         {QStringLiteral("Review the Deposit Ticket"), QStringLiteral("Click YES if Correct"),

@@ -64,8 +64,13 @@ private:
     // The one place an action is refused: a beep, or the reason in words.
     void refuse(DepositDraft::Refusal why);
 
-    // Print, confirm, record: the one print flow of the form.
+    // Print (or save as PDF), confirm, record: the one print flow of the form. A preview
+    // records nothing.
     void printClicked();
+    void previewClicked();
+    void savePdfClicked();
+    void savePdf();
+    void confirmAndRecord();
     void returnToMenu();
 
     pellar::ProgramContext& m_context;

@@ -1,8 +1,12 @@
 #include "deposits/ui/frmsetup.h"
 
 #include "common/core/desk.h"
+#include "common/core/documentoutput.h"
+#include "common/core/printerchoice.h"
 #include "common/core/programcontext.h"
+#include "common/ui/alignmentpage.h"
 #include "deposits/core/depositlinks.h"
+#include "deposits/core/depositslip.h"
 #include "deposits/core/formsordered.h"
 #include "deposits/core/slipmakerinfo.h"
 #include "deposits/ui/businessinfopanel.h"
@@ -27,6 +31,13 @@ frmSetup::frmSetup(pellar::ProgramContext& context, QWidget* parent)
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     m_tabs->addTab(m_business, QStringLiteral("Business Info"));
     m_tabs->addTab(m_forms, QStringLiteral("Forms"));
+    m_alignment = new pellar::ui::AlignmentPage(
+        m_context,
+        {pellar::PrintedDocument::DepositSlipFront, pellar::PrintedDocument::DepositSlipBack},
+        [this](pellar::PrintedDocument document, pellar::AlignmentOffsets offsets) {
+            printTestPage(document, offsets);
+        });
+    m_tabs->addTab(m_alignment, QStringLiteral("Print Alignment"));
     setCentralWidget(m_tabs);
     connect(m_business, &BusinessInfoPanel::addressStyleClicked, this, [this] {
         applyAddressStyle(m_style == AddressStyle::UnitedStates ? AddressStyle::International
@@ -129,6 +140,29 @@ void frmSetup::quitClicked() {
         return;
     hide();
     emit menuWanted();
+}
+
+void frmSetup::printTestPage(pellar::PrintedDocument document, pellar::AlignmentOffsets offsets) {
+    const bool front = document == pellar::PrintedDocument::DepositSlipFront;
+    const QDate today = m_desk.today();
+    std::optional<pellar::PrinterChoice> printer;
+    if (m_desk.printerAvailable()) {
+        printer = pellar::ChoosePrinter(m_context);
+    } else if (pellar::offerPdfWithoutPrinter(m_desk, programTitle(),
+                                              QStringLiteral("alignment test page"))) {
+        if (const std::optional<QString> file = m_desk.chooseSaveFile(
+                QStringLiteral("Save as PDF"), QStringLiteral("Alignment Test Page.pdf"),
+                QStringLiteral("PDF files (*.pdf)"));
+            file && !file->trimmed().isEmpty())
+            printer = pellar::PrinterChoice{QString(), 1, *file};
+    }
+    if (!printer)
+        return;
+    const pellar::PrintOutcome printed = pellar::printAlignmentTestPage(
+        m_desk, front ? depositSlipFront(today) : depositSlipBack(today), offsets, *printer,
+        front ? outlineFrontFields : outlineBackFields);
+    if (!printed)
+        tell(printed.error);
 }
 
 } // namespace deposits

@@ -23,6 +23,8 @@ public:
 
 signals:
     void printClicked();
+    void previewClicked();
+    void savePdfClicked();
     void redoClicked();
 
 private:

@@ -1,6 +1,7 @@
 // The deposit form's wiring, driven through its controls by their documented names: keys
 // and clicks reach the draft, the draft reaches the screen, and a printed deposit reaches
 // the log and the checkbook balance only when the person confirms it.
+#include "common/core/printalignment.h"
 #include "common/core/printerchoice.h"
 #include "deposits/core/slipmakerinfo.h"
 #include "deposits/core/transactionlog.h"
@@ -360,6 +361,7 @@ TEST_F(DepositFlow, EighteenChecksGoOnTheBackThenThreeInTheSameRunDoNot) {
     ASSERT_EQ(desk.jobs().size(), 2);
     EXPECT_EQ(desk.jobSetups()[0].printer.outputFile, "/out/slip.pdf");
     EXPECT_EQ(desk.jobSetups()[1].printer.outputFile, "/out/slip-back.pdf");
+    EXPECT_EQ(desk.jobSetups()[1].origin, PageOrigin::PrintableArea);
     EXPECT_NE(desk.jobs()[0]->findText(QStringLiteral("Checks Listed on Back of Slip")), nullptr);
     EXPECT_EQ(desk.jobs()[1]->texts().size(), 1 + 18);
     EXPECT_TRUE(desk.jobs()[1]->ended);
@@ -368,4 +370,61 @@ TEST_F(DepositFlow, EighteenChecksGoOnTheBackThenThreeInTheSameRunDoNot) {
     reopen();
     EXPECT_TRUE(form->draft().checks().isEmpty());
     EXPECT_EQ(desk.beeps(), 0);
+}
+
+TEST_F(DepositFlow, PreviewAndPdfUseEachSidesOriginAndOffsetsAndRecordOnlyWhenConfirmed) {
+    PrintAlignment alignment;
+    alignment.setOffsets(PrintedDocument::DepositSlipFront, {10, -5});
+    alignment.setOffsets(PrintedDocument::DepositSlipBack, {3, 4});
+    ASSERT_TRUE(savePrintAlignment(folder.data(), alignment));
+    enterChecks(18);
+    toPrintScreen();
+
+    // A preview shows both sides, each from the printable area moved by its own offsets,
+    // and records nothing.
+    click("cmdPrintPreview");
+    ASSERT_EQ(desk.previews().size(), 2);
+    const PrintOp* date = desk.previews()[0]->findText(QStringLiteral("12/6/2026"));
+    EXPECT_EQ(std::pair(date->x, date->y), std::pair(1800.0 + 144, 2160.0 - 72));
+    const PrintOp* heading =
+        desk.previews()[1]->findText(QStringLiteral("CHECKS WITH THIS DEPOSIT"));
+    EXPECT_EQ(std::pair(heading->x, heading->y), std::pair(43.2, 57.6));
+    for (const auto& preview : desk.previews())
+        EXPECT_EQ(preview->origin, PageOrigin::PrintableArea);
+    EXPECT_TRUE(desk.jobs().isEmpty());
+    EXPECT_TRUE(shown("fraDepositSummary"));
+
+    // Save as PDF: cancelled, nothing; a file that cannot be written, told and kept on
+    // the print screen; saved, both sides go to files and the confirmation follows.
+    desk.expectSaveFile(std::nullopt);
+    click("cmdSaveAsPdf");
+    desk.expectSaveFile(QStringLiteral("/out/full.pdf"));
+    desk.failNextPrintJob(QStringLiteral("The disk is full."));
+    desk.expectMessage(programTitle());
+    click("cmdSaveAsPdf");
+    EXPECT_TRUE(shown("fraDepositSummary"));
+    desk.expectSaveFile(QStringLiteral("/out/Deposit"));
+    desk.expectMessage(QStringLiteral("Deposit Complete"), MessageAnswer::No);
+    click("cmdSaveAsPdf");
+    EXPECT_EQ(desk.saveFilesSuggested(), QStringList(3, QStringLiteral("Deposit 2026-12-06.pdf")));
+    ASSERT_EQ(desk.jobSetups().size(), 3);
+    EXPECT_EQ(desk.jobSetups()[1].printer.outputFile, "/out/Deposit.pdf");
+    EXPECT_EQ(desk.jobSetups()[2].printer.outputFile, "/out/Deposit-back.pdf");
+    EXPECT_FALSE(folder.exists("Transactions.txt"));
+    EXPECT_TRUE(onCreationScreen());
+
+    // No printer: said so, and the PDF offered; only a named file is written.
+    desk.setPrinterAvailable(false);
+    type("txtCurrency", QStringLiteral("40"));
+    toPrintScreen();
+    desk.expectMessage(programTitle(), MessageAnswer::No);
+    click("cmdDepositContinue");
+    desk.expectMessage(programTitle(), MessageAnswer::Yes);
+    desk.expectSaveFile(QStringLiteral("/out/cash.pdf"));
+    desk.expectMessage(QStringLiteral("Deposit Complete"), MessageAnswer::Yes);
+    click("cmdDepositContinue");
+    EXPECT_EQ(desk.jobSetups().size(), 4);
+    EXPECT_EQ(desk.jobSetups().last().printer.outputFile, "/out/cash.pdf");
+    EXPECT_TRUE(desk.printerDialogsShownWith().isEmpty());
+    EXPECT_EQ(folder.bytes("Transactions.txt"), logRecord("12/6/2026", "40"));
 }

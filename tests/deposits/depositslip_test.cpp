@@ -22,12 +22,14 @@ namespace {
 
 // Checks of $1.01, $1.02, ...: each amount is a text of its own on the page, as are the
 // totals ($111.11 the checks, $222.22 the gross, $333.33 the net).
-DepositSlip slipWith(int checks, std::optional<Currency> amountBack = Currency::fromUnits(200000)) {
+DepositSlip slipWith(int checks, std::optional<Currency> amountBack = Currency::fromUnits(200000),
+                     qint64 firstAmountUnits = 10000) {
     DepositSlip slip;
     slip.date = QDate(2026, 12, 6);
     slip.currency = *Currency::fromWhole(125);
     for (int i = 1; i <= checks; ++i)
-        slip.checks.append({QString::number(500 + i), Currency::fromUnits(10000 + i * 100),
+        slip.checks.append({QString::number(500 + i),
+                            Currency::fromUnits(firstAmountUnits + i * 100),
                             QStringLiteral("Payer %1").arg(i)});
     slip.checksTotal = Currency::fromUnits(1111100);
     slip.gross = Currency::fromUnits(2222200);
@@ -40,15 +42,20 @@ QString amountOf(int check) {
     return formatCurrency(Currency::fromUnits(10000 + check * 100));
 }
 
+// Every page laid out in these tests is also checked for text printed over other text.
 PrintLog front(const DepositSlip& slip) {
     RecordingSurface surface;
     PrintDepositSlip(surface, slip);
+    EXPECT_TRUE(surface.log()->overlaps().isEmpty())
+        << surface.log()->overlaps().join(u'\n').toStdString();
     return *surface.log();
 }
 
 PrintLog back(const DepositSlip& slip) {
     RecordingSurface surface;
     PrintCheckListOnBack(surface, slip);
+    EXPECT_TRUE(surface.log()->overlaps().isEmpty())
+        << surface.log()->overlaps().join(u'\n').toStdString();
     return *surface.log();
 }
 
@@ -161,7 +168,8 @@ TEST(DepositSlipLayout, EighteenAndFortyChecksGoOnTheBackInColumns) {
     const PrintLog ticket = front(eighteenChecks);
     for (int i = 1; i <= 18; ++i)
         EXPECT_EQ(at(ticket, amountOf(i), Edge::Left, Part::Ticket), "-") << i;
-    EXPECT_EQ(at(ticket, "Checks Listed on Back of Slip"), "5760,2160");
+    // Above the gross amount's line (1.6 in) by the 14-point line height.
+    EXPECT_EQ(at(ticket, "Checks Listed on Back of Slip"), "5760,1968");
     const PrintOp* notice = ticket.findText(QStringLiteral("Checks Listed on Back of Slip"));
     EXPECT_TRUE(notice->bold && notice->fontSize == 14);
     const PrintOp* gross = ticket.findText(QStringLiteral("$222.22"));
@@ -189,6 +197,79 @@ TEST(DepositSlipLayout, EighteenAndFortyChecksGoOnTheBackInColumns) {
         EXPECT_LE(op.y + op.fontSize * 24, 15840 - 720) << op.text.toStdString();
     ASSERT_GE(fortyFront.textsOnPage(2).size(), 2);
     EXPECT_EQ(fortyFront.textsOnPage(2)[1].text, "Check No");
+}
+
+TEST(DepositSlipLayout, LongPayersAndLargeAmountsNeverPrintOverOtherText) {
+    // Amounts of $10,000.00 and more, on every ticket that lists them and on the back.
+    for (const int count : {15, 17, 18}) {
+        DepositSlip slip = slipWith(count, Currency::fromUnits(200000), 100000000);
+        slip.gross = Currency::fromUnits(123456789012300); // $12,345,678,901.23
+        SCOPED_TRACE(count);
+        const PrintLog ticket = front(slip);
+        if (count > kChecksOnTicket) {
+            back(slip);
+            continue;
+        }
+        // Check 15 shares the count's line: the count ends 0.1 in short of its amount.
+        const PrintOp* amount = ticket.findText(formatCurrency(slip.checks[14].amount));
+        const PrintOp* counted = ticket.findText(QStringLiteral(" %1 ").arg(count));
+        ASSERT_TRUE(amount && counted);
+        EXPECT_EQ(counted->x + 400, amount->x - 144);
+        EXPECT_EQ(counted->y, 3744);
+    }
+    DepositSlip big = slipWith(1, std::nullopt, 100000000);
+    big.gross = *Currency::fromWhole(1234567);
+    EXPECT_EQ(at(front(big), " 1 "), "7920,3744"); // nothing on its line: where it was
+
+    // A payer of 40 letters is cut to end before the widest amount; so is a long number.
+    DepositSlip named = slipWith(2, std::nullopt, 100000000);
+    named.checks[0].payer = QString(40, u'W');
+    named.checks[1].number = QStringLiteral("123456789012345678");
+    const PrintLog log = front(named);
+    QString cutPayer;
+    for (const PrintOp& op : log.texts()) {
+        if (op.x == 4320 && op.y == log.findText(QStringLiteral("501"))->y)
+            cutPayer = op.text;
+    }
+    EXPECT_TRUE(cutPayer.startsWith(u'W') && cutPayer.endsWith(QChar(0x2026)))
+        << cutPayer.toStdString();
+    EXPECT_LE(4320 + cutPayer.size() * 100, 9360 - 1000 - 144); // "$10,001.00" ends at 6.5 in
+    EXPECT_NE(at(log, QStringLiteral("12345678901") + QChar(0x2026)), "-");
+}
+
+TEST(DepositSlipLayout, TestPageOutlinesEachEntryWhereItPrints) {
+    RecordingSurface outlines;
+    outlineFrontFields(outlines);
+    const PrintLog ticket = front(slipWith(17));
+    const PrintLog fewChecks = front(slipWith(3));
+    // The outline named `name` holds the first text printed at its top.
+    const auto holds = [&](const QString& name, const QString& printed, Edge edge,
+                           const PrintLog& printedOn) {
+        const PrintOp* label = outlines.log()->findText(name);
+        if (!label)
+            return false;
+        const auto box = std::find_if(outlines.log()->ops.begin(), outlines.log()->ops.end(),
+                                      [&](const PrintOp& op) {
+                                          return op.kind == PrintOp::Kind::Box &&
+                                                 op.x == label->x - 30 && op.y == label->y - 15;
+                                      });
+        const QStringList xy = at(printedOn, printed, edge, Part::Ticket).split(u',');
+        return box != outlines.log()->ops.end() && xy.size() == 2 && xy[0].toDouble() >= box->x &&
+               xy[0].toDouble() <= box->x2 && xy[1].toDouble() >= box->y &&
+               xy[1].toDouble() < box->y2;
+    };
+    EXPECT_TRUE(holds("Date", "12/6/2026", Edge::Left, ticket));
+    EXPECT_TRUE(holds("Currency", "$125.00", Edge::Right, ticket));
+    EXPECT_TRUE(holds("Checks 1-6", amountOf(1), Edge::Right, ticket));
+    EXPECT_TRUE(holds("Checks 7-17", amountOf(7), Edge::Right, ticket));
+    EXPECT_TRUE(holds("Gross", "$222.22", Edge::Right, ticket));
+    EXPECT_TRUE(holds("Cash back", "$20.00", Edge::Right, ticket));
+    EXPECT_TRUE(holds("Net", "$333.33", Edge::Right, ticket));
+    EXPECT_TRUE(holds("Count", " 3 ", Edge::Left, fewChecks));
+
+    RecordingSurface backOutlines;
+    outlineBackFields(backOutlines);
+    EXPECT_EQ(backOutlines.log()->texts().size(), 4);
 }
 
 TEST(DepositSlipLayout, TheBackNeverPrintsOffThePaper) {
