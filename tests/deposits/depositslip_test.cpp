@@ -292,20 +292,28 @@ TEST(DepositSlipLayout, TheBackNeverPrintsOffThePaper) {
     EXPECT_EQ(at(over, amountOf(most + 1)), "720,720");
 }
 
-TEST(DepositSlipLayout, FortyChecksPrintToPdfFrontAndBack) {
+TEST(DepositSlipLayout, FullTicketsAndTheBackPrintToPdfFromThePrintableArea) {
     QTemporaryDir dir;
-    const DepositSlip slip = slipWith(40);
+    DepositSlip fifteen = slipWith(15, Currency::fromUnits(200000), 100000000);
+    fifteen.checks[0].payer = QString(40, u'W');
+    DepositSlip forty = slipWith(40);
+    forty.gross = Currency::fromUnits(123456789012300);
     static const QRegularExpression page(QStringLiteral(R"(/Type\s*/Page(?!s))"));
-    for (const bool backSide : {false, true}) {
+    const QList<std::tuple<QString, const DepositSlip*, bool, int>> sheets{
+        {"fifteen.pdf", &fifteen, false, 1},
+        {"forty.pdf", &forty, false, 2},
+        {"forty-back.pdf", &forty, true, 1}};
+    for (const auto& [name, slip, backSide, pages] : sheets) {
         PrintJobSetup setup;
-        setup.printer.outputFile = dir.filePath(backSide ? "back.pdf" : "front.pdf");
+        setup.origin = depositSlipFront(slip->date).origin;
+        setup.printer.outputFile = dir.filePath(name);
         PrinterSurface surface(setup);
         ASSERT_TRUE(surface.error().isEmpty()) << surface.error().toStdString();
-        backSide ? PrintCheckListOnBack(surface, slip) : PrintDepositSlip(surface, slip);
+        backSide ? PrintCheckListOnBack(surface, *slip) : PrintDepositSlip(surface, *slip);
         EXPECT_TRUE(surface.endDoc()) << surface.error().toStdString();
         QFile pdf(setup.printer.outputFile);
         ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-        EXPECT_EQ(QString::fromLatin1(pdf.readAll()).count(page), backSide ? 1 : 2);
+        EXPECT_EQ(QString::fromLatin1(pdf.readAll()).count(page), pages) << name.toStdString();
         pellar::testing::keepPrintedFileIfAsked(setup.printer.outputFile);
     }
 }
