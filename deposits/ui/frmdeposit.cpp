@@ -1,6 +1,8 @@
 #include "deposits/ui/frmdeposit.h"
 
 #include "common/core/printerchoice.h"
+#include "common/core/regional.h"
+#include "common/ui/keyboard.h"
 #include "deposits/core/slipmakerinfo.h"
 #include "deposits/core/transactionlog.h"
 #include "deposits/ui/cashbackpanel.h"
@@ -11,6 +13,7 @@
 #include "deposits/ui/summaryentrypanel.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -45,11 +48,17 @@ frmDeposit::frmDeposit(pellar::ProgramContext& context, QWidget* parent)
     menu->setMinimumWidth(110);
     connect(menu, &QPushButton::clicked, this, &frmDeposit::returnToMenu);
 
+    m_note = new pellar::ui::StatusNote(this);
+    m_note->setStyleSheet(QStringLiteral("color: #8b1a1a;"));
+    auto* foot = new QHBoxLayout;
+    foot->addWidget(m_note, 1);
+    foot->addWidget(menu);
+
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(14, 12, 14, 12);
     outer->setSpacing(10);
     outer->addLayout(screens, 1);
-    outer->addWidget(menu, 0, Qt::AlignRight);
+    outer->addLayout(foot);
 
     connectPanels();
     setTabOrder();
@@ -70,6 +79,17 @@ void frmDeposit::connectPanels() {
         m_draft.countTyped();
         showDraft();
     });
+    connect(m_entry, &SummaryEntryPanel::countChanged, this, [this] {
+        m_draft.countChanged(m_entry->announcedChecks());
+        showDraft();
+    });
+    // A box's own rule has beeped already; the note says why.
+    const auto say = [this](const QString& why) {
+        m_note->say(why);
+    };
+    connect(m_entry, &SummaryEntryPanel::refused, this, say);
+    connect(m_checkEntry, &CheckEntryPanel::refused, this, say);
+    connect(m_cashBack, &CashBackPanel::refused, this, say);
     connect(m_entry, &SummaryEntryPanel::checkSummaryClicked, this, &frmDeposit::enterCheckSummary);
     connect(m_entry, &SummaryEntryPanel::continueClicked, this, &frmDeposit::continueWithDeposit);
 
@@ -205,6 +225,7 @@ void frmDeposit::showStep(const std::function<void()>& focus) {
 }
 
 void frmDeposit::refuse(Refusal why) {
+    QString words;
     switch (why) {
     case Refusal::None:
         return;
@@ -218,10 +239,28 @@ void frmDeposit::refuse(Refusal why) {
     case Refusal::TooLarge:
         m_desk.message(programTitle(), {depositTooLargeText()}, pellar::MessageButtons::Ok);
         return;
-    default:
-        m_desk.beep();
-        return;
+    case Refusal::NotNow:
+        words = QStringLiteral("Enter the checks of the count first.");
+        break;
+    case Refusal::NoChecks:
+        words = QStringLiteral("No checks to enter: for cash only, click Continue with Deposit "
+                               "Creation.");
+        break;
+    case Refusal::MissingField:
+        words = QStringLiteral("Each check needs its number, its amount and whom it is from.");
+        break;
+    case Refusal::NotPositive:
+        words = QStringLiteral("A check amount must be more than zero.");
+        break;
+    case Refusal::BackOutOfRange:
+        words = QStringLiteral("The cash back can be from zero up to the deposit, %1.")
+                    .arg(pellar::formatCurrency(m_draft.gross()));
+        break;
+    case Refusal::NotAnAmount:
+        words = depositwidgets::notAnAmountText();
+        break;
     }
+    pellar::ui::refuse(m_desk, m_note, words);
 }
 
 void frmDeposit::ResetDeposit() {
@@ -247,6 +286,17 @@ void frmDeposit::ClearCheckEntry() {
 }
 
 void frmDeposit::enterCheckSummary() {
+    // Checks already accepted are never dropped without asking.
+    if (const int accepted = m_draft.acceptedWhileOwed(); accepted > 0) {
+        const QString checks =
+            accepted == 1 ? QStringLiteral("1 check") : QStringLiteral("%1 checks").arg(accepted);
+        if (m_desk.message(
+                programTitle(),
+                {QStringLiteral("%1 of this deposit already entered will be dropped.").arg(checks),
+                 QStringLiteral("Start the check entry over?")},
+                pellar::MessageButtons::YesNoDefaultNo) != pellar::MessageAnswer::Yes)
+            return;
+    }
     if (const Refusal why = m_draft.announceChecks(m_entry->announcedChecks());
         why != Refusal::None) {
         refuse(why);

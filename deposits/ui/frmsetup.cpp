@@ -5,6 +5,7 @@
 #include "common/core/printerchoice.h"
 #include "common/core/programcontext.h"
 #include "common/ui/alignmentpage.h"
+#include "common/ui/keyboard.h"
 #include "deposits/core/depositlinks.h"
 #include "deposits/core/depositslip.h"
 #include "deposits/core/formsordered.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTabWidget>
 
 namespace deposits {
@@ -39,6 +41,8 @@ frmSetup::frmSetup(pellar::ProgramContext& context, QWidget* parent)
         });
     m_tabs->addTab(m_alignment, QStringLiteral("Print Alignment"));
     setCentralWidget(m_tabs);
+    m_note = new pellar::ui::StatusNote(this);
+    statusBar()->addWidget(m_note, 1);
     connect(m_business, &BusinessInfoPanel::addressStyleClicked, this, [this] {
         applyAddressStyle(m_style == AddressStyle::UnitedStates ? AddressStyle::International
                                                                 : AddressStyle::UnitedStates);
@@ -132,7 +136,8 @@ void frmSetup::saveFormsOrdered() {
 
 void frmSetup::quitClicked() {
     if (m_business->nameEmpty()) {
-        m_desk.beep();
+        pellar::ui::refuse(m_desk, m_note,
+                           QStringLiteral("Type the company name first: it is needed to save."));
         m_business->focusName();
         return;
     }

@@ -15,7 +15,8 @@ class Desk;
 struct ProgramContext;
 namespace ui {
 class AlignmentPage;
-}
+class StatusNote;
+} // namespace ui
 } // namespace pellar
 
 namespace deposits {
@@ -64,6 +65,7 @@ private:
     BusinessInfoPanel* m_business = nullptr;
     FormsOrderPanel* m_forms = nullptr;
     pellar::ui::AlignmentPage* m_alignment = nullptr;
+    pellar::ui::StatusNote* m_note = nullptr;
 };
 
 } // namespace deposits

@@ -120,7 +120,7 @@ PrintScreenPanel::PrintScreenPanel(QWidget* parent)
 
 void PrintScreenPanel::showDraft(const DepositDraft& draft) {
     if (draft.step() == DepositDraft::Step::CashBack || draft.step() == DepositDraft::Step::Print)
-        m_deposit->setText(pellar::formatCurrency(draft.gross()));
+        m_deposit->setText(pellar::formatCurrency(draft.net()));
 }
 
 void PrintScreenPanel::focusPrint() {

@@ -101,11 +101,38 @@ TEST(DepositDraft, ThreeChecksAndCurrencyMakeTheDeposit) {
     EXPECT_FALSE(draft.amountBack()); // no choice made
     EXPECT_EQ(draft.cashBackChoice(), DepositDraft::CashBackChoice::None);
 
-    // Typing in the count asks for its checks again.
+    // Typing in the count, or pasting into it, asks for its checks again.
     DepositDraft retyped = announced(1);
     accept(retyped, "7", "1");
     retyped.countTyped();
     EXPECT_EQ(retyped.continueToCashBack(1), Refusal::NotNow);
+    DepositDraft pasted = announced(1);
+    accept(pasted, "7", "1");
+    pasted.countChanged(3);
+    EXPECT_FALSE(pasted.offersContinue());
+    EXPECT_EQ(pasted.continueToCashBack(3), Refusal::NotNow);
+}
+
+TEST(DepositDraft, ACountOfNoneOffersContinueOnceCurrencyWasTyped) {
+    DepositDraft draft;
+    draft.reset(QDate(2026, 12, 6));
+    draft.countChanged(0);
+    EXPECT_FALSE(draft.offersContinue()); // nothing typed yet
+    draft.currencyTyped(2);
+    draft.countTyped(); // the key clears the count; the 0 typed then stands
+    draft.countChanged(0);
+    EXPECT_TRUE(draft.offersContinue());
+    draft.countChanged(2);
+    EXPECT_FALSE(draft.offersContinue());
+
+    // The count is taken by "Enter Check Summary Data"; the checks accepted while more are
+    // owed are what taking it again would drop.
+    EXPECT_EQ(draft.announceChecks(2), Refusal::None);
+    EXPECT_FALSE(draft.offersCheckSummary());
+    accept(draft, "1", "5");
+    EXPECT_EQ(draft.acceptedWhileOwed(), 1);
+    accept(draft, "2", "5");
+    EXPECT_EQ(draft.acceptedWhileOwed(), 0);
 }
 
 TEST(DepositDraft, CashOnlyDepositDropsChecksOfAnEarlierCount) {

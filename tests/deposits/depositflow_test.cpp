@@ -9,6 +9,8 @@
 #include "deposits/ui/slipmaker.h"
 #include "tests/support/testprogram.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
@@ -111,6 +113,12 @@ protected:
                !shown("fraDepositSummary");
     }
     bool focused(const QString& name) const { return child(name)->hasFocus(); }
+    QString note() const { return text(QStringLiteral("lblStatusNote")); }
+    // The keyboard alone: keys go to whatever has the focus.
+    static void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    static void typeHere(const QString& text) {
+        QTest::keyClicks(QApplication::focusWidget(), text);
+    }
 
     pellar::testing::TestProgram app{slipmakerProfile()};
     pellar::testing::ScratchDataFolder& folder = app.folder;
@@ -210,7 +218,7 @@ TEST_F(DepositFlow, ThreeChecksVerifiedThenTwentyBackOnSixtyFive) {
     EXPECT_EQ(text("lblNewDeposit"), "$45.00");
     EXPECT_TRUE(!shown("fraReceiveAmount") && focused("cmdCashBack"));
     click("cmdCashBack");
-    EXPECT_EQ(text("lblNewDepositPrint"), "$65.00"); // as it stood before the cash back
+    EXPECT_EQ(text("lblNewDepositPrint"), "$45.00"); // what goes to the bank
 
     print(MessageAnswer::Yes);
     EXPECT_EQ(folder.bytes("Transactions.txt"), logRecord("12/6/2026", "45"));
@@ -427,4 +435,87 @@ TEST_F(DepositFlow, PreviewAndPdfUseEachSidesOriginAndOffsetsAndRecordOnlyWhenCo
     EXPECT_EQ(desk.jobSetups().last().printer.outputFile, "/out/cash.pdf");
     EXPECT_TRUE(desk.printerDialogsShownWith().isEmpty());
     EXPECT_EQ(folder.bytes("Transactions.txt"), logRecord("12/6/2026", "40"));
+}
+
+TEST_F(DepositFlow, TheKeyboardAloneTakesADepositFromTheCountToTheLog) {
+    EXPECT_TRUE(focused("txtCurrency"));
+    typeHere(QStringLiteral("20"));
+    press(Qt::Key_Tab);
+    typeHere(QStringLiteral("2"));
+    press(Qt::Key_Return); // in the count: to the checks
+    EXPECT_TRUE(focused("txtCheckEntry_0"));
+    for (const auto& [number, amount, payer] :
+         {std::tuple("501", "30", "Lee"), std::tuple("502", "50", "Ng")}) {
+        typeHere(QString::fromLatin1(number));
+        press(Qt::Key_Tab);
+        typeHere(QString::fromLatin1(amount));
+        press(Qt::Key_Tab);
+        typeHere(QString::fromLatin1(payer));
+        desk.expectMessage(QStringLiteral("Payment Verification"));
+        press(Qt::Key_Return); // in the payer: Accept
+    }
+    EXPECT_TRUE(focused("cmdDepositCreation_1"));
+    press(Qt::Key_Return);
+    EXPECT_TRUE(focused("cmdCashBack"));
+    press(Qt::Key_Return);
+    EXPECT_TRUE(focused("cmdDepositContinue"));
+    desk.expectPrinterDialog(PrinterChoice{});
+    desk.expectMessage(QStringLiteral("Deposit Complete"), MessageAnswer::Yes);
+    press(Qt::Key_Return);
+    EXPECT_EQ(folder.bytes("Transactions.txt"), logRecord("12/6/2026", "100"));
+    EXPECT_EQ(desk.beeps(), 0);
+}
+
+TEST_F(DepositFlow, RefusalsSayWhyAndAcceptedChecksAreNotDroppedUnasked) {
+    // A count of 0 typed after the currency: a cash-only deposit may go on at once.
+    type("txtCurrency", QStringLiteral("100"));
+    type("txtNoofChecks", QStringLiteral("0"));
+    EXPECT_TRUE(child("cmdDepositCreation_1")->isEnabled());
+    click("cmdDepositCreation_0");
+    EXPECT_EQ(desk.beeps(), 1);
+    EXPECT_FALSE(note().isEmpty());
+    press(Qt::Key_0); // the next keystroke clears the note
+    EXPECT_TRUE(note().isEmpty());
+
+    // "Enter Check Summary Data" while checks are owed asks first; No keeps them.
+    box("txtNoofChecks")->clear();
+    announce(QStringLiteral("5"), QStringLiteral("3"));
+    EXPECT_FALSE(child("cmdDepositCreation_0")->isEnabled());
+    enterCheck(QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("Lee"));
+    type("txtNoofChecks", QStringLiteral("\b4"));
+    desk.expectMessage(programTitle(), MessageAnswer::No);
+    click("cmdDepositCreation_0");
+    EXPECT_EQ(desk.messages().last().buttons, MessageButtons::YesNoDefaultNo);
+    EXPECT_EQ(form->draft().checks().size(), 1);
+
+    // A check of zero: beep and words.
+    type("txtCheckEntry_0", QStringLiteral("2"));
+    type("txtCheckEntry_1", QStringLiteral("0"));
+    type("txtReceivedFrom", QStringLiteral("Ng"));
+    click("cmdDepositCreation_2");
+    EXPECT_EQ(note(), "A check amount must be more than zero.");
+    desk.expectMessage(programTitle(), MessageAnswer::Yes);
+    click("cmdDepositCreation_0");
+    EXPECT_TRUE(form->draft().checks().isEmpty());
+    EXPECT_EQ(child<QGroupBox>("fraCheckEntry")->title(), "Entering Check 1 of 4 Checks");
+
+    // A count changed by pasting is seen: the checks of the old count no longer do.
+    click("cmdDepositCreation_4");
+    enterChecks(1);
+    EXPECT_TRUE(child("cmdDepositCreation_1")->isEnabled());
+    QApplication::clipboard()->setText(QStringLiteral("3"));
+    box("txtNoofChecks")->selectAll();
+    box("txtNoofChecks")->paste();
+    EXPECT_FALSE(child("cmdDepositCreation_1")->isEnabled());
+
+    // Cash back above the deposit, Return in its box: refused, the deposit named.
+    click("cmdDepositCreation_4");
+    enterChecks(1);
+    click("cmdDepositCreation_1");
+    click("optCashBack_1");
+    typeHere(QStringLiteral("6.01"));
+    const int beeps = desk.beeps();
+    press(Qt::Key_Return);
+    EXPECT_EQ(desk.beeps(), beeps + 1);
+    EXPECT_EQ(note(), "The cash back can be from zero up to the deposit, $6.00.");
 }

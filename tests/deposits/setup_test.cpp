@@ -160,6 +160,10 @@ TEST_F(SlipmakerSetup, AnEmptyCompanyNameBlocksSaving) {
     replaceText("txtAddress", QStringLiteral("1 Quay St"));
     click("cmdQuit");
     EXPECT_EQ(desk.beeps(), 1);
+    EXPECT_FALSE(child<QLabel>("lblStatusNote")->text().isEmpty());
+    // Return in the last box saves as the button does: refused again.
+    QTest::keyClick(box("txtFein"), Qt::Key_Return);
+    EXPECT_EQ(desk.beeps(), 2);
     EXPECT_TRUE(desk.messages().isEmpty());
     EXPECT_EQ(menu.count(), 0);
     EXPECT_TRUE(form->isVisible() && form->focusWidget() == box("txtName"));
