@@ -27,8 +27,8 @@ public:
     // the creation screen. CashBack: how much cash goes back. Print: ready to print.
     enum class Step { Creation, CheckEntry, CashBack, Print };
 
-    // Why an action was not taken. TooManyChecks and TooLarge deserve words; the others a
-    // beep.
+    // Why an action was not taken. TooManyChecks and TooLarge get a message box; the others
+    // a beep with a line of words beside it.
     enum class Refusal {
         None,
         NotNow,         // "Continue" while checks are still owed

@@ -403,10 +403,10 @@ void frmDeposit::printClicked() {
         return; // cancelled: nothing printed, still on the print screen
 
     if (!printDepositSheets(m_desk, m_context.data, *printer, m_draft.slip())) {
+        // Nothing was recorded, so the deposit stays as typed, ready for another try.
         m_desk.message(QStringLiteral("Print Error"),
                        {QStringLiteral("An Error has occurred while Printing")},
                        pellar::MessageButtons::Ok);
-        activate();
         return;
     }
     confirmAndRecord();
