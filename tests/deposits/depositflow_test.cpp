@@ -402,8 +402,6 @@ TEST_F(DepositFlow, PreviewAndPdfUseEachSidesOriginAndOffsetsAndRecordOnlyWhenCo
     const PrintOp* heading =
         desk.previews()[1]->findText(QStringLiteral("CHECKS WITH THIS DEPOSIT"));
     EXPECT_EQ(std::pair(heading->x, heading->y), std::pair(43.2, 57.6));
-    for (const auto& preview : desk.previews())
-        EXPECT_EQ(preview->origin, PageOrigin::PrintableArea);
     EXPECT_TRUE(desk.jobs().isEmpty());
     EXPECT_TRUE(shown("fraDepositSummary"));
 

@@ -202,12 +202,10 @@ TEST_F(SlipmakerSetup, AlignmentTestPagesOfBothSidesUseTheOffsetsShown) {
     child<QSpinBox>("spnAlignDown_1")->setValue(-10);
     desk.expectPrinterDialog(PrinterChoice{});
     click("cmdAlignTest_0");
-    // No printer: the test page may go to a PDF the person names, or nowhere.
+    // No printer: the test page may go to a PDF the person names.
     desk.setPrinterAvailable(false);
     desk.expectMessage(programTitle(), MessageAnswer::Yes);
     desk.expectSaveFile(QStringLiteral("/out/test.pdf"));
-    click("cmdAlignTest_1");
-    desk.expectMessage(programTitle(), MessageAnswer::No);
     click("cmdAlignTest_1");
 
     ASSERT_EQ(desk.jobSetups().size(), 2);
