@@ -1,11 +1,15 @@
 #include "deposits/ui/depositprinting.h"
 
 #include "common/core/desk.h"
+#include "common/core/printerchoice.h"
 #include "common/core/printjob.h"
 #include "common/core/printsurface.h"
+#include "common/core/programcontext.h"
+#include "common/core/regional.h"
 #include "deposits/core/depositbank.h"
 #include "deposits/core/depositdraft.h"
 #include "deposits/core/slipmakerinfo.h"
+#include "deposits/ui/depositformwidgets.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -80,6 +84,61 @@ pellar::PdfOutcome saveDepositAsPdf(pellar::Desk& desk, const pellar::DataFolder
     outcome.written = pellar::runPrintJob(
         desk, pellar::documentJob(folder, depositSlipBack(slip.date), toFile), backLayout(slip));
     return outcome;
+}
+
+SheetsOutcome printDeposit(pellar::ProgramContext& context, const DepositSlip& slip) {
+    pellar::Desk& desk = context.desk;
+    if (!desk.printerAvailable()) {
+        // Never a file the person did not name: the PDF only when asked for.
+        if (pellar::offerPdfWithoutPrinter(desk, programTitle(), QStringLiteral("deposit slip")))
+            return saveDepositTelling(desk, context.data, slip);
+        return SheetsOutcome::Cancelled;
+    }
+    const std::optional<pellar::PrinterChoice> printer = pellar::ChoosePrinter(context);
+    if (!printer)
+        return SheetsOutcome::Cancelled;
+    if (printDepositSheets(desk, context.data, *printer, slip))
+        return SheetsOutcome::Done;
+    // Nothing was recorded, so the deposit stays as typed, ready for another try.
+    desk.message(QStringLiteral("Print Error"),
+                 {QStringLiteral("An Error has occurred while Printing")},
+                 pellar::MessageButtons::Ok);
+    return SheetsOutcome::Failed;
+}
+
+SheetsOutcome saveDepositTelling(pellar::Desk& desk, const pellar::DataFolder& folder,
+                                 const DepositSlip& slip) {
+    const pellar::PdfOutcome saved = saveDepositAsPdf(desk, folder, slip);
+    if (saved.cancelled)
+        return SheetsOutcome::Cancelled;
+    if (saved.written)
+        return SheetsOutcome::Done;
+    desk.message(programTitle(),
+                 {saved.written.error, QStringLiteral("The deposit was not recorded.")},
+                 pellar::MessageButtons::Ok);
+    return SheetsOutcome::Failed;
+}
+
+QString refusalWords(DepositDraft::Refusal why, const DepositDraft& draft) {
+    using Refusal = DepositDraft::Refusal;
+    switch (why) {
+    case Refusal::NotNow:
+        return QStringLiteral("Enter the checks of the count first.");
+    case Refusal::NoChecks:
+        return QStringLiteral("No checks to enter: for cash only, click Continue with Deposit "
+                              "Creation.");
+    case Refusal::MissingField:
+        return QStringLiteral("Each check needs its number, its amount and whom it is from.");
+    case Refusal::NotPositive:
+        return QStringLiteral("A check amount must be more than zero.");
+    case Refusal::BackOutOfRange:
+        return QStringLiteral("The cash back can be from zero up to the deposit, %1.")
+            .arg(pellar::formatCurrency(draft.gross()));
+    case Refusal::NotAnAmount:
+        return depositwidgets::notAnAmountText();
+    default:
+        return {};
+    }
 }
 
 bool depositCanBeRecorded(pellar::Desk& desk, const DepositBank& bank, pellar::Currency deposit) {

@@ -1,7 +1,5 @@
 #include "deposits/ui/frmdeposit.h"
 
-#include "common/core/printerchoice.h"
-#include "common/core/regional.h"
 #include "common/ui/keyboard.h"
 #include "deposits/core/slipmakerinfo.h"
 #include "deposits/core/transactionlog.h"
@@ -225,7 +223,6 @@ void frmDeposit::showStep(const std::function<void()>& focus) {
 }
 
 void frmDeposit::refuse(Refusal why) {
-    QString words;
     switch (why) {
     case Refusal::None:
         return;
@@ -239,28 +236,10 @@ void frmDeposit::refuse(Refusal why) {
     case Refusal::TooLarge:
         m_desk.message(programTitle(), {depositTooLargeText()}, pellar::MessageButtons::Ok);
         return;
-    case Refusal::NotNow:
-        words = QStringLiteral("Enter the checks of the count first.");
-        break;
-    case Refusal::NoChecks:
-        words = QStringLiteral("No checks to enter: for cash only, click Continue with Deposit "
-                               "Creation.");
-        break;
-    case Refusal::MissingField:
-        words = QStringLiteral("Each check needs its number, its amount and whom it is from.");
-        break;
-    case Refusal::NotPositive:
-        words = QStringLiteral("A check amount must be more than zero.");
-        break;
-    case Refusal::BackOutOfRange:
-        words = QStringLiteral("The cash back can be from zero up to the deposit, %1.")
-                    .arg(pellar::formatCurrency(m_draft.gross()));
-        break;
-    case Refusal::NotAnAmount:
-        words = depositwidgets::notAnAmountText();
-        break;
+    default:
+        pellar::ui::refuse(m_desk, m_note, refusalWords(why, m_draft));
+        return;
     }
-    pellar::ui::refuse(m_desk, m_note, words);
 }
 
 void frmDeposit::ResetDeposit() {
@@ -390,26 +369,9 @@ void frmDeposit::cashBackContinue() {
 
 void frmDeposit::printClicked() {
     // Asked first: a deposit that cannot be recorded must not be printed as if it could.
-    if (!depositCanBeRecorded(m_desk, m_bank, m_draft.net()))
-        return;
-    if (!m_desk.printerAvailable()) {
-        // Never a file the person did not name: the PDF only when asked for.
-        if (pellar::offerPdfWithoutPrinter(m_desk, programTitle(), QStringLiteral("deposit slip")))
-            savePdf();
-        return;
-    }
-    const std::optional<pellar::PrinterChoice> printer = pellar::ChoosePrinter(m_context);
-    if (!printer)
-        return; // cancelled: nothing printed, still on the print screen
-
-    if (!printDepositSheets(m_desk, m_context.data, *printer, m_draft.slip())) {
-        // Nothing was recorded, so the deposit stays as typed, ready for another try.
-        m_desk.message(QStringLiteral("Print Error"),
-                       {QStringLiteral("An Error has occurred while Printing")},
-                       pellar::MessageButtons::Ok);
-        return;
-    }
-    confirmAndRecord();
+    if (depositCanBeRecorded(m_desk, m_bank, m_draft.net()) &&
+        printDeposit(m_context, m_draft.slip()) == SheetsOutcome::Done)
+        confirmAndRecord();
 }
 
 void frmDeposit::previewClicked() {
@@ -417,23 +379,10 @@ void frmDeposit::previewClicked() {
 }
 
 void frmDeposit::savePdfClicked() {
-    if (depositCanBeRecorded(m_desk, m_bank, m_draft.net()))
-        savePdf();
-}
-
-void frmDeposit::savePdf() {
-    const pellar::PdfOutcome saved = saveDepositAsPdf(m_desk, m_context.data, m_draft.slip());
-    if (saved.cancelled)
-        return;
-    if (!saved.written) {
-        // Nothing is lost: the deposit stays on the print screen for another try.
-        m_desk.message(programTitle(),
-                       {saved.written.error, QStringLiteral("The deposit was not recorded.")},
-                       pellar::MessageButtons::Ok);
-        return;
-    }
     // A saved PDF stands for the printed slip: the same check before anything is recorded.
-    confirmAndRecord();
+    if (depositCanBeRecorded(m_desk, m_bank, m_draft.net()) &&
+        saveDepositTelling(m_desk, m_context.data, m_draft.slip()) == SheetsOutcome::Done)
+        confirmAndRecord();
 }
 
 void frmDeposit::confirmAndRecord() {

@@ -74,7 +74,6 @@ private:
     void printClicked();
     void previewClicked();
     void savePdfClicked();
-    void savePdf();
     void confirmAndRecord();
     void returnToMenu();
 
