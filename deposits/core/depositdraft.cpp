@@ -20,7 +20,14 @@ void DepositDraft::countTyped() {
     m_offersContinue = false;
 }
 
+void DepositDraft::countChanged(qint64 announced) {
+    m_checksComplete = false;
+    m_offersCheckSummary = true;
+    m_offersContinue = announced == 0 && m_currencyTyped && continueAllowed(0);
+}
+
 void DepositDraft::currencyTyped(qint64 announced) {
+    m_currencyTyped = true;
     // Not while checks are still owed: the deposit total would not hold them.
     if (continueAllowed(announced))
         m_offersContinue = true;
@@ -36,6 +43,8 @@ DepositDraft::Refusal DepositDraft::announceChecks(qint64 count) {
     m_checks.clear();
     m_checksComplete = false;
     m_currentCheck = 1;
+    // The count is taken; typing it again offers the button again.
+    m_offersCheckSummary = false;
     m_offersContinue = false;
     m_offersAccept = false;
     m_step = Step::CheckEntry;

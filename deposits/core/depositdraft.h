@@ -27,8 +27,8 @@ public:
     // the creation screen. CashBack: how much cash goes back. Print: ready to print.
     enum class Step { Creation, CheckEntry, CashBack, Print };
 
-    // Why an action was not taken. TooManyChecks and TooLarge deserve words; the others a
-    // beep.
+    // Why an action was not taken. TooManyChecks and TooLarge get a message box; the others
+    // a beep with a line of words beside it.
     enum class Refusal {
         None,
         NotNow,         // "Continue" while checks are still owed
@@ -58,10 +58,15 @@ public:
     // its box holds it now); typing a check offers "Accept".
     void countTyped();
     void currencyTyped(qint64 announced);
+    // The count's text changed, typed or pasted (`announced` as its box now holds it): its
+    // checks are due again; a count of 0 offers "Continue" once the currency was typed.
+    void countChanged(qint64 announced);
     void checkTyped() { m_offersAccept = true; }
 
     // "Enter Check Summary Data": the count of checks to come; earlier checks are dropped.
     Refusal announceChecks(qint64 count);
+    // Checks accepted while more are still owed: what announcing the count again would drop.
+    int acceptedWhileOwed() const { return m_step == Step::CheckEntry ? int(m_checks.size()) : 0; }
     // The check being entered is emptied (Redo, or Cancel at its verification).
     void clearCheckEntry() { m_offersAccept = false; }
     // Asked before the person verifies a check.
@@ -126,6 +131,7 @@ private:
     bool m_offersCheckSummary = false;
     bool m_offersContinue = false;
     bool m_offersAccept = false;
+    bool m_currencyTyped = false; // since the last reset
 };
 
 } // namespace deposits

@@ -3,6 +3,7 @@
 #include "common/core/printsurface.h"
 #include "common/core/regional.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace deposits {
@@ -47,41 +48,85 @@ double printableBottom(const PrintSurface& surface) {
 
 // ---- the ticket -----------------------------------------------------------------------
 
+// Where the ticket's entries go, in inches from the printable area's corner.
+constexpr double kDateLeft = 1.25, kDateTop = 1.5;
+constexpr double kCurrencyTop = 0.15;
+constexpr double kFirstColumnRight = 4.1, kFirstColumnTop = 0.45;
+constexpr double kSecondColumnRight = 6.1, kSecondColumnTop = 0.15;
+constexpr double kCheckPitch = 0.3;
+constexpr int kChecksInFirstColumn = 6;
+constexpr double kNoticeLeft = 4.0;
+constexpr double kTotalsRight = 8.0, kGrossTop = 1.6, kAmountBackTop = 1.9;
+constexpr double kCountLeft = 5.5, kCountTop = 2.6;
+// The least room kept between a moved entry and the amount beside it.
+constexpr double kClearance = 0.1;
+
+struct TicketPlace {
+    double right;
+    double top;
+};
+
+// Check i (from 1) on the ticket: the first column below the currency line, then the
+// second column from the top.
+TicketPlace ticketPlace(qsizetype i) {
+    if (i <= kChecksInFirstColumn)
+        return {kFirstColumnRight, kFirstColumnTop + double(i - 1) * kCheckPitch};
+    return {kSecondColumnRight,
+            kSecondColumnTop + double(i - kChecksInFirstColumn - 1) * kCheckPitch};
+}
+
+// The check count's left edge: its own place, unless a check amount shares its line (the
+// second column reaches it from 15 checks on); then it ends just left of that amount.
+double countLeft(const PrintSurface& surface, const DepositSlip& slip, const QString& count) {
+    double left = twips(kCountLeft);
+    const double lineHeight = surface.textHeight();
+    for (qsizetype i = 1; i <= slip.checks.size(); ++i) {
+        const TicketPlace place = ticketPlace(i);
+        if (std::abs(twips(place.top) - twips(kCountTop)) >= lineHeight)
+            continue;
+        const double amountLeft =
+            twips(place.right) - surface.textWidth(money(slip.checks[i - 1].amount));
+        left = std::min(left, amountLeft - twips(kClearance) - surface.textWidth(count));
+    }
+    return std::max(0.0, left);
+}
+
 void printTicket(PrintSurface& surface, const DepositSlip& slip) {
     const QString date = pellar::formatShortDate(slip.date);
     SetPrintFont(surface, 10, false, false);
-    SetPrintPosition(surface, 1.25f, 1.5f);
+    SetPrintPosition(surface, float(kDateLeft), float(kDateTop));
     surface.print(date);
 
-    SetPrintPosition(surface, 0, 0.15f);
-    printEndingAt(surface, money(slip.currency), 4.1);
+    SetPrintPosition(surface, 0, float(kCurrencyTop));
+    printEndingAt(surface, money(slip.currency), kFirstColumnRight);
 
     const qsizetype count = slip.checks.size();
     if (count <= kChecksOnTicket) {
         for (qsizetype i = 1; i <= count; ++i) {
-            const QString amount = money(slip.checks[i - 1].amount);
-            if (i <= 6) {
-                surface.setCurrentY(twips(0.45 + double(i - 1) * 0.3));
-                printEndingAt(surface, amount, 4.1);
-            } else {
-                surface.setCurrentY(twips(0.15 + double(i - 7) * 0.3));
-                printEndingAt(surface, amount, 6.1);
-            }
+            const TicketPlace place = ticketPlace(i);
+            surface.setCurrentY(twips(place.top));
+            printEndingAt(surface, money(slip.checks[i - 1].amount), place.right);
         }
     } else {
+        // Ends above the gross amount's line, so a wide gross never runs into it.
         SetPrintFont(surface, 14, true, false);
-        SetPrintPosition(surface, 4.0f, 1.5f);
-        surface.print(QStringLiteral("Checks Listed on Back of Slip"));
+        const QString notice = QStringLiteral("Checks Listed on Back of Slip");
+        surface.setCurrentX(twips(kNoticeLeft));
+        surface.setCurrentY(
+            std::min(twips(kDateTop), twips(kGrossTop) - surface.textHeight(notice)));
+        surface.print(notice);
         SetPrintFont(surface, 10, false, false);
     }
 
-    SetPrintPosition(surface, 0, 1.6f);
-    printEndingAt(surface, money(slip.gross), 8.0);
-    SetPrintPosition(surface, 0, 1.9f);
-    printEndingAt(surface, slip.amountBackText(), 8.0);
-    SetPrintPosition(surface, 5.5f, 2.6f);
-    surface.print(wholeNumber(count), true);
-    printEndingAt(surface, money(slip.net), 8.0);
+    SetPrintPosition(surface, 0, float(kGrossTop));
+    printEndingAt(surface, money(slip.gross), kTotalsRight);
+    SetPrintPosition(surface, 0, float(kAmountBackTop));
+    printEndingAt(surface, slip.amountBackText(), kTotalsRight);
+    const QString countText = wholeNumber(count);
+    surface.setCurrentX(countLeft(surface, slip, countText));
+    surface.setCurrentY(twips(kCountTop));
+    surface.print(countText, true);
+    printEndingAt(surface, money(slip.net), kTotalsRight);
 }
 
 // ---- the summary ----------------------------------------------------------------------
@@ -120,12 +165,19 @@ void printCheckTable(PrintSurface& surface, const DepositSlip& slip) {
     printEndingAt(surface, money(slip.net), 6.5);
     printCheckTableHeadings(surface);
 
+    // The number and the payer are cut to their columns, which end a little short of the
+    // next column and of the widest amount, so no text runs into another.
+    double widestAmount = surface.textWidth(QStringLiteral("Amount"));
+    for (const DepositCheck& check : slip.checks)
+        widestAmount = std::max(widestAmount, surface.textWidth(money(check.amount)));
+    const double numberWidth = twips(3.0 - 2.0 - kClearance);
+    const double payerWidth = twips(6.5 - 3.0 - kClearance) - widestAmount;
     for (const DepositCheck& check : slip.checks) {
         // A continued table carries its headings, so the page reads on its own.
         if (roomForLine(surface))
             printCheckTableHeadings(surface);
-        printAt(surface, check.number, 2.0, true);
-        printAt(surface, check.payer, 3.0, true);
+        printAt(surface, pellar::fittedToWidth(surface, check.number, numberWidth), 2.0, true);
+        printAt(surface, pellar::fittedToWidth(surface, check.payer, payerWidth), 3.0, true);
         printEndingAt(surface, money(check.amount), 6.5);
     }
 }
@@ -258,6 +310,49 @@ void PrintCheckListOnBack(PrintSurface& surface, const DepositSlip& slip) {
         surface.setCurrentY(columns.y());
         surface.print(money(slip.checks[i - 1].amount));
     }
+}
+
+pellar::PrintedDocumentKind depositSlipFront(QDate date) {
+    return {pellar::PrintedDocument::DepositSlipFront, pellar::PageOrigin::PrintableArea,
+            QStringLiteral("Deposit Slip"),
+            QStringLiteral("Deposit %1.pdf").arg(date.toString(QStringLiteral("yyyy-MM-dd")))};
+}
+
+pellar::PrintedDocumentKind depositSlipBack(QDate date) {
+    return {pellar::PrintedDocument::DepositSlipBack, pellar::PageOrigin::PrintableArea,
+            QStringLiteral("Deposit Slip - Checks"),
+            QStringLiteral("Deposit %1-back.pdf").arg(date.toString(QStringLiteral("yyyy-MM-dd")))};
+}
+
+void outlineFrontFields(PrintSurface& surface) {
+    // An amount box is wide enough for $999,999.99 at 10 points; a line is 0.2 in high.
+    constexpr double amountWidth = 1.0, line = 0.2;
+    using pellar::printFieldOutline;
+    printFieldOutline(surface, QStringLiteral("Date"), kDateLeft, kDateTop, 1.0, line);
+    printFieldOutline(surface, QStringLiteral("Currency"), kFirstColumnRight - amountWidth,
+                      kCurrencyTop, amountWidth, line);
+    printFieldOutline(surface, QStringLiteral("Checks 1-6"), kFirstColumnRight - amountWidth,
+                      kFirstColumnTop, amountWidth, kChecksInFirstColumn * kCheckPitch);
+    printFieldOutline(surface, QStringLiteral("Checks 7-17"), kSecondColumnRight - amountWidth,
+                      kSecondColumnTop, amountWidth,
+                      (kChecksOnTicket - kChecksInFirstColumn) * kCheckPitch);
+    printFieldOutline(surface, QStringLiteral("Gross"), kTotalsRight - amountWidth, kGrossTop,
+                      amountWidth, line);
+    printFieldOutline(surface, QStringLiteral("Cash back"), kTotalsRight - amountWidth,
+                      kAmountBackTop, amountWidth, line);
+    printFieldOutline(surface, QStringLiteral("Count"), kCountLeft, kCountTop, 0.45, line);
+    printFieldOutline(surface, QStringLiteral("Net"), kTotalsRight - amountWidth, kCountTop,
+                      amountWidth, line);
+    printFieldOutline(surface, QStringLiteral("Deposit Summary"), 2.0, 4.0, 4.5, 2.0);
+}
+
+void outlineBackFields(PrintSurface& surface) {
+    using pellar::printFieldOutline;
+    printFieldOutline(surface, QStringLiteral("CHECKS WITH THIS DEPOSIT"), 0, 0, 2.0, 0.15);
+    const QStringList columns{QStringLiteral("Checks 1-14"), QStringLiteral("Checks 15-29"),
+                              QStringLiteral("Checks 30 on")};
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        printFieldOutline(surface, columns[i], 0.5 + double(i), 0.5, 0.9, 2.0);
 }
 
 } // namespace deposits

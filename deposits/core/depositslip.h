@@ -4,6 +4,7 @@
 // columns on the back. Pure layout on a print surface: no widgets, no dialogs.
 
 #include "common/core/currency.h"
+#include "common/core/documentoutput.h"
 
 #include <QDate>
 #include <QList>
@@ -59,5 +60,15 @@ void PrintDepositSlip(pellar::PrintSurface& surface, const DepositSlip& slip);
 // printable page goes on in the next column to the right; only when the columns run out
 // does the list go on to a further page. The caller ends the job.
 void PrintCheckListOnBack(pellar::PrintSurface& surface, const DepositSlip& slip);
+
+// The two sides as documents of their own: both count from the corner of the area the
+// printer can print on, and each has its own alignment offsets. The PDF name carries the
+// deposit's date: "Deposit 2026-12-06.pdf".
+pellar::PrintedDocumentKind depositSlipFront(QDate date);
+pellar::PrintedDocumentKind depositSlipBack(QDate date);
+
+// The alignment test page of each side: every entry outlined where it prints.
+void outlineFrontFields(pellar::PrintSurface& surface);
+void outlineBackFields(pellar::PrintSurface& surface);
 
 } // namespace deposits

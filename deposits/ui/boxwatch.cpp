@@ -14,7 +14,9 @@ bool BoxWatch::eventFilter(QObject* watched, QEvent* event) {
     auto* box = qobject_cast<QLineEdit*>(watched);
     if (box && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Tab && key != Qt::Key_Backtab)
+        // Return goes on to the step's button; it types nothing.
+        if (key != Qt::Key_Tab && key != Qt::Key_Backtab && key != Qt::Key_Return &&
+            key != Qt::Key_Enter)
             emit keyDown(box);
     } else if (box && event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();

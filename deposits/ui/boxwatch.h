@@ -18,7 +18,7 @@ public:
     void watch(QLineEdit& box);
 
 signals:
-    // Keys that only move the focus (Tab, Shift+Tab) are not counted.
+    // Keys that type nothing (Tab, Shift+Tab, Return, Enter) are not counted.
     void keyDown(QLineEdit* box);
     // Only for another control of the program: going to another window or opening a menu
     // is not leaving the box.

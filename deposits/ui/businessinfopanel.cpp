@@ -1,6 +1,7 @@
 #include "deposits/ui/businessinfopanel.h"
 
 #include "common/ui/inputroutines.h"
+#include "common/ui/keyboard.h"
 #include "common/ui/widgets.h"
 
 #include <QFontMetrics>
@@ -142,6 +143,7 @@ BusinessInfoPanel::BusinessInfoPanel(QWidget* parent)
                                     QStringLiteral("Returns to Main Menu"));
     m_save->setMinimumWidth(m_save->sizeHint().width() + 24);
     connect(m_save, &QPushButton::clicked, this, &BusinessInfoPanel::saveClicked);
+    pellar::ui::returnClicks(m_fein, m_save);
     outer->addWidget(m_save, 0, Qt::AlignRight);
     setTabOrder();
 }

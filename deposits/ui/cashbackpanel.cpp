@@ -2,6 +2,7 @@
 
 #include "common/core/regional.h"
 #include "common/ui/inputroutines.h"
+#include "common/ui/keyboard.h"
 #include "deposits/core/depositdraft.h"
 #include "deposits/ui/boxwatch.h"
 #include "deposits/ui/depositformwidgets.h"
@@ -71,9 +72,10 @@ CashBackPanel::CashBackPanel(pellar::Desk& desk, QWidget* parent)
     // An empty amount back means none ("Accept" then deposits all), so leaving it empty for
     // the Accept button is no mistake.
     connect(watch, &BoxWatch::left, this, [this] {
-        if (!amountBackEmpty())
-            pellar::CheckMoneyBox(*m_receiveAmount, m_desk);
+        if (!amountBackEmpty() && !pellar::CheckMoneyBox(*m_receiveAmount, m_desk))
+            emit refused(notAnAmountText());
     });
+    pellar::ui::returnClicks(m_receiveAmount, accept);
     auto* receive = new QHBoxLayout(m_receive);
     receive->setContentsMargins(12, 10, 12, 10);
     receive->addWidget(m_receiveAmount);
@@ -164,7 +166,10 @@ bool CashBackPanel::amountBackEmpty() const {
 }
 
 bool CashBackPanel::amountRuleKept() {
-    return pellar::CheckMoneyBox(*m_receiveAmount, m_desk);
+    if (pellar::CheckMoneyBox(*m_receiveAmount, m_desk))
+        return true;
+    emit refused(notAnAmountText());
+    return false;
 }
 
 std::optional<pellar::Currency> CashBackPanel::amountBack() const {

@@ -47,6 +47,8 @@ signals:
     void amountBackAccepted();
     void continueClicked();
     void redoClicked();
+    // The amount box's own rule refused what it held (it has beeped); the words for it.
+    void refused(const QString& why);
 
 private:
     void setChoice(int checked);

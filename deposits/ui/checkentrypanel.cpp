@@ -1,6 +1,7 @@
 #include "deposits/ui/checkentrypanel.h"
 
 #include "common/ui/inputroutines.h"
+#include "common/ui/keyboard.h"
 #include "deposits/core/depositdraft.h"
 #include "deposits/ui/boxwatch.h"
 #include "deposits/ui/depositformwidgets.h"
@@ -45,9 +46,10 @@ CheckEntryPanel::CheckEntryPanel(pellar::Desk& desk, QWidget* parent)
         emit checkTyped();
     });
     connect(watch, &BoxWatch::left, this, [this](QLineEdit* box) {
-        if (box == m_amount)
-            pellar::CheckMoneyBox(*m_amount, m_desk);
+        if (box == m_amount && !pellar::CheckMoneyBox(*m_amount, m_desk))
+            emit refused(notAnAmountText());
     });
+    pellar::ui::returnClicks(m_payer, m_accept);
 
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(10);
@@ -104,7 +106,10 @@ TypedCheck CheckEntryPanel::typedCheck() const {
 }
 
 bool CheckEntryPanel::amountRuleKept() {
-    return m_amount->text().trimmed().isEmpty() || pellar::CheckMoneyBox(*m_amount, m_desk);
+    if (m_amount->text().trimmed().isEmpty() || pellar::CheckMoneyBox(*m_amount, m_desk))
+        return true;
+    emit refused(notAnAmountText());
+    return false;
 }
 
 void CheckEntryPanel::focusAmount() {

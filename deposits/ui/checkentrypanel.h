@@ -41,6 +41,8 @@ signals:
     void acceptClicked();
     void redoClicked();
     void checkTyped();
+    // The amount box's own rule refused what it held (it has beeped); the words for it.
+    void refused(const QString& why);
 
 private:
     pellar::Desk& m_desk;

@@ -85,4 +85,8 @@ bool holdsStartingZero(const QLineEdit& box) {
     return box.text() == zeroAmount() || box.text() == pellar::formatFixed(pellar::Currency{});
 }
 
+QString notAnAmountText() {
+    return QStringLiteral("That is not an amount: type it in figures, as 125.50.");
+}
+
 } // namespace deposits::depositwidgets

@@ -30,5 +30,7 @@ QString zeroAmount();
 // The starting zero, also as leaving the box rewrites it ("0.00"): the first key typed
 // replaces it rather than adding to it.
 bool holdsStartingZero(const QLineEdit& box);
+// What the status note says when an amount box held no amount.
+QString notAnAmountText();
 
 } // namespace deposits::depositwidgets

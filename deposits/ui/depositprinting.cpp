@@ -1,11 +1,15 @@
 #include "deposits/ui/depositprinting.h"
 
 #include "common/core/desk.h"
+#include "common/core/printerchoice.h"
 #include "common/core/printjob.h"
 #include "common/core/printsurface.h"
+#include "common/core/programcontext.h"
+#include "common/core/regional.h"
 #include "deposits/core/depositbank.h"
 #include "deposits/core/depositdraft.h"
 #include "deposits/core/slipmakerinfo.h"
+#include "deposits/ui/depositformwidgets.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,16 +28,25 @@ QString backFileName(const QString& frontFile) {
     return front.dir().filePath(front.completeBaseName() + QStringLiteral("-back.") + suffix);
 }
 
+pellar::PageLayout frontLayout(const DepositSlip& slip) {
+    return [&slip](pellar::PrintSurface& surface) {
+        PrintDepositSlip(surface, slip);
+    };
+}
+
+pellar::PageLayout backLayout(const DepositSlip& slip) {
+    return [&slip](pellar::PrintSurface& surface) {
+        PrintCheckListOnBack(surface, slip);
+    };
+}
+
 } // namespace
 
-bool printDepositSheets(pellar::Desk& desk, const pellar::PrinterChoice& printer,
-                        const DepositSlip& printed) {
-    pellar::PrintJobSetup front;
-    front.printer = printer;
-    front.documentName = QStringLiteral("Deposit Slip");
-    if (!pellar::runPrintJob(desk, front, [&](pellar::PrintSurface& surface) {
-            PrintDepositSlip(surface, printed);
-        }))
+bool printDepositSheets(pellar::Desk& desk, const pellar::DataFolder& folder,
+                        const pellar::PrinterChoice& printer, const DepositSlip& printed) {
+    if (!pellar::runPrintJob(desk,
+                             pellar::documentJob(folder, depositSlipFront(printed.date), printer),
+                             frontLayout(printed)))
         return false;
     if (!printsBackSide(printed))
         return true;
@@ -43,13 +56,89 @@ bool printDepositSheets(pellar::Desk& desk, const pellar::PrinterChoice& printer
                   QStringLiteral("and Re-install into the Printer as before"),
                   QStringLiteral("Checks will be Printed on the back")},
                  pellar::MessageButtons::Ok);
-    pellar::PrintJobSetup back = front;
-    back.documentName = QStringLiteral("Deposit Slip - Checks");
-    back.printer.outputFile = backFileName(printer.outputFile);
+    pellar::PrinterChoice backPrinter = printer;
+    backPrinter.outputFile = backFileName(printer.outputFile);
     return pellar::runPrintJob(
-               desk, back,
-               [&](pellar::PrintSurface& surface) { PrintCheckListOnBack(surface, printed); })
+               desk, pellar::documentJob(folder, depositSlipBack(printed.date), backPrinter),
+               backLayout(printed))
         .printed;
+}
+
+void previewDepositSheets(pellar::Desk& desk, const pellar::DataFolder& folder,
+                          const pellar::PrinterChoice& printer, const DepositSlip& slip) {
+    pellar::previewDocument(desk, folder, depositSlipFront(slip.date), printer, frontLayout(slip));
+    if (printsBackSide(slip))
+        pellar::previewDocument(desk, folder, depositSlipBack(slip.date), printer,
+                                backLayout(slip));
+}
+
+pellar::PdfOutcome saveDepositAsPdf(pellar::Desk& desk, const pellar::DataFolder& folder,
+                                    const DepositSlip& slip) {
+    pellar::PdfOutcome outcome =
+        pellar::saveDocumentAsPdf(desk, folder, depositSlipFront(slip.date), frontLayout(slip));
+    if (outcome.cancelled || !outcome.written || !printsBackSide(slip))
+        return outcome;
+    // A file has no sheet to turn over: the back goes straight into a file of its own.
+    pellar::PrinterChoice toFile;
+    toFile.outputFile = backFileName(outcome.fileName);
+    outcome.written = pellar::runPrintJob(
+        desk, pellar::documentJob(folder, depositSlipBack(slip.date), toFile), backLayout(slip));
+    return outcome;
+}
+
+SheetsOutcome printDeposit(pellar::ProgramContext& context, const DepositSlip& slip) {
+    pellar::Desk& desk = context.desk;
+    if (!desk.printerAvailable()) {
+        // Never a file the person did not name: the PDF only when asked for.
+        if (pellar::offerPdfWithoutPrinter(desk, programTitle(), QStringLiteral("deposit slip")))
+            return saveDepositTelling(desk, context.data, slip);
+        return SheetsOutcome::Cancelled;
+    }
+    const std::optional<pellar::PrinterChoice> printer = pellar::ChoosePrinter(context);
+    if (!printer)
+        return SheetsOutcome::Cancelled;
+    if (printDepositSheets(desk, context.data, *printer, slip))
+        return SheetsOutcome::Done;
+    // Nothing was recorded, so the deposit stays as typed, ready for another try.
+    desk.message(QStringLiteral("Print Error"),
+                 {QStringLiteral("An Error has occurred while Printing")},
+                 pellar::MessageButtons::Ok);
+    return SheetsOutcome::Failed;
+}
+
+SheetsOutcome saveDepositTelling(pellar::Desk& desk, const pellar::DataFolder& folder,
+                                 const DepositSlip& slip) {
+    const pellar::PdfOutcome saved = saveDepositAsPdf(desk, folder, slip);
+    if (saved.cancelled)
+        return SheetsOutcome::Cancelled;
+    if (saved.written)
+        return SheetsOutcome::Done;
+    desk.message(programTitle(),
+                 {saved.written.error, QStringLiteral("The deposit was not recorded.")},
+                 pellar::MessageButtons::Ok);
+    return SheetsOutcome::Failed;
+}
+
+QString refusalWords(DepositDraft::Refusal why, const DepositDraft& draft) {
+    using Refusal = DepositDraft::Refusal;
+    switch (why) {
+    case Refusal::NotNow:
+        return QStringLiteral("Enter the checks of the count first.");
+    case Refusal::NoChecks:
+        return QStringLiteral("No checks to enter: for cash only, click Continue with Deposit "
+                              "Creation.");
+    case Refusal::MissingField:
+        return QStringLiteral("Each check needs its number, its amount and whom it is from.");
+    case Refusal::NotPositive:
+        return QStringLiteral("A check amount must be more than zero.");
+    case Refusal::BackOutOfRange:
+        return QStringLiteral("The cash back can be from zero up to the deposit, %1.")
+            .arg(pellar::formatCurrency(draft.gross()));
+    case Refusal::NotAnAmount:
+        return depositwidgets::notAnAmountText();
+    default:
+        return {};
+    }
 }
 
 bool depositCanBeRecorded(pellar::Desk& desk, const DepositBank& bank, pellar::Currency deposit) {

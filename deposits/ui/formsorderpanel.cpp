@@ -2,6 +2,7 @@
 
 #include "common/core/weblinks.h"
 #include "common/ui/inputroutines.h"
+#include "common/ui/keyboard.h"
 #include "common/ui/widgets.h"
 #include "deposits/core/formpictures.h"
 
@@ -96,6 +97,8 @@ FormsOrderPanel::FormsOrderPanel(const pellar::WebConfig& config, QWidget* paren
         group->addButton(button, i);
         buttons->addWidget(button);
         order.insert(i == 2 ? 2 : order.size(), button);
+        if (i == 2)
+            pellar::ui::returnClicks(m_orderNumber, button);
     }
     connect(group, &QButtonGroup::idClicked, this, [this](int index) {
         if (index == 2)

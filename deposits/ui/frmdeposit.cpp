@@ -1,6 +1,6 @@
 #include "deposits/ui/frmdeposit.h"
 
-#include "common/core/printerchoice.h"
+#include "common/ui/keyboard.h"
 #include "deposits/core/slipmakerinfo.h"
 #include "deposits/core/transactionlog.h"
 #include "deposits/ui/cashbackpanel.h"
@@ -11,6 +11,7 @@
 #include "deposits/ui/summaryentrypanel.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -45,11 +46,17 @@ frmDeposit::frmDeposit(pellar::ProgramContext& context, QWidget* parent)
     menu->setMinimumWidth(110);
     connect(menu, &QPushButton::clicked, this, &frmDeposit::returnToMenu);
 
+    m_note = new pellar::ui::StatusNote(this);
+    m_note->setStyleSheet(QStringLiteral("color: #8b1a1a;"));
+    auto* foot = new QHBoxLayout;
+    foot->addWidget(m_note, 1);
+    foot->addWidget(menu);
+
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(14, 12, 14, 12);
     outer->setSpacing(10);
     outer->addLayout(screens, 1);
-    outer->addWidget(menu, 0, Qt::AlignRight);
+    outer->addLayout(foot);
 
     connectPanels();
     setTabOrder();
@@ -70,6 +77,17 @@ void frmDeposit::connectPanels() {
         m_draft.countTyped();
         showDraft();
     });
+    connect(m_entry, &SummaryEntryPanel::countChanged, this, [this] {
+        m_draft.countChanged(m_entry->announcedChecks());
+        showDraft();
+    });
+    // A box's own rule has beeped already; the note says why.
+    const auto say = [this](const QString& why) {
+        m_note->say(why);
+    };
+    connect(m_entry, &SummaryEntryPanel::refused, this, say);
+    connect(m_checkEntry, &CheckEntryPanel::refused, this, say);
+    connect(m_cashBack, &CashBackPanel::refused, this, say);
     connect(m_entry, &SummaryEntryPanel::checkSummaryClicked, this, &frmDeposit::enterCheckSummary);
     connect(m_entry, &SummaryEntryPanel::continueClicked, this, &frmDeposit::continueWithDeposit);
 
@@ -97,6 +115,8 @@ void frmDeposit::connectPanels() {
     connect(m_cashBack, &CashBackPanel::continueClicked, this, &frmDeposit::cashBackContinue);
 
     connect(m_printScreen, &PrintScreenPanel::printClicked, this, &frmDeposit::printClicked);
+    connect(m_printScreen, &PrintScreenPanel::previewClicked, this, &frmDeposit::previewClicked);
+    connect(m_printScreen, &PrintScreenPanel::savePdfClicked, this, &frmDeposit::savePdfClicked);
 
     // "Redo Deposit" on each screen; the checkbook is not read again.
     connect(m_entry, &SummaryEntryPanel::redoClicked, this, &frmDeposit::ResetDeposit);
@@ -124,6 +144,8 @@ void frmDeposit::setTabOrder() {
                             "cmdCashBack",
                             "cmdDepositCreation_5",
                             "cmdDepositContinue",
+                            "cmdPrintPreview",
+                            "cmdSaveAsPdf",
                             "cmdDepositCreation_6",
                             "cmdMenu"};
     for (qsizetype i = 1; i < order.size(); ++i)
@@ -215,7 +237,7 @@ void frmDeposit::refuse(Refusal why) {
         m_desk.message(programTitle(), {depositTooLargeText()}, pellar::MessageButtons::Ok);
         return;
     default:
-        m_desk.beep();
+        pellar::ui::refuse(m_desk, m_note, refusalWords(why, m_draft));
         return;
     }
 }
@@ -243,6 +265,17 @@ void frmDeposit::ClearCheckEntry() {
 }
 
 void frmDeposit::enterCheckSummary() {
+    // Checks already accepted are never dropped without asking.
+    if (const int accepted = m_draft.acceptedWhileOwed(); accepted > 0) {
+        const QString checks =
+            accepted == 1 ? QStringLiteral("1 check") : QStringLiteral("%1 checks").arg(accepted);
+        if (m_desk.message(
+                programTitle(),
+                {QStringLiteral("%1 of this deposit already entered will be dropped.").arg(checks),
+                 QStringLiteral("Start the check entry over?")},
+                pellar::MessageButtons::YesNoDefaultNo) != pellar::MessageAnswer::Yes)
+            return;
+    }
     if (const Refusal why = m_draft.announceChecks(m_entry->announcedChecks());
         why != Refusal::None) {
         refuse(why);
@@ -336,19 +369,23 @@ void frmDeposit::cashBackContinue() {
 
 void frmDeposit::printClicked() {
     // Asked first: a deposit that cannot be recorded must not be printed as if it could.
-    if (!depositCanBeRecorded(m_desk, m_bank, m_draft.net()))
-        return;
-    const std::optional<pellar::PrinterChoice> printer = pellar::ChoosePrinter(m_context);
-    if (!printer)
-        return; // cancelled: nothing printed, still on the print screen
+    if (depositCanBeRecorded(m_desk, m_bank, m_draft.net()) &&
+        printDeposit(m_context, m_draft.slip()) == SheetsOutcome::Done)
+        confirmAndRecord();
+}
 
-    if (!printDepositSheets(m_desk, *printer, m_draft.slip())) {
-        m_desk.message(QStringLiteral("Print Error"),
-                       {QStringLiteral("An Error has occurred while Printing")},
-                       pellar::MessageButtons::Ok);
-        activate();
-        return;
-    }
+void frmDeposit::previewClicked() {
+    previewDepositSheets(m_desk, m_context.data, m_context.printer, m_draft.slip());
+}
+
+void frmDeposit::savePdfClicked() {
+    // A saved PDF stands for the printed slip: the same check before anything is recorded.
+    if (depositCanBeRecorded(m_desk, m_bank, m_draft.net()) &&
+        saveDepositTelling(m_desk, m_context.data, m_draft.slip()) == SheetsOutcome::Done)
+        confirmAndRecord();
+}
+
+void frmDeposit::confirmAndRecord() {
     const pellar::MessageAnswer answer = m_desk.message(
         QStringLiteral("Deposit Complete"),
         {QStringLiteral("Review the Deposit Ticket"), QStringLiteral("Click YES if Correct"),

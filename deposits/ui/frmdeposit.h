@@ -11,6 +11,10 @@
 
 #include <QWidget>
 
+namespace pellar::ui {
+class StatusNote;
+}
+
 namespace deposits {
 
 class CashBackPanel;
@@ -61,11 +65,16 @@ private:
     // The panels of the draft's step are shown and the focus put in `focus` before the
     // other panels go, so the focus never passes through their boxes.
     void showStep(const std::function<void()>& focus);
-    // The one place an action is refused: a beep, or the reason in words.
+    // The one place an action is refused: a message, or the beep with the reason in words
+    // on the status note.
     void refuse(DepositDraft::Refusal why);
 
-    // Print, confirm, record: the one print flow of the form.
+    // Print (or save as PDF), confirm, record: the one print flow of the form. A preview
+    // records nothing.
     void printClicked();
+    void previewClicked();
+    void savePdfClicked();
+    void confirmAndRecord();
     void returnToMenu();
 
     pellar::ProgramContext& m_context;
@@ -77,6 +86,7 @@ private:
     CheckEntryPanel* m_checkEntry = nullptr;
     CashBackPanel* m_cashBack = nullptr;
     PrintScreenPanel* m_printScreen = nullptr;
+    pellar::ui::StatusNote* m_note = nullptr;
 };
 
 } // namespace deposits

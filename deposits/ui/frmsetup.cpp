@@ -1,8 +1,13 @@
 #include "deposits/ui/frmsetup.h"
 
 #include "common/core/desk.h"
+#include "common/core/documentoutput.h"
+#include "common/core/printerchoice.h"
 #include "common/core/programcontext.h"
+#include "common/ui/alignmentpage.h"
+#include "common/ui/keyboard.h"
 #include "deposits/core/depositlinks.h"
+#include "deposits/core/depositslip.h"
 #include "deposits/core/formsordered.h"
 #include "deposits/core/slipmakerinfo.h"
 #include "deposits/ui/businessinfopanel.h"
@@ -10,6 +15,7 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTabWidget>
 
 namespace deposits {
@@ -27,7 +33,16 @@ frmSetup::frmSetup(pellar::ProgramContext& context, QWidget* parent)
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     m_tabs->addTab(m_business, QStringLiteral("Business Info"));
     m_tabs->addTab(m_forms, QStringLiteral("Forms"));
+    m_alignment = new pellar::ui::AlignmentPage(
+        m_context,
+        {pellar::PrintedDocument::DepositSlipFront, pellar::PrintedDocument::DepositSlipBack},
+        [this](pellar::PrintedDocument document, pellar::AlignmentOffsets offsets) {
+            printTestPage(document, offsets);
+        });
+    m_tabs->addTab(m_alignment, QStringLiteral("Print Alignment"));
     setCentralWidget(m_tabs);
+    m_note = new pellar::ui::StatusNote(this);
+    statusBar()->addWidget(m_note, 1);
     connect(m_business, &BusinessInfoPanel::addressStyleClicked, this, [this] {
         applyAddressStyle(m_style == AddressStyle::UnitedStates ? AddressStyle::International
                                                                 : AddressStyle::UnitedStates);
@@ -121,7 +136,8 @@ void frmSetup::saveFormsOrdered() {
 
 void frmSetup::quitClicked() {
     if (m_business->nameEmpty()) {
-        m_desk.beep();
+        pellar::ui::refuse(m_desk, m_note,
+                           QStringLiteral("Type the company name first: it is needed to save."));
         m_business->focusName();
         return;
     }
@@ -129,6 +145,29 @@ void frmSetup::quitClicked() {
         return;
     hide();
     emit menuWanted();
+}
+
+void frmSetup::printTestPage(pellar::PrintedDocument document, pellar::AlignmentOffsets offsets) {
+    const bool front = document == pellar::PrintedDocument::DepositSlipFront;
+    const QDate today = m_desk.today();
+    std::optional<pellar::PrinterChoice> printer;
+    if (m_desk.printerAvailable()) {
+        printer = pellar::ChoosePrinter(m_context);
+    } else if (pellar::offerPdfWithoutPrinter(m_desk, programTitle(),
+                                              QStringLiteral("alignment test page"))) {
+        if (const std::optional<QString> file = m_desk.chooseSaveFile(
+                QStringLiteral("Save as PDF"), QStringLiteral("Alignment Test Page.pdf"),
+                QStringLiteral("PDF files (*.pdf)"));
+            file && !file->trimmed().isEmpty())
+            printer = pellar::PrinterChoice{QString(), 1, *file};
+    }
+    if (!printer)
+        return;
+    const pellar::PrintOutcome printed = pellar::printAlignmentTestPage(
+        m_desk, front ? depositSlipFront(today) : depositSlipBack(today), offsets, *printer,
+        front ? outlineFrontFields : outlineBackFields);
+    if (!printed)
+        tell(printed.error);
 }
 
 } // namespace deposits

@@ -2,6 +2,7 @@
 // The business setup form: the shared business profile in a United States or an
 // international address layout, and a tab for ordering the pre-printed forms.
 
+#include "common/core/printalignment.h"
 #include "common/core/profile.h"
 #include "deposits/core/addressstyle.h"
 
@@ -12,6 +13,10 @@ class QTabWidget;
 namespace pellar {
 class Desk;
 struct ProgramContext;
+namespace ui {
+class AlignmentPage;
+class StatusNote;
+} // namespace ui
 } // namespace pellar
 
 namespace deposits {
@@ -49,6 +54,8 @@ private:
     void saveFormsOrdered();
     void quitClicked();
     void tell(const QString& text);
+    // The test page of a side of the deposit sheet, with the offsets being tried.
+    void printTestPage(pellar::PrintedDocument document, pellar::AlignmentOffsets offsets);
 
     pellar::ProgramContext& m_context;
     pellar::Desk& m_desk;
@@ -57,6 +64,8 @@ private:
     QTabWidget* m_tabs = nullptr;
     BusinessInfoPanel* m_business = nullptr;
     FormsOrderPanel* m_forms = nullptr;
+    pellar::ui::AlignmentPage* m_alignment = nullptr;
+    pellar::ui::StatusNote* m_note = nullptr;
 };
 
 } // namespace deposits

@@ -82,13 +82,23 @@ PrintScreenPanel::PrintScreenPanel(QWidget* parent)
                      QStringLiteral("Print the Deposit Slip and Summary"), this);
     QPushButton* redo = button(QStringLiteral("cmdDepositCreation_6"),
                                QStringLiteral("Redo Deposit"), QStringLiteral("Start over"), this);
+    QPushButton* preview =
+        button(QStringLiteral("cmdPrintPreview"), QStringLiteral("Print Pre&view"),
+               QStringLiteral("Shows the Deposit Slip and Summary as they will print"), this);
+    QPushButton* pdf =
+        button(QStringLiteral("cmdSaveAsPdf"), QStringLiteral("Save as P&DF"),
+               QStringLiteral("Saves the Deposit Slip and Summary to a PDF file"), this);
     m_print->setMinimumWidth(redo->sizeHint().width());
     connect(m_print, &QPushButton::clicked, this, &PrintScreenPanel::printClicked);
+    connect(preview, &QPushButton::clicked, this, &PrintScreenPanel::previewClicked);
+    connect(pdf, &QPushButton::clicked, this, &PrintScreenPanel::savePdfClicked);
     connect(redo, &QPushButton::clicked, this, &PrintScreenPanel::redoClicked);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_print);
+    buttons->addWidget(preview);
+    buttons->addWidget(pdf);
     buttons->addWidget(redo);
 
     auto* side = new QVBoxLayout;
@@ -110,7 +120,7 @@ PrintScreenPanel::PrintScreenPanel(QWidget* parent)
 
 void PrintScreenPanel::showDraft(const DepositDraft& draft) {
     if (draft.step() == DepositDraft::Step::CashBack || draft.step() == DepositDraft::Step::Print)
-        m_deposit->setText(pellar::formatCurrency(draft.gross()));
+        m_deposit->setText(pellar::formatCurrency(draft.net()));
 }
 
 void PrintScreenPanel::focusPrint() {

@@ -16,13 +16,15 @@ class PrintScreenPanel : public QGroupBox {
 public:
     explicit PrintScreenPanel(QWidget* parent);
 
-    // The deposit as it stood before any cash back. Before the cash-back step the panel
-    // keeps what it showed.
+    // The amount that goes to the bank: after cash back, the net. Before the cash-back step
+    // the panel keeps what it showed.
     void showDraft(const DepositDraft& draft);
     void focusPrint();
 
 signals:
     void printClicked();
+    void previewClicked();
+    void savePdfClicked();
     void redoClicked();
 
 private:

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QVBoxLayout>
+#include <cmath>
 #include <limits>
 
 namespace deposits {
@@ -62,6 +63,20 @@ SummaryEntryPanel::SummaryEntryPanel(pellar::Desk& desk, QWidget* checkEntry, QW
     watch->watch(*m_count);
     connect(watch, &BoxWatch::keyDown, this, &SummaryEntryPanel::keyDown);
     connect(watch, &BoxWatch::left, this, &SummaryEntryPanel::left);
+    // Pasting types no key: the draft hears of it all the same.
+    connect(m_count, &QLineEdit::textEdited, this, &SummaryEntryPanel::countChanged);
+    connect(m_currency, &QLineEdit::textEdited, this, &SummaryEntryPanel::currencyTyped);
+    // Return in the count goes on: to the checks it announces, or, with none announced or
+    // all entered, to the cash-back step.
+    connect(m_count, &QLineEdit::returnPressed, this, [this] {
+        for (QPushButton* next :
+             {announcedChecks() > 0 ? m_checkSummary : m_continue, m_continue}) {
+            if (next->isEnabled() && next->isVisible()) {
+                next->click();
+                return;
+            }
+        }
+    });
 
     auto* inputs = new QGridLayout;
     inputs->setHorizontalSpacing(12);
@@ -173,10 +188,15 @@ void SummaryEntryPanel::keyDown(QLineEdit* box) {
 }
 
 void SummaryEntryPanel::left(QLineEdit* box) {
-    if (box == m_currency)
-        pellar::CheckMoneyBox(*m_currency, m_desk);
-    else
-        pellar::WholeNumberBox(*m_count, m_desk);
+    if (box == m_currency) {
+        if (!pellar::CheckMoneyBox(*m_currency, m_desk))
+            emit refused(notAnAmountText());
+        return;
+    }
+    const std::optional<double> count = pellar::floatValue(m_count->text());
+    pellar::WholeNumberBox(*m_count, m_desk);
+    if (!count || !std::isfinite(*count))
+        emit refused(QStringLiteral("The number of checks was not a number; it is 0 now."));
 }
 
 } // namespace deposits

@@ -49,6 +49,10 @@ signals:
     void redoClicked();
     void currencyTyped();
     void countTyped();
+    // The count's text changed by the person, typed or pasted.
+    void countChanged();
+    // A box's own rule refused what it held (it has beeped); the words for it.
+    void refused(const QString& why);
     void dateChanged(QDate date);
 
 private:

@@ -108,6 +108,28 @@ TEST(DepositDraft, ThreeChecksAndCurrencyMakeTheDeposit) {
     EXPECT_EQ(retyped.continueToCashBack(1), Refusal::NotNow);
 }
 
+TEST(DepositDraft, ACountOfNoneOffersContinueOnceCurrencyWasTyped) {
+    DepositDraft draft;
+    draft.reset(QDate(2026, 12, 6));
+    draft.countChanged(0);
+    EXPECT_FALSE(draft.offersContinue()); // nothing typed yet
+    draft.currencyTyped(2);
+    draft.countTyped(); // the key clears the count; the 0 typed then stands
+    draft.countChanged(0);
+    EXPECT_TRUE(draft.offersContinue());
+    draft.countChanged(2);
+    EXPECT_FALSE(draft.offersContinue());
+
+    // The count is taken by "Enter Check Summary Data"; the checks accepted while more are
+    // owed are what taking it again would drop.
+    EXPECT_EQ(draft.announceChecks(2), Refusal::None);
+    EXPECT_FALSE(draft.offersCheckSummary());
+    accept(draft, "1", "5");
+    EXPECT_EQ(draft.acceptedWhileOwed(), 1);
+    accept(draft, "2", "5");
+    EXPECT_EQ(draft.acceptedWhileOwed(), 0);
+}
+
 TEST(DepositDraft, CashOnlyDepositDropsChecksOfAnEarlierCount) {
     DepositDraft draft = announced(1, "100");
     accept(draft, "9", "1234567.89");

@@ -1,6 +1,7 @@
 // The deposit form's wiring, driven through its controls by their documented names: keys
 // and clicks reach the draft, the draft reaches the screen, and a printed deposit reaches
 // the log and the checkbook balance only when the person confirms it.
+#include "common/core/printalignment.h"
 #include "common/core/printerchoice.h"
 #include "deposits/core/slipmakerinfo.h"
 #include "deposits/core/transactionlog.h"
@@ -8,6 +9,8 @@
 #include "deposits/ui/slipmaker.h"
 #include "tests/support/testprogram.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
@@ -110,6 +113,12 @@ protected:
                !shown("fraDepositSummary");
     }
     bool focused(const QString& name) const { return child(name)->hasFocus(); }
+    QString note() const { return text(QStringLiteral("lblStatusNote")); }
+    // The keyboard alone: keys go to whatever has the focus.
+    static void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    static void typeHere(const QString& text) {
+        QTest::keyClicks(QApplication::focusWidget(), text);
+    }
 
     pellar::testing::TestProgram app{slipmakerProfile()};
     pellar::testing::ScratchDataFolder& folder = app.folder;
@@ -133,6 +142,7 @@ TEST_F(DepositFlow, CashOnlyDepositIsPrintedLoggedAndAddedToTheBalance) {
     type("txtCurrency", QStringLiteral("1x00"));
     EXPECT_EQ(box("txtCurrency")->text(), "100");
     child<QDateEdit>("DTPicker1")->setDate(QDate(2026, 12, 4));
+    type("txtNoofChecks", QStringLiteral("0")); // still cash only: Continue stays offered
     click("cmdDepositCreation_1");
     EXPECT_EQ(box("txtCurrency")->text(), "100.00");
     EXPECT_EQ(text("lblDepositTotal"), "$100.00");
@@ -199,17 +209,18 @@ TEST_F(DepositFlow, ThreeChecksVerifiedThenTwentyBackOnSixtyFive) {
 
     // More back than the deposit: a beep, kept for correction.
     click("optCashBack_1");
-    type("txtReceiveAmount", QStringLiteral("65.01"));
-    click("cmdReceiveAmount");
+    typeHere(QStringLiteral("65.01"));
+    press(Qt::Key_Return); // Return in the box: its Accept
     EXPECT_TRUE(shown("fraReceiveAmount") && focused("txtReceiveAmount"));
     EXPECT_EQ(desk.beeps(), 1);
+    EXPECT_EQ(note(), "The cash back can be from zero up to the deposit, $65.00.");
     box("txtReceiveAmount")->setText(QStringLiteral("20"));
     click("cmdReceiveAmount");
     EXPECT_EQ(text("lblAmountBack"), "$20.00");
     EXPECT_EQ(text("lblNewDeposit"), "$45.00");
     EXPECT_TRUE(!shown("fraReceiveAmount") && focused("cmdCashBack"));
     click("cmdCashBack");
-    EXPECT_EQ(text("lblNewDepositPrint"), "$65.00"); // as it stood before the cash back
+    EXPECT_EQ(text("lblNewDepositPrint"), "$45.00"); // what goes to the bank
 
     print(MessageAnswer::Yes);
     EXPECT_EQ(folder.bytes("Transactions.txt"), logRecord("12/6/2026", "45"));
@@ -222,8 +233,9 @@ TEST_F(DepositFlow, EntryMistakesAreRefusedAndRedoStartsOver) {
     type("txtNoofChecks", QStringLiteral("0"));
     click("cmdDepositCreation_0");
     EXPECT_EQ(desk.beeps(), 1);
-    EXPECT_FALSE(shown("fraCheckEntry"));
+    EXPECT_FALSE(shown("fraCheckEntry") || note().isEmpty());
     type("txtNoofChecks", QStringLiteral("\b"));
+    EXPECT_TRUE(note().isEmpty()); // the next keystroke clears it
     box("txtCurrency")->setFocus();
     EXPECT_EQ(box("txtNoofChecks")->text(), "0");
     EXPECT_EQ(desk.beeps(), 2);
@@ -317,7 +329,7 @@ TEST_F(DepositFlow, PrintingCancelledDeclinedOrFailedWritesNothing) {
     EXPECT_EQ(form->bank().record().balance, "$7.00");
     EXPECT_FALSE(folder.exists("Transactions.txt"));
 
-    // A job that cannot start: "Print Error" and a fresh start.
+    // A job that cannot start: "Print Error", and the deposit kept on the print screen.
     enterChecks(1);
     toPrintScreen();
     desk.expectPrinterDialog(PrinterChoice{QString(), 3, QString()});
@@ -325,8 +337,10 @@ TEST_F(DepositFlow, PrintingCancelledDeclinedOrFailedWritesNothing) {
     desk.expectMessage(QStringLiteral("Print Error"));
     click("cmdDepositContinue");
     EXPECT_EQ(desk.jobSetups().last().printer.copies, 3);
-    EXPECT_TRUE(onCreationScreen());
+    EXPECT_TRUE(shown("fraDepositSummary"));
+    EXPECT_EQ(form->draft().checks().size(), 1);
     EXPECT_FALSE(folder.exists("Transactions.txt"));
+    click("cmdDepositCreation_6");
 
     // The log cannot be written after Yes: told which file, nothing recorded.
     QDir(folder.path()).mkdir(QStringLiteral("Transactions.txt"));
@@ -360,6 +374,7 @@ TEST_F(DepositFlow, EighteenChecksGoOnTheBackThenThreeInTheSameRunDoNot) {
     ASSERT_EQ(desk.jobs().size(), 2);
     EXPECT_EQ(desk.jobSetups()[0].printer.outputFile, "/out/slip.pdf");
     EXPECT_EQ(desk.jobSetups()[1].printer.outputFile, "/out/slip-back.pdf");
+    EXPECT_EQ(desk.jobSetups()[1].origin, PageOrigin::PrintableArea);
     EXPECT_NE(desk.jobs()[0]->findText(QStringLiteral("Checks Listed on Back of Slip")), nullptr);
     EXPECT_EQ(desk.jobs()[1]->texts().size(), 1 + 18);
     EXPECT_TRUE(desk.jobs()[1]->ended);
@@ -368,4 +383,120 @@ TEST_F(DepositFlow, EighteenChecksGoOnTheBackThenThreeInTheSameRunDoNot) {
     reopen();
     EXPECT_TRUE(form->draft().checks().isEmpty());
     EXPECT_EQ(desk.beeps(), 0);
+}
+
+TEST_F(DepositFlow, PreviewAndPdfUseEachSidesOriginAndOffsetsAndRecordOnlyWhenConfirmed) {
+    PrintAlignment alignment;
+    alignment.setOffsets(PrintedDocument::DepositSlipFront, {10, -5});
+    alignment.setOffsets(PrintedDocument::DepositSlipBack, {3, 4});
+    ASSERT_TRUE(savePrintAlignment(folder.data(), alignment));
+    enterChecks(18);
+    toPrintScreen();
+
+    // A preview shows both sides, each from the printable area moved by its own offsets,
+    // and records nothing.
+    click("cmdPrintPreview");
+    ASSERT_EQ(desk.previews().size(), 2);
+    const PrintOp* date = desk.previews()[0]->findText(QStringLiteral("12/6/2026"));
+    EXPECT_EQ(std::pair(date->x, date->y), std::pair(1800.0 + 144, 2160.0 - 72));
+    const PrintOp* heading =
+        desk.previews()[1]->findText(QStringLiteral("CHECKS WITH THIS DEPOSIT"));
+    EXPECT_EQ(std::pair(heading->x, heading->y), std::pair(43.2, 57.6));
+    EXPECT_TRUE(desk.jobs().isEmpty());
+    EXPECT_TRUE(shown("fraDepositSummary"));
+
+    // Save as PDF: cancelled, nothing; a file that cannot be written, told and kept on
+    // the print screen; saved, both sides go to files and the confirmation follows.
+    desk.expectSaveFile(std::nullopt);
+    click("cmdSaveAsPdf");
+    desk.expectSaveFile(QStringLiteral("/out/full.pdf"));
+    desk.failNextPrintJob(QStringLiteral("The disk is full."));
+    desk.expectMessage(programTitle());
+    click("cmdSaveAsPdf");
+    EXPECT_TRUE(shown("fraDepositSummary"));
+    desk.expectSaveFile(QStringLiteral("/out/Deposit"));
+    desk.expectMessage(QStringLiteral("Deposit Complete"), MessageAnswer::No);
+    click("cmdSaveAsPdf");
+    EXPECT_EQ(desk.saveFilesSuggested(), QStringList(3, QStringLiteral("Deposit 2026-12-06.pdf")));
+    ASSERT_EQ(desk.jobSetups().size(), 3);
+    EXPECT_EQ(desk.jobSetups()[1].printer.outputFile, "/out/Deposit.pdf");
+    EXPECT_EQ(desk.jobSetups()[2].printer.outputFile, "/out/Deposit-back.pdf");
+    EXPECT_FALSE(folder.exists("Transactions.txt"));
+    EXPECT_TRUE(onCreationScreen());
+
+    // No printer: said so, and the PDF offered; only a named file is written.
+    desk.setPrinterAvailable(false);
+    type("txtCurrency", QStringLiteral("40"));
+    toPrintScreen();
+    desk.expectMessage(programTitle(), MessageAnswer::No);
+    click("cmdDepositContinue");
+    desk.expectMessage(programTitle(), MessageAnswer::Yes);
+    desk.expectSaveFile(QStringLiteral("/out/cash.pdf"));
+    desk.expectMessage(QStringLiteral("Deposit Complete"), MessageAnswer::Yes);
+    click("cmdDepositContinue");
+    EXPECT_EQ(desk.jobSetups().size(), 4);
+    EXPECT_EQ(desk.jobSetups().last().printer.outputFile, "/out/cash.pdf");
+    EXPECT_TRUE(desk.printerDialogsShownWith().isEmpty());
+    EXPECT_EQ(folder.bytes("Transactions.txt"), logRecord("12/6/2026", "40"));
+}
+
+TEST_F(DepositFlow, TheKeyboardAloneTakesADepositFromTheCountToTheLog) {
+    EXPECT_TRUE(focused("txtCurrency"));
+    typeHere(QStringLiteral("20"));
+    press(Qt::Key_Tab);
+    typeHere(QStringLiteral("2"));
+    press(Qt::Key_Return); // in the count: to the checks
+    EXPECT_TRUE(focused("txtCheckEntry_0"));
+    for (const auto& [number, amount, payer] :
+         {std::tuple("501", "30", "Lee"), std::tuple("502", "50", "Ng")}) {
+        typeHere(QString::fromLatin1(number));
+        press(Qt::Key_Tab);
+        typeHere(QString::fromLatin1(amount));
+        press(Qt::Key_Tab);
+        typeHere(QString::fromLatin1(payer));
+        desk.expectMessage(QStringLiteral("Payment Verification"));
+        press(Qt::Key_Return); // in the payer: Accept
+    }
+    EXPECT_TRUE(focused("cmdDepositCreation_1"));
+    press(Qt::Key_Return);
+    EXPECT_TRUE(focused("cmdCashBack"));
+    press(Qt::Key_Return);
+    EXPECT_TRUE(focused("cmdDepositContinue"));
+    desk.expectPrinterDialog(PrinterChoice{});
+    desk.expectMessage(QStringLiteral("Deposit Complete"), MessageAnswer::Yes);
+    press(Qt::Key_Return);
+    EXPECT_EQ(folder.bytes("Transactions.txt"), logRecord("12/6/2026", "100"));
+    EXPECT_EQ(desk.beeps(), 0);
+}
+
+TEST_F(DepositFlow, RefusalsSayWhyAndAcceptedChecksAreNotDroppedUnasked) {
+    // "Enter Check Summary Data" while checks are owed asks first; No keeps them.
+    announce(QStringLiteral("5"), QStringLiteral("3"));
+    EXPECT_FALSE(child("cmdDepositCreation_0")->isEnabled());
+    enterCheck(QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("Lee"));
+    type("txtNoofChecks", QStringLiteral("\b4"));
+    desk.expectMessage(programTitle(), MessageAnswer::No);
+    click("cmdDepositCreation_0");
+    EXPECT_EQ(desk.messages().last().buttons, MessageButtons::YesNoDefaultNo);
+    EXPECT_EQ(form->draft().checks().size(), 1);
+
+    // A check of zero: beep and words.
+    type("txtCheckEntry_0", QStringLiteral("2"));
+    type("txtCheckEntry_1", QStringLiteral("0"));
+    type("txtReceivedFrom", QStringLiteral("Ng"));
+    click("cmdDepositCreation_2");
+    EXPECT_EQ(note(), "A check amount must be more than zero.");
+    desk.expectMessage(programTitle(), MessageAnswer::Yes);
+    click("cmdDepositCreation_0");
+    EXPECT_TRUE(form->draft().checks().isEmpty());
+    EXPECT_EQ(child<QGroupBox>("fraCheckEntry")->title(), "Entering Check 1 of 4 Checks");
+
+    // A count changed by pasting is seen: the checks of the old count no longer do.
+    click("cmdDepositCreation_4");
+    enterChecks(1);
+    EXPECT_TRUE(child("cmdDepositCreation_1")->isEnabled());
+    QApplication::clipboard()->setText(QStringLiteral("3"));
+    box("txtNoofChecks")->selectAll();
+    box("txtNoofChecks")->paste();
+    EXPECT_FALSE(child("cmdDepositCreation_1")->isEnabled());
 }

@@ -22,12 +22,14 @@ namespace {
 
 // Checks of $1.01, $1.02, ...: each amount is a text of its own on the page, as are the
 // totals ($111.11 the checks, $222.22 the gross, $333.33 the net).
-DepositSlip slipWith(int checks, std::optional<Currency> amountBack = Currency::fromUnits(200000)) {
+DepositSlip slipWith(int checks, std::optional<Currency> amountBack = Currency::fromUnits(200000),
+                     qint64 firstAmountUnits = 10000) {
     DepositSlip slip;
     slip.date = QDate(2026, 12, 6);
     slip.currency = *Currency::fromWhole(125);
     for (int i = 1; i <= checks; ++i)
-        slip.checks.append({QString::number(500 + i), Currency::fromUnits(10000 + i * 100),
+        slip.checks.append({QString::number(500 + i),
+                            Currency::fromUnits(firstAmountUnits + i * 100),
                             QStringLiteral("Payer %1").arg(i)});
     slip.checksTotal = Currency::fromUnits(1111100);
     slip.gross = Currency::fromUnits(2222200);
@@ -40,15 +42,20 @@ QString amountOf(int check) {
     return formatCurrency(Currency::fromUnits(10000 + check * 100));
 }
 
+// Every page laid out in these tests is also checked for text printed over other text.
 PrintLog front(const DepositSlip& slip) {
     RecordingSurface surface;
     PrintDepositSlip(surface, slip);
+    EXPECT_TRUE(surface.log()->overlaps().isEmpty())
+        << surface.log()->overlaps().join(u'\n').toStdString();
     return *surface.log();
 }
 
 PrintLog back(const DepositSlip& slip) {
     RecordingSurface surface;
     PrintCheckListOnBack(surface, slip);
+    EXPECT_TRUE(surface.log()->overlaps().isEmpty())
+        << surface.log()->overlaps().join(u'\n').toStdString();
     return *surface.log();
 }
 
@@ -161,7 +168,8 @@ TEST(DepositSlipLayout, EighteenAndFortyChecksGoOnTheBackInColumns) {
     const PrintLog ticket = front(eighteenChecks);
     for (int i = 1; i <= 18; ++i)
         EXPECT_EQ(at(ticket, amountOf(i), Edge::Left, Part::Ticket), "-") << i;
-    EXPECT_EQ(at(ticket, "Checks Listed on Back of Slip"), "5760,2160");
+    // Above the gross amount's line (1.6 in) by the 14-point line height.
+    EXPECT_EQ(at(ticket, "Checks Listed on Back of Slip"), "5760,1968");
     const PrintOp* notice = ticket.findText(QStringLiteral("Checks Listed on Back of Slip"));
     EXPECT_TRUE(notice->bold && notice->fontSize == 14);
     const PrintOp* gross = ticket.findText(QStringLiteral("$222.22"));
@@ -191,6 +199,67 @@ TEST(DepositSlipLayout, EighteenAndFortyChecksGoOnTheBackInColumns) {
     EXPECT_EQ(fortyFront.textsOnPage(2)[1].text, "Check No");
 }
 
+TEST(DepositSlipLayout, LongPayersAndLargeAmountsNeverPrintOverOtherText) {
+    // Amounts of $10,000.00 and more, on every ticket that lists them and on the back.
+    for (const int count : {15, 17, 18}) {
+        DepositSlip slip = slipWith(count, Currency::fromUnits(200000), 100000000);
+        slip.gross = Currency::fromUnits(123456789012300); // $12,345,678,901.23
+        SCOPED_TRACE(count);
+        const PrintLog ticket = front(slip);
+        if (count > kChecksOnTicket) {
+            back(slip);
+            continue;
+        }
+        // Check 15 shares the count's line: the count ends 0.1 in short of its amount.
+        const PrintOp* amount = ticket.findText(formatCurrency(slip.checks[14].amount));
+        const PrintOp* counted = ticket.findText(QStringLiteral(" %1 ").arg(count));
+        ASSERT_TRUE(amount && counted);
+        EXPECT_EQ(counted->x + 400, amount->x - 144);
+        EXPECT_EQ(counted->y, 3744);
+    }
+    DepositSlip big = slipWith(1, std::nullopt, 100000000);
+    big.gross = *Currency::fromWhole(1234567);
+    EXPECT_EQ(at(front(big), " 1 "), "7920,3744"); // nothing on its line: where it was
+
+    // A payer of 40 letters is cut to end before the widest amount; so is a long number.
+    DepositSlip named = slipWith(2, std::nullopt, 100000000);
+    named.checks[0].payer = QString(40, u'W');
+    named.checks[1].number = QStringLiteral("123456789012345678");
+    const PrintLog log = front(named);
+    const auto cut = std::find_if(log.ops.begin(), log.ops.end(),
+                                  [](const PrintOp& op) { return op.text.startsWith(u'W'); });
+    const QString cutPayer = cut == log.ops.end() ? QString() : cut->text;
+    EXPECT_TRUE(cutPayer.endsWith(QChar(0x2026))) << cutPayer.toStdString();
+    EXPECT_LE(4320 + cutPayer.size() * 100, 9360 - 1000 - 144); // "$10,001.00" ends at 6.5 in
+    EXPECT_NE(at(log, QStringLiteral("12345678901") + QChar(0x2026)), "-");
+}
+
+TEST(DepositSlipLayout, TestPageOutlinesEachEntryWhereItPrints) {
+    RecordingSurface outlines;
+    outlineFrontFields(outlines);
+    QMap<QString, QRectF> boxes; // by the name printed in the box's corner
+    const QList<PrintOp>& ops = outlines.log()->ops;
+    for (qsizetype i = 0; i + 1 < ops.size(); ++i) {
+        if (ops[i].kind == PrintOp::Kind::Box)
+            boxes[ops[i + 1].text] =
+                QRectF(QPointF(ops[i].x, ops[i].y), QPointF(ops[i].x2, ops[i].y2));
+    }
+    const PrintLog full = front(slipWith(17)), few = front(slipWith(3));
+    const auto holds = [&](const char* name, const QString& where) {
+        const QStringList xy = where.split(u',');
+        return boxes.value(QString::fromLatin1(name))
+            .contains(xy.value(0).toDouble(), xy.value(1).toDouble());
+    };
+    EXPECT_TRUE(holds("Date", at(full, "12/6/2026", Edge::Left, Part::Ticket)));
+    EXPECT_TRUE(holds("Currency", at(full, "$125.00", Edge::Right, Part::Ticket)));
+    EXPECT_TRUE(holds("Checks 1-6", at(full, amountOf(6), Edge::Right, Part::Ticket)));
+    EXPECT_TRUE(holds("Checks 7-17", at(full, amountOf(17), Edge::Right, Part::Ticket)));
+    EXPECT_TRUE(holds("Gross", at(full, "$222.22", Edge::Right)));
+    EXPECT_TRUE(holds("Cash back", at(full, "$20.00", Edge::Right, Part::Ticket)));
+    EXPECT_TRUE(holds("Count", at(few, " 3 ", Edge::Left, Part::Ticket)));
+    EXPECT_TRUE(holds("Net", at(full, "$333.33", Edge::Right)));
+}
+
 TEST(DepositSlipLayout, TheBackNeverPrintsOffThePaper) {
     // Past the third column the list goes on an inch to the right, never below the page.
     const int most = checksTheBackHolds();
@@ -211,20 +280,28 @@ TEST(DepositSlipLayout, TheBackNeverPrintsOffThePaper) {
     EXPECT_EQ(at(over, amountOf(most + 1)), "720,720");
 }
 
-TEST(DepositSlipLayout, FortyChecksPrintToPdfFrontAndBack) {
+TEST(DepositSlipLayout, FullTicketsAndTheBackPrintToPdfFromThePrintableArea) {
     QTemporaryDir dir;
-    const DepositSlip slip = slipWith(40);
+    DepositSlip fifteen = slipWith(15, Currency::fromUnits(200000), 100000000);
+    fifteen.checks[0].payer = QString(40, u'W');
+    DepositSlip forty = slipWith(40);
+    forty.gross = Currency::fromUnits(123456789012300);
     static const QRegularExpression page(QStringLiteral(R"(/Type\s*/Page(?!s))"));
-    for (const bool backSide : {false, true}) {
+    const QList<std::tuple<QString, const DepositSlip*, bool, int>> sheets{
+        {"fifteen.pdf", &fifteen, false, 1},
+        {"forty.pdf", &forty, false, 2},
+        {"forty-back.pdf", &forty, true, 1}};
+    for (const auto& [name, slip, backSide, pages] : sheets) {
         PrintJobSetup setup;
-        setup.printer.outputFile = dir.filePath(backSide ? "back.pdf" : "front.pdf");
+        setup.origin = depositSlipFront(slip->date).origin;
+        setup.printer.outputFile = dir.filePath(name);
         PrinterSurface surface(setup);
         ASSERT_TRUE(surface.error().isEmpty()) << surface.error().toStdString();
-        backSide ? PrintCheckListOnBack(surface, slip) : PrintDepositSlip(surface, slip);
+        backSide ? PrintCheckListOnBack(surface, *slip) : PrintDepositSlip(surface, *slip);
         EXPECT_TRUE(surface.endDoc()) << surface.error().toStdString();
         QFile pdf(setup.printer.outputFile);
         ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-        EXPECT_EQ(QString::fromLatin1(pdf.readAll()).count(page), backSide ? 1 : 2);
+        EXPECT_EQ(QString::fromLatin1(pdf.readAll()).count(page), pages) << name.toStdString();
         pellar::testing::keepPrintedFileIfAsked(setup.printer.outputFile);
     }
 }

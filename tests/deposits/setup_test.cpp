@@ -1,6 +1,7 @@
 // The deposit program's business setup form: the shared profile, the older profile file,
 // the two address layouts and the forms-order note.
 #include "common/core/profile.h"
+#include "deposits/core/slipmakerinfo.h"
 #include "deposits/ui/frmsetup.h"
 #include "deposits/ui/slipmaker.h"
 #include "tests/support/testprogram.h"
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -158,6 +160,10 @@ TEST_F(SlipmakerSetup, AnEmptyCompanyNameBlocksSaving) {
     replaceText("txtAddress", QStringLiteral("1 Quay St"));
     click("cmdQuit");
     EXPECT_EQ(desk.beeps(), 1);
+    EXPECT_FALSE(child<QLabel>("lblStatusNote")->text().isEmpty());
+    // Return in the last box saves as the button does: refused again.
+    QTest::keyClick(box("txtFein"), Qt::Key_Return);
+    EXPECT_EQ(desk.beeps(), 2);
     EXPECT_TRUE(desk.messages().isEmpty());
     EXPECT_EQ(menu.count(), 0);
     EXPECT_TRUE(form->isVisible() && form->focusWidget() == box("txtName"));
@@ -187,4 +193,30 @@ TEST_F(SlipmakerSetup, FormsOrderNoteAndTheOrderMenu) {
     desk.expectMessage(QStringLiteral("Ordering Deluxe Forms"), MessageAnswer::Yes);
     child<QAction>("mnuOrder")->trigger();
     EXPECT_EQ(desk.openedAddresses(), QStringList{WebConfig::defaults().formsReorder});
+}
+
+TEST_F(SlipmakerSetup, AlignmentTestPagesOfBothSidesUseTheOffsetsShown) {
+    open();
+    tabs()->setCurrentWidget(child("pgAlignment"));
+    child<QSpinBox>("spnAlignRight_0")->setValue(25);
+    child<QSpinBox>("spnAlignDown_1")->setValue(-10);
+    desk.expectPrinterDialog(PrinterChoice{});
+    click("cmdAlignTest_0");
+    // No printer: the test page may go to a PDF the person names.
+    desk.setPrinterAvailable(false);
+    desk.expectMessage(programTitle(), MessageAnswer::Yes);
+    desk.expectSaveFile(QStringLiteral("/out/test.pdf"));
+    click("cmdAlignTest_1");
+
+    ASSERT_EQ(desk.jobSetups().size(), 2);
+    const PrintJobSetup& front = desk.jobSetups()[0];
+    EXPECT_EQ(std::tuple(front.origin, front.offsetX, front.offsetY),
+              std::tuple(PageOrigin::PrintableArea, 360.0, 0.0));
+    EXPECT_NE(desk.jobs()[0]->findText(QStringLiteral("Checks 7-17")), nullptr);
+    const PrintJobSetup& back = desk.jobSetups()[1];
+    EXPECT_EQ(std::tuple(back.printer.outputFile, back.offsetY),
+              std::tuple(QStringLiteral("/out/test.pdf"), -144.0));
+    EXPECT_NE(desk.jobs()[1]->findText(QStringLiteral("Checks 30 on")), nullptr);
+    // Only a test: nothing saved until the person saves.
+    EXPECT_FALSE(folder.exists("PrintAlignment.txt"));
 }
