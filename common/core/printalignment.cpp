@@ -144,13 +144,17 @@ void printAlignmentGuides(PrintSurface& surface, const QString& title) {
     for (const auto& [x, y] : {std::pair{1.0, 1.0}, std::pair{7.0, 10.0}}) {
         surface.line((x - 0.25) * inch, y * inch, (x + 0.25) * inch, y * inch);
         surface.line(x * inch, (y - 0.25) * inch, x * inch, (y + 0.25) * inch);
+        // Below the right arm, clear of a field's name printed at its top-left corner.
         surface.setCurrentX((x + 0.05) * inch);
-        surface.setCurrentY((y + 0.05) * inch);
+        surface.setCurrentY((y + 0.12) * inch);
         surface.print(QStringLiteral("%1 in, %2 in").arg(x).arg(y));
     }
+    // The title goes where none of the documents has a field: below the deposit slip, the
+    // invoice's customer block and the report's first rows, above the slip's summary and the
+    // invoice's table.
     SetPrintFont(surface, 12, true, false);
     surface.setCurrentX(1.5 * inch);
-    surface.setCurrentY(0.35 * inch);
+    surface.setCurrentY(3.3 * inch);
     surface.print(title);
     SetPrintFont(surface, 8, false, false);
 }
