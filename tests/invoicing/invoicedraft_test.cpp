@@ -130,8 +130,15 @@ TEST(InvoiceDraft, AddOnsOpenTheirPanelsAndSendTheFocusOnInOrder) {
 }
 
 TEST(InvoiceDraft, LaborIsWorkedOutThenAcceptedAndTaxedOnlyWithMaterialAndLabor) {
-    for (const TaxMode mode : {TaxMode::MaterialAndLabor, TaxMode::MaterialOnly}) {
-        const TaxRule rule{mode, QStringLiteral("6.0")};
+    // Per tax mode: the grand total before the labor is entered, then the tax and the total.
+    const struct {
+        TaxMode mode;
+        const char *before, *tax, *grand;
+    } cases[] = {{TaxMode::MaterialAndLabor, "31.8", "7.8", "137.8"},
+                 {TaxMode::MaterialOnly, "31.8", "1.8", "131.8"},
+                 {TaxMode::None, "30", "0", "130"}};
+    for (const auto& c : cases) {
+        const TaxRule rule{c.mode, QStringLiteral("6.0")};
         InvoiceOptions options;
         options.setLaborMode(LaborMode::Calculated);
         options.hourlyRate = QStringLiteral("45");
@@ -149,7 +156,7 @@ TEST(InvoiceDraft, LaborIsWorkedOutThenAcceptedAndTaxedOnlyWithMaterialAndLabor)
                   (StepResult{false, InvoiceField::EnterLabor}));
         EXPECT_EQ(draft.totals().labor(), money("112.5"));
         EXPECT_TRUE(draft.acceptedLabor().isZero()); // counts once Enter takes it
-        EXPECT_EQ(draft.totals().grandTotal(), money("31.8"));
+        EXPECT_EQ(draft.totals().grandTotal(), money(c.before));
 
         EXPECT_EQ(draft.enterLabor("lots", rule),
                   (StepResult{true, InvoiceField::LaborTotal, true}));
@@ -157,9 +164,8 @@ TEST(InvoiceDraft, LaborIsWorkedOutThenAcceptedAndTaxedOnlyWithMaterialAndLabor)
         EXPECT_EQ(draft.enterLabor("$100.00", rule), (StepResult{false, InvoiceField::Print}));
         EXPECT_FALSE(draft.laborOpen());
         EXPECT_EQ(draft.acceptedLabor(), money("100"));
-        const bool taxed = mode == TaxMode::MaterialAndLabor;
-        EXPECT_EQ(draft.totals().tax(), money(taxed ? "7.8" : "1.8"));
-        EXPECT_EQ(draft.totals().grandTotal(), money(taxed ? "137.8" : "131.8"));
+        EXPECT_EQ(draft.totals().tax(), money(c.tax));
+        EXPECT_EQ(draft.totals().grandTotal(), money(c.grand));
     }
 }
 

@@ -15,24 +15,31 @@ namespace {
 const QByteArray kDefaultRecord = "#FALSE#,#FALSE#,#TRUE#,#TRUE#,#FALSE#,\"0.0\",0,0,0,\"0\",1,"
                                   "\"0.0\",\"0\",0,#FALSE#,#TRUE#\r\n";
 
-QByteArray yearDigits(const QDate& day) {
-    return QByteArray::number(day.year());
-}
+// A scratch data folder and a desk whose date is the counter's year.
+class BillwrightFiles : public ::testing::Test {
+protected:
+    ScratchDataFolder folder;
+    ScriptedDesk desk;
+};
 
 } // namespace
 
-TEST(BillwrightCounter, NewMissingZeroAndUnreadableCounters) {
-    ScratchDataFolder folder;
-    ScriptedDesk desk;
-    const QByteArray year = yearDigits(desk.today());
+TEST_F(BillwrightFiles, CounterIsMadeRestoredKeptAcrossTheYearOrReset) {
+    const QByteArray year = QByteArray::number(desk.today().year());
+    // No file, but a backup copy: restored, then the copy dropped.
+    folder.put("Backup/BWInvoiceNo.txt", "20260042\r\n");
+    EXPECT_EQ(loadInvoiceNumber(folder, desk.today()).counter, 20260042);
+    EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), "20260042\r\n");
+    EXPECT_FALSE(folder.exists("Backup/BWInvoiceNo.txt"));
 
-    // No file: the year and 0001, saved at once.
+    // No file at all: the year and 0001, saved at once.
+    ASSERT_TRUE(QFile::remove(folder.file("BWInvoiceNo.txt")));
     InvoiceCounterLoad load = loadInvoiceNumber(folder, desk.today());
     EXPECT_EQ(QByteArray::number(load.counter), year + "0001");
     EXPECT_TRUE(load.saved.ok);
     EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), year + "0001\r\n");
 
-    // Zero, a word or nothing at all: the year and 0000.
+    // Zero, a word, nothing at all or too large: the year and 0000.
     for (const QByteArray& content : {QByteArray("0\r\n"), QByteArray("\"twelve\"\r\n"),
                                       QByteArray(""), QByteArray("99999999999\r\n")}) {
         folder.put("BWInvoiceNo.txt", content);
@@ -40,34 +47,20 @@ TEST(BillwrightCounter, NewMissingZeroAndUnreadableCounters) {
         EXPECT_EQ(QByteArray::number(load.counter), year + "0000") << content.constData();
         EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), year + "0000\r\n");
     }
-}
 
-TEST(BillwrightCounter, KeepsCountingIntoTheNextYearAndDropsItsBackupCopy) {
-    ScratchDataFolder folder;
-    ScriptedDesk desk;
+    // Counting goes on into the next year, and a backup copy is dropped on saving: an older
+    // copy could otherwise come back in place of a lost counter.
     desk.setToday(QDate(2027, 1, 2));
     folder.put("BWInvoiceNo.txt", "20260417\r\n");
     folder.put("Backup/BWInvoiceNo.txt", "20260001\r\n");
-
-    const InvoiceCounterLoad load = loadInvoiceNumber(folder, desk.today());
+    load = loadInvoiceNumber(folder, desk.today());
     EXPECT_EQ(load.counter, 20260417);
     ASSERT_TRUE(saveInvoiceCounter(folder, load.counter + 1).ok);
     EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), "20260418\r\n");
-    // An older copy could otherwise come back in place of a lost counter.
     EXPECT_FALSE(folder.exists("Backup/BWInvoiceNo.txt"));
 }
 
-TEST(BillwrightCounter, OnlyBackupCopyIsRestoredThenReplaced) {
-    ScratchDataFolder folder;
-    ScriptedDesk desk;
-    folder.put("Backup/BWInvoiceNo.txt", "20260042\r\n");
-    EXPECT_EQ(loadInvoiceNumber(folder, desk.today()).counter, 20260042);
-    EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), "20260042\r\n");
-    EXPECT_FALSE(folder.exists("Backup/BWInvoiceNo.txt"));
-}
-
-TEST(BillwrightCatalogue, EntriesComeBackWholeOnePerLine) {
-    ScratchDataFolder folder;
+TEST_F(BillwrightFiles, CatalogueEntriesComeBackWholeOnePerLine) {
     const QStringList entries{QStringLiteral("Bolts, 3/8 inch"), QStringLiteral("\"Best\" hinge"),
                               QStringLiteral("anchor  "), QStringLiteral("Caf\u00e9 table")};
     ASSERT_TRUE(writeItems(folder, entries).ok);
@@ -82,8 +75,7 @@ TEST(BillwrightCatalogue, EntriesComeBackWholeOnePerLine) {
                            QStringLiteral("Bolts, 3/8 inch"), QStringLiteral("Caf\u00e9 table")}));
 }
 
-TEST(BillwrightCatalogue, MissingBlankAndBackupOnlyFiles) {
-    ScratchDataFolder folder;
+TEST_F(BillwrightFiles, CatalogueMissingBlankAndBackupOnlyFiles) {
     EXPECT_TRUE(loadItems(folder).items.isEmpty());
     EXPECT_FALSE(folder.exists("SalesItems.txt")); // reading never creates it
 
@@ -176,8 +168,7 @@ TEST(BillwrightOptionsRecord, ShortOrDamagedRecordsKeepDefaultsForWhatIsMissing)
     EXPECT_EQ(decodeInvoiceOptions("").options, InvoiceOptions{});
 }
 
-TEST(BillwrightOptionsFile, MissingFileGivesDefaultsAndWritesNothing) {
-    ScratchDataFolder folder;
+TEST_F(BillwrightFiles, MissingOptionsFileGivesDefaultsAndWritesNothing) {
     const InvoiceOptionsRead read = loadInvoiceOptions(folder);
     EXPECT_FALSE(read.found);
     EXPECT_EQ(read.options, InvoiceOptions{});
@@ -188,8 +179,7 @@ TEST(BillwrightOptionsFile, MissingFileGivesDefaultsAndWritesNothing) {
     EXPECT_TRUE(loadInvoiceOptions(folder).found);
 }
 
-TEST(BillwrightMemo, LinesAreReadWhole) {
-    ScratchDataFolder folder;
+TEST_F(BillwrightFiles, MemoLinesAreReadWhole) {
     EXPECT_FALSE(readInvoiceMemo(folder).found);
     folder.put("InvoiceMemo.txt", "Thank you, \"friend\"\r\n\r\n  Net 30  \r\n");
     const MemoRead memo = readInvoiceMemo(folder);

@@ -66,30 +66,6 @@ TEST(InvoiceArithmetic, ExtensionsAndLaborAreExactProducts) {
     EXPECT_EQ(laborCharge(money("900000000"), money("900000000")), std::nullopt);
 }
 
-TEST(InvoiceArithmetic, UntaxedInvoiceKeepsItsTaxThroughLinesAndLabor) {
-    InvoiceTotals totals;
-    ASSERT_TRUE(totals.addLine(money("30"), kNoTax));
-    totals.setLabor(money("100"));
-    EXPECT_EQ(totals.grandTotal(), money("30")); // labor counts once accepted
-    ASSERT_TRUE(totals.acceptLabor(kNoTax));
-    EXPECT_EQ(totals.tax(), Currency());
-    EXPECT_EQ(totals.grandTotal(), money("130"));
-}
-
-TEST(InvoiceArithmetic, TakingALineOffRemovesExactlyWhatItAdded) {
-    InvoiceTotals totals;
-    ASSERT_TRUE(totals.addLine(money("0.999"), kMaterial6));
-    EXPECT_EQ(totals.tax(), money("0.0599")); // 0.05994 on the whole sub-total
-    ASSERT_TRUE(totals.addLine(money("10.01"), kMaterial6));
-    ASSERT_TRUE(totals.removeLine(money("0.999"), kMaterial6));
-    EXPECT_EQ(totals.subTotal(), money("10.01"));
-    EXPECT_EQ(totals.tax(), money("0.6006"));
-    ASSERT_TRUE(totals.removeLine(money("10.01"), kMaterial6));
-    EXPECT_TRUE(totals.subTotal().isZero());
-    EXPECT_TRUE(totals.tax().isZero());
-    EXPECT_TRUE(totals.grandTotal().isZero());
-}
-
 TEST(InvoiceArithmetic, EachChargeBoxCountsWhatIsKnownUpToIt) {
     InvoiceTotals totals;
     ASSERT_TRUE(totals.addLine(money("200"), kMaterial6));
