@@ -87,8 +87,10 @@ TEST(InvoiceDraft, DeletingALineTakesOffExactlyWhatItAdded) {
     const TaxRule material{TaxMode::MaterialOnly, QStringLiteral("6.5")};
     exact.post("Site survey", "1", "300000.01", material);
     exact.post("Washer", "3", "0.333", material);
+    EXPECT_EQ(exact.totals().tax(), money("19500.0656")); // on the whole sub-total
     exact.deleteLine(1, material);
     EXPECT_EQ(exact.totals().subTotal(), money("0.999"));
+    EXPECT_EQ(exact.totals().tax(), money("0.0649"));
     exact.deleteLine(1, material);
     EXPECT_TRUE(exact.totals().subTotal().isZero() && exact.totals().grandTotal().isZero());
 
@@ -164,7 +166,7 @@ TEST(InvoiceDraft, LaborIsWorkedOutThenAcceptedAndTaxedOnlyWithMaterialAndLabor)
     }
 }
 
-// The lines, totals, add-ons and number after a redo are checked on the invoice form.
+// The lines, totals and number after a redo are checked on the invoice form.
 TEST(InvoiceDraft, RedoKeepsReferenceAddOnsAndTheCountersNumber) {
     InvoiceDraft draft = inLines({kClear, kTicked, kClear, kTicked});
     draft.setReference("PO-7781");
@@ -178,6 +180,7 @@ TEST(InvoiceDraft, RedoKeepsReferenceAddOnsAndTheCountersNumber) {
     EXPECT_TRUE(draft.totals().discount().isZero());
     EXPECT_EQ(draft.reference(), "PO-7781");
     EXPECT_EQ(draft.counter(), 20260041);
+    EXPECT_EQ(draft.addOns(), (AddOns{kClear, kTicked, kClear, kTicked}));
     EXPECT_EQ(draft.afterShipping(), InvoiceField::CreateInvoice);
 
     EXPECT_EQ(CustomerAddress({"N", "S", "Apt 2", "C", "ST", "Z"}).block(),

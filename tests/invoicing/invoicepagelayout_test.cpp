@@ -68,6 +68,12 @@ QStringList placed(const PrintLog& log, int page) {
     return out;
 }
 
+// Where a text is first printed, as "page:x,y".
+QString where(const PrintLog& log, const QString& text) {
+    const PrintOp* op = log.findText(text);
+    return op ? QStringLiteral("%1:%2,%3").arg(op->page).arg(op->x).arg(op->y) : "missing";
+}
+
 QList<PrintOp> rulesOnPage(const PrintLog& log, int page) {
     QList<PrintOp> rules;
     for (const PrintOp& op : log.ops) {
@@ -254,10 +260,8 @@ TEST(InvoicePageLayout, OptionalChargesCreditAndDiscountTerms) {
     // A grand total too wide for its box at 12 point is set smaller, right edge kept.
     d.grandTotal = money("1234567.89");
     const std::shared_ptr<PrintLog> wide = layOut(d);
-    const PrintOp* total = wide->findText("$1,234,567.89");
-    ASSERT_NE(total, nullptr);
-    EXPECT_EQ(total->fontSize, 10);
-    EXPECT_EQ(total->x, 11520 - 13 * 100);
+    EXPECT_EQ(where(*wide, "$1,234,567.89"), "1:10220,13824"); // 13 characters from 11520
+    EXPECT_EQ(wide->findText("$1,234,567.89")->fontSize, 10);
 }
 
 TEST(InvoicePageLayout, WrappingPiecesAndFirstWordsTooWide) {
@@ -319,9 +323,8 @@ TEST(InvoicePageLayout, MemoLinesEmptyLinesAndTheBandsLimit) {
               QStringList({"Checks payable to Acme Plumbing.@2880,12600", "@2880,12840",
                            "All work guaranteed for one year from the date of @2880,13080",
                            "this invoice as stated.@2880,13320"}));
-    const PrintOp* memoOp = log->findText("Checks payable to Acme Plumbing.");
-    EXPECT_EQ(memoOp->color, kBlack);
-    EXPECT_TRUE(memoOp->bold);
+    EXPECT_EQ(log->findText("Checks payable to Acme Plumbing.")->color, kBlack);
+    EXPECT_TRUE(log->findText("Checks payable to Acme Plumbing.")->bold);
 
     // Only four lines fit above the bottom band's rule; one more is left off, and the
     // measure the setup form shows says so.
@@ -335,7 +338,7 @@ TEST(InvoicePageLayout, MemoLinesEmptyLinesAndTheBandsLimit) {
     // A memo line wraps to several printed lines, each counted.
     const MemoFit wrapped = fitInvoiceMemo(measuring, {"one", QString(60, u'x')});
     EXPECT_EQ(std::pair(wrapped.lines, wrapped.fitting), std::pair(3, 3));
-    EXPECT_EQ(log->findText("Thank you for your Business")->y, 13824 + 240);
+    EXPECT_EQ(where(*log, "Thank you for your Business"), "1:1872,14064");
 }
 
 TEST(InvoicePageLayout, SecondPageRepeatsTheFormAndCarriesTheRows) {
@@ -345,14 +348,9 @@ TEST(InvoicePageLayout, SecondPageRepeatsTheFormAndCarriesTheRows) {
     ASSERT_EQ(log->pageCount(), 2);
 
     // Page 1 holds 23 rows: the 24th would reach the memo band at 8.5 in.
-    EXPECT_EQ(log->findText("Item 23")->page, 1);
-    EXPECT_EQ(log->findText("Item 23")->y, 6480 + 22 * 240);
-    const PrintOp* row24 = log->findText("Item 24");
-    EXPECT_EQ(row24->page, 2);
-    EXPECT_EQ(row24->y, 6336);
-    EXPECT_EQ(row24->x, 2160);
-    // After a break the rows come in black.
-    EXPECT_EQ(row24->color, kBlack);
+    EXPECT_EQ(where(*log, "Item 23"), "1:2160,11760");
+    EXPECT_EQ(where(*log, "Item 24"), "2:2160,6336");
+    EXPECT_EQ(log->findText("Item 24")->color, kBlack); // after a break the rows come in black
 
     // The whole form again, without the detach note.
     const QList<PrintOp> rules = rulesOnPage(*log, 2);
@@ -377,8 +375,7 @@ TEST(InvoicePageLayout, SecondPageRepeatsTheFormAndCarriesTheRows) {
     }
 
     // The totals follow the last row on page 2, the foot is on page 2 only.
-    EXPECT_EQ(log->findText("ITEM SUB-TOTAL")->page, 2);
-    EXPECT_EQ(log->findText("ITEM SUB-TOTAL")->y, 6336 + 7 * 240 + 240);
+    EXPECT_EQ(where(*log, "ITEM SUB-TOTAL"), "2:5040,8256"); // 7 rows and the empty line
     EXPECT_EQ(log->findText("$1,377.48")->page, 2);
     EXPECT_EQ(countText(*log, 1, "Thank you for your Business"), 0);
 }
@@ -390,26 +387,20 @@ TEST(InvoicePageLayout, RowsAndTotalsNeverCrossTheMemoBand) {
     std::shared_ptr<PrintLog> log = layOut(d);
     ASSERT_EQ(log->pageCount(), 2);
     EXPECT_EQ(log->findText("Item 22")->page, 1);
-    const PrintOp* subTotal = log->findText("ITEM SUB-TOTAL");
-    EXPECT_EQ(subTotal->page, 2);
-    EXPECT_EQ(subTotal->y, 6336);
-    EXPECT_EQ(log->findText("LABOR")->y, 6576);
+    EXPECT_EQ(where(*log, "ITEM SUB-TOTAL"), "2:5040,6336");
+    EXPECT_EQ(where(*log, "LABOR"), "2:5040,6576");
 
     // 21 rows: the sub-total fits on page 1, the labor line goes over.
     d.lines = numberedRows(21);
     log = layOut(d);
     EXPECT_EQ(log->findText("ITEM SUB-TOTAL")->page, 1);
-    EXPECT_EQ(log->findText("LABOR")->page, 2);
-    EXPECT_EQ(log->findText("LABOR")->y, 6336);
+    EXPECT_EQ(where(*log, "LABOR"), "2:5040,6336");
 
     // A wrapped row that would not fit below row 20 moves to the next page whole.
     d.lines = numberedRows(20);
     d.lines.append(line("1", QString("word ").repeated(40), "1"));
     log = layOut(d);
-    const PrintOp* wrapped = log->findText("word word word word word word word word word word ");
-    ASSERT_NE(wrapped, nullptr);
-    EXPECT_EQ(wrapped->page, 2);
-    EXPECT_EQ(wrapped->y, 6336);
+    EXPECT_EQ(where(*log, "word word word word word word word word word word "), "2:2160,6336");
 
     // A description longer than a page is carried over piece by piece.
     d.lines = {line("1", QString("word ").repeated(10 * 30), "1")};
