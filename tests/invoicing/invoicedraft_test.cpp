@@ -146,7 +146,6 @@ TEST(InvoiceDraft, LaborIsWorkedOutThenAcceptedAndTaxedOnlyWithMaterialAndLabor)
         EXPECT_EQ(draft.offeredRate(), "$45.00");
 
         EXPECT_EQ(draft.enterLabor("", rule), refusal(InvoiceField::LaborRedo));
-        EXPECT_EQ(draft.calculateLabor("", "$45.00"), refusal(InvoiceField::Hours));
         EXPECT_EQ(draft.calculateLabor("two", "$45.00"), refusal(InvoiceField::Hours));
         EXPECT_EQ(draft.calculateLabor("2.5", "n/a"), refusal(InvoiceField::Rate));
         EXPECT_EQ(draft.calculateLabor("2.5", "$45.00"),
