@@ -3,6 +3,7 @@
 // drive the program as the person would.
 
 #include "expenses/core/contacts.h"
+#include "expenses/core/expensefile.h"
 #include "expenses/ui/frmstartup.h"
 #include "expenses/ui/spendlogforms.h"
 #include "tests/support/datafolder.h"
@@ -33,6 +34,20 @@ inline void click(const QObject* form, const QString& name) {
 }
 inline void trigger(const QObject* form, const QString& name) {
     child<QAction>(form, name)->trigger();
+}
+
+// An expense file's bytes from records, and its records back from the bytes.
+inline QByteArray expenseFileOf(const QList<ExpenseRecord>& records) {
+    QByteArray bytes;
+    for (const ExpenseRecord& r : records)
+        bytes += encodeExpense(r);
+    return bytes;
+}
+inline QList<ExpenseRecord> expensesIn(const QByteArray& file) {
+    QList<ExpenseRecord> records;
+    for (qsizetype at = 0; at < file.size(); at += kExpenseRecordLength)
+        records.append(decodeExpense(file.mid(at, kExpenseRecordLength)));
+    return records;
 }
 
 class SpendlogTest : public ::testing::Test {
