@@ -72,9 +72,7 @@ class ContactSearchFormTest : public SpendlogTest {
 protected:
     frmContacts& open() {
         putContacts(sixContacts());
-        SpendlogForms& f = start();
-        f.showContacts(&f.startup());
-        return f.contacts();
+        return showContacts();
     }
 
     template <typename Control = QAbstractButton> Control* get(const QString& name) {
@@ -195,10 +193,9 @@ TEST_F(ContactSearchFormTest, NothingFoundOffersANewContact) {
 
 TEST_F(ContactSearchFormTest, FullListNeedsAContact) {
     putCategories();
-    SpendlogForms& f = start();
+    start();
     desk.expectMessage("Create Contacts");
-    f.showContacts(&f.startup());
-    frmContacts& c = f.contacts();
+    frmContacts& c = showContacts();
     // No contacts file: nothing to list.
     trigger(&c, "mnuPrint");
     EXPECT_EQ(desk.beeps(), 1);

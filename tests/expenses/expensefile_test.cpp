@@ -140,9 +140,9 @@ TEST(ExpenseCleanup, RemovesTheRangeInclusiveAndKeepsTheRestInOrder) {
     voided.paymentMethod = QStringLiteral("Void Check");
     ExpenseRecord archived = dated("3/11/2026", "Archived");
     archived.status = QStringLiteral("Archived");
-    const QByteArray original =
-        expenseFileOf({dated("12/31/1999"), dated("3/1/2026"), voided, dated("not a date", "Damaged"),
-                archived, dated("3/31/2026"), dated("4/1/2026"), dated("3/15/2026")});
+    const QByteArray original = expenseFileOf(
+        {dated("12/31/1999"), dated("3/1/2026"), voided, dated("not a date", "Damaged"), archived,
+         dated("3/31/2026"), dated("4/1/2026"), dated("3/15/2026")});
     folder.put("NewExpenses.txt", original);
     folder.put("Temp.txt", "left by an interrupted run");
 
@@ -167,8 +167,9 @@ TEST(ExpenseCleanup, RemovesTheRangeInclusiveAndKeepsTheRestInOrder) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"NewExpenses.txt"});
 
     // One day exactly, then everything datable from 2000 on.
-    folder.put("NewExpenses.txt", expenseFileOf({dated("5/4/2026", "Before"), dated("5/5/2026", "A"),
-                                          dated("5/5/2026", "B"), dated("5/6/2026", "After")}));
+    folder.put("NewExpenses.txt",
+               expenseFileOf({dated("5/4/2026", "Before"), dated("5/5/2026", "A"),
+                              dated("5/5/2026", "B"), dated("5/6/2026", "After")}));
     outcome = removeExpensesBetween(folder, {2026, 5, 5}, {2026, 5, 5});
     EXPECT_EQ(outcome.removed, 2);
     EXPECT_EQ(datesIn(folder.bytes("NewExpenses.txt")), (QStringList{"5/4/2026", "5/6/2026"}));
@@ -209,7 +210,8 @@ TEST(ExpenseReviewRecords, PeriodMarkersAndExactTotal) {
     // Ten thousand cents add up to exactly one hundred dollars, and large sums stay exact.
     QList<ExpenseRecord> cents(10000, dated("6/1/2026", "Cent", "$0.01"));
     cents.append(dated("6/1/2026", "Large", "$9,999,999.99"));
-    const ExpenseReview sum = reviewExpenseRecords(expenseFileOf(cents), {2026, 6, 1}, {2026, 6, 1});
+    const ExpenseReview sum =
+        reviewExpenseRecords(expenseFileOf(cents), {2026, 6, 1}, {2026, 6, 1});
     EXPECT_EQ(sum.total, pellar::Currency::fromUnits(100'000'999'900));
     EXPECT_TRUE(unreadableNotice(sum).isEmpty());
 }

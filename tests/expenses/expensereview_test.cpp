@@ -70,7 +70,8 @@ protected:
 
     QStringList payeesOnFile() const {
         QStringList payees;
-        for (const ExpenseRecord& r : expenses::testing::expensesIn(folder.bytes("NewExpenses.txt")))
+        for (const ExpenseRecord& r :
+             expenses::testing::expensesIn(folder.bytes("NewExpenses.txt")))
             payees.append(r.paidTo);
         return payees;
     }

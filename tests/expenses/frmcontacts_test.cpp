@@ -35,17 +35,11 @@ TEST(VendorList, SortedByNameIgnoringCaseWithTheRecordNumber) {
 
 class ContactsFormTest : public SpendlogTest {
 protected:
-    // The program started and the contacts form shown, as from the menu.
-    frmContacts& open() {
-        SpendlogForms& f = forms ? *forms : start();
-        f.showContacts(&f.startup());
-        return f.contacts();
-    }
     frmContacts& openEmpty() {
         putCategories();
         start();
         desk.expectMessage("Create Contacts");
-        return open();
+        return showContacts();
     }
 
     QLineEdit* box(int index) {
@@ -86,7 +80,7 @@ TEST_F(ContactsFormTest, FirstContactOnAnEmptyFile) {
 
 TEST_F(ContactsFormTest, PagingSavesTheChangesAndShowsTheNextContact) {
     putContacts(threeContacts());
-    frmContacts& c = open();
+    frmContacts& c = showContacts();
     EXPECT_EQ(name(), "Alpha Supply");
     EXPECT_EQ(child<QComboBox>(&c, "cboCity")->currentText(), "Springfield");
     box(8)->setText("Dana");
@@ -110,7 +104,7 @@ TEST_F(ContactsFormTest, PagingSavesTheChangesAndShowsTheNextContact) {
 
 TEST_F(ContactsFormTest, DeletingAsksAndShowsTheContactThatTakesThePlace) {
     putContacts(threeContacts());
-    frmContacts& c = open();
+    frmContacts& c = showContacts();
     next();
     desk.expectMessage("PellarSpendlogFREE", MessageAnswer::No);
     trigger(&c, "mnuDelete");
@@ -142,7 +136,7 @@ TEST_F(ContactsFormTest, DeletingAsksAndShowsTheContactThatTakesThePlace) {
 TEST_F(ContactsFormTest, CitiesDifferingByBlanksAreOneEntry) {
     putContacts({contact("Alpha Supply", "Springfield"), contact("Bravo Fuel", "Riverton"),
                  contact("Charlie Print", "Springfield")});
-    frmContacts& c = open();
+    frmContacts& c = showContacts();
     auto* city = child<QComboBox>(&c, "cboCity");
     ASSERT_EQ(city->count(), 2);
     for (const char* typed : {"Springfield   ", "Lakeside"}) {
@@ -158,7 +152,7 @@ TEST_F(ContactsFormTest, CitiesDifferingByBlanksAreOneEntry) {
 
 TEST_F(ContactsFormTest, CancelAddNewLeavesTheFileAlone) {
     putContacts(threeContacts());
-    frmContacts& c = open();
+    frmContacts& c = showContacts();
     next();
     EXPECT_FALSE(child(&c, "Command1_1")->isEnabled());
 
@@ -197,7 +191,7 @@ TEST_F(ContactsFormTest, CancelAddNewOnFirstRunWaitsForTheFirstContact) {
 
     // What is typed after the cancel is the first contact, kept on the way to the menu.
     desk.expectMessage("Create Contacts");
-    open();
+    showContacts();
     press("Command1_1");
     box(1)->setText("Second Try Supply");
     press("cmdExit");
@@ -213,7 +207,7 @@ TEST_F(ContactsFormTest, PartOfARecordAtTheEndIsLeftOutAndLeftAlone) {
     putCategories();
     desk.expectMessage("PellarSpendlogFREE"); // told once, when the file is first read
     start();
-    frmContacts& c = open();
+    frmContacts& c = showContacts();
     EXPECT_EQ(c.cursor().count(), 3);
     for (int i = 0; i < 4; ++i)
         next();
@@ -223,7 +217,7 @@ TEST_F(ContactsFormTest, PartOfARecordAtTheEndIsLeftOutAndLeftAlone) {
 
 TEST_F(ContactsFormTest, ShortNameIsReportedWhenThePersonMovesOn) {
     putContacts(threeContacts());
-    frmContacts& c = open();
+    frmContacts& c = showContacts();
     QApplication::setActiveWindow(&c);
     QLineEdit* nameBox = box(1);
     nameBox->setFocus(Qt::MouseFocusReason);
@@ -251,7 +245,7 @@ TEST_F(ContactsFormTest, ShortNameIsReportedWhenThePersonMovesOn) {
 
 TEST_F(ContactsFormTest, VendorListLeadsToAContact) {
     putContacts(threeContacts());
-    frmContacts& c = open();
+    frmContacts& c = showContacts();
     QWidget* list = child<QWidget>(&c, "fraSuppliers");
     trigger(&c, "mnuView");
     EXPECT_FALSE(list->isHidden());
@@ -283,7 +277,7 @@ TEST_F(ContactsFormTest, MenuKeepsTheContactAndThePayeesFollow) {
     EXPECT_EQ(payees->count(), 3);
     expenses::testing::click(&f.expenses(), "cmdExpense_0");
 
-    frmContacts& c = open();
+    frmContacts& c = showContacts();
     box(1)->setText("Alpha Supply Co");
     press("cmdExit");
     EXPECT_EQ(contactsOnFile()[0].name, "Alpha Supply Co");
@@ -292,6 +286,6 @@ TEST_F(ContactsFormTest, MenuKeepsTheContactAndThePayeesFollow) {
     EXPECT_EQ(payees->item(0)->text(), "Alpha Supply Co");
 
     // Back again: the same contact, read afresh.
-    open();
+    showContacts();
     EXPECT_EQ(name(), "Alpha Supply Co");
 }

@@ -9,7 +9,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QRegularExpression>
 #include <QTest>
 

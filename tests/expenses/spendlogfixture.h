@@ -4,6 +4,7 @@
 
 #include "expenses/core/contacts.h"
 #include "expenses/core/expensefile.h"
+#include "expenses/ui/frmcontacts.h"
 #include "expenses/ui/frmstartup.h"
 #include "expenses/ui/spendlogforms.h"
 #include "tests/support/datafolder.h"
@@ -59,6 +60,13 @@ protected:
         forms = new SpendlogForms(app.shell());
         forms->start();
         return *forms;
+    }
+
+    // The contacts form shown as from the menu, the program started first if need be.
+    frmContacts& showContacts() {
+        SpendlogForms& f = forms ? *forms : start();
+        f.showContacts(&f.startup());
+        return f.contacts();
     }
 
     static Contact contact(const QString& name, const QString& city = {},
