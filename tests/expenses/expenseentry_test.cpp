@@ -398,8 +398,7 @@ TEST_F(ExpenseEntryTest, WithNoChargingModeEnterSaysWhatIsMissingAndWritesNothin
 }
 
 TEST_F(ExpenseEntryTest, TheControlsStayPutWhenThePaymentChanges) {
-    frmExpenses& e = open();
-    e.show();
+    open();
     const auto where = [this] {
         QApplication::processEvents();
         return get<QWidget>("fraPayto")->mapTo(&forms->expenses(), QPoint());

@@ -54,14 +54,13 @@ TEST(ExpenseRecordBytes, FieldsSitAtTheirOffsetsPaddedAndCut) {
     EXPECT_EQ(decodeExpense(bytes).amount, "$1,234.56");
 
     // The reference belongs to checks and cards only.
-    EXPECT_EQ(FillExpenseRecord({2026, 1, 2}, "$1.00", "T", "P", PayByCash, "9").reference, "");
-    EXPECT_EQ(FillExpenseRecord({2026, 1, 2}, "$1.00", "T", "P", PayByEBill, "9").reference, "");
-    const ExpenseRecord card =
-        FillExpenseRecord({2026, 1, 2}, "$1.00", "T", "P", PayByCreditCard, "Visa");
-    EXPECT_EQ(card.reference, "Visa");
-    EXPECT_EQ(card.paymentMethod, "Credit Card");
-    EXPECT_EQ(FillExpenseRecord({2026, 1, 2}, "", "", "", PayByEBill, "").paymentMethod,
-              "E-Bill Payment");
+    for (const auto& [payment, method, reference] :
+         {std::tuple{PayByCash, "Cash", ""}, std::tuple{PayByEBill, "E-Bill Payment", ""},
+          std::tuple{PayByCreditCard, "Credit Card", "Visa"}}) {
+        const ExpenseRecord r = FillExpenseRecord({2026, 1, 2}, "$1.00", "T", "P", payment, "Visa");
+        EXPECT_EQ(r.paymentMethod, method);
+        EXPECT_EQ(r.reference, reference) << method;
+    }
 
     // Longer values are cut at the field's width, in bytes of the 8-bit code page.
     ExpenseRecord longer = check;

@@ -52,6 +52,21 @@ inline QList<ExpenseRecord> expensesIn(const QByteArray& file) {
 }
 
 class SpendlogTest : public ::testing::Test {
+public:
+    // A contact at one street address, with the fields a test looks at.
+    static Contact contact(const QString& name, const QString& city = {},
+                           const QString& telephone = {}, const QString& category = {}) {
+        Contact c;
+        c.name = name;
+        c.address1 = QStringLiteral("1 Main Street");
+        c.city = city;
+        c.state = QStringLiteral("IL");
+        c.postal = QStringLiteral("62701");
+        c.telephone = telephone;
+        c.category = category;
+        return c;
+    }
+
 protected:
     // The program's forms on a fresh shell (the earlier run's forms go).
     SpendlogForms& start() {
@@ -67,16 +82,6 @@ protected:
         SpendlogForms& f = forms ? *forms : start();
         f.showContacts(&f.startup());
         return f.contacts();
-    }
-
-    static Contact contact(const QString& name, const QString& city = {},
-                           const QString& telephone = {}) {
-        Contact c;
-        c.name = name;
-        c.city = city;
-        c.telephone = telephone;
-        c.state = QStringLiteral("IL");
-        return c;
     }
 
     void putContacts(const QList<Contact>& contacts) {
