@@ -5,12 +5,9 @@
 #include "expenses/ui/frmstartup.h"
 #include "tests/expenses/spendlogfixture.h"
 
-#include <QAction>
 #include <QDropEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMimeData>
-#include <QPushButton>
 #include <QTest>
 
 using namespace expenses;
@@ -37,10 +34,6 @@ TEST(Categories, BuiltInListsAsOffered) {
     const QStringList& suggested = suggestedCategories();
     ASSERT_EQ(suggested.size(), 55);
     EXPECT_EQ(suggested.first(), "Accounting Service");
-    EXPECT_EQ(suggested[8], "Taxes - Local");
-    EXPECT_EQ(suggested[10], "Taxes -County");
-    EXPECT_EQ(suggested[22], "Finance Charge");
-    EXPECT_EQ(suggested[48], "Taxes - Local");
     EXPECT_EQ(suggested.last(), "Wages");
     EXPECT_EQ(nondeductibleCategories(),
               (QStringList{"NOTES PAYABLE", "FEDERAL INCOME TAX", "LOANS PAYABLE",

@@ -17,26 +17,17 @@ using pellar::MessageAnswer;
 
 namespace {
 
-Contact full(const QString& name, const QString& category, const QString& telephone,
-             const QString& city = QStringLiteral("Springfield")) {
-    Contact c;
-    c.name = name;
-    c.address1 = QStringLiteral("1 Main Street");
-    c.city = city;
-    c.state = QStringLiteral("IL");
-    c.postal = QStringLiteral("62701");
-    c.telephone = telephone;
-    c.category = category;
-    return c;
-}
-
 QList<Contact> sixContacts() {
-    return {full("Smith Hardware", "Vendor", "217-555-0101"),
-            full("Alpha Supply", "Supplier", "217-555-0102", "Riverton"),
-            full("Goldsmith Jewelers", "Vendor", "217-555-0103"),
-            full("First Card Services", "Credit Card Company", "800-555-0104"),
-            full("Smythe Paper", "Supplier", "217-555-0105", "Riverton"),
-            full("Bravo Fuel", "Vendors and more", "217-555-0106")};
+    const auto contact = [](const char* name, const char* category, const char* telephone,
+                            const char* city = "Springfield") {
+        return SpendlogTest::contact(name, city, telephone, category);
+    };
+    return {contact("Smith Hardware", "Vendor", "217-555-0101"),
+            contact("Alpha Supply", "Supplier", "217-555-0102", "Riverton"),
+            contact("Goldsmith Jewelers", "Vendor", "217-555-0103"),
+            contact("First Card Services", "Credit Card Company", "800-555-0104"),
+            contact("Smythe Paper", "Supplier", "217-555-0105", "Riverton"),
+            contact("Bravo Fuel", "Vendors and more", "217-555-0106")};
 }
 
 QStringList names(const QList<FoundContact>& found) {
@@ -72,9 +63,7 @@ class ContactSearchFormTest : public SpendlogTest {
 protected:
     frmContacts& open() {
         putContacts(sixContacts());
-        SpendlogForms& f = start();
-        f.showContacts(&f.startup());
-        return f.contacts();
+        return showContacts();
     }
 
     template <typename Control = QAbstractButton> Control* get(const QString& name) {
@@ -195,10 +184,9 @@ TEST_F(ContactSearchFormTest, NothingFoundOffersANewContact) {
 
 TEST_F(ContactSearchFormTest, FullListNeedsAContact) {
     putCategories();
-    SpendlogForms& f = start();
+    start();
     desk.expectMessage("Create Contacts");
-    f.showContacts(&f.startup());
-    frmContacts& c = f.contacts();
+    frmContacts& c = showContacts();
     // No contacts file: nothing to list.
     trigger(&c, "mnuPrint");
     EXPECT_EQ(desk.beeps(), 1);

@@ -18,6 +18,7 @@
 using namespace expenses;
 using expenses::testing::child;
 using expenses::testing::click;
+using expenses::testing::expensesIn;
 using expenses::testing::SpendlogTest;
 using pellar::Currency;
 using pellar::MessageAnswer;
@@ -26,13 +27,6 @@ namespace {
 
 Currency dollars(double value) {
     return *Currency::fromDouble(value);
-}
-
-QList<ExpenseRecord> recordsIn(const QByteArray& file) {
-    QList<ExpenseRecord> list;
-    for (qsizetype at = 0; at < file.size(); at += kExpenseRecordLength)
-        list.append(decodeExpense(file.mid(at, kExpenseRecordLength)));
-    return list;
 }
 
 ExpenseEntry harborFuel() {
@@ -75,7 +69,7 @@ TEST(ExpenseEntryDraft, SingleCategoryNeedsEachPartInTurnAndPostsOneRecord) {
     entry.reference = "1042";
 
     ASSERT_TRUE(entry.post(folder));
-    EXPECT_EQ(recordsIn(folder.bytes("NewExpenses.txt")),
+    EXPECT_EQ(expensesIn(folder.bytes("NewExpenses.txt")),
               (QList<ExpenseRecord>{
                   {"12/6/2026", "Harbor Fuel", "Travel", "$1,234.50", "Check", "1042", "Open"}}));
 
@@ -101,7 +95,7 @@ TEST(ExpenseEntryDraft, SplitLinesAreHeldToTheAmountAndPostAllOrNone) {
     ASSERT_EQ(entry.splitLines().size(), 3);
 
     ASSERT_TRUE(entry.post(folder));
-    const QList<ExpenseRecord> posted = recordsIn(folder.bytes("NewExpenses.txt"));
+    const QList<ExpenseRecord> posted = expensesIn(folder.bytes("NewExpenses.txt"));
     ASSERT_EQ(posted.size(), 3);
     EXPECT_EQ(posted[2], (ExpenseRecord{"11/30/2026", "Harbor Fuel", "Fuel", "$25.00",
                                         "Credit Card", "Northern Card", "Open"}));
@@ -141,7 +135,7 @@ TEST(ExpenseEntryDraft, PartialPaymentRecordsOnlyAFinanceChargeAboveZero) {
 
     entry.financeCharge = "12.5";
     ASSERT_TRUE(entry.postFinanceCharge(folder));
-    EXPECT_EQ(recordsIn(folder.bytes("NewExpenses.txt")),
+    EXPECT_EQ(expensesIn(folder.bytes("NewExpenses.txt")),
               (QList<ExpenseRecord>{{"11/30/2026", "Harbor Fuel", "Finance Charge", "12.5",
                                      "E-Bill Payment", "", "Open"}}));
 }
@@ -209,7 +203,7 @@ protected:
         press("cmdExpense_6");
     }
 
-    QList<ExpenseRecord> records() const { return recordsIn(folder.bytes("NewExpenses.txt")); }
+    QList<ExpenseRecord> records() const { return expensesIn(folder.bytes("NewExpenses.txt")); }
     QString note() { return get<QLabel>("lblStatusNote")->text(); }
 };
 
@@ -404,8 +398,7 @@ TEST_F(ExpenseEntryTest, WithNoChargingModeEnterSaysWhatIsMissingAndWritesNothin
 }
 
 TEST_F(ExpenseEntryTest, TheControlsStayPutWhenThePaymentChanges) {
-    frmExpenses& e = open();
-    e.show();
+    open();
     const auto where = [this] {
         QApplication::processEvents();
         return get<QWidget>("fraPayto")->mapTo(&forms->expenses(), QPoint());

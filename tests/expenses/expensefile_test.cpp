@@ -3,12 +3,12 @@
 #include "expenses/core/expensecleanup.h"
 #include "expenses/core/expensefile.h"
 #include "expenses/core/expensereview.h"
-#include "tests/support/datafolder.h"
+#include "tests/expenses/spendlogfixture.h"
 
 #include <QDir>
-#include <gtest/gtest.h>
 
 using namespace expenses;
+using expenses::testing::expenseFileOf;
 using pellar::testing::ScratchDataFolder;
 
 namespace {
@@ -30,17 +30,10 @@ ExpenseRecord dated(const QString& date, const QString& payee = QStringLiteral("
             QStringLiteral("Open")};
 }
 
-QByteArray fileOf(const QList<ExpenseRecord>& records) {
-    QByteArray bytes;
-    for (const ExpenseRecord& r : records)
-        bytes += encodeExpense(r);
-    return bytes;
-}
-
 QStringList datesIn(const QByteArray& file) {
     QStringList dates;
-    for (qsizetype at = 0; at < file.size(); at += kExpenseRecordLength)
-        dates.append(decodeExpense(file.mid(at, kExpenseRecordLength)).date);
+    for (const ExpenseRecord& r : expenses::testing::expensesIn(file))
+        dates.append(r.date);
     return dates;
 }
 
@@ -61,14 +54,13 @@ TEST(ExpenseRecordBytes, FieldsSitAtTheirOffsetsPaddedAndCut) {
     EXPECT_EQ(decodeExpense(bytes).amount, "$1,234.56");
 
     // The reference belongs to checks and cards only.
-    EXPECT_EQ(FillExpenseRecord({2026, 1, 2}, "$1.00", "T", "P", PayByCash, "9").reference, "");
-    EXPECT_EQ(FillExpenseRecord({2026, 1, 2}, "$1.00", "T", "P", PayByEBill, "9").reference, "");
-    const ExpenseRecord card =
-        FillExpenseRecord({2026, 1, 2}, "$1.00", "T", "P", PayByCreditCard, "Visa");
-    EXPECT_EQ(card.reference, "Visa");
-    EXPECT_EQ(card.paymentMethod, "Credit Card");
-    EXPECT_EQ(FillExpenseRecord({2026, 1, 2}, "", "", "", PayByEBill, "").paymentMethod,
-              "E-Bill Payment");
+    for (const auto& [payment, method, reference] :
+         {std::tuple{PayByCash, "Cash", ""}, std::tuple{PayByEBill, "E-Bill Payment", ""},
+          std::tuple{PayByCreditCard, "Credit Card", "Visa"}}) {
+        const ExpenseRecord r = FillExpenseRecord({2026, 1, 2}, "$1.00", "T", "P", payment, "Visa");
+        EXPECT_EQ(r.paymentMethod, method);
+        EXPECT_EQ(r.reference, reference) << method;
+    }
 
     // Longer values are cut at the field's width, in bytes of the 8-bit code page.
     ExpenseRecord longer = check;
@@ -147,9 +139,9 @@ TEST(ExpenseCleanup, RemovesTheRangeInclusiveAndKeepsTheRestInOrder) {
     voided.paymentMethod = QStringLiteral("Void Check");
     ExpenseRecord archived = dated("3/11/2026", "Archived");
     archived.status = QStringLiteral("Archived");
-    const QByteArray original =
-        fileOf({dated("12/31/1999"), dated("3/1/2026"), voided, dated("not a date", "Damaged"),
-                archived, dated("3/31/2026"), dated("4/1/2026"), dated("3/15/2026")});
+    const QByteArray original = expenseFileOf(
+        {dated("12/31/1999"), dated("3/1/2026"), voided, dated("not a date", "Damaged"), archived,
+         dated("3/31/2026"), dated("4/1/2026"), dated("3/15/2026")});
     folder.put("NewExpenses.txt", original);
     folder.put("Temp.txt", "left by an interrupted run");
 
@@ -174,8 +166,9 @@ TEST(ExpenseCleanup, RemovesTheRangeInclusiveAndKeepsTheRestInOrder) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"NewExpenses.txt"});
 
     // One day exactly, then everything datable from 2000 on.
-    folder.put("NewExpenses.txt", fileOf({dated("5/4/2026", "Before"), dated("5/5/2026", "A"),
-                                          dated("5/5/2026", "B"), dated("5/6/2026", "After")}));
+    folder.put("NewExpenses.txt",
+               expenseFileOf({dated("5/4/2026", "Before"), dated("5/5/2026", "A"),
+                              dated("5/5/2026", "B"), dated("5/6/2026", "After")}));
     outcome = removeExpensesBetween(folder, {2026, 5, 5}, {2026, 5, 5});
     EXPECT_EQ(outcome.removed, 2);
     EXPECT_EQ(datesIn(folder.bytes("NewExpenses.txt")), (QStringList{"5/4/2026", "5/6/2026"}));
@@ -199,7 +192,7 @@ TEST(ExpenseReviewRecords, PeriodMarkersAndExactTotal) {
                                  dated("12/2/2026", "Odd amount", "twelve"),
                                  dated("13/45/2026", "Bad date", "$8.00")};
     const ExpenseReview review =
-        reviewExpenseRecords(fileOf(records), QDate(2026, 12, 1), QDate(2026, 12, 6));
+        reviewExpenseRecords(expenseFileOf(records), QDate(2026, 12, 1), QDate(2026, 12, 6));
     ASSERT_EQ(review.rows.size(), 3);
     EXPECT_EQ(review.rows[0].paidTo, "Today");
     EXPECT_EQ(review.rows[1].paidTo, "First");
@@ -216,7 +209,8 @@ TEST(ExpenseReviewRecords, PeriodMarkersAndExactTotal) {
     // Ten thousand cents add up to exactly one hundred dollars, and large sums stay exact.
     QList<ExpenseRecord> cents(10000, dated("6/1/2026", "Cent", "$0.01"));
     cents.append(dated("6/1/2026", "Large", "$9,999,999.99"));
-    const ExpenseReview sum = reviewExpenseRecords(fileOf(cents), {2026, 6, 1}, {2026, 6, 1});
+    const ExpenseReview sum =
+        reviewExpenseRecords(expenseFileOf(cents), {2026, 6, 1}, {2026, 6, 1});
     EXPECT_EQ(sum.total, pellar::Currency::fromUnits(100'000'999'900));
     EXPECT_TRUE(unreadableNotice(sum).isEmpty());
 }

@@ -55,10 +55,10 @@ protected:
     bool shown(const char* frame) { return get<QWidget>(frame)->isVisible(); }
 
     void putRecords(const QList<std::pair<QString, QString>>& datesAndPayees) {
-        QByteArray bytes;
+        QList<ExpenseRecord> records;
         for (const auto& [date, payee] : datesAndPayees)
-            bytes += encodeExpense({date, payee, "Travel", "$10.00", "Cash", "", "Open"});
-        folder.put("NewExpenses.txt", bytes);
+            records.append({date, payee, "Travel", "$10.00", "Cash", "", "Open"});
+        folder.put("NewExpenses.txt", expenses::testing::expenseFileOf(records));
     }
 
     static QStringList listedPayees(const frmExpenses& e) {
@@ -69,10 +69,10 @@ protected:
     }
 
     QStringList payeesOnFile() const {
-        const QByteArray file = folder.bytes("NewExpenses.txt");
         QStringList payees;
-        for (qsizetype at = 0; at < file.size(); at += kExpenseRecordLength)
-            payees.append(decodeExpense(file.mid(at, kExpenseRecordLength)).paidTo);
+        for (const ExpenseRecord& r :
+             expenses::testing::expensesIn(folder.bytes("NewExpenses.txt")))
+            payees.append(r.paidTo);
         return payees;
     }
 

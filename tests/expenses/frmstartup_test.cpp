@@ -9,7 +9,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -30,7 +29,7 @@ QString labelText(const QWidget* form, const char* name) {
 
 using StartupTest = SpendlogTest;
 
-TEST_F(StartupTest, StartsInTheMenuWithTheContactsFormLoadedHidden) {
+TEST_F(StartupTest, StartsInTheMenuWithTheContactsFormLoadedHiddenAndTheOwnerNamed) {
     SpendlogForms& f = start();
     frmStartup& s = f.startup();
     EXPECT_TRUE(s.isVisible());
@@ -48,6 +47,16 @@ TEST_F(StartupTest, StartsInTheMenuWithTheContactsFormLoadedHidden) {
     EXPECT_FALSE(f.setupLoaded());
     EXPECT_FALSE(f.expensesLoaded());
     EXPECT_TRUE(desk.messages().isEmpty());
+    EXPECT_TRUE(child<QWidget>(&s, "Label1_2")->isHidden());
+
+    // The checkbook notice only with the checkbook file; the owner from the business file.
+    folder.put("CheckbookInfo.txt", "\"First Bank\",100\r\n");
+    folder.put("MyBusinessData.txt",
+               "\"Hillside Hardware, Inc\",\"41 Quarry Road\",\"\",\"Brookfield\","
+               "\"VT\",\"05036\",\"\",\"\",\"\"\r\n");
+    frmStartup& again = start().startup();
+    EXPECT_FALSE(child<QWidget>(&again, "Label1_2")->isHidden());
+    EXPECT_EQ(labelText(&again, "lblLicensedTo"), "Licensed to Hillside Hardware, Inc");
 }
 
 TEST_F(StartupTest, ContinueGoesWhereTheMissingDataIs) {
@@ -106,25 +115,6 @@ TEST_F(StartupTest, ContinueRestoresTheCategoriesFromTheBackupFolderAndSaysSo) {
     desk.expectMessage("File Restored from Backup Folder");
     EXPECT_TRUE(pellar::DataFileExists(app.context.data, u"\\OldInvoices.txt"));
     EXPECT_EQ(desk.beeps(), 1);
-}
-
-TEST_F(StartupTest, CheckbookNoticeOnlyWhenTheCheckbookFileIsThere) {
-    {
-        SpendlogForms& f = start();
-        EXPECT_TRUE(child<QWidget>(&f.startup(), "Label1_2")->isHidden());
-    }
-
-    folder.put("CheckbookInfo.txt", "\"First Bank\",100\r\n");
-    SpendlogForms& f = start();
-    EXPECT_FALSE(child<QWidget>(&f.startup(), "Label1_2")->isHidden());
-}
-
-TEST_F(StartupTest, OwnerLineShowsTheBusinessName) {
-    folder.put("MyBusinessData.txt",
-               "\"Hillside Hardware, Inc\",\"41 Quarry Road\",\"\",\"Brookfield\","
-               "\"VT\",\"05036\",\"\",\"\",\"\"\r\n");
-    SpendlogForms& f = start();
-    EXPECT_EQ(labelText(&f.startup(), "lblLicensedTo"), "Licensed to Hillside Hardware, Inc");
 }
 
 TEST_F(StartupTest, MenuEntries) {

@@ -3,6 +3,8 @@
 // drive the program as the person would.
 
 #include "expenses/core/contacts.h"
+#include "expenses/core/expensefile.h"
+#include "expenses/ui/frmcontacts.h"
 #include "expenses/ui/frmstartup.h"
 #include "expenses/ui/spendlogforms.h"
 #include "tests/support/datafolder.h"
@@ -35,7 +37,36 @@ inline void trigger(const QObject* form, const QString& name) {
     child<QAction>(form, name)->trigger();
 }
 
+// An expense file's bytes from records, and its records back from the bytes.
+inline QByteArray expenseFileOf(const QList<ExpenseRecord>& records) {
+    QByteArray bytes;
+    for (const ExpenseRecord& r : records)
+        bytes += encodeExpense(r);
+    return bytes;
+}
+inline QList<ExpenseRecord> expensesIn(const QByteArray& file) {
+    QList<ExpenseRecord> records;
+    for (qsizetype at = 0; at < file.size(); at += kExpenseRecordLength)
+        records.append(decodeExpense(file.mid(at, kExpenseRecordLength)));
+    return records;
+}
+
 class SpendlogTest : public ::testing::Test {
+public:
+    // A contact at one street address, with the fields a test looks at.
+    static Contact contact(const QString& name, const QString& city = {},
+                           const QString& telephone = {}, const QString& category = {}) {
+        Contact c;
+        c.name = name;
+        c.address1 = QStringLiteral("1 Main Street");
+        c.city = city;
+        c.state = QStringLiteral("IL");
+        c.postal = QStringLiteral("62701");
+        c.telephone = telephone;
+        c.category = category;
+        return c;
+    }
+
 protected:
     // The program's forms on a fresh shell (the earlier run's forms go).
     SpendlogForms& start() {
@@ -46,14 +77,11 @@ protected:
         return *forms;
     }
 
-    static Contact contact(const QString& name, const QString& city = {},
-                           const QString& telephone = {}) {
-        Contact c;
-        c.name = name;
-        c.city = city;
-        c.telephone = telephone;
-        c.state = QStringLiteral("IL");
-        return c;
+    // The contacts form shown as from the menu, the program started first if need be.
+    frmContacts& showContacts() {
+        SpendlogForms& f = forms ? *forms : start();
+        f.showContacts(&f.startup());
+        return f.contacts();
     }
 
     void putContacts(const QList<Contact>& contacts) {
