@@ -7,6 +7,7 @@
 #include "tests/support/testprogram.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -79,6 +80,7 @@ TEST_F(SlipmakerProgram, EntrySequence) {
     EXPECT_EQ(app.shell().loadedForms(),
               QList<QWidget*>({splash, program.setup(), program.deposit()}));
     EXPECT_EQ(visibleForms(), QList<QWidget*>{splash});
+    EXPECT_TRUE(child<QLabel>(splash, "lblNotice")->text().endsWith(QStringLiteral("2026")));
     EXPECT_EQ(desk.messages().size(), 0);
 }
 
