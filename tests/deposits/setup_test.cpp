@@ -7,7 +7,6 @@
 #include "tests/support/testprogram.h"
 
 #include <QAction>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -108,16 +107,12 @@ TEST_F(SlipmakerSetup, AddressLayoutFollowsTheProfile) {
     const auto expectStyle = [this](AddressStyle style) {
         const bool usa = style == AddressStyle::UnitedStates;
         EXPECT_EQ(form->addressStyle(), style);
-        EXPECT_EQ(child<QPushButton>("cmdAddress")->text(),
-                  usa ? "USA Style Address" : "International Style Address");
-        EXPECT_EQ(child<QLabel>("lblAddress_3")->text(), usa ? "City" : "Address 3");
         EXPECT_EQ(box("txtZip")->isHidden(), !usa);
         EXPECT_EQ(child("lblPostal")->isHidden(), !usa);
     };
 
     open(); // a new profile
     expectStyle(AddressStyle::UnitedStates);
-    EXPECT_EQ(box("txtSt")->maxLength(), 2);
     EXPECT_EQ(boxes(), BusinessProfile{});
 
     ASSERT_TRUE(saveProfileKeepingBackup(folder, sample()));
@@ -129,7 +124,6 @@ TEST_F(SlipmakerSetup, AddressLayoutFollowsTheProfile) {
     click("cmdAddress");
     expectStyle(AddressStyle::International);
     EXPECT_EQ(box("txtZip")->text(), "");
-    EXPECT_EQ(box("txtSt")->maxLength(), 55);
     click("cmdAddress");
     expectStyle(AddressStyle::UnitedStates);
     EXPECT_EQ(box("txtZip")->text(), "62701");
