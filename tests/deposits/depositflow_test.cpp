@@ -77,6 +77,12 @@ protected:
         // On the indicator: a radio button takes clicks only there and on its text.
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
     }
+    // A click that the program answers with a message, answered as given.
+    void clickTold(const QString& name, MessageAnswer answer = MessageAnswer::Ok,
+                   const QString& title = programTitle()) {
+        desk.expectMessage(title, answer);
+        click(name);
+    }
     // The keyboard from the first box on: Tab to the next box, Return in the last goes on.
     void announce(const QString& currency, const QString& count) {
         type("txtCurrency", currency);
@@ -249,8 +255,7 @@ TEST_F(DepositFlow, EntryMistakesAreRefusedAndRedoStartsOver) {
     // More checks than the back of the form can list: told, and kept for correction.
     type("txtNoofChecks", QStringLiteral("4x05"));
     EXPECT_EQ(box("txtNoofChecks")->text(), "405");
-    desk.expectMessage(programTitle());
-    click("cmdDepositCreation_0");
+    clickTold("cmdDepositCreation_0");
     EXPECT_TRUE(desk.messages().last().text().contains(QStringLiteral("at most 404 checks")));
     EXPECT_TRUE(focused("txtNoofChecks"));
     box("txtNoofChecks")->clear();
@@ -258,8 +263,7 @@ TEST_F(DepositFlow, EntryMistakesAreRefusedAndRedoStartsOver) {
     // A check beyond what the log can record: told, the amount kept for correction.
     announce(QStringLiteral("1"), QStringLiteral("2"));
     typeCheck(QStringLiteral("77"), QStringLiteral("600000000000000"), QStringLiteral("Big"));
-    desk.expectMessage(programTitle());
-    click("cmdDepositCreation_2");
+    clickTold("cmdDepositCreation_2");
     EXPECT_EQ(desk.messages().last().text(), depositTooLargeText());
     EXPECT_TRUE(focused("txtCheckEntry_1"));
 
@@ -338,8 +342,7 @@ TEST_F(DepositFlow, PrintingCancelledDeclinedOrFailedWritesNothing) {
     toPrintScreen();
     desk.expectPrinterDialog(PrinterChoice{QString(), 3, QString()});
     desk.failNextPrintJob(QStringLiteral("No printer is set up on this computer."));
-    desk.expectMessage(QStringLiteral("Print Error"));
-    click("cmdDepositContinue");
+    clickTold("cmdDepositContinue", MessageAnswer::Ok, QStringLiteral("Print Error"));
     EXPECT_EQ(desk.jobSetups().last().printer.copies, 3);
     EXPECT_TRUE(shown("fraDepositSummary"));
     EXPECT_EQ(form->draft().checks().size(), 1);
@@ -352,8 +355,7 @@ TEST_F(DepositFlow, PrintingCancelledDeclinedOrFailedWritesNothing) {
     toPrintScreen();
     desk.expectPrinterDialog(PrinterChoice{});
     desk.expectMessage(QStringLiteral("Deposit Complete"), MessageAnswer::Yes);
-    desk.expectMessage(programTitle());
-    click("cmdDepositContinue");
+    clickTold("cmdDepositContinue");
     EXPECT_TRUE(desk.messages().last().text().contains(QStringLiteral("Transactions.txt")));
     EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), checkbookWithBalance("$7.00"));
     EXPECT_TRUE(onCreationScreen() && form->isVisible());
@@ -364,8 +366,7 @@ TEST_F(DepositFlow, PrintingCancelledDeclinedOrFailedWritesNothing) {
     reopen();
     type("txtCurrency", QStringLiteral("1000"));
     toPrintScreen();
-    desk.expectMessage(programTitle());
-    click("cmdDepositContinue");
+    clickTold("cmdDepositContinue");
     EXPECT_TRUE(desk.messages().last().text().contains(QStringLiteral("$922,337,203,685,477.00")));
     EXPECT_EQ(desk.jobs().size(), jobs);
 }
@@ -415,12 +416,10 @@ TEST_F(DepositFlow, PreviewAndPdfUseEachSidesOriginAndOffsetsAndRecordOnlyWhenCo
     click("cmdSaveAsPdf");
     desk.expectSaveFile(QStringLiteral("/out/full.pdf"));
     desk.failNextPrintJob(QStringLiteral("The disk is full."));
-    desk.expectMessage(programTitle());
-    click("cmdSaveAsPdf");
+    clickTold("cmdSaveAsPdf");
     EXPECT_TRUE(shown("fraDepositSummary"));
     desk.expectSaveFile(QStringLiteral("/out/Deposit"));
-    desk.expectMessage(QStringLiteral("Deposit Complete"), MessageAnswer::No);
-    click("cmdSaveAsPdf");
+    clickTold("cmdSaveAsPdf", MessageAnswer::No, QStringLiteral("Deposit Complete"));
     EXPECT_EQ(desk.saveFilesSuggested(), QStringList(3, QStringLiteral("Deposit 2026-12-06.pdf")));
     ASSERT_EQ(desk.jobSetups().size(), 3);
     EXPECT_EQ(desk.jobSetups()[1].printer.outputFile, "/out/Deposit.pdf");
@@ -432,12 +431,10 @@ TEST_F(DepositFlow, PreviewAndPdfUseEachSidesOriginAndOffsetsAndRecordOnlyWhenCo
     desk.setPrinterAvailable(false);
     type("txtCurrency", QStringLiteral("40"));
     toPrintScreen();
-    desk.expectMessage(programTitle(), MessageAnswer::No);
-    click("cmdDepositContinue");
+    clickTold("cmdDepositContinue", MessageAnswer::No);
     desk.expectMessage(programTitle(), MessageAnswer::Yes);
     desk.expectSaveFile(QStringLiteral("/out/cash.pdf"));
-    desk.expectMessage(QStringLiteral("Deposit Complete"), MessageAnswer::Yes);
-    click("cmdDepositContinue");
+    clickTold("cmdDepositContinue", MessageAnswer::Yes, QStringLiteral("Deposit Complete"));
     EXPECT_EQ(desk.jobSetups().size(), 4);
     EXPECT_EQ(desk.jobSetups().last().printer.outputFile, "/out/cash.pdf");
     EXPECT_TRUE(desk.printerDialogsShownWith().isEmpty());
@@ -450,8 +447,7 @@ TEST_F(DepositFlow, RefusalsSayWhyAndAcceptedChecksAreNotDroppedUnasked) {
     EXPECT_FALSE(child("cmdDepositCreation_0")->isEnabled());
     enterCheck(QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("Lee"));
     type("txtNoofChecks", QStringLiteral("\b4"));
-    desk.expectMessage(programTitle(), MessageAnswer::No);
-    click("cmdDepositCreation_0");
+    clickTold("cmdDepositCreation_0", MessageAnswer::No);
     EXPECT_EQ(desk.messages().last().buttons, MessageButtons::YesNoDefaultNo);
     EXPECT_EQ(form->draft().checks().size(), 1);
 
@@ -459,8 +455,7 @@ TEST_F(DepositFlow, RefusalsSayWhyAndAcceptedChecksAreNotDroppedUnasked) {
     typeCheck(QStringLiteral("2"), QStringLiteral("0"), QStringLiteral("Ng"));
     click("cmdDepositCreation_2");
     EXPECT_EQ(note(), "A check amount must be more than zero.");
-    desk.expectMessage(programTitle(), MessageAnswer::Yes);
-    click("cmdDepositCreation_0");
+    clickTold("cmdDepositCreation_0", MessageAnswer::Yes);
     EXPECT_TRUE(form->draft().checks().isEmpty());
     EXPECT_EQ(child<QGroupBox>("fraCheckEntry")->title(), "Entering Check 1 of 4 Checks");
 
