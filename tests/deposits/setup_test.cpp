@@ -103,7 +103,7 @@ TEST_F(SlipmakerSetup, TheOlderProfileFileIsConvertedWhenTheFormLoads) {
     EXPECT_TRUE(desk.messages().isEmpty());
 }
 
-TEST_F(SlipmakerSetup, AddressLayoutFollowsTheProfile) {
+TEST_F(SlipmakerSetup, AddressLayoutFollowsTheProfileAndANameIsNeeded) {
     const auto expectStyle = [this](AddressStyle style) {
         const bool usa = style == AddressStyle::UnitedStates;
         EXPECT_EQ(form->addressStyle(), style);
@@ -114,6 +114,20 @@ TEST_F(SlipmakerSetup, AddressLayoutFollowsTheProfile) {
     open(); // a new profile
     expectStyle(AddressStyle::UnitedStates);
     EXPECT_EQ(boxes(), BusinessProfile{});
+
+    // It cannot be saved without a company name: the button and Return in the last box
+    // are both refused.
+    QSignalSpy menu(form.get(), &frmSetup::menuWanted);
+    replaceText("txtAddress", QStringLiteral("1 Quay St"));
+    click("cmdQuit");
+    EXPECT_EQ(desk.beeps(), 1);
+    EXPECT_FALSE(child<QLabel>("lblStatusNote")->text().isEmpty());
+    QTest::keyClick(box("txtFein"), Qt::Key_Return);
+    EXPECT_EQ(desk.beeps(), 2);
+    EXPECT_TRUE(desk.messages().isEmpty());
+    EXPECT_EQ(menu.count(), 0);
+    EXPECT_TRUE(form->isVisible() && form->focusWidget() == box("txtName"));
+    EXPECT_FALSE(folder.exists("MyBusinessData.txt"));
 
     ASSERT_TRUE(saveProfileKeepingBackup(folder, sample()));
     open(); // named, with a postal code
@@ -146,22 +160,6 @@ TEST_F(SlipmakerSetup, AddressLayoutFollowsTheProfile) {
     open(); // named, without a postal code
     expectStyle(AddressStyle::International);
     EXPECT_EQ(boxes(), abroad);
-}
-
-TEST_F(SlipmakerSetup, AnEmptyCompanyNameBlocksSaving) {
-    open();
-    QSignalSpy menu(form.get(), &frmSetup::menuWanted);
-    replaceText("txtAddress", QStringLiteral("1 Quay St"));
-    click("cmdQuit");
-    EXPECT_EQ(desk.beeps(), 1);
-    EXPECT_FALSE(child<QLabel>("lblStatusNote")->text().isEmpty());
-    // Return in the last box saves as the button does: refused again.
-    QTest::keyClick(box("txtFein"), Qt::Key_Return);
-    EXPECT_EQ(desk.beeps(), 2);
-    EXPECT_TRUE(desk.messages().isEmpty());
-    EXPECT_EQ(menu.count(), 0);
-    EXPECT_TRUE(form->isVisible() && form->focusWidget() == box("txtName"));
-    EXPECT_FALSE(folder.exists("MyBusinessData.txt"));
 }
 
 TEST_F(SlipmakerSetup, FormsOrderNoteAndTheOrderMenu) {
