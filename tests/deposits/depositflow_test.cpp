@@ -240,7 +240,7 @@ TEST_F(DepositFlow, ThreeChecksVerifiedThenTwentyBackOnSixtyFive) {
     EXPECT_NE(desk.jobs()[0]->findText(QStringLiteral("Cash Retained")), nullptr);
 }
 
-TEST_F(DepositFlow, EntryMistakesAreRefusedAndRedoStartsOver) {
+TEST_F(DepositFlow, EntryMistakesAreRefusedWithWordsAndRedoStartsOver) {
     // No count: a beep; leaving the count empty gives "0" with a beep.
     type("txtNoofChecks", QStringLiteral("0"));
     click("cmdDepositCreation_0");
@@ -311,6 +311,32 @@ TEST_F(DepositFlow, EntryMistakesAreRefusedAndRedoStartsOver) {
     toPrintScreen();
     click("cmdDepositCreation_6");
     EXPECT_TRUE(onCreationScreen());
+
+    // "Enter Check Summary Data" while checks are owed asks first; No keeps them.
+    announce(QStringLiteral("5"), QStringLiteral("3"));
+    EXPECT_FALSE(child("cmdDepositCreation_0")->isEnabled());
+    enterCheck(QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("Lee"));
+    type("txtNoofChecks", QStringLiteral("\b4"));
+    clickTold("cmdDepositCreation_0", MessageAnswer::No);
+    EXPECT_EQ(desk.messages().last().buttons, MessageButtons::YesNoDefaultNo);
+    EXPECT_EQ(form->draft().checks().size(), 1);
+
+    // A check of zero: beep and words.
+    typeCheck(QStringLiteral("2"), QStringLiteral("0"), QStringLiteral("Ng"));
+    click("cmdDepositCreation_2");
+    EXPECT_EQ(note(), "A check amount must be more than zero.");
+    clickTold("cmdDepositCreation_0", MessageAnswer::Yes);
+    EXPECT_TRUE(form->draft().checks().isEmpty());
+    EXPECT_EQ(child<QGroupBox>("fraCheckEntry")->title(), "Entering Check 1 of 4 Checks");
+
+    // A count changed by pasting is seen: the checks of the old count no longer do.
+    click("cmdDepositCreation_4");
+    enterChecks(1);
+    EXPECT_TRUE(child("cmdDepositCreation_1")->isEnabled());
+    QApplication::clipboard()->setText(QStringLiteral("3"));
+    box("txtNoofChecks")->selectAll();
+    box("txtNoofChecks")->paste();
+    EXPECT_FALSE(child("cmdDepositCreation_1")->isEnabled());
 
     QSignalSpy menu(form.get(), &frmDeposit::menuWanted);
     click("cmdMenu");
@@ -439,32 +465,4 @@ TEST_F(DepositFlow, PreviewAndPdfUseEachSidesOriginAndOffsetsAndRecordOnlyWhenCo
     EXPECT_EQ(desk.jobSetups().last().printer.outputFile, "/out/cash.pdf");
     EXPECT_TRUE(desk.printerDialogsShownWith().isEmpty());
     EXPECT_EQ(folder.bytes("Transactions.txt"), logRecord("12/6/2026", "40"));
-}
-
-TEST_F(DepositFlow, RefusalsSayWhyAndAcceptedChecksAreNotDroppedUnasked) {
-    // "Enter Check Summary Data" while checks are owed asks first; No keeps them.
-    announce(QStringLiteral("5"), QStringLiteral("3"));
-    EXPECT_FALSE(child("cmdDepositCreation_0")->isEnabled());
-    enterCheck(QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("Lee"));
-    type("txtNoofChecks", QStringLiteral("\b4"));
-    clickTold("cmdDepositCreation_0", MessageAnswer::No);
-    EXPECT_EQ(desk.messages().last().buttons, MessageButtons::YesNoDefaultNo);
-    EXPECT_EQ(form->draft().checks().size(), 1);
-
-    // A check of zero: beep and words.
-    typeCheck(QStringLiteral("2"), QStringLiteral("0"), QStringLiteral("Ng"));
-    click("cmdDepositCreation_2");
-    EXPECT_EQ(note(), "A check amount must be more than zero.");
-    clickTold("cmdDepositCreation_0", MessageAnswer::Yes);
-    EXPECT_TRUE(form->draft().checks().isEmpty());
-    EXPECT_EQ(child<QGroupBox>("fraCheckEntry")->title(), "Entering Check 1 of 4 Checks");
-
-    // A count changed by pasting is seen: the checks of the old count no longer do.
-    click("cmdDepositCreation_4");
-    enterChecks(1);
-    EXPECT_TRUE(child("cmdDepositCreation_1")->isEnabled());
-    QApplication::clipboard()->setText(QStringLiteral("3"));
-    box("txtNoofChecks")->selectAll();
-    box("txtNoofChecks")->paste();
-    EXPECT_FALSE(child("cmdDepositCreation_1")->isEnabled());
 }

@@ -70,7 +70,9 @@ TEST_F(SlipmakerProgram, WithoutACheckbookFileTheProgramEndsAtOnce) {
     EXPECT_EQ(folder.bytes("Backup/Transactions.txt"), QByteArray(60, 'T'));
 }
 
-TEST_F(SlipmakerProgram, EntrySequence) {
+TEST_F(SlipmakerProgram, EntrySequenceAndTheStartFormsWebEntries) {
+    const pellar::WebConfig links = pellar::WebConfig::defaults();
+    app.context.web = links;
     Slipmaker& program = started();
 
     // The start form shown, the backup folder made, the two working forms loaded hidden.
@@ -82,6 +84,19 @@ TEST_F(SlipmakerProgram, EntrySequence) {
     EXPECT_EQ(visibleForms(), QList<QWidget*>{splash});
     EXPECT_TRUE(child<QLabel>(splash, "lblNotice")->text().endsWith(QStringLiteral("2026")));
     EXPECT_EQ(desk.messages().size(), 0);
+
+    child<QAction>(splash, "mnuPellarBanking")->trigger();
+    child<QAction>(splash, "mnuHome")->trigger();
+    EXPECT_EQ(desk.openedAddresses(), QStringList({links.bankingProduct, links.homePage}));
+
+    desk.expectMessage(QStringLiteral("Ordering Deluxe Forms"), MessageAnswer::No);
+    child<QAction>(splash, "mnuDeluxe")->trigger();
+    EXPECT_EQ(desk.openedAddresses().size(), 2);
+    EXPECT_EQ(desk.messages().last().buttons, MessageButtons::YesNo);
+
+    desk.expectMessage(QStringLiteral("Ordering Deluxe Forms"), MessageAnswer::Yes);
+    child<QAction>(splash, "mnuDeluxe")->trigger();
+    EXPECT_EQ(desk.openedAddresses().last(), links.formsReorder);
 }
 
 TEST_F(SlipmakerProgram, ContinueGoesToSetupFirstAndToTheDepositFormOnceAProfileExists) {
@@ -136,25 +151,6 @@ TEST_F(SlipmakerProgram, ADamagedCheckbookFileSendsTheDepositFormBackToTheMenu) 
     ASSERT_NE(program.splash(), nullptr);
     EXPECT_EQ(visibleForms(), QList<QWidget*>{program.splash()});
     EXPECT_EQ(ended, 0);
-}
-
-TEST_F(SlipmakerProgram, WebEntriesAndTheSupplierNotice) {
-    const pellar::WebConfig links = pellar::WebConfig::defaults();
-    app.context.web = links;
-    frmSplash* splash = started().splash();
-
-    child<QAction>(splash, "mnuPellarBanking")->trigger();
-    child<QAction>(splash, "mnuHome")->trigger();
-    EXPECT_EQ(desk.openedAddresses(), QStringList({links.bankingProduct, links.homePage}));
-
-    desk.expectMessage(QStringLiteral("Ordering Deluxe Forms"), MessageAnswer::No);
-    child<QAction>(splash, "mnuDeluxe")->trigger();
-    EXPECT_EQ(desk.openedAddresses().size(), 2);
-    EXPECT_EQ(desk.messages().last().buttons, MessageButtons::YesNo);
-
-    desk.expectMessage(QStringLiteral("Ordering Deluxe Forms"), MessageAnswer::Yes);
-    child<QAction>(splash, "mnuDeluxe")->trigger();
-    EXPECT_EQ(desk.openedAddresses().last(), links.formsReorder);
 }
 
 TEST_F(SlipmakerProgram, ExitProgramUnloadsEveryFormAndBacksUpTheLog) {
