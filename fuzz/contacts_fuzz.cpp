@@ -2,9 +2,8 @@
 // record, a search kind and whether the record is deleted; the rest is the file.
 //
 // Properties:
-//  - The count is the file length / 235, rounded half to even; the read agrees, record by
-//    record, with the records the file splits into (a short last record padded with
-//    blanks), as far as the count goes.
+//  - The count is the number of whole 235-byte records (a part of one at the end is left
+//    out); the read agrees, record by record, with the records the file splits into.
 //  - A contact read has no blanks at the ends of its fields, and written and read again is
 //    the same contact (every field fits: it came from a field of that width).
 //  - Searching for a contact's own field (trimmed, upper case) finds that contact; every
@@ -65,28 +64,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const qint64 count = contactCount(folder);
     PELLAR_FUZZ_CHECK(count == file.size() / kContactRecordLength);
     const QList<QByteArray> records = pellar::splitRecords(file, kContactRecordLength);
-    const qsizetype usable = count;
     const ContactFile all = readContacts(folder);
     PELLAR_FUZZ_CHECK(all.problem.isEmpty());
     PELLAR_FUZZ_CHECK(all.notice.isEmpty() == (file.size() % kContactRecordLength == 0));
-    PELLAR_FUZZ_CHECK(all.contacts.size() == usable && all.records.size() == usable);
-    for (qsizetype i = 0; i < usable; ++i) {
+    PELLAR_FUZZ_CHECK(all.contacts.size() == count && all.records.size() == count);
+    for (qsizetype i = 0; i < count; ++i) {
         const Contact& c = all.contacts[i];
         PELLAR_FUZZ_CHECK(c == decodeContact(records[i]));
         PELLAR_FUZZ_CHECK(all.records[i] == records[i]);
         PELLAR_FUZZ_CHECK(trimmedFields(c));
         PELLAR_FUZZ_CHECK(decodeContact(encodeContact(c)) == c);
     }
-    if (usable == 0)
+    if (count == 0)
         return 0;
 
-    const qsizetype chosen = choice % usable;
+    const qsizetype chosen = choice % count;
     searchFinds(all.contacts, SearchKind((choice >> 2) % (kSearchOptionCount + 1)), chosen);
 
     if (choice & 0x80) {
         PELLAR_FUZZ_CHECK(deleteContact(folder, chosen + 1).ok);
         QByteArray kept;
-        for (qsizetype i = 0; i < usable; ++i) {
+        for (qsizetype i = 0; i < count; ++i) {
             if (i != chosen)
                 kept += records[i];
         }

@@ -6,4 +6,17 @@ namespace pellar {
 // code: the scripted desk links without it.
 Desk::~Desk() = default;
 
+MessageAnswer cautiousAnswer(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::OkCancel:
+        return MessageAnswer::Cancel;
+    case MessageButtons::YesNo:
+    case MessageButtons::YesNoDefaultNo:
+        return MessageAnswer::No;
+    case MessageButtons::Ok:
+        break;
+    }
+    return MessageAnswer::Ok;
+}
+
 } // namespace pellar

@@ -20,6 +20,10 @@ enum class MessageButtons { Ok, OkCancel, YesNo, YesNoDefaultNo };
 enum class MessageIcon { None, Information, Warning, Critical, Question };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
+// The answer that does the least with these buttons: what a box closed without a choice
+// means.
+MessageAnswer cautiousAnswer(MessageButtons buttons);
+
 // What the printer dialog gave: the printer (empty: the system's default), the copies,
 // and a file name when the person chose to print to a PDF file.
 struct PrinterChoice {

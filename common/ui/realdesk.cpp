@@ -65,17 +65,8 @@ MessageAnswer answerFor(int button, MessageButtons buttons) {
     default:
         break;
     }
-    // Closed some other way: the cautious answer of the button set.
-    switch (buttons) {
-    case MessageButtons::OkCancel:
-        return MessageAnswer::Cancel;
-    case MessageButtons::YesNo:
-    case MessageButtons::YesNoDefaultNo:
-        return MessageAnswer::No;
-    case MessageButtons::Ok:
-        break;
-    }
-    return MessageAnswer::Ok;
+    // Closed some other way.
+    return cautiousAnswer(buttons);
 }
 
 } // namespace

@@ -37,20 +37,6 @@ bool offers(MessageButtons buttons, MessageAnswer answer) {
     return false;
 }
 
-// What a test gets when it did not say: the answer that does the least.
-MessageAnswer cautiousAnswer(MessageButtons buttons) {
-    switch (buttons) {
-    case MessageButtons::OkCancel:
-        return MessageAnswer::Cancel;
-    case MessageButtons::YesNo:
-    case MessageButtons::YesNoDefaultNo:
-        return MessageAnswer::No;
-    case MessageButtons::Ok:
-        break;
-    }
-    return MessageAnswer::Ok;
-}
-
 } // namespace
 
 ScriptedDesk::ScriptedDesk() = default;
