@@ -2,6 +2,7 @@
 
 #include "common/core/backup.h"
 #include "common/core/fixedrecords.h"
+#include "common/core/folderlock.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,6 +94,11 @@ std::optional<QByteArray> readDataFile(const DataFolder& folder, QStringView nam
 }
 
 FileResult writeDataFile(const DataFolder& folder, QStringView name, const QByteArray& bytes) {
+    // Every write of a data file is under the folder's lock, even one whose caller did not
+    // read the file first; a caller that did holds the lock already (it is re-entrant).
+    const FolderLock lock(folder);
+    if (!lock)
+        return writeFailure(name, lock.error());
     if (const QString why = replaceFile(folder.filePath(name), bytes); !why.isEmpty())
         return writeFailure(name, why);
     return FileResult::success();
@@ -138,6 +144,9 @@ FileResult writeInPlace(const DataFolder& folder, QStringView name, qint64 offse
                         const QByteArray& bytes) {
     if (offset < 0)
         return writeFailure(name, QStringLiteral("the place to write is out of range"));
+    const FolderLock lock(folder);
+    if (!lock)
+        return writeFailure(name, lock.error());
     const QString path = folder.filePath(name);
     const bool existed = QFileInfo::exists(path);
     // Unbuffered, so a write that does not fit fails here and not in a later flush.
