@@ -1,11 +1,15 @@
 #include "expenses/core/expensecleanup.h"
 
+#include "common/core/backup.h"
 #include "common/core/datafiles.h"
 #include "common/core/fixedrecords.h"
+#include "common/core/folderlock.h"
 #include "common/core/regional.h"
 #include "expenses/core/expensefile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace expenses {
 
@@ -55,7 +59,36 @@ QByteArray keptExpenseRecords(QByteArrayView file, QDate start, QDate end,
     return kept;
 }
 
-CleanupOutcome removeExpensesBetween(const pellar::DataFolder& folder, QDate start, QDate end) {
+namespace {
+
+// The file as a cleanup found it, kept in the backup folder under the day's date so a range
+// chosen wrongly can be undone. Two cleanups in one second each keep their own copy.
+pellar::FileResult keepCopyBeforeCleanup(const pellar::DataFolder& folder, const QByteArray& bytes,
+                                         const QDateTime& now, QString* copyPath) {
+    const QString day = folder.backupFolderPath() + u'/' + now.date().toString(u"yyyy-MM-dd");
+    const QString stem =
+        day + QStringLiteral("/NewExpenses before cleanup ") + now.time().toString(u"HHmmss");
+    QString path = stem + QStringLiteral(".txt");
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = stem + QStringLiteral(" (%1).txt").arg(n);
+    QString why;
+    if (!QDir().mkpath(day))
+        why = QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(day));
+    else
+        why = pellar::replaceFile(path, bytes);
+    if (!why.isEmpty())
+        return pellar::FileResult::failure(
+            QStringLiteral("A copy of NewExpenses.txt is kept before every cleanup, and this one "
+                           "could not be made (%1). No records were removed.")
+                .arg(why));
+    *copyPath = path;
+    return pellar::FileResult::success();
+}
+
+} // namespace
+
+CleanupOutcome removeExpensesBetween(const pellar::DataFolder& folder, QDate start, QDate end,
+                                     const QDateTime& now) {
     CleanupOutcome outcome;
     // An older version rewrote through this scratch file; one left by an interrupted run
     // is of no use to anybody. It is removed where it lies, not first restored from the
@@ -66,24 +99,34 @@ CleanupOutcome removeExpensesBetween(const pellar::DataFolder& folder, QDate sta
             pellar::FileResult::failure(QStringLiteral("The file Temp.txt could not be deleted."));
         return outcome;
     }
-
-    ExpenseFileBytes read = readExpenseFile(folder);
-    if (!read.found)
+    // A restore from the backup folder tells the person; that happens before the lock.
+    if (!pellar::DataFileExists(folder, kExpensesFile))
         return outcome;
     outcome.fileFound = true;
-    if (!read.problem.isEmpty()) {
-        // Nothing is written over a file that could not be read.
-        outcome.result = pellar::FileResult::failure(read.problem);
-        return outcome;
-    }
-    const QByteArray kept = keptExpenseRecords(read.bytes, start, end, &outcome);
-    if (outcome.removed == 0 && kept.size() == read.bytes.size())
-        return outcome; // nothing to remove: the file stays as it is, untouched
-    outcome.result = pellar::writeDataFile(folder, kExpensesFile, kept);
-    if (!outcome.result) {
-        outcome.removed = 0;
-        outcome.kept = 0;
-        outcome.keptUnreadable = 0;
+
+    // The records removed are picked from the file as it is now, under the lock, so an
+    // expense another copy posted a moment ago is neither lost nor taken for an old one.
+    CleanupOutcome counted;
+    outcome.result = pellar::underFolderLock(folder, [&] {
+        QString problem;
+        const std::optional<QByteArray> bytes =
+            pellar::readDataFile(folder, kExpensesFile, &problem);
+        if (!bytes) // nothing is written over a file that could not be read
+            return pellar::FileResult::failure(problem);
+        const QByteArray kept = keptExpenseRecords(*bytes, start, end, &counted);
+        if (counted.removed == 0 && kept.size() == bytes->size())
+            return pellar::FileResult::success(); // nothing to remove: the file stays untouched
+        if (pellar::FileResult copied =
+                keepCopyBeforeCleanup(folder, *bytes, now, &outcome.copyPath);
+            !copied)
+            return copied;
+        pellar::pausePoint("cleanup");
+        return pellar::writeDataFile(folder, kExpensesFile, kept);
+    });
+    if (outcome.result) {
+        outcome.removed = counted.removed;
+        outcome.kept = counted.kept;
+        outcome.keptUnreadable = counted.keptUnreadable;
     }
     return outcome;
 }
@@ -103,6 +146,9 @@ QString cleanupReport(const CleanupOutcome& outcome) {
     else if (outcome.keptUnreadable > 1)
         text += QStringLiteral(" %1 records whose date could not be read were kept.")
                     .arg(outcome.keptUnreadable);
+    if (!outcome.copyPath.isEmpty())
+        text += QStringLiteral(" The file as it was is kept in %1.")
+                    .arg(QDir::toNativeSeparators(QFileInfo(outcome.copyPath).path()));
     return text;
 }
 

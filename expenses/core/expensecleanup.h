@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDate>
+#include <QDateTime>
 
 namespace expenses {
 
@@ -25,6 +26,8 @@ struct CleanupOutcome {
     qint64 kept = 0;
     // Kept because their date cannot be read: a record nobody can date is never deleted.
     qint64 keptUnreadable = 0;
+    // The copy of the file as it was before the records went; empty when none was needed.
+    QString copyPath;
 };
 
 // The records of the file's bytes that stay: those dated before start or after end, and
@@ -33,10 +36,15 @@ struct CleanupOutcome {
 QByteArray keptExpenseRecords(QByteArrayView file, QDate start, QDate end, CleanupOutcome* outcome);
 
 // Rewrites the expense file without the records dated from start to end, both included.
-// The new file takes the old one's place in one rename, so an interruption leaves the old
-// file or the new one. A leftover scratch file of an older interrupted rewrite is deleted
-// first. Without an expense file nothing happens.
-CleanupOutcome removeExpensesBetween(const pellar::DataFolder& folder, QDate start, QDate end);
+// The records are picked from the file as it is under the data-folder lock, and the rewrite
+// follows under the same lock, so every record another copy added before or after stays.
+// Before anything is removed, the file as it was is copied to
+// "Backup/<yyyy-MM-dd>/NewExpenses before cleanup <HHmmss>.txt"; without that copy nothing
+// is removed. The new file takes the old one's place in one rename, so an interruption
+// leaves the old file or the new one. A leftover scratch file of an older interrupted
+// rewrite is deleted first. Without an expense file nothing happens.
+CleanupOutcome removeExpensesBetween(const pellar::DataFolder& folder, QDate start, QDate end,
+                                     const QDateTime& now = QDateTime::currentDateTime());
 
 // What the cleanup screen says afterwards.
 QString cleanupReport(const CleanupOutcome& outcome);

@@ -10,17 +10,18 @@ PostResult writeAll(const pellar::DataFolder& folder, const QList<ExpenseRecord>
     PostResult result;
     if (records.isEmpty())
         return result;
-    // Refused before anything is written: a split half on file would not add up.
-    const qint64 room = expenseRoomLeft(folder);
-    if (room < records.size()) {
-        result.status = PostResult::FileFull;
-        result.room = room;
-        result.needed = records.size();
-        return result;
-    }
-    if (const pellar::FileResult written = appendExpenseRecords(folder, records); !written) {
-        result.status = PostResult::Failed;
-        result.error = written.error;
+    // A split's lines go in one append, refused whole when the file lacks room for them all:
+    // half a split on file would not add up.
+    qint64 room = -1;
+    if (const pellar::FileResult written = appendExpenseRecords(folder, records, &room); !written) {
+        if (room >= 0) {
+            result.status = PostResult::FileFull;
+            result.room = room;
+            result.needed = records.size();
+        } else {
+            result.status = PostResult::Failed;
+            result.error = written.error;
+        }
         return result;
     }
     result.status = PostResult::Written;

@@ -4,6 +4,7 @@
 #include "common/core/backup.h"
 #include "common/core/datafiles.h"
 #include "common/core/fixedrecordfile.h"
+#include "common/core/folderlock.h"
 #include "common/core/regional.h"
 
 #include <QFile>
@@ -91,24 +92,33 @@ qint64 expenseRoomLeft(const pellar::DataFolder& folder) {
 }
 
 pellar::FileResult appendExpenseRecords(const pellar::DataFolder& folder,
-                                        const QList<ExpenseRecord>& records) {
+                                        const QList<ExpenseRecord>& records, qint64* roomWhenFull) {
     if (records.isEmpty())
         return pellar::FileResult::success();
-    const qint64 length = fileLength(folder);
-    const qint64 started = recordsStarted(length);
-    if (started + records.size() > pellar::kMaxRecords)
-        return pellar::FileResult::failure(
-            QStringLiteral("The file NewExpenses.txt holds %1 records and has room for %2 more; "
-                           "nothing was written.")
-                .arg(started)
-                .arg(std::max<qint64>(0, pellar::kMaxRecords - started)));
-
     QByteArray bytes;
     bytes.reserve(records.size() * kExpenseRecordLength);
     for (const ExpenseRecord& record : records)
         bytes += encodeExpense(record);
-    // All the records or none: a write cut short leaves the file as it was.
-    return expenseFile(folder).append(bytes);
+    // A missing file is restored from the backup folder (and the person told) before the
+    // lock is taken, never while it is held.
+    pellar::DataFileExists(folder, kExpensesFile);
+    // The end of the file is found under the lock: another copy's cleanup may have shortened
+    // the file since anything was read, and a position worked out before would leave a gap.
+    return pellar::underFolderLock(folder, [&] {
+        const qint64 started = recordsStarted(QFileInfo(folder.filePath(kExpensesFile)).size());
+        if (started + records.size() > pellar::kMaxRecords) {
+            const qint64 room = std::max<qint64>(0, pellar::kMaxRecords - started);
+            if (roomWhenFull)
+                *roomWhenFull = room;
+            return pellar::FileResult::failure(
+                QStringLiteral("The file NewExpenses.txt holds %1 records and has room for %2 "
+                               "more; nothing was written.")
+                    .arg(started)
+                    .arg(room));
+        }
+        // All the records or none: a write cut short leaves the file as it was.
+        return expenseFile(folder).append(bytes);
+    });
 }
 
 pellar::FileResult WriteExpenseRecord(const pellar::DataFolder& folder,

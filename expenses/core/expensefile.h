@@ -87,11 +87,14 @@ qint64 expenseRecordCount(const pellar::DataFolder& folder);
 // reach. A damaged trailing part of a record counts as a record: appending keeps it.
 qint64 expenseRoomLeft(const pellar::DataFolder& folder);
 
-// Appends the records after the last one, in one write. Refused, with nothing written,
-// when the file has no room for all of them. Earlier bytes are never touched; a damaged
-// trailing part of a record is padded to a whole record rather than overwritten.
+// Appends the records after the last one, in one write, under the data-folder lock and at
+// the end of the file as it is at that moment. Refused, with nothing written, when the file
+// has no room for all of them; then *roomWhenFull (when given) is how many it can take.
+// Earlier bytes are never touched; a damaged trailing part of a record is padded to a whole
+// record rather than overwritten.
 pellar::FileResult appendExpenseRecords(const pellar::DataFolder& folder,
-                                        const QList<ExpenseRecord>& records);
+                                        const QList<ExpenseRecord>& records,
+                                        qint64* roomWhenFull = nullptr);
 pellar::FileResult WriteExpenseRecord(const pellar::DataFolder& folder,
                                       const ExpenseRecord& record);
 

@@ -4,6 +4,7 @@
 #include "expenses/core/expensefile.h"
 #include "expenses/core/expensereview.h"
 #include "tests/expenses/spendlogfixture.h"
+#include "tests/support/faults.h"
 
 #include <QDir>
 
@@ -160,8 +161,11 @@ TEST(ExpenseCleanup, RemovesTheRangeInclusiveAndKeepsTheRestInOrder) {
     const QByteArray after = folder.bytes("NewExpenses.txt");
     EXPECT_EQ(datesIn(after), (QStringList{"12/31/1999", "not a date", "4/1/2026"}));
     EXPECT_EQ(after.left(145), original.left(145)); // kept records byte for byte
-    EXPECT_EQ(cleanupReport(outcome), "5 records were removed; 3 records are left. 1 record "
-                                      "whose date could not be read was kept.");
+    EXPECT_TRUE(cleanupReport(outcome).startsWith(
+        "5 records were removed; 3 records are left. 1 record whose date could not be read was "
+        "kept. The file as it was is kept in "));
+    // That copy is the file before the cleanup; without it, nothing is removed.
+    EXPECT_EQ(pellar::testing::fileBytes(outcome.copyPath), original);
     // Nothing else is left in the folder by the rewrite.
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"NewExpenses.txt"});
 
@@ -175,7 +179,14 @@ TEST(ExpenseCleanup, RemovesTheRangeInclusiveAndKeepsTheRestInOrder) {
     outcome = removeExpensesBetween(folder, {2000, 1, 1}, {2026, 12, 6});
     EXPECT_EQ(outcome.removed, 2);
     EXPECT_EQ(folder.bytes("NewExpenses.txt").size(), 0);
-    EXPECT_EQ(cleanupReport(outcome), "2 records were removed; 0 records are left.");
+
+    folder.put("NewExpenses.txt", original);
+    QDir(folder.file("Backup")).removeRecursively();
+    folder.put("Backup", "a file where the backup folder belongs");
+    outcome = removeExpensesBetween(folder, {2026, 3, 1}, {2026, 3, 31});
+    EXPECT_FALSE(outcome.result);
+    EXPECT_TRUE(outcome.result.error.contains("No records were removed"));
+    EXPECT_EQ(folder.bytes("NewExpenses.txt"), original);
 }
 
 TEST(ExpenseReviewRecords, PeriodMarkersAndExactTotal) {
