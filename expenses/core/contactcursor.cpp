@@ -72,42 +72,55 @@ void ContactCursor::cancelNew() {
     m_current = std::min(m_beforeAdd, count());
 }
 
-pellar::FileResult ContactCursor::save(Contact& contact, bool* written) {
-    if (written)
-        *written = false;
+ContactSave ContactCursor::save(Contact& contact) {
     // Empty boxes are no contact: writing them would leave a blank record behind.
     if (m_current == 0 || contact.isBlank())
-        return pellar::FileResult::success();
+        return {};
     if (trimBlanks(contact.state).isEmpty())
         contact.state = QStringLiteral("Fl");
-    // A new contact is appended, and a record beyond the file is never written past a gap.
-    // The count is the file's own, not the last read's: a read that failed leaves no
-    // contacts in view, and a new contact must not take the place of one it could not show.
-    const qint64 onFile = contactCount(m_folder);
-    const qint64 record = m_adding ? onFile + 1 : std::min(m_current, onFile + 1);
-    const QByteArray bytes = encodeContact(contact);
-    if (record <= count() && m_file.records.at(record - 1) == bytes)
-        return pellar::FileResult::success();
-    if (pellar::FileResult result = writeContact(m_folder, record, contact); !result)
-        return result;
-    if (written)
-        *written = true;
-    m_current = record;
+    // What the form shows is the record at the current number as last read. None there (a
+    // read that failed shows no contacts): the contact typed is new, never put in the place
+    // of one the form could not show.
+    const bool shown = !m_adding && m_current <= count();
+    if (shown && m_file.records.at(m_current - 1) == encodeContact(contact))
+        return {};
+    const ContactChange change =
+        shown ? saveShownContact(m_folder, m_current, m_file.records.at(m_current - 1), contact)
+              : appendContact(m_folder, contact);
+    if (change.status == ContactChange::Failed)
+        return {ContactSave::Failed, change.error};
+    if (change.status == ContactChange::Gone)
+        return {ContactSave::ChangedElsewhere, {}};
+    m_current = change.record;
     m_adding = false;
     reload();
-    return pellar::FileResult::success();
+    return {ContactSave::Written, {}};
 }
 
-pellar::FileResult ContactCursor::deleteCurrent() {
+ContactSave ContactCursor::saveAsNew(Contact& contact) {
+    if (!m_adding)
+        m_beforeAdd = m_current;
+    m_adding = true;
+    return save(contact);
+}
+
+ContactSave ContactCursor::deleteCurrent() {
+    if (m_current < 1 || m_current > count())
+        return {};
     const qint64 before = count();
-    if (pellar::FileResult result = deleteContact(m_folder, m_current); !result)
-        return result;
+    const ContactChange change =
+        deleteShownContact(m_folder, m_current, m_file.records.at(m_current - 1));
+    if (change.status == ContactChange::Failed)
+        return {ContactSave::Failed, change.error};
+    if (change.status == ContactChange::Gone)
+        return {ContactSave::ChangedElsewhere, {}};
+    m_current = change.record;
     reload();
-    if (before > 1)
+    if (before > 1 && count() > 0)
         m_current = std::min(m_current, count());
     else
         startFirst();
-    return pellar::FileResult::success();
+    return {ContactSave::Written, {}};
 }
 
 } // namespace expenses

@@ -1,7 +1,8 @@
 #pragma once
 // The contacts form's place in the contacts file: which contact is current, paging
 // through them, a new contact that is not in the file yet, saving and deleting. It holds
-// the file as last read and reads it again after every change it writes.
+// the file as last read, which is what the form shows, and reads it again after every
+// change it writes.
 
 #include "common/core/datafiles.h"
 #include "common/core/fileresult.h"
@@ -11,6 +12,13 @@
 #include <optional>
 
 namespace expenses {
+
+struct ContactSave {
+    enum Status { Unchanged, Written, ChangedElsewhere, Failed };
+    Status status = Unchanged;
+    QString error; // Failed: plain words
+    explicit operator bool() const { return status == Unchanged || status == Written; }
+};
 
 class ContactCursor {
 public:
@@ -52,13 +60,18 @@ public:
     // The new contact left behind without being saved.
     void leaveNew() { m_adding = false; }
 
-    // Writes the contact at the current record, when its record differs from the one on
-    // file; a new contact is appended. A contact with every field empty is never written,
-    // and an empty state becomes "Fl" (in `contact` too). *written says whether it was.
-    pellar::FileResult save(Contact& contact, bool* written = nullptr);
-    // Removes the current contact and closes the gap; the same number then shows the next
-    // contact, or the new last one. The only contact gone, the boxes wait for a new first.
-    pellar::FileResult deleteCurrent();
+    // Writes the contact over the one shown at the current record, wherever another copy of
+    // the program has moved it since, when it differs from what was shown; a new contact is
+    // appended after the last one on file. A contact with every field empty is never
+    // written, and an empty state becomes "Fl" (in `contact` too). ChangedElsewhere: the
+    // shown contact was changed or deleted meanwhile; nothing was written, the other change
+    // stands, and saveAsNew() may keep what is on screen beside it.
+    ContactSave save(Contact& contact);
+    ContactSave saveAsNew(Contact& contact);
+    // Removes the shown contact, wherever it is now, and closes the gap; the same number then
+    // shows the next contact, or the new last one. The only contact gone, the boxes wait for
+    // a new first. ChangedElsewhere: it was changed or deleted meanwhile; nothing was removed.
+    ContactSave deleteCurrent();
 
 private:
     const pellar::DataFolder& m_folder;

@@ -3,6 +3,7 @@
 #include "common/core/backup.h"
 #include "common/core/datafiles.h"
 #include "common/core/fixedrecordfile.h"
+#include "common/core/folderlock.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -88,17 +89,16 @@ qint64 contactCount(const pellar::DataFolder& folder) {
     return QFileInfo(folder.filePath(kContactsFile)).size() / kContactRecordLength;
 }
 
-ContactFile readContacts(const pellar::DataFolder& folder) {
+namespace {
+
+ContactFile decodeContactFile(const QByteArray& bytes) {
     ContactFile file;
-    const std::optional<QByteArray> bytes = contactsFile(folder).bytes(&file.problem);
-    if (!bytes)
-        return file;
     // A part of a record at the end is shown to nobody and left on disk as it is: read as a
     // contact it would be garbage, and saving it back would pad the file.
-    const qsizetype whole = bytes->size() / kContactRecordLength;
+    const qsizetype whole = bytes.size() / kContactRecordLength;
     for (qsizetype i = 0; i < whole; ++i)
-        file.records.append(bytes->mid(i * kContactRecordLength, kContactRecordLength));
-    if (const qsizetype stray = bytes->size() % kContactRecordLength; stray > 0)
+        file.records.append(bytes.mid(i * kContactRecordLength, kContactRecordLength));
+    if (const qsizetype stray = bytes.size() % kContactRecordLength; stray > 0)
         file.notice = QStringLiteral("The contacts file ends with %1 characters that are not a "
                                      "whole contact. They are left out, and the file is not "
                                      "changed until a contact is saved.")
@@ -109,22 +109,109 @@ ContactFile readContacts(const pellar::DataFolder& folder) {
     return file;
 }
 
+// The file as it is, read under the lock: no restore from the backup folder here, whose
+// notice would wait for the person while the lock is held. No file is no contacts.
+std::optional<ContactFile> contactsNow(const pellar::DataFolder& folder, QString* problem) {
+    if (!QFileInfo::exists(folder.filePath(kContactsFile)))
+        return ContactFile();
+    const std::optional<QByteArray> bytes = pellar::readDataFile(folder, kContactsFile, problem);
+    if (!bytes)
+        return std::nullopt;
+    return decodeContactFile(*bytes);
+}
+
+ContactChange failed(const QString& why) {
+    return {ContactChange::Failed, 0, why};
+}
+
+} // namespace
+
+ContactFile readContacts(const pellar::DataFolder& folder) {
+    ContactFile file;
+    const std::optional<QByteArray> bytes = contactsFile(folder).bytes(&file.problem);
+    if (!bytes)
+        return file;
+    return decodeContactFile(*bytes);
+}
+
 pellar::FileResult writeContact(const pellar::DataFolder& folder, qint64 record,
                                 const Contact& contact) {
     return contactsFile(folder).write(record, encodeContact(contact));
 }
 
 pellar::FileResult deleteContact(const pellar::DataFolder& folder, qint64 record) {
-    const ContactFile file = readContacts(folder);
-    if (!file.problem.isEmpty())
-        return pellar::FileResult::failure(file.problem);
-    QByteArray kept;
-    kept.reserve(file.records.size() * kContactRecordLength);
-    for (qsizetype i = 0; i < file.records.size(); ++i) {
-        if (i + 1 != record)
-            kept += file.records.at(i);
-    }
-    return contactsFile(folder).rewriteThrough(kContactsTempFile, kept);
+    return pellar::underFolderLock(folder, [&] {
+        QString problem;
+        const std::optional<ContactFile> file = contactsNow(folder, &problem);
+        if (!file)
+            return pellar::FileResult::failure(problem);
+        QByteArray kept;
+        kept.reserve(file->records.size() * kContactRecordLength);
+        for (qsizetype i = 0; i < file->records.size(); ++i) {
+            if (i + 1 != record)
+                kept += file->records.at(i);
+        }
+        return contactsFile(folder).rewriteThrough(kContactsTempFile, kept);
+    });
+}
+
+qint64 findShownContact(const ContactFile& now, qint64 record, const QByteArray& shown) {
+    if (record >= 1 && record <= now.records.size() && now.records.at(record - 1) == shown)
+        return record;
+    // Contacts before it deleted or the file rewritten: the same bytes elsewhere are the same
+    // contact. Two records of the same bytes are alike in every way, so either will do.
+    return now.records.indexOf(shown) + 1;
+}
+
+ContactChange appendContact(const pellar::DataFolder& folder, const Contact& contact) {
+    pellar::DataFileExists(folder, kContactsFile); // a restore is told before the lock
+    ContactChange change;
+    const pellar::FileResult written = pellar::underFolderLock(folder, [&] {
+        // After the last whole contact as the file is now, never at a number counted earlier.
+        change.record = QFileInfo(folder.filePath(kContactsFile)).size() / kContactRecordLength + 1;
+        return writeContact(folder, change.record, contact);
+    });
+    return written ? change : failed(written.error);
+}
+
+ContactChange saveShownContact(const pellar::DataFolder& folder, qint64 record,
+                               const QByteArray& shown, const Contact& contact) {
+    pellar::DataFileExists(folder, kContactsFile); // a restore is told before the lock
+    ContactChange change;
+    const pellar::FileResult written = pellar::underFolderLock(folder, [&] {
+        QString problem;
+        const std::optional<ContactFile> now = contactsNow(folder, &problem);
+        if (!now)
+            return pellar::FileResult::failure(problem);
+        change.record = findShownContact(*now, record, shown);
+        if (change.record == 0) {
+            change.status = ContactChange::Gone;
+            return pellar::FileResult::success();
+        }
+        if (now->records.at(change.record - 1) == encodeContact(contact))
+            return pellar::FileResult::success();
+        return writeContact(folder, change.record, contact);
+    });
+    return written ? change : failed(written.error);
+}
+
+ContactChange deleteShownContact(const pellar::DataFolder& folder, qint64 record,
+                                 const QByteArray& shown) {
+    pellar::DataFileExists(folder, kContactsFile); // a restore is told before the lock
+    ContactChange change;
+    const pellar::FileResult deleted = pellar::underFolderLock(folder, [&] {
+        QString problem;
+        const std::optional<ContactFile> now = contactsNow(folder, &problem);
+        if (!now)
+            return pellar::FileResult::failure(problem);
+        change.record = findShownContact(*now, record, shown);
+        if (change.record == 0) {
+            change.status = ContactChange::Gone;
+            return pellar::FileResult::success();
+        }
+        return deleteContact(folder, change.record);
+    });
+    return deleted ? change : failed(deleted.error);
 }
 
 } // namespace expenses

@@ -67,9 +67,31 @@ ContactFile readContacts(const pellar::DataFolder& folder);
 // Writes the record in place; record count + 1 appends.
 pellar::FileResult writeContact(const pellar::DataFolder& folder, qint64 record,
                                 const Contact& contact);
-// Removes a record and closes the gap: the other records, in order, go into
-// "\Contact.TMP", which then replaces the contacts file in one rename, so the old file is
-// never gone before the new one is complete.
+// Removes a record of the file as it is under the data-folder lock and closes the gap: the
+// other records, in order, go into "\Contact.TMP", which then replaces the contacts file in
+// one rename, so the old file is never gone before the new one is complete.
 pellar::FileResult deleteContact(const pellar::DataFolder& folder, qint64 record);
+
+// Saving or deleting the contact a form showed, when another copy of the program may have
+// added, changed or deleted contacts since. Each reads the file again under the data-folder
+// lock and finds the shown contact by its bytes: at the number it had, or where it went.
+struct ContactChange {
+    // Gone: the shown contact is no longer in the file (changed or deleted elsewhere);
+    // nothing was written.
+    enum Status { Done, Gone, Failed };
+    Status status = Done;
+    qint64 record = 0; // where the contact is now
+    QString error;     // Failed: plain words
+};
+// The record number of `shown` in `now`: `record` when it is still there, else the first
+// record of the same bytes; 0 when there is none.
+qint64 findShownContact(const ContactFile& now, qint64 record, const QByteArray& shown);
+// After the last whole contact of the file as it is now.
+ContactChange appendContact(const pellar::DataFolder& folder, const Contact& contact);
+// Over the shown contact, wherever it is now.
+ContactChange saveShownContact(const pellar::DataFolder& folder, qint64 record,
+                               const QByteArray& shown, const Contact& contact);
+ContactChange deleteShownContact(const pellar::DataFolder& folder, qint64 record,
+                                 const QByteArray& shown);
 
 } // namespace expenses

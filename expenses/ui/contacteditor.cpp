@@ -260,14 +260,29 @@ void ContactEditor::ShowContact() {
 bool ContactEditor::SaveContact() {
     Contact contact = this->contact();
     const QString typedState = contact.state;
-    bool written = false;
-    if (const pellar::FileResult saved = m_cursor.save(contact, &written); !saved) {
+    ContactSave saved = m_cursor.save(contact);
+    if (saved.status == ContactSave::ChangedElsewhere) {
+        // Asked with nothing held: the file is read again when the answer is acted on.
+        if (m_desk.message(QString::fromUtf16(kProgramTitle),
+                           {QStringLiteral("This contact was changed or deleted elsewhere since "
+                                           "it was shown here, and that change is kept."),
+                            QStringLiteral("Save the contact on this screen as a new contact?")},
+                           pellar::MessageButtons::YesNo) != pellar::MessageAnswer::Yes) {
+            // The other change stands; the contacts are shown as they are now.
+            LoadContacts();
+            m_cursor.keepInRange();
+            ShowContact();
+            return true;
+        }
+        saved = m_cursor.saveAsNew(contact);
+    }
+    if (!saved) {
         report(saved.error);
         return false;
     }
     if (contact.state != typedState)
         m_boxes[State]->setText(contact.state);
-    if (written) {
+    if (saved.status == ContactSave::Written) {
         m_cancelAdd->setEnabled(false);
         offerCities({contact});
         emit contactsChanged(m_cursor.contacts());
@@ -318,7 +333,20 @@ void ContactEditor::DeleteContact() {
         m_boxes[Account]->setFocus();
         return;
     }
-    if (const pellar::FileResult removed = m_cursor.deleteCurrent(); !removed) {
+    const ContactSave removed = m_cursor.deleteCurrent();
+    if (removed.status == ContactSave::ChangedElsewhere) {
+        m_desk.message(QString::fromUtf16(kProgramTitle),
+                       {QStringLiteral("This contact was changed or deleted elsewhere since it "
+                                       "was shown here."),
+                        QStringLiteral("Nothing was deleted; the contacts are shown as they are "
+                                       "now.")},
+                       pellar::MessageButtons::Ok);
+        LoadContacts();
+        m_cursor.keepInRange();
+        ShowContact();
+        return;
+    }
+    if (!removed) {
         report(removed.error);
         return;
     }

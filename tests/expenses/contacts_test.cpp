@@ -143,18 +143,15 @@ TEST(ContactCursor, SavesOnlyWhatChangedAndNeverABlankContact) {
     ContactCursor cursor(folder);
     cursor.reload();
     cursor.startFirst();
-    bool written = true;
     Contact blank;
     blank.fax = "  ";
-    ASSERT_TRUE(cursor.save(blank, &written));
-    EXPECT_FALSE(written);
+    EXPECT_EQ(cursor.save(blank).status, ContactSave::Unchanged);
     EXPECT_FALSE(folder.exists("VendorDat.txt"));
 
     // The first contact: an empty state becomes "Fl", on screen and in the file.
     Contact first;
     first.name = "Harbor Fuel";
-    ASSERT_TRUE(cursor.save(first, &written));
-    EXPECT_TRUE(written);
+    EXPECT_EQ(cursor.save(first).status, ContactSave::Written);
     EXPECT_EQ(first.state, "Fl");
     EXPECT_FALSE(cursor.adding());
     EXPECT_EQ(folder.bytes("VendorDat.txt").mid(130, 2), "Fl");
@@ -169,11 +166,9 @@ TEST(ContactCursor, SavesOnlyWhatChangedAndNeverABlankContact) {
     EXPECT_EQ(unread.current(), 2);
 
     // Unchanged, nothing is written; changed, the record is written in place.
-    ASSERT_TRUE(cursor.save(first, &written));
-    EXPECT_FALSE(written);
+    EXPECT_EQ(cursor.save(first).status, ContactSave::Unchanged);
     first.keyContact = "Dana";
-    ASSERT_TRUE(cursor.save(first, &written));
-    EXPECT_TRUE(written);
+    EXPECT_EQ(cursor.save(first).status, ContactSave::Written);
     EXPECT_EQ(readContacts(folder).contacts, (QList<Contact>{first, second}));
 }
 
@@ -220,4 +215,44 @@ TEST(ContactCursor, NewContactsAppendOrGoBackAndDeletingClosesTheGap) {
     EXPECT_EQ(folder.bytes("VendorDat.txt").size(), 0);
     EXPECT_TRUE(cursor.adding());
     EXPECT_EQ(cursor.current(), 1);
+}
+
+TEST(ContactCursor, SavesAndDeletesTheContactShownWhereverAnotherCopyMovedIt) {
+    ScratchDataFolder folder;
+    for (const char* name : {"Alpha", "Bravo", "Charlie", "Delta"})
+        ASSERT_TRUE(writeContact(folder, contactCount(folder) + 1, named(name)));
+    ContactCursor cursor(folder);
+    cursor.reload();
+    ASSERT_TRUE(cursor.select(3));
+
+    // Alpha deleted elsewhere: Charlie, now second, is saved where it went.
+    ASSERT_TRUE(deleteContact(folder, 1));
+    Contact charlie = *cursor.currentContact();
+    charlie.keyContact = "Dana";
+    EXPECT_EQ(cursor.save(charlie).status, ContactSave::Written);
+    EXPECT_EQ(cursor.current(), 2);
+    EXPECT_EQ(readContacts(folder).contacts,
+              (QList<Contact>{named("Bravo"), charlie, named("Delta")}));
+
+    // Bravo changed elsewhere: nothing is written over it; as a new contact, both stay.
+    ASSERT_TRUE(cursor.select(1));
+    ASSERT_TRUE(writeContact(folder, 1, named("Bravo Two")));
+    const QByteArray theirs = folder.bytes("VendorDat.txt");
+    Contact mine = named("Bravo Mine");
+    EXPECT_EQ(cursor.save(mine).status, ContactSave::ChangedElsewhere);
+    EXPECT_EQ(folder.bytes("VendorDat.txt"), theirs);
+    EXPECT_EQ(cursor.saveAsNew(mine).status, ContactSave::Written);
+    EXPECT_EQ(cursor.current(), 4);
+    EXPECT_EQ(readContacts(folder).contacts.first(), named("Bravo Two"));
+
+    // Deleting: one moved is deleted where it went, one gone elsewhere is not looked for in
+    // another's place.
+    ASSERT_TRUE(cursor.select(3));
+    ASSERT_TRUE(deleteContact(folder, 1));
+    EXPECT_EQ(cursor.deleteCurrent().status, ContactSave::Written);
+    EXPECT_EQ(readContacts(folder).contacts, (QList<Contact>{charlie, mine}));
+    ASSERT_TRUE(cursor.select(1));
+    ASSERT_TRUE(deleteContact(folder, 1));
+    EXPECT_EQ(cursor.deleteCurrent().status, ContactSave::ChangedElsewhere);
+    EXPECT_EQ(readContacts(folder).contacts, QList<Contact>{mine});
 }

@@ -142,6 +142,41 @@ TEST_F(ContactsFormTest, DeletingAsksAndShowsTheContactThatTakesThePlace) {
     EXPECT_EQ(contactsOnFile()[0].name, "Delta Tools");
 }
 
+TEST_F(ContactsFormTest, AContactChangedElsewhereIsNeverSavedOverAndTheOtherChangeStays) {
+    QList<Contact> contacts = threeContacts();
+    putContacts(contacts);
+    frmContacts& c = showContacts();
+    // Another copy changes the contact on screen: saving asks, Yes keeps both.
+    contacts[0].telephone = "217-555-0999";
+    putContacts(contacts);
+    box(8)->setText("Dana");
+    desk.expectMessage("PellarSpendlogFREE", MessageAnswer::Yes);
+    next();
+    ASSERT_EQ(contactsOnFile().size(), 4);
+    EXPECT_EQ(contactsOnFile()[0], contacts[0]);
+    EXPECT_EQ(contactsOnFile()[3].keyContact, "Dana");
+    EXPECT_EQ(contactsOnFile()[3].telephone, "217-555-0101");
+
+    // No drops the change on screen and shows the contact as it is now.
+    press("cmdNav_0");
+    contacts[0].telephone = "217-555-0998";
+    const QList<Contact> theirs = {contacts[0], contacts[1], contacts[2], contactsOnFile()[3]};
+    putContacts(theirs);
+    box(8)->setText("Erin");
+    desk.expectMessage("PellarSpendlogFREE", MessageAnswer::No);
+    press("cmdNav_0");
+    EXPECT_EQ(contactsOnFile(), theirs);
+    EXPECT_EQ(box(6)->text(), "217-555-0998");
+
+    // A contact deleted elsewhere is not deleted again in the place of another.
+    putContacts({theirs[1], theirs[2], theirs[3]});
+    desk.expectMessage("PellarSpendlogFREE", MessageAnswer::Yes);
+    desk.expectMessage("PellarSpendlogFREE");
+    trigger(&c, "mnuDelete");
+    EXPECT_EQ(contactsOnFile(), (QList<Contact>{theirs[1], theirs[2], theirs[3]}));
+    EXPECT_EQ(name(), "Bravo Fuel");
+}
+
 TEST_F(ContactsFormTest, CitiesDifferingByBlanksAreOneEntry) {
     putContacts({contact("Alpha Supply", "Springfield"), contact("Bravo Fuel", "Riverton"),
                  contact("Charlie Print", "Springfield")});
