@@ -2,6 +2,7 @@
 
 #include "common/core/backup.h"
 #include "common/core/datafiles.h"
+#include "common/core/folderlock.h"
 #include "common/core/records.h"
 
 namespace expenses {
@@ -14,8 +15,10 @@ CategoriesRead readFieldFile(const pellar::DataFolder& folder, QStringView name)
         return read;
     read.found = true;
     const std::optional<QByteArray> bytes = pellar::readDataFile(folder, name, &read.problem);
-    if (bytes)
+    if (bytes) {
         read.categories = decodeFieldList(*bytes);
+        read.bytes = *bytes;
+    }
     return read;
 }
 
@@ -128,6 +131,29 @@ CategoriesRead readChart(const pellar::DataFolder& folder) {
 pellar::FileResult saveCategories(const pellar::DataFolder& folder, const QStringList& categories) {
     return pellar::writeDataFileDroppingBackup(folder, kCategoriesFile,
                                                encodeCategories(categories));
+}
+
+CategoriesSave saveCategoriesOver(const pellar::DataFolder& folder, const QStringList& categories,
+                                  const CategoriesRead& shown) {
+    CategoriesSave save;
+    // A restore from the backup folder is told before the lock, never while it is held.
+    pellar::DataFileExists(folder, kCategoriesFile);
+    const QByteArray wanted = encodeCategories(categories);
+    save.result = pellar::underFolderLock(folder, [&] {
+        save.current = readCategories(folder);
+        if (!save.current.problem.isEmpty())
+            return pellar::FileResult::failure(save.current.problem);
+        if (save.current.found && save.current.bytes == wanted)
+            return pellar::FileResult::success();
+        // What was shown could not be read: whatever is there now was not seen either.
+        if (save.current.found != shown.found || save.current.bytes != shown.bytes ||
+            !shown.problem.isEmpty()) {
+            save.changedMeanwhile = true;
+            return pellar::FileResult::success();
+        }
+        return saveCategories(folder, categories);
+    });
+    return save;
 }
 
 } // namespace expenses

@@ -33,6 +33,7 @@ struct CategoriesRead {
     QStringList categories;
     bool found = false; // the file existed (perhaps after a restore)
     QString problem;    // plain words when the file could not be read
+    QByteArray bytes;   // the file as read, to tell later whether it changed meanwhile
 };
 
 // The user's categories; a missing file gives none.
@@ -42,5 +43,17 @@ CategoriesRead readChart(const pellar::DataFolder& folder);
 
 // Rewrites "\ExpenseCodes.txt" whole, after dropping its backup copy.
 pellar::FileResult saveCategories(const pellar::DataFolder& folder, const QStringList& categories);
+
+// The same, unless another copy of the program changed the file since it was read as
+// `shown`: the file is read again under the data-folder lock, and when it is not what was
+// shown nothing is written and `current` holds what it is now. A file that already holds
+// exactly these categories is left as it is.
+struct CategoriesSave {
+    pellar::FileResult result;
+    bool changedMeanwhile = false;
+    CategoriesRead current;
+};
+CategoriesSave saveCategoriesOver(const pellar::DataFolder& folder, const QStringList& categories,
+                                  const CategoriesRead& shown);
 
 } // namespace expenses

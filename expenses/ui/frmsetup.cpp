@@ -175,6 +175,7 @@ void frmSetup::formLoad() {
     m_suggested->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_expenseList->setMinimumWidth(m_suggested->minimumWidth() + 40);
     const CategoriesRead saved = readCategories(m_forms.data());
+    m_shown = saved;
     if (!saved.problem.isEmpty()) {
         reportFileProblem(m_forms.desk(), saved.problem);
         return;
@@ -263,11 +264,33 @@ void frmSetup::saveAndReturn() {
                                pellar::MessageButtons::Ok);
         return;
     }
-    if (const pellar::FileResult saved = saveCategories(m_forms.data(), m_expenseList->items());
-        !saved) {
-        reportFileProblem(m_forms.desk(), saved.error);
-        return;
+    const QStringList list = m_expenseList->items();
+    for (;;) {
+        const CategoriesSave saved = saveCategoriesOver(m_forms.data(), list, m_shown);
+        if (!saved.result) {
+            reportFileProblem(m_forms.desk(), saved.result.error);
+            return;
+        }
+        if (!saved.changedMeanwhile)
+            break;
+        // Asked with nothing held; a Yes is checked against the file again, in case it
+        // changed once more while the question was open.
+        m_shown = saved.current;
+        if (m_forms.desk().message(QString::fromUtf16(kProgramTitle),
+                                   {QStringLiteral("The Expense Categories were changed "
+                                                   "elsewhere since this screen showed them."),
+                                    QStringLiteral("Replace them with the Expenses List on this "
+                                                   "screen?")},
+                                   pellar::MessageButtons::YesNoDefaultNo) !=
+            pellar::MessageAnswer::Yes) {
+            m_expenseList->clear();
+            m_expenseList->addItems(saved.current.categories);
+            m_note->say(QStringLiteral("The categories saved elsewhere are kept; the Expenses "
+                                       "List now shows them."));
+            return;
+        }
     }
+    m_shown = {list, true, {}, encodeCategories(list)};
     m_forms.showStartup(this);
 }
 

@@ -2,6 +2,8 @@
 // The setup form: the user's expense categories, built from the suggestions, the
 // non-deductible list or the standard chart of accounts, and saved to "\ExpenseCodes.txt".
 
+#include "expenses/core/categories.h"
+
 #include <QMainWindow>
 
 class QButtonGroup;
@@ -47,6 +49,8 @@ private:
     QPushButton* m_saveAndReturn;        // cmdQuit
     QButtonGroup* m_expenseButtons;
     pellar::ui::StatusNote* m_note; // lblStatusNote
+    // The saved categories as this form last read or wrote them.
+    CategoriesRead m_shown;
 };
 
 } // namespace expenses

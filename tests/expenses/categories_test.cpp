@@ -182,6 +182,8 @@ TEST_F(SetupTest, SaveRefusesAnEmptyListAndWritesTheListWholeWithoutItsBackup) {
         list()->setEditText(entry);
         press(frmSetup::AddItem);
     }
+    // The file changed since the form read it: replaced only when the person says so.
+    desk.expectMessage("PellarSpendlogFREE", pellar::MessageAnswer::Yes);
     expenses::testing::click(&s, "cmdQuit");
     EXPECT_EQ(folder.bytes("ExpenseCodes.txt"),
               QByteArray("\"Travel\"\r\n\"Rent, Office\"\r\n\"PERSONAL EXPENSE\"\r\n"));
@@ -192,6 +194,15 @@ TEST_F(SetupTest, SaveRefusesAnEmptyListAndWritesTheListWholeWithoutItsBackup) {
     // What was saved loads back as the same list.
     EXPECT_EQ(readCategories(folder).categories,
               (QStringList{"Travel", "Rent, Office", "PERSONAL EXPENSE"}));
+
+    // Changed elsewhere once more and No: theirs stays, shown in the list.
+    folder.put("ExpenseCodes.txt", "\"Theirs\"\r\n");
+    forms->showSetup(&forms->startup());
+    desk.expectMessage("PellarSpendlogFREE", pellar::MessageAnswer::No);
+    expenses::testing::click(&s, "cmdQuit");
+    EXPECT_EQ(folder.bytes("ExpenseCodes.txt"), QByteArray("\"Theirs\"\r\n"));
+    EXPECT_EQ(list()->items(), QStringList{"Theirs"});
+    EXPECT_TRUE(s.isVisible());
 
     // The banking supplies entry shows the start form's business-forms notice.
     forms->showSetup(&forms->startup());
