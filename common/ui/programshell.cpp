@@ -20,8 +20,10 @@ ProgramShell::ProgramShell(ProgramContext& context, ProgramProfile profile)
     new ui::EnterClicksButtons(this);
     m_context.shortcutDropsBackup = m_profile.shortcutDropsBackup;
     if (m_profile.restoreNotice) {
-        m_context.data.setRestoreNotice([&desk = m_context.desk, notice = m_profile.restoreNotice](
-                                            const QString& name) { notice(desk, name); });
+        m_context.data.setRestoreNotice([&desk = m_context.desk, &folder = m_context.data,
+                                         notice = m_profile.restoreNotice](const QString& name) {
+            notice(desk, folder, name);
+        });
     }
 }
 

@@ -37,7 +37,8 @@ struct ProgramProfile {
     std::function<void(Desk& desk, const QString& failedName)> backupFailed;
 
     // Told after a data file was restored from the backup folder (none: restored silently).
-    std::function<void(Desk& desk, const QString& name)> restoreNotice;
+    // The file is back in the folder by then, so the notice may read it.
+    std::function<void(Desk& desk, const DataFolder& folder, const QString& name)> restoreNotice;
     // Whether writing the shortcut file drops its backup copy first.
     bool shortcutDropsBackup = false;
 

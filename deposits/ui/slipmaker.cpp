@@ -3,11 +3,14 @@
 #include "common/core/backup.h"
 #include "common/core/buildversion.h"
 #include "common/core/desk.h"
+#include "common/core/regional.h"
+#include "deposits/core/checkbook.h"
 #include "deposits/core/slipmakerinfo.h"
 #include "deposits/ui/frmdeposit.h"
 #include "deposits/ui/frmsetup.h"
 #include "deposits/ui/frmsplash.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -18,6 +21,28 @@ namespace {
 const QString kSplash = QStringLiteral("frmSplash");
 const QString kSetup = QStringLiteral("frmSetup");
 const QString kDeposit = QStringLiteral("frmDeposit");
+
+// Nothing of the family updates the backup copy of the checkbook file, so a balance that
+// comes back from it may be long out of date: the person hears which balance, from a copy of
+// which date, before a deposit is added to it. Other files come back silently.
+void tellRestoredCheckbook(pellar::Desk& desk, const pellar::DataFolder& folder,
+                           const QString& name) {
+    if (name != QString::fromUtf16(kCheckbookFile))
+        return;
+    const QDate copied = QFileInfo(folder.backupFilePath(name)).lastModified().date();
+    const CheckbookRead read = readCheckbook(folder);
+    const QString balance = read.status == CheckbookRead::Status::Loaded
+                                ? QStringLiteral("Its balance of %1 may be out of date.")
+                                      .arg(pellar::formatCurrency(read.balance))
+                                : QStringLiteral("Its balance could not be read.");
+    desk.message(programTitle(),
+                 {QStringLiteral("CheckbookInfo.txt was missing and has been restored from its "
+                                 "copy in the Backup folder, dated %1.")
+                      .arg(pellar::formatShortDate(copied)),
+                  balance,
+                  QStringLiteral("Check it against your checkbook before adding a deposit.")},
+                 pellar::MessageButtons::Ok);
+}
 
 } // namespace
 
@@ -31,6 +56,7 @@ pellar::ProgramProfile slipmakerProfile() {
     profile.exitAfterRefusal = true;
     // A copy that fails is passed over: the program is ending and the next run tries again.
     profile.backupNames = {QStringLiteral("Transactions.txt")};
+    profile.restoreNotice = tellRestoredCheckbook;
     profile.start = [](pellar::ProgramShell& shell) {
         return (new Slipmaker(shell))->start();
     };

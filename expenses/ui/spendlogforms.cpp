@@ -23,7 +23,7 @@ pellar::ProgramProfile spendlogProfile() {
     pellar::ProgramProfile profile;
     profile.title = QString::fromUtf16(kProgramTitle);
     profile.version = pellar::buildVersion();
-    profile.restoreNotice = [](pellar::Desk& desk, const QString& name) {
+    profile.restoreNotice = [](pellar::Desk& desk, const pellar::DataFolder&, const QString& name) {
         if (name.contains(QStringLiteral("Invoice"), Qt::CaseSensitive))
             desk.beep();
         desk.message(QStringLiteral("File Restored from Backup Folder"),

@@ -1,6 +1,7 @@
 #include "invoicing/core/invoicedraft.h"
 
 #include "common/core/regional.h"
+#include "invoicing/core/storedrates.h"
 
 namespace invoicing {
 
@@ -63,7 +64,7 @@ StepResult InvoiceDraft::post(const QString& item, const QString& quantity, cons
         return refused(
             InvoiceField::Quantity,
             QStringLiteral("The quantity \"%1\" cannot be read as a number.").arg(quantity));
-    if (rule.mode != TaxMode::None && !leadingQuantity(rule.rate))
+    if (rule.mode != TaxMode::None && !leadingQuantity(rule.rate, storedRateForm()))
         return refused(InvoiceField::None,
                        QStringLiteral("The tax rate \"%1\" cannot be read as a number; "
                                       "correct it in Setup.")
@@ -113,7 +114,8 @@ StepResult InvoiceDraft::continueFromAddOns(const InvoiceOptions& options) {
     }
     m_laborOpen = true;
     if (options.laborMode() == LaborMode::Calculated) {
-        const std::optional<Currency> rate = pellar::currencyValue(options.hourlyRate);
+        const std::optional<Currency> rate =
+            pellar::currencyValue(options.hourlyRate, storedRateForm());
         // An unreadable rate is offered as it stands; Calculate refuses it there.
         m_offeredRate = rate ? pellar::formatCurrency(*rate) : options.hourlyRate;
         result.focus = InvoiceField::Hours;

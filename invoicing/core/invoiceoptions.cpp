@@ -3,6 +3,7 @@
 #include "common/core/backup.h"
 #include "common/core/datafiles.h"
 #include "common/core/records.h"
+#include "invoicing/core/storedrates.h"
 
 namespace invoicing {
 
@@ -100,13 +101,13 @@ InvoiceOptionsRead decodeInvoiceOptions(const QByteArray& bytes) {
     o.noTax = reader.readTruth(o.noTax);
     o.laborFlat = reader.readTruth(o.laborFlat);
     o.laborCalculated = reader.readTruth(o.laborCalculated);
-    o.taxRate = reader.readText(o.taxRate);
+    o.taxRate = readStoredRate(reader.readText(o.taxRate));
     o.laborAddOn = check(o.laborAddOn);
     o.shippingAddOn = check(o.shippingAddOn);
     o.miscAddOn = check(o.miscAddOn);
-    o.hourlyRate = reader.readText(o.hourlyRate);
+    o.hourlyRate = readStoredRate(reader.readText(o.hourlyRate));
     o.color = check(o.color);
-    o.discountPercent = reader.readText(o.discountPercent);
+    o.discountPercent = readStoredRate(reader.readText(o.discountPercent));
     o.discountDays = reader.readText(o.discountDays);
     o.discountAddOn = check(o.discountAddOn);
     o.plainPaper = reader.readTruth(o.plainPaper);

@@ -29,18 +29,18 @@ enum class LaborMode { Flat, Calculated };
 
 // The fields in record order; the comment names the setup form's control.
 struct InvoiceOptions {
-    bool taxAll = false;                             // optAll: tax material and labor
-    bool taxMaterial = false;                        // optMaterial: tax item lines only
-    bool noTax = true;                               // optNoTax
-    bool laborFlat = true;                           // optFlat: labor typed as an amount
-    bool laborCalculated = false;                    // optCal: hours times the hourly rate
-    QString taxRate = QStringLiteral("0.0");         // cboRate: percent, as typed
-    CheckValue laborAddOn = kClear;                  // ckLabor
-    CheckValue shippingAddOn = kClear;               // ckShipping
-    CheckValue miscAddOn = kClear;                   // ckMisc: additional charges or credit
-    QString hourlyRate = QStringLiteral("0");        // txtRate, as typed
-    CheckValue color = kTicked;                      // ckColor: print in colour
-    QString discountPercent = QStringLiteral("0.0"); // cboDiscount
+    bool taxAll = false;                      // optAll: tax material and labor
+    bool taxMaterial = false;                 // optMaterial: tax item lines only
+    bool noTax = true;                        // optNoTax
+    bool laborFlat = true;                    // optFlat: labor typed as an amount
+    bool laborCalculated = false;             // optCal: hours times the hourly rate
+    QString taxRate = QStringLiteral("0.0");  // cboRate: percent, stored form (storedrates.h)
+    CheckValue laborAddOn = kClear;           // ckLabor
+    CheckValue shippingAddOn = kClear;        // ckShipping
+    CheckValue miscAddOn = kClear;            // ckMisc: additional charges or credit
+    QString hourlyRate = QStringLiteral("0"); // txtRate, stored form
+    CheckValue color = kTicked;               // ckColor: print in colour
+    QString discountPercent = QStringLiteral("0.0"); // cboDiscount, stored form
     QString discountDays = QStringLiteral("0");      // cboDays
     CheckValue discountAddOn = kClear;               // ckDiscount
     bool plainPaper = false;                         // optPlain: no remittance section

@@ -1,6 +1,7 @@
 #include "invoicing/core/invoicetotals.h"
 
 #include "common/core/regional.h"
+#include "invoicing/core/storedrates.h"
 
 #include <initializer_list>
 #include <limits>
@@ -31,8 +32,7 @@ std::optional<Currency> scaledProduct(qint64 a, qint64 b, qint64 divisor) {
 
 } // namespace
 
-std::optional<double> leadingQuantity(QStringView text) {
-    const pellar::RegionalSettings& r = pellar::RegionalSettings::current();
+std::optional<double> leadingQuantity(QStringView text, const pellar::RegionalSettings& r) {
     const QStringView rest = text.trimmed();
     qsizetype end = rest.startsWith(u'-') ? 1 : 0;
     const qsizetype start = end;
@@ -54,7 +54,7 @@ std::optional<double> leadingQuantity(QStringView text) {
 }
 
 std::optional<Currency> percentOf(Currency amount, QStringView percentText) {
-    const std::optional<double> read = leadingQuantity(percentText);
+    const std::optional<double> read = leadingQuantity(percentText, storedRateForm());
     const std::optional<Currency> percent = read ? Currency::fromDouble(*read) : std::nullopt;
     if (!percent)
         return std::nullopt;

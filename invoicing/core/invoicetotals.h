@@ -8,6 +8,7 @@
 // wrapped or clipped.
 
 #include "common/core/currency.h"
+#include "common/core/regional.h"
 #include "invoicing/core/invoiceoptions.h"
 
 #include <QString>
@@ -19,7 +20,7 @@ namespace invoicing {
 // How the invoice is taxed, as the options say at the moment of a step.
 struct TaxRule {
     TaxMode mode = TaxMode::None;
-    QString rate; // percent text, read by its leading number ("6.0", "7 %", "6,5")
+    QString rate; // stored percent text, read by its leading number ("6.0", "7 %")
 
     static TaxRule from(const InvoiceOptions& options) {
         return {options.taxMode(), options.taxRate};
@@ -31,11 +32,14 @@ struct TaxRule {
 // the number ("2 coils", "7 %") is not read; a text that starts with no number is 0.
 // nullopt when the number it starts with cannot be read whole ("1,5" where the comma
 // groups thousands, "1.2.3"), so nothing is ever billed on a number cut short.
-std::optional<double> leadingQuantity(QStringView text);
+std::optional<double>
+leadingQuantity(QStringView text,
+                const pellar::RegionalSettings& r = pellar::RegionalSettings::current());
 
 // amount x percent / 100, rounded to four decimals with an exact half going to the even
-// neighbour. The percent is the leading quantity of the text ("1.5" -> 1.5; "abc" -> 0),
-// taken to four decimals. nullopt when it cannot be read whole or the result cannot be held.
+// neighbour. The percent is a stored rate (storedrates.h), read by its leading quantity
+// ("1.5" -> 1.5; "abc" -> 0) in every region, taken to four decimals. nullopt when it cannot be
+// read whole or the result cannot be held.
 std::optional<pellar::Currency> percentOf(pellar::Currency amount, QStringView percentText);
 
 // price x quantity, rounded to four decimals (an exact half to even). The quantity is taken

@@ -48,6 +48,9 @@ InvoiceGrid::InvoiceGrid(QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(false);
+    // The grid is only read and clicked: Tab moves on to the next control, never from cell to
+    // cell, or the only ways out would throw the lines away.
+    setTabKeyNavigation(false);
 
     QHeaderView* header = horizontalHeader();
     header->setFont(font());

@@ -6,6 +6,7 @@
 #include "common/ui/widgets.h"
 
 #include "invoicing/core/pictures.h"
+#include "invoicing/core/storedrates.h"
 #include "invoicing/ui/optioncheckbox.h"
 
 #include <QCheckBox>
@@ -39,10 +40,12 @@ QComboBox* editableList(const QString& name) {
     return box;
 }
 
+// The list items are stored rates, shown in the regional form.
 void fillList(QComboBox* box, const QStringList& items, const QString& text) {
     box->clear();
-    box->addItems(items);
-    box->setCurrentText(text);
+    for (const QString& item : items)
+        box->addItem(shownRate(item));
+    box->setCurrentText(shownRate(text));
 }
 
 QLabel* wrappedLabel(const QString& text) {
@@ -263,12 +266,12 @@ void SetupOptionsPage::showOptions(const InvoiceOptions& o) {
     // Buttons of one frame exclude each other: setting the true one clears the rest.
     (o.taxAll ? m_taxAll : o.taxMaterial ? m_taxMaterial : m_noTax)->setChecked(true);
     (o.laborCalculated ? m_laborCalculated : m_laborFlat)->setChecked(true);
-    m_taxRate->setCurrentText(o.taxRate);
+    m_taxRate->setCurrentText(shownRate(o.taxRate));
     m_laborAddOn->setValue(o.laborAddOn);
     m_shippingAddOn->setValue(o.shippingAddOn);
     m_miscAddOn->setValue(o.miscAddOn);
-    m_hourlyRate->setText(o.hourlyRate);
-    m_discountPercent->setCurrentText(o.discountPercent);
+    m_hourlyRate->setText(shownRate(o.hourlyRate));
+    m_discountPercent->setCurrentText(shownRate(o.discountPercent));
     m_discountDays->setCurrentText(o.discountDays);
     m_discountAddOn->setValue(o.discountAddOn);
 }
@@ -279,12 +282,12 @@ void SetupOptionsPage::collect(InvoiceOptions& o) const {
     o.noTax = m_noTax->isChecked();
     o.laborFlat = m_laborFlat->isChecked();
     o.laborCalculated = m_laborCalculated->isChecked();
-    o.taxRate = m_taxRate->currentText();
+    o.taxRate = storedRate(m_taxRate->currentText());
     o.laborAddOn = m_laborAddOn->value();
     o.shippingAddOn = m_shippingAddOn->value();
     o.miscAddOn = m_miscAddOn->value();
-    o.hourlyRate = m_hourlyRate->text();
-    o.discountPercent = m_discountPercent->currentText();
+    o.hourlyRate = storedRate(m_hourlyRate->text());
+    o.discountPercent = storedRate(m_discountPercent->currentText());
     o.discountDays = m_discountDays->currentText();
     o.discountAddOn = m_discountAddOn->value();
 }

@@ -293,7 +293,7 @@ TEST(ProgramShell, ExitBackupTellsAFailedCopyOrPassesItOver) {
 TEST(ProgramShell, RestoreNoticeAndShortcutRuleComeFromTheProfile) {
     ProgramProfile profile;
     QStringList restored;
-    profile.restoreNotice = [&restored](Desk&, const QString& name) {
+    profile.restoreNotice = [&restored](Desk&, const DataFolder&, const QString& name) {
         restored << name;
     };
     profile.shortcutDropsBackup = true;

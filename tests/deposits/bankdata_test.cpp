@@ -159,8 +159,9 @@ TEST_F(SlipmakerBankData, ADamagedCheckbookFileIsNeverRewritten) {
 TEST_F(SlipmakerBankData, TheDepositFormWithAMissingOrRestoredCheckbookFile) {
     frmDeposit form(app.context);
 
-    // Missing from the folder but in the backup folder: restored, and the form opens.
+    // Missing from the folder but in the backup folder: restored with a word, and the form opens.
     folder.put("Backup/CheckbookInfo.txt", kCheckbook);
+    app.desk.expectMessage(QStringLiteral("Slipmaker"));
     EXPECT_TRUE(form.activate());
     EXPECT_TRUE(folder.exists("CheckbookInfo.txt"));
     EXPECT_EQ(form.bank().record().balance, "$1,000.00");

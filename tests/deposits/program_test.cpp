@@ -7,6 +7,8 @@
 #include "tests/support/testprogram.h"
 
 #include <QAction>
+#include <QDateTime>
+#include <QFile>
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -68,6 +70,24 @@ TEST_F(SlipmakerProgram, WithoutACheckbookFileTheProgramEndsAtOnce) {
     EXPECT_EQ(program.deposit(), nullptr);
     // The end still backs up the transactions log.
     EXPECT_EQ(folder.bytes("Backup/Transactions.txt"), QByteArray(60, 'T'));
+}
+
+// The backup copy of the checkbook file is never brought up to date, so its balance comes
+// back with a word of which balance and which copy, before the start form offers a deposit.
+TEST_F(SlipmakerProgram, ACheckbookRestoredFromItsCopySaysWhichBalanceCameBack) {
+    folder.put("Backup/CheckbookInfo.txt", kCheckbook);
+    QFile copy(folder.file("Backup/CheckbookInfo.txt"));
+    ASSERT_TRUE(copy.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(copy.setFileTime(QDateTime(QDate(2026, 3, 2), QTime(9, 0)),
+                                 QFileDevice::FileModificationTime));
+    copy.close();
+    desk.expectMessage(QStringLiteral("Slipmaker"));
+    auto* program = new Slipmaker(app.shell());
+    ASSERT_TRUE(program->start());
+    ASSERT_EQ(desk.messages().size(), 1);
+    EXPECT_TRUE(desk.messages()[0].text().contains(QStringLiteral("3/2/2026")));
+    EXPECT_TRUE(desk.messages()[0].text().contains(QStringLiteral("$1,000.00")));
+    EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), kCheckbook);
 }
 
 TEST_F(SlipmakerProgram, EntrySequenceAndTheStartFormsWebEntries) {

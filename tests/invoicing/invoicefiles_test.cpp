@@ -1,6 +1,8 @@
 // The invoicing program's data files: catalogue, counter, options and memo.
+#include "invoicing/core/invoicedraft.h"
 #include "invoicing/core/invoicefiles.h"
 #include "invoicing/core/invoiceoptions.h"
+#include "invoicing/core/storedrates.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
 
@@ -122,6 +124,47 @@ TEST(BillwrightOptionsRecord, RoundTrip) {
     const InvoiceOptionsRead read = decodeInvoiceOptions(bytes);
     EXPECT_TRUE(read.problem.isEmpty()) << read.problem.toStdString();
     EXPECT_EQ(read.options, o);
+}
+
+// A file written under either region's settings, now or by an earlier copy that stored the
+// rates as typed, taxes, discounts and offers labor the same under both.
+TEST(BillwrightOptionsRecord, RatesReadTheSameUnderUsAndGermanSettings) {
+    const auto record = [](const char* tax, const char* hourly, const char* discount) {
+        return QByteArray("#TRUE#,#FALSE#,#FALSE#,#FALSE#,#TRUE#,\"") + tax + "\",1,0,0,\"" +
+               hourly + "\",1,\"" + discount + "\",\"10\",1,#FALSE#,#TRUE#\r\n";
+    };
+    const auto german = pellar::RegionalSettings::fromLocale(QLocale(QStringLiteral("de_DE")));
+    const auto us = pellar::RegionalSettings::unitedStates();
+    struct Case {
+        const pellar::RegionalSettings* region;
+        QByteArray file;
+    };
+    for (const Case& c : {Case{&us, record("6.5", "1045.00", "1.5")},
+                          Case{&german, record("6.5", "1045.00", "1.5")},
+                          Case{&us, record("6.5", "1,045.00", "1.5")},
+                          Case{&german, record("6,5", "1.045,00", "1,5")}}) {
+        const pellar::ScopedRegionalSettings region(*c.region);
+        const InvoiceOptions o = decodeInvoiceOptions(c.file).options;
+        SCOPED_TRACE(c.file.toStdString() + (c.region == &us ? " US" : " DE"));
+        EXPECT_EQ(encodeInvoiceOptions(o), record("6.5", "1045.00", "1.5"));
+
+        InvoiceDraft draft;
+        draft.start(20260001, AddOns::from(o));
+        draft.beginLines();
+        ASSERT_FALSE(draft.post("Bolt", "1", "100", TaxRule::from(o)).alarm);
+        EXPECT_EQ(draft.totals().tax(), *pellar::Currency::fromDecimalText(u"6.5"));
+        draft.completeLines();
+        EXPECT_FALSE(draft.continueFromAddOns(o).alarm);
+        EXPECT_EQ(draft.totals().discount(), *pellar::Currency::fromDecimalText(u"1.5"));
+        EXPECT_EQ(draft.offeredRate(),
+                  pellar::formatCurrency(pellar::Currency::fromUnits(10450000)));
+    }
+
+    // The setup form takes and shows rates in the regional form.
+    EXPECT_EQ(storedRate(u"1.045,5 %", german), QStringLiteral("1045.5 %"));
+    EXPECT_EQ(storedRate(u"1,5,5", german), QStringLiteral("1,5,5")); // kept: refused when used
+    EXPECT_EQ(shownRate(u"6.5 %", german), QStringLiteral("6,5 %"));
+    EXPECT_EQ(shownRate(u"6.5", us), QStringLiteral("6.5"));
 }
 
 TEST(BillwrightOptionsRecord, LaterTrueWinsInEachGroup) {

@@ -328,6 +328,15 @@ TEST_F(InvoiceFormTest, KeyboardAloneWalksFromCustomerEntryToPrinted) {
     const int bottom = grid->rowViewportPosition(10) + grid->rowHeight(10);
     EXPECT_GE(grid->rowViewportPosition(10), 0);
     EXPECT_LE(bottom, grid->viewport()->height());
+    // Tab and Shift+Tab leave the grid as they leave any other control.
+    grid->setFocus();
+    press(Qt::Key_Tab);
+    EXPECT_NE(focused(), "fgInvoice");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), "fgInvoice");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_NE(focused(), "fgInvoice");
+    get<QWidget>("cboDescription")->setFocus();
 
     press(Qt::Key_Tab, 7);
     ASSERT_EQ(focused(), "cmdComplete");
