@@ -174,11 +174,16 @@ ContactChange appendContact(const pellar::DataFolder& folder, const Contact& con
     return written ? change : failed(written.error);
 }
 
-ContactChange saveShownContact(const pellar::DataFolder& folder, qint64 record,
-                               const QByteArray& shown, const Contact& contact) {
+namespace {
+
+// Under the lock: finds the contact the form showed where it is now and hands it to `act`;
+// a contact no longer on file is Gone and nothing is written.
+template <typename Act>
+ContactChange onShownContact(const pellar::DataFolder& folder, qint64 record,
+                             const QByteArray& shown, Act act) {
     pellar::DataFileExists(folder, kContactsFile); // a restore is told before the lock
     ContactChange change;
-    const pellar::FileResult written = pellar::underFolderLock(folder, [&] {
+    const pellar::FileResult done = pellar::underFolderLock(folder, [&] {
         QString problem;
         const std::optional<ContactFile> now = contactsNow(folder, &problem);
         if (!now)
@@ -188,30 +193,26 @@ ContactChange saveShownContact(const pellar::DataFolder& folder, qint64 record,
             change.status = ContactChange::Gone;
             return pellar::FileResult::success();
         }
-        if (now->records.at(change.record - 1) == encodeContact(contact))
-            return pellar::FileResult::success();
-        return writeContact(folder, change.record, contact);
+        return act(*now, change.record);
     });
-    return written ? change : failed(written.error);
+    return done ? change : failed(done.error);
+}
+
+} // namespace
+
+ContactChange saveShownContact(const pellar::DataFolder& folder, qint64 record,
+                               const QByteArray& shown, const Contact& contact) {
+    return onShownContact(folder, record, shown, [&](const ContactFile& now, qint64 at) {
+        if (now.records.at(at - 1) == encodeContact(contact))
+            return pellar::FileResult::success();
+        return writeContact(folder, at, contact);
+    });
 }
 
 ContactChange deleteShownContact(const pellar::DataFolder& folder, qint64 record,
                                  const QByteArray& shown) {
-    pellar::DataFileExists(folder, kContactsFile); // a restore is told before the lock
-    ContactChange change;
-    const pellar::FileResult deleted = pellar::underFolderLock(folder, [&] {
-        QString problem;
-        const std::optional<ContactFile> now = contactsNow(folder, &problem);
-        if (!now)
-            return pellar::FileResult::failure(problem);
-        change.record = findShownContact(*now, record, shown);
-        if (change.record == 0) {
-            change.status = ContactChange::Gone;
-            return pellar::FileResult::success();
-        }
-        return deleteContact(folder, change.record);
-    });
-    return deleted ? change : failed(deleted.error);
+    return onShownContact(folder, record, shown,
+                          [&](const ContactFile&, qint64 at) { return deleteContact(folder, at); });
 }
 
 } // namespace expenses
