@@ -2,6 +2,9 @@
 
 #include "deposits/core/transactionlog.h"
 
+#include "common/core/backup.h"
+#include "common/core/folderlock.h"
+
 namespace deposits {
 
 namespace {
@@ -21,6 +24,7 @@ CheckbookRead DepositBank::LoadBank() {
     m_trusted = read.status == CheckbookRead::Status::Loaded;
     if (m_trusted) {
         m_record = read.record;
+        m_balance = read.balance;
         m_problem.clear();
     } else {
         m_problem = read.status == CheckbookRead::Status::Missing ? notRead() : read.problem;
@@ -45,17 +49,41 @@ pellar::FileResult DepositBank::WriteTransaction(const QString& description,
     return appendTransaction(m_folder, date, description, amount);
 }
 
+std::optional<pellar::Currency> DepositBank::balanceNow() const {
+    const CheckbookRead now = readCheckbook(m_folder);
+    if (now.status != CheckbookRead::Status::Loaded)
+        return std::nullopt;
+    return now.balance;
+}
+
 pellar::FileResult DepositBank::SaveBank(pellar::Currency deposit) {
     if (!m_trusted)
         return pellar::FileResult::failure(m_problem);
-    QString problem;
-    const std::optional<CheckbookRecord> updated = withDepositAdded(m_record, deposit, &problem);
-    if (!updated)
-        return pellar::FileResult::failure(problem);
-    if (pellar::FileResult written = writeCheckbook(m_folder, *updated); !written)
-        return written;
-    m_record = *updated;
-    return pellar::FileResult::success();
+    // A restore from the backup folder is told before the lock is taken, never under it.
+    pellar::DataFileExists(m_folder, kCheckbookFile);
+    return pellar::underFolderLock(m_folder, [&] {
+        // The check-writing program may have written a check since the form read the file:
+        // the deposit goes onto the balance as it is now, with the other fields as they are now.
+        const CheckbookRead now = readCheckbook(m_folder);
+        if (now.status == CheckbookRead::Status::Damaged)
+            return pellar::FileResult::failure(now.problem);
+        if (now.status == CheckbookRead::Status::Missing)
+            return pellar::FileResult::failure(
+                QStringLiteral("The checkbook data file CheckbookInfo.txt is no longer in the "
+                               "data folder."));
+        pellar::pausePoint("savebank");
+        QString problem;
+        const std::optional<CheckbookRecord> updated =
+            withDepositAdded(now.record, deposit, &problem);
+        if (!updated)
+            return pellar::FileResult::failure(problem);
+        if (pellar::FileResult written = writeCheckbook(m_folder, *updated); !written)
+            return written;
+        m_record = *updated;
+        if (const std::optional<pellar::Currency> sum = now.balance + deposit)
+            m_balance = *sum;
+        return pellar::FileResult::success();
+    });
 }
 
 } // namespace deposits

@@ -22,6 +22,10 @@ public:
 
     bool trusted() const { return m_trusted; }
     const CheckbookRecord& record() const { return m_record; }
+    // The balance as the form read it (LoadBank), and as the file holds it now (nullopt when
+    // the file cannot be read now).
+    pellar::Currency balance() const { return m_balance; }
+    std::optional<pellar::Currency> balanceNow() const;
 
     // Why a deposit of this amount could not be recorded now (untrusted data, a full log, a
     // balance that cannot take it); empty when it can. Asked before anything is printed.
@@ -31,13 +35,15 @@ public:
     // checkbook data is not trusted or the log cannot take it.
     pellar::FileResult WriteTransaction(const QString& description, pellar::Currency amount,
                                         QDate date);
-    // Adds the deposit to the balance and replaces the checkbook data file. Refused, with
-    // nothing written, when the data is not trusted or the sum cannot be held.
+    // Adds the deposit to the balance in the file as it is at this moment (read again under
+    // the folder lock) and replaces the checkbook data file. Refused, with nothing written,
+    // when the data is not trusted, the file cannot be read now or the sum cannot be held.
     pellar::FileResult SaveBank(pellar::Currency deposit);
 
 private:
     const pellar::DataFolder& m_folder;
     CheckbookRecord m_record;
+    pellar::Currency m_balance;
     bool m_trusted = false;
     QString m_problem; // why the record is not to be trusted
 };

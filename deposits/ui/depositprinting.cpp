@@ -151,7 +151,36 @@ bool depositCanBeRecorded(pellar::Desk& desk, const DepositBank& bank, pellar::C
     return false;
 }
 
+namespace {
+
+// The balance may have moved since the deposit form read it (a check written in the
+// check-writing program meanwhile): the person hears of it before anything is written.
+// True when the deposit is to be recorded.
+bool balanceChangeAccepted(pellar::Desk& desk, const DepositBank& bank, pellar::Currency deposit) {
+    const std::optional<pellar::Currency> now = bank.balanceNow();
+    if (!now || *now == bank.balance())
+        return true;
+    const std::optional<pellar::Currency> after = *now + deposit;
+    if (!after)
+        return true; // the save refuses it in its own words
+    const pellar::MessageAnswer answer = desk.message(
+        programTitle(),
+        {QStringLiteral("The checkbook balance has changed since this deposit was begun: it "
+                        "was %1 and is now %2.")
+             .arg(pellar::formatCurrency(bank.balance()), pellar::formatCurrency(*now)),
+         QStringLiteral("The deposit of %1 will be added to %2, making %3.")
+             .arg(pellar::formatCurrency(deposit), pellar::formatCurrency(*now),
+                  pellar::formatCurrency(*after)),
+         QStringLiteral("Click OK to record the deposit, or Cancel to record nothing.")},
+        pellar::MessageButtons::OkCancel);
+    return answer == pellar::MessageAnswer::Ok;
+}
+
+} // namespace
+
 bool recordDeposit(pellar::Desk& desk, DepositBank& bank, const DepositDraft& draft) {
+    if (!balanceChangeAccepted(desk, bank, draft.net()))
+        return false;
     // From the print screen on, the deposit total is the net deposit.
     if (const pellar::FileResult logged =
             bank.WriteTransaction(QStringLiteral("Deposit"), draft.net(), draft.date());

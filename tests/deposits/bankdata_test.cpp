@@ -3,12 +3,17 @@
 #include "common/core/fixedrecords.h"
 #include "common/core/regional.h"
 #include "deposits/core/depositbank.h"
+#include "deposits/core/slipmakerinfo.h"
 #include "deposits/core/transactionlog.h"
+#include "deposits/ui/depositprinting.h"
 #include "deposits/ui/frmdeposit.h"
 #include "deposits/ui/slipmaker.h"
 #include "tests/support/testprogram.h"
 
+#include <QFileInfo>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace pellar;
 using namespace deposits;
@@ -174,4 +179,41 @@ TEST_F(SlipmakerBankData, TheDepositFormWithAMissingOrRestoredCheckbookFile) {
     EXPECT_FALSE(form.activate());
     EXPECT_EQ(app.ended, 1);
     EXPECT_EQ(folder.bytes("Backup/Transactions.txt"), QByteArray(60, 'T'));
+}
+
+TEST_F(SlipmakerBankData, ACheckWrittenByAnotherProgramMeanwhileStaysInTheBalance) {
+    load(kCheckbook); // $1,000.00 when the deposit form was shown
+    // The check-writing program, another process, writes a $500.00 check and its own
+    // fields 6 and 7 before the deposit is confirmed.
+    const QByteArray afterCheck("\"Caf\xE9 Checking\",\"First Bank, Main St\",\"$500.00\","
+                                "\"0042-17\",\" 4\",8,-2\r\n");
+    const pid_t writer = ::fork();
+    if (writer == 0)
+        ::_exit(writeDataFile(folder.data(), u"\\CheckbookInfo.txt", afterCheck) ? 0 : 1);
+    int status = 0;
+    ASSERT_EQ(::waitpid(writer, &status, 0), writer);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+    DepositDraft draft;
+    draft.reset(QDate(2026, 12, 6));
+    draft.setCurrency(money("$100.00"));
+    draft.announceChecks(0);
+    draft.continueToCashBack(0);
+    draft.depositAll();
+    ASSERT_EQ(draft.net(), money("$100.00"));
+
+    // Told first; Cancel writes nothing at all.
+    app.desk.expectMessage(programTitle(), MessageAnswer::Cancel);
+    EXPECT_FALSE(recordDeposit(app.desk, bank, draft));
+    EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), afterCheck);
+    EXPECT_FALSE(QFileInfo::exists(folder.data().filePath(u"/Transactions.txt")));
+    ASSERT_EQ(app.desk.messages().size(), 1);
+    EXPECT_TRUE(app.desk.messages()[0].text().contains("it was $1,000.00 and is now $500.00"));
+    EXPECT_TRUE(app.desk.messages()[0].text().contains("making $600.00"));
+
+    // OK: the deposit goes onto the balance in the file, with the other program's fields.
+    app.desk.expectMessage(programTitle(), MessageAnswer::Ok);
+    EXPECT_TRUE(recordDeposit(app.desk, bank, draft));
+    EXPECT_EQ(folder.bytes("CheckbookInfo.txt"),
+              QByteArray(afterCheck).replace("$500.00", "$600.00"));
 }
