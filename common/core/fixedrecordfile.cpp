@@ -1,5 +1,7 @@
 #include "common/core/fixedrecordfile.h"
 
+#include "common/core/folderlock.h"
+
 #include "common/core/backup.h"
 #include "common/core/fixedrecords.h"
 
@@ -38,6 +40,11 @@ FileResult FixedRecordFile::write(qint64 n, const QByteArray& record) const {
 }
 
 FileResult FixedRecordFile::append(const QByteArray& records) const {
+    // The end is found under the same lock as the write, never before another program's
+    // append or rewrite.
+    const FolderLock lock(m_folder);
+    if (!lock)
+        return lock.refusal();
     const qint64 length = QFileInfo(m_folder.filePath(m_name)).size();
     const qint64 started = (length + m_length - 1) / m_length;
     QByteArray bytes(started * m_length - length, ' ');

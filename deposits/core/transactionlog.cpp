@@ -1,5 +1,8 @@
 #include "deposits/core/transactionlog.h"
 
+#include "common/core/backup.h"
+#include "common/core/folderlock.h"
+
 #include "common/core/datafiles.h"
 #include "common/core/fixedrecordfile.h"
 #include "common/core/fixedrecords.h"
@@ -57,10 +60,16 @@ pellar::FileResult appendTransaction(const pellar::DataFolder& folder, QDate dat
                                      const QString& description, pellar::Currency amount) {
     if (!fitsTransactionLog(amount))
         return pellar::FileResult::failure(depositTooLargeText());
-    const qint64 count = transactionCount(folder);
-    if (count >= pellar::kMaxRecords)
-        return pellar::FileResult::failure(transactionLogRefusal(folder));
-    return transactionsFile(folder).write(count + 1, transactionRecord(date, description, amount));
+    // The record count and the write under one lock, so the record goes after every record
+    // on file at that moment, never at a place counted before another program appended.
+    pellar::DataFileExists(folder, kTransactionsFile); // a restore is told before the lock
+    return pellar::underFolderLock(folder, [&] {
+        const qint64 count = transactionCount(folder);
+        if (count >= pellar::kMaxRecords)
+            return pellar::FileResult::failure(transactionLogRefusal(folder));
+        return transactionsFile(folder).write(count + 1,
+                                              transactionRecord(date, description, amount));
+    });
 }
 
 } // namespace deposits
