@@ -137,7 +137,8 @@ QList<QWidget*> ProgramShell::loadedForms() const {
 
 bool ProgramShell::start() {
     if (!m_profile.refusalLines.isEmpty()) {
-        m_guard = std::make_unique<SingleInstanceGuard>(m_profile.title, m_lockFolder);
+        m_guard = std::make_unique<SingleInstanceGuard>(m_profile.title, m_lockFolder,
+                                                        m_context.data.path());
         if (!m_guard->acquire()) {
             m_context.desk.message(m_profile.title, m_profile.refusalLines, MessageButtons::Ok);
             if (m_profile.exitAfterRefusal)

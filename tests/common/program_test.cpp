@@ -29,8 +29,11 @@ namespace {
 // Another process holding (or trying for) the guard of a program.
 class Holder {
 public:
-    Holder(const QString& folder, const QString& program) {
-        m_process.start(QStringLiteral(PELLAR_GUARDHOLDER), {folder, program});
+    Holder(const QString& folder, const QString& program, const QString& dataFolder = {}) {
+        QStringList args{folder, program};
+        if (!dataFolder.isEmpty())
+            args << dataFolder;
+        m_process.start(QStringLiteral(PELLAR_GUARDHOLDER), args);
         if (m_process.waitForStarted(10000) && m_process.waitForReadyRead(10000))
             m_answer = QString::fromLatin1(m_process.readLine()).trimmed();
     }
@@ -101,6 +104,37 @@ TEST(SingleInstanceGuard, TakesOverTheLockOfACrashedCopy) {
     EXPECT_TRUE(here.acquire());
     Holder next(folder.path(), QStringLiteral("Slipmaker"));
     EXPECT_EQ(next.answer(), QStringLiteral("refused"));
+}
+
+TEST(SingleInstanceGuard, OneCopyPerDataFolderFromAnyComputer) {
+    QTemporaryDir data, runtimeA, runtimeB;
+    ASSERT_TRUE(data.isValid() && runtimeA.isValid() && runtimeB.isValid());
+    // Two computers: each its own runtime folder, one shared data folder.
+    Holder first(runtimeA.path(), QStringLiteral("Billwright"), data.path());
+    ASSERT_EQ(first.answer(), QStringLiteral("acquired"));
+    Holder second(runtimeB.path(), QStringLiteral("Billwright"), data.path());
+    EXPECT_EQ(second.answer(), QStringLiteral("refused"));
+    // A runtime folder that cannot take a lock leaves the data folder's rule standing.
+    const QString missing = runtimeB.filePath(QStringLiteral("gone/away"));
+    Holder noRuntime(missing, QStringLiteral("Billwright"), data.path());
+    EXPECT_EQ(noRuntime.answer(), QStringLiteral("refused"));
+    ASSERT_TRUE(first.finish());
+
+    // A lock another computer left: kept while it is renewed, taken over once it is not.
+    SingleInstanceGuard here(QStringLiteral("Billwright"), runtimeB.path(), data.path());
+    const QString lockPath = here.folderLockFilePath();
+    for (const int ageMinutes : {1, 6}) {
+        QFile lock(lockPath);
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        lock.write("4242\nBillwright\nanother-computer\n");
+        lock.flush();
+        ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addSecs(-60 * ageMinutes),
+                                     QFileDevice::FileModificationTime));
+        lock.close();
+        EXPECT_EQ(here.acquire(), ageMinutes > 5) << ageMinutes << " minutes old";
+    }
+    Holder afterTakeOver(runtimeA.path(), QStringLiteral("Billwright"), data.path());
+    EXPECT_EQ(afterTakeOver.answer(), QStringLiteral("refused"));
 }
 
 namespace {
