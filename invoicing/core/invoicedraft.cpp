@@ -38,6 +38,12 @@ void InvoiceDraft::start(qint32 counter, const AddOns& preselected) {
     m_addOns = preselected;
 }
 
+void InvoiceDraft::renumber(qint32 counter) {
+    if (m_number == QString::number(m_counter))
+        m_number = QString::number(counter);
+    m_counter = counter;
+}
+
 void InvoiceDraft::redo() {
     clearInvoice();
     // The number stays with the invoice: a fresh start still prints under the counter.

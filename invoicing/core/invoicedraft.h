@@ -80,6 +80,9 @@ public:
     qint32 counter() const { return m_counter; }
     const QString& number() const { return m_number; }
     void setNumber(const QString& number) { m_number = number; }
+    // The counter moved on to `counter` (another copy counted the old one); a number shown
+    // as the counter's follows it, one the person typed stays.
+    void renumber(qint32 counter);
     const QString& reference() const { return m_reference; }
     void setReference(const QString& reference) { m_reference = reference; }
 

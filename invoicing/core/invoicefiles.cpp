@@ -3,9 +3,12 @@
 #include "common/core/ansi.h"
 #include "common/core/backup.h"
 #include "common/core/datafiles.h"
+#include "common/core/folderlock.h"
 #include "common/core/records.h"
 
 #include <algorithm>
+#include <limits>
+#include <optional>
 
 namespace invoicing {
 
@@ -79,6 +82,59 @@ pellar::FileResult saveInvoiceCounter(const pellar::DataFolder& folder, qint32 c
     pellar::RecordWriter writer;
     writer.number(counter);
     return pellar::writeDataFileDroppingBackup(folder, kCounterFile, writer.line());
+}
+
+namespace {
+
+// The counter as the file holds it now: 0 for no file or no number, nullopt when the file
+// exists but cannot be read.
+std::optional<qint32> counterInFile(const pellar::DataFolder& folder, QString* problem) {
+    if (!pellar::DataFileExists(folder, kCounterFile))
+        return 0;
+    const std::optional<QByteArray> bytes = pellar::readDataFile(folder, kCounterFile, problem);
+    if (!bytes)
+        return std::nullopt;
+    return pellar::FreeFormatReader(*bytes).readInt32(0);
+}
+
+} // namespace
+
+InvoiceNumberTaken takeInvoiceNumber(const pellar::DataFolder& folder, qint32 shown) {
+    InvoiceNumberTaken taken;
+    const pellar::FolderLock lock(folder);
+    if (!lock) {
+        taken.saved = lock.refusal();
+        return taken;
+    }
+    QString problem;
+    const std::optional<qint32> inFile = counterInFile(folder, &problem);
+    if (!inFile) {
+        taken.saved = pellar::FileResult::failure(problem);
+        return taken;
+    }
+    taken.counter = std::max(*inFile, shown);
+    if (taken.counter == std::numeric_limits<qint32>::max()) {
+        taken.saved = pellar::FileResult::failure(
+            QStringLiteral("Invoice number %1 is the largest the invoice counter can hold, so "
+                           "it cannot count this invoice.")
+                .arg(taken.counter));
+        return taken;
+    }
+    pellar::pausePoint("invoicenumber");
+    taken.saved = saveInvoiceCounter(folder, taken.counter + 1);
+    return taken;
+}
+
+pellar::FileResult giveBackInvoiceNumber(const pellar::DataFolder& folder, qint32 taken) {
+    return pellar::underFolderLock(folder, [&] {
+        QString problem;
+        const std::optional<qint32> inFile = counterInFile(folder, &problem);
+        if (!inFile)
+            return pellar::FileResult::failure(problem);
+        if (*inFile != taken + 1)
+            return pellar::FileResult::success();
+        return saveInvoiceCounter(folder, taken);
+    });
 }
 
 // ---- Memo --------------------------------------------------------------------------------

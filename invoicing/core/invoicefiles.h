@@ -56,6 +56,20 @@ InvoiceCounterLoad loadInvoiceNumber(const pellar::DataFolder& folder, QDate tod
 // bring back an older number. (`SaveInvoiceCounter`)
 pellar::FileResult saveInvoiceCounter(const pellar::DataFolder& folder, qint32 counter);
 
+// The number an invoice is about to be printed under, taken from the counter file under the
+// folder lock and counted there at once, so no other copy of the program (on this computer
+// or another one sharing the folder) can print it as well. It is the number the form shows,
+// or the file's when another copy counted past it meanwhile. The file then holds the next
+// number, as after a confirmed print.
+struct InvoiceNumberTaken {
+    qint32 counter = 0;
+    pellar::FileResult saved; // failed: nothing taken, nothing may be printed
+};
+InvoiceNumberTaken takeInvoiceNumber(const pellar::DataFolder& folder, qint32 shown);
+// Hands a taken number back when its invoice was not confirmed: the counter goes back to
+// it, unless another copy has counted on since (then the number is simply not used).
+pellar::FileResult giveBackInvoiceNumber(const pellar::DataFolder& folder, qint32 taken);
+
 // ---- Memo: free text lines the person writes with any editor -----------------------------
 
 struct MemoRead {

@@ -352,6 +352,8 @@ void InvoiceForm::print(InvoiceOutput output) {
     const PrintOutcome outcome = printInvoice(m_draft, m_program, output);
     if (outcome == PrintOutcome::Confirmed || outcome == PrintOutcome::NotConfirmed)
         leaveToMenu();
+    else
+        m_header->showNumber(m_draft.number()); // it may have moved on meanwhile
 }
 
 void InvoiceForm::preview() {

@@ -102,7 +102,7 @@ InvoicePrintData invoicePrintData(const InvoiceDraft& draft, Billwright& program
     return d;
 }
 
-PrintOutcome printInvoice(const InvoiceDraft& draft, Billwright& program, InvoiceOutput output) {
+PrintOutcome printInvoice(InvoiceDraft& draft, Billwright& program, InvoiceOutput output) {
     // Asked before anything is printed, so no invoice goes out under a number that would
     // then be used again.
     if (draft.counter() == std::numeric_limits<qint32>::max()) {
@@ -120,16 +120,31 @@ PrintOutcome printInvoice(const InvoiceDraft& draft, Billwright& program, Invoic
             return PrintOutcome::Abandoned;
         output = InvoiceOutput::Pdf;
     }
+    // The number is taken from the counter file before anything is printed, so no other
+    // copy can print it too; an invoice that is not confirmed hands it back.
+    const InvoiceNumberTaken taken = takeInvoiceNumber(program.data(), draft.counter());
+    if (!taken.saved) {
+        program.reportFileError(taken.saved.error + QStringLiteral("\nNo invoice was printed."));
+        return PrintOutcome::Refused;
+    }
+    if (taken.counter != draft.counter()) {
+        desk.message(QString::fromUtf16(kApplicationTitle),
+                     {QStringLiteral("Invoice number %1 has been issued by another copy of the "
+                                     "program meanwhile.")
+                          .arg(draft.counter()),
+                      QStringLiteral("This invoice is number %1.").arg(taken.counter)},
+                     pellar::MessageButtons::Ok);
+        draft.renumber(taken.counter);
+    }
     const PrintOutcome outcome = untilConfirmed(desk, [&] {
         const InvoicePrintData invoice = invoicePrintData(draft, program);
         return output == InvoiceOutput::Pdf ? saveAsPdf(invoice, program)
                                             : printOnPaper(invoice, program);
     });
-    if (outcome == PrintOutcome::Confirmed) {
-        if (const pellar::FileResult saved =
-                saveInvoiceCounter(program.data(), draft.counter() + 1);
-            !saved)
-            program.reportFileError(saved.error);
+    if (outcome != PrintOutcome::Confirmed) {
+        if (const pellar::FileResult given = giveBackInvoiceNumber(program.data(), taken.counter);
+            !given)
+            program.reportFileError(given.error);
     }
     return outcome;
 }

@@ -29,9 +29,11 @@ enum class PrintOutcome {
 };
 
 // The whole of Print (or Save as PDF) for a draft: refused before anything is printed when
-// the counter is at its largest; with no printer set up, the PDF is offered instead;
-// otherwise printed until confirmed, and only a confirmed print advances the counter file.
-PrintOutcome printInvoice(const InvoiceDraft& draft, Billwright& program, InvoiceOutput output);
+// the counter is at its largest; with no printer set up, the PDF is offered instead. The
+// number is then taken from the counter file (the draft follows it when another copy has
+// counted on), the invoice printed until confirmed, and an invoice not confirmed hands its
+// number back, so only a confirmed print advances the counter file.
+PrintOutcome printInvoice(InvoiceDraft& draft, Billwright& program, InvoiceOutput output);
 
 // The invoice on the screen as it would print on the printer chosen last. Nothing is
 // printed and the counter stays.

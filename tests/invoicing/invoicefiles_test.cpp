@@ -6,7 +6,13 @@
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
 
+#include <QFileInfo>
+#include <QThread>
 #include <gtest/gtest.h>
+#include <set>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 using namespace invoicing;
 using pellar::testing::ScratchDataFolder;
@@ -228,4 +234,40 @@ TEST_F(BillwrightFiles, MemoLinesAreReadWhole) {
     EXPECT_TRUE(memo.found);
     EXPECT_EQ(memo.lines, (QStringList{QStringLiteral("Thank you, \"friend\""), QString(),
                                        QStringLiteral("  Net 30  ")}));
+}
+
+TEST_F(BillwrightFiles, TwoCopiesPrintingAtOnceTakeTwoNumbers) {
+    // Both copies showed 20260007 when their Print was pressed; two real processes take it.
+    folder.put("BWInvoiceNo.txt", "20260007\r\n");
+    const QString gate = folder.file("go");
+    std::vector<pid_t> children;
+    for (int copy = 0; copy < 2; ++copy) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            while (!QFileInfo::exists(gate))
+                QThread::usleep(100);
+            const InvoiceNumberTaken taken = takeInvoiceNumber(folder, 20260007);
+            QFile out(folder.file(QStringLiteral("taken%1").arg(copy)));
+            const bool ok = taken.saved.ok && out.open(QIODevice::WriteOnly) &&
+                            out.write(QByteArray::number(taken.counter)) > 0;
+            out.close();
+            ::_exit(ok ? 0 : 1);
+        }
+        children.push_back(child);
+    }
+    QFile(gate).open(QIODevice::WriteOnly);
+    for (const pid_t child : children) {
+        int status = 1;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const std::set<QByteArray> numbers{folder.bytes("taken0"), folder.bytes("taken1")};
+    EXPECT_EQ(numbers, (std::set<QByteArray>{"20260007", "20260008"}));
+    EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), "20260009\r\n");
+
+    // An invoice not confirmed hands its number back, unless another copy counted on since.
+    ASSERT_TRUE(giveBackInvoiceNumber(folder, 20260008).ok);
+    EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), "20260008\r\n");
+    ASSERT_TRUE(giveBackInvoiceNumber(folder, 20260006).ok);
+    EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), "20260008\r\n");
 }

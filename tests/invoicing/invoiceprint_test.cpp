@@ -114,6 +114,20 @@ TEST_F(InvoicePrint, NoThenNoKeepsTheNumberAndNoYesYesPrintsTwiceUnderIt) {
     EXPECT_EQ(counter(), "20260002\r\n");
 }
 
+TEST_F(InvoicePrint, ANumberAnotherCopyIssuedMeanwhileIsNotPrintedAgain) {
+    invoiceWithOneLine();
+    // Another copy on the folder printed 20260001 and 20260002 while this form was open.
+    folder.put("BWInvoiceNo.txt", "20260003\r\n");
+    desk.expectMessage(QStringLiteral("Billwright"));
+    desk.expectPrinterDialog(kOffice);
+    desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);
+    printAndReturn();
+    EXPECT_EQ(desk.messages()[0].lines.last(), QStringLiteral("This invoice is number 20260003."));
+    ASSERT_EQ(desk.jobs().size(), 1);
+    EXPECT_NE(desk.jobs()[0]->findText("INVOICE NO: 20260003"), nullptr);
+    EXPECT_EQ(counter(), "20260004\r\n");
+}
+
 TEST_F(InvoicePrint, CancelledDialogOrFailedJobKeepsTheInvoiceOnTheForm) {
     invoiceWithOneLine();
     desk.expectPrinterDialog(std::nullopt);
