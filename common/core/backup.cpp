@@ -43,7 +43,57 @@ bool copyFile(const QString& from, const QString& to) {
     return true;
 }
 
+// A copy in the backup folder: the old copy is replaced by a rename, not deleted first, so an
+// exit cut short at any moment still leaves a copy behind. A symbolic link found there is
+// removed, never written through: the backup folder is written to unasked at every exit,
+// and a link could point it at any file.
+bool copyInto(const QString& data, const QString& backup) {
+    const QFileInfo info(backup);
+    if (info.isSymLink() && !QFile::remove(backup))
+        return false;
+    if (!info.isSymLink() && ((isFile(backup) && isReadOnly(backup)) || info.isDir()))
+        return false;
+    return copyFile(data, backup);
+}
+
+bool isDayFolderName(const QString& name) {
+    return name.size() == 10 && QDate::fromString(name, Qt::ISODate).isValid();
+}
+
 } // namespace
+
+QString baseName(QStringView name) {
+    return shortName(name);
+}
+
+QString datedBackupFolderPath(const DataFolder& folder, QDate day) {
+    return folder.backupFolderPath() + u'/' + day.toString(Qt::ISODate);
+}
+
+bool copyToDatedBackup(const DataFolder& folder, const QStringList& baseNames, QDate day) {
+    const QString dayFolder = datedBackupFolderPath(folder, day);
+    const QFileInfo dayInfo(dayFolder);
+    if (dayInfo.isSymLink() || (dayInfo.exists() && !dayInfo.isDir()) ||
+        (!dayInfo.exists() && !QDir().mkpath(dayFolder)))
+        return false;
+    bool complete = true;
+    for (const QString& name : baseNames) {
+        const QString data = folder.path() + u'/' + name;
+        if (isFile(data) && !copyInto(data, dayFolder + u'/' + name))
+            complete = false;
+    }
+    // The last days on which a program ran, by the folders' names; other entries of the
+    // backup folder are never touched.
+    QStringList days;
+    const QDir backups(folder.backupFolderPath());
+    for (const QString& name : backups.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        if (isDayFolderName(name) && !QFileInfo(backups.filePath(name)).isSymLink())
+            days << name;
+    }
+    while (days.size() > kDatedBackupDays)
+        QDir(backups.filePath(days.takeFirst())).removeRecursively();
+    return complete;
+}
 
 FileResult MakeBackupFolder(const DataFolder& data) {
     const QString folder = data.backupFolderPath();
@@ -111,12 +161,7 @@ BackupOutcome copyToBackup(const DataFolder& folder, const QStringList& baseName
         const QString data = folder.path() + u'/' + name;
         if (!isFile(data))
             continue;
-        const QString backup = folder.backupFolderPath() + u'/' + name;
-        // The old copy is replaced by a rename, not deleted first, so an exit cut short at
-        // any moment still leaves a backup copy behind.
-        const bool ok = !(isFile(backup) && isReadOnly(backup)) && !QFileInfo(backup).isDir() &&
-                        copyFile(data, backup);
-        if (!ok) {
+        if (!copyInto(data, folder.backupFolderPath() + u'/' + name)) {
             if (outcome.complete)
                 outcome = {false, name};
             if (stopAtFailure)

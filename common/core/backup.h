@@ -5,6 +5,7 @@
 #include "common/core/datafiles.h"
 #include "common/core/fileresult.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -40,5 +41,16 @@ struct BackupOutcome {
 };
 BackupOutcome copyToBackup(const DataFolder& folder, const QStringList& baseNames,
                            bool stopAtFailure);
+
+// The backup folder's copy of a day: "Backup/<yyyy-MM-dd>".
+QString datedBackupFolderPath(const DataFolder& folder, QDate day);
+// Copies each named file into the day's folder (made when missing), then removes the
+// oldest day folders beyond the last kDatedBackupDays. Failures are passed over: the plain
+// copies made first are what a restore uses. False when any copy failed.
+inline constexpr int kDatedBackupDays = 10;
+bool copyToDatedBackup(const DataFolder& folder, const QStringList& baseNames, QDate day);
+
+// A data file's base name: its constant without the leading separator.
+QString baseName(QStringView name);
 
 } // namespace pellar

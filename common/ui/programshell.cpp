@@ -174,12 +174,23 @@ void ProgramShell::exitProgram() {
 }
 
 void ProgramShell::backupDataFiles() {
-    if (m_profile.backupNames.isEmpty())
+    if (!m_profile.backupNames.isEmpty()) {
+        const bool tell = bool(m_profile.backupFailed);
+        const BackupOutcome outcome = copyToBackup(m_context.data, m_profile.backupNames, tell);
+        if (!outcome.complete && tell)
+            m_profile.backupFailed(m_context.desk, outcome.failedName);
+    }
+    QStringList others;
+    for (const QString& name : m_profile.writtenNames) {
+        if (!m_profile.backupNames.contains(name))
+            others << name;
+    }
+    if (others.isEmpty())
         return;
-    const bool tell = bool(m_profile.backupFailed);
-    const BackupOutcome outcome = copyToBackup(m_context.data, m_profile.backupNames, tell);
-    if (!outcome.complete && tell)
-        m_profile.backupFailed(m_context.desk, outcome.failedName);
+    // The program is ending: a copy that fails is tried again at the next exit.
+    if (MakeBackupFolder(m_context.data))
+        copyToBackup(m_context.data, others, false);
+    copyToDatedBackup(m_context.data, m_profile.backupNames + others, m_context.desk.today());
 }
 
 bool ProgramShell::eventFilter(QObject* watched, QEvent* event) {

@@ -35,6 +35,10 @@ struct ProgramProfile {
     // failures are passed over and the rest is copied.
     QStringList backupNames;
     std::function<void(Desk& desk, const QString& failedName)> backupFailed;
+    // Every other data file the program writes (never an invoice counter): copied after the
+    // list above, a failure passed over. Every name of both lists is also copied into the
+    // day's folder of the backup folder, of which the last days are kept.
+    QStringList writtenNames;
 
     // Told after a data file was restored from the backup folder (none: restored silently).
     // The file is back in the folder by then, so the notice may read it.

@@ -2,8 +2,12 @@
 
 #include "common/core/backup.h"
 #include "common/core/datafiles.h"
+#include "common/core/printalignment.h"
+#include "common/core/profile.h"
 #include "common/core/records.h"
 #include "common/core/regional.h"
+#include "deposits/core/formsordered.h"
+#include "deposits/core/transactionlog.h"
 
 #include <limits>
 
@@ -23,6 +27,14 @@ bool fitsSixteenBits(qint32 value) {
 }
 
 } // namespace
+
+QStringList writtenFiles() {
+    QStringList names;
+    for (const char16_t* name : {kCheckbookFile, kTransactionsFile, kFormsOrderedFile,
+                                 pellar::kBusinessFile, pellar::kPrintAlignmentFile})
+        names << pellar::baseName(QStringView(name));
+    return names;
+}
 
 CheckbookRead decodeCheckbook(const QByteArray& bytes) {
     CheckbookRead read;

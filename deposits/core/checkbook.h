@@ -9,10 +9,16 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace deposits {
 
 inline constexpr const char16_t* kCheckbookFile = u"\\CheckbookInfo.txt";
+
+// Every data file this program writes, by base name, for the backup at exit: the checkbook
+// file, the transactions log, the forms order, the business profile and the print offsets.
+// A file the program comes to write is added here.
+QStringList writtenFiles();
 
 // The fields in file order: 1 and 2 carried, 3 the balance, 4 carried, 5 the count, 6 and 7
 // carried.

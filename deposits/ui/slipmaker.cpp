@@ -56,6 +56,7 @@ pellar::ProgramProfile slipmakerProfile() {
     profile.exitAfterRefusal = true;
     // A copy that fails is passed over: the program is ending and the next run tries again.
     profile.backupNames = {QStringLiteral("Transactions.txt")};
+    profile.writtenNames = writtenFiles();
     profile.restoreNotice = tellRestoredCheckbook;
     profile.start = [](pellar::ProgramShell& shell) {
         return (new Slipmaker(shell))->start();

@@ -5,12 +5,23 @@
 #include "common/core/datafiles.h"
 #include "common/core/fixedrecordfile.h"
 #include "common/core/folderlock.h"
+#include "common/core/printalignment.h"
 #include "common/core/regional.h"
+#include "expenses/core/categories.h"
+#include "expenses/core/contacts.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 namespace expenses {
+
+QStringList writtenFiles() {
+    QStringList names;
+    for (const char16_t* name :
+         {kExpensesFile, kContactsFile, kCategoriesFile, pellar::kPrintAlignmentFile})
+        names << pellar::baseName(QStringView(name));
+    return names;
+}
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <optional>
 
@@ -23,6 +24,11 @@ inline constexpr const char16_t* kExpensesScratchFile = u"\\Temp.txt";
 // Left over from older versions; the expense form removes it when it opens.
 inline constexpr const char16_t* kLeftoverExpensesFile = u"\\TempExpenses.txt";
 inline constexpr int kExpenseRecordLength = 145;
+
+// Every data file this program writes, by base name, for the backup at exit: the expenses,
+// the contacts, the categories and the print offsets (never the scratch files). A file the
+// program comes to write is added here.
+QStringList writtenFiles();
 
 // Field order and widths: date 10, paid to 30, for 35, amount 15, payment method 20,
 // reference 25, status 10.

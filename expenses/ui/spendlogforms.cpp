@@ -2,6 +2,7 @@
 
 #include "common/core/buildversion.h"
 #include "common/core/desk.h"
+#include "expenses/core/expensefile.h"
 #include "expenses/ui/frmcontacts.h"
 #include "expenses/ui/frmexpenses.h"
 #include "expenses/ui/frmsetup.h"
@@ -35,6 +36,7 @@ pellar::ProgramProfile spendlogProfile() {
     };
     // The expense program drops the backup copy of every file it rewrites.
     profile.shortcutDropsBackup = true;
+    profile.writtenNames = writtenFiles();
     profile.start = [](pellar::ProgramShell& shell) {
         (new SpendlogForms(shell))->start();
         return true;

@@ -4,13 +4,25 @@
 #include "common/core/backup.h"
 #include "common/core/datafiles.h"
 #include "common/core/folderlock.h"
+#include "common/core/printalignment.h"
+#include "common/core/profile.h"
 #include "common/core/records.h"
+#include "common/core/settings.h"
+#include "invoicing/core/invoiceoptions.h"
 
 #include <algorithm>
 #include <limits>
 #include <optional>
 
 namespace invoicing {
+
+QStringList writtenFiles() {
+    QStringList names;
+    for (const char16_t* name : {pellar::kBusinessFile, kCatalogueFile, kOptionsFile, kMemoFile,
+                                 pellar::kPrintAlignmentFile, pellar::kSettingsFile})
+        names << pellar::baseName(QStringView(name));
+    return names;
+}
 
 // ---- Catalogue ---------------------------------------------------------------------------
 

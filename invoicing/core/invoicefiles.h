@@ -15,6 +15,11 @@ inline constexpr const char16_t* kCatalogueFile = u"\\SalesItems.txt";
 inline constexpr const char16_t* kCounterFile = u"/BWInvoiceNo.txt";
 inline constexpr const char16_t* kMemoFile = u"/InvoiceMemo.txt";
 
+// Every data file this program writes, by base name, for the backup at exit - all but the
+// counter, which an older copy would make issue a number twice. A file the program comes to
+// write is added here, beside its name.
+QStringList writtenFiles();
+
 // ---- Catalogue: one entry per line, unquoted, kept in list order --------------------------
 
 // The item list's order: alphabetical without regard to case; equal entries keep the order

@@ -4,6 +4,7 @@
 #include "common/core/buildversion.h"
 #include "common/core/desk.h"
 #include "common/core/settings.h"
+#include "invoicing/core/invoicefiles.h"
 #include "invoicing/ui/customerentry.h"
 #include "invoicing/ui/invoiceform.h"
 #include "invoicing/ui/setupform.h"
@@ -34,6 +35,7 @@ pellar::ProgramProfile billwrightProfile() {
     profile.refusalLines = {profile.title + QStringLiteral(" is already Running!")};
     profile.backupNames = {QStringLiteral("BusinessInfo.txt"), QStringLiteral("SalesItems.txt"),
                            QStringLiteral("InvoiceCounter.txt"), QStringLiteral("InvoiceInfo.txt")};
+    profile.writtenNames = writtenFiles();
     profile.backupFailed = [](pellar::Desk& desk, const QString& failedName) {
         desk.message(QStringLiteral("File Copy Incomplete"),
                      {QStringLiteral("Copying of File ") + failedName +

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace pellar;
@@ -126,4 +127,34 @@ TEST(Backup, AFolderAtAFilesNameIsNoFile) {
     EXPECT_FALSE(DataFileExists(folder, u"\\SalesItems.txt"));
     EXPECT_FALSE(writeDataFile(folder, u"\\SalesItems.txt", "Nuts\r\n"));
     EXPECT_EQ(folder.bytes("Backup/SalesItems.txt"), QByteArray("Bolts\r\n"));
+}
+
+TEST(Backup, DayCopiesKeepTheLastTenDaysAndLinksAreNeverWrittenThrough) {
+    ScratchDataFolder folder;
+    ASSERT_TRUE(MakeBackupFolder(folder));
+    folder.put("SalesItems.txt", "today");
+    // A link planted in the backup folder, pointing at a file of the person's elsewhere.
+    folder.put("elsewhere.txt", "precious");
+    ASSERT_TRUE(QFile::link(folder.file("elsewhere.txt"), folder.file("Backup/SalesItems.txt")));
+    EXPECT_TRUE(copyToBackup(folder, {"SalesItems.txt"}, true).complete);
+    EXPECT_EQ(folder.bytes("elsewhere.txt"), "precious");
+    EXPECT_FALSE(QFileInfo(folder.file("Backup/SalesItems.txt")).isSymLink());
+    EXPECT_EQ(folder.bytes("Backup/SalesItems.txt"), "today");
+
+    // Twelve days of running: the ten latest day folders stay, anything else is untouched.
+    folder.put("Backup/notes/mine.txt", "n");
+    const QDate first(2026, 11, 20);
+    for (int day = 0; day < 12; ++day) {
+        folder.put("SalesItems.txt", QByteArray::number(day));
+        EXPECT_TRUE(
+            copyToDatedBackup(folder, {"SalesItems.txt", "Missing.txt"}, first.addDays(day)));
+    }
+    const QStringList days =
+        QDir(folder.file("Backup"))
+            .entryList({"2026-*"}, QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    ASSERT_EQ(days.size(), kDatedBackupDays);
+    EXPECT_EQ(days.first(), "2026-11-22");
+    EXPECT_EQ(folder.bytes("Backup/2026-12-01/SalesItems.txt"), "11");
+    EXPECT_TRUE(folder.exists("Backup/notes/mine.txt"));
+    EXPECT_FALSE(folder.exists("Backup/2026-12-01/Missing.txt"));
 }

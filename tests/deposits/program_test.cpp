@@ -173,12 +173,15 @@ TEST_F(SlipmakerProgram, ADamagedCheckbookFileSendsTheDepositFormBackToTheMenu) 
     EXPECT_EQ(ended, 0);
 }
 
-TEST_F(SlipmakerProgram, ExitProgramUnloadsEveryFormAndBacksUpTheLog) {
-    folder.put("Transactions.txt", QByteArray(120, 'T'));
+TEST_F(SlipmakerProgram, ExitProgramUnloadsEveryFormAndBacksUpEveryFileItWrites) {
+    const QStringList written{"CheckbookInfo.txt", "Transactions.txt", "FormsOrdered.txt",
+                              "PrintAlignment.txt"};
+    for (const QString& name : written)
+        folder.put(name, name.toLatin1());
     click(started().splash(), "cmdContinue"); // to setup: no profile
     app.shell().exitProgram();
     EXPECT_EQ(ended, 1);
     EXPECT_TRUE(visibleForms().isEmpty());
     EXPECT_TRUE(app.shell().loadedForms().isEmpty());
-    EXPECT_EQ(folder.bytes("Backup/Transactions.txt"), QByteArray(120, 'T'));
+    EXPECT_EQ(folder.notBackedUp(written, desk.today()), QStringList());
 }

@@ -155,3 +155,12 @@ TEST_F(StartupTest, MenuEntries) {
     EXPECT_EQ(ended, 1);
     EXPECT_FALSE(s.isVisible());
 }
+
+TEST_F(StartupTest, EveryFileTheProgramWritesIsBackedUpAtExit) {
+    const QStringList written{"NewExpenses.txt", "VendorDat.txt", "ExpenseCodes.txt",
+                              "PrintAlignment.txt"};
+    for (const QString& name : written)
+        folder.put(name, name.toLatin1());
+    app.shell().exitProgram();
+    EXPECT_EQ(folder.notBackedUp(written, desk.today()), QStringList());
+}

@@ -186,6 +186,18 @@ TEST_F(BillwrightForms, TitleBarCloseOfSetupLosesEditsAndEndsWithBackup) {
     EXPECT_EQ(folder.bytes("Backup/SalesItems.txt"), "Hinge\r\n");
 }
 
+TEST_F(BillwrightForms, EveryFileWrittenIsBackedUpAtExitButTheCounter) {
+    const QStringList written{"MyBusinessData.txt", "SalesItems.txt",     "InvoiceInfo.txt",
+                              "InvoiceMemo.txt",    "PrintAlignment.txt", "Settings.txt"};
+    for (const QString& name : written + QStringList{"BWInvoiceNo.txt"})
+        folder.put(name, name.toLatin1());
+    ASSERT_TRUE(pellar::MakeBackupFolder(folder)); // as the start does
+    app.shell().exitProgram();
+    EXPECT_EQ(folder.notBackedUp(written, desk.today()), QStringList());
+    // An older counter would issue its numbers again.
+    EXPECT_FALSE(folder.exists("Backup/BWInvoiceNo.txt"));
+}
+
 TEST_F(BillwrightForms, AFailedExitBackupIsToldAndTheRestIsNotCopied) {
     for (const char* name : {"BusinessInfo.txt", "SalesItems.txt", "InvoiceCounter.txt"})
         folder.put(QString::fromLatin1(name), "x");

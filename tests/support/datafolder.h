@@ -5,6 +5,7 @@
 #include "common/core/datafiles.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -39,6 +40,18 @@ public:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     bool exists(const QString& relative) const { return QFileInfo::exists(file(relative)); }
+    // Of the named files, those whose copy is missing or differs in the backup folder or in
+    // its folder of the day.
+    QStringList notBackedUp(const QStringList& names, QDate day) const {
+        QStringList missing;
+        for (const QString& name : names) {
+            const QByteArray data = bytes(name);
+            if (bytes(QStringLiteral("Backup/") + name) != data ||
+                bytes(QStringLiteral("Backup/%1/%2").arg(day.toString(Qt::ISODate), name)) != data)
+                missing << name;
+        }
+        return missing;
+    }
 
 private:
     QTemporaryDir m_dir;
