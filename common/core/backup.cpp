@@ -32,7 +32,7 @@ bool isReadOnly(const QString& path) {
 // kill) leaves the target as it was, never half a file and never none.
 bool copyFile(const QString& from, const QString& to) {
     QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
+    if (!source.open(QIODevice::ReadOnly) || source.size() > kMaxDataFileBytes)
         return false;
     const QByteArray bytes = source.readAll();
     if (source.error() != QFileDevice::NoError || !replaceFile(to, bytes).isEmpty())

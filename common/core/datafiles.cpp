@@ -31,12 +31,25 @@ FileResult writeFailure(QStringView name, const QString& why) {
         QStringLiteral("The file %1 could not be written: %2").arg(displayName(name), why));
 }
 
-// Why a write stopped short, in plain words. A write cut off by a full disk (or a size
-// limit) may end with no error recorded at all.
+// Why a write stopped short, in plain words. A write cut off by a full disk, a quota or a
+// size limit may end with no error recorded at all, or with "Unknown error".
 QString shortWriteReason(const QFileDevice& file) {
-    if (file.error() != QFileDevice::NoError && !file.errorString().isEmpty())
-        return file.errorString();
-    return QStringLiteral("the disk is full or the file cannot grow any larger");
+    const QString full = QStringLiteral("the disk or quota is full, or the file cannot grow any "
+                                        "larger");
+    const QString said = file.errorString();
+    if (file.error() == QFileDevice::NoError || said.isEmpty() ||
+        said == QLatin1String("Unknown error"))
+        return full;
+    return full + QStringLiteral(" (") + said + u')';
+}
+
+// A file far larger than any data file of the family can be is not read at all: it is
+// damaged or not one of ours, and reading it whole could take all the memory there is.
+QString tooLarge(QStringView name, qint64 size) {
+    return QStringLiteral("The file %1 is %2 MB, far larger than a file of its kind can be, so "
+                          "it was not read. Nothing has been written over it.")
+        .arg(displayName(name))
+        .arg(size / (1024 * 1024));
 }
 
 } // namespace
@@ -81,6 +94,11 @@ std::optional<QByteArray> readDataFile(const DataFolder& folder, QStringView nam
         if (error)
             *error = QStringLiteral("The file %1 could not be read: %2")
                          .arg(displayName(name), file.errorString());
+        return std::nullopt;
+    }
+    if (file.size() > kMaxDataFileBytes) {
+        if (error)
+            *error = tooLarge(name, file.size());
         return std::nullopt;
     }
     QByteArray bytes = file.readAll();

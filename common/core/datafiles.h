@@ -48,6 +48,9 @@ private:
 // Whole-file reads and writes. A read of a missing or unreadable file gives nullopt and,
 // in *error, plain words naming the file. Callers test DataFileExists first, which may
 // restore the file from the backup folder.
+// A file over kMaxDataFileBytes is refused unread (the largest record file the formats allow
+// is under 8 MB).
+inline constexpr qint64 kMaxDataFileBytes = 32 * 1024 * 1024;
 std::optional<QByteArray> readDataFile(const DataFolder& folder, QStringView name,
                                        QString* error = nullptr);
 

@@ -84,3 +84,19 @@ TEST(DataFiles, RecordCountRestoresFromTheBackupFolder) {
     EXPECT_EQ(DataFileRecordCount(folder, u"\\NewExpenses.txt", 145), 3);
     EXPECT_TRUE(folder.exists("NewExpenses.txt"));
 }
+
+TEST(DataFiles, AFileFarLargerThanItsFormatIsRefusedUnreadAndNeverBackedUp) {
+    ScratchDataFolder folder;
+    ASSERT_TRUE(MakeBackupFolder(folder));
+    // Sparse: 2 GB on paper, nothing on the disk.
+    for (const qint64 size : {kMaxDataFileBytes + 1, qint64(2) * 1024 * 1024 * 1024}) {
+        QFile big(folder.file("VendorDat.txt"));
+        ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(size));
+        big.close();
+        QString error;
+        EXPECT_FALSE(readDataFile(folder, u"/VendorDat.txt", &error));
+        EXPECT_TRUE(error.startsWith("The file VendorDat.txt is ")) << error.toStdString();
+        EXPECT_EQ(QFileInfo(folder.file("VendorDat.txt")).size(), size);
+        EXPECT_FALSE(copyToBackup(folder, {"VendorDat.txt"}, true).complete);
+    }
+}
