@@ -139,7 +139,27 @@ FileResult DeleteDataFileAndBackup(const DataFolder& folder, QStringView name) {
 
 FileResult MoveDataFile(const DataFolder& folder, QStringView source, QStringView target) {
     const QString from = folder.filePath(source);
-    const QString to = folder.filePath(target);
+    QString to = folder.filePath(target);
+    // A data file that is a symbolic link is replaced where the link points, as every other
+    // save writes through it; the link itself stays.
+    if (const QFileInfo link(to); link.isSymLink()) {
+        to = link.symLinkTarget();
+        if (QFileInfo(from).canonicalPath() != QFileInfo(to).canonicalPath()) {
+            // Another folder may be another disk, where a rename cannot reach: copied
+            // there whole and atomically, then the scratch file goes.
+            QFile scratch(from);
+            if (!scratch.open(QIODevice::ReadOnly))
+                return FileResult::failure(QStringLiteral("The file %1 could not be read: %2")
+                                               .arg(shortName(source), scratch.errorString()));
+            const QByteArray bytes = scratch.readAll();
+            scratch.close();
+            if (const QString why = replaceFile(to, bytes); !why.isEmpty())
+                return FileResult::failure(QStringLiteral("The file %1 could not be replaced: %2")
+                                               .arg(shortName(target), why));
+            QFile::remove(from);
+            return FileResult::success();
+        }
+    }
     if (!isFile(from))
         return FileResult::failure(
             QStringLiteral("The file %1 could not be found.").arg(shortName(source)));
