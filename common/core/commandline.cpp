@@ -48,7 +48,13 @@ QString usageText(const QString& programName, const QString& userFolder) {
                "The data folder is DIR when it is given; otherwise the folder that holds the\n"
                "program when that is a portable copy (it holds a file named \"portable\" or one\n"
                "of the programs' data files); otherwise %2, which the three\n"
-               "programs share.\n")
+               "programs share.\n"
+               "\n"
+               "Besides the data files the folder holds PellarFolder.lock (taken for the\n"
+               "moment of each save), Pellar-Billwright.lock and Pellar-Slipmaker.lock (held\n"
+               "while those programs run), and Backup/, with the copies made at every exit:\n"
+               "the latest beside each other, and those of the last 10 days in\n"
+               "Backup/yyyy-MM-dd/.\n")
         .arg(programName, userFolder);
 }
 
