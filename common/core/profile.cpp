@@ -2,7 +2,11 @@
 
 #include "common/core/backup.h"
 #include "common/core/datafiles.h"
+#include "common/core/desk.h"
+#include "common/core/folderlock.h"
 #include "common/core/records.h"
+
+#include <optional>
 
 namespace pellar {
 
@@ -62,6 +66,44 @@ ProfileRead readBusinessProfile(const DataFolder& folder) {
 
 FileResult saveProfileKeepingBackup(const DataFolder& folder, const BusinessProfile& profile) {
     return writeDataFile(folder, kBusinessFile, encodeProfile(profile));
+}
+
+FileResult saveProfileAsking(Desk& desk, const QString& title, const DataFolder& folder,
+                             BusinessProfile& shown, const BusinessProfile& profile,
+                             bool dropBackup, bool* keptOther) {
+    if (keptOther)
+        *keptOther = false;
+    for (;;) {
+        std::optional<BusinessProfile> other;
+        const FileResult saved = underFolderLock(folder, [&] {
+            const BusinessProfile now = readBusinessProfile(folder).profile;
+            if (now != shown && now != profile) {
+                other = now;
+                return FileResult::success();
+            }
+            return dropBackup ? saveProfileDroppingBackup(folder, profile)
+                              : saveProfileKeepingBackup(folder, profile);
+        });
+        if (!saved || !other)
+            return saved;
+        const QString named = other->name.trimmed().isEmpty()
+                                  ? QStringLiteral("it now has no business name")
+                                  : QStringLiteral("it now names %1").arg(other->name.trimmed());
+        const MessageAnswer answer = desk.message(
+            title,
+            {QStringLiteral("The business profile was changed by another program after this "
+                            "form showed it: %1.")
+                 .arg(named),
+             QStringLiteral("Save the profile on this form over it? No keeps the other "
+                            "program's profile.")},
+            MessageButtons::YesNo, MessageIcon::Question);
+        shown = *other;
+        if (answer != MessageAnswer::Yes) {
+            if (keptOther)
+                *keptOther = true;
+            return FileResult::success();
+        }
+    }
 }
 
 FileResult saveProfileDroppingBackup(const DataFolder& folder, const BusinessProfile& profile) {

@@ -12,6 +12,8 @@
 
 namespace pellar {
 
+class Desk;
+
 struct BusinessProfile {
     QString name;    // business name
     QString address; // street address
@@ -48,6 +50,16 @@ ProfileRead readBusinessProfile(const DataFolder& folder);
 FileResult saveProfileKeepingBackup(const DataFolder& folder, const BusinessProfile& profile);
 // The deposit program's writer: the backup copy is deleted first.
 FileResult saveProfileDroppingBackup(const DataFolder& folder, const BusinessProfile& profile);
+
+// A setup form's save of the profile. `shown` is the profile as the form was filled from the
+// file. Under the folder lock the file is read again; when another program has saved a
+// different profile meanwhile, nothing is written and the person is asked (the lock let go
+// while the question is open) whether to save the form's profile over it. No keeps the other
+// program's: `shown` then holds it, for the form to show, and *keptOther is set. Yes saves,
+// after the same check once more.
+FileResult saveProfileAsking(Desk& desk, const QString& title, const DataFolder& folder,
+                             BusinessProfile& shown, const BusinessProfile& profile,
+                             bool dropBackup, bool* keptOther = nullptr);
 
 // The deposit program's load: the nine-field file, else the older eight-field
 // "\BusinessInfo.txt" (FEIN empty). Whatever was found is saved again as the nine-field

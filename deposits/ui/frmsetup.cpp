@@ -91,9 +91,16 @@ void frmSetup::ShowBusinessProfile() {
 
 bool frmSetup::SaveBusiness() {
     const pellar::BusinessProfile profile = m_business->profile();
-    if (const pellar::FileResult saved = pellar::saveProfileDroppingBackup(m_context.data, profile);
+    bool keptOther = false;
+    if (const pellar::FileResult saved = pellar::saveProfileAsking(
+            m_desk, programTitle(), m_context.data, m_profile, profile, true, &keptOther);
         !saved) {
         tell(saved.error);
+        return false;
+    }
+    if (keptOther) {
+        // The other program's profile stays; the form shows it for another look.
+        ShowBusinessProfile();
         return false;
     }
     m_profile = profile;

@@ -128,7 +128,8 @@ void SetupForm::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
     m_tabs->setCurrentIndex(0);
-    m_business->showProfile(m_program.profile());
+    m_shownProfile = m_program.profile();
+    m_business->showProfile(m_shownProfile);
     showOptions();
     m_memo->showMemo();
     m_business->tabChain().first()->setFocus();
@@ -145,14 +146,15 @@ void SetupForm::saveAndReturn() {
                  .arg(fit.fitting),
              QStringLiteral("The last %1 will be left off.").arg(fit.lines - fit.fitting)},
             pellar::MessageButtons::Ok, pellar::MessageIcon::Information);
-    pellar::BusinessProfile& profile = m_program.profile();
-    profile = m_business->profile();
-
     QStringList failures;
+    bool keptOther = false;
+    const pellar::BusinessProfile typed = m_business->profile();
     if (const pellar::FileResult saved =
-            pellar::saveProfileKeepingBackup(m_program.data(), profile);
+            pellar::saveProfileAsking(m_program.desk(), QString::fromUtf16(kApplicationTitle),
+                                      m_program.data(), m_shownProfile, typed, false, &keptOther);
         !saved)
         failures << saved.error;
+    m_program.profile() = keptOther ? m_shownProfile : typed;
     if (const pellar::FileResult saved = saveInvoiceOptions(m_program.data(), m_program.options());
         !saved)
         failures << saved.error;

@@ -5,6 +5,7 @@
 // written only by Save.
 
 #include "common/core/printalignment.h"
+#include "common/core/profile.h"
 
 #include <QMainWindow>
 
@@ -48,6 +49,9 @@ private:
     SetupMemoPage* m_memo = nullptr;
     pellar::ui::AlignmentPage* m_alignment = nullptr;
     bool m_showing = false; // the pages are being filled: their changes are not edits
+    // The profile as the form was filled: a save finds out whether another program has
+    // saved a different one since.
+    pellar::BusinessProfile m_shownProfile;
 };
 
 } // namespace invoicing

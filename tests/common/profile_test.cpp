@@ -2,6 +2,7 @@
 #include "common/core/profile.h"
 #include "common/core/settings.h"
 #include "tests/support/datafolder.h"
+#include "tests/support/scripteddesk.h"
 
 #include <gtest/gtest.h>
 
@@ -105,6 +106,36 @@ TEST(Profile, DamagedProfileIsNeverWrittenOver) {
     EXPECT_FALSE(load.read.problem.isEmpty());
     EXPECT_EQ(folder.bytes("MyBusinessData.txt"), QByteArray("\"Acme\"\r\n"));
     EXPECT_TRUE(folder.exists("BusinessInfo.txt"));
+}
+
+TEST(Profile, AProfileAnotherProgramSavedMeanwhileIsNeverWrittenOverUnasked) {
+    ScratchDataFolder folder;
+    pellar::testing::ScriptedDesk desk;
+    BusinessProfile shown = sample();
+    ASSERT_TRUE(saveProfileKeepingBackup(folder, shown));
+    BusinessProfile typed = sample();
+    typed.tel = "217-555-0199";
+    BusinessProfile other = sample();
+    other.name = "Dale Hill Hardware";
+
+    // Nobody else saved: no question, the form's profile is saved.
+    EXPECT_TRUE(saveProfileAsking(desk, "Slipmaker", folder, shown, typed, true));
+    EXPECT_EQ(readBusinessProfile(folder).profile, typed);
+
+    // Another program saved meanwhile: No keeps its profile and hands it back to the form.
+    for (const auto answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        shown = typed;
+        ASSERT_TRUE(saveProfileKeepingBackup(folder, other));
+        desk.expectMessage("Slipmaker", answer);
+        bool keptOther = false;
+        EXPECT_TRUE(saveProfileAsking(desk, "Slipmaker", folder, shown, typed, true, &keptOther));
+        EXPECT_EQ(desk.messages().last().lines.first(),
+                  "The business profile was changed by another program after this form showed "
+                  "it: it now names Dale Hill Hardware.");
+        EXPECT_EQ(keptOther, answer == MessageAnswer::No);
+        EXPECT_EQ(shown, other);
+        EXPECT_EQ(readBusinessProfile(folder).profile, answer == MessageAnswer::No ? other : typed);
+    }
 }
 
 TEST(Settings, FlagsAndTheirDefaults) {
