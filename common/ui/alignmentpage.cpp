@@ -1,5 +1,7 @@
 #include "common/ui/alignmentpage.h"
 
+#include "common/core/desk.h"
+#include "common/core/folderlock.h"
 #include "common/core/programcontext.h"
 #include "common/ui/widgets.h"
 
@@ -80,12 +82,17 @@ AlignmentPage::AlignmentPage(ProgramContext& context, QList<PrintedDocument> doc
 
 void AlignmentPage::load() {
     const PrintAlignmentRead read = readPrintAlignment(m_context.data);
+    m_loaded = read.alignment;
+    showOffsets(m_loaded);
+    m_note->setText(read.problem);
+}
+
+void AlignmentPage::showOffsets(const PrintAlignment& alignment) {
     for (const Row& row : m_rows) {
-        const AlignmentOffsets offsets = read.alignment.offsets(row.document);
+        const AlignmentOffsets offsets = alignment.offsets(row.document);
         row.right->setValue(offsets.right);
         row.down->setValue(offsets.down);
     }
-    m_note->setText(read.problem);
 }
 
 AlignmentOffsets AlignmentPage::shown(PrintedDocument document) const {
@@ -97,13 +104,46 @@ AlignmentOffsets AlignmentPage::shown(PrintedDocument document) const {
 }
 
 bool AlignmentPage::save() {
-    // The other programs' documents keep what the file holds (nothing, when it is damaged).
-    PrintAlignment alignment = readPrintAlignment(m_context.data).alignment;
-    for (const Row& row : m_rows)
-        alignment.setOffsets(row.document, shown(row.document));
-    const FileResult written = savePrintAlignment(m_context.data, alignment);
-    m_note->setText(written ? QStringLiteral("The offsets are saved.") : written.error);
-    return bool(written);
+    for (;;) {
+        // Read again under the lock: the other programs' documents keep what the file holds
+        // now (nothing, when it is damaged), and this page's are not written over offsets
+        // another copy saved since the page was filled.
+        PrintAlignment now;
+        bool changedElsewhere = false;
+        const FileResult written = underFolderLock(m_context.data, [&] {
+            now = readPrintAlignment(m_context.data).alignment;
+            PrintAlignment alignment = now;
+            for (const Row& row : m_rows) {
+                const AlignmentOffsets inFile = now.offsets(row.document);
+                if (inFile != m_loaded.offsets(row.document) && inFile != shown(row.document))
+                    changedElsewhere = true;
+                alignment.setOffsets(row.document, shown(row.document));
+            }
+            return changedElsewhere ? FileResult::success()
+                                    : savePrintAlignment(m_context.data, alignment);
+        });
+        if (!written || !changedElsewhere) {
+            if (written) {
+                m_loaded = now;
+                for (const Row& row : m_rows)
+                    m_loaded.setOffsets(row.document, shown(row.document));
+            }
+            m_note->setText(written ? QStringLiteral("The offsets are saved.") : written.error);
+            return bool(written);
+        }
+        m_loaded = now;
+        if (m_context.desk.message(
+                QStringLiteral("Print Offsets"),
+                {QStringLiteral("Another copy of the program saved other offsets for these "
+                                "documents after this page showed them."),
+                 QStringLiteral("Save the offsets on this page over them? No keeps the other "
+                                "offsets and shows them here.")},
+                MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes) {
+            showOffsets(now);
+            m_note->setText(QStringLiteral("The offsets another copy saved are shown."));
+            return true;
+        }
+    }
 }
 
 } // namespace pellar::ui

@@ -38,8 +38,12 @@ private:
         QSpinBox* down;
     };
     void load();
+    void showOffsets(const PrintAlignment& alignment);
 
     ProgramContext& m_context;
+    // The offsets as the page was filled: a save finds out whether another copy has saved
+    // different ones for this page's documents since.
+    PrintAlignment m_loaded;
     QList<Row> m_rows;
     QLabel* m_note;
 };

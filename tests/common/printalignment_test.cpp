@@ -143,6 +143,16 @@ TEST(AlignmentPage, SavesItsDocumentsKeepsTheOthersAndTestsUnsavedOffsets) {
     EXPECT_EQ(saved.offsets(PrintedDocument::DepositSlipBack), (AlignmentOffsets{-30, 100}));
     EXPECT_EQ(saved.offsets(PrintedDocument::ContactReport), (AlignmentOffsets{-7, 3}));
 
+    // Another copy saves its own offsets for the slip's back meanwhile: asked, No keeps them.
+    PrintAlignment theirs = saved;
+    theirs.setOffsets(PrintedDocument::DepositSlipBack, {12, 12});
+    ASSERT_TRUE(savePrintAlignment(folder, theirs));
+    page.findChild<QSpinBox*>(QStringLiteral("spnAlignRight_1"))->setValue(-40);
+    desk.expectMessage(QStringLiteral("Print Offsets"), MessageAnswer::No);
+    page.findChild<QPushButton*>(QStringLiteral("cmdSaveAlignment"))->click();
+    EXPECT_EQ(readPrintAlignment(folder).alignment, theirs);
+    EXPECT_EQ(page.shown(PrintedDocument::DepositSlipBack), (AlignmentOffsets{12, 12}));
+
     // A damaged file is told on the page, which shows zero offsets.
     folder.put("PrintAlignment.txt", "\"Deposit Slip Back\",x,1\r\n");
     ui::AlignmentPage again(context, {PrintedDocument::DepositSlipBack}, {});
