@@ -239,6 +239,14 @@ int runProgram(const ProgramProfile& profile, int argc, char** argv) {
         line.dataFolder, QCoreApplication::applicationDirPath(), perUserDataFolder(), &error);
     if (!folder) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(profile.title), qPrintable(error));
+        // Started from the desktop's menu there is no terminal to read: said in a window too.
+        RealDesk desk;
+        QString sentence = error;
+        if (!sentence.isEmpty())
+            sentence[0] = sentence[0].toUpper();
+        desk.message(profile.title,
+                     {sentence, profile.title + QStringLiteral(" cannot start without it.")},
+                     MessageButtons::Ok, MessageIcon::Critical);
         return 2;
     }
     // Forms are hidden and shown as the person moves between them; only ExitProgram ends.
