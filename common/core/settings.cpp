@@ -2,6 +2,7 @@
 
 #include "common/core/backup.h"
 #include "common/core/datafiles.h"
+#include "common/core/folderlock.h"
 #include "common/core/records.h"
 
 namespace pellar {
@@ -27,12 +28,22 @@ ProgramSettings LoadSettings(const DataFolder& folder) {
 }
 
 FileResult saveSettings(const DataFolder& folder, const ProgramSettings& settings) {
-    RecordWriter writer;
-    writer.number(settings.first)
-        .number(settings.second)
-        .truth(settings.alarmsOn)
-        .truth(settings.promptsOn);
-    return writeDataFile(folder, kSettingsFile, writer.line());
+    return underFolderLock(folder, [&] {
+        // The two values only carried here are written as the file holds them now: another
+        // program may have changed them since they were read.
+        ProgramSettings now = settings;
+        if (DataFileExists(folder, kSettingsFile)) {
+            const ProgramSettings inFile = LoadSettings(folder);
+            if (!inFile.problem.isEmpty())
+                return FileResult::failure(inFile.problem +
+                                           QStringLiteral(" The file was left as it is."));
+            now.first = inFile.first;
+            now.second = inFile.second;
+        }
+        RecordWriter writer;
+        writer.number(now.first).number(now.second).truth(now.alarmsOn).truth(now.promptsOn);
+        return writeDataFile(folder, kSettingsFile, writer.line());
+    });
 }
 
 } // namespace pellar

@@ -165,9 +165,18 @@ TEST(Settings, FlagsAndTheirDefaults) {
     EXPECT_TRUE(settings.promptsOn);
     EXPECT_FALSE(settings.problem.isEmpty());
 
+    // Nor is it written over: its carried values could not be read.
     settings = {};
     settings.first = 3;
     settings.alarmsOn = false;
+    EXPECT_FALSE(saveSettings(folder, settings));
+    EXPECT_EQ(folder.bytes("Settings.txt"), QByteArray("1,2,#FALSE#\r\n"));
+
+    ASSERT_TRUE(QFile::remove(folder.file("Settings.txt")));
     ASSERT_TRUE(saveSettings(folder, settings));
     EXPECT_EQ(folder.bytes("Settings.txt"), QByteArray("3,0,#FALSE#,#TRUE#\r\n"));
+    // The carried values another program wrote since they were read stay as it wrote them.
+    folder.put("Settings.txt", "5,6,#TRUE#,#TRUE#\r\n");
+    ASSERT_TRUE(saveSettings(folder, settings));
+    EXPECT_EQ(folder.bytes("Settings.txt"), QByteArray("5,6,#FALSE#,#TRUE#\r\n"));
 }
