@@ -15,6 +15,7 @@ public:
     // back from it.
     explicit Catalogue(const CatalogueRead& read)
         : m_items(read.items)
+        , m_read(read.items)
         , m_writable(read.problem.isEmpty()) {}
 
     const QStringList& items() const { return m_items; }
@@ -27,8 +28,15 @@ public:
     qsizetype find(const QString& text, qsizetype selected) const;
     void removeAt(qsizetype index) { m_items.removeAt(index); }
 
+    // Writes the catalogue back over the file as it is now, read again under the folder
+    // lock: the entries added here since it was read join the file's and those deleted here
+    // leave it, so what another program added or deleted meanwhile stays as it left it.
+    // A file that cannot be read now is not written over.
+    pellar::FileResult saveChanges(const pellar::DataFolder& folder) const;
+
 private:
     QStringList m_items;
+    QStringList m_read; // as read from the file
     bool m_writable = true;
 };
 

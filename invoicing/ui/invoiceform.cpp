@@ -364,8 +364,7 @@ void InvoiceForm::preview() {
 void InvoiceForm::leaveToMenu() {
     // A catalogue that could not be read whole is not written over with what was offered.
     if (const Catalogue& catalogue = m_lineEntry->catalogue(); catalogue.writable()) {
-        if (const pellar::FileResult written = writeItems(m_program.data(), catalogue.items());
-            !written)
+        if (const pellar::FileResult written = catalogue.saveChanges(m_program.data()); !written)
             m_program.reportFileError(written.error);
     }
     m_charges.stop();

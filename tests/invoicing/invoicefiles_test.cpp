@@ -1,4 +1,5 @@
 // The invoicing program's data files: catalogue, counter, options and memo.
+#include "invoicing/core/catalogue.h"
 #include "invoicing/core/invoicedraft.h"
 #include "invoicing/core/invoicefiles.h"
 #include "invoicing/core/invoiceoptions.h"
@@ -103,6 +104,17 @@ TEST_F(BillwrightFiles, CatalogueMissingBlankAndBackupOnlyFiles) {
     ASSERT_TRUE(writeItems(folder, {}).ok);
     EXPECT_TRUE(folder.exists("SalesItems.txt"));
     EXPECT_EQ(folder.bytes("SalesItems.txt"), QByteArray());
+}
+
+TEST_F(BillwrightFiles, CatalogueSavedOverWhatAnotherProgramChangedMeanwhile) {
+    folder.put("SalesItems.txt", "Bolt\r\nHinge\r\nNut\r\n");
+    Catalogue catalogue(loadItems(folder));
+    catalogue.add("Washer");
+    catalogue.removeAt(catalogue.find("Nut", -1));
+    // Meanwhile another copy added a screw and deleted the bolt.
+    folder.put("SalesItems.txt", "Hinge\r\nNut\r\nScrew\r\n");
+    ASSERT_TRUE(catalogue.saveChanges(folder));
+    EXPECT_EQ(folder.bytes("SalesItems.txt"), "Hinge\r\nScrew\r\nWasher\r\n");
 }
 
 TEST(BillwrightCatalogue, InsertPositionKeepsCaseInsensitiveOrder) {
