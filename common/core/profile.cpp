@@ -111,6 +111,9 @@ FileResult saveProfileDroppingBackup(const DataFolder& folder, const BusinessPro
 }
 
 DepositProfileLoad loadBusinessConverting(const DataFolder& folder) {
+    // The read and the re-save under one lock: a profile another program saves meanwhile is
+    // never put back to the one read here.
+    const FolderLock lock(folder);
     DepositProfileLoad load;
     if (DataFileExists(folder, kBusinessFile))
         load.read = readProfileFile(folder, kBusinessFile, kProfileFields);

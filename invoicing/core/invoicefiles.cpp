@@ -68,6 +68,9 @@ qint32 yearCounter(int year, int sequence) {
 }
 
 InvoiceCounterLoad loadInvoiceNumber(const pellar::DataFolder& folder, QDate today) {
+    // The read and the save that follows it under one lock, so another copy's count cannot
+    // fall between them (without the lock the save refuses).
+    const pellar::FolderLock lock(folder);
     InvoiceCounterLoad load;
     const int year = today.year();
     if (!pellar::DataFileExists(folder, kCounterFile)) {
