@@ -93,6 +93,21 @@ TEST_F(SlipmakerSetup, TheProfileIsSharedWithTheInvoicingProgram) {
     EXPECT_FALSE(folder.exists("Backup/MyBusinessData.txt"));
 }
 
+TEST_F(SlipmakerSetup, AProfileTheInvoicingProgramSavedMeanwhileIsKeptWhenThePersonSaysNo) {
+    ASSERT_TRUE(saveProfileKeepingBackup(folder, sample()));
+    open();
+    replaceText("txtTel", QStringLiteral("217-555-0199"));
+    BusinessProfile theirs = sample();
+    theirs.name = "Dale Hill Hardware";
+    ASSERT_TRUE(saveProfileKeepingBackup(folder, theirs));
+    QSignalSpy menu(form.get(), &frmSetup::menuWanted);
+    desk.expectMessage(QStringLiteral("Slipmaker"), pellar::MessageAnswer::No);
+    click("cmdQuit");
+    EXPECT_EQ(readBusinessProfile(folder).profile, theirs);
+    EXPECT_EQ(boxes(), theirs) << "the form shows the profile kept";
+    EXPECT_EQ(menu.count(), 0);
+}
+
 TEST_F(SlipmakerSetup, TheOlderProfileFileIsConvertedWhenTheFormLoads) {
     folder.put("BusinessInfo.txt", "\"Old Mill\",\"3 Race Rd\",\"\",\"Millbrook\",\"NY\",\"12545\","
                                    "\"845-555-0199\",\"845-555-0198\"\r\n");
