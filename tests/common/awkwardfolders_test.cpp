@@ -52,7 +52,7 @@ TEST(AwkwardFolders, EverySaveWritesThroughALinkAndKeepsIt) {
     EXPECT_FALSE(folder.exists("Temp.txt"));
 }
 
-TEST(AwkwardFolders, AReadOnlyOrVanishedFolderRefusesEverySaveAndChangesNothing) {
+TEST(AwkwardFolders, AReadOnlyFolderRefusesEverySaveAndChangesNothing) {
     ScratchDataFolder folder;
     folder.put("SalesItems.txt", "Bolts\r\n");
     folder.put("VendorDat.txt", "old1");
@@ -73,12 +73,17 @@ TEST(AwkwardFolders, AReadOnlyOrVanishedFolderRefusesEverySaveAndChangesNothing)
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << WEXITSTATUS(status);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 3)
+        GTEST_SKIP() << "root may write anywhere and cannot become another user here";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
     QFile::setPermissions(folder.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(folder.bytes("SalesItems.txt"), "Bolts\r\n");
     EXPECT_EQ(folder.bytes("VendorDat.txt"), "old1");
+}
 
+TEST(AwkwardFolders, AVanishedFolderRefusesEverySaveAndNothingIsMadeInItsPlace) {
     // The share is dropped: the folder is gone from under the program.
     QTemporaryDir share;
     const QString path = share.filePath("data");
