@@ -281,13 +281,15 @@ void EntryPanel::postSingleCategory() {
     if (!m_notices.confirm(m_entry, m_entry.category, *m_entry.amount))
         return;
     switch (m_entry.mode) {
-    case ChargingMode::SingleCategory:
-        if (!m_notices.posted(m_entry.post(m_data)))
+    case ChargingMode::SingleCategory: {
+        const QList<ExpenseRecord> record = m_entry.records();
+        if (!m_notices.posted(m_entry.post(m_data), record))
             return;
         m_payment->clearReference();
         emit posted();
         reset();
         break;
+    }
     case ChargingMode::MultipleCategories:
         m_charging->focusSplit();
         break;
@@ -312,7 +314,17 @@ void EntryPanel::completeSplit() {
 void EntryPanel::postSplit() {
     // The summary posts its lines, whatever was chosen under it since.
     m_entry.mode = ChargingMode::MultipleCategories;
-    if (!m_notices.posted(m_entry.post(m_data)))
+    // A cent left over by rounding the lines is easily missed: said before anything is
+    // written, and the lines kept open for one more.
+    if (const std::optional<pellar::Currency> left = m_entry.remaining();
+        left && *left > pellar::Currency{} && m_entry.amount &&
+        !m_notices.postShortSplit(*left, *m_entry.amount)) {
+        m_summary->hide();
+        m_charging->focusSplit();
+        return;
+    }
+    const QList<ExpenseRecord> lines = m_entry.records();
+    if (!m_notices.posted(m_entry.post(m_data), lines))
         return;
     m_summary->hide();
     m_payment->clearReference();
