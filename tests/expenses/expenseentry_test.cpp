@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QSet>
 #include <QTableView>
 #include <QTest>
 
@@ -572,4 +574,34 @@ TEST_F(ExpenseEntryTest, ASplitShortOfTheAmountIsSaidBeforeAnythingIsPosted) {
     enterLine("Office - Supplies", "0.01");
     press("cmdExpense_10");
     EXPECT_EQ(records().size(), 4);
+}
+
+TEST_F(ExpenseEntryTest, TabStopsOnceAtThePickerAndAtTheChosenPaymentAndRedoHasItsLetter) {
+    folder.put("CheckbookInfo.txt", "\"Bank\"\r\n");
+    open();
+    const auto focused = [] {
+        return QApplication::focusWidget()->objectName();
+    };
+    QDateEdit* picker = get<QDateEdit>("DTPicker1");
+    picker->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(picker, Qt::Key_Tab);
+    EXPECT_EQ(focused(), "txtAmount");
+    QTest::keyClicks(QApplication::focusWidget(), "5");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), "optPayment_1"); // cash, the one chosen
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(focused(), "DTPicker1");
+
+    // No letter is taken twice among the menu bar and the buttons in view, so each one's
+    // Alt key does what it says.
+    QStringList letters;
+    for (const QAction* menu : forms->expenses().menuBar()->actions())
+        letters.append(QKeySequence::mnemonic(menu->text()).toString());
+    for (const QAbstractButton* button : forms->expenses().findChildren<QAbstractButton*>())
+        if (button->isVisible() && !QKeySequence::mnemonic(button->text()).isEmpty())
+            letters.append(QKeySequence::mnemonic(button->text()).toString());
+    letters.sort();
+    EXPECT_EQ(letters.count(), QSet<QString>(letters.begin(), letters.end()).size())
+        << letters.join(' ').toStdString();
 }
