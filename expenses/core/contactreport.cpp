@@ -44,6 +44,10 @@ void PrintReportHeader(pellar::PrintSurface& surface, const QString& date) {
     pellar::SetPrintFont(surface, 10, false, false);
     pellar::SetPrintPosition(surface, 0, 0.5f);
     pellar::printRightAligned(surface, date, surface.pageWidth() - kReportMargin);
+    // A report of many pages dropped or shuffled is put back in order by these.
+    pellar::SetPrintPosition(surface, 0, 0.5f);
+    surface.setCurrentX(kReportMargin);
+    surface.print(QStringLiteral("Page ") + QString::number(surface.page()));
 
     pellar::SetPrintPosition(surface, 2.25f, kReportFirstRowInches);
 }

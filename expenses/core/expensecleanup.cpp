@@ -32,12 +32,10 @@ QByteArray keptExpenseRecords(QByteArrayView file, QDate start, QDate end,
                               CleanupOutcome* outcome) {
     CleanupOutcome counts;
     const pellar::FixedRecordTable table(expenseLayout(), file);
-    const pellar::RegionalSettings& regional = pellar::RegionalSettings::current();
     QByteArray kept;
     kept.reserve(table.recordCount() * kExpenseRecordLength);
     for (qsizetype i = 0; i < table.recordCount(); ++i) {
-        const std::optional<QDate> date =
-            pellar::parseShortDate(blankTrimmed(table.field(i, DateField)), regional);
+        const std::optional<QDate> date = readRecordDate(blankTrimmed(table.field(i, DateField)));
         if (date && *date >= start && *date <= end) {
             ++counts.removed;
             continue;

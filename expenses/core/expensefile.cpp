@@ -12,6 +12,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <utility>
 
 namespace expenses {
 
@@ -88,6 +89,20 @@ ExpenseRecord decodeExpense(QByteArrayView bytes) {
     };
     return {field(DateField),          field(PaidToField),    field(ForField),   field(AmountField),
             field(PaymentMethodField), field(ReferenceField), field(StatusField)};
+}
+
+std::optional<QDate> readRecordDate(QStringView text) {
+    const pellar::RegionalSettings& regional = pellar::RegionalSettings::current();
+    if (const std::optional<QDate> date = pellar::parseShortDate(text, regional))
+        return date;
+    for (const auto& [separator, form] : {std::pair{u'/', u"M/d/yyyy"}, {u'.', u"d.M.yyyy"}}) {
+        if (regional.shortDateFormat.contains(separator) || !text.contains(separator))
+            continue;
+        pellar::RegionalSettings other = regional;
+        other.shortDateFormat = QString::fromUtf16(form);
+        return pellar::parseShortDate(text, other);
+    }
+    return std::nullopt;
 }
 
 bool fitsField(ExpenseField field, const QString& text) {

@@ -82,6 +82,12 @@ ExpenseRecord decodeExpense(QByteArrayView record);
 
 using pellar::blankTrimmed;
 
+// A record's date, stored in the short date form of the region it was written under: read
+// in today's form, or else in the other usual form when its separator leaves no doubt which
+// that is ("12/7/2026" month first, "07.12.2026" day first) and today's form does not use
+// that separator itself.
+std::optional<QDate> readRecordDate(QStringView text);
+
 // Whether text stored in a field of that width comes back whole.
 bool fitsField(ExpenseField field, const QString& text);
 

@@ -27,8 +27,7 @@ ExpenseReview reviewExpenseRecords(QByteArrayView file, QDate start, QDate end) 
     const pellar::RegionalSettings& regional = pellar::RegionalSettings::current();
     review.rows.reserve(count);
     for (qsizetype i = 0; i < count; ++i) {
-        const std::optional<QDate> date =
-            pellar::parseShortDate(blankTrimmed(table.field(i, DateField)), regional);
+        const std::optional<QDate> date = readRecordDate(blankTrimmed(table.field(i, DateField)));
         if (!date) {
             ++review.unreadableDates;
             continue;

@@ -1,6 +1,7 @@
 #include "expenses/ui/categorylists.h"
 
 #include "common/ui/inputroutines.h"
+#include "expenses/core/expensefile.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -44,6 +45,8 @@ ExpenseListBox::ExpenseListBox(QWidget* parent)
     // Drops are taken by the box as a whole, never by the typing area as text.
     m_edit->setAcceptDrops(false);
     pellar::keepStorable(*m_edit);
+    // No longer than an expense record's category: a longer name would be posted cut.
+    m_edit->setMaxLength(expenseLayout().width(ForField));
     m_list->setAcceptDrops(false);
     m_list->viewport()->setAcceptDrops(false);
     setAcceptDrops(true);

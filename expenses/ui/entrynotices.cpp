@@ -51,7 +51,7 @@ void EntryNotices::inputError(const QString& why) {
 
 bool EntryNotices::confirm(const ExpenseEntry& entry, const QString& category,
                            pellar::Currency amount) {
-    const QStringList lines{
+    QStringList lines{
         QString(),
         QStringLiteral("Paid to: ") + entry.payee,
         QStringLiteral("For: ") + category,
@@ -60,13 +60,42 @@ bool EntryNotices::confirm(const ExpenseEntry& entry, const QString& category,
         QStringLiteral("On ") + pellar::formatShortDate(entry.date),
         QStringLiteral("Are Entries Correct?"),
     };
+    // The person is asked about a payment this program will not record: said before the
+    // question, not after the answer.
+    if (entry.mode == ChargingMode::PartialPayment)
+        lines.insert(lines.size() - 1,
+                     QStringLiteral("This payment itself will not be recorded; only a finance "
+                                    "charge entered below and posted with Continue will be."));
     return m_desk.message(QStringLiteral("Review before Posting"), lines,
                           pellar::MessageButtons::YesNo) == pellar::MessageAnswer::Yes;
 }
 
-bool EntryNotices::posted(const PostResult& result) {
+QString EntryNotices::postedText(const QList<ExpenseRecord>& written) {
+    if (written.isEmpty())
+        return {};
+    QStringList charged;
+    for (const ExpenseRecord& record : written) {
+        // A finance charge is stored as typed; it is said as an amount.
+        const std::optional<pellar::Currency> value = pellar::currencyValue(record.amount);
+        charged.append(
+            QStringLiteral("%1 to %2")
+                .arg(value ? pellar::formatCurrency(*value) : record.amount, record.forWhat));
+    }
+    QString lines = charged.takeLast();
+    if (!charged.isEmpty())
+        lines = charged.join(QStringLiteral(", ")) + QStringLiteral(" and ") + lines;
+    const ExpenseRecord& first = written.first();
+    QString how = first.paymentMethod.trimmed().toLower();
+    if (!first.reference.trimmed().isEmpty())
+        how += u' ' + first.reference.trimmed();
+    return QStringLiteral("Posted %1, %2").arg(lines, how);
+}
+
+bool EntryNotices::posted(const PostResult& result, const QList<ExpenseRecord>& written) {
     switch (result.status) {
     case PostResult::Written:
+        say(postedText(written));
+        return true;
     case PostResult::NothingToWrite:
         return true;
     case PostResult::Failed:
@@ -95,6 +124,15 @@ void EntryNotices::overRemaining(pellar::Currency line, pellar::Currency remaini
                             .arg(pellar::formatCurrency(line), pellar::formatCurrency(remaining));
     refuse(why);
     m_desk.message(QStringLiteral("Input Error"), {why});
+}
+
+bool EntryNotices::postShortSplit(pellar::Currency left, pellar::Currency amount) {
+    return m_desk.message(QStringLiteral("Amount Not Fully Disbursed"),
+                          {QStringLiteral("%1 of the %2 paid is in no line.")
+                               .arg(pellar::formatCurrency(left), pellar::formatCurrency(amount)),
+                           QStringLiteral("Post the lines as they are? Answer No to add a line "
+                                          "for it.")},
+                          pellar::MessageButtons::YesNo) == pellar::MessageAnswer::Yes;
 }
 
 void EntryNotices::noAmount() {

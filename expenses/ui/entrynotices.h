@@ -38,11 +38,16 @@ public:
     // "Review before Posting" for the entry charged with this category and amount; true
     // when the person confirms.
     bool confirm(const ExpenseEntry& entry, const QString& category, pellar::Currency amount);
-    // A posting that did not go through is told; true when it did (or had nothing to write).
-    bool posted(const PostResult& result);
+    // A posting that did not go through is told, one that did is said on the status line
+    // with what it wrote; true when it went through (or had nothing to write).
+    bool posted(const PostResult& result, const QList<ExpenseRecord>& written);
+    // "Posted $125.50 to Office Supplies, check 1047".
+    static QString postedText(const QList<ExpenseRecord>& written);
 
     // A split line larger than what is left of the amount to split.
     void overRemaining(pellar::Currency line, pellar::Currency remaining);
+    // Lines that leave part of the amount uncharged; true when they are to be posted so.
+    bool postShortSplit(pellar::Currency left, pellar::Currency amount);
     void noAmount();
     void cashOnAccount();
     void futureDate();

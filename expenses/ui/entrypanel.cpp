@@ -30,6 +30,16 @@ QLabel* checkbookNote(QWidget* parent, const QString& name, const QString& text)
     return label;
 }
 
+// One Tab stop: Tab leaves the picker instead of walking its month, day and year, which
+// the arrow keys and typing reach.
+class DateBox : public QDateEdit {
+public:
+    using QDateEdit::QDateEdit;
+
+protected:
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+};
+
 } // namespace
 
 EntryPanel::EntryPanel(EntryNotices& notices, const pellar::DataFolder& data, QWidget* parent)
@@ -40,7 +50,7 @@ EntryPanel::EntryPanel(EntryNotices& notices, const pellar::DataFolder& data, QW
 
     m_payees = pellar::ui::named(new QListWidget(this), QStringLiteral("lstVendors"));
     m_payees->setMinimumWidth(220);
-    m_date = pellar::ui::named(new QDateEdit(this), QStringLiteral("DTPicker1"));
+    m_date = pellar::ui::named(new DateBox(this), QStringLiteral("DTPicker1"));
     m_date->setToolTip(QStringLiteral("Select the date the expense occurred"));
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(pellar::RegionalSettings::current().shortDateFormat);
@@ -70,7 +80,7 @@ EntryPanel::EntryPanel(EntryNotices& notices, const pellar::DataFolder& data, QW
     m_clearAmount = pellar::ui::makeButton(this, QStringLiteral("cmdExpense_8"),
                                            QStringLiteral("&Clear Amount"),
                                            QStringLiteral("Clears the amount input box"));
-    m_redo = pellar::ui::makeButton(this, QStringLiteral("cmdExpense_7"), QStringLiteral("&Redo"),
+    m_redo = pellar::ui::makeButton(this, QStringLiteral("cmdExpense_7"), QStringLiteral("Re&do"),
                                     QStringLiteral("Redo the Expense Posting"));
     m_menu = pellar::ui::makeButton(this, QStringLiteral("cmdExpense_0"), QStringLiteral("&Menu"),
                                     QStringLiteral("Return to the Main Menu"));
@@ -281,13 +291,15 @@ void EntryPanel::postSingleCategory() {
     if (!m_notices.confirm(m_entry, m_entry.category, *m_entry.amount))
         return;
     switch (m_entry.mode) {
-    case ChargingMode::SingleCategory:
-        if (!m_notices.posted(m_entry.post(m_data)))
+    case ChargingMode::SingleCategory: {
+        const QList<ExpenseRecord> record = m_entry.records();
+        if (!m_notices.posted(m_entry.post(m_data), record))
             return;
         m_payment->clearReference();
         emit posted();
         reset();
         break;
+    }
     case ChargingMode::MultipleCategories:
         m_charging->focusSplit();
         break;
@@ -312,7 +324,17 @@ void EntryPanel::completeSplit() {
 void EntryPanel::postSplit() {
     // The summary posts its lines, whatever was chosen under it since.
     m_entry.mode = ChargingMode::MultipleCategories;
-    if (!m_notices.posted(m_entry.post(m_data)))
+    // A cent left over by rounding the lines is easily missed: said before anything is
+    // written, and the lines kept open for one more.
+    if (const std::optional<pellar::Currency> left = m_entry.remaining();
+        left && *left > pellar::Currency{} && m_entry.amount &&
+        !m_notices.postShortSplit(*left, *m_entry.amount)) {
+        m_summary->hide();
+        m_charging->focusSplit();
+        return;
+    }
+    const QList<ExpenseRecord> lines = m_entry.records();
+    if (!m_notices.posted(m_entry.post(m_data), lines))
         return;
     m_summary->hide();
     m_payment->clearReference();

@@ -68,11 +68,11 @@ void FinancePanel::post() {
     const PostResult result = m_entry.postFinanceCharge(m_data);
     // A full file keeps the panel, so the charge is not lost from view.
     if (result.status == PostResult::FileFull) {
-        m_notices.posted(result);
+        m_notices.posted(result, {});
         return;
     }
     hide();
-    m_notices.posted(result);
+    m_notices.posted(result, {m_entry.financeChargeRecord()});
 }
 
 QWidget* FinancePanel::tabFirst() const {

@@ -7,11 +7,15 @@
 #include "common/core/printerchoice.h"
 #include "common/core/printjob.h"
 #include "common/core/regional.h"
+#include "common/ui/keyboard.h"
 #include "expenses/core/contactreport.h"
 #include "expenses/ui/contactresultspanel.h"
 #include "expenses/ui/notices.h"
 #include "expenses/ui/reportalignmentpanel.h"
 #include "expenses/ui/spendlogforms.h"
+
+#include <QDir>
+#include <QStandardPaths>
 
 namespace expenses {
 
@@ -78,10 +82,21 @@ void frmContacts::saveContactReportAsPdf() {
         return;
     pellar::Desk& desk = m_forms.desk();
     const QString date = pellar::formatShortDate(desk.today());
-    const pellar::PdfOutcome saved = pellar::saveDocumentAsPdf(
-        desk, m_forms.data(), contactReportKind(),
-        [&](pellar::PrintSurface& surface) { PrintContactReport(surface, *contacts, date); });
-    if (!saved.cancelled && !saved.written)
+    // The save dialog starts among the person's documents, not wherever the program was
+    // started from.
+    pellar::PrintedDocumentKind kind = contactReportKind();
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty() || !QDir(documents).exists())
+        documents = QDir::homePath();
+    kind.pdfFileName = QDir(documents).filePath(kind.pdfFileName);
+    const pellar::PdfOutcome saved =
+        pellar::saveDocumentAsPdf(desk, m_forms.data(), kind, [&](pellar::PrintSurface& surface) {
+            PrintContactReport(surface, *contacts, date);
+        });
+    if (saved.written)
+        m_note->say(QStringLiteral("The contact report was saved as %1")
+                        .arg(QDir::toNativeSeparators(saved.fileName)));
+    else if (!saved.cancelled)
         tellPrintError(desk);
 }
 

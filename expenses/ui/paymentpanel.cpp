@@ -54,7 +54,11 @@ PaymentPanel::PaymentPanel(ExpenseEntry& entry, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(paymentRow);
     layout->addLayout(referenceRow);
-    setTabOrder(m_payments[0], m_reference);
+    // Every option in the chain: Tab stops at whichever is chosen, even one of the last
+    // when the checkbook program takes checks and e-bills.
+    for (int i = 1; i < PaymentOptionCount; ++i)
+        setTabOrder(m_payments[i - 1], m_payments[i]);
+    setTabOrder(m_payments[PaymentOptionCount - 1], m_reference);
 
     connect(m_group, &QButtonGroup::idClicked, this, &PaymentPanel::paymentClicked);
     connect(m_reference, &QLineEdit::textChanged, this,

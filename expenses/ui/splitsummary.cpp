@@ -26,7 +26,7 @@ SplitSummary::SplitSummary(QWidget* parent)
     // Columns in the proportion 35 : 10 characters.
     new ProportionalColumns(m_lines, {35, 10});
 
-    m_redo = pellar::ui::makeButton(this, QStringLiteral("cmdExpense_9"), QStringLiteral("&Redo"),
+    m_redo = pellar::ui::makeButton(this, QStringLiteral("cmdExpense_9"), QStringLiteral("Re&do"),
                                     QStringLiteral("Redo the Expense Posting"));
     m_continue =
         pellar::ui::makeButton(this, QStringLiteral("cmdExpense_10"), QStringLiteral("&Continue"),

@@ -97,6 +97,11 @@ TEST_F(SetupTest, LoadsTheSavedListAndKeepsItUntilSaved) {
     list()->setEditText("Fuel");
     QTest::keyClick(list()->typingArea(), Qt::Key_Return);
     EXPECT_EQ(list()->items(), (QStringList{"Wages", "Travel", "Fuel"}));
+    // Typing stops at what an expense record holds of a category.
+    list()->setEditText(QString());
+    QTest::keyClicks(list()->typingArea(), QString(60, u'x'));
+    EXPECT_EQ(list()->editText(), QString(35, u'x'));
+    list()->setEditText("Fuel");
 
     // Delete takes the selected item; with none selected nothing happens.
     list()->setCurrentIndex(1);

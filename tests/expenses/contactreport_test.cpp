@@ -10,8 +10,10 @@
 #include "tests/support/keeppdf.h"
 #include "tests/support/recordingsurface.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QSpinBox>
 #include <QTemporaryDir>
 
@@ -113,7 +115,7 @@ TEST(ContactReport, HeaderAndBlocksThreeToARow) {
     EXPECT_EQ(at("5 Main Street"), QPointF(4320, kFirstRow + kRowStep + kLine));
     EXPECT_EQ(at("217-555-0005"), QPointF(4320, kFirstRow + kRowStep + 3 * kLine));
     EXPECT_EQ(at("Springfield, IL 62701"), QPointF(720, kFirstRow + 2 * kLine));
-    EXPECT_EQ(log->texts().count(), 2 + 7 * 4);
+    EXPECT_EQ(log->texts().count(), 3 + 7 * 4); // title, date, page number
     expectNoOverlaps(*log);
 }
 
@@ -139,6 +141,10 @@ TEST(ContactReport, NewPageRepeatsTheHeaderAndKeepsTheBottomMargin) {
     }
     EXPECT_EQ(titles, 2);
     EXPECT_EQ(dates, 2);
+    const PrintOp* second = log->findText("Page 2");
+    ASSERT_TRUE(second);
+    EXPECT_EQ(second->page, 2);
+    EXPECT_EQ(QPointF(second->x, second->y), QPointF(720, 720));
     EXPECT_LE(lowest, 15840 - 720);
     expectNoOverlaps(*log);
 
@@ -232,6 +238,9 @@ TEST_F(ContactReportFormTest, PreviewPdfAndThePdfOfferedWithoutAPrinter) {
     ASSERT_EQ(desk.jobs().size(), 1);
     EXPECT_EQ(desk.jobSetups().last().printer.outputFile, folder.file("list.pdf"));
     EXPECT_TRUE(desk.jobs().last()->findText("Contact 7"));
+    EXPECT_EQ(child<QLabel>(&c, "lblStatusNote")->text(),
+              "The contact report was saved as " +
+                  QDir::toNativeSeparators(folder.file("list.pdf")));
 
     // No printer set up: the PDF is offered instead, never the printer dialog.
     desk.setPrinterAvailable(false);
@@ -245,7 +254,12 @@ TEST_F(ContactReportFormTest, PreviewPdfAndThePdfOfferedWithoutAPrinter) {
     click(&c, "cmdPrintContacts");
     ASSERT_EQ(desk.jobs().size(), 2);
     EXPECT_EQ(desk.jobSetups().last().printer.outputFile, folder.file("Contacts.pdf"));
-    EXPECT_EQ(desk.saveFilesSuggested(), QStringList({"Contacts.pdf", "Contacts.pdf"}));
+    // Suggested among the person's documents (or at home), never in the working folder.
+    ASSERT_EQ(desk.saveFilesSuggested().size(), 2);
+    for (const QString& suggested : desk.saveFilesSuggested()) {
+        EXPECT_TRUE(QFileInfo(suggested).isAbsolute()) << suggested.toStdString();
+        EXPECT_EQ(QFileInfo(suggested).fileName(), "Contacts.pdf");
+    }
     EXPECT_TRUE(desk.printerDialogsShownWith().isEmpty());
 }
 

@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QSet>
 #include <QTableView>
 #include <QTest>
 
@@ -243,6 +245,7 @@ TEST_F(ExpenseEntryTest, SingleCategoryPostingAfterTheReview) {
     press("cmdExpense_1");
     EXPECT_EQ(records(), (QList<ExpenseRecord>{{"11/30/2026", "Harbor Fuel", "Office - Supplies",
                                                 "$1,234.50", "Check", "1042", "Open"}}));
+    EXPECT_EQ(note(), "Posted $1,234.50 to Office - Supplies, check 1042");
     // The review grid lists everything from 1988 on, and the screen starts afresh.
     EXPECT_EQ(e.period().start, QDate(1988, 1, 1));
     EXPECT_EQ(e.gridModel().rowCount(), 1);
@@ -330,6 +333,8 @@ TEST_F(ExpenseEntryTest, SplitPanelTakesLinesAndTheSummaryPostsThem) {
 
     press("cmdExpense_10");
     ASSERT_EQ(records().size(), 3);
+    EXPECT_EQ(note(), "Posted $60.00 to Travel, $15.00 to Office - Supplies and $25.00 to "
+                      "Vehicle - Fuel, credit card Northern Card");
     EXPECT_EQ(records()[0], (ExpenseRecord{"12/6/2026", "Alpha Supply Co", "Travel", "$60.00",
                                            "Credit Card", "Northern Card", "Open"}));
     EXPECT_TRUE(get<QWidget>("fraSplit")->isHidden());
@@ -371,6 +376,7 @@ TEST_F(ExpenseEntryTest, WithNoChargingModeEnterSaysWhatIsMissingAndWritesNothin
     // mode chosen.
     for (const bool afterSplit : {false, true}) {
         if (afterSplit) {
+            get<QLineEdit>("txtAmount")->clear();
             type("txtAmount", "10");
             press("optExpenses_1");
             enterLine("Travel", "10");
@@ -484,9 +490,12 @@ TEST_F(ExpenseEntryTest, PartialPaymentShowsTheFinancePanelAndCashHasNothingToPo
     QLineEdit* charge = get<QLineEdit>("txtFinance");
     EXPECT_EQ(charge->text(), "0");
 
-    // Confirming the payment itself writes nothing, and says so.
+    // Confirming the payment itself writes nothing, and says so before the question.
     desk.expectMessage("Review before Posting", MessageAnswer::Yes);
     press("cmdExpense_1");
+    EXPECT_TRUE(desk.messages().last().text().endsWith(
+        "\nThis payment itself will not be recorded; only a finance charge entered below and "
+        "posted with Continue will be.\nAre Entries Correct?"));
     EXPECT_FALSE(folder.exists("NewExpenses.txt"));
     EXPECT_TRUE(note().startsWith("A partial payment is not recorded."));
 
@@ -502,6 +511,7 @@ TEST_F(ExpenseEntryTest, PartialPaymentShowsTheFinancePanelAndCashHasNothingToPo
     press("cmdExpense_5");
     ASSERT_EQ(records().size(), 1);
     EXPECT_EQ(records()[0].forWhat, "Finance Charge");
+    EXPECT_EQ(note(), "Posted $12.50 to Finance Charge, e-bill payment");
     EXPECT_TRUE(get<QWidget>("fraFinance")->isHidden());
     EXPECT_EQ(get<QLineEdit>("txtAmount")->text(), "$250.00"); // otherwise unchanged
 
@@ -543,4 +553,55 @@ TEST_F(ExpenseEntryTest, CheckbookProgramFullFileAndNoCategories) {
     goOn();
     EXPECT_FALSE(e.isVisible());
     EXPECT_TRUE(forms->startup().isVisible());
+}
+
+TEST_F(ExpenseEntryTest, ASplitShortOfTheAmountIsSaidBeforeAnythingIsPosted) {
+    open();
+    press("optPayment_1");
+    type("txtAmount", "100");
+    press("optExpenses_1");
+    for (int i = 0; i < 3; ++i)
+        enterLine("Travel", "33.33");
+    press("cmdExpense_4");
+    desk.expectMessage("Amount Not Fully Disbursed", MessageAnswer::No);
+    press("cmdExpense_10");
+    EXPECT_TRUE(desk.messages().last().text().startsWith("$0.01 of the $100.00 paid"));
+    EXPECT_FALSE(folder.exists("NewExpenses.txt"));
+    EXPECT_TRUE(get<QWidget>("fraSplit")->isHidden());
+    EXPECT_TRUE(get<QLineEdit>("txtSplitAmount")->hasFocus());
+
+    // The cent added, the split completes and posts without a question.
+    enterLine("Office - Supplies", "0.01");
+    press("cmdExpense_10");
+    EXPECT_EQ(records().size(), 4);
+}
+
+TEST_F(ExpenseEntryTest, TabStopsOnceAtThePickerAndAtTheChosenPaymentAndRedoHasItsLetter) {
+    folder.put("CheckbookInfo.txt", "\"Bank\"\r\n");
+    open();
+    const auto focused = [] {
+        return QApplication::focusWidget()->objectName();
+    };
+    QDateEdit* picker = get<QDateEdit>("DTPicker1");
+    picker->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(picker, Qt::Key_Tab);
+    EXPECT_EQ(focused(), "txtAmount");
+    QTest::keyClicks(QApplication::focusWidget(), "5");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), "optPayment_1"); // cash, the one chosen
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(focused(), "DTPicker1");
+
+    // No letter is taken twice among the menu bar and the buttons in view, so each one's
+    // Alt key does what it says.
+    QStringList letters;
+    for (const QAction* menu : forms->expenses().menuBar()->actions())
+        letters.append(QKeySequence::mnemonic(menu->text()).toString());
+    for (const QAbstractButton* button : forms->expenses().findChildren<QAbstractButton*>())
+        if (button->isVisible() && !QKeySequence::mnemonic(button->text()).isEmpty())
+            letters.append(QKeySequence::mnemonic(button->text()).toString());
+    letters.sort();
+    EXPECT_EQ(letters.count(), QSet<QString>(letters.begin(), letters.end()).size())
+        << letters.join(' ').toStdString();
 }

@@ -1,5 +1,6 @@
 // The expense file: record bytes, appending, the full file, and the rewrite without a date
 // range.
+#include "common/core/regional.h"
 #include "expenses/core/expensecleanup.h"
 #include "expenses/core/expensefile.h"
 #include "expenses/core/expensereview.h"
@@ -224,4 +225,31 @@ TEST(ExpenseReviewRecords, PeriodMarkersAndExactTotal) {
         reviewExpenseRecords(expenseFileOf(cents), {2026, 6, 1}, {2026, 6, 1});
     EXPECT_EQ(sum.total, pellar::Currency::fromUnits(100'000'999'900));
     EXPECT_TRUE(unreadableNotice(sum).isEmpty());
+}
+
+TEST(ExpenseRecordDates, ADateWrittenUnderAnotherRegionIsReadWhenItsSeparatorSettlesIt) {
+    const QDate december7(2026, 12, 7);
+    const auto under = [](const char* locale) {
+        return pellar::RegionalSettings::fromLocale(QLocale(QString::fromLatin1(locale)));
+    };
+    for (const char* locale : {"en_US", "de_DE"}) {
+        const pellar::ScopedRegionalSettings region(under(locale));
+        for (const char* stored : {"12/7/2026", "07.12.2026", "7.12.2026"})
+            EXPECT_EQ(readRecordDate(QString::fromLatin1(stored)), december7)
+                << locale << " " << stored;
+        EXPECT_FALSE(readRecordDate(u"13/7/2026")) << locale;
+        EXPECT_FALSE(readRecordDate(u"7-12-2026")) << locale;
+    }
+    // Where the form itself is day first with "/", "12/7/2026" is that form's and stays so.
+    const pellar::ScopedRegionalSettings british(under("en_GB"));
+    EXPECT_EQ(readRecordDate(u"12/7/2026"), QDate(2026, 7, 12));
+    EXPECT_EQ(readRecordDate(u"07.12.2026"), december7);
+
+    // The review counts such a record as read, not unreadable.
+    const pellar::ScopedRegionalSettings us(under("en_US"));
+    const QByteArray file =
+        encodeExpense({"07.12.2026", "Harbor Fuel", "Travel", "$5.00", "Cash", "", "Open"});
+    const ExpenseReview review = reviewExpenseRecords(file, QDate(2026, 1, 1), december7);
+    EXPECT_EQ(review.unreadableDates, 0);
+    EXPECT_EQ(review.rows.size(), 1);
 }
