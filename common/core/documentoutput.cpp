@@ -1,6 +1,8 @@
 #include "common/core/documentoutput.h"
 
 #include "common/core/datafiles.h"
+#include "common/core/printerchoice.h"
+#include "common/core/programcontext.h"
 
 namespace pellar {
 
@@ -59,6 +61,24 @@ bool offerPdfWithoutPrinter(Desk& desk, const QString& title, const QString& wha
                         {QStringLiteral("No printer is set up on this computer."),
                          QStringLiteral("Save the %1 as a PDF file instead?").arg(what)},
                         MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
+}
+
+} // namespace pellar
+
+namespace pellar {
+
+std::optional<PrinterChoice> chooseTestPageOutput(ProgramContext& context, const QString& title) {
+    Desk& desk = context.desk;
+    if (desk.printerAvailable())
+        return ChoosePrinter(context);
+    if (!offerPdfWithoutPrinter(desk, title, QStringLiteral("alignment test page")))
+        return std::nullopt;
+    const std::optional<QString> file = desk.chooseSaveFile(
+        QStringLiteral("Save as PDF"), QStringLiteral("Alignment Test Page.pdf"),
+        QStringLiteral("PDF files (*.pdf)"));
+    if (!file || file->trimmed().isEmpty())
+        return std::nullopt;
+    return PrinterChoice{QString(), 1, *file};
 }
 
 } // namespace pellar

@@ -14,6 +14,7 @@
 namespace pellar {
 
 class DataFolder;
+struct ProgramContext;
 class PrintSurface;
 
 struct PrintedDocumentKind {
@@ -53,5 +54,9 @@ PrintOutcome printAlignmentTestPage(Desk& desk, const PrintedDocumentKind& kind,
 // When no printer is set up: says so under the program's title and offers the PDF instead.
 // True when the person chose the PDF.
 bool offerPdfWithoutPrinter(Desk& desk, const QString& title, const QString& what);
+
+// Where an alignment test page goes: the printer the person picks, or, with no printer set
+// up, a PDF file they name after the offer above. Nothing when they cancel either.
+std::optional<PrinterChoice> chooseTestPageOutput(ProgramContext& context, const QString& title);
 
 } // namespace pellar

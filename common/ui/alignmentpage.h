@@ -28,6 +28,10 @@ public:
 
     // The offsets as shown for a document of this page.
     AlignmentOffsets shown(PrintedDocument document) const;
+    // The person moved the document's offsets since the page was filled or saved.
+    bool changed(PrintedDocument document) const {
+        return shown(document) != m_loaded.offsets(document);
+    }
     // Writes the shown offsets; false, told on the page, when the file cannot be written.
     bool save();
 

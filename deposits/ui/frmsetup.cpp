@@ -157,17 +157,8 @@ void frmSetup::quitClicked() {
 void frmSetup::printTestPage(pellar::PrintedDocument document, pellar::AlignmentOffsets offsets) {
     const bool front = document == pellar::PrintedDocument::DepositSlipFront;
     const QDate today = m_desk.today();
-    std::optional<pellar::PrinterChoice> printer;
-    if (m_desk.printerAvailable()) {
-        printer = pellar::ChoosePrinter(m_context);
-    } else if (pellar::offerPdfWithoutPrinter(m_desk, programTitle(),
-                                              QStringLiteral("alignment test page"))) {
-        if (const std::optional<QString> file = m_desk.chooseSaveFile(
-                QStringLiteral("Save as PDF"), QStringLiteral("Alignment Test Page.pdf"),
-                QStringLiteral("PDF files (*.pdf)"));
-            file && !file->trimmed().isEmpty())
-            printer = pellar::PrinterChoice{QString(), 1, *file};
-    }
+    const std::optional<pellar::PrinterChoice> printer =
+        pellar::chooseTestPageOutput(m_context, programTitle());
     if (!printer)
         return;
     const pellar::PrintOutcome printed = pellar::printAlignmentTestPage(

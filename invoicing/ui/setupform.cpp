@@ -182,7 +182,9 @@ void SetupForm::saveAndReturn() {
 }
 
 void SetupForm::printTestPage(pellar::AlignmentOffsets offsets) {
-    const std::optional<pellar::PrinterChoice> printer = pellar::ChoosePrinter(m_program.context());
+    // Without a printer the same PDF offer as Print makes.
+    const std::optional<pellar::PrinterChoice> printer =
+        pellar::chooseTestPageOutput(m_program.context(), QString::fromUtf16(kApplicationTitle));
     if (!printer)
         return;
     const pellar::PrintOutcome printed =
@@ -194,9 +196,9 @@ void SetupForm::printTestPage(pellar::AlignmentOffsets offsets) {
 
 bool SetupForm::saveChangedOffsets() {
     const pellar::PrintedDocument invoice = pellar::PrintedDocument::Invoice;
-    // An untouched page leaves the file as it is, damaged or not.
-    if (m_alignment->shown(invoice) ==
-        pellar::readPrintAlignment(m_program.data()).alignment.offsets(invoice))
+    // An untouched page leaves the file as it is, damaged or not (and changed by another
+    // copy since, or not).
+    if (!m_alignment->changed(invoice))
         return true;
     return m_alignment->save();
 }
