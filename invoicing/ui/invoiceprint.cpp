@@ -40,13 +40,17 @@ Attempt printOnPaper(const InvoicePrintData& invoice, Billwright& program) {
     return Attempt::Failed;
 }
 
-// The save dialog, then the PDF written where the person said.
-Attempt saveAsPdf(const InvoicePrintData& invoice, Billwright& program) {
+// The save dialog, then the PDF written where the person said. A retry's dialog offers the
+// file chosen the time before (`chosen`, empty the first time).
+Attempt saveAsPdf(const InvoicePrintData& invoice, Billwright& program, QString& chosen) {
+    pellar::PrintedDocumentKind kind = invoiceDocument(invoice.invoiceNumber);
+    if (!chosen.isEmpty())
+        kind.pdfFileName = chosen;
     const pellar::PdfOutcome saved =
-        pellar::saveDocumentAsPdf(program.desk(), program.data(),
-                                  invoiceDocument(invoice.invoiceNumber), invoiceLayout(invoice));
+        pellar::saveDocumentAsPdf(program.desk(), program.data(), kind, invoiceLayout(invoice));
     if (saved.cancelled)
         return Attempt::Cancelled;
+    chosen = saved.fileName;
     if (saved.written)
         return Attempt::Done;
     program.reportFileError(saved.written.error +
@@ -136,9 +140,10 @@ PrintOutcome printInvoice(InvoiceDraft& draft, Billwright& program, InvoiceOutpu
                      pellar::MessageButtons::Ok);
         draft.renumber(taken.counter);
     }
+    QString pdfChosen;
     const PrintOutcome outcome = untilConfirmed(desk, [&] {
         const InvoicePrintData invoice = invoicePrintData(draft, program);
-        return output == InvoiceOutput::Pdf ? saveAsPdf(invoice, program)
+        return output == InvoiceOutput::Pdf ? saveAsPdf(invoice, program, pdfChosen)
                                             : printOnPaper(invoice, program);
     });
     if (outcome != PrintOutcome::Confirmed) {

@@ -154,7 +154,11 @@ void SetupForm::saveAndReturn() {
                                       m_program.data(), m_shownProfile, typed, false, &keptOther);
         !saved)
         failures << saved.error;
+    // What is stored, not what was typed: the file holds no '"', and a restart would show
+    // the stored profile.
     m_program.profile() = keptOther ? m_shownProfile : typed;
+    if (failures.isEmpty() && !keptOther)
+        m_program.profile() = pellar::readBusinessProfile(m_program.data()).profile;
     if (const pellar::FileResult saved = saveInvoiceOptions(m_program.data(), m_program.options());
         !saved)
         failures << saved.error;

@@ -53,13 +53,15 @@ TEST_F(BillwrightForms, FirstStartGoesToSetupThenToCustomerEntry) {
     EXPECT_EQ(setup->focusWidget(), get(setup, "txtName"));
     EXPECT_FALSE(folder.exists("InvoiceInfo.txt"));
 
-    QTest::keyClicks(get(setup, "txtName"), QStringLiteral("Hillside Hardware, Inc"));
+    QTest::keyClicks(get(setup, "txtName"), QStringLiteral("Hillside \"Hardware\", Inc"));
     click(setup, "cmdQuit");
     EXPECT_FALSE(setup->isVisible());
     EXPECT_TRUE(menu->isVisible());
     // No options file: the defaults were shown (not the lists' first texts) and so saved.
     EXPECT_EQ(folder.bytes("MyBusinessData.txt"),
-              "\"Hillside Hardware, Inc\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+              "\"Hillside 'Hardware', Inc\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+    // The name is shown and printed as stored, as after a restart.
+    EXPECT_EQ(bw.profile().name, QStringLiteral("Hillside 'Hardware', Inc"));
     EXPECT_EQ(folder.bytes("InvoiceInfo.txt"), kDefaultOptions);
     EXPECT_EQ(folder.bytes("Settings.txt"), "0,0,#TRUE#,#TRUE#\r\n");
 

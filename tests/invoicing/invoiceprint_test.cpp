@@ -160,14 +160,17 @@ TEST_F(InvoicePrint, PreviewNeverCountsAndPdfCountsOnlyOnceConfirmed) {
     desk.expectSaveFile(std::nullopt);
     click("cmdSavePdf");
     EXPECT_TRUE(form->isVisible());
-    const QString pdf = folder.path() + QStringLiteral("/Invoice 20260001.pdf");
+    const QString pdf = folder.path() + QStringLiteral("/Hillside March.pdf");
     desk.expectSaveFile(pdf);
     desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::No);
     desk.expectMessage(QStringLiteral("Print Retry"), MessageAnswer::Yes);
     desk.expectSaveFile(pdf);
     desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);
     printAndReturn("cmdSavePdf");
-    EXPECT_EQ(desk.saveFilesSuggested(), QStringList(3, QStringLiteral("Invoice 20260001.pdf")));
+    // The retry offers the file chosen the time before.
+    EXPECT_EQ(desk.saveFilesSuggested(),
+              (QStringList{QStringLiteral("Invoice 20260001.pdf"),
+                           QStringLiteral("Invoice 20260001.pdf"), pdf}));
     ASSERT_EQ(desk.jobSetups().size(), 2);
     EXPECT_EQ(desk.jobSetups()[1].printer.outputFile, pdf);
     EXPECT_TRUE(desk.printerDialogsShownWith().isEmpty());
@@ -183,7 +186,7 @@ TEST_F(InvoicePrint, WithoutAPrinterThePdfIsOfferedAndNothingElseWritten) {
     EXPECT_TRUE(desk.printerDialogsShownWith().isEmpty());
     EXPECT_TRUE(form->isVisible());
 
-    const QString pdf = folder.path() + QStringLiteral("/Invoice 20260001.pdf");
+    const QString pdf = folder.path() + QStringLiteral("/Hillside March.pdf");
     desk.expectMessage(QStringLiteral("Billwright"), MessageAnswer::Yes);
     desk.expectSaveFile(pdf);
     desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);
