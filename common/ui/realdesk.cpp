@@ -2,6 +2,7 @@
 
 #include "common/ui/printersurface.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -9,6 +10,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
@@ -18,6 +20,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace pellar {
 
@@ -158,38 +161,94 @@ std::unique_ptr<PrintSurface> RealDesk::openPrintSurface(const PrintJobSetup& se
     return surface;
 }
 
-void RealDesk::previewPrint(const PrintJobSetup& setup,
-                            const std::function<void(PrintSurface&)>& layout) {
-    QPrinter printer(QPrinter::HighResolution);
+namespace {
+
+// Turns the preview's pages from the keyboard, wherever the focus is in the dialog.
+class PageKeys : public QObject {
+public:
+    explicit PageKeys(QPrintPreviewWidget* preview)
+        : QObject(preview)
+        , m_preview(preview) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const int current = m_preview->currentPage();
+        const int last = m_preview->pageCount();
+        int page = current;
+        if (key == Qt::Key_PageDown)
+            page = std::min(current + 1, last);
+        else if (key == Qt::Key_PageUp)
+            page = std::max(current - 1, 1);
+        else if (key == Qt::Key_Home)
+            page = 1;
+        else if (key == Qt::Key_End)
+            page = last;
+        else
+            return QObject::eventFilter(watched, event);
+        m_preview->setCurrentPage(page);
+        return true;
+    }
+
+private:
+    QPrintPreviewWidget* m_preview;
+};
+
+} // namespace
+
+std::unique_ptr<QDialog>
+RealDesk::makePreviewDialog(QPrinter& printer, const PrintJobSetup& setup,
+                            const std::function<void(PrintSurface&)>& layout, QWidget* parent) {
     // A preview only: the dialog has no print button, so nothing leaves it on paper
     // without the program's own print and its confirmation.
-    QDialog dialog(QApplication::activeWindow());
-    dialog.setWindowTitle(QStringLiteral("Print Preview - ") + setup.documentName);
-    auto* preview = new QPrintPreviewWidget(&printer, &dialog);
-    QObject::connect(preview, &QPrintPreviewWidget::paintRequested, &dialog,
-                     [&setup, &layout](QPrinter* target) {
+    auto dialog = std::make_unique<QDialog>(parent);
+    dialog->setWindowTitle(QStringLiteral("Print Preview - ") + setup.documentName);
+    auto* preview = new QPrintPreviewWidget(&printer, dialog.get());
+    preview->setObjectName(QStringLiteral("preview"));
+    QObject::connect(preview, &QPrintPreviewWidget::paintRequested, dialog.get(),
+                     [setup, layout](QPrinter* target) {
                          PrinterSurface surface(*target, setup);
                          layout(surface);
                          surface.endDoc();
                      });
-    auto* zoomIn = new QPushButton(QStringLiteral("Zoom &In"), &dialog);
-    auto* zoomOut = new QPushButton(QStringLiteral("Zoom &Out"), &dialog);
-    auto* close = new QPushButton(QStringLiteral("&Close"), &dialog);
+    auto* zoomIn = new QPushButton(QStringLiteral("Zoom &In"), dialog.get());
+    auto* zoomOut = new QPushButton(QStringLiteral("Zoom &Out"), dialog.get());
+    auto* close = new QPushButton(QStringLiteral("&Close"), dialog.get());
     QObject::connect(zoomIn, &QPushButton::clicked, preview, [preview] { preview->zoomIn(); });
     QObject::connect(zoomOut, &QPushButton::clicked, preview, [preview] { preview->zoomOut(); });
-    QObject::connect(close, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(close, &QPushButton::clicked, dialog.get(), &QDialog::accept);
     close->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(zoomIn);
     buttons->addWidget(zoomOut);
     buttons->addStretch(1);
     buttons->addWidget(close);
-    auto* layoutBox = new QVBoxLayout(&dialog);
+    auto* layoutBox = new QVBoxLayout(dialog.get());
     layoutBox->addWidget(preview, 1);
     layoutBox->addLayout(buttons);
-    dialog.resize(820, 960);
+    dialog->resize(820, 960);
     preview->fitInView();
-    dialog.exec();
+    // The page keys work from every control of the dialog; the arrows scroll the page view,
+    // which has the focus first.
+    auto* keys = new PageKeys(preview);
+    dialog->installEventFilter(keys);
+    for (QWidget* child : dialog->findChildren<QWidget*>())
+        child->installEventFilter(keys);
+    if (auto* view = preview->findChild<QAbstractScrollArea*>()) {
+        view->setFocusPolicy(Qt::StrongFocus);
+        view->setFocus();
+    }
+    return dialog;
+}
+
+void RealDesk::previewPrint(const PrintJobSetup& setup,
+                            const std::function<void(PrintSurface&)>& layout) {
+    QPrinter printer(QPrinter::HighResolution);
+    const std::unique_ptr<QDialog> dialog =
+        makePreviewDialog(printer, setup, layout, QApplication::activeWindow());
+    dialog->exec();
 }
 
 bool RealDesk::printerAvailable() {

@@ -6,7 +6,9 @@
 
 #include <memory>
 
+class QDialog;
 class QMessageBox;
+class QPrinter;
 class QUrl;
 class QWidget;
 
@@ -43,6 +45,12 @@ public:
                                                        MessageButtons buttons, MessageIcon icon,
                                                        QWidget* parent = nullptr);
     static bool isWebAddress(const QUrl& address);
+    // The preview previewPrint() shows, not yet shown, on `printer` (which must outlive it).
+    // Page Up / Page Down turn the pages, Home and End go to the first and the last, the
+    // arrows scroll the page shown.
+    static std::unique_ptr<QDialog>
+    makePreviewDialog(QPrinter& printer, const PrintJobSetup& setup,
+                      const std::function<void(PrintSurface&)>& layout, QWidget* parent = nullptr);
 
 private:
     int m_busyDepth = 0;

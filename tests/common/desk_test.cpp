@@ -9,8 +9,12 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QMessageBox>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QUrl>
+#include <QtTest/QTest>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
@@ -103,6 +107,33 @@ TEST(RealDesk, MessageBoxHasNoIconUnlessAskedAndShowsPlainText) {
                                           MessageButtons::YesNoDefaultNo, MessageIcon::None);
     EXPECT_EQ(risky->standardButtons(), QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(risky->defaultButton(), risky->button(QMessageBox::No));
+}
+
+TEST(RealDesk, PreviewPagesTurnFromTheKeyboard) {
+    QPrinter printer(QPrinter::HighResolution);
+    PrintJobSetup setup;
+    setup.documentName = QStringLiteral("Three pages");
+    const auto dialog = RealDesk::makePreviewDialog(printer, setup, [](PrintSurface& surface) {
+        for (int page = 1; page <= 3; ++page) {
+            surface.print(QStringLiteral("Page %1").arg(page));
+            if (page < 3)
+                surface.newPage();
+        }
+    });
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+    QTRY_COMPARE_WITH_TIMEOUT(preview->pageCount(), 3, 5000);
+    const auto press = [&](Qt::Key key) {
+        QWidget* focus = dialog->focusWidget();
+        QTest::keyClick(focus ? focus : dialog.get(), key);
+        return preview->currentPage();
+    };
+    EXPECT_EQ(press(Qt::Key_PageDown), 2);
+    EXPECT_EQ(press(Qt::Key_End), 3);
+    EXPECT_EQ(press(Qt::Key_PageDown), 3);
+    EXPECT_EQ(press(Qt::Key_Home), 1);
+    EXPECT_EQ(press(Qt::Key_PageUp), 1);
 }
 
 namespace {
