@@ -12,6 +12,7 @@
 #include "invoicing/ui/invoicegrid.h"
 #include "invoicing/ui/invoicepanels.h"
 #include "invoicing/ui/invoiceprint.h"
+#include "invoicing/ui/setupmemo.h"
 #include "invoicing/ui/startmenu.h"
 
 #include <QCloseEvent>
@@ -166,6 +167,15 @@ void InvoiceForm::activate() {
     m_addOns->showAddOns(m_draft.addOns());
     clearCharges();
     present({});
+    // Setup warns when the memo is saved; said here too, where the invoice is made.
+    if (const MemoRead memo = readInvoiceMemo(m_program.data()); memo.problem.isEmpty()) {
+        if (const MemoFit fit = measureMemo(memo.lines); !fit.all())
+            m_note->say(QStringLiteral("The memo takes %1 printed lines, but only %2 fit at the "
+                                       "foot of the invoice: the last %3 will be left off.")
+                            .arg(fit.lines)
+                            .arg(fit.fitting)
+                            .arg(fit.lines - fit.fitting));
+    }
     m_header->focusReference();
 }
 

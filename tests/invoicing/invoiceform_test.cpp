@@ -1,6 +1,7 @@
 // The invoice form's wiring: clicks and keys reach the draft, and the draft reaches the
 // screen. The arithmetic and the order of steps are the draft's own tests.
 #include "common/core/settings.h"
+#include "common/ui/keyboard.h"
 #include "tests/invoicing/billwrightfixture.h"
 
 #include <QAction>
@@ -57,6 +58,11 @@ TEST_F(InvoiceFormTest, OpensReadyWithTheCustomerAndTheCountersNumber) {
     desk.expectMessage(QStringLiteral("Billwright"));
     get<QAction>("mnuInvoiceHelp")->trigger();
     EXPECT_EQ(desk.messages().back().lines, StartMenu::helpLines());
+
+    // A memo longer than the foot of the invoice holds is said when the form opens.
+    folder.put("InvoiceMemo.txt", QByteArray("Thanks\r\n").repeated(9));
+    openInvoice();
+    EXPECT_TRUE(form->findChild<pellar::ui::StatusNote*>()->text().endsWith("will be left off."));
 }
 
 TEST_F(InvoiceFormTest, LinesDiscountShippingAndACorrectedCreditWalkToPrint) {
