@@ -50,6 +50,9 @@ CheckEntryPanel::CheckEntryPanel(pellar::Desk& desk, QWidget* parent)
             emit refused(notAnAmountText());
     });
     pellar::ui::returnClicks(m_payer, m_accept);
+    // Return goes on through the boxes as Tab does, to Accept from the last.
+    connect(m_number, &QLineEdit::returnPressed, m_amount, [this] { m_amount->setFocus(); });
+    connect(m_amount, &QLineEdit::returnPressed, m_payer, [this] { m_payer->setFocus(); });
 
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(10);

@@ -90,16 +90,18 @@ protected:
         typeHere(count);
         press(Qt::Key_Return);
     }
-    void typeCheck(const QString& number, const QString& amount, const QString& payer) {
+    // From box to box with Tab, or with Return.
+    void typeCheck(const QString& number, const QString& amount, const QString& payer,
+                   Qt::Key next = Qt::Key_Tab) {
         type("txtCheckEntry_0", number);
-        press(Qt::Key_Tab);
+        press(next);
         typeHere(amount);
-        press(Qt::Key_Tab);
+        press(next);
         typeHere(payer);
     }
     void enterCheck(const QString& number, const QString& amount, const QString& payer,
-                    MessageAnswer answer = MessageAnswer::Ok) {
-        typeCheck(number, amount, payer);
+                    MessageAnswer answer = MessageAnswer::Ok, Qt::Key next = Qt::Key_Tab) {
+        typeCheck(number, amount, payer, next);
         desk.expectMessage(QStringLiteral("Payment Verification"), answer);
         press(Qt::Key_Return);
     }
@@ -203,7 +205,8 @@ TEST_F(DepositFlow, ThreeChecksVerifiedThenTwentyBackOnSixtyFive) {
     EXPECT_EQ(child<QGroupBox>("fraCheckEntry")->title(), "Entering Check 2 of 3 Checks");
     EXPECT_EQ(form->draft().checks().size(), 1);
 
-    enterCheck(QStringLiteral("1042"), QStringLiteral("20"), QStringLiteral("Lee"));
+    enterCheck(QStringLiteral("1042"), QStringLiteral("20"), QStringLiteral("Lee"),
+               MessageAnswer::Ok, Qt::Key_Return);
     enterCheck(QStringLiteral("1043"), QStringLiteral("30"), QStringLiteral("Ng"));
     EXPECT_FALSE(shown("fraCheckEntry"));
     EXPECT_EQ(text("lblTotalofChecks"), "$60.00");
