@@ -14,7 +14,9 @@
 #include "deposits/ui/formsorderpanel.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
 
@@ -48,6 +50,20 @@ frmSetup::frmSetup(pellar::ProgramContext& context, QWidget* parent)
                                                                 : AddressStyle::UnitedStates);
     });
     connect(m_business, &BusinessInfoPanel::saveClicked, this, &frmSetup::quitClicked);
+    // Alt+S saves from every tab. On the business tab its button's own letter does it, so
+    // the shortcut stands aside there rather than make the key ambiguous - unless the
+    // platform shows no button letters at all.
+    auto* saveKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_S), this);
+    const bool buttonLetters = !QKeySequence::mnemonic(QStringLiteral("&S")).isEmpty();
+    const auto placeSaveKey = [this, saveKey, buttonLetters] {
+        saveKey->setEnabled(!buttonLetters || m_tabs->currentWidget() != m_business);
+    };
+    placeSaveKey();
+    connect(saveKey, &QShortcut::activated, this, [this] {
+        m_tabs->setCurrentWidget(m_business);
+        quitClicked();
+    });
+    connect(m_tabs, &QTabWidget::currentChanged, saveKey, placeSaveKey);
     connect(m_forms, &FormsOrderPanel::saveClicked, this, &frmSetup::saveFormsOrdered);
 
     QAction* order = menuBar()->addAction(QStringLiteral("Order Forms"));

@@ -7,6 +7,7 @@
 #include "tests/support/testprogram.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -106,6 +107,21 @@ TEST_F(SlipmakerSetup, AProfileTheInvoicingProgramSavedMeanwhileIsKeptWhenThePer
     EXPECT_EQ(readBusinessProfile(folder).profile, theirs);
     EXPECT_EQ(boxes(), theirs) << "the form shows the profile kept";
     EXPECT_EQ(menu.count(), 0);
+}
+
+TEST_F(SlipmakerSetup, AltSSavesFromTheTabsWithoutTheSaveButton) {
+    // The business tab's button answers to its own letter on a real display.
+    ASSERT_TRUE(saveProfileKeepingBackup(folder, sample()));
+    for (int tab = 1; tab < 3; ++tab) {
+        open();
+        tabs()->setCurrentIndex(tab);
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        QSignalSpy menu(form.get(), &frmSetup::menuWanted);
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(),
+                        Qt::Key_S, Qt::AltModifier);
+        EXPECT_EQ(menu.count(), 1) << "tab " << tab;
+    }
 }
 
 TEST_F(SlipmakerSetup, TheOlderProfileFileIsConvertedWhenTheFormLoads) {
