@@ -1,7 +1,7 @@
 // "\Settings.txt": two kept numbers and the alarm and prompt flags.
 //
-// Property: the settings read (defaults for what is missing or unreadable), saved and read
-// again are the same values, now without a problem.
+// Property: a file that reads without a problem, saved and read again, gives the same values;
+// one that reads with a problem is refused by the save and left byte for byte as it was.
 #include "common/core/settings.h"
 #include "fuzz/fuzzsupport.h"
 
@@ -17,7 +17,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const pellar::DataFolder& folder = pellar::fuzz::scratchFolder();
     fuzz::putDataFile(kSettingsFile,
                       QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const QByteArray before(reinterpret_cast<const char*>(data), qsizetype(size));
     const ProgramSettings first = LoadSettings(folder);
+    if (!first.problem.isEmpty()) {
+        PELLAR_FUZZ_CHECK(!saveSettings(folder, first).ok);
+        PELLAR_FUZZ_CHECK(fuzz::dataFileBytes(kSettingsFile) == before);
+        return 0;
+    }
     PELLAR_FUZZ_CHECK(saveSettings(folder, first).ok);
     const ProgramSettings second = LoadSettings(folder);
     PELLAR_FUZZ_CHECK(second.problem.isEmpty());
