@@ -9,9 +9,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QHash>
+#include <QStandardPaths>
 #include <QStringList>
+#include <QUrl>
 
 namespace pellar {
 
@@ -104,8 +105,8 @@ WebConfig WebConfig::forThisProgram() {
         if (QFileInfo::exists(QDir(folder).filePath(name)))
             return load(folder);
     }
-    const QString installed =
-        QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("pellar/") + name);
+    const QString installed = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                                     QStringLiteral("pellar/") + name);
     return installed.isEmpty() ? defaults() : load(QFileInfo(installed).path());
 }
 
@@ -147,15 +148,31 @@ QByteArray shortcutFileBytes(const QString& url) {
                   QStringLiteral("\r\n"));
 }
 
+bool isWebPageAddress(const QString& url) {
+    const QUrl address(url.trimmed(), QUrl::TolerantMode);
+    const QString scheme = address.scheme().toLower();
+    return address.isValid() && (scheme == u"http" || scheme == u"https") &&
+           !address.host().isEmpty();
+}
+
 FileResult OpenWebAddress(ProgramContext& context, const QString& url) {
+    // Refused before the shortcut is written: the file only ever holds an address that is
+    // then handed on.
+    if (!isWebPageAddress(url))
+        return FileResult::failure(
+            QStringLiteral("\"%1\" is not the address of a web page, so it was not opened.")
+                .arg(url));
     const QByteArray bytes = shortcutFileBytes(url);
     const FileResult written = context.shortcutDropsBackup
                                    ? writeDataFileDroppingBackup(context.data, kShortcutFile, bytes)
                                    : writeDataFile(context.data, kShortcutFile, bytes);
     if (!written)
         return written;
-    // Nothing to be done here when no browser takes the address.
-    context.desk.openWebAddress(url);
+    if (!context.desk.openWebAddress(url))
+        return FileResult::failure(
+            QStringLiteral("No web browser could be started for %1; the address can be typed "
+                           "into one.")
+                .arg(url));
     return FileResult::success();
 }
 

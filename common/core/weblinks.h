@@ -58,9 +58,13 @@ QByteArray shortcutFileBytes(const QString& url);
 
 struct ProgramContext;
 
-// Writes "\Temp.url" then asks the desk to open the address; does not wait. The failure
-// returned is the file's; a browser that does not start is not reported, as nothing can
-// be done about it here.
+// Whether the address is a web page's (http or https, with a host): nothing else is opened,
+// so a deployer's typo never starts a local program or opens a local file.
+bool isWebPageAddress(const QString& url);
+
+// Writes "\Temp.url" then asks the desk to open the address; does not wait. Fails, saying
+// why, for an address that is not a web page's (nothing is written), for the file, and when
+// no browser took the address.
 FileResult OpenWebAddress(ProgramContext& context, const QString& url);
 
 // Which answer to a supplier's notice sends the person to the page.

@@ -1,5 +1,6 @@
 #include "common/ui/realdesk.h"
 
+#include "common/core/weblinks.h"
 #include "common/ui/printersurface.h"
 
 #include <QAbstractScrollArea>
@@ -276,10 +277,9 @@ std::optional<QString> RealDesk::chooseSaveFile(const QString& title, const QStr
 bool RealDesk::openWebAddress(const QString& url) {
     // Handed to the desktop as a URL, never through a shell command line, and only web
     // addresses: a deployer's typo must not start a local program or open a local file.
-    const QUrl address(url.trimmed(), QUrl::TolerantMode);
-    if (!isWebAddress(address))
+    if (!isWebPageAddress(url))
         return false;
-    return QDesktopServices::openUrl(address);
+    return QDesktopServices::openUrl(QUrl(url.trimmed(), QUrl::TolerantMode));
 }
 
 bool RealDesk::openFolder(const QString& path) {
@@ -287,12 +287,6 @@ bool RealDesk::openFolder(const QString& path) {
     if (!QFileInfo(path).isDir())
         return false;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
-
-bool RealDesk::isWebAddress(const QUrl& address) {
-    const QString scheme = address.scheme().toLower();
-    return address.isValid() && (scheme == u"http" || scheme == u"https") &&
-           !address.host().isEmpty();
 }
 
 void RealDesk::setBusy(bool busy) {

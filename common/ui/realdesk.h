@@ -44,7 +44,6 @@ public:
                                                        const QStringList& lines,
                                                        MessageButtons buttons, MessageIcon icon,
                                                        QWidget* parent = nullptr);
-    static bool isWebAddress(const QUrl& address);
     // The preview previewPrint() shows, not yet shown, on `printer` (which must outlive it).
     // Page Up / Page Down turn the pages, Home and End go to the first and the last, the
     // arrows scroll the page shown.

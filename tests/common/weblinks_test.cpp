@@ -43,6 +43,22 @@ TEST(OpenWebAddress, WritesTheShortcutThenOpensTheAddress) {
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains(QStringLiteral("Temp.url"))) << result.error.toStdString();
     EXPECT_EQ(desk.openedAddresses().size(), 2);
+
+    // An address that is not a web page's is refused in words before the file is written.
+    for (const char* refused : {"file:///etc/passwd", "javascript:alert(1)", "https://"}) {
+        const FileResult refusal = OpenWebAddress(context, QString::fromLatin1(refused));
+        EXPECT_FALSE(refusal.ok) << refused;
+        EXPECT_TRUE(refusal.error.contains(QString::fromLatin1(refused)));
+    }
+    EXPECT_EQ(data.bytes(QStringLiteral("Temp.url")),
+              QByteArray("[InternetShortcut]\r\nURL = https://example.org/\r\n"));
+    EXPECT_EQ(desk.openedAddresses().size(), 2);
+
+    // No browser took it: the person is told, with the address to type.
+    desk.browserTakesAddresses = false;
+    const FileResult unopened = OpenWebAddress(context, QStringLiteral("https://example.net/"));
+    EXPECT_FALSE(unopened.ok);
+    EXPECT_TRUE(unopened.error.contains(QStringLiteral("https://example.net/")));
 }
 
 TEST(SupplierNotices, TheAgreeingAnswerOpensThePageAndNoLeavesTempUrlAlone) {

@@ -139,7 +139,7 @@ std::unique_ptr<PrintSurface> ScriptedDesk::openPrintSurface(const PrintJobSetup
 
 bool ScriptedDesk::openWebAddress(const QString& url) {
     m_addresses.append(url);
-    return true;
+    return browserTakesAddresses;
 }
 
 void ScriptedDesk::setBusy(bool busy) {

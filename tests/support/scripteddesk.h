@@ -53,6 +53,8 @@ public:
     std::optional<QString> chooseSaveFile(const QString& title, const QString& suggested,
                                           const QString& filter) override;
     bool openWebAddress(const QString& url) override;
+    // False stands for a computer where no browser takes an address.
+    bool browserTakesAddresses = true;
     bool openFolder(const QString& path) override {
         m_folders.append(path);
         return true;
