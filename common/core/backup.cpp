@@ -97,8 +97,14 @@ bool copyToDatedBackup(const DataFolder& folder, const QStringList& baseNames, Q
 
 FileResult MakeBackupFolder(const DataFolder& data) {
     const QString folder = data.backupFolderPath();
-    if (QFileInfo::exists(folder))
+    const QFileInfo info(folder);
+    if (info.isDir())
         return FileResult::success();
+    if (info.exists() || info.isSymLink())
+        return FileResult::failure(
+            QStringLiteral("The backup folder %1 could not be created: a file of that name is "
+                           "in the way.")
+                .arg(folder));
     if (!QDir().mkdir(folder))
         return FileResult::failure(
             QStringLiteral("The backup folder %1 could not be created.").arg(folder));

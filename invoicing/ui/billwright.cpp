@@ -96,9 +96,10 @@ void Billwright::start() {
     // Painted now, so the person sees the program while the data loads.
     menu->repaint();
 
+    // What could not be read is told apart from the backup folder that could not be made:
+    // only the first falls back on defaults.
     QStringList problems;
-    if (const pellar::FileResult made = pellar::MakeBackupFolder(context.data); !made)
-        problems << made.error;
+    const pellar::FileResult backupFolder = pellar::MakeBackupFolder(context.data);
     const pellar::ProfileRead profile = pellar::readBusinessProfile(context.data);
     m_profile = profile.profile;
     if (!profile.problem.isEmpty())
@@ -114,10 +115,17 @@ void Billwright::start() {
     m_shell.form(kSetup);
     menu->update();
 
-    if (!problems.isEmpty()) {
-        QStringList lines{QStringLiteral("Some of the saved information could not be read:")};
-        lines << problems
+    QStringList lines;
+    if (!problems.isEmpty())
+        lines << QStringLiteral("Some of the saved information could not be read:") << problems
               << QStringLiteral("Billwright uses its defaults for what could not be read.");
+    if (!backupFolder) {
+        if (!lines.isEmpty())
+            lines << QString();
+        lines << backupFolder.error
+              << QStringLiteral("The data files cannot be backed up when Billwright ends.");
+    }
+    if (!lines.isEmpty()) {
         context.desk.message(QString::fromUtf16(kApplicationTitle), lines,
                              pellar::MessageButtons::Ok);
     }

@@ -144,6 +144,17 @@ TEST_F(BillwrightForms, DamagedOptionsFileIsToldAndTheProgramGoesOn) {
     EXPECT_TRUE(bw.startMenu()->isVisible());
 }
 
+TEST_F(BillwrightForms, ABackupFolderThatCannotBeMadeIsNotCalledUnreadable) {
+    folder.put("InvoiceInfo.txt", kDefaultOptions);
+    folder.put("Backup", "a file where the folder should be");
+    desk.expectMessage(QStringLiteral("Billwright"));
+    start();
+    ASSERT_EQ(desk.messages().size(), 1);
+    const QString text = desk.messages()[0].text();
+    EXPECT_TRUE(text.contains(QStringLiteral("could not be created"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("could not be read"))) << text.toStdString();
+}
+
 TEST_F(BillwrightForms, ProgramAidsFollowTheBoxesAndAreSavedUnlessUnreadable) {
     folder.put("Settings.txt", "7,9,#TRUE#,#FALSE#\r\n");
     start();
