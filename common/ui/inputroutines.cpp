@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <cmath>
+#include <memory>
 
 namespace pellar {
 
@@ -90,19 +91,70 @@ void installDigitKeyFilter(QLineEdit& box, bool allowDecimalPoint) {
 
 namespace {
 
+// What an edit keeps of the text: the characters the files can hold, and no blank doubled
+// (or leading the text) where characters were left out between blanks.
+struct KeptEdit {
+    QString text;
+    QString dropped;
+    int cursor = 0;
+};
+
+KeptEdit keepEdited(const QString& text, int cursor) {
+    KeptEdit kept;
+    kept.cursor = -1;
+    bool afterDropped = false;
+    for (qsizetype i = 0; i < text.size();) {
+        if (i >= cursor && kept.cursor < 0)
+            kept.cursor = int(kept.text.size());
+        const qsizetype width =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
+                ? 2
+                : 1;
+        const QStringView one = QStringView(text).mid(i, width);
+        i += width;
+        if (storableText(one).isEmpty()) {
+            kept.dropped += one;
+            afterDropped = true;
+            continue;
+        }
+        const bool doubledBlank =
+            one == u" " && afterDropped && (kept.text.isEmpty() || kept.text.back() == u' ');
+        afterDropped = false;
+        if (!doubledBlank)
+            kept.text += one;
+    }
+    if (kept.cursor < 0)
+        kept.cursor = int(kept.text.size());
+    return kept;
+}
+
 // Only the person's edits are looked at (textEdited), so what the program shows from a
-// file stays exactly as read.
+// file stays exactly as read. A blank typed right after characters were left out, where a
+// blank already stands, is not doubled either.
 void leaveOutUnstorable(QLineEdit& box) {
-    QObject::connect(&box, &QLineEdit::textEdited, &box, [&box](const QString& text) {
-        QString dropped;
-        const QString kept = storableText(text, &dropped);
-        if (dropped.isEmpty())
-            return;
+    struct LastDrop {
+        int at = -1; // the cursor after the characters were left out
+        qsizetype length = 0;
+    };
+    auto last = std::make_shared<LastDrop>();
+    QObject::connect(&box, &QLineEdit::textEdited, &box, [&box, last](const QString& text) {
         const int pos = box.cursorPosition();
-        const int cursor = pos - int(text.left(pos).size() - storableText(text.left(pos)).size());
-        box.setText(kept);
-        box.setCursorPosition(cursor);
-        QToolTip::showText(box.mapToGlobal(QPoint(0, box.height())), leftOutNote(dropped), &box);
+        if (last->at >= 0 && text.size() == last->length + 1 && pos == last->at + 1 &&
+            text.at(last->at) == u' ' && (last->at == 0 || text.at(last->at - 1) == u' ')) {
+            last->at = -1;
+            box.setText(QString(text).remove(pos - 1, 1));
+            box.setCursorPosition(pos - 1);
+            return;
+        }
+        last->at = -1;
+        const KeptEdit kept = keepEdited(text, pos);
+        if (kept.dropped.isEmpty())
+            return;
+        box.setText(kept.text);
+        box.setCursorPosition(kept.cursor);
+        *last = {kept.cursor, kept.text.size()};
+        QToolTip::showText(box.mapToGlobal(QPoint(0, box.height())), leftOutNote(kept.dropped),
+                           &box);
     });
 }
 
