@@ -58,7 +58,7 @@ constexpr int kChecksInFirstColumn = 6;
 constexpr double kNoticeLeft = 4.0;
 constexpr double kTotalsRight = 8.0, kGrossTop = 1.6, kAmountBackTop = 1.9;
 constexpr double kCountLeft = 5.5, kCountTop = 2.6;
-// The least room kept between a moved entry and the amount beside it.
+// The least room kept between a cut entry and the amount beside it.
 constexpr double kClearance = 0.1;
 
 struct TicketPlace {
@@ -67,28 +67,12 @@ struct TicketPlace {
 };
 
 // Check i (from 1) on the ticket: the first column below the currency line, then the
-// second column from the top.
+// second column from the top, ending above the check count's line.
 TicketPlace ticketPlace(qsizetype i) {
     if (i <= kChecksInFirstColumn)
         return {kFirstColumnRight, kFirstColumnTop + double(i - 1) * kCheckPitch};
     return {kSecondColumnRight,
             kSecondColumnTop + double(i - kChecksInFirstColumn - 1) * kCheckPitch};
-}
-
-// The check count's left edge: its own place, unless a check amount shares its line (the
-// second column reaches it from 15 checks on); then it ends just left of that amount.
-double countLeft(const PrintSurface& surface, const DepositSlip& slip, const QString& count) {
-    double left = twips(kCountLeft);
-    const double lineHeight = surface.textHeight();
-    for (qsizetype i = 1; i <= slip.checks.size(); ++i) {
-        const TicketPlace place = ticketPlace(i);
-        if (std::abs(twips(place.top) - twips(kCountTop)) >= lineHeight)
-            continue;
-        const double amountLeft =
-            twips(place.right) - surface.textWidth(money(slip.checks[i - 1].amount));
-        left = std::min(left, amountLeft - twips(kClearance) - surface.textWidth(count));
-    }
-    return std::max(0.0, left);
 }
 
 void printTicket(PrintSurface& surface, const DepositSlip& slip) {
@@ -123,7 +107,7 @@ void printTicket(PrintSurface& surface, const DepositSlip& slip) {
     SetPrintPosition(surface, 0, float(kAmountBackTop));
     printEndingAt(surface, slip.amountBackText(), kTotalsRight);
     const QString countText = wholeNumber(count);
-    surface.setCurrentX(countLeft(surface, slip, countText));
+    surface.setCurrentX(twips(kCountLeft));
     surface.setCurrentY(twips(kCountTop));
     surface.print(countText, true);
     printEndingAt(surface, money(slip.net), kTotalsRight);
@@ -333,7 +317,7 @@ void outlineFrontFields(PrintSurface& surface) {
                       kCurrencyTop, amountWidth, line);
     printFieldOutline(surface, QStringLiteral("Checks 1-6"), kFirstColumnRight - amountWidth,
                       kFirstColumnTop, amountWidth, kChecksInFirstColumn * kCheckPitch);
-    printFieldOutline(surface, QStringLiteral("Checks 7-17"), kSecondColumnRight - amountWidth,
+    printFieldOutline(surface, QStringLiteral("Checks 7-14"), kSecondColumnRight - amountWidth,
                       kSecondColumnTop, amountWidth,
                       (kChecksOnTicket - kChecksInFirstColumn) * kCheckPitch);
     printFieldOutline(surface, QStringLiteral("Gross"), kTotalsRight - amountWidth, kGrossTop,
