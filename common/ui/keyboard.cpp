@@ -21,6 +21,21 @@ bool isEnter(const QEvent* event) {
     return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && mods == Qt::NoModifier;
 }
 
+class ReturnChooses : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* option = qobject_cast<QAbstractButton*>(watched);
+        if (!option || !isEnter(event) || !option->isEnabled())
+            return false;
+        if (!option->isChecked())
+            option->click();
+        return true;
+    }
+};
+
 } // namespace
 
 EnterClicksButtons::EnterClicksButtons(QObject* parent)
@@ -47,6 +62,10 @@ void returnClicks(QLineEdit* box, QAbstractButton* button) {
         if (button->isEnabled() && button->isVisible())
             button->click();
     });
+}
+
+void returnChooses(QAbstractButton* option) {
+    option->installEventFilter(new ReturnChooses(option));
 }
 
 StatusNote::StatusNote(QWidget* parent, const QString& name)

@@ -30,6 +30,10 @@ protected:
 // why in the button's own handler, so the box needs nothing more).
 void returnClicks(QLineEdit* box, QAbstractButton* button);
 
+// Return or Enter on the focused choice `option` (a radio button) chooses it, as Space does:
+// a person moving through the choices with the arrows need not know Space.
+void returnChooses(QAbstractButton* option);
+
 // A one-line status area at the foot of a form: says what was refused and why, and clears
 // on the next keystroke anywhere in its window.
 class StatusNote : public QLabel {

@@ -37,6 +37,7 @@ CashBackPanel::CashBackPanel(pellar::Desk& desk, QWidget* parent)
         option->setObjectName(QStringLiteral("optCashBack_%1").arg(i));
         m_options.append(option);
         m_optionGroup->addButton(option, i);
+        pellar::ui::returnChooses(option);
     }
     connect(m_optionGroup, &QButtonGroup::idClicked, this, [this](int index) {
         if (index == DepositAll)
