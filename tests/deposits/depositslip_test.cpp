@@ -273,13 +273,13 @@ TEST(DepositSlipLayout, TheBackNeverPrintsOffThePaper) {
 
 TEST(DepositSlipLayout, FullTicketsAndTheBackPrintToPdfFromThePrintableArea) {
     QTemporaryDir dir;
-    DepositSlip fifteen = slipWith(15, Currency::fromUnits(200000), 100000000);
-    fifteen.checks[0].payer = QString(40, u'W');
+    DepositSlip fourteen = slipWith(14, Currency::fromUnits(200000), 100000000);
+    fourteen.checks[0].payer = QString(40, u'W');
     DepositSlip forty = slipWith(40);
     forty.gross = Currency::fromUnits(123456789012300);
     static const QRegularExpression page(QStringLiteral(R"(/Type\s*/Page(?!s))"));
     const QList<std::tuple<QString, const DepositSlip*, bool, int>> sheets{
-        {"fifteen.pdf", &fifteen, false, 1},
+        {"fourteen.pdf", &fourteen, false, 1},
         {"forty.pdf", &forty, false, 2},
         {"forty-back.pdf", &forty, true, 1}};
     for (const auto& [name, slip, backSide, pages] : sheets) {
