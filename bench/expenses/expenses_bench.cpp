@@ -7,7 +7,9 @@
 #include "common/core/printsurface.h"
 #include "common/core/regional.h"
 #include "common/ui/programshell.h"
+#include "expenses/core/categorytotals.h"
 #include "expenses/core/expensecleanup.h"
+#include "expenses/core/expenseexport.h"
 #include "expenses/core/expensefile.h"
 #include "expenses/core/expensegridmodel.h"
 #include "expenses/core/expensereview.h"
@@ -31,15 +33,16 @@ const QDate kToday(2026, 12, 6);
 using pellar::bench::QuietDesk;
 
 // A full file: one record a day or so back from today, over 27 years, with a void check or
-// an archived record now and then.
-QByteArray fullFile() {
+// an archived record now and then; with `oneYear`, every record in the year of today.
+QByteArray fullFile(bool oneYear = false) {
     const QStringList categories{"Travel", "Office - Supplies", "Vehicle - Fuel",
                                  "Utilities - Electric", "Advertising"};
     const QStringList methods{"Check ", "Cash", "Credit Card", "E-Bill Payment"};
     QByteArray bytes;
     bytes.reserve(qsizetype(pellar::kMaxRecords) * expenses::kExpenseRecordLength);
     for (int i = 0; i < pellar::kMaxRecords; ++i) {
-        const QDate date = kToday.addDays(-(pellar::kMaxRecords - 1 - i) * 3 / 10);
+        const QDate date = oneYear ? QDate(kToday.year(), 1, 1).addDays(i % 340)
+                                   : kToday.addDays(-(pellar::kMaxRecords - 1 - i) * 3 / 10);
         expenses::ExpenseRecord r;
         r.date = pellar::formatShortDate(date);
         r.paidTo = QStringLiteral("Payee %1 Supply").arg(i % 911);
@@ -130,6 +133,34 @@ void CleanupRewriteFullFile(benchmark::State& state) {
     state.counters["removed"] = double(removed);
 }
 BENCHMARK(CleanupRewriteFullFile)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The export for the accountant of every record of the full file, as CSV and as a journal.
+void ExportFullFile(benchmark::State& state) {
+    const QByteArray bytes = fullFile();
+    const expenses::ExportFilter all{{QDate(1900, 1, 1), kToday}, {}, {}};
+    qsizetype size = 0;
+    for (auto _ : state) {
+        const expenses::ExpenseExport rows = expenses::collectExport(bytes, all);
+        size = state.range(0) == 0 ? expenses::exportCsv(rows).size()
+                                   : expenses::exportJournal(rows).size();
+        benchmark::DoNotOptimize(size);
+    }
+    state.counters["bytes"] = double(size);
+}
+BENCHMARK(ExportFullFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The category totals of a year that holds the whole full file.
+void CategoryTotalsFullYear(benchmark::State& state) {
+    const QByteArray bytes = fullFile(true);
+    const expenses::DateRange year{QDate(kToday.year(), 1, 1), QDate(kToday.year(), 12, 31)};
+    for (auto _ : state) {
+        const expenses::CategoryTotals totals = expenses::totalCategories(bytes, year, {});
+        if (!totals.problem.isEmpty())
+            state.SkipWithError("the totals failed");
+        benchmark::DoNotOptimize(totals.total);
+    }
+}
+BENCHMARK(CategoryTotalsFullYear)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 } // namespace
 

@@ -4,6 +4,9 @@
 #include "common/core/printerchoice.h"
 #include "common/core/programcontext.h"
 
+#include <QDir>
+#include <QStandardPaths>
+
 namespace pellar {
 
 PrintJobSetup documentJob(const DataFolder& folder, const PrintedDocumentKind& kind,
@@ -12,6 +15,7 @@ PrintJobSetup documentJob(const DataFolder& folder, const PrintedDocumentKind& k
     setup.printer = printer;
     setup.documentName = kind.jobName;
     setup.origin = kind.origin;
+    setup.orientation = kind.orientation;
     readPrintAlignment(folder).alignment.apply(kind.document, setup);
     return setup;
 }
@@ -19,6 +23,13 @@ PrintJobSetup documentJob(const DataFolder& folder, const PrintedDocumentKind& k
 void previewDocument(Desk& desk, const DataFolder& folder, const PrintedDocumentKind& kind,
                      const PrinterChoice& printer, const PageLayout& layout) {
     desk.previewPrint(documentJob(folder, kind, printer), layout);
+}
+
+QString inDocumentsFolder(const QString& fileName) {
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty() || !QDir(documents).exists())
+        documents = QDir::homePath();
+    return QDir(documents).filePath(fileName);
 }
 
 PdfOutcome saveDocumentAsPdf(Desk& desk, const DataFolder& folder, const PrintedDocumentKind& kind,

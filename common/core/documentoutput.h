@@ -22,6 +22,7 @@ struct PrintedDocumentKind {
     PageOrigin origin = PageOrigin::PaperEdge;
     QString jobName;     // the print job's name, and the preview window's title
     QString pdfFileName; // what the save dialog suggests: "Invoice 20260001.pdf"
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
 };
 
 using PageLayout = std::function<void(PrintSurface&)>;
@@ -50,6 +51,10 @@ PdfOutcome saveDocumentAsPdf(Desk& desk, const DataFolder& folder, const Printed
 PrintOutcome printAlignmentTestPage(Desk& desk, const PrintedDocumentKind& kind,
                                     AlignmentOffsets offsets, const PrinterChoice& printer,
                                     const PageLayout& fields);
+
+// The file name in the person's documents folder (their home folder when there is none):
+// where every save dialog for a document or an export starts.
+QString inDocumentsFolder(const QString& fileName);
 
 // When no printer is set up: says so under the program's title and offers the PDF instead.
 // True when the person chose the PDF.

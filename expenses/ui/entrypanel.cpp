@@ -5,6 +5,7 @@
 #include "common/ui/keyboard.h"
 #include "common/ui/widgets.h"
 #include "expenses/ui/chargingpanel.h"
+#include "expenses/ui/datebox.h"
 #include "expenses/ui/entrynotices.h"
 #include "expenses/ui/paymentpanel.h"
 #include "expenses/ui/splitsummary.h"
@@ -29,16 +30,6 @@ QLabel* checkbookNote(QWidget* parent, const QString& name, const QString& text)
     label->setStyleSheet(QStringLiteral("color: #8b0000; font-weight: bold;"));
     return label;
 }
-
-// One Tab stop: Tab leaves the picker instead of walking its month, day and year, which
-// the arrow keys and typing reach.
-class DateBox : public QDateEdit {
-public:
-    using QDateEdit::QDateEdit;
-
-protected:
-    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
-};
 
 } // namespace
 

@@ -15,7 +15,6 @@
 #include "expenses/ui/spendlogforms.h"
 
 #include <QDir>
-#include <QStandardPaths>
 
 namespace expenses {
 
@@ -85,10 +84,7 @@ void frmContacts::saveContactReportAsPdf() {
     // The save dialog starts among the person's documents, not wherever the program was
     // started from.
     pellar::PrintedDocumentKind kind = contactReportKind();
-    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (documents.isEmpty() || !QDir(documents).exists())
-        documents = QDir::homePath();
-    kind.pdfFileName = QDir(documents).filePath(kind.pdfFileName);
+    kind.pdfFileName = pellar::inDocumentsFolder(kind.pdfFileName);
     const pellar::PdfOutcome saved =
         pellar::saveDocumentAsPdf(desk, m_forms.data(), kind, [&](pellar::PrintSurface& surface) {
             PrintContactReport(surface, *contacts, date);

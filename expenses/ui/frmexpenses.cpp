@@ -6,15 +6,19 @@
 #include "expenses/core/categories.h"
 #include "expenses/core/contacts.h"
 #include "expenses/core/expenseentry.h"
+#include "expenses/ui/categorytotalspanel.h"
 #include "expenses/ui/cleanuppanel.h"
 #include "expenses/ui/entrynotices.h"
 #include "expenses/ui/entrypanel.h"
+#include "expenses/ui/exportpanel.h"
 #include "expenses/ui/reviewpanel.h"
 #include "expenses/ui/spendlogforms.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QMenuBar>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace expenses {
@@ -36,13 +40,19 @@ frmExpenses::frmExpenses(SpendlogForms& forms)
     m_entry = new EntryPanel(*m_notices, forms.data(), central);
     m_review = new ReviewPanel(m_period, forms.desk(), forms.data(), central);
     m_cleanup = new CleanupPanel(m_period, forms.desk(), forms.data(), central);
+    m_export = new ExportPanel(forms.desk(), forms.data(), central);
+    m_totals = new CategoryTotalsPanel(forms.context(), central);
     m_note = new pellar::ui::StatusNote(central);
     m_notices->setStatusNote(m_note);
     m_cleanup->setStatusNote(m_note);
+    m_export->setStatusNote(m_note);
+    m_totals->setStatusNote(m_note);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(m_entry);
     layout->addWidget(m_review);
     layout->addWidget(m_cleanup);
+    layout->addWidget(m_export);
+    layout->addWidget(m_totals);
     layout->addWidget(m_note);
 
     m_reports = menuBar()->addMenu(QStringLiteral("&Reports"));
@@ -51,9 +61,23 @@ frmExpenses::frmExpenses(SpendlogForms& forms)
     m_reviewAction->setObjectName(QStringLiteral("mnuExpenses"));
     m_cleanupAction = m_reports->addAction(QStringLiteral("File Cleanup"));
     m_cleanupAction->setObjectName(QStringLiteral("mnuCleanup"));
+    m_reports->addSeparator();
+    m_exportAction = m_reports->addAction(QStringLiteral("E&xport..."));
+    m_exportAction->setObjectName(QStringLiteral("mnuExport"));
+    m_totalsAction = m_reports->addAction(QStringLiteral("Category &Totals"));
+    m_totalsAction->setObjectName(QStringLiteral("mnuCategoryTotals"));
 
     connect(m_reviewAction, &QAction::triggered, this, &frmExpenses::showReview);
     connect(m_cleanupAction, &QAction::triggered, this, &frmExpenses::openCleanup);
+    // From the menu: the year so far, as the review first lists it.
+    connect(m_exportAction, &QAction::triggered, this, [this] {
+        const QDate today = m_forms.desk().today();
+        openExport({QDate(today.year(), 1, 1), today});
+    });
+    connect(m_totalsAction, &QAction::triggered, this, &frmExpenses::openCategoryTotals);
+    connect(m_review, &ReviewPanel::exportClicked, this, [this] { openExport(m_period); });
+    connect(m_export, &ExportPanel::closeClicked, this, [this] { showFrame(m_entry); });
+    connect(m_totals, &CategoryTotalsPanel::closeClicked, this, [this] { showFrame(m_entry); });
     connect(m_entry, &EntryPanel::menuClicked, this, [this] { m_forms.showStartup(this); });
     // After a posting the review lists everything on file.
     connect(m_entry, &EntryPanel::posted, this, [this] {
@@ -78,9 +102,25 @@ const ExpenseGridModel& frmExpenses::gridModel() const {
 }
 
 void frmExpenses::showFrame(QWidget* frame) {
+    // The others go first, so the window never has to hold two frames at once; then the
+    // focus goes to the frame's first control unless it is in the frame already (a frame
+    // may set its own), never left behind in a hidden one.
     for (QWidget* each : {static_cast<QWidget*>(m_entry), static_cast<QWidget*>(m_review),
-                          static_cast<QWidget*>(m_cleanup)})
-        each->setVisible(each == frame);
+                          static_cast<QWidget*>(m_cleanup), static_cast<QWidget*>(m_export),
+                          static_cast<QWidget*>(m_totals)})
+        if (each != frame)
+            each->setVisible(false);
+    frame->setVisible(true);
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus && frame->isAncestorOf(focus))
+        return;
+    for (QWidget* w = frame->nextInFocusChain(); w && w != frame; w = w->nextInFocusChain()) {
+        if (frame->isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void frmExpenses::formLoad() {
@@ -93,6 +133,17 @@ void frmExpenses::showForm() {
     raise();
     activateWindow();
     activate();
+}
+
+void frmExpenses::showForm(Screen screen) {
+    showForm();
+    // The activation may have sent the person to the setup for categories instead.
+    if (!isVisible())
+        return;
+    if (screen == Screen::Export)
+        m_exportAction->trigger();
+    else if (screen == Screen::CategoryTotals)
+        openCategoryTotals();
 }
 
 void frmExpenses::activate() {
@@ -142,6 +193,24 @@ void frmExpenses::openCleanup() {
         return;
     showFrame(m_cleanup);
     m_cleanup->open();
+}
+
+void frmExpenses::openExport(const DateRange& period) {
+    const CategoriesRead categories = readCategories(m_forms.data());
+    if (!categories.problem.isEmpty())
+        m_notices->fileProblem(categories.problem);
+    showFrame(m_export);
+    m_export->open(period, categories.categories);
+}
+
+void frmExpenses::openCategoryTotals() {
+    showFrame(m_totals);
+    // Room for the table and its charts side by side, where the screen has it.
+    const QSize wanted(1280, 760);
+    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect();
+    if (width() < wanted.width() || height() < wanted.height())
+        resize(screen.isValid() ? wanted.boundedTo(screen.size()) : wanted);
+    m_totals->open(m_forms.desk().today());
 }
 
 } // namespace expenses

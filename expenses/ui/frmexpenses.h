@@ -18,7 +18,9 @@ class QMenu;
 
 namespace expenses {
 
+class CategoryTotalsPanel;
 class CleanupPanel;
+class ExportPanel;
 class EntryNotices;
 class EntryPanel;
 class ExpenseEntry;
@@ -38,6 +40,10 @@ public:
     // Shows the form and runs its activation: payees and categories read again, the entry
     // screen reset.
     void showForm();
+    // The screens the form shows, besides the entry screen.
+    enum class Screen { Entry, Export, CategoryTotals };
+    // Shows the form as showForm does, then the screen.
+    void showForm(Screen screen);
     // The payee list: the contacts' names, in file order.
     void setPayees(const QStringList& names);
 
@@ -52,6 +58,8 @@ private:
     void activate();
     void showReview();
     void openCleanup();
+    void openExport(const DateRange& period);
+    void openCategoryTotals();
 
     SpendlogForms& m_forms;
     std::unique_ptr<EntryNotices> m_notices;
@@ -59,10 +67,14 @@ private:
     EntryPanel* m_entry;
     ReviewPanel* m_review;
     CleanupPanel* m_cleanup;
+    ExportPanel* m_export;
+    CategoryTotalsPanel* m_totals;
     pellar::ui::StatusNote* m_note; // lblStatusNote
     QMenu* m_reports;
     QAction* m_reviewAction;  // mnuExpenses
     QAction* m_cleanupAction; // mnuCleanup
+    QAction* m_exportAction;  // mnuExport
+    QAction* m_totalsAction;  // mnuCategoryTotals
 };
 
 } // namespace expenses

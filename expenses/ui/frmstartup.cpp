@@ -190,6 +190,8 @@ void frmStartup::buildMenus() {
     auto* setup = action(files, "mnuSetup", QStringLiteral("Show Setup Screen"));
     auto* suppliers = action(files, "mnuSuppliers", QStringLiteral("Create/Manage Suppliers List"));
     auto* dataFolder = action(files, "mnuDataFolder", QStringLiteral("Data Folder..."));
+    auto* exportExpenses = action(files, "mnuExportExpenses", QStringLiteral("Export Expenses..."));
+    auto* categoryTotals = action(files, "mnuCategoryTotals", QStringLiteral("Category Totals"));
     auto* exitProgram = action(files, "mnuExit", QStringLiteral("Exit"));
 
     auto* order = menuBar()->addMenu(QStringLiteral("Order Forms"));
@@ -208,6 +210,9 @@ void frmStartup::buildMenus() {
     connect(suppliers, &QAction::triggered, this, [this] { m_forms.showContacts(this); });
     connect(dataFolder, &QAction::triggered, this,
             [this] { pellar::showDataFolder(m_forms.context()); });
+    connect(exportExpenses, &QAction::triggered, this, [this] { m_forms.showExpenseExport(this); });
+    connect(categoryTotals, &QAction::triggered, this,
+            [this] { m_forms.showCategoryTotals(this); });
     connect(exitProgram, &QAction::triggered, this, [this] { m_forms.context().exitProgram(); });
     connect(businessForms, &QAction::triggered, this,
             [this] { reportIfFailed(showFormsNotice(m_forms.context())); });

@@ -83,6 +83,12 @@ ReviewPanel::ReviewPanel(DateRange& period, pellar::Desk& desk, const pellar::Da
     bottom->addWidget(totalCaption, 0, Qt::AlignVCenter);
     bottom->addWidget(m_total, 0, Qt::AlignVCenter);
     bottom->addSpacing(24);
+    QPushButton* exportButton = pellar::ui::makeButton(
+        this, QStringLiteral("cmdExpensesExport"), QStringLiteral("E&xport..."),
+        QStringLiteral("Saves the expenses of the period to a file"));
+    exportButton->setAutoDefault(false);
+    connect(exportButton, &QPushButton::clicked, this, &ReviewPanel::exportClicked);
+    bottom->addWidget(exportButton, 0, Qt::AlignVCenter);
     bottom->addWidget(m_buttons[Close], 0, Qt::AlignVCenter);
 
     auto* layout = new QVBoxLayout(this);

@@ -39,6 +39,8 @@ public:
 
 signals:
     void closeClicked();
+    // The period listed, to be exported.
+    void exportClicked();
 
 private:
     DateRange& m_period;

@@ -120,4 +120,16 @@ void SpendlogForms::showExpenses(QWidget* from) {
     expenses().showForm();
 }
 
+void SpendlogForms::showExpenseExport(QWidget* from) {
+    if (from)
+        from->hide();
+    expenses().showForm(frmExpenses::Screen::Export);
+}
+
+void SpendlogForms::showCategoryTotals(QWidget* from) {
+    if (from)
+        from->hide();
+    expenses().showForm(frmExpenses::Screen::CategoryTotals);
+}
+
 } // namespace expenses

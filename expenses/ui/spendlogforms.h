@@ -50,6 +50,9 @@ public:
     void showSetup(QWidget* from);
     void showContacts(QWidget* from);
     void showExpenses(QWidget* from);
+    // The expense form on its export or category totals screen.
+    void showExpenseExport(QWidget* from);
+    void showCategoryTotals(QWidget* from);
 
     // The contacts were read again: the expense form's payee list follows, when that form
     // is loaded (it reads the contacts itself when it is first shown).

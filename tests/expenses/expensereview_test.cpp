@@ -7,7 +7,10 @@
 
 #include <QApplication>
 #include <QDateEdit>
+#include <QDir>
 #include <QLabel>
+#include <QTableView>
+#include <QTest>
 
 using namespace expenses;
 using expenses::testing::child;
@@ -15,6 +18,9 @@ using expenses::testing::click;
 using expenses::testing::SpendlogTest;
 using expenses::testing::trigger;
 using pellar::MessageAnswer;
+
+// Mnemonics are on under X11 and Windows, off on the platform the tests run on.
+Q_GUI_EXPORT void qt_set_sequence_auto_mnemonic(bool on);
 
 TEST(CleanupPresets, RangesEndTodayAndLastMonthIsWhole) {
     const QDate today(2026, 12, 6);
@@ -236,4 +242,81 @@ TEST_F(ExpenseReviewTest, CleanupRemovesTheRangeShownAndSaysHowMany) {
     press("cmdIncome_0");
     cleanup();
     EXPECT_EQ(payeesOnFile(), (QStringList{"Millennium", "Undated"}));
+}
+
+TEST_F(ExpenseReviewTest, TheReviewsPeriodIsExportedFromTheKeyboard) {
+    qt_set_sequence_auto_mnemonic(true);
+    putRecords({{"12/31/2025", "Old"}, {"1/2/2026", "Café"}, {"12/6/2026", "Today"}});
+    frmExpenses& e = open(QDate(2026, 12, 6));
+    e.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&e));
+    trigger(&e, "mnuExpenses");
+    // Through the window, as the keyboard's keys come; a button's letter clicks it once
+    // the button has shown itself pressed.
+    const auto keys = [&e](Qt::Key key) {
+        QTest::keyClick(e.windowHandle(), key, Qt::AltModifier);
+        QTest::qWait(150);
+    };
+    // The focus went with the review, not left in the entry screen's hidden boxes.
+    EXPECT_TRUE(get<QWidget>("fraExpenses")->isAncestorOf(QApplication::focusWidget()));
+    keys(Qt::Key_X); // the review's E&xport...
+    ASSERT_TRUE(shown("fraExport"));
+    EXPECT_EQ(get<QDateEdit>("dtpExportFrom")->date(), QDate(2026, 1, 1));
+    EXPECT_EQ(QApplication::focusWidget(), get<QDateEdit>("dtpExportFrom"));
+
+    // No category chosen: refused in words, nothing asked.
+    keys(Qt::Key_A);
+    keys(Qt::Key_X);
+    EXPECT_EQ(desk.beeps(), 1);
+    EXPECT_EQ(get<QLabel>("lblStatusNote")->text(), "Choose at least one category to export.");
+
+    keys(Qt::Key_A);
+    const QString path = folder.file("out/Expenses");
+    QDir().mkpath(folder.file("out"));
+    desk.expectSaveFile(path);
+    desk.expectMessage("Export Expenses");
+    keys(Qt::Key_X);
+    EXPECT_EQ(desk.saveFilesSuggested().last().section(u'/', -1),
+              "Expenses 2026-01-01 to 2026-12-06.csv");
+    EXPECT_EQ(desk.messages().last().lines,
+              (QStringList{"2 payments exported.", "Saved as " + path + ".csv"}));
+    const QByteArray csv = folder.bytes("out/Expenses.csv");
+    EXPECT_TRUE(csv.contains("\r\n2,2026-01-02,\"Café\",\"Travel\",10.00,\"Cash\",\"\"\r\n"))
+        << csv.toStdString();
+}
+
+TEST_F(ExpenseReviewTest, CategoryTotalsAreShownPreviewedAndSavedFromTheKeyboard) {
+    qt_set_sequence_auto_mnemonic(true);
+    putRecords({{"12/31/2025", "Old"}, {"1/2/2026", "A"}, {"2/28/2026", "B"}, {"3/1/2026", "C"}});
+    frmExpenses& e = open(QDate(2026, 12, 6));
+    e.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&e));
+    trigger(&e, "mnuCategoryTotals");
+    ASSERT_TRUE(shown("fraCategoryTotals"));
+    const QAbstractItemModel* model = get<QTableView>("tblTotals")->model();
+    const auto cell = [&](int row, int column) {
+        return model->data(model->index(row, column)).toString();
+    };
+    EXPECT_EQ(model->headerData(0, Qt::Vertical).toString(), "Travel");
+    EXPECT_EQ(cell(0, 1), "$10.00"); // 28 February
+    EXPECT_EQ(cell(model->rowCount() - 1, 12), "$30.00");
+
+    // Another year, typed where the focus is: Return shows it.
+    QTest::keyClicks(QApplication::focusWidget(), "2025");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(cell(model->rowCount() - 1, 12), "$10.00");
+
+    const auto keys = [&e](Qt::Key key) {
+        QTest::keyClick(e.windowHandle(), key, Qt::AltModifier);
+        QTest::qWait(150);
+    };
+    keys(Qt::Key_V);
+    ASSERT_EQ(desk.previews().size(), 1);
+    EXPECT_TRUE(desk.previews()[0]->overlaps().isEmpty());
+    desk.expectSaveFile(folder.file("totals.pdf"));
+    keys(Qt::Key_D);
+    ASSERT_FALSE(desk.jobSetups().isEmpty());
+    EXPECT_EQ(desk.jobSetups().last().orientation, QPageLayout::Landscape);
+    EXPECT_EQ(desk.jobSetups().last().printer.outputFile, folder.file("totals.pdf"));
+    EXPECT_TRUE(get<QLabel>("lblStatusNote")->text().contains("totals.pdf"));
 }
