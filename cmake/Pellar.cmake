@@ -1,8 +1,13 @@
 # How the tree is built: every library is a core (Qt Core and Gui only: file formats, money,
 # drafts, page layouts) or a ui library (Widgets and PrintSupport: forms, panels, the real
-# desk and printer). A core that would link Widgets, even through another library, stops
-# the configure step; a Widgets header in a core file does not compile, as no core target
-# has the Widgets include folders.
+# desk and printer). A core that would link Widgets, even through another library or inside
+# a generator expression, stops the configure step; a Widgets header in a core file does not
+# compile in any spelling: <QWidget> is on no core include path, and <QtWidgets/QWidget>
+# (which Qt's own include root would find) meets a header of the same name that stops the
+# compile with the reason.
+
+# The widget modules a core may not reach.
+set(PELLAR_UI_ONLY_MODULES Widgets PrintSupport Charts OpenGLWidgets)
 
 # Headers parsed once per build and reused by every target (see PELLAR_PCH).
 set(PELLAR_CORE_PCH_HEADERS
@@ -43,6 +48,40 @@ function(pellar_sources out)
   set(${out} ${sources} PARENT_SCOPE)
 endfunction()
 
+# The folder of stand-in headers put first on every core's include path: for each header
+# of a widget module, a file of the same name that stops the compile. Made once per build
+# folder.
+function(pellar_layer_guard out)
+  set(guard ${CMAKE_BINARY_DIR}/layer-guard)
+  if(NOT EXISTS ${guard}/.made)
+    foreach(module ${PELLAR_UI_ONLY_MODULES})
+      set(dir "")
+      if(TARGET Qt6::${module})
+        get_target_property(dirs Qt6::${module} INTERFACE_INCLUDE_DIRECTORIES)
+        foreach(candidate ${dirs})
+          if(candidate MATCHES "/Qt${module}$")
+            set(dir ${candidate})
+          endif()
+        endforeach()
+      endif()
+      set(names Qt${module})
+      if(dir)
+        file(GLOB headers RELATIVE ${dir} ${dir}/*)
+        list(APPEND names ${headers})
+      endif()
+      foreach(header ${names})
+        if(NOT IS_DIRECTORY ${dir}/${header})
+          file(WRITE ${guard}/Qt${module}/${header}
+               "#error \"A core library includes <Qt${module}/${header}>: widgets and printing "
+               "dialogs belong in a ui library.\"\n")
+        endif()
+      endforeach()
+    endforeach()
+    file(WRITE ${guard}/.made "")
+  endif()
+  set(${out} ${guard} PARENT_SCOPE)
+endfunction()
+
 # pellar_core_library(NAME FOLDERS folder... [LINKS library...])
 # A static library without widgets. Reuses pellar_core's precompiled headers.
 function(pellar_core_library name)
@@ -50,6 +89,8 @@ function(pellar_core_library name)
   pellar_sources(sources ${ARG_FOLDERS})
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+  pellar_layer_guard(guard)
+  target_include_directories(${name} BEFORE PRIVATE ${guard})
   target_link_libraries(${name} PUBLIC ${ARG_LINKS})
   if(NOT name STREQUAL "pellar_core")
     pellar_reuse_pch(${name} pellar_core)
@@ -90,20 +131,26 @@ function(_pellar_link_closure target out)
     if(NOT links)
       continue()
     endif()
-    foreach(link ${links})
-      string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" link "${link}")
-      if(link MATCHES "^\\$<" OR link IN_LIST seen)
-        continue()
+    foreach(entry ${links})
+      # A generator expression is looked into: every target it may name counts.
+      set(named ${entry})
+      if(entry MATCHES "\\$<")
+        string(REGEX MATCHALL "[A-Za-z0-9_.+-]+(::[A-Za-z0-9_.+-]+)?" named "${entry}")
       endif()
-      list(APPEND seen ${link})
-      if(TARGET ${link})
-        get_target_property(aliased ${link} ALIASED_TARGET)
-        if(aliased)
-          list(APPEND seen ${aliased})
-          set(link ${aliased})
+      foreach(link ${named})
+        if(link IN_LIST seen OR (entry MATCHES "\\$<" AND NOT TARGET ${link}))
+          continue()
         endif()
-        _pellar_link_closure(${link} seen)
-      endif()
+        list(APPEND seen ${link})
+        if(TARGET ${link})
+          get_target_property(aliased ${link} ALIASED_TARGET)
+          if(aliased)
+            list(APPEND seen ${aliased})
+            set(link ${aliased})
+          endif()
+          _pellar_link_closure(${link} seen)
+        endif()
+      endforeach()
     endforeach()
   endforeach()
   set(${out} ${seen} PARENT_SCOPE)
@@ -116,8 +163,11 @@ function(pellar_check_cores)
   foreach(core ${cores})
     set(closure)
     _pellar_link_closure(${core} closure)
-    foreach(forbidden Qt6::Widgets Qt6::PrintSupport Qt6::Charts Qt::Widgets Qt::PrintSupport
-                      pellar_ui)
+    set(forbidden_targets pellar_ui)
+    foreach(module ${PELLAR_UI_ONLY_MODULES})
+      list(APPEND forbidden_targets Qt6::${module} Qt::${module})
+    endforeach()
+    foreach(forbidden ${forbidden_targets})
       if(forbidden IN_LIST closure)
         message(FATAL_ERROR "${core} is a core library and must not link ${forbidden}")
       endif()
