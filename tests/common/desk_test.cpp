@@ -56,6 +56,13 @@ TEST(ScriptedDesk, ReportsEveryDialogTheTestDidNotExpect) {
             leftover.setBusy(true);
         },
         "hourglass was left on");
+
+    // What it recorded, read past its end, fails the test and names what there was: the
+    // test program goes on to its other cases.
+    EXPECT_NONFATAL_FAILURE(EXPECT_TRUE(desk.messages()[9].lines.isEmpty()),
+                            "entry 9 was read, but 3 were recorded: Surprise | Other | Question");
+    EXPECT_NONFATAL_FAILURE(EXPECT_TRUE(desk.jobs().last()->ops.isEmpty()),
+                            "entry -1 was read, but 0 were recorded");
 }
 
 TEST(ChoosePrinter, ChoiceLastsForTheRunAndCancelPrintsNothing) {

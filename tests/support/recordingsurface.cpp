@@ -9,7 +9,7 @@ constexpr double LetterShortSide = 12240; // 8.5 in
 constexpr double LetterLongSide = 15840;  // 11 in
 } // namespace
 
-QList<PrintOp> PrintLog::texts() const {
+testing::Recorded<PrintOp> PrintLog::texts() const {
     QList<PrintOp> result;
     for (const PrintOp& op : ops) {
         if (op.kind == PrintOp::Kind::Text)
@@ -18,7 +18,7 @@ QList<PrintOp> PrintLog::texts() const {
     return result;
 }
 
-QList<PrintOp> PrintLog::textsOnPage(int page) const {
+testing::Recorded<PrintOp> PrintLog::textsOnPage(int page) const {
     QList<PrintOp> result;
     for (const PrintOp& op : ops) {
         if (op.kind == PrintOp::Kind::Text && op.page == page)

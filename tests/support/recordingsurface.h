@@ -8,6 +8,7 @@
 
 #include "common/core/desk.h"
 #include "common/core/printsurface.h"
+#include "tests/support/recorded.h"
 
 #include <QList>
 #include <QStringList>
@@ -42,8 +43,8 @@ struct PrintLog {
     double offsetX = 0;
     double offsetY = 0;
 
-    QList<PrintOp> texts() const;
-    QList<PrintOp> textsOnPage(int page) const;
+    testing::Recorded<PrintOp> texts() const;
+    testing::Recorded<PrintOp> textsOnPage(int page) const;
     // The first text op whose text equals the given text, or nullptr.
     const PrintOp* findText(const QString& text) const;
     int pageCount() const;

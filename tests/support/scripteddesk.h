@@ -4,6 +4,7 @@
 // dialog that nothing was queued for fails the test, because a real one would hang CI.
 
 #include "common/core/desk.h"
+#include "tests/support/recorded.h"
 #include "tests/support/recordingsurface.h"
 
 #include <QList>
@@ -61,17 +62,17 @@ public:
     }
     void setBusy(bool busy) override;
 
-    const QList<ShownMessage>& messages() const { return m_messages; }
+    const Recorded<ShownMessage>& messages() const { return m_messages; }
     int beeps() const { return m_beeps; }
-    const QList<PrinterChoice>& printerDialogsShownWith() const { return m_dialogs; }
-    const QList<PrintJobSetup>& jobSetups() const { return m_jobSetups; }
+    const Recorded<PrinterChoice>& printerDialogsShownWith() const { return m_dialogs; }
+    const Recorded<PrintJobSetup>& jobSetups() const { return m_jobSetups; }
     // Logs of every print job opened, in order.
-    const QList<std::shared_ptr<PrintLog>>& jobs() const { return m_jobs; }
-    const QStringList& openedAddresses() const { return m_addresses; }
-    const QList<std::shared_ptr<PrintLog>>& previews() const { return m_previews; }
+    const Recorded<std::shared_ptr<PrintLog>>& jobs() const { return m_jobs; }
+    const Recorded<QString>& openedAddresses() const { return m_addresses; }
+    const Recorded<std::shared_ptr<PrintLog>>& previews() const { return m_previews; }
     // The names each save-file dialog suggested.
-    const QStringList& saveFilesSuggested() const { return m_suggested; }
-    const QStringList& openedFolders() const { return m_folders; }
+    const Recorded<QString>& saveFilesSuggested() const { return m_suggested; }
+    const Recorded<QString>& openedFolders() const { return m_folders; }
     bool busy() const { return m_busy > 0; }
     bool allAnswersUsed() const {
         return m_answers.isEmpty() && m_choices.isEmpty() && m_saveFiles.isEmpty();
@@ -86,15 +87,15 @@ private:
     QQueue<std::optional<PrinterChoice>> m_choices;
     QQueue<std::optional<QString>> m_saveFiles;
     QString m_failNextJob;
-    QList<std::shared_ptr<PrintLog>> m_previews;
-    QStringList m_suggested;
+    Recorded<std::shared_ptr<PrintLog>> m_previews;
+    Recorded<QString> m_suggested;
     bool m_printerAvailable = true;
-    QList<ShownMessage> m_messages;
-    QList<PrinterChoice> m_dialogs;
-    QList<PrintJobSetup> m_jobSetups;
-    QList<std::shared_ptr<PrintLog>> m_jobs;
-    QStringList m_addresses;
-    QStringList m_folders;
+    Recorded<ShownMessage> m_messages;
+    Recorded<PrinterChoice> m_dialogs;
+    Recorded<PrintJobSetup> m_jobSetups;
+    Recorded<std::shared_ptr<PrintLog>> m_jobs;
+    Recorded<QString> m_addresses;
+    Recorded<QString> m_folders;
     QDate m_today{2026, 12, 6};
     int m_beeps = 0;
     int m_busy = 0;
