@@ -52,6 +52,8 @@ TEST(CommandLine, TheDataFolderRule) {
         ScratchDataFolder copy;
         copy.put(QString::fromLatin1(marker), "");
         EXPECT_EQ(chooseDataFolder({}, copy.path(), user, &error), copy.path()) << marker;
+        // A folder given on the command line still comes first.
+        EXPECT_EQ(chooseDataFolder(given.path(), copy.path(), user, &error), given.path());
     }
     program.put("Backup/readme.txt", "not a data file");
     EXPECT_EQ(chooseDataFolder({}, program.path(), user, &error), user);

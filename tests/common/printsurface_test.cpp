@@ -157,10 +157,16 @@ TEST(PrintLog, OverlapsAreFoundOnlyBetweenTextsOfOnePageThatTouch) {
     surface.setCurrentX(1000);
     surface.setCurrentY(1000);
     surface.print(QStringLiteral("Same place, other page"));
+    // Three quarters of a line lower and to the right: the lower part of the line above.
+    surface.setCurrentX(1500);
+    surface.setCurrentY(1180);
+    surface.print(QStringLiteral("Lower"));
     const QStringList found = log->overlaps();
-    ASSERT_EQ(found.size(), 1);
+    ASSERT_EQ(found.size(), 2) << found.join(u'\n').toStdString();
     EXPECT_TRUE(found[0].contains(QStringLiteral("Annabelle Leeward")) &&
                 found[0].contains(QStringLiteral("$10,000.00")));
+    EXPECT_TRUE(found[1].contains(QStringLiteral("other page")) &&
+                found[1].contains(QStringLiteral("Lower")));
 }
 
 TEST(PrinterSurface, PrintsATwoPageLetterPdfMeasuredWithThePrintersMetrics) {

@@ -150,6 +150,10 @@ TEST(DepositDraft, CashBackNeverExceedsTheDeposit) {
         EXPECT_EQ(draft.receiveCashBack(money(back)), Refusal::BackOutOfRange) << back;
         EXPECT_EQ(draft.net(), money("65"));
     }
+    // The whole deposit back is the largest cash back there is.
+    EXPECT_EQ(draft.receiveCashBack(money("65")), Refusal::None);
+    EXPECT_EQ(draft.net(), Currency{});
+    draft.chooseCashBack();
     EXPECT_EQ(draft.receiveCashBack(money("20")), Refusal::None);
     EXPECT_FALSE(draft.awaitingAmountBack());
     EXPECT_EQ(draft.net(), money("45"));
