@@ -1,18 +1,16 @@
 #include "common/core/regional.h"
+#include "tests/support/money.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 
 using namespace pellar;
+using pellar::testing::money;
 
 namespace {
 
 const RegionalSettings us = RegionalSettings::unitedStates();
-
-Currency money(const char16_t* plain) {
-    return *Currency::fromDecimalText(plain);
-}
 
 QString plainValue(const char16_t* typed, const RegionalSettings& r = us) {
     const auto value = currencyValue(typed, r);

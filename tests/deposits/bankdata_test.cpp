@@ -8,6 +8,7 @@
 #include "deposits/ui/depositprinting.h"
 #include "deposits/ui/frmdeposit.h"
 #include "deposits/ui/slipmaker.h"
+#include "tests/support/money.h"
 #include "tests/support/testprogram.h"
 
 #include <QFileInfo>
@@ -16,6 +17,7 @@
 #include <unistd.h>
 
 using namespace pellar;
+using pellar::testing::money;
 using namespace deposits;
 
 namespace {
@@ -28,10 +30,6 @@ const QByteArray kCheckbook("\"Caf\xE9 Checking\",\"First Bank, Main St\",\"$1,0
 QByteArray checkbookWithBalance(const char* balance) {
     return QByteArray("\"Caf\xE9 Checking\",\"First Bank, Main St\",\"") + balance +
            "\",\"0042-17\",\" 4\",7,-3\r\n";
-}
-
-Currency money(const char* text) {
-    return *currencyValue(QString::fromLatin1(text));
 }
 
 class SlipmakerBankData : public ::testing::Test {

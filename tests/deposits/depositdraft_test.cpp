@@ -2,19 +2,17 @@
 // what it refuses, and the amounts it works out.
 #include "common/core/regional.h"
 #include "deposits/core/depositdraft.h"
+#include "tests/support/money.h"
 
 #include <gtest/gtest.h>
 
 using namespace pellar;
+using pellar::testing::money;
 using namespace deposits;
 using Refusal = DepositDraft::Refusal;
 using Step = DepositDraft::Step;
 
 namespace {
-
-Currency money(const char* text) {
-    return *Currency::fromDecimalText(QString::fromLatin1(text));
-}
 
 // A draft at check entry for `count` checks, with `currency` in bills and coins.
 DepositDraft announced(int count, const char* currency = "5") {

@@ -1,17 +1,15 @@
 // The charge boxes' state machine: entering, leaving and refusing, without a widget.
 #include "invoicing/core/chargeentry.h"
+#include "tests/support/money.h"
 
 #include <gtest/gtest.h>
 
 using namespace invoicing;
 using pellar::Currency;
+using pellar::testing::money;
 using Tint = ChargeReaction::Tint;
 
 namespace {
-
-Currency money(const char* text) {
-    return *Currency::fromDecimalText(QString::fromLatin1(text));
-}
 
 const TaxRule kNoTax{TaxMode::None, QStringLiteral("0.0")};
 

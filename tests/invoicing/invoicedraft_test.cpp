@@ -2,17 +2,15 @@
 #include "invoicing/core/invoicedraft.h"
 
 #include "common/core/regional.h"
+#include "tests/support/money.h"
 
 #include <gtest/gtest.h>
 
 using namespace invoicing;
 using pellar::Currency;
+using pellar::testing::money;
 
 namespace {
-
-Currency money(const char* text) {
-    return *Currency::fromDecimalText(QString::fromLatin1(text));
-}
 
 const TaxRule kNoTax{TaxMode::None, QStringLiteral("0.0")};
 const StepResult kNextLine{false, InvoiceField::Item};

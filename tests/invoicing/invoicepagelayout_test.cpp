@@ -5,6 +5,7 @@
 #include "common/core/printalignment.h"
 #include "common/ui/printersurface.h"
 #include "tests/support/keeppdf.h"
+#include "tests/support/money.h"
 #include "tests/support/recordingsurface.h"
 
 #include <QFileInfo>
@@ -15,14 +16,11 @@ using namespace invoicing;
 using pellar::PrintLog;
 using pellar::PrintOp;
 using pellar::RecordingSurface;
+using pellar::testing::money;
 
 namespace {
 
 const QColor kBlack(Qt::black);
-
-pellar::Currency money(const char* text) {
-    return *pellar::Currency::fromDecimalText(QString::fromLatin1(text));
-}
 
 InvoicePrintData sampleInvoice() {
     InvoicePrintData d;

@@ -2,18 +2,16 @@
 #include "invoicing/core/invoicetotals.h"
 
 #include "common/core/regional.h"
+#include "tests/support/money.h"
 
 #include <gtest/gtest.h>
 #include <limits>
 
 using namespace invoicing;
 using pellar::Currency;
+using pellar::testing::money;
 
 namespace {
-
-Currency money(const char* text) {
-    return *Currency::fromDecimalText(QString::fromLatin1(text));
-}
 
 const TaxRule kMaterial6{TaxMode::MaterialOnly, QStringLiteral("6.0")};
 const TaxRule kNoTax{TaxMode::None, QStringLiteral("6.0")};
