@@ -8,7 +8,6 @@
 #include "deposits/ui/depositprinting.h"
 #include "deposits/ui/frmdeposit.h"
 #include "deposits/ui/slipmaker.h"
-#include "tests/support/money.h"
 #include "tests/support/testprogram.h"
 
 #include <QFileInfo>
@@ -17,7 +16,6 @@
 #include <unistd.h>
 
 using namespace pellar;
-using pellar::testing::money;
 using namespace deposits;
 
 namespace {
@@ -32,6 +30,11 @@ QByteArray checkbookWithBalance(const char* balance) {
            "\",\"0042-17\",\" 4\",7,-3\r\n";
 }
 
+// An amount as the checkbook file and the forms show it ("$1,250.50").
+Currency shownAmount(const char* text) {
+    return *currencyValue(QString::fromLatin1(text));
+}
+
 class SlipmakerBankData : public ::testing::Test {
 protected:
     SlipmakerBankData() { MakeBackupFolder(folder); }
@@ -43,8 +46,8 @@ protected:
     }
     // One confirmed deposit as the workflow records it: the log first, then the balance.
     void deposit(const char* amount, QDate date = QDate(2026, 12, 6)) {
-        ASSERT_TRUE(bank.WriteTransaction(QStringLiteral("Deposit"), money(amount), date));
-        ASSERT_TRUE(bank.SaveBank(money(amount)));
+        ASSERT_TRUE(bank.WriteTransaction(QStringLiteral("Deposit"), shownAmount(amount), date));
+        ASSERT_TRUE(bank.SaveBank(shownAmount(amount)));
     }
 
     pellar::testing::TestProgram app{slipmakerProfile()};
@@ -110,15 +113,15 @@ TEST_F(SlipmakerBankData, AFullLogRefusesTheNextDepositBeforeItIsPrinted) {
     load(kCheckbook);
 
     // The 32,767th record still fits.
-    EXPECT_TRUE(bank.refusal(money("10")).isEmpty());
+    EXPECT_TRUE(bank.refusal(shownAmount("10")).isEmpty());
     deposit("$10.00");
     const QByteArray full = folder.bytes("Transactions.txt");
     ASSERT_EQ(full.size(), qsizetype(kMaxRecords) * kTransactionLength);
     EXPECT_EQ(full.left(almostFull.size()), almostFull);
 
     // Then the deposit is refused up front, and nothing is written even if asked to.
-    EXPECT_TRUE(bank.refusal(money("1")).contains(QStringLiteral("32,767")));
-    EXPECT_FALSE(bank.WriteTransaction(QStringLiteral("Deposit"), money("1"), QDate(2026, 12, 7)));
+    EXPECT_TRUE(bank.refusal(shownAmount("1")).contains(QStringLiteral("32,767")));
+    EXPECT_FALSE(bank.WriteTransaction(QStringLiteral("Deposit"), shownAmount("1"), QDate(2026, 12, 7)));
     EXPECT_EQ(folder.bytes("Transactions.txt").size(), full.size());
 }
 
@@ -140,10 +143,10 @@ TEST_F(SlipmakerBankData, ADamagedCheckbookFileIsNeverRewritten) {
         EXPECT_FALSE(bank.trusted());
 
         // Nothing can be recorded against it, and the file stays as it was.
-        EXPECT_FALSE(bank.refusal(money("5")).isEmpty());
+        EXPECT_FALSE(bank.refusal(shownAmount("5")).isEmpty());
         EXPECT_FALSE(
-            bank.WriteTransaction(QStringLiteral("Deposit"), money("5"), QDate(2026, 12, 6)));
-        EXPECT_FALSE(bank.SaveBank(money("5")));
+            bank.WriteTransaction(QStringLiteral("Deposit"), shownAmount("5"), QDate(2026, 12, 6)));
+        EXPECT_FALSE(bank.SaveBank(shownAmount("5")));
         EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), bytes);
     }
     EXPECT_FALSE(folder.exists("Transactions.txt"));
@@ -152,8 +155,8 @@ TEST_F(SlipmakerBankData, ADamagedCheckbookFileIsNeverRewritten) {
     // wrap round and store a large negative balance.
     const QByteArray full = checkbookWithBalance("$922,337,203,685,477.58");
     load(full);
-    EXPECT_TRUE(bank.refusal(money("5")).contains(QStringLiteral("$922,337,203,685,477.58")));
-    const FileResult refused = bank.SaveBank(money("5"));
+    EXPECT_TRUE(bank.refusal(shownAmount("5")).contains(QStringLiteral("$922,337,203,685,477.58")));
+    const FileResult refused = bank.SaveBank(shownAmount("5"));
     EXPECT_FALSE(refused);
     EXPECT_TRUE(refused.error.contains(QStringLiteral("$922,337,203,685,477.58")));
     EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), full);
@@ -194,11 +197,11 @@ TEST_F(SlipmakerBankData, ACheckWrittenByAnotherProgramMeanwhileStaysInTheBalanc
 
     DepositDraft draft;
     draft.reset(QDate(2026, 12, 6));
-    draft.setCurrency(money("$100.00"));
+    draft.setCurrency(shownAmount("$100.00"));
     draft.announceChecks(0);
     draft.continueToCashBack(0);
     draft.depositAll();
-    ASSERT_EQ(draft.net(), money("$100.00"));
+    ASSERT_EQ(draft.net(), shownAmount("$100.00"));
 
     // Told first; Cancel writes nothing at all.
     app.desk.expectMessage(programTitle(), MessageAnswer::Cancel);
