@@ -45,6 +45,10 @@ private:
     RestoreNotice m_notice;
 };
 
+// The checkbook file, which the deposit program keeps and the expense program looks for (it
+// tells whether the person has the check-writing program).
+inline constexpr const char16_t* kCheckbookFile = u"\\CheckbookInfo.txt";
+
 // Whole-file reads and writes. A read of a missing or unreadable file gives nullopt and,
 // in *error, plain words naming the file. Callers test DataFileExists first, which may
 // restore the file from the backup folder.

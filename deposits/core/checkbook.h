@@ -13,7 +13,7 @@
 
 namespace deposits {
 
-inline constexpr const char16_t* kCheckbookFile = u"\\CheckbookInfo.txt";
+using pellar::kCheckbookFile;
 
 // Every data file this program writes, by base name, for the backup at exit: the checkbook
 // file, the transactions log, the forms order, the business profile and the print offsets.

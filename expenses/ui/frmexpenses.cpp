@@ -23,12 +23,6 @@
 
 namespace expenses {
 
-namespace {
-
-inline constexpr const char16_t* kCheckbookFile = u"\\CheckbookInfo.txt";
-
-} // namespace
-
 frmExpenses::frmExpenses(SpendlogForms& forms)
     : m_forms(forms)
     , m_notices(std::make_unique<EntryNotices>(forms.desk())) {
@@ -125,7 +119,7 @@ void frmExpenses::showFrame(QWidget* frame) {
 
 void frmExpenses::formLoad() {
     // Payments by check and e-bill belong in the checkbook program when the person has it.
-    m_entry->setCheckbookPresent(pellar::DataFileExists(m_forms.data(), kCheckbookFile));
+    m_entry->setCheckbookPresent(pellar::DataFileExists(m_forms.data(), pellar::kCheckbookFile));
 }
 
 void frmExpenses::showForm() {

@@ -26,9 +26,6 @@ namespace expenses {
 
 namespace {
 
-inline constexpr const char16_t* kCheckbookFile = u"\\CheckbookInfo.txt";
-inline constexpr const char16_t* kProfileName = u"/MyBusinessData.txt";
-
 // The program's picture: a paid receipt with a coin on it.
 QPixmap startupPicture() {
     QPixmap picture(132, 168);
@@ -229,7 +226,7 @@ void frmStartup::buildMenus() {
 void frmStartup::formLoad() {
     // Loading the contacts form reads the contacts file, so the payees are ready.
     m_forms.contacts();
-    m_checkbookNotice->setVisible(pellar::DataFileExists(m_forms.data(), kCheckbookFile));
+    m_checkbookNotice->setVisible(pellar::DataFileExists(m_forms.data(), pellar::kCheckbookFile));
 }
 
 void frmStartup::showForm() {
@@ -241,7 +238,7 @@ void frmStartup::showForm() {
 
 void frmStartup::activate() {
     QString owner;
-    if (pellar::DataFileExists(m_forms.data(), kProfileName))
+    if (pellar::DataFileExists(m_forms.data(), pellar::kBusinessFile))
         owner = trimBlanks(pellar::readBusinessProfile(m_forms.data()).profile.name);
     m_licensedTo->setText(owner.isEmpty() ? QStringLiteral("Licensed to a Valued Customer")
                                           : QStringLiteral("Licensed to ") + owner);

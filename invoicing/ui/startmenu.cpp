@@ -1,5 +1,6 @@
 #include "invoicing/ui/startmenu.h"
 
+#include "common/core/profile.h"
 #include "common/core/datafiles.h"
 #include "common/core/datafoldernotice.h"
 #include "common/core/desk.h"
@@ -193,7 +194,7 @@ void StartMenu::closeEvent(QCloseEvent* event) {
 void StartMenu::continueClicked() {
     hide();
     // A plain look: a profile only in the backup folder still sends the person to setup.
-    if (QFileInfo(m_program.data().filePath(u"/MyBusinessData.txt")).isFile())
+    if (QFileInfo(m_program.data().filePath(pellar::kBusinessFile)).isFile())
         m_program.showCustomerEntry();
     else
         m_program.showSetup();
