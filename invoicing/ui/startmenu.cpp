@@ -1,9 +1,9 @@
 #include "invoicing/ui/startmenu.h"
 
-#include "common/core/profile.h"
 #include "common/core/datafiles.h"
 #include "common/core/datafoldernotice.h"
 #include "common/core/desk.h"
+#include "common/core/profile.h"
 #include "common/core/programcontext.h"
 #include "common/core/weblinks.h"
 #include "invoicing/core/pictures.h"
