@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts one of the programs on a fresh copy of the demo data folder.
+# Sets up, builds the one program (not the tests) and starts it on a fresh copy of the demo
+# data folder.
 #   scripts/run.sh [Billwright|Slipmaker|PellarSpendlogFREE]    (Billwright when not named)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -12,7 +13,7 @@ case "$program" in
 esac
 
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh"
+PELLAR_BUILD_TARGET="$program" "$root/scripts/build.sh"
 build="${PELLAR_BUILD_DIR:-$root/build}"
 binary="$build/$folder/$program"
 if [ ! -x "$binary" ]; then
