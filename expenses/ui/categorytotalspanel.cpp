@@ -36,13 +36,6 @@ namespace expenses {
 
 namespace {
 
-QDateEdit* datePicker(QWidget* parent, const QString& name) {
-    auto* picker = pellar::ui::named(new DateBox(parent), name);
-    picker->setCalendarPopup(true);
-    picker->setMinimumDate(QDate(1900, 1, 1));
-    return picker;
-}
-
 QChartView* chartView(QWidget* parent, const QString& name) {
     auto* view = pellar::ui::named(new QChartView(parent), name);
     view->setRenderHint(QPainter::Antialiasing);
@@ -111,8 +104,8 @@ CategoryTotalsPanel::CategoryTotalsPanel(pellar::ProgramContext& context, QWidge
 
     m_year = pellar::ui::named(new QSpinBox(this), QStringLiteral("spnTotalsYear"));
     m_year->setRange(1900, 9999);
-    m_from = datePicker(this, QStringLiteral("dtpTotalsFrom"));
-    m_to = datePicker(this, QStringLiteral("dtpTotalsTo"));
+    m_from = makeDatePicker(this, QStringLiteral("dtpTotalsFrom"));
+    m_to = makeDatePicker(this, QStringLiteral("dtpTotalsTo"));
     connect(m_year, &QSpinBox::valueChanged, this, [this](int year) {
         m_from->setDate(QDate(year, 1, 1));
         m_to->setDate(QDate(year, 12, 31));

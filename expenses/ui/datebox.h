@@ -14,4 +14,14 @@ protected:
     bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
 };
 
+// A period's end as the export and totals screens pick it: one Tab stop, a calendar to open,
+// the documented name.
+inline QDateEdit* makeDatePicker(QWidget* parent, const QString& name) {
+    auto* picker = new DateBox(parent);
+    picker->setObjectName(name);
+    picker->setCalendarPopup(true);
+    picker->setMinimumDate(QDate(1900, 1, 1));
+    return picker;
+}
+
 } // namespace expenses

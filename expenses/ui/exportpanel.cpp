@@ -21,25 +21,14 @@
 
 namespace expenses {
 
-namespace {
-
-QDateEdit* datePicker(QWidget* parent, const QString& name) {
-    auto* picker = pellar::ui::named(new DateBox(parent), name);
-    picker->setCalendarPopup(true);
-    picker->setMinimumDate(QDate(1900, 1, 1));
-    return picker;
-}
-
-} // namespace
-
 ExportPanel::ExportPanel(pellar::Desk& desk, const pellar::DataFolder& data, QWidget* parent)
     : QGroupBox(QStringLiteral("Export Expenses"), parent)
     , m_desk(desk)
     , m_data(data) {
     setObjectName(QStringLiteral("fraExport"));
 
-    m_from = datePicker(this, QStringLiteral("dtpExportFrom"));
-    m_to = datePicker(this, QStringLiteral("dtpExportTo"));
+    m_from = makeDatePicker(this, QStringLiteral("dtpExportFrom"));
+    m_to = makeDatePicker(this, QStringLiteral("dtpExportTo"));
     auto* period =
         pellar::ui::makeFrame(this, QStringLiteral("fraExportPeriod"), QStringLiteral("Period"));
     auto* periodLayout = new QHBoxLayout(period);
