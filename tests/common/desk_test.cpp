@@ -68,12 +68,8 @@ TEST(ScriptedDesk, ReportsEveryDialogTheTestDidNotExpect) {
 TEST(ChoosePrinter, ChoiceLastsForTheRunAndCancelPrintsNothing) {
     ScriptedDesk desk;
     ProgramContext context(desk, DataFolder());
-    PrinterChoice office;
-    office.printerName = QStringLiteral("Office Laser");
-    office.copies = 3;
-    PrinterChoice pdf;
-    pdf.printerName = QStringLiteral("Office Laser");
-    pdf.outputFile = QStringLiteral("/tmp/invoice.pdf");
+    const PrinterChoice office{QStringLiteral("Office Laser"), 3, QString()};
+    const PrinterChoice pdf{QStringLiteral("Office Laser"), 1, QStringLiteral("/tmp/invoice.pdf")};
     desk.expectPrinterDialog(office);
     desk.expectPrinterDialog(std::nullopt);
     desk.expectPrinterDialog(pdf);

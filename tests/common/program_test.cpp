@@ -185,8 +185,7 @@ protected:
     }
     LoggingForm* make(const QString& name) {
         ++made[name];
-        auto* form = new LoggingForm(name, log, program.context);
-        return form;
+        return new LoggingForm(name, log, program.context);
     }
     LoggingForm* form(const QString& name) {
         return dynamic_cast<LoggingForm*>(program.shell().loadedForm(name));

@@ -25,9 +25,6 @@ QString isoDate(const char16_t* typed, const RegionalSettings& r = us) {
 } // namespace
 
 TEST(RegionalSettings, UnitedStatesFromTheCAndEnglishLocales) {
-    EXPECT_EQ(us.currencySymbol, QStringLiteral("$"));
-    EXPECT_EQ(us.shortDateFormat, QStringLiteral("M/d/yyyy"));
-    EXPECT_EQ(us.negative, RegionalSettings::Negative::Parentheses);
     // Servers run the bare C locale; it stands for United States settings.
     EXPECT_EQ(RegionalSettings::fromLocale(QLocale::c()), us);
     EXPECT_EQ(RegionalSettings::fromLocale(QLocale(QStringLiteral("POSIX"))), us);

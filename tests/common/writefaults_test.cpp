@@ -69,33 +69,21 @@ TEST(WriteFaults, RecordWritesAndAppendsPutTheFileBack) {
     ScratchDataFolder folder;
     const QByteArray old = pattern(1000, 'a');
 
-    // An append that does not fit: the file keeps its old length.
+    // An append that does not fit keeps the old length; a record written in place across
+    // the limit has the part that went out put back; so does one past the end with a gap.
     folder.put("Transactions.txt", old);
-    EXPECT_EQ(runUnderFileSizeLimit(1030,
-                                    [&] {
-                                        return bool(writeRecord(folder, u"\\Transactions.txt", 100,
-                                                                11, pattern(100, 'X')));
-                                    }),
-              ChildOutcome::ReportedFailure);
-    EXPECT_EQ(folder.bytes("Transactions.txt"), old);
-
-    // A record written in place across the limit: the part that went out is put back.
-    EXPECT_EQ(runUnderFileSizeLimit(850,
-                                    [&] {
-                                        return bool(writeRecord(folder, u"\\Transactions.txt", 100,
-                                                                9, pattern(100, 'X')));
-                                    }),
-              ChildOutcome::ReportedFailure);
-    EXPECT_EQ(folder.bytes("Transactions.txt"), old);
-
-    // Past the end with a gap to fill, and a file that did not exist before.
-    EXPECT_EQ(runUnderFileSizeLimit(1200,
-                                    [&] {
-                                        return bool(writeRecord(folder, u"\\Transactions.txt", 100,
-                                                                15, pattern(100, 'X')));
-                                    }),
-              ChildOutcome::ReportedFailure);
-    EXPECT_EQ(folder.bytes("Transactions.txt"), old);
+    for (const auto& [limit, record] : {std::pair{1030, 11}, {850, 9}, {1200, 15}}) {
+        EXPECT_EQ(runUnderFileSizeLimit(limit,
+                                        [&] {
+                                            return bool(writeRecord(folder, u"\\Transactions.txt",
+                                                                    100, record,
+                                                                    pattern(100, 'X')));
+                                        }),
+                  ChildOutcome::ReportedFailure)
+            << "record " << record;
+        EXPECT_EQ(folder.bytes("Transactions.txt"), old);
+    }
+    // A file that did not exist before.
     EXPECT_EQ(runUnderFileSizeLimit(
                   0, [&] { return bool(writeRecord(folder, u"\\VendorDat.txt", 235, 1, "Acme")); }),
               ChildOutcome::ReportedFailure);

