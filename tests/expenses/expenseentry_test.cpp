@@ -460,10 +460,14 @@ TEST_F(ExpenseEntryTest, PartialPaymentShowsTheFinancePanelAndCashHasNothingToPo
     QLineEdit* charge = get<QLineEdit>("txtFinance");
     EXPECT_EQ(charge->text(), "0");
 
-    // Confirming the payment itself writes nothing.
+    // Confirming the payment itself writes nothing, and says so before the question.
     desk.expectMessage("Review before Posting", MessageAnswer::Yes);
     press("cmdExpense_1");
+    EXPECT_TRUE(desk.messages().last().text().endsWith(
+        "\nThis payment itself will not be recorded; only a finance charge entered below and "
+        "posted with Continue will be.\nAre Entries Correct?"));
     EXPECT_FALSE(folder.exists("NewExpenses.txt"));
+    EXPECT_TRUE(note().startsWith("A partial payment is not recorded."));
 
     // Text that starts as a number but is no amount is refused, the panel kept.
     charge->setFocus(Qt::MouseFocusReason);
