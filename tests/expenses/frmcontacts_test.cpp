@@ -293,10 +293,11 @@ TEST_F(ContactsFormTest, MenuKeepsTheContactAndThePayeesFollow) {
     EXPECT_EQ(payees->count(), 3);
     expenses::testing::click(&f.expenses(), "cmdExpense_0");
 
-    showContacts();
+    frmContacts& c = showContacts();
     box(1)->setText("Alpha Supply Co");
     press("cmdExit");
     EXPECT_EQ(contactsOnFile()[0].name, "Alpha Supply Co");
+    EXPECT_FALSE(c.isVisible());
     EXPECT_EQ(payees->item(0)->text(), "Alpha Supply Co");
 
     // Back again: the same contact, read afresh.
