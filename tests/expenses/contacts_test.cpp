@@ -66,12 +66,6 @@ TEST(ContactRecord, FieldsAtTheirOffsetsCutToTheirWidths) {
     const QByteArray bytes = encodeContact(accents);
     EXPECT_EQ(bytes.mid(20, 6), QByteArray("Caf\xe9 ?"));
     EXPECT_EQ(decodeContact(bytes).name, QString::fromUtf8("Caf\u00e9 ?"));
-
-    EXPECT_TRUE(Contact().isBlank());
-    Contact spaces;
-    spaces.fax = "   ";
-    EXPECT_TRUE(spaces.isBlank());
-    EXPECT_FALSE(named("Al").isBlank());
 }
 
 TEST(ContactsFile, WritesInPlaceAndCountsByLength) {

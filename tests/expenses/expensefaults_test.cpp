@@ -4,7 +4,7 @@
 #include "expenses/core/contacts.h"
 #include "expenses/core/expensecleanup.h"
 #include "expenses/core/expensefile.h"
-#include "tests/support/datafolder.h"
+#include "tests/expenses/spendlogfixture.h"
 #include "tests/support/faults.h"
 
 #include <QDir>
@@ -23,11 +23,9 @@ QByteArray expenseFile(int records) {
     bytes.reserve(records * kExpenseRecordLength);
     const QDate first(2020, 1, 1);
     for (int i = 0; i < records; ++i) {
-        const QDate day = first.addDays(i % 2000);
-        bytes += encodeExpense(
-            {QStringLiteral("%1/%2/%3").arg(day.month()).arg(day.day()).arg(day.year()),
-             QStringLiteral("Harbor Fuel %1").arg(i), QStringLiteral("Travel"),
-             QStringLiteral("$10.00"), QStringLiteral("Cash"), QString(), QStringLiteral("Open")});
+        bytes +=
+            encodeExpense(expenses::testing::dated(first.addDays(i % 2000).toString(u"M/d/yyyy"),
+                                                   QStringLiteral("Harbor Fuel %1").arg(i)));
     }
     return bytes;
 }
@@ -65,11 +63,8 @@ TEST(ExpenseFaults, AppendCleanupAndDeletionLeaveTheFilesAsTheyWere) {
     EXPECT_EQ(folder.bytes("NewExpenses.txt"), old);
 
     // Deleting a contact rewrites the contacts file through a scratch file.
-    Contact contact;
-    contact.name = QStringLiteral("Acme");
-    QByteArray contacts;
-    for (int i = 0; i < 6; ++i)
-        contacts += encodeContact(contact);
+    const QByteArray contacts =
+        encodeContact(expenses::testing::SpendlogTest::contact("Acme")).repeated(6);
     folder.put("VendorDat.txt", contacts);
     EXPECT_EQ(runUnderFileSizeLimit(500, [&] { return bool(deleteContact(folder, 2)); }),
               ChildOutcome::ReportedFailure);

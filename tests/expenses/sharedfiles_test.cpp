@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 using namespace expenses;
+using expenses::testing::dated;
 using expenses::testing::expenseFileOf;
 using expenses::testing::expensesIn;
 using pellar::testing::ScratchDataFolder;
@@ -67,16 +68,6 @@ int stressRounds() {
     return ok && wanted > 0 ? wanted : 30;
 }
 
-ExpenseRecord expense(const QString& date, const QString& payee) {
-    return {date,
-            payee,
-            QStringLiteral("Travel"),
-            QStringLiteral("$10.00"),
-            QStringLiteral("Cash"),
-            {},
-            QStringLiteral("Open")};
-}
-
 Contact contactNamed(const QString& name) {
     Contact c;
     c.account = name;
@@ -99,9 +90,8 @@ TEST(SharedExpenseFile, AnExpensePostedWhileACleanupRunsSurvivesIt) {
     ScratchDataFolder folder;
     QTemporaryDir handshake;
     const QString pause = handshake.filePath("cleanup");
-    const QByteArray original =
-        expenseFileOf({expense("3/1/2001", "Old one"), expense("4/1/2026", "Recent"),
-                       expense("5/1/2001", "Old two")});
+    const QByteArray original = expenseFileOf(
+        {dated("3/1/2001", "Old one"), dated("4/1/2026", "Recent"), dated("5/1/2001", "Old two")});
     folder.put("NewExpenses.txt", original);
 
     // The cleanup stops after its read, before its rewrite.
@@ -119,7 +109,7 @@ TEST(SharedExpenseFile, AnExpensePostedWhileACleanupRunsSurvivesIt) {
     // The other copy posts an expense dated inside the range. It may finish now or wait
     // for the cleanup; either way the cleanup goes on only after it had its chance.
     const pid_t posting = startChild(
-        [&] { return bool(WriteExpenseRecord(folder, expense("6/15/2001", "Posted meanwhile"))); });
+        [&] { return bool(WriteExpenseRecord(folder, dated("6/15/2001", "Posted meanwhile"))); });
     bool posted = false;
     const bool postedFirst = endedWithin(posting, 400, &posted);
     open(pause + ".go");
@@ -145,7 +135,7 @@ TEST(SharedExpenseFile, AppendsAgainstCleanupsLoseNoRecordAndLeaveNoneBlank) {
     const QString gate = handshake.filePath("go");
     const int rounds = stressRounds();
     // Years of kept records, so each cleanup takes a while to read and rewrite.
-    QList<ExpenseRecord> years(1000, expense("7/7/2020", QStringLiteral("Kept")));
+    QList<ExpenseRecord> years(1000, dated("7/7/2020", QStringLiteral("Kept")));
     folder.put("NewExpenses.txt", expenseFileOf(years));
 
     // Each round posts a split of two lines: an old one the cleanups may take and a recent
@@ -154,8 +144,8 @@ TEST(SharedExpenseFile, AppendsAgainstCleanupsLoseNoRecordAndLeaveNoneBlank) {
         [&] {
             for (int i = 0; i < rounds; ++i) {
                 if (!appendExpenseRecords(folder,
-                                          {expense("2/2/2001", QStringLiteral("Old %1").arg(i)),
-                                           expense("2/2/2026", QStringLiteral("New %1").arg(i))}))
+                                          {dated("2/2/2001", QStringLiteral("Old %1").arg(i)),
+                                           dated("2/2/2026", QStringLiteral("New %1").arg(i))}))
                     return false;
                 QThread::usleep(500);
             }
@@ -268,24 +258,19 @@ TEST(SharedContactsFile, EditsAgainstAdditionsAndDeletionsNeverLandOnAnotherCont
         else
             expectedAdders.removeFirst();
     }
-    const ContactFile file = readContacts(folder);
+    // Each of the editor's contacts once, in its order, with the last edit made to it.
+    QStringList lastEdits = editors;
+    for (int i = 0; i < rounds; ++i)
+        lastEdits[i % editors.size()] =
+            editors[i % editors.size()] + QStringLiteral(": edit %1").arg(i);
     EXPECT_EQ(folder.bytes("VendorDat.txt").size() % kContactRecordLength, 0);
-    QStringList onFileAdders;
-    for (const Contact& c : file.contacts)
+    QStringList onFileAdders, onFileEditors;
+    for (const Contact& c : readContacts(folder).contacts) {
         if (c.account.startsWith(u"A-"))
             onFileAdders << c.account;
-    EXPECT_EQ(onFileAdders, expectedAdders);
-    // Each of the editor's contacts once, with the last edit made to it.
-    for (qsizetype j = 0; j < editors.size(); ++j) {
-        int last = -1;
-        for (int i = 0; i < rounds; ++i)
-            if (i % editors.size() == j)
-                last = i;
-        QStringList found;
-        for (const Contact& c : file.contacts)
-            if (c.account == editors[j])
-                found << c.keyContact;
-        EXPECT_EQ(found, QStringList{QStringLiteral("edit %1").arg(last)})
-            << editors[j].toStdString();
+        else
+            onFileEditors << c.account + QStringLiteral(": ") + c.keyContact;
     }
+    EXPECT_EQ(onFileAdders, expectedAdders);
+    EXPECT_EQ(onFileEditors, lastEdits);
 }

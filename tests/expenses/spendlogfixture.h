@@ -37,6 +37,12 @@ inline void trigger(const QObject* form, const QString& name) {
     child<QAction>(form, name)->trigger();
 }
 
+// An open cash payment for travel, on a date.
+inline ExpenseRecord dated(const QString& date, const QString& payee = "Harbor Fuel",
+                           const QString& amount = "$10.00") {
+    return {date, payee, "Travel", amount, "Cash", "", "Open"};
+}
+
 // An expense file's bytes from records, and its records back from the bytes.
 inline QByteArray expenseFileOf(const QList<ExpenseRecord>& records) {
     QByteArray bytes;
