@@ -72,7 +72,11 @@ QByteArray toAnsi(QStringView text) {
 
 QString fromAnsi(QByteArrayView bytes) {
     QString out(bytes.size(), Qt::Uninitialized);
-    char16_t* dst = reinterpret_cast<char16_t*>(out.data());
+    fromAnsi(bytes, reinterpret_cast<char16_t*>(out.data()));
+    return out;
+}
+
+void fromAnsi(QByteArrayView bytes, char16_t* dst) {
     const auto* src = reinterpret_cast<const unsigned char*>(bytes.data());
     const qsizetype n = bytes.size();
     qsizetype i = 0;
@@ -92,7 +96,6 @@ QString fromAnsi(QByteArrayView bytes) {
 #endif
     for (; i < n; ++i)
         dst[i] = kDecode[src[i]];
-    return out;
 }
 
 QString storableText(QStringView text, QString* dropped) {

@@ -101,14 +101,4 @@ QStringList FixedRecordTable::record(qsizetype index) const {
     return fields;
 }
 
-QStringView blankTrimmed(QStringView text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.sliced(first, last - first);
-}
-
 } // namespace pellar

@@ -70,7 +70,16 @@ private:
 };
 
 // Blanks (spaces only) off both ends, as a fixed-width field is read back; no copy made.
-QStringView blankTrimmed(QStringView text);
+// Inline: a full read trims every field of every record.
+inline QStringView blankTrimmed(QStringView text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    return text.sliced(first, last - first);
+}
 
 // Splits a whole file into records. A trailing partial record (a damaged file) is kept,
 // padded with blanks, so nothing the user typed is dropped silently.

@@ -2,9 +2,11 @@
 #include "common/core/regional.h"
 #include "common/core/regionalchars.h"
 
+#include <QVarLengthArray>
 #include <charconv>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace pellar {
 
@@ -20,17 +22,19 @@ bool isAsciiDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
+// The digits of a typed number, kept on the stack: a review reads one from every record.
+using PlainNumber = QVarLengthArray<char16_t, 40>;
+
 // The readable part of a typed number after the symbol and the sign are gone: ASCII
 // digits, group separators only between whole-number groups of the regional size, one
-// regional decimal point. Returns "123.45" style text, or an empty string when it does
-// not read.
-std::string plainNumber(QStringView core, const RegionalSettings& r) {
+// regional decimal point. Puts "123.45" style text in plain; false when it does not read.
+bool plainNumber(QStringView core, const RegionalSettings& r, PlainNumber& plain) {
     const bool blankGroups = isBlank(r.groupSeparator);
     const auto isGroup = [&](QChar c) {
         return r.groupSeparator != r.decimalPoint &&
                (c == r.groupSeparator || (blankGroups && isBlank(c)));
     };
-    std::string plain;
+    plain.clear();
     bool pointSeen = false;
     bool anyDigit = false;
     int groupDigits = 0; // digits since the last separator
@@ -38,46 +42,44 @@ std::string plainNumber(QStringView core, const RegionalSettings& r) {
     for (qsizetype i = 0; i < core.size(); ++i) {
         const QChar c = core[i];
         if (isAsciiDigit(c)) {
-            plain += char(c.unicode());
+            plain.append(c.unicode());
             anyDigit = true;
             ++groupDigits;
         } else if (c == r.decimalPoint && !pointSeen) {
             if (grouped && groupDigits != r.groupSize)
-                return {};
+                return false;
             pointSeen = true;
-            plain += '.';
+            plain.append(u'.');
         } else if (isGroup(c) && !pointSeen) {
             // The first group holds 1..groupSize digits, every later one exactly groupSize:
             // "1,5" under a '.' decimal point is a typing slip, not fifteen.
             if (groupDigits == 0 ||
                 (grouped ? groupDigits != r.groupSize : groupDigits > r.groupSize))
-                return {};
+                return false;
             grouped = true;
             groupDigits = 0;
         } else {
-            return {};
+            return false;
         }
     }
-    if (!anyDigit || (grouped && !pointSeen && groupDigits != r.groupSize))
-        return {};
-    return plain;
+    return anyDigit && !(grouped && !pointSeen && groupDigits != r.groupSize);
 }
 
 struct TypedNumber {
     bool negative = false;
-    std::string plain; // digits with '.', no sign
+    PlainNumber plain; // digits with '.', no sign
 };
 
 // Reads a typed amount: blanks, the symbol before or after, a leading or trailing minus
-// (or plus), or parentheses round the whole. One sign at most.
-std::optional<TypedNumber> readTypedNumber(QStringView text, const RegionalSettings& r) {
+// (or plus), or parentheses round the whole. One sign at most. False when it does not read.
+bool readTypedNumber(QStringView text, const RegionalSettings& r, TypedNumber& number) {
     text = text.trimmed();
     bool parentheses = false;
     if (text.size() >= 2 && text.front() == u'(' && text.back() == u')') {
         parentheses = true;
         text = text.mid(1, text.size() - 2);
     }
-    const QString symbol = r.currencySymbol.trimmed();
+    const QStringView symbol = QStringView(r.currencySymbol).trimmed();
     bool symbolSeen = false;
     int signs = parentheses ? 1 : 0;
     bool negative = parentheses;
@@ -117,11 +119,9 @@ std::optional<TypedNumber> readTypedNumber(QStringView text, const RegionalSetti
             break;
     }
     if (signs > 1)
-        return std::nullopt;
-    TypedNumber number{negative, plainNumber(text, r)};
-    if (number.plain.empty())
-        return std::nullopt;
-    return number;
+        return false;
+    number.negative = negative;
+    return plainNumber(text, r, number.plain);
 }
 
 // Reads a date in a numeric date form ("M/d/yyyy", "dd.MM.yyyy"): day and month take one or
@@ -241,21 +241,25 @@ double leadingNumberValue(QStringView text) {
 }
 
 std::optional<Currency> currencyValue(QStringView text, const RegionalSettings& r) {
-    const auto number = readTypedNumber(text, r);
-    if (!number)
+    TypedNumber number;
+    if (!readTypedNumber(text, r, number))
         return std::nullopt;
-    const auto magnitude = Currency::fromDecimalText(QString::fromLatin1(number->plain));
+    const auto magnitude =
+        Currency::fromDecimalText(QStringView(number.plain.data(), number.plain.size()));
     if (!magnitude)
         return std::nullopt;
-    return number->negative ? -*magnitude : *magnitude;
+    return number.negative ? -*magnitude : *magnitude;
 }
 
 std::optional<double> floatValue(QStringView text, const RegionalSettings& r) {
-    const auto number = readTypedNumber(text, r);
-    if (!number)
+    TypedNumber number;
+    if (!readTypedNumber(text, r, number))
         return std::nullopt;
+    QVarLengthArray<char, 40> narrow;
+    for (const char16_t c : number.plain)
+        narrow.append(char(c));
     double value = 0;
-    const std::string& plain = number->plain;
+    const std::string_view plain(narrow.data(), size_t(narrow.size()));
     const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     // A fraction too small for a double ("0.000...0001") is zero, as its amount is, not an
     // unreadable number; only a whole part too large for a double is beyond reading.
@@ -263,7 +267,7 @@ std::optional<double> floatValue(QStringView text, const RegionalSettings& r) {
         value = 0.0;
     else if (error != std::errc() || end != plain.data() + plain.size())
         return std::nullopt;
-    return number->negative ? -value : value;
+    return number.negative ? -value : value;
 }
 
 bool isNumeric(QStringView text, const RegionalSettings& r) {

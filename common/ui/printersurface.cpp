@@ -105,6 +105,24 @@ QFont PrinterSurface::currentFont() const {
     return font;
 }
 
+void PrinterSurface::fontSettingChanged() {
+    // Layouts set size, bold and underline before a piece of text, often to what they
+    // already are: what was measured stands while the font stays the same.
+    const QFont font = currentFont();
+    if (font == m_font)
+        return;
+    m_font = font;
+    m_metrics.reset();
+    m_measuredCount = 0;
+    m_painterHasFont = false;
+}
+
+const QFontMetricsF& PrinterSurface::metrics() const {
+    if (!m_metrics)
+        m_metrics.emplace(m_font, &m_printer);
+    return *m_metrics;
+}
+
 QString PrinterSurface::actualFontFamily() const {
     return QFontInfo(QFont(m_font, &m_printer)).family();
 }
@@ -123,22 +141,22 @@ QColor PrinterSurface::inkFor(const QColor& color) const {
 
 void PrinterSurface::setFontName(const QString& name) {
     PrintSurface::setFontName(name);
-    m_font = currentFont();
+    fontSettingChanged();
 }
 
 void PrinterSurface::setFontSize(double points) {
     PrintSurface::setFontSize(points);
-    m_font = currentFont();
+    fontSettingChanged();
 }
 
 void PrinterSurface::setBold(bool on) {
     PrintSurface::setBold(on);
-    m_font = currentFont();
+    fontSettingChanged();
 }
 
 void PrinterSurface::setUnderline(bool on) {
     PrintSurface::setUnderline(on);
-    m_font = currentFont();
+    fontSettingChanged();
 }
 
 void PrinterSurface::setColorMode(ColorMode mode) {
@@ -149,22 +167,34 @@ void PrinterSurface::setColorMode(ColorMode mode) {
 
 void PrinterSurface::print(const QString& text, bool stayOnLine) {
     if (m_active && !text.isEmpty()) {
-        const QFontMetricsF metrics(m_font, &m_printer);
-        m_painter.setFont(m_font);
+        // Setting the painter's font, even to the one it has, makes it look the font up again
+        // for the next text it draws.
+        if (!m_painterHasFont) {
+            m_painter.setFont(m_font);
+            m_painterHasFont = true;
+        }
         m_painter.setPen(inkFor(textColor()));
         // The current position is the top of the text; Qt places text by its baseline.
-        const QPointF baseline(toDevice(currentX()), toDevice(currentY()) + metrics.ascent());
+        const QPointF baseline(toDevice(currentX()), toDevice(currentY()) + metrics().ascent());
         m_painter.drawText(baseline, text);
     }
     advance(textWidth(text), textHeight(text), stayOnLine);
 }
 
 double PrinterSurface::textWidth(const QString& text) const {
-    return toTwips(QFontMetricsF(m_font, &m_printer).horizontalAdvance(text));
+    for (int i = 0; i < m_measuredCount; ++i) {
+        if (m_measured[i].text == text)
+            return m_measured[i].width;
+    }
+    const double width = toTwips(metrics().horizontalAdvance(text));
+    m_measured[m_nextMeasured] = {text, width};
+    m_nextMeasured = (m_nextMeasured + 1) % int(m_measured.size());
+    m_measuredCount = std::min(m_measuredCount + 1, int(m_measured.size()));
+    return width;
 }
 
 double PrinterSurface::textHeight(const QString&) const {
-    return toTwips(QFontMetricsF(m_font, &m_printer).lineSpacing());
+    return toTwips(metrics().lineSpacing());
 }
 
 QPen PrinterSurface::pen(const QColor& color) const {

@@ -7,10 +7,13 @@
 #include "common/core/printsurface.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
 #include <QPrinter>
+#include <array>
 #include <memory>
+#include <optional>
 
 namespace pellar {
 
@@ -48,6 +51,9 @@ public:
 
 private:
     QFont currentFont() const;
+    // After a font setting: the font the surface prints and measures with from now on.
+    void fontSettingChanged();
+    const QFontMetricsF& metrics() const;
     double toDevice(double twips) const;
     double toTwips(double deviceUnits) const;
     QColor inkFor(const QColor& color) const;
@@ -62,6 +68,17 @@ private:
     double m_offsetX = 0; // twips
     double m_offsetY = 0;
     QFont m_font;
+    // The current font's metrics, and the last texts measured in it, kept until the font
+    // changes: layouts measure a text (or try a few cuts of it) before they print it.
+    struct MeasuredText {
+        QString text;
+        double width = 0; // twips
+    };
+    mutable std::optional<QFontMetricsF> m_metrics;
+    mutable std::array<MeasuredText, 8> m_measured;
+    mutable int m_measuredCount = 0;
+    mutable int m_nextMeasured = 0; // the slot the next measurement takes
+    bool m_painterHasFont = false;  // the painter draws in m_font already
     bool m_active = false;
 };
 

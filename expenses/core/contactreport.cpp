@@ -4,6 +4,8 @@
 #include "common/core/printerchoice.h"
 #include "common/core/printsurface.h"
 
+#include <algorithm>
+
 namespace expenses {
 
 namespace {
@@ -17,15 +19,30 @@ double columnWidth(const pellar::PrintSurface& surface) {
     return (surface.pageWidth() - 2 * kReportMargin) / kColumns;
 }
 
-// The text as it fits the width: cut, with an ellipsis to show the cut.
+// The text as it fits the width: cut, with an ellipsis to show the cut. The cut keeps the
+// longest start of the text that fits with the ellipsis, blanks it ends in dropped after.
 QString fitted(const pellar::PrintSurface& surface, const QString& text, double width) {
-    if (surface.textWidth(text) <= width)
+    const double whole = surface.textWidth(text);
+    if (whole <= width)
         return text;
     const QString ellipsis(QChar(0x2026));
-    QString cut = text;
-    while (!cut.isEmpty() && surface.textWidth(cut + ellipsis) > width)
-        cut.chop(1);
-    return trimBlanks(cut) + ellipsis;
+    const auto fits = [&](qsizetype length) {
+        return surface.textWidth(text.first(length) + ellipsis) <= width;
+    };
+    // Every measurement shapes the whole start again, so the search begins at the length
+    // the text's average character gives, and steps from there: the width grows with every
+    // character, and the estimate is seldom more than a character or two off.
+    const double room = width - surface.textWidth(ellipsis);
+    qsizetype length =
+        whole > 0 && room > 0 ? std::min(qsizetype(room / whole * text.size()), text.size()) : 0;
+    if (fits(length)) {
+        while (length < text.size() && fits(length + 1))
+            ++length;
+    } else {
+        while (length > 0 && !fits(length))
+            --length;
+    }
+    return trimBlanks(text.first(length)) + ellipsis;
 }
 
 double rowStep(const pellar::PrintSurface& surface) {

@@ -4,7 +4,7 @@
 
 namespace expenses {
 
-void ExpenseGridModel::setRows(QList<ReviewRow> rows) {
+void ExpenseGridModel::setRows(ReviewRows rows) {
     beginResetModel();
     m_rows = std::move(rows);
     endResetModel();
@@ -21,16 +21,17 @@ int ExpenseGridModel::columnCount(const QModelIndex& parent) const {
 QString ExpenseGridModel::cellText(int row, int column) const {
     if (row < 0 || row >= m_rows.size())
         return {};
-    const ReviewRow& r = m_rows[row];
     switch (column) {
     case DateColumn:
-        return r.date;
+        return m_rows.date(row);
     case PaidToColumn:
-        return r.paidTo;
+        return m_rows.paidTo(row);
     case CategoryColumn:
-        return r.category;
-    case AmountColumn:
-        return r.amount ? pellar::formatCurrency(*r.amount) : r.storedAmount;
+        return m_rows.category(row);
+    case AmountColumn: {
+        const std::optional<pellar::Currency> amount = m_rows.amount(row);
+        return amount ? pellar::formatCurrency(*amount) : m_rows.storedAmount(row);
+    }
     default:
         return {};
     }

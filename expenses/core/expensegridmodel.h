@@ -1,12 +1,11 @@
 #pragma once
 // The review grid's rows: date paid, paid to, category and amount of every listed record.
-// A model over plain rows, so a full file of records fills and scrolls without one widget
-// item per cell; amounts are put in the currency form only for the rows on screen.
+// A model over the review's rows, so a full file of records fills and scrolls without one
+// widget item, or one string, per cell: a cell's text is made when the grid shows it.
 
 #include "expenses/core/expensereview.h"
 
 #include <QAbstractTableModel>
-#include <QList>
 
 namespace expenses {
 
@@ -17,8 +16,8 @@ public:
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setRows(QList<ReviewRow> rows);
-    const QList<ReviewRow>& rows() const { return m_rows; }
+    void setRows(ReviewRows rows);
+    const ReviewRows& rows() const { return m_rows; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -30,7 +29,7 @@ public:
     QString cellText(int row, int column) const;
 
 private:
-    QList<ReviewRow> m_rows;
+    ReviewRows m_rows;
 };
 
 } // namespace expenses

@@ -5,13 +5,15 @@
 #include "common/core/currency.h"
 #include "common/core/datafiles.h"
 
-#include <QByteArrayView>
+#include <QByteArray>
 #include <QDate>
 #include <QList>
 #include <QString>
 #include <optional>
 
 namespace expenses {
+
+struct ExpenseReview;
 
 struct ReviewRow {
     QString date;   // as stored, trimmed
@@ -22,10 +24,58 @@ struct ReviewRow {
     QString storedAmount;
 };
 
+// The listed records of a review, in file order. They keep the file's bytes and read a
+// row's fields from its record when asked, so a review of a full file makes no string for
+// each field it lists: the grid shows a few dozen of them at a time. Copies share the bytes.
+class ReviewRows {
+public:
+    qsizetype size() const { return m_listed.size(); }
+    bool isEmpty() const { return m_listed.isEmpty(); }
+
+    ReviewRow operator[](qsizetype row) const;
+    // One field of a row, trimmed, without making the whole row.
+    QString date(qsizetype row) const;
+    QString paidTo(qsizetype row) const;
+    QString category(qsizetype row) const;
+    QString storedAmount(qsizetype row) const; // empty when the amount was read
+    std::optional<pellar::Currency> amount(qsizetype row) const { return m_listed[row].amount; }
+
+    class const_iterator {
+    public:
+        const_iterator(const ReviewRows* rows, qsizetype row)
+            : m_rows(rows)
+            , m_row(row) {}
+        ReviewRow operator*() const { return (*m_rows)[m_row]; }
+        const_iterator& operator++() {
+            ++m_row;
+            return *this;
+        }
+        bool operator==(const const_iterator&) const = default;
+
+    private:
+        const ReviewRows* m_rows;
+        qsizetype m_row;
+    };
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, size()}; }
+
+private:
+    friend ExpenseReview reviewExpenseRecords(const QByteArray& file, QDate start, QDate end);
+
+    struct Listed {
+        qsizetype record; // from 0
+        std::optional<pellar::Currency> amount;
+    };
+    QString field(qsizetype row, int field) const;
+
+    QByteArray m_file;
+    QList<Listed> m_listed;
+};
+
 struct ExpenseReview {
     bool fileFound = false;
     QString problem; // plain words when the file exists but could not be read
-    QList<ReviewRow> rows;
+    ReviewRows rows;
     pellar::Currency total; // of the rows whose amount could be read
     // Records whose date cannot be read: never listed (and never removed by a cleanup).
     int unreadableDates = 0;
@@ -33,8 +83,9 @@ struct ExpenseReview {
     int unreadableAmounts = 0;
 };
 
-// The records dated from start to end, both included, of the file's bytes.
-ExpenseReview reviewExpenseRecords(QByteArrayView file, QDate start, QDate end);
+// The records dated from start to end, both included, of the file's bytes, which the rows
+// share.
+ExpenseReview reviewExpenseRecords(const QByteArray& file, QDate start, QDate end);
 // The same, read from the expense file. Without the file, fileFound is false and nothing
 // else is set.
 ExpenseReview reviewExpenses(const pellar::DataFolder& folder, QDate start, QDate end);

@@ -170,6 +170,21 @@ TEST(ContactReport, LongFieldsAreCutToTheirColumn) {
     EXPECT_EQ(texts[1].text, QStringLiteral("12345 North Industrial Parkway W") + QChar(0x2026));
     EXPECT_LE(texts[1].x + texts[1].text.size() * 100, 12240 - 720);
     EXPECT_EQ(texts[1].y, 2000 + kLine);
+
+    // Letters of unequal width ('W' three times an 'i'): still the longest start that fits,
+    // whether the text's average letter makes it look longer or shorter than it is.
+    struct WideW : pellar::RecordingSurface {
+        double textWidth(const QString& text) const override {
+            return RecordingSurface::textWidth(text) + 200 * text.count(u'W');
+        }
+    };
+    WideW uneven;
+    c.name = QString(10, u'W') + QString(20, u'i');
+    c.address1 = QString(20, u'i') + QString(10, u'W');
+    PrintContactBlock(uneven, c, 1, 2000);
+    const QList<PrintOp> cut = uneven.log()->texts();
+    EXPECT_EQ(cut[0].text, QString(10, u'W') + "ii" + QChar(0x2026));
+    EXPECT_EQ(cut[1].text, QString(20, u'i') + "WWWW" + QChar(0x2026));
 }
 
 class ContactReportFormTest : public SpendlogTest {

@@ -215,6 +215,29 @@ TEST(ExpenseReviewRecords, PeriodMarkersAndExactTotal) {
     EXPECT_TRUE(unreadableNotice(sum).isEmpty());
 }
 
+// More distinct dates and amounts than the review keeps read at a time, and a last record
+// cut short before its amount: every row is read from its own record.
+TEST(ExpenseReviewRecords, ThousandsOfDistinctTextsAndALastRecordCutShort) {
+    QList<ExpenseRecord> records;
+    for (int n = 1; n <= 3000; ++n)
+        records.append(dated(QDate(2020, 1, 1).addDays(n).toString(u"M/d/yyyy"), QString::number(n),
+                             QStringLiteral("$%1.00").arg(n)));
+    const QByteArray file =
+        expenseFileOf(records) + encodeExpense(dated("6/1/2026", "Cut")).left(60);
+    const ExpenseReview review = reviewExpenseRecords(file, QDate(2020, 1, 1), QDate(2030, 1, 1));
+    ASSERT_EQ(review.rows.size(), 3001);
+    EXPECT_EQ(review.total, pellar::Currency::fromUnits(qint64(3000 * 3001 / 2) * 10000));
+    const ReviewRow row = review.rows[1999];
+    EXPECT_EQ(row.date, QDate(2020, 1, 1).addDays(2000).toString(u"M/d/yyyy"));
+    EXPECT_EQ(row.paidTo, "2000");
+    EXPECT_EQ(row.amount, pellar::Currency::fromUnits(2000 * 10000));
+    const ReviewRow cut = review.rows[3000];
+    EXPECT_EQ(cut.paidTo, "Cut");
+    EXPECT_FALSE(cut.amount);
+    EXPECT_TRUE(cut.storedAmount.isEmpty());
+    EXPECT_EQ(review.unreadableAmounts, 1);
+}
+
 TEST(ExpenseRecordDates, ADateWrittenUnderAnotherRegionIsReadWhenItsSeparatorSettlesIt) {
     const QDate december7(2026, 12, 7);
     const auto under = [](const char* locale) {
