@@ -95,4 +95,13 @@ private:
     qint64 m_units = 0;
 };
 
+// Adds `amount` to `sum` when the result fits the type; false, with `sum` unchanged, when it
+// would not (a running total that would leave the range is never wrapped round).
+inline bool addTo(Currency& sum, Currency amount) {
+    const std::optional<Currency> added = sum + amount;
+    if (added)
+        sum = *added;
+    return added.has_value();
+}
+
 } // namespace pellar

@@ -14,13 +14,6 @@ namespace expenses {
 
 namespace {
 
-bool addTo(pellar::Currency& sum, pellar::Currency amount) {
-    const std::optional<pellar::Currency> added = sum + amount;
-    if (added)
-        sum = *added;
-    return added.has_value();
-}
-
 QDate monthStart(QDate date) {
     return QDate(date.year(), date.month(), 1);
 }
@@ -77,9 +70,10 @@ CategoryTotals totalCategories(QByteArrayView file, const DateRange& period,
     for (const ExportRow& record : records.rows) {
         const qsizetype r = row(record.category);
         const int m = monthsBetween(totals.firstMonth, record.date) - 1;
-        if (!addTo(totals.cells[r][m], record.amount) ||
-            !addTo(totals.rowTotals[r], record.amount) ||
-            !addTo(totals.monthTotals[m], record.amount) || !addTo(totals.total, record.amount)) {
+        if (!pellar::addTo(totals.cells[r][m], record.amount) ||
+            !pellar::addTo(totals.rowTotals[r], record.amount) ||
+            !pellar::addTo(totals.monthTotals[m], record.amount) ||
+            !pellar::addTo(totals.total, record.amount)) {
             CategoryTotals tooLarge;
             tooLarge.period = period;
             tooLarge.problem =

@@ -14,15 +14,6 @@ namespace expenses {
 
 namespace {
 
-// A sum that would leave the range of the money type is treated like an amount that could
-// not be read, rather than wrapping round.
-bool addChecked(pellar::Currency& total, pellar::Currency amount) {
-    const std::optional<pellar::Currency> sum = total + amount;
-    if (sum)
-        total = *sum;
-    return sum.has_value();
-}
-
 // Blanks (spaces only) off both ends of a field's bytes: a blank is the one byte that
 // decodes to one, so this is the field's text trimmed.
 QByteArrayView trimmedBytes(QByteArrayView bytes) {
@@ -184,7 +175,8 @@ ExpenseReview reviewExpenseRecords(const QByteArray& file, QDate start, QDate en
         if (*date < start || *date > end)
             continue;
         std::optional<pellar::Currency> amount = amounts.get(field(AmountField), readAmount);
-        if (!amount || !addChecked(review.total, *amount)) {
+        // One that would take the total out of range counts as unreadable, never wraps it.
+        if (!amount || !pellar::addTo(review.total, *amount)) {
             amount.reset();
             ++review.unreadableAmounts;
         }
