@@ -72,7 +72,8 @@ TEST(WriteFaults, RecordWritesAndAppendsPutTheFileBack) {
     // An append that does not fit keeps the old length; a record written in place across
     // the limit has the part that went out put back; so does one past the end with a gap.
     folder.put("Transactions.txt", old);
-    for (const auto& [limit, record] : {std::pair{1030, 11}, {850, 9}, {1200, 15}}) {
+    for (const auto& [limit, recordNumber] : {std::pair{1030, 11}, {850, 9}, {1200, 15}}) {
+        const int record = recordNumber; // a lambda may not take a structured binding here
         EXPECT_EQ(runUnderFileSizeLimit(limit,
                                         [&] {
                                             return bool(writeRecord(folder, u"\\Transactions.txt",
