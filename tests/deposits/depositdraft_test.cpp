@@ -68,6 +68,10 @@ TEST(DepositDraft, TypingOffersTheNextButtonOnlyWhenNothingIsOwed) {
     EXPECT_FALSE(draft.offersContinue()); // not while checks are still being entered
     draft.checkTyped();
     EXPECT_TRUE(draft.offersAccept());
+    // A count announced again starts the checks afresh: what was typed is not offered.
+    ASSERT_EQ(draft.announceChecks(2), Refusal::None);
+    EXPECT_FALSE(draft.offersAccept());
+    draft.checkTyped();
     draft.clearCheckEntry();
     EXPECT_FALSE(draft.offersAccept());
 
