@@ -95,16 +95,10 @@ CategoryTotals totalCategories(const pellar::DataFolder& folder, const DateRange
 }
 
 QString totalsNotice(const CategoryTotals& totals) {
-    if (totals.unreadableDates + totals.voidOrArchived + totals.unreadableAmounts == 0)
-        return {};
-    ExpenseExport counts;
-    counts.unreadableDates = totals.unreadableDates;
-    counts.voidOrArchived = totals.voidOrArchived;
-    counts.unreadableAmounts = totals.unreadableAmounts;
-    // "0 payments exported; 2 records with unreadable dates left out." without its start.
-    QString text = exportSummary(counts);
-    text = text.mid(text.indexOf(u';') + 2);
-    text[0] = text[0].toUpper();
+    QString text =
+        leftOutText(totals.unreadableDates, totals.unreadableAmounts, totals.voidOrArchived);
+    if (!text.isEmpty())
+        text += u'.';
     return text;
 }
 

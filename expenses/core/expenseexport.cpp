@@ -258,24 +258,31 @@ QByteArray exportJournal(const ExpenseExport& expenses) {
     return text.toUtf8();
 }
 
+QString leftOutText(int unreadableDates, int unreadableAmounts, int voidOrArchived) {
+    const struct {
+        int count;
+        const char* one;
+        const char* many;
+    } parts[] = {
+        {unreadableDates, "record with an unreadable date", "records with unreadable dates"},
+        {unreadableAmounts, "record with an unreadable amount", "records with unreadable amounts"},
+        {voidOrArchived, "void or archived record", "void or archived records"},
+    };
+    QStringList told;
+    for (const auto& part : parts) {
+        if (part.count > 0)
+            told << counted(part.count, part.one, part.many) + QStringLiteral(" left out");
+    }
+    return told.join(QStringLiteral("; "));
+}
+
 QString exportSummary(const ExpenseExport& expenses) {
     QString text =
         counted(expenses.rows.size(), "payment", "payments") + QStringLiteral(" exported");
-    if (expenses.unreadableDates > 0)
-        text += QStringLiteral("; ") +
-                counted(expenses.unreadableDates, "record with an unreadable date",
-                        "records with unreadable dates") +
-                QStringLiteral(" left out");
-    if (expenses.unreadableAmounts > 0)
-        text += QStringLiteral("; ") +
-                counted(expenses.unreadableAmounts, "record with an unreadable amount",
-                        "records with unreadable amounts") +
-                QStringLiteral(" left out");
-    if (expenses.voidOrArchived > 0)
-        text += QStringLiteral("; ") +
-                counted(expenses.voidOrArchived, "void or archived record",
-                        "void or archived records") +
-                QStringLiteral(" left out");
+    const QString leftOut =
+        leftOutText(expenses.unreadableDates, expenses.unreadableAmounts, expenses.voidOrArchived);
+    if (!leftOut.isEmpty())
+        text += QStringLiteral("; ") + leftOut;
     return text + u'.';
 }
 

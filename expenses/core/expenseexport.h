@@ -64,6 +64,9 @@ QString paymentAccount(const QString& paymentMethod);
 
 // "1,204 payments exported; 3 records with unreadable dates left out."
 QString exportSummary(const ExpenseExport& expenses);
+// What was left out, as the summary says it ("3 records with unreadable dates left out; …");
+// empty when nothing was.
+QString leftOutText(int unreadableDates, int unreadableAmounts, int voidOrArchived);
 
 // Writes the file the person chose, whole or not at all: a failed write leaves no partial
 // file under that name (an older file of that name stays as it was).

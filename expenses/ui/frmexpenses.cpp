@@ -34,19 +34,13 @@ frmExpenses::frmExpenses(SpendlogForms& forms)
     m_entry = new EntryPanel(*m_notices, forms.data(), central);
     m_review = new ReviewPanel(m_period, forms.desk(), forms.data(), central);
     m_cleanup = new CleanupPanel(m_period, forms.desk(), forms.data(), central);
-    m_export = new ExportPanel(forms.desk(), forms.data(), central);
-    m_totals = new CategoryTotalsPanel(forms.context(), central);
     m_note = new pellar::ui::StatusNote(central);
     m_notices->setStatusNote(m_note);
     m_cleanup->setStatusNote(m_note);
-    m_export->setStatusNote(m_note);
-    m_totals->setStatusNote(m_note);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(m_entry);
     layout->addWidget(m_review);
     layout->addWidget(m_cleanup);
-    layout->addWidget(m_export);
-    layout->addWidget(m_totals);
     layout->addWidget(m_note);
 
     m_reports = menuBar()->addMenu(QStringLiteral("&Reports"));
@@ -70,8 +64,6 @@ frmExpenses::frmExpenses(SpendlogForms& forms)
     });
     connect(m_totalsAction, &QAction::triggered, this, &frmExpenses::openCategoryTotals);
     connect(m_review, &ReviewPanel::exportClicked, this, [this] { openExport(m_period); });
-    connect(m_export, &ExportPanel::closeClicked, this, [this] { showFrame(m_entry); });
-    connect(m_totals, &CategoryTotalsPanel::closeClicked, this, [this] { showFrame(m_entry); });
     connect(m_entry, &EntryPanel::menuClicked, this, [this] { m_forms.showStartup(this); });
     // After a posting the review lists everything on file.
     connect(m_entry, &EntryPanel::posted, this, [this] {
@@ -102,7 +94,7 @@ void frmExpenses::showFrame(QWidget* frame) {
     for (QWidget* each : {static_cast<QWidget*>(m_entry), static_cast<QWidget*>(m_review),
                           static_cast<QWidget*>(m_cleanup), static_cast<QWidget*>(m_export),
                           static_cast<QWidget*>(m_totals)})
-        if (each != frame)
+        if (each && each != frame)
             each->setVisible(false);
     frame->setVisible(true);
     const QWidget* focus = QApplication::focusWidget();
@@ -189,16 +181,43 @@ void frmExpenses::openCleanup() {
     m_cleanup->open();
 }
 
+// The report screens are made when first wanted: the form opens without them.
+void frmExpenses::addFrame(QWidget* frame) {
+    frame->hide();
+    auto* layout = static_cast<QVBoxLayout*>(centralWidget()->layout());
+    layout->insertWidget(layout->indexOf(m_note), frame);
+}
+
+ExportPanel& frmExpenses::exportPanel() {
+    if (!m_export) {
+        m_export = new ExportPanel(m_forms.desk(), m_forms.data(), centralWidget());
+        m_export->setStatusNote(m_note);
+        connect(m_export, &ExportPanel::closeClicked, this, [this] { showFrame(m_entry); });
+        addFrame(m_export);
+    }
+    return *m_export;
+}
+
+CategoryTotalsPanel& frmExpenses::totalsPanel() {
+    if (!m_totals) {
+        m_totals = new CategoryTotalsPanel(m_forms.context(), centralWidget());
+        m_totals->setStatusNote(m_note);
+        connect(m_totals, &CategoryTotalsPanel::closeClicked, this, [this] { showFrame(m_entry); });
+        addFrame(m_totals);
+    }
+    return *m_totals;
+}
+
 void frmExpenses::openExport(const DateRange& period) {
     const CategoriesRead categories = readCategories(m_forms.data());
     if (!categories.problem.isEmpty())
         m_notices->fileProblem(categories.problem);
-    showFrame(m_export);
+    showFrame(&exportPanel());
     m_export->open(period, categories.categories);
 }
 
 void frmExpenses::openCategoryTotals() {
-    showFrame(m_totals);
+    showFrame(&totalsPanel());
     // Room for the table and its charts side by side, where the screen has it.
     const QSize wanted(1280, 760);
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect();

@@ -58,6 +58,9 @@ private:
     void activate();
     void showReview();
     void openCleanup();
+    void addFrame(QWidget* frame);
+    ExportPanel& exportPanel();
+    CategoryTotalsPanel& totalsPanel();
     void openExport(const DateRange& period);
     void openCategoryTotals();
 
@@ -67,9 +70,9 @@ private:
     EntryPanel* m_entry;
     ReviewPanel* m_review;
     CleanupPanel* m_cleanup;
-    ExportPanel* m_export;
-    CategoryTotalsPanel* m_totals;
-    pellar::ui::StatusNote* m_note; // lblStatusNote
+    ExportPanel* m_export = nullptr;         // made when first shown
+    CategoryTotalsPanel* m_totals = nullptr; // made when first shown
+    pellar::ui::StatusNote* m_note;          // lblStatusNote
     QMenu* m_reports;
     QAction* m_reviewAction;  // mnuExpenses
     QAction* m_cleanupAction; // mnuCleanup
