@@ -5,6 +5,8 @@
 #include "common/core/programcontext.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace pellar {
@@ -48,6 +50,70 @@ PdfOutcome saveDocumentAsPdf(Desk& desk, const DataFolder& folder, const Printed
     toFile.outputFile = outcome.fileName;
     outcome.written = runPrintJob(desk, documentJob(folder, kind, toFile), layout);
     return outcome;
+}
+
+QString fileNamePart(const QString& text, int maxLength) {
+    static const QString reserved = QStringLiteral("/\\:*?\"<>|");
+    QString part;
+    part.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format
+            || c.isSurrogate() || reserved.contains(c))
+            part += QLatin1Char(c.isSpace() ? ' ' : '_');
+        else
+            part += c.isSpace() ? QChar(u' ') : c;
+    }
+    part = part.simplified();
+    while (part.startsWith(u'.') || part.startsWith(u' '))
+        part.remove(0, 1);
+    if (part.size() > maxLength)
+        part.truncate(maxLength);
+    // A name ending in a dot or a blank is awkward on every system that shares the folder.
+    while (part.endsWith(u'.') || part.endsWith(u' '))
+        part.chop(1);
+    return part.isEmpty() ? QStringLiteral("_") : part;
+}
+
+DocumentCopy keepDocumentCopy(Desk& desk, const DataFolder& folder, const PrintedDocumentKind& kind,
+                              const QString& subFolder, const QString& baseName,
+                              const PageLayout& layout) {
+    DocumentCopy copy;
+    const QString relativeFolder = QDir::cleanPath(subFolder);
+    const QDir dir(QDir(folder.path()).filePath(relativeFolder));
+    if (!QDir().mkpath(dir.path())) {
+        copy.written.error = QStringLiteral("The folder \"%1\" could not be created.")
+                                 .arg(QDir::toNativeSeparators(dir.path()));
+        return copy;
+    }
+    const QString base = fileNamePart(baseName, 120);
+    const QString partial = dir.filePath(QStringLiteral(".") + base + QStringLiteral(".pdf.part"));
+    QFile::remove(partial);
+    PrinterChoice toFile;
+    toFile.outputFile = partial;
+    copy.written = runPrintJob(desk, documentJob(folder, kind, toFile), layout);
+    if (!copy.written) {
+        QFile::remove(partial);
+        return copy;
+    }
+    // A rename never replaces a file that is there, so a name taken since is passed over.
+    for (int n = 1; n < 1000; ++n) {
+        const QString name = n == 1 ? base + QStringLiteral(".pdf")
+                                    : QStringLiteral("%1 (%2).pdf").arg(base).arg(n);
+        if (QFileInfo::exists(dir.filePath(name)))
+            continue;
+        if (QFile::rename(partial, dir.filePath(name))) {
+            copy.filePath = dir.filePath(name);
+            copy.relativePath = relativeFolder + u'/' + name;
+            return copy;
+        }
+        if (!QFileInfo::exists(dir.filePath(name)))
+            break;
+    }
+    QFile::remove(partial);
+    copy.written.printed = false;
+    copy.written.error = QStringLiteral("The copy could not be saved in \"%1\".")
+                             .arg(QDir::toNativeSeparators(dir.path()));
+    return copy;
 }
 
 PrintOutcome printAlignmentTestPage(Desk& desk, const PrintedDocumentKind& kind,

@@ -45,6 +45,25 @@ struct PdfOutcome {
 PdfOutcome saveDocumentAsPdf(Desk& desk, const DataFolder& folder, const PrintedDocumentKind& kind,
                              const PageLayout& layout);
 
+// A copy the program keeps of a document it issued, under the data folder:
+// <data folder>/<subFolder>/<baseName>.pdf, drawn by the same job as the paper copy (the same
+// pages, the same positions). The PDF is written beside its place and renamed in when
+// complete, so a copy is whole or absent; a name already taken gets " (2)", " (3)" and so on,
+// never overwriting an earlier copy.
+struct DocumentCopy {
+    PrintOutcome written;
+    QString filePath;     // the copy's full path, when written
+    QString relativePath; // the same from the data folder, with '/' separators
+};
+DocumentCopy keepDocumentCopy(Desk& desk, const DataFolder& folder, const PrintedDocumentKind& kind,
+                              const QString& subFolder, const QString& baseName,
+                              const PageLayout& layout);
+
+// A piece of a file name made from what a person typed: no folder separators, no control
+// or reserved characters, no leading dots or blanks, at most maxLength characters; "_" when
+// nothing is left.
+QString fileNamePart(const QString& text, int maxLength = 80);
+
 // The alignment test page of a document on plain paper: the rulers and crosshairs, then the
 // fields the program outlines, moved by the offsets the person is trying (saved or not). It
 // is a job of its own and never counts as a print of the document.

@@ -8,6 +8,8 @@
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -76,12 +78,13 @@ TEST(DocumentOutput, PreviewAndPdfCarryTheOriginAndOffsetsAndAPdfNeedsAName) {
     EXPECT_TRUE(desk.jobs().isEmpty());
 
     // A name without the extension gets it; the job goes to that file, offsets applied.
-    desk.expectSaveFile(QStringLiteral("/tmp/March"));
+    const QString march = folder.path() + QStringLiteral("/March");
+    desk.expectSaveFile(march);
     const PdfOutcome saved = saveDocumentAsPdf(desk, folder, slip, layout);
     EXPECT_TRUE(saved.written.printed);
-    EXPECT_EQ(saved.fileName, QStringLiteral("/tmp/March.pdf"));
+    EXPECT_EQ(saved.fileName, march + QStringLiteral(".pdf"));
     ASSERT_EQ(desk.jobSetups().size(), 1);
-    EXPECT_EQ(desk.jobSetups()[0].printer.outputFile, QStringLiteral("/tmp/March.pdf"));
+    EXPECT_EQ(desk.jobSetups()[0].printer.outputFile, march + QStringLiteral(".pdf"));
     EXPECT_EQ(desk.jobSetups()[0].offsetX, 144);
     EXPECT_EQ(desk.jobSetups()[0].offsetY, 288);
     EXPECT_EQ(desk.saveFilesSuggested().value(1), QStringLiteral("Deposit 2026-12-06.pdf"));
@@ -93,6 +96,54 @@ TEST(DocumentOutput, PreviewAndPdfCarryTheOriginAndOffsetsAndAPdfNeedsAName) {
     const PdfOutcome failed = saveDocumentAsPdf(desk, folder, slip, layout);
     EXPECT_FALSE(failed.written.printed);
     EXPECT_EQ(failed.written.error, QStringLiteral("Cannot write /tmp/April.pdf"));
+}
+
+TEST(DocumentOutput, AKeptCopyLandsWholeInsideItsFolderAndNeverReplacesAnother) {
+    ScratchDataFolder folder;
+    const PrintedDocumentKind invoice{PrintedDocument::Invoice, PageOrigin::PaperEdge,
+                                      QStringLiteral("Invoice"), QString()};
+    QString drawnText = QStringLiteral("first");
+    const PageLayout layout = [&drawnText](PrintSurface& surface) { surface.print(drawnText); };
+    pellar::testing::ScriptedDesk desk;
+
+    // Names from what a person typed stay one name inside the folder.
+    for (const QString& typed :
+         {QStringLiteral("../x"), QStringLiteral("a/b"), QStringLiteral("a\\b"),
+          QStringLiteral("tab\there\x01"), QStringLiteral(".hidden"), QString(300, u'w'),
+          QStringLiteral("..")}) {
+        const QString part = fileNamePart(typed);
+        EXPECT_FALSE(part.isEmpty() || part.contains(u'/') || part.contains(u'\\')
+                     || part.startsWith(u'.') || part.size() > 80)
+            << qPrintable(part);
+        const DocumentCopy copy = keepDocumentCopy(desk, folder, invoice,
+                                                   QStringLiteral("Invoices/2026"), typed, layout);
+        ASSERT_TRUE(copy.written.printed) << qPrintable(copy.written.error);
+        EXPECT_EQ(QFileInfo(copy.filePath).absolutePath(),
+                  QDir(folder.path()).filePath(QStringLiteral("Invoices/2026")));
+    }
+    EXPECT_EQ(fileNamePart(QStringLiteral("Smith & Sons, Inc.")), QStringLiteral("Smith & Sons, Inc"));
+
+    // The same name again: a second file beside the first, the first unchanged.
+    const DocumentCopy first =
+        keepDocumentCopy(desk, folder, invoice, QStringLiteral("Deposits/2026"),
+                         QStringLiteral("2026-12-08 100.00"), layout);
+    drawnText = QStringLiteral("second");
+    const DocumentCopy second =
+        keepDocumentCopy(desk, folder, invoice, QStringLiteral("Deposits/2026"),
+                         QStringLiteral("2026-12-08 100.00"), layout);
+    EXPECT_EQ(first.relativePath, QStringLiteral("Deposits/2026/2026-12-08 100.00.pdf"));
+    EXPECT_EQ(second.relativePath, QStringLiteral("Deposits/2026/2026-12-08 100.00 (2).pdf"));
+    EXPECT_TRUE(folder.bytes(first.relativePath).contains("first"));
+    EXPECT_TRUE(folder.bytes(second.relativePath).contains("second"));
+
+    // A job that fails leaves nothing behind, not even the partial file.
+    desk.failNextPrintJob(QStringLiteral("no room"));
+    const DocumentCopy failed = keepDocumentCopy(desk, folder, invoice, QStringLiteral("Deposits/2026"),
+                                                 QStringLiteral("failed"), layout);
+    EXPECT_FALSE(failed.written.printed);
+    EXPECT_EQ(QDir(folder.path() + QStringLiteral("/Deposits/2026"))
+                  .entryList(QDir::Files | QDir::Hidden).size(),
+              2);
 }
 
 TEST(AlignmentPage, SavesItsDocumentsKeepsTheOthersAndTestsUnsavedOffsets) {

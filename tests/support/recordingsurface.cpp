@@ -1,5 +1,9 @@
 #include "tests/support/recordingsurface.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include <QRectF>
 
 namespace pellar {
@@ -56,6 +60,7 @@ RecordingSurface::RecordingSurface(std::shared_ptr<PrintLog> log, const PrintJob
     m_log->origin = setup.origin;
     m_log->offsetX = setup.offsetX;
     m_log->offsetY = setup.offsetY;
+    m_outputFile = setup.printer.outputFile;
     setColorMode(setup.color ? ColorMode::Color : ColorMode::Monochrome);
 }
 
@@ -144,6 +149,19 @@ bool RecordingSurface::newPage() {
 bool RecordingSurface::endDoc() {
     m_log->ops.append(op(PrintOp::Kind::EndDoc));
     m_log->ended = true;
+    // A job to a file in a real folder leaves a file, as the real one does: a line per text,
+    // so a test can tell two copies apart, and a failed write when the folder cannot take it.
+    // A made-up path ("/out/x.pdf") is only recorded.
+    if (m_outputFile.isEmpty() || !QFileInfo(m_outputFile).absoluteDir().exists())
+        return true;
+    QFile file(m_outputFile);
+    QByteArray bytes = "%PDF recorded\n";
+    for (const PrintOp& text : m_log->texts())
+        bytes += text.text.toUtf8() + '\n';
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
+        setError(QStringLiteral("The file \"%1\" could not be written.").arg(m_outputFile));
+        return false;
+    }
     return true;
 }
 

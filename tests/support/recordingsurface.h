@@ -77,6 +77,7 @@ private:
     PrintOp op(PrintOp::Kind kind) const;
     std::shared_ptr<PrintLog> m_log;
     bool m_landscape = false;
+    QString m_outputFile;
 };
 
 } // namespace pellar
