@@ -112,10 +112,14 @@ function(pellar_ui_library name)
 endfunction()
 
 # pellar_program(NAME MAIN main.cpp LINKS library...)
+# The program carries its own icon (":/pellar/icon.png"), for when the icon theme has none.
 function(pellar_program name)
   cmake_parse_arguments(ARG "" "MAIN" "LINKS" ${ARGN})
   add_executable(${name} ${ARG_MAIN})
   target_link_libraries(${name} PRIVATE ${ARG_LINKS})
+  set(icon ${CMAKE_SOURCE_DIR}/packaging/icons/256/org.pellar.${name}.png)
+  set_source_files_properties(${icon} PROPERTIES QT_RESOURCE_ALIAS icon.png)
+  qt_add_resources(${name} ${name}_icon PREFIX /pellar FILES ${icon})
   pellar_reuse_pch(${name} pellar_ui)
 endfunction()
 

@@ -8,8 +8,8 @@ packages=(
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev llvm-14
     fonts-dejavu-core
-    desktop-file-utils appstream dpkg-dev file
-    xvfb xauth xdotool imagemagick poppler-utils
+    desktop-file-utils appstream dpkg-dev file lintian
+    xvfb xauth xdotool x11-utils imagemagick poppler-utils
 )
 
 missing=()

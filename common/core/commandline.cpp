@@ -6,6 +6,28 @@
 
 namespace pellar {
 
+namespace {
+
+// Qt's own options, which the application object reads and removes (with one dash or two):
+// those that take a value, and those that do not.
+bool isQtOption(QStringView name, bool* takesValue) {
+    static const QStringList withValue = {
+        QStringLiteral("platform"),   QStringLiteral("platformpluginpath"),
+        QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+        QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+        QStringLiteral("qwindowtitle"), QStringLiteral("session"),
+        QStringLiteral("style"),      QStringLiteral("stylesheet"),
+        QStringLiteral("display"),    QStringLiteral("geometry"),
+        QStringLiteral("title"),      QStringLiteral("name")};
+    static const QStringList flags = {QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                                      QStringLiteral("nograb"), QStringLiteral("dograb"),
+                                      QStringLiteral("sync")};
+    *takesValue = withValue.contains(name);
+    return *takesValue || flags.contains(name);
+}
+
+} // namespace
+
 CommandLine parseCommandLine(const QStringList& arguments) {
     CommandLine line;
     const QString option = QStringLiteral("--data-folder");
@@ -29,6 +51,21 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         } else if (argument.startsWith(option + u'=')) {
             line.dataFolder = argument.mid(option.size() + 1);
         } else if (argument.startsWith(u'-')) {
+            QStringView name = QStringView(argument).mid(argument.startsWith(u"--") ? 2 : 1);
+            const qsizetype equals = name.indexOf(u'=');
+            bool takesValue = false;
+            if (isQtOption(equals < 0 ? name : name.left(equals), &takesValue)) {
+                if (takesValue && equals < 0) {
+                    if (i + 1 >= arguments.size()) {
+                        line.action = CommandLine::Action::Error;
+                        line.error = QStringLiteral("%1 needs a value.").arg(argument);
+                        return line;
+                    }
+                    ++i; // the value is Qt's too
+                }
+                if (takesValue || equals < 0)
+                    continue;
+            }
             line.action = CommandLine::Action::Error;
             line.error = QStringLiteral("unknown option %1.").arg(argument);
             return line;
@@ -44,6 +81,9 @@ QString usageText(const QString& programName, const QString& userFolder) {
                "  --data-folder DIR  keep the data files in the folder DIR\n"
                "  --help             show this help and end\n"
                "  --version          show the program's name and version and end\n"
+               "\n"
+               "Qt's standard options (-style NAME, -platform NAME, -reverse and the others)\n"
+               "are passed on to Qt.\n"
                "\n"
                "The data folder is DIR when it is given; otherwise the folder that holds the\n"
                "program when that is a portable copy (it holds a file named \"portable\" or one\n"

@@ -13,8 +13,11 @@ void showDataFolder(ProgramContext& context) {
         {QStringLiteral("The data files are kept in the folder"), path, QString(),
          QStringLiteral("Click Yes to open the folder")},
         MessageButtons::YesNo);
-    if (answer == MessageAnswer::Yes)
-        context.desk.openFolder(context.data.path());
+    if (answer == MessageAnswer::Yes && !context.desk.openFolder(context.data.path()))
+        context.desk.message(QStringLiteral("Data Folder"),
+                             {QStringLiteral("No program could be started to open the folder."),
+                              QStringLiteral("Its path, to copy into a file manager:"), path},
+                             MessageButtons::Ok, MessageIcon::Warning);
 }
 
 } // namespace pellar

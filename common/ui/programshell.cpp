@@ -7,6 +7,7 @@
 #include "common/ui/realdesk.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QCloseEvent>
 #include <QWidget>
 #include <cstdio>
@@ -234,6 +235,12 @@ int runProgram(const ProgramProfile& profile, int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(profile.title);
     QApplication::setApplicationVersion(profile.version);
+    // The window belongs to the program's menu entry, and shows the same icon: the theme's
+    // when installed, else the one the program carries.
+    const QString entry = QStringLiteral("org.pellar.") + profile.title;
+    QGuiApplication::setDesktopFileName(entry);
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(entry, QIcon(QStringLiteral(":/pellar/icon.png"))));
     QString error;
     const std::optional<QString> folder = chooseDataFolder(
         line.dataFolder, QCoreApplication::applicationDirPath(), perUserDataFolder(), &error);

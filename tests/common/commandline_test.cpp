@@ -28,6 +28,14 @@ TEST(CommandLine, OptionsHelpVersionAndMistakes) {
     const CommandLine unknown = parse({"--verbose"});
     EXPECT_EQ(unknown.action, CommandLine::Action::Error);
     EXPECT_TRUE(unknown.error.contains("--verbose"));
+    // Qt's own options pass, with their values, in every spelling Qt takes; a folder after
+    // them is still the program's.
+    const CommandLine qt = parse({"-style", "fusion", "--platform", "xcb", "-reverse",
+                                  "-style=windows", "--data-folder", "/data"});
+    EXPECT_EQ(qt.action, CommandLine::Action::Run);
+    EXPECT_EQ(qt.dataFolder, "/data");
+    EXPECT_EQ(parse({"-style"}).action, CommandLine::Action::Error);
+    EXPECT_EQ(parse({"-reverse=1"}).action, CommandLine::Action::Error);
     EXPECT_TRUE(usageText("Billwright", "/home/u/.local/share/Pellar")
                     .contains("/home/u/.local/share/Pellar"));
 }
@@ -75,4 +83,11 @@ TEST(DataFolderNotice, ShowsThePathAndOpensTheFolderOnlyWhenAsked) {
     desk.expectMessage(QStringLiteral("Data Folder"), pellar::MessageAnswer::Yes);
     pellar::showDataFolder(context);
     EXPECT_EQ(desk.openedFolders(), QStringList{folder.path()});
+    // Nothing to open it with: the path is given to copy, not a silent nothing.
+    desk.folderOpenerWorks = false;
+    desk.expectMessage(QStringLiteral("Data Folder"), pellar::MessageAnswer::Yes);
+    desk.expectMessage(QStringLiteral("Data Folder"));
+    pellar::showDataFolder(context);
+    ASSERT_EQ(desk.messages().size(), 4);
+    EXPECT_TRUE(desk.messages()[3].lines.contains(QDir::toNativeSeparators(folder.path())));
 }

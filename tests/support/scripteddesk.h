@@ -56,9 +56,11 @@ public:
     bool openWebAddress(const QString& url) override;
     // False stands for a computer where no browser takes an address.
     bool browserTakesAddresses = true;
+    // False stands for a computer with no program that opens folders.
+    bool folderOpenerWorks = true;
     bool openFolder(const QString& path) override {
         m_folders.append(path);
-        return true;
+        return folderOpenerWorks;
     }
     void setBusy(bool busy) override;
 
