@@ -74,7 +74,29 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     return line;
 }
 
-QString usageText(const QString& programName, const QString& userFolder) {
+QString usageText(const QString& programName, const QString& userFolder,
+                  const QStringList& files) {
+    QString listed;
+    if (!files.isEmpty()) {
+        listed = QStringLiteral("\nThe data files %1 writes there, each backed up at exit:\n")
+                     .arg(programName);
+        QStringList names;
+        for (QString bare : files) {
+            while (bare.startsWith(u'\\') || bare.startsWith(u'/'))
+                bare.remove(0, 1);
+            if (!names.contains(bare))
+                names << bare;
+        }
+        QString line = QStringLiteral(" ");
+        for (const QString& bare : names) {
+            if (line.size() + bare.size() + 1 > 78) {
+                listed += line + u'\n';
+                line = QStringLiteral(" ");
+            }
+            line += u' ' + bare;
+        }
+        listed += line + u'\n';
+    }
     return QStringLiteral(
                "Usage: %1 [--data-folder DIR]\n"
                "\n"
@@ -95,7 +117,8 @@ QString usageText(const QString& programName, const QString& userFolder) {
                "while those programs run), and Backup/, with the copies made at every exit:\n"
                "the latest beside each other, and those of the last 10 days in\n"
                "Backup/yyyy-MM-dd/.\n")
-        .arg(programName, userFolder);
+               .arg(programName, userFolder)
+           + listed;
 }
 
 QStringList portableMarkers() {

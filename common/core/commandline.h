@@ -18,8 +18,10 @@ struct CommandLine {
 // --version. Anything else starting with '-' is an error; other words are ignored.
 CommandLine parseCommandLine(const QStringList& arguments);
 
-// What --help prints: how to start the program and where its data folder is.
-QString usageText(const QString& programName, const QString& userFolder);
+// What --help prints: how to start the program, where its data folder is and the data files
+// the program writes there.
+QString usageText(const QString& programName, const QString& userFolder,
+                  const QStringList& files = {});
 
 // The family's files that mark a folder as a portable copy's data folder, besides a file
 // named "portable".

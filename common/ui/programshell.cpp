@@ -219,7 +219,9 @@ int runProgram(const ProgramProfile& profile, int argc, char** argv) {
     const QString userFolder = perUserDataFolder();
     switch (line.action) {
     case CommandLine::Action::Help:
-        std::fputs(qPrintable(usageText(profile.title, userFolder)), stdout);
+        std::fputs(qPrintable(usageText(profile.title, userFolder,
+                                        profile.backupNames + profile.writtenNames)),
+                   stdout);
         return 0;
     case CommandLine::Action::Version:
         std::printf("%s %s\n", qPrintable(profile.title), qPrintable(profile.version));

@@ -38,6 +38,10 @@ TEST(CommandLine, OptionsHelpVersionAndMistakes) {
     EXPECT_EQ(parse({"-reverse=1"}).action, CommandLine::Action::Error);
     EXPECT_TRUE(usageText("Billwright", "/home/u/.local/share/Pellar")
                     .contains("/home/u/.local/share/Pellar"));
+    // The program's files, each named once, bare.
+    const QString files = usageText("Slipmaker", "/u", {"\\Transactions.txt", "Deposits.txt",
+                                                       "\\Transactions.txt"});
+    EXPECT_TRUE(files.endsWith("  Transactions.txt Deposits.txt\n")) << qPrintable(files);
 }
 
 TEST(CommandLine, TheDataFolderRule) {
