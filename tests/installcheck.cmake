@@ -12,7 +12,8 @@ set(missing)
 foreach(program Billwright PellarSpendlogFREE Slipmaker)
     set(id org.pellar.${program})
     set(wanted bin/${program} share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml
-        share/icons/hicolor/scalable/apps/${id}.svg share/man/man1/${program}.1.gz)
+        share/icons/hicolor/scalable/apps/${id}.svg share/man/man1/${program}.1.gz
+        share/pellar/help/${id}.html)
     foreach(size 16 24 32 48 64 128 256)
         list(APPEND wanted share/icons/hicolor/${size}x${size}/apps/${id}.png)
     endforeach()

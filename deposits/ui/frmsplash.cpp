@@ -12,6 +12,7 @@
 #include "deposits/core/slipmakerinfo.h"
 #include "deposits/ui/clickablelabel.h"
 #include "deposits/ui/depositformwidgets.h"
+#include "deposits/ui/slipmaker.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -157,6 +158,7 @@ void frmSplash::buildMenu() {
         if (const pellar::FileResult opened = showSupplierOrderNotice(m_context); !opened)
             m_desk.message(programTitle(), {opened.error}, pellar::MessageButtons::Ok);
     });
+    pellar::ui::addHelpMenu(bar, m_context, slipmakerHelp());
 }
 
 bool frmSplash::checkCheckbook() {

@@ -46,6 +46,12 @@ void tellRestoredCheckbook(pellar::Desk& desk, const pellar::DataFolder& folder,
 
 } // namespace
 
+pellar::ui::ProgramHelp slipmakerHelp() {
+    return {programTitle(), pellar::buildVersion(),
+            QStringLiteral("Slipmaker prints bank deposit slips and keeps the checkbook "
+                           "balance.")};
+}
+
 pellar::ProgramProfile slipmakerProfile() {
     pellar::ProgramProfile profile;
     profile.title = programTitle();

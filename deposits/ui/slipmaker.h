@@ -2,6 +2,7 @@
 // Slipmaker's forms and the way between them: the start form (made afresh for each return to
 // the menu), the setup form and the deposit form (each made once, hidden and shown).
 
+#include "common/ui/helpmenu.h"
 #include "common/ui/programshell.h"
 
 #include <QObject>
@@ -14,6 +15,8 @@ class frmSplash;
 
 // What Slipmaker tells the shell about itself.
 pellar::ProgramProfile slipmakerProfile();
+// What Help and About say of the program.
+pellar::ui::ProgramHelp slipmakerHelp();
 
 class Slipmaker : public QObject {
 public:

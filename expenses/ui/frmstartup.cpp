@@ -202,6 +202,7 @@ void frmStartup::buildMenus() {
     upgrade->setObjectName(QStringLiteral("mnuUpgrade"));
     auto* accounting = action(upgrade, "mnuAccounting", QStringLiteral("Orvanta Accounting"));
     auto* completion = action(upgrade, "mnuCompletion", QStringLiteral("Orvanta Form Completion"));
+    pellar::ui::addHelpMenu(menuBar(), m_forms.context(), spendlogHelp());
 
     connect(setup, &QAction::triggered, this, [this] { m_forms.showSetup(this); });
     connect(suppliers, &QAction::triggered, this, [this] { m_forms.showContacts(this); });

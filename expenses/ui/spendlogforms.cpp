@@ -20,6 +20,12 @@ const QString kExpenses = QStringLiteral("frmExpenses");
 
 } // namespace
 
+pellar::ui::ProgramHelp spendlogHelp() {
+    return {QString::fromUtf16(kProgramTitle), pellar::buildVersion(),
+            QStringLiteral("PellarSpendlogFREE records what a small business pays, and reports "
+                           "it for the accountant.")};
+}
+
 pellar::ProgramProfile spendlogProfile() {
     pellar::ProgramProfile profile;
     profile.title = QString::fromUtf16(kProgramTitle);

@@ -4,6 +4,7 @@
 // it holds lives until the program ends.
 
 #include "common/core/programcontext.h"
+#include "common/ui/helpmenu.h"
 #include "common/ui/programshell.h"
 
 #include <QObject>
@@ -20,6 +21,8 @@ class frmExpenses;
 
 // What PellarSpendlogFREE tells the shell about itself.
 pellar::ProgramProfile spendlogProfile();
+// What Help and About say of the program.
+pellar::ui::ProgramHelp spendlogHelp();
 
 class SpendlogForms : public QObject {
 public:

@@ -28,6 +28,11 @@ const QString kInvoice = QStringLiteral("frmInvoice");
 
 } // namespace
 
+pellar::ui::ProgramHelp billwrightHelp() {
+    return {QString::fromUtf16(kApplicationTitle), billwrightVersion(),
+            QStringLiteral("Billwright writes and prints the invoices of a small business.")};
+}
+
 pellar::ProgramProfile billwrightProfile() {
     pellar::ProgramProfile profile;
     profile.title = QString::fromUtf16(kApplicationTitle);

@@ -4,6 +4,7 @@
 
 #include "common/core/profile.h"
 #include "common/core/programcontext.h"
+#include "common/ui/helpmenu.h"
 #include "common/ui/programshell.h"
 #include "invoicing/core/invoiceoptions.h"
 #include "invoicing/core/invoicevalues.h"
@@ -29,6 +30,8 @@ QString billwrightVersion();
 
 // What Billwright tells the shell about itself.
 pellar::ProgramProfile billwrightProfile();
+// What Help and About say of the program.
+pellar::ui::ProgramHelp billwrightHelp();
 
 // Where a form sends the person next. Each call shows one form; the caller hides its own.
 class Navigator {

@@ -98,6 +98,7 @@ void InvoiceForm::buildForm() {
 
     QAction* help =
         named(menuBar()->addAction(QStringLiteral("Help")), QStringLiteral("mnuInvoiceHelp"));
+    help->setShortcut(QKeySequence::HelpContents);
     connect(help, &QAction::triggered, this, &InvoiceForm::showHelp);
     m_lineMenu = named(new QMenu(QStringLiteral("Popup"), this), QStringLiteral("mnuPopup"));
     QAction* deleteItem = named(m_lineMenu->addAction(QStringLiteral("Delete Item")),
@@ -385,6 +386,7 @@ void InvoiceForm::leaveToMenu() {
 void InvoiceForm::showHelp() {
     m_program.desk().message(QString::fromUtf16(kApplicationTitle), StartMenu::helpLines(),
                              pellar::MessageButtons::Ok);
+    pellar::ui::showHelpContents(billwrightHelp());
 }
 
 } // namespace invoicing

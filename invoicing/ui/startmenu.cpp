@@ -169,7 +169,12 @@ void StartMenu::buildMenu() {
     // Help is an entry of the menu bar itself, not a menu.
     QAction* help = menuBar()->addAction(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
+    help->setShortcut(QKeySequence::HelpContents);
     connect(help, &QAction::triggered, this, &StartMenu::showHelp);
+    QAction* about = menuBar()->addAction(QStringLiteral("&About"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(about, &QAction::triggered, this,
+            [this] { pellar::ui::showAbout(m_program.context(), billwrightHelp()); });
 }
 
 QStringList StartMenu::helpLines() {
@@ -213,6 +218,8 @@ void StartMenu::openPage(const QString& url) {
 void StartMenu::showHelp() {
     m_program.desk().message(QString::fromUtf16(kApplicationTitle), helpLines(),
                              pellar::MessageButtons::Ok);
+    // The guide the program carries is where the help is.
+    pellar::ui::showHelpContents(billwrightHelp());
 }
 
 } // namespace invoicing
