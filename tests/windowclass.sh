@@ -6,9 +6,10 @@ set -euo pipefail
 packaging="$1"; shift
 scratch="$(mktemp -d)"
 exec 3> "$scratch/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 >/dev/null 2>&1 &
+Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 >/dev/null 2>&1 &
 server=$!
-trap 'kill $server 2>/dev/null; rm -rf "$scratch"' EXIT
+# The server is waited for: one still ending would remove the next one's socket.
+trap 'kill $server 2>/dev/null; wait $server 2>/dev/null; rm -rf "$scratch"' EXIT
 for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -1 "$scratch/display")"
 unset QT_QPA_PLATFORM
@@ -17,7 +18,7 @@ for program in "$@"; do
     name="$(basename "$program")"
     wanted="$(sed -n 's/^StartupWMClass=//p' "$packaging/org.pellar.$name.desktop")"
     mkdir -p "$scratch/$name"
-    "$program" --data-folder "$scratch/$name" >/dev/null 2>&1 &
+    "$program" --data-folder "$scratch/$name" >"$scratch/$name.log" 2>&1 &
     pid=$!
     window=""
     for _ in $(seq 100); do
@@ -26,7 +27,7 @@ for program in "$@"; do
         sleep 0.1
     done
     if [ -z "$window" ]; then
-        echo "$name: no window shown"; failed=1
+        echo "$name: no window shown"; cat "$scratch/$name.log"; failed=1
     else
         class="$(xprop -id "$window" WM_CLASS)"
         icon="$(xprop -id "$window" -len 8 _NET_WM_ICON | head -c 200 || true)"
