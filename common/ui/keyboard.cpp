@@ -88,12 +88,14 @@ bool StatusNote::eventFilter(QObject* watched, QEvent* event) {
     // own note afterwards.
     // A key a box leaves unused (Return after its step) goes on to the box's parents as the
     // same event: the words its step just said stay.
+    // A keystroke reaches the window system's window first, then the same event the focused
+    // widget: only widgets count, or the press would be taken as seen before a box had it.
     if (event->type() == QEvent::KeyRelease)
         m_pressSeen = nullptr;
-    if (event->type() == QEvent::KeyPress && event != m_pressSeen) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::KeyPress && widget && event != m_pressSeen) {
         m_pressSeen = event;
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (!text().isEmpty() && widget && widget->window() == window())
+        if (!text().isEmpty() && widget->window() == window())
             clearNote();
     }
     return false;

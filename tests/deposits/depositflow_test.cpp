@@ -132,9 +132,15 @@ protected:
     bool focused(const QString& name) const { return child(name)->hasFocus(); }
     QString note() const { return text(QStringLiteral("lblStatusNote")); }
     // The keyboard alone: keys go to whatever has the focus.
-    static void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    // As a keyboard sends them: to the active window, which hands them to its focus.
+    static QWindow* keyboard() {
+        QWidget* focus = QApplication::focusWidget();
+        return focus ? focus->window()->windowHandle() : QGuiApplication::focusWindow();
+    }
+    static void press(Qt::Key key) { QTest::keyClick(keyboard(), key); }
     static void typeHere(const QString& text) {
-        QTest::keyClicks(QApplication::focusWidget(), text);
+        for (const QChar c : text)
+            QTest::keyClick(keyboard(), c.toLatin1());
     }
 
     pellar::testing::TestProgram app{slipmakerProfile()};
