@@ -3,6 +3,8 @@
 #include "common/core/desk.h"
 
 #include <QAbstractButton>
+#include <QKeySequence>
+#include <QShortcut>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -66,6 +68,26 @@ void returnClicks(QLineEdit* box, QAbstractButton* button) {
 
 void returnChooses(QAbstractButton* option) {
     option->installEventFilter(new ReturnChooses(option));
+}
+
+namespace {
+
+void clickOnKeys(QAbstractButton* button, const QKeySequence& keys) {
+    if (!button)
+        return;
+    auto* shortcut = new QShortcut(keys, button);
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, button, [button] {
+        if (button->isVisible() && button->isEnabled())
+            button->click();
+    });
+}
+
+} // namespace
+
+void printKeys(QAbstractButton* print, QAbstractButton* preview) {
+    clickOnKeys(print, QKeySequence(Qt::CTRL | Qt::Key_P));
+    clickOnKeys(preview, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
 }
 
 StatusNote::StatusNote(QWidget* parent, const QString& name)

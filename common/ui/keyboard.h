@@ -34,6 +34,10 @@ void returnClicks(QLineEdit* box, QAbstractButton* button);
 // a person moving through the choices with the arrows need not know Space.
 void returnChooses(QAbstractButton* option);
 
+// The usual keys for a printed document: Ctrl+P clicks `print`, Ctrl+Shift+P `preview`, while
+// the button shows and is enabled (the button's own Alt letter stays as it is).
+void printKeys(QAbstractButton* print, QAbstractButton* preview);
+
 // A one-line status area at the foot of a form: says what was refused and why, and clears
 // on the next keystroke anywhere in its window.
 class StatusNote : public QLabel {

@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QKeySequence>
+#include <QShortcut>
 #include <QCloseEvent>
 #include <QWidget>
 #include <cstdio>
@@ -64,6 +66,11 @@ void ProgramShell::loaded(Slot& slot) {
     m_loaded.removeIf([](const QPointer<QWidget>& f) { return f.isNull(); });
     m_loaded.append(slot.form);
     slot.form->installEventFilter(this);
+    // Ctrl+Q in any form ends the program the one way it ends, backup and all.
+    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), slot.form);
+    quit->setContext(Qt::WindowShortcut);
+    connect(quit, &QShortcut::activated, this,
+            [this] { QMetaObject::invokeMethod(this, [this] { exitProgram(); }, Qt::QueuedConnection); });
 }
 
 QWidget* ProgramShell::form(const QString& name) {

@@ -1,5 +1,6 @@
 #include "deposits/ui/printscreenpanel.h"
 
+#include "common/ui/keyboard.h"
 #include "common/core/regional.h"
 #include "deposits/core/depositdraft.h"
 #include "deposits/core/formpictures.h"
@@ -85,6 +86,7 @@ PrintScreenPanel::PrintScreenPanel(QWidget* parent)
     QPushButton* preview =
         button(QStringLiteral("cmdPrintPreview"), QStringLiteral("Print Pre&view"),
                QStringLiteral("Shows the Deposit Slip and Summary as they will print"), this);
+    pellar::ui::printKeys(m_print, preview);
     QPushButton* pdf =
         button(QStringLiteral("cmdSaveAsPdf"), QStringLiteral("Save as P&DF"),
                QStringLiteral("Saves the Deposit Slip and Summary to a PDF file"), this);

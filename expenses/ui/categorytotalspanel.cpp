@@ -169,6 +169,7 @@ CategoryTotalsPanel::CategoryTotalsPanel(pellar::ProgramContext& context, QWidge
         pellar::ui::makeButton(this, QStringLiteral("cmdTotalsPrint"), QStringLiteral("&Print..."));
     QPushButton* preview = pellar::ui::makeButton(this, QStringLiteral("cmdTotalsPreview"),
                                                   QStringLiteral("Pre&view"));
+    pellar::ui::printKeys(print, preview);
     QPushButton* pdf = pellar::ui::makeButton(this, QStringLiteral("cmdTotalsPdf"),
                                               QStringLiteral("Save as P&DF..."));
     QPushButton* close =

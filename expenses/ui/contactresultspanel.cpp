@@ -1,5 +1,6 @@
 #include "expenses/ui/contactresultspanel.h"
 
+#include "common/ui/keyboard.h"
 #include "common/ui/widgets.h"
 #include "expenses/core/contactsfoundmodel.h"
 
@@ -57,6 +58,7 @@ ContactResultsPanel::ContactResultsPanel(QWidget* parent)
     m_preview = pellar::ui::makeButton(this, QStringLiteral("cmdPreviewContacts"),
                                        QStringLiteral("Print Pre&view"),
                                        QStringLiteral("Shows the Contact List as it will print"));
+    pellar::ui::printKeys(m_print, m_preview);
     m_savePdf = pellar::ui::makeButton(this, QStringLiteral("cmdSavePdfContacts"),
                                        QStringLiteral("Save as P&DF"),
                                        QStringLiteral("Saves the Contact List to a PDF file"));

@@ -1,6 +1,7 @@
 // The invoice form's header, add-on and totals panels.
 #include "invoicing/ui/invoicepanels.h"
 
+#include "common/ui/keyboard.h"
 #include "common/core/regional.h"
 #include "common/ui/widgets.h"
 #include "invoicing/ui/optioncheckbox.h"
@@ -68,6 +69,7 @@ InvoiceHeaderPanel::InvoiceHeaderPanel(QWidget* parent)
                          QStringLiteral("Print the Invoice"));
     m_preview = makeButton(this, QStringLiteral("cmdPreview"), QStringLiteral("Print Pre&view"),
                            QStringLiteral("Shows the Invoice as it will print"));
+    pellar::ui::printKeys(m_print, m_preview);
     m_savePdf = makeButton(this, QStringLiteral("cmdSavePdf"), QStringLiteral("Save as P&DF"),
                            QStringLiteral("Saves the Invoice to a PDF file instead of printing"));
     m_menu = makeButton(this, QStringLiteral("cmdExit"), QStringLiteral("&Menu"),

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest/qtestspontaneevent.h>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace pellar;
@@ -225,6 +226,17 @@ TEST_F(ShellTest, FormsAreMadeWhenWantedAndShownOneFromAnother) {
               (QList<QWidget*>{start, work, program.shell().loadedForm(QStringLiteral("fresh"))}));
     EXPECT_EQ(program.ended, 0);
     EXPECT_EQ(program.shell().form(QStringLiteral("unknown")), nullptr);
+}
+
+TEST_F(ShellTest, CtrlQInAFormEndsTheProgramTheOneWay) {
+    QWidget* start = program.shell().show(QStringLiteral("start"));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(start));
+    start->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(start));
+    QTest::keyClick(start->windowHandle(), Qt::Key_Q, Qt::ControlModifier);
+    QTest::qWait(20);
+    EXPECT_TRUE(program.context.exiting());
+    EXPECT_EQ(log.value(log.size() - 1), QStringLiteral("end"));
 }
 
 TEST_F(ShellTest, ExitUnloadsLastLoadedFirstThenBacksUpOnceAndEnds) {
