@@ -8,7 +8,9 @@
 
 namespace deposits {
 
+class frmCheckbookSetup;
 class frmDeposit;
+class frmDepositHistory;
 class frmSetup;
 class frmSplash;
 
@@ -28,10 +30,14 @@ public:
     bool showMenu();
     void showSetup();
     void showDeposit();
+    void showCheckbookSetup();
+    void showHistory();
 
     frmSplash* splash() const;
     frmSetup* setup() const;
     frmDeposit* deposit() const;
+    frmCheckbookSetup* checkbookSetup() const;
+    frmDepositHistory* history() const;
 
 private:
     static void centre(QWidget* form);

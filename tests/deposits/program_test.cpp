@@ -61,6 +61,7 @@ TEST_F(SlipmakerProgram, WithoutACheckbookFileTheProgramEndsAtOnce) {
     folder.put("Backup/Transactions.txt", QByteArray(60, 'O'));
     Slipmaker& program = *new Slipmaker(app.shell());
     desk.expectMessage(QStringLiteral("Slipmaker"));
+    desk.expectMessage(QStringLiteral("Slipmaker"), MessageAnswer::No); // no checkbook here
     EXPECT_FALSE(program.start());
     EXPECT_EQ(ended, 1);
     EXPECT_TRUE(visibleForms().isEmpty());
@@ -146,8 +147,9 @@ TEST_F(SlipmakerProgram, ContinueGoesToSetupFirstAndToTheDepositFormOnceAProfile
     // Every start form made afresh looks for the checkbook file again.
     QFile::remove(folder.file("CheckbookInfo.txt"));
     desk.expectMessage(QStringLiteral("Slipmaker"));
+    desk.expectMessage(QStringLiteral("Slipmaker"), MessageAnswer::No);
     click(program.setup(), "cmdQuit");
-    EXPECT_EQ(desk.messages().last().lines.first(),
+    EXPECT_EQ(desk.messages()[desk.messages().size() - 2].lines.first(),
               "Create your Checkbook Files using Pellar Writer");
     EXPECT_EQ(ended, 1);
     EXPECT_TRUE(visibleForms().isEmpty());
