@@ -2,6 +2,7 @@
 #include "common/core/profile.h"
 #include "deposits/ui/frmcheckbooksetup.h"
 #include "deposits/ui/frmdeposit.h"
+#include "deposits/ui/frmdeposithistory.h"
 #include "deposits/ui/frmsetup.h"
 #include "deposits/ui/frmsplash.h"
 #include "deposits/ui/slipmaker.h"
@@ -234,4 +235,14 @@ TEST_F(SlipmakerProgram, DeclinedCheckbookSetupEndsTheProgram) {
     click(program.checkbookSetup(), "cmdCancelCheckbook");
     EXPECT_EQ(ended, 1);
     EXPECT_FALSE(folder.exists("CheckbookInfo.txt"));
+}
+
+TEST_F(SlipmakerProgram, TheHistoryOpensFromTheStartFormAndReturnsToIt) {
+    Slipmaker& program = started();
+    click(program.splash(), "cmdHistory");
+    ASSERT_NE(program.history(), nullptr);
+    EXPECT_EQ(visibleForms(), QList<QWidget*>{program.history()});
+    click(program.history(), "cmdMenu");
+    ASSERT_NE(program.splash(), nullptr);
+    EXPECT_EQ(visibleForms(), QList<QWidget*>{program.splash()});
 }
