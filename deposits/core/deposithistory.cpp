@@ -2,6 +2,7 @@
 
 #include "common/core/ansi.h"
 #include "common/core/fixedrecordfile.h"
+#include "common/core/fixedrecords.h"
 #include "common/core/regional.h"
 #include "deposits/core/transactionlog.h"
 
@@ -37,13 +38,8 @@ QString csvField(const QString& text) {
 
 QList<LoggedDeposit> decodeDepositLog(QByteArrayView bytes) {
     // The count as the log counts it (length / 60, rounded half to even): a short last
-    // record of 30 bytes or more is a record, blank-padded.
-    const qint64 whole = bytes.size() / kTransactionLength;
-    const qint64 rest = bytes.size() % kTransactionLength;
-    const qint64 count =
-        whole + ((rest * 2 > kTransactionLength || (rest * 2 == kTransactionLength && whole % 2))
-                     ? 1
-                     : 0);
+    // record that counts is read as far as it goes.
+    const qint64 count = pellar::recordCountForLength(bytes.size(), kTransactionLength);
     QList<LoggedDeposit> log;
     log.reserve(count);
     for (qint64 n = 0; n < count; ++n) {
