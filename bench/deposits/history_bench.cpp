@@ -3,6 +3,7 @@
 // hand:
 //   build/bench/history_bench
 #include "common/core/datafiles.h"
+#include "common/core/fixedrecords.h"
 #include "common/core/programcontext.h"
 #include "common/core/regional.h"
 #include "deposits/core/deposithistory.h"
@@ -20,13 +21,13 @@ namespace {
 
 const QDate kToday(2026, 12, 6);
 
-// A full log: about four deposits a week back from today, over 160 years, one record in
+// A full log: three deposits a day or so back from today, over 27 years, one record in
 // 500 with a date that cannot be read.
 QByteArray fullLog() {
     QByteArray bytes;
     bytes.reserve(qsizetype(pellar::kMaxRecords) * deposits::kTransactionLength);
     for (int i = 0; i < pellar::kMaxRecords; ++i) {
-        const QDate date = kToday.addDays(-(pellar::kMaxRecords - 1 - i) * 7 / 4);
+        const QDate date = kToday.addDays(-(pellar::kMaxRecords - 1 - i) * 3 / 10);
         QByteArray record = deposits::transactionRecord(
             date, QStringLiteral("Deposit"), pellar::Currency::fromUnits(qint64(i % 90000) * 1250));
         if (i % 500 == 0)

@@ -121,7 +121,8 @@ void frmDepositHistory::buildScreen() {
         auto* edit = pellar::ui::named(new QDateEdit(central), QString::fromLatin1(name));
         edit->setCalendarPopup(true);
         edit->setDisplayFormat(pellar::RegionalSettings::current().shortDateFormat);
-        edit->setMinimumDate(QDate(1900, 1, 1));
+        // Every date the log can hold, so "All Dates" never leaves one out.
+        edit->setDateRange(QDate(1000, 1, 1), QDate(9999, 12, 31));
         return edit;
     };
     m_from = dateBox("dtpFrom");
