@@ -81,11 +81,14 @@ public:
             case 2:
                 return readable ? pellar::formatCurrency(*deposit.amount) : deposit.amountText;
             default:
-                return readable ? QString()
-                                : QStringLiteral("Record %1: %2, not in the totals")
-                                      .arg(deposit.record)
-                                      .arg(unreadableWhy(deposit));
+                return readable ? QString() : QStringLiteral("Unreadable");
             }
+        case Qt::ToolTipRole:
+            return readable ? QVariant()
+                            : QVariant(QStringLiteral("Record %1 of the log: its %2; it is not "
+                                                      "in the totals")
+                                           .arg(deposit.record)
+                                           .arg(unreadableWhy(deposit)));
         case Qt::TextAlignmentRole:
             return index.column() == 2 ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
         case Qt::BackgroundRole:
