@@ -27,6 +27,7 @@ public:
     }
     bool openWebAddress(const QString&) override { return true; }
     bool openFolder(const QString&) override { return true; }
+    bool openDocument(const QString&) override { return true; }
     void previewPrint(const PrintJobSetup&, const std::function<void(PrintSurface&)>&) override {}
     bool printerAvailable() override { return true; }
     std::optional<QString> chooseSaveFile(const QString&, const QString&, const QString&) override {

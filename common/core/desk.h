@@ -83,6 +83,9 @@ public:
     virtual bool openWebAddress(const QString& url) = 0;
     // Shows a folder of this computer in the person's file manager. False when nothing did.
     virtual bool openFolder(const QString& path) = 0;
+    // Opens a PDF file the program wrote in the person's PDF viewer, where it can be read
+    // and printed again; does not wait. False when the file is not there or nothing took it.
+    virtual bool openDocument(const QString& path) = 0;
 
     // The hourglass while a long action runs.
     virtual void setBusy(bool busy) = 0;

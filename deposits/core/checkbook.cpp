@@ -1,6 +1,8 @@
 #include "deposits/core/checkbook.h"
 
+#include "common/core/ansi.h"
 #include "common/core/backup.h"
+#include "common/core/folderlock.h"
 #include "common/core/datafiles.h"
 #include "common/core/printalignment.h"
 #include "common/core/profile.h"
@@ -8,6 +10,8 @@
 #include "common/core/regional.h"
 #include "deposits/core/formsordered.h"
 #include "deposits/core/transactionlog.h"
+
+#include <QFileInfo>
 
 #include <limits>
 
@@ -124,6 +128,68 @@ std::optional<CheckbookRecord> withDepositAdded(const CheckbookRecord& record,
 
 pellar::FileResult writeCheckbook(const pellar::DataFolder& folder, const CheckbookRecord& record) {
     return pellar::writeDataFile(folder, kCheckbookFile, encodeCheckbook(record));
+}
+
+namespace {
+
+// Why a typed text cannot go into a quoted field as it is; empty when it can.
+QString unstorable(const QString& what, const QString& text) {
+    if (text.contains(u'"'))
+        return QStringLiteral("The %1 cannot hold a double quote (\").").arg(what);
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control)
+            return QStringLiteral("The %1 cannot hold a line break or a tab.").arg(what);
+    }
+    QString dropped;
+    pellar::storableText(text, &dropped);
+    if (!dropped.isEmpty())
+        return QStringLiteral("The %1 holds characters the file cannot keep: %2")
+            .arg(what, dropped);
+    return {};
+}
+
+} // namespace
+
+std::optional<CheckbookRecord> newCheckbookRecord(const CheckbookStart& start, QString* problem) {
+    const QString texts[][2] = {{QStringLiteral("account name"), start.accountName},
+                                {QStringLiteral("bank name"), start.bankName},
+                                {QStringLiteral("account number"), start.accountNumber}};
+    for (const auto& field : texts) {
+        if (const QString why = unstorable(field[0], field[1]); !why.isEmpty()) {
+            if (problem)
+                *problem = why;
+            return std::nullopt;
+        }
+    }
+    if (start.nextCheck < 1) {
+        if (problem)
+            *problem = QStringLiteral("The next check number must be from 1 to 32,767.");
+        return std::nullopt;
+    }
+    CheckbookRecord record;
+    record.carried.text1 = start.accountName.trimmed();
+    record.carried.text2 = start.bankName.trimmed();
+    record.balance = pellar::formatCurrency(start.openingBalance);
+    record.carried.text4 = start.accountNumber.trimmed();
+    record.count = QString::fromUtf16(kCheckbookCount);
+    record.carried.number6 = start.nextCheck;
+    record.carried.number7 = 1;
+    return record;
+}
+
+pellar::FileResult createCheckbook(const pellar::DataFolder& folder, const CheckbookRecord& record) {
+    // A copy in the backup folder comes back first: it is the person's checkbook.
+    if (pellar::DataFileExists(folder, kCheckbookFile))
+        return pellar::FileResult::failure(QStringLiteral(
+            "A checkbook file CheckbookInfo.txt is already in the data folder; it was left as "
+            "it is."));
+    return pellar::underFolderLock(folder, [&] {
+        if (QFileInfo::exists(folder.filePath(kCheckbookFile)))
+            return pellar::FileResult::failure(QStringLiteral(
+                "A checkbook file CheckbookInfo.txt appeared in the data folder meanwhile; it "
+                "was left as it is."));
+        return writeCheckbook(folder, record);
+    });
 }
 
 } // namespace deposits

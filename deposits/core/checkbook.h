@@ -73,4 +73,26 @@ std::optional<CheckbookRecord> withDepositAdded(const CheckbookRecord& record,
 // Replaces the file in one step, so the stored balance is never lost halfway.
 pellar::FileResult writeCheckbook(const pellar::DataFolder& folder, const CheckbookRecord& record);
 
+// What a person gives to start a checkbook file here, when the check-writing program has
+// not made one: the texts as typed, the opening balance as an amount.
+struct CheckbookStart {
+    QString accountName;   // field 1
+    QString bankName;      // field 2
+    pellar::Currency openingBalance; // field 3, formatted in the regional currency format
+    QString accountNumber; // field 4
+    qint16 nextCheck = 1;  // field 6
+};
+
+// The record the check-writing program's own files hold for a new account: the count " 4"
+// in field 5 and 1 in field 7. nullopt, with plain words in *problem, when a text cannot be
+// kept in the file (a double quote, a line break, a character the file's code page lacks)
+// or the next check number is not from 1 to 32,767.
+std::optional<CheckbookRecord> newCheckbookRecord(const CheckbookStart& start,
+                                                  QString* problem = nullptr);
+
+// Writes a new checkbook file in one step under the folder lock. Refused, with nothing
+// written, when one is there by then (another program made it meanwhile) or in the backup
+// folder: a checkbook file is never written over by a new one.
+pellar::FileResult createCheckbook(const pellar::DataFolder& folder, const CheckbookRecord& record);
+
 } // namespace deposits

@@ -8,6 +8,7 @@
 #include "common/core/regional.h"
 #include "deposits/core/depositbank.h"
 #include "deposits/core/depositdraft.h"
+#include "deposits/core/deposithistory.h"
 #include "deposits/core/slipmakerinfo.h"
 #include "deposits/ui/depositformwidgets.h"
 
@@ -202,6 +203,24 @@ bool recordDeposit(pellar::Desk& desk, DepositBank& bank, const DepositDraft& dr
         return false;
     }
     return true;
+}
+
+pellar::DocumentCopy keepDepositCopy(pellar::Desk& desk, const pellar::DataFolder& folder,
+                                     const DepositSlip& slip) {
+    const pellar::DocumentCopy copy = pellar::keepDocumentCopy(
+        desk, folder, depositSlipFront(slip.date), depositCopyFolder(slip.date),
+        depositCopyBaseName(slip.date, slip.net), [&slip](pellar::PrintSurface& surface) {
+            PrintDepositSlip(surface, slip);
+            if (printsBackSide(slip) && surface.newPage())
+                PrintCheckListOnBack(surface, slip);
+        });
+    if (!copy.written)
+        desk.message(programTitle(),
+                     {QStringLiteral("The deposit was recorded, but its PDF copy could not be "
+                                     "kept in the Deposits folder."),
+                      copy.written.error},
+                     pellar::MessageButtons::Ok);
+    return copy;
 }
 
 } // namespace deposits

@@ -54,4 +54,11 @@ bool depositCanBeRecorded(pellar::Desk& desk, const DepositBank& bank, pellar::C
 // The log first, then the balance, both with the net deposit.
 bool recordDeposit(pellar::Desk& desk, DepositBank& bank, const DepositDraft& draft);
 
+// The copy kept of a recorded deposit: the front and any back as the pages of one PDF,
+// drawn by the front's job, at Deposits/<year>/<yyyy-MM-dd> <net>.pdf under the data folder
+// (" (2)" and on for another deposit of that day and amount). The person hears when it could
+// not be kept; the deposit stays recorded.
+pellar::DocumentCopy keepDepositCopy(pellar::Desk& desk, const pellar::DataFolder& folder,
+                                     const DepositSlip& slip);
+
 } // namespace deposits

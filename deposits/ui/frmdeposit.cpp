@@ -395,6 +395,7 @@ void frmDeposit::confirmAndRecord() {
         activate(); // a fresh start: nothing (more) written
         return;
     }
+    keepDepositCopy(m_desk, m_context.data, m_draft.slip());
     ClearDepositEntries();
     returnToMenu();
 }

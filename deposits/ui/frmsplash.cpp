@@ -110,7 +110,16 @@ void frmSplash::buildScreen() {
     cmdContinue->setDefault(true);
     cmdContinue->setMinimumWidth(140);
     connect(cmdContinue, &QPushButton::clicked, this, &frmSplash::continueClicked);
-    outer->addWidget(cmdContinue, 0, Qt::AlignRight);
+    QPushButton* cmdHistory = pellar::ui::makeButton(
+        central, QStringLiteral("cmdHistory"), QStringLiteral("Deposit &History"),
+        QStringLiteral("The deposits made so far, their totals and their slips"));
+    cmdHistory->setMinimumWidth(140);
+    connect(cmdHistory, &QPushButton::clicked, this, &frmSplash::historyWanted);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdHistory);
+    buttons->addWidget(cmdContinue);
+    outer->addLayout(buttons);
 
     QLabel* lblWarning = pellar::ui::makeLabel(
         central, QStringLiteral("lblWarning"),
@@ -161,15 +170,27 @@ void frmSplash::buildMenu() {
     pellar::ui::addHelpMenu(bar, m_context, slipmakerHelp());
 }
 
-bool frmSplash::checkCheckbook() {
+frmSplash::Checkbook frmSplash::checkCheckbook() {
     if (pellar::DataFileExists(m_context.data, kCheckbookFile))
-        return true;
+        return Checkbook::Present;
     m_desk.message(programTitle(),
                    {QStringLiteral("Create your Checkbook Files using Pellar Writer"),
                     QStringLiteral("before Running Slipmaker")},
                    pellar::MessageButtons::Ok);
+    // Without the check-writing program the file can be started here instead.
+    const pellar::MessageAnswer answer = m_desk.message(
+        programTitle(),
+        {QStringLiteral("No checkbook file CheckbookInfo.txt is in the data folder or its "
+                        "Backup folder."),
+         QStringLiteral("Click Yes to set up a checkbook file here now: the account, the bank "
+                        "and the opening balance."),
+         QStringLiteral("Click No if you keep your checkbook with the check-writing program; "
+                        "Slipmaker ends, and works once that program has made the file.")},
+        pellar::MessageButtons::YesNo, pellar::MessageIcon::Question);
+    if (answer == pellar::MessageAnswer::Yes)
+        return Checkbook::SetUpWanted;
     m_context.exitProgram();
-    return false;
+    return Checkbook::Ended;
 }
 
 void frmSplash::activate() {

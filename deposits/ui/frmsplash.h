@@ -22,14 +22,16 @@ public:
     ~frmSplash() override;
 
     // The test the form makes when it is loaded: without the checkbook data file the person
-    // is told, and the program ends. False then.
-    bool checkCheckbook();
+    // is told, and offered to set one up here; declined, the program ends.
+    enum class Checkbook { Present, SetUpWanted, Ended };
+    Checkbook checkCheckbook();
     // Version and year notice, on each showing.
     void activate();
 
 signals:
     void depositWanted();
     void setupWanted();
+    void historyWanted();
 
 private:
     void buildScreen();

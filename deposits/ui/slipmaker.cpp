@@ -6,7 +6,9 @@
 #include "common/core/regional.h"
 #include "deposits/core/checkbook.h"
 #include "deposits/core/slipmakerinfo.h"
+#include "deposits/ui/frmcheckbooksetup.h"
 #include "deposits/ui/frmdeposit.h"
+#include "deposits/ui/frmdeposithistory.h"
 #include "deposits/ui/frmsetup.h"
 #include "deposits/ui/frmsplash.h"
 
@@ -21,6 +23,8 @@ namespace {
 const QString kSplash = QStringLiteral("frmSplash");
 const QString kSetup = QStringLiteral("frmSetup");
 const QString kDeposit = QStringLiteral("frmDeposit");
+const QString kCheckbookSetup = QStringLiteral("frmCheckbookSetup");
+const QString kHistory = QStringLiteral("frmDepositHistory");
 
 // Nothing of the family updates the backup copy of the checkbook file, so a balance that
 // comes back from it may be long out of date: the person hears which balance, from a copy of
@@ -80,6 +84,7 @@ Slipmaker::Slipmaker(pellar::ProgramShell& shell)
             auto* splash = new frmSplash(context);
             connect(splash, &frmSplash::setupWanted, this, &Slipmaker::showSetup);
             connect(splash, &frmSplash::depositWanted, this, &Slipmaker::showDeposit);
+            connect(splash, &frmSplash::historyWanted, this, &Slipmaker::showHistory);
             return splash;
         },
         pellar::ProgramShell::Lifetime::Recreated);
@@ -92,6 +97,16 @@ Slipmaker::Slipmaker(pellar::ProgramShell& shell)
         auto* deposit = new frmDeposit(context);
         connect(deposit, &frmDeposit::menuWanted, this, [this] { showMenu(); });
         return deposit;
+    });
+    shell.addForm(kCheckbookSetup, [this, &context] {
+        auto* setup = new frmCheckbookSetup(context);
+        connect(setup, &frmCheckbookSetup::checkbookCreated, this, [this] { showMenu(); });
+        return setup;
+    });
+    shell.addForm(kHistory, [this, &context] {
+        auto* history = new frmDepositHistory(context);
+        connect(history, &frmDepositHistory::menuWanted, this, [this] { showMenu(); });
+        return history;
     });
 }
 
@@ -107,13 +122,22 @@ frmDeposit* Slipmaker::deposit() const {
     return dynamic_cast<frmDeposit*>(m_shell.loadedForm(kDeposit));
 }
 
+frmCheckbookSetup* Slipmaker::checkbookSetup() const {
+    return dynamic_cast<frmCheckbookSetup*>(m_shell.loadedForm(kCheckbookSetup));
+}
+
+frmDepositHistory* Slipmaker::history() const {
+    return dynamic_cast<frmDepositHistory*>(m_shell.loadedForm(kHistory));
+}
+
 bool Slipmaker::start() {
     if (!showMenu())
         return false;
     pellar::ProgramContext& context = m_shell.context();
     if (const pellar::FileResult made = pellar::MakeBackupFolder(context.data); !made)
         context.desk.message(programTitle(), {made.error}, pellar::MessageButtons::Ok);
-    splash()->repaint();
+    if (frmSplash* menu = splash())
+        menu->repaint();
     m_shell.form(kSetup);
     m_shell.form(kDeposit);
     return !context.exiting();
@@ -123,8 +147,15 @@ bool Slipmaker::showMenu() {
     // A fresh start form each time: the one before goes first.
     m_shell.unload(splash());
     auto* menu = m_shell.form<frmSplash>(kSplash);
-    if (!menu->checkCheckbook())
+    switch (menu->checkCheckbook()) {
+    case frmSplash::Checkbook::Present:
+        break;
+    case frmSplash::Checkbook::SetUpWanted:
+        showCheckbookSetup();
+        return true;
+    case frmSplash::Checkbook::Ended:
         return false;
+    }
     centre(menu);
     menu->show();
     menu->activate();
@@ -142,6 +173,23 @@ void Slipmaker::showSetup() {
 
 void Slipmaker::showDeposit() {
     frmDeposit* form = deposit() ? deposit() : m_shell.form<frmDeposit>(kDeposit);
+    centre(form);
+    form->show();
+    m_shell.unload(splash());
+    form->activate();
+}
+
+void Slipmaker::showCheckbookSetup() {
+    m_shell.unload(splash());
+    frmCheckbookSetup* form =
+        checkbookSetup() ? checkbookSetup() : m_shell.form<frmCheckbookSetup>(kCheckbookSetup);
+    centre(form);
+    form->show();
+    form->activate();
+}
+
+void Slipmaker::showHistory() {
+    frmDepositHistory* form = history() ? history() : m_shell.form<frmDepositHistory>(kHistory);
     centre(form);
     form->show();
     m_shell.unload(splash());

@@ -9,7 +9,9 @@
 
 namespace deposits {
 
+class frmCheckbookSetup;
 class frmDeposit;
+class frmDepositHistory;
 class frmSetup;
 class frmSplash;
 
@@ -31,10 +33,14 @@ public:
     bool showMenu();
     void showSetup();
     void showDeposit();
+    void showCheckbookSetup();
+    void showHistory();
 
     frmSplash* splash() const;
     frmSetup* setup() const;
     frmDeposit* deposit() const;
+    frmCheckbookSetup* checkbookSetup() const;
+    frmDepositHistory* history() const;
 
 private:
     static void centre(QWidget* form);

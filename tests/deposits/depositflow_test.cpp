@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDateEdit>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -180,9 +181,13 @@ TEST_F(DepositFlow, CashOnlyDepositIsPrintedLoggedAndAddedToTheBalance) {
 
     QSignalSpy menu(form.get(), &frmDeposit::menuWanted);
     print(MessageAnswer::Yes, false, {}, true);
-    ASSERT_EQ(desk.jobs().size(), 1);
+    // The slip on the printer, then its kept copy by the same layout.
+    ASSERT_EQ(desk.jobs().size(), 2);
     EXPECT_TRUE(desk.jobs()[0]->ended);
     EXPECT_EQ(desk.jobs()[0]->findText(QStringLiteral("Cash Retained")), nullptr);
+    EXPECT_EQ(desk.jobs()[1]->texts().size(), desk.jobs()[0]->texts().size());
+    EXPECT_EQ(QDir(folder.file("Deposits/2026")).entryList(QDir::Files),
+              QStringList{"2026-12-04 100.00.pdf"});
     EXPECT_EQ(folder.bytes("Transactions.txt"), logRecord("12/4/2026", "100"));
     EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), checkbookWithBalance("$1,100.00"));
     EXPECT_EQ(menu.count(), 1);
@@ -405,6 +410,35 @@ TEST_F(DepositFlow, PrintingCancelledDeclinedOrFailedWritesNothing) {
     clickTold("cmdDepositContinue");
     EXPECT_TRUE(desk.messages().last().text().contains(QStringLiteral("$922,337,203,685,477.00")));
     EXPECT_EQ(desk.jobs().size(), jobs);
+    // No deposit was recorded, so no copy was kept.
+    EXPECT_FALSE(folder.exists("Deposits"));
+}
+
+TEST_F(DepositFlow, TwoDepositsOfOneDayAndAmountKeepTwoCopies) {
+    for (int i = 0; i < 2; ++i) {
+        reopen();
+        type("txtCurrency", QStringLiteral("25"));
+        toPrintScreen();
+        print(MessageAnswer::Yes);
+    }
+    EXPECT_EQ(QDir(folder.file("Deposits/2026")).entryList(QDir::Files),
+              QStringList({"2026-12-06 25.00 (2).pdf", "2026-12-06 25.00.pdf"}));
+    EXPECT_EQ(folder.bytes("Transactions.txt").size(), 2 * kTransactionLength);
+
+    // A copy that cannot be written is told; the deposit stays recorded.
+    QFile::remove(folder.file("Deposits/2026/2026-12-06 25.00 (2).pdf"));
+    QFile::remove(folder.file("Deposits/2026/2026-12-06 25.00.pdf"));
+    QDir(folder.file("Deposits")).rmdir(QStringLiteral("2026"));
+    folder.put("Deposits/2026", "not a folder");
+    reopen();
+    type("txtCurrency", QStringLiteral("5"));
+    toPrintScreen();
+    desk.expectPrinterDialog(PrinterChoice{});
+    desk.expectMessage(QStringLiteral("Deposit Complete"), MessageAnswer::Yes);
+    clickTold("cmdDepositContinue");
+    EXPECT_TRUE(desk.messages().last().text().contains(QStringLiteral("PDF copy")));
+    EXPECT_EQ(folder.bytes("Transactions.txt").size(), 3 * kTransactionLength);
+    EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), checkbookWithBalance("$1,055.00"));
 }
 
 TEST_F(DepositFlow, EighteenChecksGoOnTheBackThenThreeInTheSameRunDoNot) {
@@ -412,7 +446,11 @@ TEST_F(DepositFlow, EighteenChecksGoOnTheBackThenThreeInTheSameRunDoNot) {
     toPrintScreen();
     // Printed to a file, the back gets a file of its own rather than overwriting the front.
     print(MessageAnswer::Yes, true, PrinterChoice{QString(), 1, QStringLiteral("/out/slip.pdf")});
-    ASSERT_EQ(desk.jobs().size(), 2);
+    // Front, back, and the kept copy holding both as its two pages.
+    ASSERT_EQ(desk.jobs().size(), 3);
+    EXPECT_EQ(desk.jobs()[2]->pageCount(), 2);
+    EXPECT_EQ(desk.jobs()[2]->texts().size(),
+              desk.jobs()[0]->texts().size() + desk.jobs()[1]->texts().size());
     EXPECT_EQ(desk.jobSetups()[0].printer.outputFile, "/out/slip.pdf");
     EXPECT_EQ(desk.jobSetups()[1].printer.outputFile, "/out/slip-back.pdf");
     EXPECT_EQ(desk.jobSetups()[1].origin, PageOrigin::PrintableArea);
@@ -471,8 +509,8 @@ TEST_F(DepositFlow, PreviewAndPdfUseEachSidesOriginAndOffsetsAndRecordOnlyWhenCo
     desk.expectMessage(programTitle(), MessageAnswer::Yes);
     desk.expectSaveFile(QStringLiteral("/out/cash.pdf"));
     clickTold("cmdDepositContinue", MessageAnswer::Yes, QStringLiteral("Deposit Complete"));
-    EXPECT_EQ(desk.jobSetups().size(), 4);
-    EXPECT_EQ(desk.jobSetups().last().printer.outputFile, "/out/cash.pdf");
+    ASSERT_EQ(desk.jobSetups().size(), 5);
+    EXPECT_EQ(desk.jobSetups()[3].printer.outputFile, "/out/cash.pdf");
     EXPECT_TRUE(desk.printerDialogsShownWith().isEmpty());
     EXPECT_EQ(folder.bytes("Transactions.txt"), logRecord("12/6/2026", "40"));
 }

@@ -1,17 +1,22 @@
 // Slipmaker's start: the entry sequence, the start form and the way between the forms.
 #include "common/core/profile.h"
+#include "deposits/ui/frmcheckbooksetup.h"
 #include "deposits/ui/frmdeposit.h"
+#include "deposits/ui/frmdeposithistory.h"
 #include "deposits/ui/frmsetup.h"
 #include "deposits/ui/frmsplash.h"
 #include "deposits/ui/slipmaker.h"
 #include "tests/support/testprogram.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
+
+Q_GUI_EXPORT void qt_set_sequence_auto_mnemonic(bool on);
 
 using namespace pellar;
 using namespace deposits;
@@ -61,6 +66,7 @@ TEST_F(SlipmakerProgram, WithoutACheckbookFileTheProgramEndsAtOnce) {
     folder.put("Backup/Transactions.txt", QByteArray(60, 'O'));
     Slipmaker& program = *new Slipmaker(app.shell());
     desk.expectMessage(QStringLiteral("Slipmaker"));
+    desk.expectMessage(QStringLiteral("Slipmaker"), MessageAnswer::No); // no checkbook here
     EXPECT_FALSE(program.start());
     EXPECT_EQ(ended, 1);
     EXPECT_TRUE(visibleForms().isEmpty());
@@ -146,8 +152,9 @@ TEST_F(SlipmakerProgram, ContinueGoesToSetupFirstAndToTheDepositFormOnceAProfile
     // Every start form made afresh looks for the checkbook file again.
     QFile::remove(folder.file("CheckbookInfo.txt"));
     desk.expectMessage(QStringLiteral("Slipmaker"));
+    desk.expectMessage(QStringLiteral("Slipmaker"), MessageAnswer::No);
     click(program.setup(), "cmdQuit");
-    EXPECT_EQ(desk.messages().last().lines.first(),
+    EXPECT_EQ(desk.messages()[desk.messages().size() - 2].lines.first(),
               "Create your Checkbook Files using Pellar Writer");
     EXPECT_EQ(ended, 1);
     EXPECT_TRUE(visibleForms().isEmpty());
@@ -176,4 +183,66 @@ TEST_F(SlipmakerProgram, ExitProgramUnloadsEveryFormAndBacksUpEveryFileItWrites)
     EXPECT_TRUE(visibleForms().isEmpty());
     EXPECT_TRUE(app.shell().loadedForms().isEmpty());
     EXPECT_EQ(folder.notBackedUp(written, desk.today()), QStringList());
+}
+
+// Without the check-writing program: after the message, the checkbook file is set up here
+// from the keyboard, and the start form follows with it in place.
+TEST_F(SlipmakerProgram, ACheckbookFileSetUpHereLeadsToTheStartForm) {
+    qt_set_sequence_auto_mnemonic(true);
+    desk.expectMessage(QStringLiteral("Slipmaker"));
+    desk.expectMessage(QStringLiteral("Slipmaker"), MessageAnswer::Yes);
+    Slipmaker& program = *new Slipmaker(app.shell());
+    ASSERT_TRUE(program.start());
+    frmCheckbookSetup* setup = program.checkbookSetup();
+    ASSERT_NE(setup, nullptr);
+    EXPECT_EQ(visibleForms(), QList<QWidget*>{setup});
+    setup->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(setup));
+
+    // A balance that is not an amount is refused with a beep; nothing is written.
+    const auto typeInto = [setup](const char* mnemonic, const QString& text) {
+        QTest::keyClick(setup, mnemonic[0], Qt::AltModifier);
+        QApplication::focusWidget()->setProperty("text", QString());
+        QTest::keyClicks(QApplication::focusWidget(), text);
+    };
+    typeInto("a", QStringLiteral("Operating"));
+    typeInto("b", QStringLiteral("Savings Bank"));
+    typeInto("o", QStringLiteral("lots"));
+    typeInto("n", QStringLiteral("0042"));
+    QTest::keyClick(setup, 'c', Qt::AltModifier);
+    QTest::qWait(150);
+    EXPECT_EQ(desk.beeps(), 1);
+    EXPECT_FALSE(folder.exists("CheckbookInfo.txt"));
+
+    typeInto("o", QStringLiteral("1250.5"));
+    QTest::keyClick(setup, 'h', Qt::AltModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("201"));
+    QTest::keyClick(setup, 'c', Qt::AltModifier);
+    QTest::qWait(150);
+    EXPECT_EQ(folder.bytes("CheckbookInfo.txt"),
+              "\"Operating\",\"Savings Bank\",\"$1,250.50\",\"0042\",\" 4\",201,1\r\n");
+    ASSERT_NE(program.splash(), nullptr);
+    EXPECT_EQ(visibleForms(), QList<QWidget*>{program.splash()});
+    EXPECT_EQ(ended, 0);
+}
+
+TEST_F(SlipmakerProgram, DeclinedCheckbookSetupEndsTheProgram) {
+    desk.expectMessage(QStringLiteral("Slipmaker"));
+    desk.expectMessage(QStringLiteral("Slipmaker"), MessageAnswer::Yes);
+    Slipmaker& program = *new Slipmaker(app.shell());
+    ASSERT_TRUE(program.start());
+    click(program.checkbookSetup(), "cmdCancelCheckbook");
+    EXPECT_EQ(ended, 1);
+    EXPECT_FALSE(folder.exists("CheckbookInfo.txt"));
+}
+
+TEST_F(SlipmakerProgram, TheHistoryOpensFromTheStartFormAndReturnsToIt) {
+    Slipmaker& program = started();
+    click(program.splash(), "cmdHistory");
+    ASSERT_NE(program.history(), nullptr);
+    EXPECT_EQ(visibleForms(), QList<QWidget*>{program.history()});
+    click(program.history(), "cmdMenu");
+    ASSERT_NE(program.splash(), nullptr);
+    EXPECT_EQ(visibleForms(), QList<QWidget*>{program.splash()});
 }
