@@ -3,6 +3,7 @@
 #include "common/core/ansi.h"
 #include "common/core/backup.h"
 #include "common/core/csv.h"
+#include "common/core/documentoutput.h"
 #include "common/core/folderlock.h"
 #include "common/core/records.h"
 
@@ -78,6 +79,31 @@ template <typename Each> void forEachLine(const QByteArray& bytes, Each&& each) 
 QByteArray amount(pellar::Currency value) { return pellar::plainAmount(value).toLatin1(); }
 
 } // namespace
+
+RegisterEntry registerEntryFor(const InvoicePrintData& invoice, TaxMode mode) {
+    RegisterEntry e;
+    e.number = invoice.invoiceNumber;
+    e.date = invoice.date;
+    e.customer = invoice.customer.name.trimmed();
+    if (mode == TaxMode::MaterialAndLabor)
+        e.taxable = (invoice.subTotal + invoice.labor).value_or(pellar::Currency());
+    else if (mode == TaxMode::MaterialOnly)
+        e.taxable = invoice.subTotal;
+    e.tax = invoice.tax;
+    e.total = invoice.grandTotal;
+    e.nonTaxable = (invoice.grandTotal - invoice.tax - e.taxable).value_or(pellar::Currency());
+    e.discount = invoice.discount;
+    if (!invoice.discount.isZero())
+        e.discountDays = invoice.discountDays;
+    return e;
+}
+
+QString copyBaseName(const QString& number, const QString& customer) {
+    QString base = pellar::fileNamePart(number, 40);
+    if (!customer.trimmed().isEmpty())
+        base += u' ' + pellar::fileNamePart(customer.trimmed());
+    return base;
+}
 
 QByteArray registerLine(const RegisterEntry& e) {
     return pellar::RecordWriter()

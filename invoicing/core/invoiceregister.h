@@ -17,6 +17,8 @@
 #include "common/core/currency.h"
 #include "common/core/datafiles.h"
 #include "common/core/fileresult.h"
+#include "invoicing/core/invoiceoptions.h"
+#include "invoicing/core/invoicepagelayout.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -53,6 +55,14 @@ struct InvoiceRegister {
     int damaged = 0;              // lines skipped: not a register record
     QString problem;              // plain words when the file could not be read at all
 };
+
+// The record of an invoice as printed, under the tax mode it was made with (no copy yet).
+// What is not taxed is what is left of the total after the taxable sales and the tax, so
+// the three always add up to the total.
+RegisterEntry registerEntryFor(const InvoicePrintData& invoice, TaxMode mode);
+// The kept copy's name without ".pdf": "<number> <customer>", each part made safe for a
+// file name, so whatever was typed the copy lands in its year's folder.
+QString copyBaseName(const QString& number, const QString& customer);
 
 QByteArray registerLine(const RegisterEntry& entry);
 InvoiceRegister parseRegister(const QByteArray& bytes);

@@ -77,35 +77,13 @@ PrintOutcome untilConfirmed(pellar::Desk& desk, const std::function<Attempt()>& 
     }
 }
 
-// The register's record of a confirmed invoice. What is not taxed is what is left of the
-// total after the taxable sales and the tax, so the three always add up to the total.
-RegisterEntry registerEntry(const InvoicePrintData& invoice, TaxMode mode) {
-    RegisterEntry e;
-    e.number = invoice.invoiceNumber;
-    e.date = invoice.date;
-    e.customer = invoice.customer.name.trimmed();
-    if (mode == TaxMode::MaterialAndLabor)
-        e.taxable = (invoice.subTotal + invoice.labor).value_or(pellar::Currency());
-    else if (mode == TaxMode::MaterialOnly)
-        e.taxable = invoice.subTotal;
-    e.tax = invoice.tax;
-    e.total = invoice.grandTotal;
-    e.nonTaxable = (invoice.grandTotal - invoice.tax - e.taxable).value_or(pellar::Currency());
-    e.discount = invoice.discount;
-    if (!invoice.discount.isZero())
-        e.discountDays = invoice.discountDays;
-    return e;
-}
-
 // A confirmed invoice is issued: its PDF copy kept, its record appended to the register and
 // its customer put in the book. Without the copy and the record it is not issued at all, so
 // an invoice can never be out on paper and missing from the register.
 bool issue(const InvoicePrintData& invoice, Billwright& program) {
-    RegisterEntry entry = registerEntry(invoice, program.options().taxMode());
+    RegisterEntry entry = registerEntryFor(invoice, program.options().taxMode());
     const QString year = QString::number(invoice.date.year());
-    QString base = pellar::fileNamePart(invoice.invoiceNumber, 40);
-    if (!entry.customer.isEmpty())
-        base += u' ' + pellar::fileNamePart(entry.customer);
+    const QString base = copyBaseName(invoice.invoiceNumber, entry.customer);
     const pellar::DocumentCopy copy = pellar::keepDocumentCopy(
         program.desk(), program.data(), invoiceDocument(invoice.invoiceNumber),
         QString::fromUtf16(kCopiesFolder) + u'/' + year, base, invoiceLayout(invoice));
