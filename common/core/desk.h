@@ -83,6 +83,12 @@ public:
     virtual bool openWebAddress(const QString& url) = 0;
     // Shows a folder of this computer in the person's file manager. False when nothing did.
     virtual bool openFolder(const QString& path) = 0;
+    // Opens a document the program keeps (a PDF copy) in the person's viewer. False when
+    // nothing did; a desk without a viewer does nothing.
+    virtual bool openDocument(const QString& path) {
+        (void)path;
+        return false;
+    }
 
     // The hourglass while a long action runs.
     virtual void setBusy(bool busy) = 0;

@@ -289,6 +289,14 @@ bool RealDesk::openFolder(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
+bool RealDesk::openDocument(const QString& path) {
+    // A PDF file that is there, as a file URL: nothing is run.
+    const QFileInfo file(path);
+    if (!file.isFile() || file.suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) != 0)
+        return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
+}
+
 void RealDesk::setBusy(bool busy) {
     // Balanced: an extra "not busy" must not pop a cursor someone else set.
     if (busy) {

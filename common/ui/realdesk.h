@@ -37,6 +37,7 @@ public:
                                           const QString& filter) override;
     bool openWebAddress(const QString& url) override;
     bool openFolder(const QString& path) override;
+    bool openDocument(const QString& path) override;
     void setBusy(bool busy) override;
 
     // The box message() shows, not yet shown: plain text, no icon unless asked.

@@ -56,6 +56,10 @@ public:
     bool openWebAddress(const QString& url) override;
     // False stands for a computer where no browser takes an address.
     bool browserTakesAddresses = true;
+    bool openDocument(const QString& path) override {
+        m_documents.append(path);
+        return true;
+    }
     bool openFolder(const QString& path) override {
         m_folders.append(path);
         return true;
@@ -73,6 +77,7 @@ public:
     // The names each save-file dialog suggested.
     const Recorded<QString>& saveFilesSuggested() const { return m_suggested; }
     const Recorded<QString>& openedFolders() const { return m_folders; }
+    const Recorded<QString>& openedDocuments() const { return m_documents; }
     bool busy() const { return m_busy > 0; }
     bool allAnswersUsed() const {
         return m_answers.isEmpty() && m_choices.isEmpty() && m_saveFiles.isEmpty();
@@ -96,6 +101,7 @@ private:
     Recorded<std::shared_ptr<PrintLog>> m_jobs;
     Recorded<QString> m_addresses;
     Recorded<QString> m_folders;
+    Recorded<QString> m_documents;
     QDate m_today{2026, 12, 6};
     int m_beeps = 0;
     int m_busy = 0;
