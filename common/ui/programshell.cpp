@@ -219,6 +219,10 @@ int runProgram(const ProgramProfile& profile, int argc, char** argv) {
     switch (line.action) {
     case CommandLine::Action::Help:
         std::fputs(qPrintable(usageText(profile.title, userFolder)), stdout);
+        // The files this program writes, so a person knows what to copy or keep.
+        if (!profile.writtenNames.isEmpty())
+            std::printf("\n%s writes these data files there: %s.\n", qPrintable(profile.title),
+                        qPrintable(profile.writtenNames.join(QStringLiteral(", "))));
         return 0;
     case CommandLine::Action::Version:
         std::printf("%s %s\n", qPrintable(profile.title), qPrintable(profile.version));

@@ -11,7 +11,9 @@ namespace invoicing {
 
 namespace {
 
-QString key(const QString& name) { return name.trimmed().toCaseFolded(); }
+QString key(const QString& name) {
+    return name.trimmed().toCaseFolded();
+}
 
 // The lines of a file, each without its CR LF (or lone LF / CR); blank lines left out.
 QList<QByteArray> recordLines(const QByteArray& bytes) {

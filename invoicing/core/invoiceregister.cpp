@@ -19,6 +19,24 @@ QString isoDate(QDate date) {
     return date.isValid() ? date.toString(QStringLiteral("yyyy-MM-dd")) : QString();
 }
 
+// "yyyy-MM-dd" exactly; an invalid date for anything else. Read by hand: the general
+// format parser is the larger part of reading a long register.
+QDate isoDateFrom(const QString& text) {
+    if (text.size() != 10 || text[4] != u'-' || text[7] != u'-')
+        return {};
+    int parts[3] = {0, 0, 0};
+    const int starts[3] = {0, 5, 8}, lengths[3] = {4, 2, 2};
+    for (int p = 0; p < 3; ++p) {
+        for (int i = starts[p]; i < starts[p] + lengths[p]; ++i) {
+            const char16_t c = text[i].unicode();
+            if (c < u'0' || c > u'9')
+                return {};
+            parts[p] = parts[p] * 10 + (c - u'0');
+        }
+    }
+    return QDate(parts[0], parts[1], parts[2]);
+}
+
 // A register line, or nothing when it is not one.
 std::optional<RegisterEntry> parseLine(const QByteArray& line) {
     pellar::FreeFormatReader reader(line);
@@ -32,12 +50,14 @@ std::optional<RegisterEntry> parseLine(const QByteArray& line) {
     if (!reader.atEnd())
         return std::nullopt;
     using Kind = pellar::FreeField::Kind;
+    // A text this program could not write back (a control character) makes the line one
+    // it keeps as it is rather than a record it would change on the next rewrite.
     for (const int text : {0, 1, 2, 8, 9, 10})
-        if (f[text].kind != Kind::Quoted)
+        if (f[text].kind != Kind::Quoted || pellar::storableText(f[text].text) != f[text].text)
             return std::nullopt;
     RegisterEntry e;
     e.number = f[0].text;
-    e.date = QDate::fromString(f[1].text, QStringLiteral("yyyy-MM-dd"));
+    e.date = isoDateFrom(f[1].text);
     e.customer = f[2].text;
     pellar::Currency* amounts[] = {&e.taxable, &e.nonTaxable, &e.tax, &e.total, &e.discount};
     for (int i = 0; i < 5; ++i) {
@@ -52,7 +72,7 @@ std::optional<RegisterEntry> parseLine(const QByteArray& line) {
     e.discountDays = f[8].text;
     e.pdfFile = f[9].text;
     if (!f[10].text.isEmpty()) {
-        e.paid = QDate::fromString(f[10].text, QStringLiteral("yyyy-MM-dd"));
+        e.paid = isoDateFrom(f[10].text);
         if (!e.paid.isValid())
             return std::nullopt;
     }
@@ -76,7 +96,9 @@ template <typename Each> void forEachLine(const QByteArray& bytes, Each&& each) 
     }
 }
 
-QByteArray amount(pellar::Currency value) { return pellar::plainAmount(value).toLatin1(); }
+QByteArray amount(pellar::Currency value) {
+    return pellar::plainAmount(value).toLatin1();
+}
 
 } // namespace
 
@@ -137,7 +159,8 @@ InvoiceRegister readRegister(const pellar::DataFolder& folder) {
     if (!pellar::DataFileExists(folder, kRegisterFile))
         return {};
     InvoiceRegister reg;
-    const std::optional<QByteArray> bytes = pellar::readDataFile(folder, kRegisterFile, &reg.problem);
+    const std::optional<QByteArray> bytes =
+        pellar::readDataFile(folder, kRegisterFile, &reg.problem);
     return bytes ? parseRegister(*bytes) : reg;
 }
 
@@ -161,7 +184,8 @@ pellar::FileResult appendToRegister(const pellar::DataFolder& folder, const Regi
     });
 }
 
-pellar::FileResult setPaid(const pellar::DataFolder& folder, const RegisterEntry& entry, QDate paid) {
+pellar::FileResult setPaid(const pellar::DataFolder& folder, const RegisterEntry& entry,
+                           QDate paid) {
     return pellar::underFolderLock(folder, [&]() -> pellar::FileResult {
         if (!pellar::DataFileExists(folder, kRegisterFile))
             return pellar::FileResult::failure(QStringLiteral("Invoices.txt is missing."));
@@ -282,8 +306,8 @@ QByteArray registerCsv(const QList<RegisterEntry>& entries, const QList<qsizetyp
 QByteArray salesTaxCsv(const SalesTaxFigures& f) {
     QString text = QStringLiteral("From,To,Invoices,Taxable Sales,Non-taxable Sales,Tax "
                                   "Collected,Total\r\n");
-    text += isoDate(f.period.from) + u',' + isoDate(f.period.to) + u',' +
-            QString::number(f.invoices);
+    text +=
+        isoDate(f.period.from) + u',' + isoDate(f.period.to) + u',' + QString::number(f.invoices);
     for (const pellar::Currency a : {f.taxable, f.nonTaxable, f.tax, f.total})
         text += u',' + pellar::plainAmount(a);
     text += QStringLiteral("\r\n");

@@ -74,13 +74,14 @@ InvoiceRegister readRegister(const pellar::DataFolder& folder);
 pellar::FileResult appendToRegister(const pellar::DataFolder& folder, const RegisterEntry& entry);
 // Sets (or, with an invalid date, clears) the paid day of the invoice with this number and
 // copy. The file is read again under the lock and replaced whole; lines it cannot read stay.
-pellar::FileResult setPaid(const pellar::DataFolder& folder, const RegisterEntry& entry, QDate paid);
+pellar::FileResult setPaid(const pellar::DataFolder& folder, const RegisterEntry& entry,
+                           QDate paid);
 
 // ---- Finding invoices ------------------------------------------------------------------
 
 struct RegisterFilter {
-    QString text;    // a part of the number or of the customer's name; empty: any
-    QDate from, to;  // issued within, both days counting; invalid: open-ended
+    QString text;   // a part of the number or of the customer's name; empty: any
+    QDate from, to; // issued within, both days counting; invalid: open-ended
     bool unpaidOnly = false;
     bool accepts(const RegisterEntry& entry) const;
 };

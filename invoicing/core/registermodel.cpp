@@ -55,20 +55,29 @@ QVariant RegisterModel::data(const QModelIndex& index, int role) const {
         return index.column() == Total ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
     if (role == kSortRole) {
         switch (index.column()) {
-        case Number: return e.number;
-        case Date: return e.date;
-        case Customer: return e.customer.toCaseFolded();
-        case Total: return e.total.units();
-        case Paid: return e.paid.isValid() ? e.paid : QDate(1, 1, 1);
+        case Number:
+            return e.number;
+        case Date:
+            return e.date;
+        case Customer:
+            return e.customer.toCaseFolded();
+        case Total:
+            return e.total.units();
+        case Paid:
+            return e.paid.isValid() ? e.paid : QDate(1, 1, 1);
         }
     }
     if (role != Qt::DisplayRole)
         return {};
     switch (index.column()) {
-    case Number: return e.number;
-    case Date: return pellar::formatShortDate(e.date);
-    case Customer: return e.customer;
-    case Total: return pellar::formatCurrency(e.total);
+    case Number:
+        return e.number;
+    case Date:
+        return pellar::formatShortDate(e.date);
+    case Customer:
+        return e.customer;
+    case Total:
+        return pellar::formatCurrency(e.total);
     case Paid:
         if (e.isPaid())
             return pellar::formatShortDate(e.paid);

@@ -23,8 +23,9 @@ void printSalesTaxReport(pellar::PrintSurface& surface, const pellar::BusinessPr
     surface.setCurrentX(kLeft);
     surface.print(business.name);
     surface.setCurrentX(kLeft);
-    surface.print(QStringLiteral("%1 to %2").arg(pellar::formatShortDate(f.period.from),
-                                                 pellar::formatShortDate(f.period.to)));
+    surface.print(
+        QStringLiteral("%1 to %2")
+            .arg(pellar::formatShortDate(f.period.from), pellar::formatShortDate(f.period.to)));
     surface.setCurrentY(surface.currentY() + kRow);
     surface.line(kLeft, surface.currentY(), kAmountRight, surface.currentY());
     surface.setCurrentY(surface.currentY() + kRow / 2);

@@ -42,7 +42,9 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
     return b;
 }
 
-QString title() { return QString::fromUtf16(kApplicationTitle); }
+QString title() {
+    return QString::fromUtf16(kApplicationTitle);
+}
 
 } // namespace
 
@@ -90,7 +92,8 @@ InvoicesWindow::InvoicesWindow(Billwright& program)
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setSectionResizeMode(RegisterModel::Customer, QHeaderView::Stretch);
+    m_table->horizontalHeader()->setSectionResizeMode(RegisterModel::Customer,
+                                                      QHeaderView::Stretch);
     m_table->horizontalHeader()->setHighlightSections(false);
     m_table->setColumnWidth(RegisterModel::Number, 110);
     m_table->setColumnWidth(RegisterModel::Date, 100);
@@ -137,7 +140,8 @@ InvoicesWindow::InvoicesWindow(Billwright& program)
         button(taxBox, QStringLiteral("cmdTaxPreview"), QStringLiteral("Previe&w"));
     QPushButton* taxPdf =
         button(taxBox, QStringLiteral("cmdTaxPdf"), QStringLiteral("S&ave as PDF..."));
-    QPushButton* taxCsv = button(taxBox, QStringLiteral("cmdTaxCsv"), QStringLiteral("Tax &CSV..."));
+    QPushButton* taxCsv =
+        button(taxBox, QStringLiteral("cmdTaxCsv"), QStringLiteral("Tax &CSV..."));
     auto* taxRow = new QHBoxLayout;
     taxRow->addWidget(periodLabel);
     taxRow->addWidget(m_period);
@@ -182,9 +186,9 @@ InvoicesWindow::InvoicesWindow(Billwright& program)
     connect(taxPdf, &QPushButton::clicked, this, &InvoicesWindow::saveSalesTaxPdf);
     connect(taxCsv, &QPushButton::clicked, this, &InvoicesWindow::exportSalesTax);
 
-    QWidget* order[] = {m_find,   m_useDates, m_from, m_to,     m_unpaid,   m_table,
-                        open,     m_paidOn,   paid,   unpaid,   exportCsv,  menu,
-                        m_period, m_periodDay, m_periodTo, taxPreview, taxPdf, taxCsv};
+    QWidget* order[] = {m_find,   m_useDates,  m_from,     m_to,       m_unpaid,  m_table,
+                        open,     m_paidOn,    paid,       unpaid,     exportCsv, menu,
+                        m_period, m_periodDay, m_periodTo, taxPreview, taxPdf,    taxCsv};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 }
@@ -242,11 +246,11 @@ void InvoicesWindow::applyFilter() {
 
 void InvoicesWindow::showSummary() {
     const std::optional<pellar::Currency> total = m_model->shownTotal();
-    QString text = QStringLiteral("%1 of %2 invoices shown, total %3")
-                       .arg(m_model->shownCount())
-                       .arg(m_model->entries().size())
-                       .arg(total ? pellar::formatCurrency(*total)
-                                  : QStringLiteral("too large to add up"));
+    QString text =
+        QStringLiteral("%1 of %2 invoices shown, total %3")
+            .arg(m_model->shownCount())
+            .arg(m_model->entries().size())
+            .arg(total ? pellar::formatCurrency(*total) : QStringLiteral("too large to add up"));
     if (const int overdue = m_model->overdueCount(); overdue > 0)
         text += QStringLiteral("; %1 unpaid for more than 30 days (in red)").arg(overdue);
     m_summary->setText(text + u'.');
@@ -309,7 +313,8 @@ void InvoicesWindow::markPaid(bool paid) {
     reload();
     // The same invoice stays the current one, wherever the filter and the order put it.
     for (int row = 0; row < m_sorted->rowCount(); ++row) {
-        const RegisterEntry& at = m_model->entryAt(m_sorted->mapToSource(m_sorted->index(row, 0)).row());
+        const RegisterEntry& at =
+            m_model->entryAt(m_sorted->mapToSource(m_sorted->index(row, 0)).row());
         if (at.number == entry.number && at.pdfFile == entry.pdfFile) {
             m_table->selectRow(row);
             break;
@@ -350,8 +355,9 @@ void InvoicesWindow::saveSalesTaxPdf() {
     pellar::PrintedDocumentKind kind = salesTaxDocument(f.period);
     kind.pdfFileName = pellar::inDocumentsFolder(kind.pdfFileName);
     const pellar::PdfOutcome saved = pellar::saveDocumentAsPdf(
-        m_program.desk(), m_program.data(), kind,
-        [&](pellar::PrintSurface& surface) { printSalesTaxReport(surface, m_program.profile(), f); });
+        m_program.desk(), m_program.data(), kind, [&](pellar::PrintSurface& surface) {
+            printSalesTaxReport(surface, m_program.profile(), f);
+        });
     if (!saved.cancelled && !saved.written)
         m_program.reportFileError(saved.written.error);
 }

@@ -48,18 +48,18 @@ private:
     Billwright& m_program;
     RegisterModel* m_model;
     QSortFilterProxyModel* m_sorted;
-    QLineEdit* m_find;       // txtFind
-    QCheckBox* m_useDates;   // ckDates
-    QDateEdit* m_from;       // dtFrom
-    QDateEdit* m_to;         // dtTo
-    QCheckBox* m_unpaid;     // ckUnpaid
-    QTableView* m_table;     // fgInvoices
-    QLabel* m_summary;       // lblSummary
-    QDateEdit* m_paidOn;     // dtPaid
-    QComboBox* m_period;     // cboPeriod
-    QDateEdit* m_periodDay;  // dtPeriod
-    QDateEdit* m_periodTo;   // dtPeriodTo
-    QLabel* m_salesTax;      // lblSalesTax
+    QLineEdit* m_find;      // txtFind
+    QCheckBox* m_useDates;  // ckDates
+    QDateEdit* m_from;      // dtFrom
+    QDateEdit* m_to;        // dtTo
+    QCheckBox* m_unpaid;    // ckUnpaid
+    QTableView* m_table;    // fgInvoices
+    QLabel* m_summary;      // lblSummary
+    QDateEdit* m_paidOn;    // dtPaid
+    QComboBox* m_period;    // cboPeriod
+    QDateEdit* m_periodDay; // dtPeriod
+    QDateEdit* m_periodTo;  // dtPeriodTo
+    QLabel* m_salesTax;     // lblSalesTax
     int m_damaged = 0;
 };
 

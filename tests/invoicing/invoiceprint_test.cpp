@@ -103,7 +103,8 @@ TEST_F(InvoicePrint, ConfirmedPrintAdvancesTheCounterOnce) {
 TEST_F(InvoicePrint, ARegisterThatCannotGrowRefusesTheInvoiceAndFreesItsNumber) {
     QByteArray earlier;
     for (int i = 0; i < 200; ++i)
-        earlier += "\"2025" + QByteArray::number(1000 + i) + "\",\"2025-03-01\",\"Smith\",0.00,"
+        earlier += "\"2025" + QByteArray::number(1000 + i) +
+                   "\",\"2025-03-01\",\"Smith\",0.00,"
                    "5.00,0.00,5.00,0.00,\"\",\"Invoices/2025/x.pdf\",\"\"\r\n";
     folder.put("Invoices.txt", earlier);
     invoiceWithOneLine();

@@ -15,9 +15,12 @@ using pellar::testing::ScratchDataFolder;
 
 namespace {
 
-Currency money(const char* text) { return *Currency::fromDecimalText(QString::fromLatin1(text)); }
+Currency money(const char* text) {
+    return *Currency::fromDecimalText(QString::fromLatin1(text));
+}
 
-RegisterEntry entry(const char* number, QDate date, const char* total, const char* customer = "Smith") {
+RegisterEntry entry(const char* number, QDate date, const char* total,
+                    const char* customer = "Smith") {
     RegisterEntry e;
     e.number = QString::fromLatin1(number);
     e.date = date;
@@ -35,7 +38,7 @@ TEST(CustomerBook, AddsOnceUpdatesByNameKeepsTheFamilyTextAndNeverWritesOverDama
     ASSERT_TRUE(saveCustomer(folder, smith));
     ASSERT_TRUE(saveCustomer(folder, {"Baker", "2 Oak", "", "Troy", "NY", "12180"}));
     CustomerAddress moved = smith;
-    moved.name = QStringLiteral("  j. 'jo' smith, jr.");  // the same customer, as the book holds it
+    moved.name = QStringLiteral("  j. 'jo' smith, jr."); // the same customer, as the book holds it
     moved.street = QStringLiteral("9 Quai");
     ASSERT_TRUE(saveCustomer(folder, moved));
     ASSERT_TRUE(saveCustomer(folder, {"   ", "nameless", "", "", "", ""}));
@@ -47,10 +50,13 @@ TEST(CustomerBook, AddsOnceUpdatesByNameKeepsTheFamilyTextAndNeverWritesOverDama
     EXPECT_EQ(book.customers[book.indexOf("J. 'JO' SMITH, JR.")].street, "9 Quai");
 
     // Renamed, deleted; a rename onto another customer is refused.
-    EXPECT_FALSE(changeCustomer(folder, "Baker", CustomerAddress{"j. 'jo' smith, jr.", "", "", "", "", ""}));
-    ASSERT_TRUE(changeCustomer(folder, "Baker", CustomerAddress{"Bäcker", "2 Oak", "", "", "", ""}));
+    EXPECT_FALSE(
+        changeCustomer(folder, "Baker", CustomerAddress{"j. 'jo' smith, jr.", "", "", "", "", ""}));
+    ASSERT_TRUE(
+        changeCustomer(folder, "Baker", CustomerAddress{"Bäcker", "2 Oak", "", "", "", ""}));
     ASSERT_TRUE(changeCustomer(folder, "j. 'jo' smith, jr.", std::nullopt));
-    EXPECT_EQ(folder.bytes("Customers.txt"), "\"B\xE4" "cker\",\"2 Oak\",\"\",\"\",\"\",\"\"\r\n");
+    EXPECT_EQ(folder.bytes("Customers.txt"), "\"B\xE4"
+                                             "cker\",\"2 Oak\",\"\",\"\",\"\",\"\"\r\n");
 
     const QByteArray damaged = folder.bytes("Customers.txt") + "\"half a record\r\n";
     folder.put("Customers.txt", damaged);
@@ -117,13 +123,15 @@ TEST(InvoiceRegister, SalesTaxFiguresAreTheSumsOfThePeriodsRecordsInEveryTaxMode
             const RegisterEntry e = registerEntryFor(printed, mode);
             EXPECT_EQ(*(e.taxable + e.nonTaxable + e.tax), e.total);
             EXPECT_EQ(e.taxable, mode == TaxMode::None ? Currency()
-                                 : mode == TaxMode::MaterialOnly ? totals.subTotal()
-                                                                 : *(totals.subTotal() + totals.labor()));
+                                 : mode == TaxMode::MaterialOnly
+                                     ? totals.subTotal()
+                                     : *(totals.subTotal() + totals.labor()));
             entries << parseRegister(registerLine(e)).entries;
         }
     }
     entries << entry("outside", QDate(2026, 7, 1), "100.00");
-    const SalesTaxFigures quarter = salesTaxFor(entries, periodOf(PeriodKind::Quarter, QDate(2026, 5, 9)));
+    const SalesTaxFigures quarter =
+        salesTaxFor(entries, periodOf(PeriodKind::Quarter, QDate(2026, 5, 9)));
     EXPECT_EQ(quarter.period.from, QDate(2026, 4, 1));
     EXPECT_EQ(quarter.period.to, QDate(2026, 6, 30));
     EXPECT_EQ(quarter.invoices, 9);
@@ -140,8 +148,10 @@ TEST(InvoiceRegister, SalesTaxFiguresAreTheSumsOfThePeriodsRecordsInEveryTaxMode
     EXPECT_EQ(quarter.total, total);
     EXPECT_EQ(salesTaxFor(entries, periodOf(PeriodKind::Year, QDate(2026, 1, 1))).invoices, 10);
     EXPECT_EQ(salesTaxFor(entries, periodOf(PeriodKind::Month, QDate(2026, 4, 30))).invoices, 9);
-    EXPECT_EQ(salesTaxFor(entries, periodOf(PeriodKind::Dates, QDate(2026, 4, 3), QDate(2026, 4, 2)))
-                  .invoices, 2);
+    EXPECT_EQ(
+        salesTaxFor(entries, periodOf(PeriodKind::Dates, QDate(2026, 4, 3), QDate(2026, 4, 2)))
+            .invoices,
+        2);
 
     // The exports: a header, ISO dates, plain amounts, quoted texts made inert.
     QList<RegisterEntry> odd{entry("=1+1", QDate(2026, 4, 2), "5", "He said \"hi\"")};

@@ -81,7 +81,8 @@ TEST_F(InvoicesWindowTest, FindsMarksPaidOpensAndExportsFromTheKeyboard) {
     EXPECT_TRUE(child<QLabel>(window, "lblSalesTax")->text().contains("tax collected $4.20"));
     desk.expectSaveFile(folder.file("tax.csv"));
     alt('c');
-    EXPECT_TRUE(folder.bytes("tax.csv").endsWith("2026-10-01,2026-12-31,3,70.00,110.00,4.20,184.20\r\n"));
+    EXPECT_TRUE(
+        folder.bytes("tax.csv").endsWith("2026-10-01,2026-12-31,3,70.00,110.00,4.20,184.20\r\n"));
 }
 
 TEST_F(InvoicesWindowTest, CustomerEntryOffersTheBookByPrefixAndFillsTheAddress) {
