@@ -37,6 +37,12 @@ RecordWriter& RecordWriter::truth(bool value) {
     return *this;
 }
 
+RecordWriter& RecordWriter::bare(const QByteArray& value) {
+    separate();
+    m_bytes.append(value);
+    return *this;
+}
+
 QByteArray RecordWriter::line() const {
     return m_bytes + "\r\n";
 }

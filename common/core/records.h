@@ -20,6 +20,9 @@ public:
     RecordWriter& text(const QString& value);
     RecordWriter& number(qint64 value);
     RecordWriter& truth(bool value);
+    // A field written as it stands, unquoted: a plain decimal amount ("12.50"). The caller
+    // makes sure it holds no comma, quote or line end.
+    RecordWriter& bare(const QByteArray& value);
 
     // The record so far, encoded as Windows-1252, with the closing CR LF.
     QByteArray line() const;

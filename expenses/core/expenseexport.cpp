@@ -1,5 +1,6 @@
 #include "expenses/core/expenseexport.h"
 
+#include "common/core/csv.h"
 #include "common/core/datafiles.h"
 #include "common/core/fixedrecords.h"
 #include "common/core/regional.h"
@@ -27,42 +28,8 @@ int paymentOptionOf(QStringView method) {
     return -1;
 }
 
-// A plain decimal with a dot and at least two decimals: "1234.50", "-0.0125".
-QString plainAmount(pellar::Currency amount) {
-    QString text = amount.toPlainString();
-    const qsizetype point = text.indexOf(u'.');
-    if (point < 0)
-        return text + QStringLiteral(".00");
-    if (text.size() - point - 1 < 2)
-        text += u'0';
-    return text;
-}
-
-// Whether a spreadsheet would take the text for a formula.
-bool looksLikeFormula(const QString& text) {
-    if (text.isEmpty())
-        return false;
-    const QChar first = text.front();
-    return first == u'=' || first == u'+' || first == u'-' || first == u'@' || first == u'\t' ||
-           first == u'\r';
-}
-
-// Appends the text as a quoted field, made inert when it looks like a formula.
-void appendQuoted(QString& out, const QString& text) {
-    out += u'"';
-    if (looksLikeFormula(text))
-        out += u'\'';
-    if (!text.contains(u'"')) {
-        out += text;
-    } else {
-        for (const QChar c : text) {
-            if (c == u'"')
-                out += u'"';
-            out += c;
-        }
-    }
-    out += u'"';
-}
+using pellar::appendQuoted;
+using pellar::plainAmount;
 
 // An account name a plain-text accounting tool reads as one name: no colon (it would make a
 // sub-account), no run of blanks or tab (two blanks end the name), no comment mark, no

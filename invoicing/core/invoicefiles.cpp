@@ -8,7 +8,9 @@
 #include "common/core/profile.h"
 #include "common/core/records.h"
 #include "common/core/settings.h"
+#include "invoicing/core/customerbook.h"
 #include "invoicing/core/invoiceoptions.h"
+#include "invoicing/core/invoiceregister.h"
 
 #include <algorithm>
 #include <limits>
@@ -19,7 +21,8 @@ namespace invoicing {
 QStringList writtenFiles() {
     QStringList names;
     for (const char16_t* name : {pellar::kBusinessFile, kCatalogueFile, kOptionsFile, kMemoFile,
-                                 pellar::kPrintAlignmentFile, pellar::kSettingsFile})
+                                 pellar::kPrintAlignmentFile, pellar::kSettingsFile,
+                                 kCustomerBookFile, kRegisterFile})
         names << pellar::baseName(QStringView(name));
     return names;
 }

@@ -7,6 +7,7 @@
 #include "invoicing/core/invoicefiles.h"
 #include "invoicing/ui/customerentry.h"
 #include "invoicing/ui/invoiceform.h"
+#include "invoicing/ui/invoiceswindow.h"
 #include "invoicing/ui/setupform.h"
 #include "invoicing/ui/startmenu.h"
 
@@ -24,6 +25,7 @@ namespace {
 const QString kSplash = QStringLiteral("frmSplash");
 const QString kSetup = QStringLiteral("frmSetup");
 const QString kCustomer = QStringLiteral("frmShell");
+const QString kInvoices = QStringLiteral("frmInvoices");
 const QString kInvoice = QStringLiteral("frmInvoice");
 
 } // namespace
@@ -65,6 +67,7 @@ Billwright::Billwright(pellar::ProgramShell& shell)
     shell.addForm(kSplash, [this] { return new StartMenu(*this); });
     shell.addForm(kSetup, [this] { return new SetupForm(*this); });
     shell.addForm(kCustomer, [this] { return new CustomerEntry(*this); });
+    shell.addForm(kInvoices, [this] { return new InvoicesWindow(*this); });
     shell.addForm(
         kInvoice,
         [this]() -> QWidget* {
@@ -159,6 +162,10 @@ void Billwright::showInvoiceForm() {
         return;
     }
     m_shell.show(kInvoice);
+}
+
+void Billwright::showInvoices() {
+    m_shell.form(kInvoices)->show();
 }
 
 void Billwright::reportFileError(const QString& error) {

@@ -88,6 +88,8 @@ public:
     void showSetup() override;
     void showCustomerEntry() override;
     void showInvoiceForm() override;
+    // The register of issued invoices and the sales-tax figures.
+    void showInvoices();
 
     // Tells the person about a file that could not be saved.
     void reportFileError(const QString& error);

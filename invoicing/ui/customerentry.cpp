@@ -3,12 +3,14 @@
 #include "common/ui/keyboard.h"
 #include "invoicing/ui/billwright.h"
 
+#include <QCompleter>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStringListModel>
 #include <QVBoxLayout>
 
 namespace invoicing {
@@ -46,6 +48,13 @@ CustomerEntry::CustomerEntry(Billwright& program)
         captions[i]->setBuddy(m_fields[i]);
     }
     m_fields[0]->setMinimumWidth(320);
+    m_names = new QStringListModel(this);
+    m_completer = new QCompleter(m_names, this);
+    m_completer->setCaseSensitivity(Qt::CaseInsensitive);
+    m_completer->setCompletionMode(QCompleter::PopupCompletion);
+    m_fields[0]->setCompleter(m_completer);
+    connect(m_completer, qOverload<const QString&>(&QCompleter::activated), this,
+            &CustomerEntry::fillFromBook);
     // City, state and ZIP share the last row, as on an envelope.
     for (int i = 0; i < 3; ++i) {
         grid->addWidget(captions[i], i, 0, Qt::AlignRight);
@@ -111,7 +120,20 @@ void CustomerEntry::showEvent(QShowEvent* event) {
         return;
     for (QLineEdit* field : m_fields)
         field->clear();
+    m_book = readCustomerBook(m_program.data());
+    m_names->setStringList(m_book.names());
     m_fields[0]->setFocus();
+}
+
+void CustomerEntry::fillFromBook(const QString& name) {
+    const qsizetype at = m_book.indexOf(name);
+    if (at < 0)
+        return;
+    const CustomerAddress& c = m_book.customers[at];
+    const QString lines[6] = {c.name, c.street, c.poBox, c.city, c.state, c.zip};
+    for (int i = 0; i < 6; ++i)
+        m_fields[i]->setText(lines[i]);
+    m_fields[1]->setFocus();
 }
 
 } // namespace invoicing

@@ -5,9 +5,12 @@
 #include "common/core/printerchoice.h"
 #include "common/core/printsurface.h"
 #include "common/core/programcontext.h"
+#include "invoicing/core/customerbook.h"
 #include "invoicing/core/invoicefiles.h"
+#include "invoicing/core/invoiceregister.h"
 #include "invoicing/ui/billwright.h"
 
+#include <QFile>
 #include <functional>
 #include <limits>
 
@@ -74,6 +77,41 @@ PrintOutcome untilConfirmed(pellar::Desk& desk, const std::function<Attempt()>& 
     }
 }
 
+// A confirmed invoice is issued: its PDF copy kept, its record appended to the register and
+// its customer put in the book. Without the copy and the record it is not issued at all, so
+// an invoice can never be out on paper and missing from the register.
+bool issue(const InvoicePrintData& invoice, Billwright& program) {
+    RegisterEntry entry = registerEntryFor(invoice, program.options().taxMode());
+    const QString year = QString::number(invoice.date.year());
+    const QString base = copyBaseName(invoice.invoiceNumber, entry.customer);
+    const pellar::DocumentCopy copy = pellar::keepDocumentCopy(
+        program.desk(), program.data(), invoiceDocument(invoice.invoiceNumber),
+        QString::fromUtf16(kCopiesFolder) + u'/' + year, base, invoiceLayout(invoice));
+    QString failure;
+    if (!copy.written) {
+        failure = copy.written.error;
+    } else {
+        entry.pdfFile = copy.relativePath;
+        if (const pellar::FileResult added = appendToRegister(program.data(), entry); !added) {
+            failure = added.error;
+            QFile::remove(copy.filePath);
+        }
+    }
+    if (!failure.isEmpty()) {
+        program.reportFileError(
+            failure + QStringLiteral("\nInvoice %1 was not entered in the register, so it was "
+                                     "not issued: its number stays free and the invoice is "
+                                     "still on the form. Please set the printed copy aside.")
+                          .arg(invoice.invoiceNumber));
+        return false;
+    }
+    // The book only spares typing next time; the invoice is issued without it.
+    if (const pellar::FileResult saved = saveCustomer(program.data(), invoice.customer); !saved)
+        program.reportFileError(saved.error +
+                                QStringLiteral("\nThe customer was not saved in the book."));
+    return true;
+}
+
 } // namespace
 
 InvoicePrintData invoicePrintData(const InvoiceDraft& draft, Billwright& program) {
@@ -124,6 +162,11 @@ PrintOutcome printInvoice(InvoiceDraft& draft, Billwright& program, InvoiceOutpu
             return PrintOutcome::Abandoned;
         output = InvoiceOutput::Pdf;
     }
+    // A register that cannot be read could not take the invoice's record either.
+    if (const InvoiceRegister reg = readRegister(program.data()); !reg.problem.isEmpty()) {
+        program.reportFileError(reg.problem + QStringLiteral("\nNo invoice was printed."));
+        return PrintOutcome::Refused;
+    }
     // The number is taken from the counter file before anything is printed, so no other
     // copy can print it too; an invoice that is not confirmed hands it back.
     const InvoiceNumberTaken taken = takeInvoiceNumber(program.data(), draft.counter());
@@ -141,11 +184,14 @@ PrintOutcome printInvoice(InvoiceDraft& draft, Billwright& program, InvoiceOutpu
         draft.renumber(taken.counter);
     }
     QString pdfChosen;
-    const PrintOutcome outcome = untilConfirmed(desk, [&] {
-        const InvoicePrintData invoice = invoicePrintData(draft, program);
-        return output == InvoiceOutput::Pdf ? saveAsPdf(invoice, program, pdfChosen)
-                                            : printOnPaper(invoice, program);
+    InvoicePrintData printed;
+    PrintOutcome outcome = untilConfirmed(desk, [&] {
+        printed = invoicePrintData(draft, program);
+        return output == InvoiceOutput::Pdf ? saveAsPdf(printed, program, pdfChosen)
+                                            : printOnPaper(printed, program);
     });
+    if (outcome == PrintOutcome::Confirmed && !issue(printed, program))
+        outcome = PrintOutcome::Refused;
     if (outcome != PrintOutcome::Confirmed) {
         if (const pellar::FileResult given = giveBackInvoiceNumber(program.data(), taken.counter);
             !given)

@@ -135,6 +135,13 @@ void StartMenu::buildMenu() {
     QMenu* files = menu(QStringLiteral("mnuFiles"), QStringLiteral("Files"));
     entry(files, QStringLiteral("mnuCreate"), QStringLiteral("Create/Modify"),
           &StartMenu::createModify);
+    QAction* invoices = files->addAction(QStringLiteral("&Invoices..."));
+    invoices->setObjectName(QStringLiteral("mnuInvoices"));
+    invoices->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    connect(invoices, &QAction::triggered, this, [this] {
+        hide();
+        m_program.showInvoices();
+    });
     QAction* dataFolder = files->addAction(QStringLiteral("Data Folder..."));
     dataFolder->setObjectName(QStringLiteral("mnuDataFolder"));
     connect(dataFolder, &QAction::triggered, this,

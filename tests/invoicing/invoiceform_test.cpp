@@ -353,7 +353,7 @@ TEST_F(InvoiceFormTest, KeyboardAloneWalksFromCustomerEntryToPrinted) {
     desk.expectPrinterDialog(pellar::PrinterChoice{});
     desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);
     press(Qt::Key_Return);
-    ASSERT_EQ(desk.jobs().size(), 1);
+    ASSERT_EQ(desk.jobs().size(), 2); // the paper and the kept copy
     EXPECT_NE(desk.jobs()[0]->findText("Hinge 11"), nullptr);
     EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), "20260002\r\n");
     EXPECT_TRUE(program->startMenu()->isVisible());

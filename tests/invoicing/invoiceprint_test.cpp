@@ -2,6 +2,7 @@
 // retry, and what each answer does to the invoice counter.
 #include "common/core/printerchoice.h"
 #include "tests/invoicing/billwrightfixture.h"
+#include "tests/support/faults.h"
 
 #include <QPointer>
 
@@ -59,7 +60,7 @@ TEST_F(InvoicePrint, ConfirmedPrintAdvancesTheCounterOnce) {
     EXPECT_EQ(counter(), "20260002\r\n");
 
     // One job on the chosen printer, in colour with the remittance section (the defaults).
-    ASSERT_EQ(desk.jobs().size(), 1);
+    ASSERT_EQ(desk.jobs().size(), 2) << "the paper and the kept copy";
     const pellar::PrintJobSetup& job = desk.jobSetups()[0];
     EXPECT_EQ(job.printer.printerName, kOffice.printerName);
     EXPECT_EQ(job.printer.copies, 2);
@@ -75,8 +76,52 @@ TEST_F(InvoicePrint, ConfirmedPrintAdvancesTheCounterOnce) {
     EXPECT_EQ(log.findText("Maple Street Bakery")->y, 3312);
     EXPECT_EQ(log.findText("Open Sundays")->y, 12600 + 2 * 240);
 
+    // Issued: one register record, its kept copy drawn by the same job as the paper, the
+    // customer in the book.
+    EXPECT_EQ(folder.bytes("Invoices.txt"),
+              "\"20260001\",\"2026-12-06\",\"Maple Street Bakery\",0.00,9.00,0.00,9.00,0.00,"
+              "\"\",\"Invoices/2026/20260001 Maple Street Bakery.pdf\",\"\"\r\n");
+    EXPECT_EQ(desk.jobSetups()[1].printer.outputFile.section(u'/', -1),
+              QStringLiteral(".20260001 Maple Street Bakery.pdf.part"));
+    EXPECT_TRUE(folder.exists("Invoices/2026/20260001 Maple Street Bakery.pdf"));
+    const PrintLog& kept = *desk.jobs()[1];
+    ASSERT_EQ(kept.ops.size(), log.ops.size());
+    for (qsizetype i = 0; i < log.ops.size(); ++i) {
+        const pellar::PrintOp &a = log.ops[i], &b = kept.ops[i];
+        EXPECT_TRUE(a.kind == b.kind && a.page == b.page && a.x == b.x && a.y == b.y &&
+                    a.x2 == b.x2 && a.y2 == b.y2 && a.text == b.text && a.fontSize == b.fontSize &&
+                    a.bold == b.bold)
+            << "op " << i << " " << a.text.toStdString();
+    }
+    EXPECT_EQ(folder.bytes("Customers.txt"),
+              "\"Maple Street Bakery\",\"12 Maple St\",\"\",\"Springfield\",\"IL\",\"62704\"\r\n");
+
     openInvoice();
     EXPECT_EQ(get("txtInvoiceNo")->text(), "20260002");
+}
+
+TEST_F(InvoicePrint, ARegisterThatCannotGrowRefusesTheInvoiceAndFreesItsNumber) {
+    QByteArray earlier;
+    for (int i = 0; i < 200; ++i)
+        earlier += "\"2025" + QByteArray::number(1000 + i) +
+                   "\",\"2025-03-01\",\"Smith\",0.00,"
+                   "5.00,0.00,5.00,0.00,\"\",\"Invoices/2025/x.pdf\",\"\"\r\n";
+    folder.put("Invoices.txt", earlier);
+    invoiceWithOneLine();
+    const auto outcome = pellar::testing::runUnderFileSizeLimit(earlier.size() + 16, [&] {
+        desk.expectPrinterDialog(kOffice);
+        desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);
+        desk.expectMessage(QStringLiteral("Billwright"));
+        click("cmdPrint");
+        const QString told = desk.messages().last().text();
+        return form->isVisible() && told.contains("Invoices.txt could not be written") &&
+               told.contains("not issued");
+    });
+    EXPECT_EQ(outcome, pellar::testing::ChildOutcome::ReportedSuccess);
+    EXPECT_EQ(folder.bytes("Invoices.txt"), earlier);
+    EXPECT_EQ(counter(), "20260001\r\n");
+    EXPECT_TRUE(QDir(folder.file("Invoices/2026")).isEmpty());
+    EXPECT_FALSE(folder.exists("Customers.txt"));
 }
 
 TEST_F(InvoicePrint, NoThenNoKeepsTheNumberAndNoYesYesPrintsTwiceUnderIt) {
@@ -91,6 +136,8 @@ TEST_F(InvoicePrint, NoThenNoKeepsTheNumberAndNoYesYesPrintsTwiceUnderIt) {
     EXPECT_EQ(desk.messages()[1].buttons, pellar::MessageButtons::YesNo);
     EXPECT_EQ(desk.jobs().size(), 1);
     EXPECT_EQ(counter(), "20260001\r\n");
+    EXPECT_FALSE(folder.exists("Invoices.txt")); // not confirmed: not issued
+    EXPECT_FALSE(folder.exists("Invoices"));
 
     // The next invoice has the same number; printed again on a retry, it counts once.
     invoiceWithOneLine();
@@ -101,8 +148,8 @@ TEST_F(InvoicePrint, NoThenNoKeepsTheNumberAndNoYesYesPrintsTwiceUnderIt) {
     desk.expectPrinterDialog(PrinterChoice{kOffice.printerName, 1, QString()});
     desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);
     printAndReturn();
-    ASSERT_EQ(desk.jobs().size(), 3);
-    for (const auto& log : desk.jobs().mid(1)) {
+    ASSERT_EQ(desk.jobs().size(), 4);
+    for (const auto& log : desk.jobs().mid(1, 2)) {
         EXPECT_TRUE(log->ended);
         EXPECT_NE(log->findText("INVOICE NO: 20260001"), nullptr);
         EXPECT_NE(log->findText("Hinge"), nullptr);
@@ -123,7 +170,7 @@ TEST_F(InvoicePrint, ANumberAnotherCopyIssuedMeanwhileIsNotPrintedAgain) {
     desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);
     printAndReturn();
     EXPECT_EQ(desk.messages()[0].lines.last(), QStringLiteral("This invoice is number 20260003."));
-    ASSERT_EQ(desk.jobs().size(), 1);
+    ASSERT_EQ(desk.jobs().size(), 2);
     EXPECT_NE(desk.jobs()[0]->findText("INVOICE NO: 20260003"), nullptr);
     EXPECT_EQ(counter(), "20260004\r\n");
 }
@@ -146,6 +193,8 @@ TEST_F(InvoicePrint, CancelledDialogOrFailedJobKeepsTheInvoiceOnTheForm) {
     EXPECT_EQ(form->draft().lines().size(), 1);
     EXPECT_TRUE(get<QAbstractButton>("cmdPrint")->isEnabled());
     EXPECT_EQ(counter(), "20260001\r\n");
+    EXPECT_FALSE(folder.exists("Invoices.txt"));
+    EXPECT_FALSE(folder.exists("Customers.txt"));
 }
 
 TEST_F(InvoicePrint, PreviewNeverCountsAndPdfCountsOnlyOnceConfirmed) {
@@ -171,7 +220,7 @@ TEST_F(InvoicePrint, PreviewNeverCountsAndPdfCountsOnlyOnceConfirmed) {
     EXPECT_EQ(desk.saveFilesSuggested(),
               (QStringList{QStringLiteral("Invoice 20260001.pdf"),
                            QStringLiteral("Invoice 20260001.pdf"), pdf}));
-    ASSERT_EQ(desk.jobSetups().size(), 2);
+    ASSERT_EQ(desk.jobSetups().size(), 3);
     EXPECT_EQ(desk.jobSetups()[1].printer.outputFile, pdf);
     EXPECT_TRUE(desk.printerDialogsShownWith().isEmpty());
     EXPECT_EQ(counter(), "20260002\r\n");
@@ -191,7 +240,7 @@ TEST_F(InvoicePrint, WithoutAPrinterThePdfIsOfferedAndNothingElseWritten) {
     desk.expectSaveFile(pdf);
     desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);
     printAndReturn();
-    ASSERT_EQ(desk.jobSetups().size(), 1);
+    ASSERT_EQ(desk.jobSetups().size(), 2);
     EXPECT_EQ(desk.jobSetups()[0].printer.outputFile, pdf);
     EXPECT_EQ(counter(), "20260002\r\n");
 }
@@ -223,7 +272,7 @@ TEST_F(InvoicePrint, PrintsTheDraftWithTheOptionsOfTheMoment) {
     desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);
     printAndReturn();
 
-    ASSERT_EQ(desk.jobs().size(), 1);
+    ASSERT_EQ(desk.jobs().size(), 2);
     EXPECT_FALSE(desk.jobSetups()[0].color);
     const PrintLog& log = *desk.jobs()[0];
     EXPECT_NE(log.findText("INVOICE NO: A-100"), nullptr);
