@@ -1,5 +1,6 @@
 #include "deposits/ui/businessinfopanel.h"
 
+#include "common/ui/tinted.h"
 #include "common/ui/inputroutines.h"
 #include "common/ui/keyboard.h"
 #include "common/ui/widgets.h"
@@ -93,7 +94,7 @@ BusinessInfoPanel::BusinessInfoPanel(QWidget* parent)
 
     m_postalNote = pellar::ui::makeLabel(this, QStringLiteral("lblPostal"),
                                          QStringLiteral("Postal Code is Mandatory"));
-    m_postalNote->setStyleSheet(QStringLiteral("color: #8b1a1a;"));
+    pellar::ui::tinted(m_postalNote, pellar::Tint::Warning);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);

@@ -1,5 +1,6 @@
 #include "deposits/ui/frmdeposit.h"
 
+#include "common/ui/tinted.h"
 #include "common/ui/keyboard.h"
 #include "deposits/core/slipmakerinfo.h"
 #include "deposits/core/transactionlog.h"
@@ -47,7 +48,7 @@ frmDeposit::frmDeposit(pellar::ProgramContext& context, QWidget* parent)
     connect(menu, &QPushButton::clicked, this, &frmDeposit::returnToMenu);
 
     m_note = new pellar::ui::StatusNote(this);
-    m_note->setStyleSheet(QStringLiteral("color: #8b1a1a;"));
+    pellar::ui::tinted(m_note, pellar::Tint::Warning);
     auto* foot = new QHBoxLayout;
     foot->addWidget(m_note, 1);
     foot->addWidget(menu);

@@ -1,5 +1,6 @@
 #include "deposits/ui/frmdeposithistory.h"
 
+#include "common/ui/tinted.h"
 #include "common/core/datafiles.h"
 #include "common/core/desk.h"
 #include "common/core/documentoutput.h"
@@ -14,6 +15,8 @@
 
 #include <QAbstractTableModel>
 #include <QBrush>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QDateEdit>
 #include <QDir>
 #include <QGridLayout>
@@ -92,7 +95,8 @@ public:
         case Qt::TextAlignmentRole:
             return index.column() == 2 ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
         case Qt::BackgroundRole:
-            return readable ? QVariant() : QVariant(QBrush(QColor(0xfb, 0xe3, 0xe3)));
+            return readable ? QVariant() : QVariant(QBrush(pellar::markedRowColor(
+                                  pellar::Tint::Warning, QGuiApplication::palette().color(QPalette::Base))));
         default:
             return {};
         }
@@ -193,7 +197,7 @@ void frmDepositHistory::buildScreen() {
     outer->addWidget(m_total);
     m_unreadable = pellar::ui::makeLabel(central, QStringLiteral("lblUnreadable"), QString());
     m_unreadable->setWordWrap(true);
-    m_unreadable->setStyleSheet(QStringLiteral("color: #8b1a1a;"));
+    pellar::ui::tinted(m_unreadable, pellar::Tint::Warning);
     outer->addWidget(m_unreadable);
     m_note = new pellar::ui::StatusNote(central);
     m_note->setWordWrap(true);

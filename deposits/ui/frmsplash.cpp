@@ -1,5 +1,6 @@
 #include "deposits/ui/frmsplash.h"
 
+#include "common/ui/tinted.h"
 #include "common/ui/widgets.h"
 
 #include "common/core/backup.h"
@@ -91,7 +92,7 @@ void frmSplash::buildScreen() {
         QLabel* label =
             pellar::ui::makeLabel(central, QStringLiteral("lblRunning_%1").arg(i), running[i]);
         label->setFont(runningFont);
-        label->setStyleSheet(QStringLiteral("color: #8b1a1a;"));
+        pellar::ui::tinted(label, pellar::Tint::Warning);
         titles->addWidget(label);
     }
     titles->addStretch(1);

@@ -1,5 +1,6 @@
 #include "deposits/ui/printscreenpanel.h"
 
+#include "common/ui/tinted.h"
 #include "common/ui/keyboard.h"
 #include "common/core/regional.h"
 #include "deposits/core/depositdraft.h"
@@ -33,7 +34,7 @@ QLayout* sheetPicture(QWidget* parent) {
     QLabel* toJournal = text(QStringLiteral("\u25C0"), parent);
     for (QLabel* note : {leadingEdge, ticketNote, journalNote, intoPrinter, toTicket, toJournal}) {
         note->setFont(scaled(parent->font(), 0.9, false));
-        note->setStyleSheet(QStringLiteral("color: #28406e;"));
+        pellar::ui::tinted(note, pellar::Tint::Notice);
     }
     auto* edge = new QVBoxLayout;
     edge->setSpacing(0);
@@ -76,7 +77,7 @@ PrintScreenPanel::PrintScreenPanel(QWidget* parent)
         namedLabel(QStringLiteral("lblDeposit_1"),
                    QStringLiteral("Insert a pre-printed Deposit Form into the Printer"), this);
     insert->setWordWrap(true);
-    insert->setStyleSheet(QStringLiteral("color: #8b1a1a;"));
+    pellar::ui::tinted(insert, pellar::Tint::Warning);
     insert->setFont(scaled(font(), 1.0, true));
 
     m_print = button(QStringLiteral("cmdDepositContinue"), QStringLiteral("&Print"),

@@ -1,5 +1,6 @@
 #include "expenses/ui/categorytotalspanel.h"
 
+#include "common/ui/tinted.h"
 #include "common/core/desk.h"
 #include "common/core/documentoutput.h"
 #include "common/core/printerchoice.h"
@@ -163,7 +164,7 @@ CategoryTotalsPanel::CategoryTotalsPanel(pellar::ProgramContext& context, QWidge
 
     m_notice = pellar::ui::named(new QLabel(this), QStringLiteral("lblTotalsNotice"));
     m_notice->setWordWrap(true);
-    m_notice->setStyleSheet(QStringLiteral("color: #8b0000;"));
+    pellar::ui::tinted(m_notice, pellar::Tint::Warning);
 
     QPushButton* print =
         pellar::ui::makeButton(this, QStringLiteral("cmdTotalsPrint"), QStringLiteral("&Print..."));

@@ -1,5 +1,6 @@
 #include "expenses/ui/cleanuppanel.h"
 
+#include "common/ui/tinted.h"
 #include "common/core/desk.h"
 #include "common/core/regional.h"
 #include "common/ui/keyboard.h"
@@ -75,7 +76,7 @@ CleanupPanel::CleanupPanel(DateRange& range, pellar::Desk& desk, const pellar::D
     auto* warning = pellar::ui::makeNote(this, QStringLiteral("Click cleanup to DELETE ALL "
                                                               "Expenses Recorded between the "
                                                               "Start and Ending Dates"));
-    warning->setStyleSheet(QStringLiteral("color: #8b0000; font-weight: bold;"));
+    pellar::ui::tinted(warning, pellar::Tint::Warning, true);
 
     auto* dates = new QGridLayout;
     dates->addWidget(

@@ -1,5 +1,6 @@
 #include "expenses/ui/entrypanel.h"
 
+#include "common/ui/tinted.h"
 #include "common/core/desk.h"
 #include "common/core/regional.h"
 #include "common/ui/keyboard.h"
@@ -27,7 +28,7 @@ namespace {
 
 QLabel* checkbookNote(QWidget* parent, const QString& name, const QString& text) {
     QLabel* label = pellar::ui::named(pellar::ui::makeNote(parent, text), name);
-    label->setStyleSheet(QStringLiteral("color: #8b0000; font-weight: bold;"));
+    pellar::ui::tinted(label, pellar::Tint::Warning, true);
     return label;
 }
 

@@ -1,5 +1,6 @@
 #include "expenses/ui/frmsetup.h"
 
+#include "common/ui/tinted.h"
 #include "common/core/desk.h"
 #include "common/core/programcontext.h"
 #include "common/ui/keyboard.h"
@@ -98,7 +99,10 @@ frmSetup::frmSetup(SpendlogForms& forms)
                           central);
     auto* eitherList = new QLabel(QStringLiteral("Drag from Either List to Expense List"), central);
     eitherList->setAlignment(Qt::AlignCenter);
-    eitherList->setStyleSheet(QStringLiteral("color: #00008b; font-style: italic;"));
+    pellar::ui::tinted(eitherList, pellar::Tint::Notice);
+    QFont italic = eitherList->font();
+    italic.setItalic(true);
+    eitherList->setFont(italic);
     auto* uppercase = note(QStringLiteral("To create a non-deductable Category, enter it in "
                                           "UPPERCASE Letters"),
                            central);

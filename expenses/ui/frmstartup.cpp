@@ -1,5 +1,6 @@
 #include "expenses/ui/frmstartup.h"
 
+#include "common/ui/tinted.h"
 #include "common/core/backup.h"
 #include "common/core/buildversion.h"
 #include "common/core/datafoldernotice.h"
@@ -97,7 +98,7 @@ frmStartup::frmStartup(SpendlogForms& forms)
                                     "and CC Expenditures  using Spendlog"),
                      central);
     m_checkbookNotice->setObjectName(QStringLiteral("Label1_2"));
-    m_checkbookNotice->setStyleSheet(QStringLiteral("color: #8b0000; font-weight: bold;"));
+    pellar::ui::tinted(m_checkbookNotice, pellar::Tint::Warning, true);
     m_checkbookNotice->hide();
 
     m_version = new QLabel(QStringLiteral("Version"), central);

@@ -1,5 +1,6 @@
 #include "expenses/ui/reviewpanel.h"
 
+#include "common/ui/tinted.h"
 #include "common/core/desk.h"
 #include "common/core/regional.h"
 #include "common/ui/widgets.h"
@@ -66,7 +67,7 @@ ReviewPanel::ReviewPanel(DateRange& period, pellar::Desk& desk, const pellar::Da
     m_periodShown = pellar::ui::named(new QLabel(this), QStringLiteral("lblPeriod"));
     m_unreadable = pellar::ui::named(new QLabel(this), QStringLiteral("lblUnreadable"));
     m_unreadable->setWordWrap(true);
-    m_unreadable->setStyleSheet(QStringLiteral("color: #8b0000;"));
+    pellar::ui::tinted(m_unreadable, pellar::Tint::Warning);
     m_unreadable->hide();
 
     auto* range = new QGroupBox(QStringLiteral("Report Date Range"), this);
