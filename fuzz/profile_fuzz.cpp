@@ -9,9 +9,13 @@
 //    number empty) and the older file is gone; one that did not leaves the older file
 //    exactly as it was and writes nothing.
 #include "common/core/profile.h"
+#include "deposits/core/profileload.h"
 #include "fuzz/fuzzsupport.h"
 
 using namespace pellar;
+using deposits::DepositProfileLoad;
+using deposits::kOldBusinessFile;
+using deposits::loadBusinessConverting;
 
 namespace {
 

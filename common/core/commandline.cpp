@@ -1,5 +1,9 @@
 #include "common/core/commandline.h"
 
+#include "common/core/printalignment.h"
+#include "common/core/profile.h"
+#include "common/core/settings.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -109,7 +113,7 @@ QString usageText(const QString& programName, const QString& userFolder,
                "\n"
                "The data folder is DIR when it is given; otherwise the folder that holds the\n"
                "program when that is a portable copy (it holds a file named \"portable\" or one\n"
-               "of the programs' data files); otherwise %2, which the three\n"
+               "of the program's data files); otherwise %2, which the three\n"
                "programs share.\n"
                "\n"
                "Besides the data files the folder holds PellarFolder.lock (taken for the\n"
@@ -121,19 +125,15 @@ QString usageText(const QString& programName, const QString& userFolder,
            + listed;
 }
 
-QStringList portableMarkers() {
-    return {QStringLiteral("portable"),         QStringLiteral("MyBusinessData.txt"),
-            QStringLiteral("BusinessInfo.txt"), QStringLiteral("Settings.txt"),
-            QStringLiteral("InvoiceInfo.txt"),  QStringLiteral("SalesItems.txt"),
-            QStringLiteral("BWInvoiceNo.txt"),  QStringLiteral("NewExpenses.txt"),
-            QStringLiteral("ExpenseCodes.txt"), QStringLiteral("VendorDat.txt"),
-            QStringLiteral("CheckbookInfo.txt"), QStringLiteral("Transactions.txt")};
-}
-
-bool isPortableFolder(const QString& folder) {
+bool isPortableFolder(const QString& folder, const QStringList& programFiles) {
     const QDir dir(folder);
-    for (const QString& name : portableMarkers()) {
-        if (QFileInfo(dir.filePath(name)).isFile())
+    QStringList markers{QStringLiteral("portable"), QString::fromUtf16(kBusinessFile),
+                        QString::fromUtf16(kSettingsFile), QString::fromUtf16(kPrintAlignmentFile)};
+    markers += programFiles;
+    for (QString name : markers) {
+        while (name.startsWith(u'\\') || name.startsWith(u'/'))
+            name.remove(0, 1);
+        if (!name.isEmpty() && QFileInfo(dir.filePath(name)).isFile())
             return true;
     }
     return false;
@@ -145,7 +145,8 @@ QString perUserDataFolder() {
 }
 
 std::optional<QString> chooseDataFolder(const QString& given, const QString& programFolder,
-                                        const QString& userFolder, QString* error) {
+                                        const QString& userFolder, QString* error,
+                                        const QStringList& programFiles) {
     if (!given.isEmpty()) {
         if (!QFileInfo(given).isDir()) {
             if (error)
@@ -154,7 +155,7 @@ std::optional<QString> chooseDataFolder(const QString& given, const QString& pro
         }
         return QDir(given).absolutePath();
     }
-    if (isPortableFolder(programFolder))
+    if (isPortableFolder(programFolder, programFiles))
         return QDir(programFolder).absolutePath();
     if (!QDir().mkpath(userFolder)) {
         if (error)

@@ -23,19 +23,20 @@ CommandLine parseCommandLine(const QStringList& arguments);
 QString usageText(const QString& programName, const QString& userFolder,
                   const QStringList& files = {});
 
-// The family's files that mark a folder as a portable copy's data folder, besides a file
-// named "portable".
-QStringList portableMarkers();
-bool isPortableFolder(const QString& folder);
+// Whether a folder is a portable copy's data folder: it holds a file named "portable", one of
+// the files every program of the family shares (the business profile, the settings, the print
+// offsets) or one of `programFiles`, the running program's own data files.
+bool isPortableFolder(const QString& folder, const QStringList& programFiles);
 
 // The folder the three programs share for each user when they are installed.
 QString perUserDataFolder();
 
 // The data folder, in this order: the folder given on the command line; the folder that
-// holds the program when it is a portable copy; the per-user folder, made when missing.
-// nullopt, with one line in *error, when the given folder does not exist or the per-user
-// one cannot be made.
+// holds the program when it is a portable copy (above); the per-user folder, made when
+// missing. nullopt, with one line in *error, when the given folder does not exist or the
+// per-user one cannot be made.
 std::optional<QString> chooseDataFolder(const QString& given, const QString& programFolder,
-                                        const QString& userFolder, QString* error);
+                                        const QString& userFolder, QString* error,
+                                        const QStringList& programFiles = {});
 
 } // namespace pellar

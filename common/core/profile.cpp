@@ -10,13 +10,7 @@
 
 namespace pellar {
 
-namespace {
-
-constexpr int kProfileFields = 9;
-constexpr int kOldProfileFields = 8;
-
-// Reads up to `count` text fields; a short record keeps what it has and says so.
-ProfileRead readProfileFile(const DataFolder& folder, QStringView name, int count) {
+ProfileRead readProfileRecord(const DataFolder& folder, QStringView name, int count) {
     ProfileRead result;
     result.found = true;
     QString error;
@@ -37,8 +31,6 @@ ProfileRead readProfileFile(const DataFolder& folder, QStringView name, int coun
     result.profile = BusinessProfile::fromFields(fields);
     return result;
 }
-
-} // namespace
 
 QStringList BusinessProfile::fields() const {
     return {name, address, poBox, city, st, zip, tel, fax, fein};
@@ -61,7 +53,7 @@ QByteArray encodeProfile(const BusinessProfile& profile) {
 ProfileRead readBusinessProfile(const DataFolder& folder) {
     if (!DataFileExists(folder, kBusinessFile))
         return {};
-    return readProfileFile(folder, kBusinessFile, kProfileFields);
+    return readProfileRecord(folder, kBusinessFile, kProfileFields);
 }
 
 FileResult saveProfileKeepingBackup(const DataFolder& folder, const BusinessProfile& profile) {
@@ -108,28 +100,6 @@ FileResult saveProfileAsking(Desk& desk, const QString& title, const DataFolder&
 
 FileResult saveProfileDroppingBackup(const DataFolder& folder, const BusinessProfile& profile) {
     return writeDataFileDroppingBackup(folder, kBusinessFile, encodeProfile(profile));
-}
-
-DepositProfileLoad loadBusinessConverting(const DataFolder& folder) {
-    // The read and the re-save under one lock: a profile another program saves meanwhile is
-    // never put back to the one read here.
-    const FolderLock lock(folder);
-    DepositProfileLoad load;
-    if (DataFileExists(folder, kBusinessFile))
-        load.read = readProfileFile(folder, kBusinessFile, kProfileFields);
-    else if (DataFileExists(folder, kOldBusinessFile))
-        load.read = readProfileFile(folder, kOldBusinessFile, kOldProfileFields);
-    else
-        return load;
-
-    // Nothing is written back over a profile that could not be read whole, and the older
-    // file goes only once the new one is safely on disk.
-    if (!load.read.problem.isEmpty())
-        return load;
-    load.saved = saveProfileDroppingBackup(folder, load.read.profile);
-    if (load.saved)
-        load.saved = DeleteDataFileAndBackup(folder, kOldBusinessFile);
-    return load;
 }
 
 } // namespace pellar

@@ -32,7 +32,6 @@ struct BusinessProfile {
 };
 
 inline constexpr const char16_t* kBusinessFile = u"\\MyBusinessData.txt";
-inline constexpr const char16_t* kOldBusinessFile = u"\\BusinessInfo.txt";
 
 QByteArray encodeProfile(const BusinessProfile& profile);
 
@@ -41,6 +40,10 @@ struct ProfileRead {
     bool found = false; // the file existed (perhaps after a restore)
     QString problem;    // non-empty when the record was short or unreadable
 };
+
+// Reads up to `count` text fields of a profile file; a short record keeps what it has and
+// says so in `problem`.
+ProfileRead readProfileRecord(const DataFolder& folder, QStringView name, int count);
 
 // Reads the profile (DataFileExists first, which may restore it). A missing file gives
 // empty fields and found = false; a short record keeps what it has.
@@ -61,14 +64,7 @@ FileResult saveProfileAsking(Desk& desk, const QString& title, const DataFolder&
                              BusinessProfile& shown, const BusinessProfile& profile,
                              bool dropBackup, bool* keptOther = nullptr);
 
-// The deposit program's load: the nine-field file, else the older eight-field
-// "\BusinessInfo.txt" (FEIN empty). Whatever was found is saved again as the nine-field
-// file and the older file is deleted with its backup copy. The older file is deleted only
-// after the new one is safely written.
-struct DepositProfileLoad {
-    ProfileRead read;
-    FileResult saved; // the re-save; ok when nothing was found
-};
-DepositProfileLoad loadBusinessConverting(const DataFolder& folder);
+// The fields of the profile file.
+inline constexpr int kProfileFields = 9;
 
 } // namespace pellar

@@ -252,7 +252,8 @@ int runProgram(const ProgramProfile& profile, int argc, char** argv) {
         QIcon::fromTheme(entry, QIcon(QStringLiteral(":/pellar/icon.png"))));
     QString error;
     const std::optional<QString> folder = chooseDataFolder(
-        line.dataFolder, QCoreApplication::applicationDirPath(), perUserDataFolder(), &error);
+        line.dataFolder, QCoreApplication::applicationDirPath(), perUserDataFolder(), &error,
+        profile.backupNames + profile.writtenNames);
     if (!folder) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(profile.title), qPrintable(error));
         // Started from the desktop's menu there is no terminal to read: said in a window too.

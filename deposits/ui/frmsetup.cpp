@@ -9,6 +9,7 @@
 #include "deposits/core/depositlinks.h"
 #include "deposits/core/depositslip.h"
 #include "deposits/core/formsordered.h"
+#include "deposits/core/profileload.h"
 #include "deposits/core/slipmakerinfo.h"
 #include "deposits/ui/businessinfopanel.h"
 #include "deposits/ui/formsorderpanel.h"
@@ -89,7 +90,7 @@ void frmSetup::tell(const QString& text) {
 void frmSetup::LoadBusiness() {
     // Reads the nine-field file or converts the older eight-field one; whatever was found
     // is already saved again as the nine-field file when this returns.
-    const pellar::DepositProfileLoad load = pellar::loadBusinessConverting(m_context.data);
+    const DepositProfileLoad load = loadBusinessConverting(m_context.data);
     if (!load.read.found)
         return;
     m_profile = load.read.profile;

@@ -59,11 +59,13 @@ TEST(CommandLine, TheDataFolderRule) {
     EXPECT_EQ(chooseDataFolder({}, program.path(), user, &error), user);
     EXPECT_TRUE(QFileInfo(user).isDir());
 
-    // A portable copy keeps its data beside the program: a "portable" file or a data file.
-    for (const char* marker : {"portable", "SalesItems.txt", "CheckbookInfo.txt"}) {
+    // A portable copy keeps its data beside the program: a "portable" file, a file the family
+    // shares, or one of the program's own.
+    const QStringList own{QStringLiteral("\\CheckbookInfo.txt")};
+    for (const char* marker : {"portable", "MyBusinessData.txt", "CheckbookInfo.txt"}) {
         ScratchDataFolder copy;
         copy.put(QString::fromLatin1(marker), "");
-        EXPECT_EQ(chooseDataFolder({}, copy.path(), user, &error), copy.path()) << marker;
+        EXPECT_EQ(chooseDataFolder({}, copy.path(), user, &error, own), copy.path()) << marker;
         // A folder given on the command line still comes first.
         EXPECT_EQ(chooseDataFolder(given.path(), copy.path(), user, &error), given.path());
     }
