@@ -42,8 +42,10 @@ CustomersWindow::CustomersWindow(Billwright& program)
     m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setHighlightSections(false);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
+    // The name takes what is left; a name still too long shows whole as the cell's tip.
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_table->setColumnWidth(1, 200);
     for (int column = 2; column < 6; ++column)
         m_table->horizontalHeader()->setSectionResizeMode(column,
                                                           QHeaderView::ResizeToContents);
@@ -103,7 +105,7 @@ CustomersWindow::CustomersWindow(Billwright& program)
     layout->addLayout(grid);
     layout->addSpacing(10);
     layout->addLayout(buttons);
-    resize(720, 480);
+    resize(860, 520);
 
     connect(m_table, &QTableWidget::currentCellChanged, this, &CustomersWindow::showCurrent);
     connect(m_save, &QPushButton::clicked, this, &CustomersWindow::save);
@@ -140,8 +142,11 @@ void CustomersWindow::reload(const QString& current, int fallbackRow) {
     m_table->setRowCount(int(m_book.customers.size()));
     for (int row = 0; row < m_table->rowCount(); ++row) {
         const QStringList lines = linesOf(m_book.customers[row]);
-        for (int column = 0; column < 6; ++column)
-            m_table->setItem(row, column, new QTableWidgetItem(lines[column]));
+        for (int column = 0; column < 6; ++column) {
+            auto* item = new QTableWidgetItem(lines[column]);
+            item->setToolTip(lines[column]);
+            m_table->setItem(row, column, item);
+        }
     }
     const qsizetype at = current.isEmpty() ? -1 : m_book.indexOf(current);
     if (!m_book.customers.isEmpty())

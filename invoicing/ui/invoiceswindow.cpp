@@ -99,6 +99,7 @@ InvoicesWindow::InvoicesWindow(Billwright& program)
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
     m_table->horizontalHeader()->setSectionResizeMode(RegisterModel::Customer,
                                                       QHeaderView::Stretch);
     m_table->horizontalHeader()->setHighlightSections(false);
