@@ -60,9 +60,9 @@ TEST(CustomerBook, AddsOnceUpdatesByNameKeepsTheFamilyTextAndNeverWritesOverDama
     EXPECT_FALSE(
         changeCustomer(folder, "Baker", CustomerAddress{"j. 'jo' smith, jr.", "", "", "", "", ""}));
     ASSERT_TRUE(
-        changeCustomer(folder, "Baker", CustomerAddress{"Bäcker", "2 Oak", "", "", "", ""}));
+        changeCustomer(folder, "Baker", CustomerAddress{"Bécker", "2 Oak", "", "", "", ""}));
     ASSERT_TRUE(changeCustomer(folder, "j. 'jo' smith, jr.", std::nullopt));
-    EXPECT_EQ(folder.bytes("Customers.txt"), "\"B\xE4"
+    EXPECT_EQ(folder.bytes("Customers.txt"), "\"B\xE9"
                                              "cker\",\"2 Oak\",\"\",\"\",\"\",\"\"\r\n");
 
     const QByteArray damaged = folder.bytes("Customers.txt") + "\"half a record\r\n";
@@ -99,6 +99,11 @@ TEST(InvoiceRegister, AppendsReadsSkipsDamageAndKeepsItWhenMarkingPaid) {
     EXPECT_FALSE(reg.entries[1].overdue(QDate(2026, 3, 3))); // 30 days: not yet
     ASSERT_TRUE(setPaid(folder, reg.entries[0], QDate()));
     EXPECT_FALSE(readRegister(folder).entries[0].isPaid());
+    // Several at once, all or none: one no longer there leaves the file as it is.
+    const QByteArray before = folder.bytes("Invoices.txt");
+    EXPECT_FALSE(setPaid(folder, {reg.entries[1], entry("gone", QDate(2026, 2, 1), "1")},
+                         QDate(2026, 3, 9)));
+    EXPECT_EQ(folder.bytes("Invoices.txt"), before);
 
     // Found by a part of the number or the name, a date range, unpaid only.
     const QList<RegisterEntry> all = readRegister(folder).entries;
