@@ -47,12 +47,11 @@ CustomersWindow::CustomersWindow(Billwright& program)
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_table->setColumnWidth(1, 200);
     for (int column = 2; column < 6; ++column)
-        m_table->horizontalHeader()->setSectionResizeMode(column,
-                                                          QHeaderView::ResizeToContents);
+        m_table->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     bookLabel->setBuddy(m_table);
 
     // The edit boxes, each with its Alt letter: N, T, A, I, E, Z.
-    const QString names[6] = {QStringLiteral("txtName"), QStringLiteral("txtStreet"),
+    const QString names[6] = {QStringLiteral("txtName"),  QStringLiteral("txtStreet"),
                               QStringLiteral("txtPOBox"), QStringLiteral("txtCity"),
                               QStringLiteral("txtState"), QStringLiteral("txtZip")};
     const QString labels[6] = {tr("&Name:"), tr("S&treet:"), tr("&Apt/PO Box:"),
@@ -131,8 +130,8 @@ void CustomersWindow::showEvent(QShowEvent* event) {
         return;
     reload();
     if (!m_book.writable())
-        m_program.desk().message(QString::fromUtf16(kApplicationTitle), m_problem->text().split(u'\n'),
-                                 pellar::MessageButtons::Ok);
+        m_program.desk().message(QString::fromUtf16(kApplicationTitle),
+                                 m_problem->text().split(u'\n'), pellar::MessageButtons::Ok);
     m_table->setFocus();
 }
 
@@ -156,9 +155,9 @@ void CustomersWindow::reload(const QString& current, int fallbackRow) {
     // A book with lines this program cannot read is shown, never written over.
     QString problem = m_book.problem;
     if (problem.isEmpty() && m_book.damaged > 0)
-        problem = tr("%n line(s) of Customers.txt are not customer records.", nullptr,
-                     m_book.damaged) +
-                  u'\n' + tr("The book is not changed here until the file is mended.");
+        problem =
+            tr("%n line(s) of Customers.txt are not customer records.", nullptr, m_book.damaged) +
+            u'\n' + tr("The book is not changed here until the file is mended.");
     m_problem->setText(problem);
     m_problem->setVisible(!problem.isEmpty());
     m_save->setEnabled(m_book.writable());

@@ -350,9 +350,10 @@ void InvoicesWindow::markPaid(bool paid) {
     for (int row = 0; row < m_sorted->rowCount(); ++row) {
         const RegisterEntry& at =
             m_model->entryAt(m_sorted->mapToSource(m_sorted->index(row, 0)).row());
-        const bool wanted = std::any_of(entries.begin(), entries.end(), [&](const RegisterEntry& e) {
-            return at.number == e.number && at.pdfFile == e.pdfFile && at.date == e.date;
-        });
+        const bool wanted =
+            std::any_of(entries.begin(), entries.end(), [&](const RegisterEntry& e) {
+                return at.number == e.number && at.pdfFile == e.pdfFile && at.date == e.date;
+            });
         if (!wanted)
             continue;
         again.select(m_sorted->index(row, 0), m_sorted->index(row, RegisterModel::ColumnCount - 1));

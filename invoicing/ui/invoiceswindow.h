@@ -53,7 +53,7 @@ private:
     Billwright& m_program;
     RegisterModel* m_model;
     QSortFilterProxyModel* m_sorted;
-    QLineEdit* m_find;      // txtFind
+    QLineEdit* m_find; // txtFind
     QTimer* m_findPause;
     QCheckBox* m_useDates;  // ckDates
     QDateEdit* m_from;      // dtFrom

@@ -143,7 +143,8 @@ void StartMenu::buildMenu() {
         hide();
         m_program.showInvoices();
     });
-    QAction* customers = files->addAction(QCoreApplication::translate("StartMenu", "&Customers..."));
+    QAction* customers =
+        files->addAction(QCoreApplication::translate("StartMenu", "&Customers..."));
     customers->setObjectName(QStringLiteral("mnuCustomers"));
     customers->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
     connect(customers, &QAction::triggered, this, [this] {

@@ -1,11 +1,11 @@
 // What Billwright keeps of the invoices it issues: the customer book, the register and the
 // figures and exports made from it.
 #include "common/core/csv.h"
+#include "common/core/regional.h"
+#include "common/ui/printersurface.h"
 #include "invoicing/core/customerbook.h"
 #include "invoicing/core/invoiceregister.h"
 #include "invoicing/core/invoicetotals.h"
-#include "common/core/regional.h"
-#include "common/ui/printersurface.h"
 #include "invoicing/core/salestaxpage.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/keeppdf.h"
@@ -201,9 +201,15 @@ TEST(SalesTaxPage, EveryFigureIsPrintedOnceAndNothingPrintsOverAnything) {
     f.tax = money("617283.95");
     f.total = money("10617283.94");
     f.invoices = 10000;
-    const pellar::BusinessProfile business{
-        "Hillside Hardware and Garden Supply of Brookfield", "41 Quarry Road", "Suite 2",
-        "Brookfield", "VT", "05036", "802-555-0142", "", "03-1234567"};
+    const pellar::BusinessProfile business{"Hillside Hardware and Garden Supply of Brookfield",
+                                           "41 Quarry Road",
+                                           "Suite 2",
+                                           "Brookfield",
+                                           "VT",
+                                           "05036",
+                                           "802-555-0142",
+                                           "",
+                                           "03-1234567"};
     pellar::RecordingSurface surface;
     printSalesTaxReport(surface, business, f);
     const pellar::PrintLog& log = *surface.log();

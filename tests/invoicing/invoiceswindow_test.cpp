@@ -107,7 +107,8 @@ TEST_F(InvoicesWindowTest, FindsMarksPaidOpensAndExportsFromTheKeyboard) {
     EXPECT_EQ(focused(), "fgInvoices");
     press(Qt::Key_A, Qt::ControlModifier);
     alt('n');
-    EXPECT_EQ(folder.bytes("Invoices.txt"), QByteArray(kRegister).replace("\"2026-11-30\"", "\"\""));
+    EXPECT_EQ(folder.bytes("Invoices.txt"),
+              QByteArray(kRegister).replace("\"2026-11-30\"", "\"\""));
 
     // The quarter's sales tax, on the screen and as a file.
     EXPECT_TRUE(child<QLabel>(window, "lblSalesTax")->text().contains("tax collected $4.20"));
@@ -143,8 +144,9 @@ TEST_F(InvoicesWindowTest, CustomerEntryOffersTheBookByPrefixAndFillsTheAddress)
 }
 
 TEST_F(InvoicesWindowTest, CustomersWindowEditsAndDeletesAndLeavesADamagedBookAlone) {
-    const QByteArray book = "\"Maple Street Bakery\",\"12 Maple St\",\"\",\"Springfield\",\"IL\","
-                            "\"62704\"\r\n\"Oak Mill\",\"1 Oak\",\"\",\"Troy\",\"NY\",\"12180\"\r\n";
+    const QByteArray book =
+        "\"Maple Street Bakery\",\"12 Maple St\",\"\",\"Springfield\",\"IL\","
+        "\"62704\"\r\n\"Oak Mill\",\"1 Oak\",\"\",\"Troy\",\"NY\",\"12180\"\r\n";
     folder.put("MyBusinessData.txt", invoicing::testing::kProfile);
     folder.put("Customers.txt", book);
     start();
@@ -158,8 +160,8 @@ TEST_F(InvoicesWindowTest, CustomersWindowEditsAndDeletesAndLeavesADamagedBookAl
     press(Qt::Key_A, Qt::ControlModifier);
     typeHere("9 Elm, Rear");
     alt('s');
-    EXPECT_TRUE(folder.bytes("Customers.txt").endsWith(
-        "\"Oak Mill\",\"9 Elm, Rear\",\"\",\"Troy\",\"NY\",\"12180\"\r\n"));
+    EXPECT_TRUE(folder.bytes("Customers.txt")
+                    .endsWith("\"Oak Mill\",\"9 Elm, Rear\",\"\",\"Troy\",\"NY\",\"12180\"\r\n"));
     alt('n');
     press(Qt::Key_A, Qt::ControlModifier);
     typeHere("maple street bakery");
