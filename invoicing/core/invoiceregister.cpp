@@ -184,7 +184,7 @@ pellar::FileResult appendToRegister(const pellar::DataFolder& folder, const Regi
     });
 }
 
-pellar::FileResult setPaid(const pellar::DataFolder& folder, const RegisterEntry& entry,
+pellar::FileResult setPaid(const pellar::DataFolder& folder, const QList<RegisterEntry>& entries,
                            QDate paid) {
     return pellar::underFolderLock(folder, [&]() -> pellar::FileResult {
         if (!pellar::DataFileExists(folder, kRegisterFile))
@@ -194,22 +194,27 @@ pellar::FileResult setPaid(const pellar::DataFolder& folder, const RegisterEntry
         if (!bytes)
             return pellar::FileResult::failure(error);
         QByteArray out;
-        out.reserve(bytes->size() + 16);
-        bool found = false;
+        out.reserve(bytes->size() + 16 * entries.size());
+        QList<bool> found(entries.size(), false);
         forEachLine(*bytes, [&](const QByteArray& line) {
-            std::optional<RegisterEntry> e = found ? std::nullopt : parseLine(line);
-            if (e && e->number == entry.number && e->pdfFile == entry.pdfFile &&
-                e->date == entry.date) {
-                found = true;
-                e->paid = paid;
-                out += registerLine(*e);
-            } else {
-                out += line + "\r\n";
+            std::optional<RegisterEntry> e = parseLine(line);
+            for (qsizetype i = 0; e && i < entries.size(); ++i) {
+                const RegisterEntry& wanted = entries[i];
+                if (!found[i] && e->number == wanted.number && e->pdfFile == wanted.pdfFile &&
+                    e->date == wanted.date) {
+                    found[i] = true;
+                    e->paid = paid;
+                    out += registerLine(*e);
+                    return;
+                }
             }
+            out += line + "\r\n";
         });
-        if (!found)
+        // All of them or none: a person who chose several sees them all change.
+        if (const qsizetype missing = found.indexOf(false); missing >= 0)
             return pellar::FileResult::failure(
-                QStringLiteral("Invoice %1 is no longer in Invoices.txt.").arg(entry.number));
+                QStringLiteral("Invoice %1 is no longer in Invoices.txt.")
+                    .arg(entries[missing].number));
         return pellar::writeDataFile(folder, kRegisterFile, out);
     });
 }

@@ -72,10 +72,15 @@ InvoiceRegister readRegister(const pellar::DataFolder& folder);
 // Appends one record under the folder lock, after the end of what is there; a write that
 // fails part-way leaves the file exactly as it was.
 pellar::FileResult appendToRegister(const pellar::DataFolder& folder, const RegisterEntry& entry);
-// Sets (or, with an invalid date, clears) the paid day of the invoice with this number and
-// copy. The file is read again under the lock and replaced whole; lines it cannot read stay.
-pellar::FileResult setPaid(const pellar::DataFolder& folder, const RegisterEntry& entry,
+// Sets (or, with an invalid date, clears) the paid day of the invoices with these numbers,
+// dates and copies, in one rewrite: the file is read again under the lock and replaced
+// whole; lines it cannot read stay. When one of them is no longer there, nothing changes.
+pellar::FileResult setPaid(const pellar::DataFolder& folder, const QList<RegisterEntry>& entries,
                            QDate paid);
+inline pellar::FileResult setPaid(const pellar::DataFolder& folder, const RegisterEntry& entry,
+                                  QDate paid) {
+    return setPaid(folder, QList<RegisterEntry>{entry}, paid);
+}
 
 // ---- Finding invoices ------------------------------------------------------------------
 

@@ -6,6 +6,7 @@
 #include "common/core/settings.h"
 #include "invoicing/core/invoicefiles.h"
 #include "invoicing/ui/customerentry.h"
+#include "invoicing/ui/customerswindow.h"
 #include "invoicing/ui/invoiceform.h"
 #include "invoicing/ui/invoiceswindow.h"
 #include "invoicing/ui/setupform.h"
@@ -26,6 +27,7 @@ const QString kSplash = QStringLiteral("frmSplash");
 const QString kSetup = QStringLiteral("frmSetup");
 const QString kCustomer = QStringLiteral("frmShell");
 const QString kInvoices = QStringLiteral("frmInvoices");
+const QString kCustomers = QStringLiteral("frmCustomers");
 const QString kInvoice = QStringLiteral("frmInvoice");
 
 } // namespace
@@ -68,6 +70,7 @@ Billwright::Billwright(pellar::ProgramShell& shell)
     shell.addForm(kSetup, [this] { return new SetupForm(*this); });
     shell.addForm(kCustomer, [this] { return new CustomerEntry(*this); });
     shell.addForm(kInvoices, [this] { return new InvoicesWindow(*this); });
+    shell.addForm(kCustomers, [this] { return new CustomersWindow(*this); });
     shell.addForm(
         kInvoice,
         [this]() -> QWidget* {
@@ -166,6 +169,10 @@ void Billwright::showInvoiceForm() {
 
 void Billwright::showInvoices() {
     m_shell.form(kInvoices)->show();
+}
+
+void Billwright::showCustomers() {
+    m_shell.form(kCustomers)->show();
 }
 
 void Billwright::reportFileError(const QString& error) {

@@ -90,6 +90,8 @@ public:
     void showInvoiceForm() override;
     // The register of issued invoices and the sales-tax figures.
     void showInvoices();
+    // The customer book, to correct or delete a customer.
+    void showCustomers();
 
     // Tells the person about a file that could not be saved.
     void reportFileError(const QString& error);

@@ -21,7 +21,9 @@
 #include <QShowEvent>
 #include <QSortFilterProxyModel>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace invoicing {
 
@@ -41,6 +43,10 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
     b->setAutoDefault(false);
     return b;
 }
+
+// Long enough to cover the gap between two keystrokes of someone typing, short enough not
+// to be noticed as a wait.
+constexpr int kFindPauseMs = 150;
 
 QString title() {
     return QString::fromUtf16(kApplicationTitle);
@@ -88,10 +94,12 @@ InvoicesWindow::InvoicesWindow(Billwright& program)
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(RegisterModel::Date, Qt::DescendingOrder);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several rows (Shift or Ctrl with the arrows and Space) can be marked paid at once.
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
     m_table->horizontalHeader()->setSectionResizeMode(RegisterModel::Customer,
                                                       QHeaderView::Stretch);
     m_table->horizontalHeader()->setHighlightSections(false);
@@ -165,7 +173,14 @@ InvoicesWindow::InvoicesWindow(Billwright& program)
     layout->addWidget(taxBox);
     resize(860, 560);
 
-    connect(m_find, &QLineEdit::textChanged, this, &InvoicesWindow::applyFilter);
+    // Typing in Find filters after a short pause, not on every keystroke of a long register.
+    m_findPause = new QTimer(this);
+    m_findPause->setSingleShot(true);
+    m_findPause->setInterval(kFindPauseMs);
+    connect(m_find, &QLineEdit::textChanged, m_findPause, qOverload<>(&QTimer::start));
+    connect(m_findPause, &QTimer::timeout, this, &InvoicesWindow::applyFilter);
+    // Return, or leaving the box, filters at once.
+    connect(m_find, &QLineEdit::editingFinished, this, &InvoicesWindow::settleFilter);
     connect(m_useDates, &QCheckBox::toggled, this, &InvoicesWindow::applyFilter);
     connect(m_from, &QDateEdit::dateChanged, this, &InvoicesWindow::applyFilter);
     connect(m_to, &QDateEdit::dateChanged, this, &InvoicesWindow::applyFilter);
@@ -229,6 +244,7 @@ void InvoicesWindow::reload() {
 }
 
 void InvoicesWindow::applyFilter() {
+    m_findPause->stop();
     m_from->setEnabled(m_useDates->isChecked());
     m_to->setEnabled(m_useDates->isChecked());
     RegisterFilter filter;
@@ -277,7 +293,13 @@ void InvoicesWindow::showSalesTax() {
             .arg(f.invoices));
 }
 
-const RegisterEntry* InvoicesWindow::current() const {
+void InvoicesWindow::settleFilter() {
+    if (m_findPause->isActive())
+        applyFilter();
+}
+
+const RegisterEntry* InvoicesWindow::current() {
+    settleFilter();
     const QModelIndex index = m_table->currentIndex();
     if (!index.isValid())
         return nullptr;
@@ -299,26 +321,48 @@ void InvoicesWindow::openCopy() {
             pellar::MessageButtons::Ok);
 }
 
+QList<RegisterEntry> InvoicesWindow::selected() {
+    settleFilter();
+    QList<RegisterEntry> entries;
+    for (const QModelIndex& index : m_table->selectionModel()->selectedRows())
+        entries << m_model->entryAt(m_sorted->mapToSource(index).row());
+    if (entries.isEmpty())
+        if (const RegisterEntry* e = current())
+            entries << *e;
+    return entries;
+}
+
 void InvoicesWindow::markPaid(bool paid) {
-    const RegisterEntry* e = current();
-    if (!e || e->isPaid() == paid) {
+    QList<RegisterEntry> entries = selected();
+    entries.removeIf([paid](const RegisterEntry& e) { return e.isPaid() == paid; });
+    if (entries.isEmpty()) {
         m_program.desk().beep();
         return;
     }
-    const RegisterEntry entry = *e;
     const pellar::FileResult saved =
-        setPaid(m_program.data(), entry, paid ? m_paidOn->date() : QDate());
+        setPaid(m_program.data(), entries, paid ? m_paidOn->date() : QDate());
     if (!saved)
         m_program.reportFileError(saved.error);
     reload();
-    // The same invoice stays the current one, wherever the filter and the order put it.
+    // The same invoices stay chosen, wherever the filter and the order put them.
+    QItemSelection again;
+    int first = -1;
     for (int row = 0; row < m_sorted->rowCount(); ++row) {
         const RegisterEntry& at =
             m_model->entryAt(m_sorted->mapToSource(m_sorted->index(row, 0)).row());
-        if (at.number == entry.number && at.pdfFile == entry.pdfFile) {
-            m_table->selectRow(row);
-            break;
-        }
+        const bool wanted =
+            std::any_of(entries.begin(), entries.end(), [&](const RegisterEntry& e) {
+                return at.number == e.number && at.pdfFile == e.pdfFile && at.date == e.date;
+            });
+        if (!wanted)
+            continue;
+        again.select(m_sorted->index(row, 0), m_sorted->index(row, RegisterModel::ColumnCount - 1));
+        if (first < 0)
+            first = row;
+    }
+    if (first >= 0) {
+        m_table->setCurrentIndex(m_sorted->index(first, 0));
+        m_table->selectionModel()->select(again, QItemSelectionModel::ClearAndSelect);
     }
     m_table->setFocus();
 }
@@ -334,6 +378,7 @@ void InvoicesWindow::saveCsv(const QString& dialogTitle, const QString& suggeste
 }
 
 void InvoicesWindow::exportRegister() {
+    settleFilter();
     // In the order shown.
     QList<qsizetype> rows;
     for (int row = 0; row < m_sorted->rowCount(); ++row)

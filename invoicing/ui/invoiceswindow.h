@@ -15,6 +15,7 @@ class QLineEdit;
 class QPushButton;
 class QSortFilterProxyModel;
 class QTableView;
+class QTimer;
 
 namespace invoicing {
 
@@ -36,7 +37,11 @@ private:
     void showSummary();
     void showSalesTax();
     SalesTaxFigures salesTax() const;
-    const RegisterEntry* current() const;
+    // Applies a Find text still waiting for the typing to pause.
+    void settleFilter();
+    const RegisterEntry* current();
+    // The chosen rows, or else the current one.
+    QList<RegisterEntry> selected();
     void openCopy();
     void markPaid(bool paid);
     void exportRegister();
@@ -48,7 +53,8 @@ private:
     Billwright& m_program;
     RegisterModel* m_model;
     QSortFilterProxyModel* m_sorted;
-    QLineEdit* m_find;      // txtFind
+    QLineEdit* m_find; // txtFind
+    QTimer* m_findPause;
     QCheckBox* m_useDates;  // ckDates
     QDateEdit* m_from;      // dtFrom
     QDateEdit* m_to;        // dtTo

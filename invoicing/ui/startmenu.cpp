@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
@@ -141,6 +142,14 @@ void StartMenu::buildMenu() {
     connect(invoices, &QAction::triggered, this, [this] {
         hide();
         m_program.showInvoices();
+    });
+    QAction* customers =
+        files->addAction(QCoreApplication::translate("StartMenu", "&Customers..."));
+    customers->setObjectName(QStringLiteral("mnuCustomers"));
+    customers->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    connect(customers, &QAction::triggered, this, [this] {
+        hide();
+        m_program.showCustomers();
     });
     QAction* dataFolder = files->addAction(QStringLiteral("Data Folder..."));
     dataFolder->setObjectName(QStringLiteral("mnuDataFolder"));

@@ -1,12 +1,19 @@
 // What Billwright keeps of the invoices it issues: the customer book, the register and the
 // figures and exports made from it.
 #include "common/core/csv.h"
+#include "common/core/regional.h"
+#include "common/ui/printersurface.h"
 #include "invoicing/core/customerbook.h"
 #include "invoicing/core/invoiceregister.h"
 #include "invoicing/core/invoicetotals.h"
+#include "invoicing/core/salestaxpage.h"
 #include "tests/support/datafolder.h"
+#include "tests/support/keeppdf.h"
+#include "tests/support/recordingsurface.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace invoicing;
@@ -53,9 +60,9 @@ TEST(CustomerBook, AddsOnceUpdatesByNameKeepsTheFamilyTextAndNeverWritesOverDama
     EXPECT_FALSE(
         changeCustomer(folder, "Baker", CustomerAddress{"j. 'jo' smith, jr.", "", "", "", "", ""}));
     ASSERT_TRUE(
-        changeCustomer(folder, "Baker", CustomerAddress{"Bäcker", "2 Oak", "", "", "", ""}));
+        changeCustomer(folder, "Baker", CustomerAddress{"Bécker", "2 Oak", "", "", "", ""}));
     ASSERT_TRUE(changeCustomer(folder, "j. 'jo' smith, jr.", std::nullopt));
-    EXPECT_EQ(folder.bytes("Customers.txt"), "\"B\xE4"
+    EXPECT_EQ(folder.bytes("Customers.txt"), "\"B\xE9"
                                              "cker\",\"2 Oak\",\"\",\"\",\"\",\"\"\r\n");
 
     const QByteArray damaged = folder.bytes("Customers.txt") + "\"half a record\r\n";
@@ -92,6 +99,11 @@ TEST(InvoiceRegister, AppendsReadsSkipsDamageAndKeepsItWhenMarkingPaid) {
     EXPECT_FALSE(reg.entries[1].overdue(QDate(2026, 3, 3))); // 30 days: not yet
     ASSERT_TRUE(setPaid(folder, reg.entries[0], QDate()));
     EXPECT_FALSE(readRegister(folder).entries[0].isPaid());
+    // Several at once, all or none: one no longer there leaves the file as it is.
+    const QByteArray before = folder.bytes("Invoices.txt");
+    EXPECT_FALSE(setPaid(folder, {reg.entries[1], entry("gone", QDate(2026, 2, 1), "1")},
+                         QDate(2026, 3, 9)));
+    EXPECT_EQ(folder.bytes("Invoices.txt"), before);
 
     // Found by a part of the number or the name, a date range, unpaid only.
     const QList<RegisterEntry> all = readRegister(folder).entries;
@@ -179,4 +191,52 @@ TEST(InvoiceRegister, CopyNamesFromAnyCustomerStayInTheirYearsFolder) {
         EXPECT_LE(name.size(), 120);
         EXPECT_TRUE(name.startsWith(QStringLiteral("20260001")));
     }
+}
+
+TEST(SalesTaxPage, EveryFigureIsPrintedOnceAndNothingPrintsOverAnything) {
+    SalesTaxFigures f;
+    f.period = periodOf(PeriodKind::Quarter, QDate(2026, 11, 2));
+    f.taxable = money("9876543.21");
+    f.nonTaxable = money("123456.78");
+    f.tax = money("617283.95");
+    f.total = money("10617283.94");
+    f.invoices = 10000;
+    const pellar::BusinessProfile business{"Hillside Hardware and Garden Supply of Brookfield",
+                                           "41 Quarry Road",
+                                           "Suite 2",
+                                           "Brookfield",
+                                           "VT",
+                                           "05036",
+                                           "802-555-0142",
+                                           "",
+                                           "03-1234567"};
+    pellar::RecordingSurface surface;
+    printSalesTaxReport(surface, business, f);
+    const pellar::PrintLog& log = *surface.log();
+    EXPECT_TRUE(log.overlaps().isEmpty()) << log.overlaps().join(u'\n').toStdString();
+    for (const QString& figure :
+         {pellar::formatCurrency(f.taxable), pellar::formatCurrency(f.nonTaxable),
+          pellar::formatCurrency(money("9999999.99")), pellar::formatCurrency(f.tax),
+          pellar::formatCurrency(f.total), QStringLiteral("10000"), business.name}) {
+        int found = 0;
+        for (const pellar::PrintOp& op : log.texts())
+            found += op.text == figure ? 1 : 0;
+        EXPECT_EQ(found, 1) << figure.toStdString();
+    }
+    for (const pellar::PrintOp& op : log.texts())
+        EXPECT_LE(op.x + surface.textWidth(op.text), surface.pageWidth() - 1440)
+            << op.text.toStdString();
+
+    // The same page as a PDF, to look at with PELLAR_KEEP_PDF set.
+    QTemporaryDir dir;
+    pellar::PrinterChoice choice;
+    choice.outputFile = dir.filePath(salesTaxDocument(f.period).pdfFileName);
+    pellar::PrintJobSetup setup;
+    setup.printer = choice;
+    pellar::PrinterSurface pdf(setup);
+    ASSERT_EQ(pdf.error(), QString());
+    printSalesTaxReport(pdf, business, f);
+    EXPECT_TRUE(pdf.endDoc()) << pdf.error().toStdString();
+    EXPECT_GT(QFileInfo(choice.outputFile).size(), 0);
+    pellar::testing::keepPrintedFileIfAsked(choice.outputFile);
 }

@@ -5,6 +5,7 @@
 #include <QCompleter>
 #include <QLabel>
 #include <QTableView>
+#include <QTableWidget>
 
 using namespace invoicing;
 using pellar::MessageAnswer;
@@ -40,6 +41,23 @@ protected:
         QTest::keyClick(window, key, Qt::AltModifier);
         QTest::qWait(150);
     }
+    // As a keyboard sends them: to the window, which hands them to its focus.
+    void press(int key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(window->windowHandle(), Qt::Key(key), modifiers);
+    }
+    void typeHere(const char* text) {
+        for (; *text; ++text)
+            QTest::keyClick(window->windowHandle(), *text);
+    }
+    void openFromMenu(Qt::Key key, const char* form) {
+        program->startMenu()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(program->startMenu()));
+        QTest::keyClick(program->startMenu()->windowHandle(), key, Qt::ControlModifier);
+        window = app.shell().form(QString::fromLatin1(form));
+        ASSERT_TRUE(window->isVisible());
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    }
     QString summary() const { return child<QLabel>(window, "lblSummary")->text(); }
     QWidget* window = nullptr;
 };
@@ -52,7 +70,9 @@ TEST_F(InvoicesWindowTest, FindsMarksPaidOpensAndExportsFromTheKeyboard) {
     // Today is 2026-12-06: the October invoice is unpaid for more than 30 days.
     EXPECT_EQ(summary(), QStringLiteral("3 of 3 invoices shown, total $184.20; 1 unpaid for "
                                         "more than 30 days (in red)."));
-    QTest::keyClicks(QApplication::focusWidget(), "smith");
+    typeHere("smith");
+    EXPECT_TRUE(summary().startsWith("3 of 3")); // filtered once the typing pauses
+    QTest::qWait(250);
     EXPECT_TRUE(summary().startsWith("2 of 3 invoices shown, total $121.20"));
     alt('u');
     EXPECT_TRUE(summary().startsWith("2 of 3"));
@@ -76,6 +96,19 @@ TEST_F(InvoicesWindowTest, FindsMarksPaidOpensAndExportsFromTheKeyboard) {
               "\xEF\xBB\xBFNumber,Date,Customer,Taxable,Non-taxable,Tax,Total,Discount,"
               "Discount Days,Paid,PDF\r\n\"20261001\",2026-10-01,\"Smith & Sons\",0.00,100.00,"
               "0.00,100.00,0.00,\"\",,\"Invoices/2026/20261001 Smith.pdf\"\r\n");
+
+    // Several chosen rows at once: all shown, all rows, all unpaid in one rewrite.
+    alt('u');
+    alt('f');
+    press(Qt::Key_A, Qt::ControlModifier);
+    press(Qt::Key_Delete);
+    for (int i = 0; i < 3; ++i) // past Dates and Unpaid only; the date boxes are off
+        press(Qt::Key_Tab);
+    EXPECT_EQ(focused(), "fgInvoices");
+    press(Qt::Key_A, Qt::ControlModifier);
+    alt('n');
+    EXPECT_EQ(folder.bytes("Invoices.txt"),
+              QByteArray(kRegister).replace("\"2026-11-30\"", "\"\""));
 
     // The quarter's sales tax, on the screen and as a file.
     EXPECT_TRUE(child<QLabel>(window, "lblSalesTax")->text().contains("tax collected $4.20"));
@@ -108,4 +141,53 @@ TEST_F(InvoicesWindowTest, CustomerEntryOffersTheBookByPrefixAndFillsTheAddress)
     EXPECT_EQ(child(entry, "txtCustomer_2")->text(), "RR 2");
     EXPECT_EQ(child(entry, "txtCustomer_6")->text(), "05641");
     EXPECT_EQ(QApplication::focusWidget(), child(entry, "txtCustomer_2")); // still editable
+}
+
+TEST_F(InvoicesWindowTest, CustomersWindowEditsAndDeletesAndLeavesADamagedBookAlone) {
+    const QByteArray book =
+        "\"Maple Street Bakery\",\"12 Maple St\",\"\",\"Springfield\",\"IL\","
+        "\"62704\"\r\n\"Oak Mill\",\"1 Oak\",\"\",\"Troy\",\"NY\",\"12180\"\r\n";
+    folder.put("MyBusinessData.txt", invoicing::testing::kProfile);
+    folder.put("Customers.txt", book);
+    start();
+    openFromMenu(Qt::Key_U, "frmCustomers");
+    EXPECT_EQ(focused(), "fgCustomers");
+
+    // The second customer: a new street, saved; a rename onto another customer refused.
+    press(Qt::Key_Down);
+    EXPECT_EQ(child(window, "txtName")->text(), "Oak Mill");
+    alt('t');
+    press(Qt::Key_A, Qt::ControlModifier);
+    typeHere("9 Elm, Rear");
+    alt('s');
+    EXPECT_TRUE(folder.bytes("Customers.txt")
+                    .endsWith("\"Oak Mill\",\"9 Elm, Rear\",\"\",\"Troy\",\"NY\",\"12180\"\r\n"));
+    alt('n');
+    press(Qt::Key_A, Qt::ControlModifier);
+    typeHere("maple street bakery");
+    desk.expectMessage(QStringLiteral("Billwright"));
+    alt('s');
+    EXPECT_TRUE(desk.messages().last().text().contains("already in the customer book"));
+    EXPECT_EQ(child(window, "txtName")->text(), "Oak Mill"); // shown as it is in the file
+
+    // Delete asks first: No keeps the customer, Yes takes it out.
+    desk.expectMessage(QStringLiteral("Billwright"), MessageAnswer::No);
+    alt('d');
+    EXPECT_EQ(desk.messages().last().buttons, pellar::MessageButtons::YesNoDefaultNo);
+    EXPECT_TRUE(folder.bytes("Customers.txt").contains("Oak Mill"));
+    desk.expectMessage(QStringLiteral("Billwright"), MessageAnswer::Yes);
+    alt('d');
+    EXPECT_EQ(folder.bytes("Customers.txt"), book.left(book.indexOf("\r\n") + 2));
+    EXPECT_EQ(child<QTableWidget>(window, "fgCustomers")->rowCount(), 1);
+
+    // A book with a line that is not a customer: told, shown, and nothing can change it.
+    alt('m');
+    folder.put("Customers.txt", book + "garbled\r\n");
+    desk.expectMessage(QStringLiteral("Billwright"));
+    openFromMenu(Qt::Key_U, "frmCustomers");
+    EXPECT_TRUE(desk.messages().last().text().contains("1 line(s) of Customers.txt"));
+    EXPECT_EQ(child<QTableWidget>(window, "fgCustomers")->rowCount(), 2);
+    EXPECT_FALSE(child<QAbstractButton>(window, "cmdSave")->isEnabled());
+    EXPECT_FALSE(child<QAbstractButton>(window, "cmdDelete")->isEnabled());
+    EXPECT_EQ(folder.bytes("Customers.txt"), book + "garbled\r\n");
 }
