@@ -1,9 +1,12 @@
 #include "invoicing/core/registermodel.h"
 
+#include "common/core/tints.h"
 #include "common/core/regional.h"
 
 #include <QBrush>
 #include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
 
 namespace invoicing {
 
@@ -50,7 +53,10 @@ QVariant RegisterModel::data(const QModelIndex& index, int role) const {
     const RegisterEntry& e = entryAt(index.row());
     const bool overdue = e.overdue(m_today);
     if (role == Qt::ForegroundRole)
-        return overdue ? QVariant(QBrush(QColor(0xb0, 0x1c, 0x1c))) : QVariant();
+        return overdue ? QVariant(QBrush(pellar::tintColor(
+                             pellar::Tint::Warning,
+                             QGuiApplication::palette().color(QPalette::Active, QPalette::Base))))
+                       : QVariant();
     if (role == Qt::TextAlignmentRole)
         return index.column() == Total ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
     if (role == kSortRole) {

@@ -24,6 +24,8 @@ const QColor kChargeBoxColor(236, 241, 248);
 void setBackground(QLineEdit* box, const QColor& color) {
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, color);
+    // A light box keeps dark words, whatever the desktop's colours.
+    palette.setColor(QPalette::Text, Qt::black);
     box->setPalette(palette);
 }
 

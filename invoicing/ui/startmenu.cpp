@@ -6,6 +6,7 @@
 #include "common/core/profile.h"
 #include "common/core/programcontext.h"
 #include "common/core/weblinks.h"
+#include "common/ui/tinted.h"
 #include "invoicing/core/pictures.h"
 #include "invoicing/core/suppliernotices.h"
 #include "invoicing/ui/billwright.h"
@@ -76,7 +77,7 @@ StartMenu::StartMenu(Billwright& program)
                        "and given away free of charge, but it may not be sold or changed.\n"
                        "\u00A9 Orvanta Co, all rights reserved, 2026"),
         labelFont(8));
-    warning->setStyleSheet(QStringLiteral("color: #555555;"));
+    pellar::ui::tinted(warning, pellar::Tint::Quiet);
 
     auto* continueButton = new QPushButton(QStringLiteral("Continue"), central);
     continueButton->setObjectName(QStringLiteral("cmdContinue"));
