@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -38,7 +39,36 @@ protected:
     }
 };
 
+class ReturnGoesOn : public QObject {
+public:
+    ReturnGoesOn(QObject* parent, QAbstractButton* last)
+        : QObject(parent)
+        , m_last(last) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!isEnter(event))
+            return false;
+        auto* field = static_cast<QWidget*>(watched);
+        if (m_last) {
+            if (m_last->isEnabled() && m_last->isVisible())
+                m_last->click();
+        } else {
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QCoreApplication::sendEvent(field, &tab);
+        }
+        return true;
+    }
+
+private:
+    QPointer<QAbstractButton> m_last;
+};
+
 } // namespace
+
+void returnGoesOn(QWidget* field, QAbstractButton* last) {
+    field->installEventFilter(new ReturnGoesOn(field, last));
+}
 
 EnterClicksButtons::EnterClicksButtons(QObject* parent)
     : QObject(parent) {

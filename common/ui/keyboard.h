@@ -30,6 +30,10 @@ protected:
 // why in the button's own handler, so the box needs nothing more).
 void returnClicks(QLineEdit* box, QAbstractButton* button);
 
+// Return or Enter in `field` (a box or a spin box) goes on as Tab does, or, given `last`,
+// clicks that button when it is enabled: a form that is not a dialog has no default button.
+void returnGoesOn(QWidget* field, QAbstractButton* last = nullptr);
+
 // Return or Enter on the focused choice `option` (a radio button) chooses it, as Space does:
 // a person moving through the choices with the arrows need not know Space.
 void returnChooses(QAbstractButton* option);

@@ -77,6 +77,9 @@ frmCheckbookSetup::frmCheckbookSetup(pellar::ProgramContext& context, QWidget* p
         central, QStringLiteral("cmdCancelCheckbook"), QStringLiteral("E&xit"),
         QStringLiteral("Ends Slipmaker without a checkbook file"));
     cancel->setAutoDefault(true);
+    for (QLineEdit* edit : {m_account, m_bank, m_balance, m_number})
+        pellar::ui::returnGoesOn(edit);
+    pellar::ui::returnGoesOn(m_nextCheck, create);
     connect(create, &QPushButton::clicked, this, &frmCheckbookSetup::createClicked);
     connect(cancel, &QPushButton::clicked, this, &frmCheckbookSetup::cancelClicked);
     connect(m_balance, &QLineEdit::editingFinished, this, [this] {
