@@ -10,7 +10,7 @@ rounds=9
 # A display of its own, the first free number from 93 on, ready before anything starts.
 number=93
 while [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
-Xvfb ":$number" -screen 0 1280x1024x24 >"${TMPDIR:-/tmp}/startup-xvfb.log" 2>&1 &
+Xvfb ":$number" -noreset -nolisten tcp -screen 0 1280x1024x24 >"${TMPDIR:-/tmp}/startup-xvfb.log" 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=":$number"
