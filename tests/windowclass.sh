@@ -30,7 +30,12 @@ for program in "$@"; do
         echo "$name: no window shown"; cat "$scratch/$name.log"; failed=1
     else
         class="$(xprop -id "$window" WM_CLASS)"
-        icon="$(xprop -id "$window" -len 8 _NET_WM_ICON | head -c 200 || true)"
+        # The icon may follow the window by a moment.
+        for _ in $(seq 20); do
+            icon="$(xprop -id "$window" -len 8 _NET_WM_ICON | head -c 200 || true)"
+            [[ "$icon" == *"Icon ("* ]] && break
+            sleep 0.1
+        done
         if [[ "$class" != *"\"$wanted\""* ]]; then
             echo "$name: $class, but the desktop file wants $wanted"; failed=1
         elif [[ "$icon" != *"Icon ("* ]]; then

@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QKeySequence>
 #include <QShortcut>
+#include <QTimer>
 #include <QCloseEvent>
 #include <QWidget>
 #include <cstdio>
@@ -248,8 +249,12 @@ int runProgram(const ProgramProfile& profile, int argc, char** argv) {
     // when installed, else the one the program carries.
     const QString entry = QStringLiteral("org.pellar.") + profile.title;
     QGuiApplication::setDesktopFileName(entry);
-    QApplication::setWindowIcon(
-        QIcon::fromTheme(entry, QIcon(QStringLiteral(":/pellar/icon.png"))));
+    // Looked up once the first window is on the screen: the theme's search takes longer
+    // than showing the window, and the icon follows a moment later.
+    QTimer::singleShot(0, &app, [entry] {
+        QApplication::setWindowIcon(
+            QIcon::fromTheme(entry, QIcon(QStringLiteral(":/pellar/icon.png"))));
+    });
     QString error;
     const std::optional<QString> folder = chooseDataFolder(
         line.dataFolder, QCoreApplication::applicationDirPath(), perUserDataFolder(), &error,
