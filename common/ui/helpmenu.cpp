@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace pellar::ui {
@@ -44,6 +45,7 @@ QWidget* showHelpContents(const ProgramHelp& help) {
         auto* browser = new QTextBrowser(window);
         browser->setObjectName(QStringLiteral("txtHelp"));
         browser->setSearchPaths({QStringLiteral(":/pellar/help")});
+        browser->document()->setDocumentMargin(14);
         browser->setSource(QUrl(QStringLiteral("qrc") + helpPage(help.title)));
         auto* layout = new QVBoxLayout(window);
         layout->setContentsMargins(0, 0, 0, 0);
