@@ -123,16 +123,10 @@ TEST(FreeFormatReader, ReadsTheWrittenOptionsRecordBack) {
 
 TEST(FreeFormatReader, ConvertsNumbersWithRoundingAndRanges) {
     FreeFormatReader r("12.5,13.5,-2.5,0.5,2147483647,-2147483648,\"  42 \",1e3,+7,#TRUE#");
-    EXPECT_EQ(r.readInt32(), 12);
-    EXPECT_EQ(r.readInt32(), 14);
-    EXPECT_EQ(r.readInt32(), -2);
-    EXPECT_EQ(r.readInt32(), 0);
-    EXPECT_EQ(r.readInt32(), 2147483647);
-    EXPECT_EQ(r.readInt32(), -2147483647 - 1);
-    EXPECT_EQ(r.readInt32(), 42);
-    EXPECT_EQ(r.readInt32(), 1000);
-    EXPECT_EQ(r.readInt32(), 7);
-    EXPECT_EQ(r.readInt32(), -1);
+    QList<qint32> whole;
+    for (int i = 0; i < 10; ++i)
+        whole << r.readInt32();
+    EXPECT_EQ(whole, (QList<qint32>{12, 14, -2, 0, 2147483647, -2147483647 - 1, 42, 1000, 7, -1}));
     EXPECT_TRUE(r.ok()) << r.problem().toStdString();
 
     FreeFormatReader big("9223372036854775807,-9223372036854775808,255,254.5,0.1,-1.5e2,7");
@@ -182,14 +176,10 @@ TEST(FreeFormatReader, ConvertsNumbersWithRoundingAndRanges) {
 
 TEST(FreeFormatReader, ReadsTruthValuesInTheirForms) {
     FreeFormatReader r("#TRUE#,#FALSE#,0,2,-1,\"True\",false,0.0");
-    EXPECT_TRUE(r.readTruth());
-    EXPECT_FALSE(r.readTruth(true));
-    EXPECT_FALSE(r.readTruth(true));
-    EXPECT_TRUE(r.readTruth());
-    EXPECT_TRUE(r.readTruth());
-    EXPECT_TRUE(r.readTruth());
-    EXPECT_FALSE(r.readTruth(true));
-    EXPECT_FALSE(r.readTruth(true));
+    QList<bool> truths;
+    for (const bool fallback : {false, true, true, false, false, false, true, true})
+        truths << (r.readTruth(fallback) != fallback);
+    EXPECT_EQ(truths, QList<bool>(8, true)) << "no value read as its fallback";
     EXPECT_TRUE(r.ok()) << r.problem().toStdString();
 
     FreeFormatReader bad("yes");
@@ -226,12 +216,10 @@ TEST(FreeFormatReader, DamagedInputNeverCrashesOrHangs) {
 }
 
 TEST(SplitLines, SplitsAtEveryLineEndAndKeepsEverythingElse) {
-    EXPECT_EQ(splitLines("a\r\nb\nc\rd"), QStringList({"a", "b", "c", "d"}));
-    EXPECT_EQ(splitLines(" memo, \"quoted\" \r\n\r\nlast\r\n"),
-              QStringList({" memo, \"quoted\" ", "", "last"}));
-    EXPECT_EQ(splitLines("a\n\rb"), QStringList({"a", "", "b"}));
-    EXPECT_EQ(splitLines("\r\n"), QStringList({""}));
-    EXPECT_EQ(splitLines("no end"), QStringList({"no end"}));
-    EXPECT_EQ(splitLines(""), QStringList());
-    EXPECT_EQ(splitLines("\x80"), QStringList({QString::fromUtf16(u"\u20ac")}));
+    for (const auto& [bytes, lines] :
+         {std::pair{"a\r\nb\nc\rd", QStringList{"a", "b", "c", "d"}},
+          {" memo, \"quoted\" \r\n\r\nlast\r\n", {" memo, \"quoted\" ", "", "last"}},
+          {"a\n\rb", {"a", "", "b"}}, {"\r\n", {""}}, {"no end", {"no end"}}, {"", {}},
+          {"\x80", {QString::fromUtf16(u"\u20ac")}}})
+        EXPECT_EQ(splitLines(bytes), lines) << bytes;
 }
