@@ -74,15 +74,6 @@ TEST(Backup, MoveReplacesTheTarget) {
     EXPECT_EQ(folder.bytes("NewExpenses.txt"), QByteArray("new"));
 }
 
-TEST(Backup, BackupFolderIsMadeOnce) {
-    ScratchDataFolder folder;
-    EXPECT_TRUE(MakeBackupFolder(folder));
-    EXPECT_TRUE(QFileInfo(folder.file("Backup")).isDir());
-    folder.put("Backup/keep.txt", "k");
-    EXPECT_TRUE(MakeBackupFolder(folder));
-    EXPECT_TRUE(folder.exists("Backup/keep.txt"));
-}
-
 TEST(Backup, AutomaticCopyFollowsTheList) {
     ScratchDataFolder folder;
     const QStringList names{"BusinessInfo.txt", "SalesItems.txt", "InvoiceCounter.txt",
