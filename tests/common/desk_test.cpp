@@ -117,11 +117,9 @@ TEST(RealDesk, WebAddressesGoStraightToTheDesktopAndNothingElseDoes) {
     const QString tricky = QStringLiteral("https://example.com/a;b?c=$(touch x)&d=`id`");
     EXPECT_TRUE(desk.openWebAddress(tricky));
     EXPECT_TRUE(desk.openWebAddress(QStringLiteral("  http://example.org/order  ")));
-    EXPECT_FALSE(desk.openWebAddress(QStringLiteral("file:///etc/passwd")));
-    EXPECT_FALSE(desk.openWebAddress(QStringLiteral("javascript:alert(1)")));
-    EXPECT_FALSE(desk.openWebAddress(QStringLiteral("mailto:someone@example.com")));
-    EXPECT_FALSE(desk.openWebAddress(QStringLiteral("/usr/bin/xterm")));
-    EXPECT_FALSE(desk.openWebAddress(QString()));
+    for (const char* refused : {"file:///etc/passwd", "javascript:alert(1)",
+                                "mailto:someone@example.com", "/usr/bin/xterm", ""})
+        EXPECT_FALSE(desk.openWebAddress(QString::fromLatin1(refused))) << refused;
 
     for (const char* scheme : {"http", "https", "file", "javascript", "mailto"})
         QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));

@@ -6,14 +6,21 @@
 using namespace pellar;
 
 TEST(FixedRecords, RecordCountRoundsHalfToEven) {
-    // 72/145 is 0.497, 73/145 0.503; 1/2 is 0.5, 3/2 1.5. Not capped at the record limit:
-    // the caller sees a file that is too long.
-    for (const auto& [length, size, count] :
-         {std::tuple{qint64(0), 145, qint64(0)}, {72, 145, 0}, {73, 145, 1}, {362, 145, 2},
-          {363, 145, 3}, {1, 2, 0}, {3, 2, 2}, {5, 2, 2}, {7, 2, 4},
-          {qint64(kMaxRecords) * 145, 145, kMaxRecords}, {qint64(kMaxRecords + 1) * 60, 60,
-          kMaxRecords + 1}, {qint64(1) << 40, 235, 4678772884}, {100, 0, 0}, {-145, 145, 0}})
-        EXPECT_EQ(recordCountForLength(length, size), count) << length << "/" << size;
+    EXPECT_EQ(recordCountForLength(0, 145), 0);
+    EXPECT_EQ(recordCountForLength(72, 145), 0);  // 0.497
+    EXPECT_EQ(recordCountForLength(73, 145), 1);  // 0.503
+    EXPECT_EQ(recordCountForLength(362, 145), 2); // 2.497
+    EXPECT_EQ(recordCountForLength(363, 145), 3); // 2.503
+    EXPECT_EQ(recordCountForLength(1, 2), 0);     // 0.5
+    EXPECT_EQ(recordCountForLength(3, 2), 2);     // 1.5
+    EXPECT_EQ(recordCountForLength(5, 2), 2);     // 2.5
+    EXPECT_EQ(recordCountForLength(7, 2), 4);     // 3.5
+    EXPECT_EQ(recordCountForLength(qint64(kMaxRecords) * 145, 145), kMaxRecords);
+    // Not capped: the caller sees a file that is too long.
+    EXPECT_EQ(recordCountForLength(qint64(kMaxRecords + 1) * 60, 60), kMaxRecords + 1);
+    EXPECT_EQ(recordCountForLength(qint64(1) << 40, 235), 4678772884);
+    EXPECT_EQ(recordCountForLength(100, 0), 0);
+    EXPECT_EQ(recordCountForLength(-145, 145), 0);
 }
 
 TEST(FixedRecords, PackCutsAndPadsInBytesAfterEncoding) {

@@ -219,7 +219,10 @@ TEST(SplitLines, SplitsAtEveryLineEndAndKeepsEverythingElse) {
     for (const auto& [bytes, lines] :
          {std::pair{"a\r\nb\nc\rd", QStringList{"a", "b", "c", "d"}},
           {" memo, \"quoted\" \r\n\r\nlast\r\n", {" memo, \"quoted\" ", "", "last"}},
-          {"a\n\rb", {"a", "", "b"}}, {"\r\n", {""}}, {"no end", {"no end"}}, {"", {}},
+          {"a\n\rb", {"a", "", "b"}},
+          {"\r\n", {""}},
+          {"no end", {"no end"}},
+          {"", {}},
           {"\x80", {QString::fromUtf16(u"\u20ac")}}})
         EXPECT_EQ(splitLines(bytes), lines) << bytes;
 }

@@ -128,10 +128,12 @@ TEST(DepositSlipLayout, SummaryWithChecksAndWithout) {
     EXPECT_FALSE(log.findText(QStringLiteral("Cash"))->underline);
     EXPECT_TRUE(log.findText(QStringLiteral("Check No"))->bold);
     EXPECT_FALSE(log.findText(QStringLiteral("Payer 1"))->bold);
-    for (const auto& [text, edge, where] :
-         {std::tuple{"Deposit Summary", Edge::Left, "5220,5760"}, {"Cash", Edge::Left, "2880,6624"},
-          {"$111.11", Edge::Right, "9360,7104"}, {"Deposit", Edge::Left, "2880,7632"},
-          {"Amount", Edge::Right, "9360,8112"}, {"Payer 1", Edge::Left, "4320,8592"}})
+    for (const auto& [text, edge, where] : {std::tuple{"Deposit Summary", Edge::Left, "5220,5760"},
+                                            {"Cash", Edge::Left, "2880,6624"},
+                                            {"$111.11", Edge::Right, "9360,7104"},
+                                            {"Deposit", Edge::Left, "2880,7632"},
+                                            {"Amount", Edge::Right, "9360,8112"},
+                                            {"Payer 1", Edge::Left, "4320,8592"}})
         EXPECT_EQ(at(log, text, edge), where) << text;
     EXPECT_EQ(at(log, "12/6/2026", Edge::Left, Part::Summary), "8640,6048");
     EXPECT_EQ(at(log, "$125.00", Edge::Right, Part::Summary), "9360,6624");
