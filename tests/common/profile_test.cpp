@@ -39,7 +39,7 @@ TEST(Profile, RecordBytesAndRoundTrip) {
     EXPECT_EQ(readBusinessProfile(folder).profile.zip, "62701");
 }
 
-TEST(Profile, MissingShortAndRestored) {
+TEST(Profile, MissingShortRestoredAndTheWritersBackupCopies) {
     ScratchDataFolder folder;
     ProfileRead read = readBusinessProfile(folder);
     EXPECT_FALSE(read.found);
@@ -53,10 +53,7 @@ TEST(Profile, MissingShortAndRestored) {
     folder.put("Backup/MyBusinessData.txt", encodeProfile(sample()));
     QFile::remove(folder.file("MyBusinessData.txt"));
     EXPECT_EQ(readBusinessProfile(folder).profile, sample());
-}
 
-TEST(Profile, WritersTreatTheBackupCopyDifferently) {
-    ScratchDataFolder folder;
     folder.put("Backup/MyBusinessData.txt", "old");
     ASSERT_TRUE(saveProfileKeepingBackup(folder, sample()));
     EXPECT_EQ(folder.bytes("Backup/MyBusinessData.txt"), QByteArray("old"));
@@ -64,7 +61,7 @@ TEST(Profile, WritersTreatTheBackupCopyDifferently) {
     EXPECT_FALSE(folder.exists("Backup/MyBusinessData.txt"));
 }
 
-TEST(Profile, DepositProgramConvertsTheOlderFile) {
+TEST(Profile, DepositProgramConvertsTheOlderFileButNeverWritesOverADamagedOne) {
     ScratchDataFolder folder;
     folder.put("BusinessInfo.txt", "\"Acme, Inc\",\"1 Road\",\"\",\"Town\",\"ST\",\"12345\","
                                    "\"555-1234\",\"555-9999\"\r\n");
@@ -88,13 +85,10 @@ TEST(Profile, DepositProgramConvertsTheOlderFile) {
     QFile::remove(folder.file("MyBusinessData.txt"));
     load = loadBusinessConverting(folder);
     EXPECT_FALSE(load.read.found || folder.exists("MyBusinessData.txt"));
-}
 
-TEST(Profile, DamagedProfileIsNeverWrittenOver) {
-    ScratchDataFolder folder;
     folder.put("MyBusinessData.txt", "\"Acme\"\r\n");
     folder.put("BusinessInfo.txt", "\"Older\"\r\n");
-    const DepositProfileLoad load = loadBusinessConverting(folder);
+    load = loadBusinessConverting(folder);
     EXPECT_FALSE(load.read.problem.isEmpty());
     EXPECT_EQ(folder.bytes("MyBusinessData.txt"), QByteArray("\"Acme\"\r\n"));
     EXPECT_TRUE(folder.exists("BusinessInfo.txt"));
