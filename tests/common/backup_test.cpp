@@ -11,7 +11,7 @@
 using namespace pellar;
 using pellar::testing::ScratchDataFolder;
 
-TEST(Backup, ExistenceTestRestoresAMissingFile) {
+TEST(Backup, ExistenceTestRestoresAMissingFileAndTellsItOnce) {
     ScratchDataFolder folder;
     EXPECT_FALSE(DataFileExists(folder, u"\\SalesItems.txt"));
 
@@ -24,10 +24,7 @@ TEST(Backup, ExistenceTestRestoresAMissingFile) {
     folder.put("SalesItems.txt", "Washers\r\n");
     EXPECT_TRUE(DataFileExists(folder, u"/SalesItems.txt"));
     EXPECT_EQ(folder.bytes("SalesItems.txt"), QByteArray("Washers\r\n"));
-}
 
-TEST(Backup, RestoreNoticeHearsTheNameAsPassed) {
-    ScratchDataFolder folder;
     QStringList heard;
     folder.data().setRestoreNotice([&heard](const QString& name) { heard << name; });
     folder.put("Backup/VendorDat.txt", "x");
@@ -42,7 +39,7 @@ TEST(Backup, RestoreNoticeHearsTheNameAsPassed) {
     EXPECT_TRUE(QFile::permissions(folder.file("Chart.txt")) & QFileDevice::WriteOwner);
 }
 
-TEST(Backup, Deletions) {
+TEST(Backup, DeletionsAndAMoveThatReplacesTheTarget) {
     ScratchDataFolder folder;
     // Only in the backup folder: restored, then deleted; the copy stays.
     folder.put("Backup/InvoiceInfo.txt", "opts");
@@ -58,10 +55,7 @@ TEST(Backup, Deletions) {
     EXPECT_FALSE(DataFileExists(folder, u"\\InvoiceInfo.txt"));
 
     EXPECT_TRUE(KillDataFile(folder, u"\\Nothing.txt")); // nothing to delete is no failure
-}
 
-TEST(Backup, MoveReplacesTheTarget) {
-    ScratchDataFolder folder;
     folder.put("NewExpenses.txt", "old");
     folder.put("Temp.txt", "new");
     EXPECT_TRUE(MoveDataFile(folder, u"/Temp.txt", u"/NewExpenses.txt"));
@@ -72,15 +66,6 @@ TEST(Backup, MoveReplacesTheTarget) {
     EXPECT_FALSE(missing.ok);
     EXPECT_TRUE(missing.error.contains("Temp.txt"));
     EXPECT_EQ(folder.bytes("NewExpenses.txt"), QByteArray("new"));
-}
-
-TEST(Backup, BackupFolderIsMadeOnce) {
-    ScratchDataFolder folder;
-    EXPECT_TRUE(MakeBackupFolder(folder));
-    EXPECT_TRUE(QFileInfo(folder.file("Backup")).isDir());
-    folder.put("Backup/keep.txt", "k");
-    EXPECT_TRUE(MakeBackupFolder(folder));
-    EXPECT_TRUE(folder.exists("Backup/keep.txt"));
 }
 
 TEST(Backup, AutomaticCopyFollowsTheList) {

@@ -9,7 +9,7 @@
 using namespace pellar;
 using pellar::testing::ScratchDataFolder;
 
-TEST(DataFolder, BothSeparatorsReachTheSameFile) {
+TEST(DataFiles, BothSeparatorsReachTheSameFileAndARewriteReplacesItWhole) {
     ScratchDataFolder folder;
     const DataFolder& data = folder;
     EXPECT_EQ(data.filePath(u"\\Settings.txt"), folder.path() + "/Settings.txt");
@@ -21,22 +21,20 @@ TEST(DataFolder, BothSeparatorsReachTheSameFile) {
 
     ASSERT_TRUE(writeDataFile(folder, u"\\Settings.txt", "one"));
     EXPECT_EQ(readDataFile(folder, u"/Settings.txt").value_or(""), QByteArray("one"));
-}
 
-TEST(DataFiles, WholeFileRewriteReplacesAndReportsFailure) {
-    ScratchDataFolder folder;
     folder.put("InvoiceInfo.txt", "old contents\r\n");
     ASSERT_TRUE(writeDataFile(folder, u"\\InvoiceInfo.txt", "new\r\n"));
     EXPECT_EQ(folder.bytes("InvoiceInfo.txt"), QByteArray("new\r\n"));
-    // Nothing of the temporary file is left beside it.
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"InvoiceInfo.txt"});
+    // Nothing of either rewrite's temporary file is left beside it.
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
+              (QStringList{"InvoiceInfo.txt", "Settings.txt"}));
 
     QString error;
     EXPECT_FALSE(readDataFile(folder, u"\\Missing.txt", &error));
     EXPECT_TRUE(error.contains("Missing.txt"));
 }
 
-TEST(DataFiles, FixedRecordsInPlace) {
+TEST(DataFiles, FixedRecordsInPlaceAndTheirCountRestoresTheFile) {
     ScratchDataFolder folder;
     const QString name = "\\Transactions.txt";
     EXPECT_EQ(DataFileRecordCount(folder, name, 4), 0);
@@ -59,10 +57,7 @@ TEST(DataFiles, FixedRecordsInPlace) {
     // A damaged file: a short last record reads padded.
     folder.put("Transactions.txt", "CCCCBBBBDD");
     EXPECT_EQ(readRecord(folder, name, 4, 3).value_or(""), QByteArray("DD  "));
-}
 
-TEST(DataFiles, RecordCountRestoresFromTheBackupFolder) {
-    ScratchDataFolder folder;
     folder.put("Backup/NewExpenses.txt", QByteArray(145 * 3, 'x'));
     EXPECT_EQ(DataFileRecordCount(folder, u"\\NewExpenses.txt", 145), 3);
     EXPECT_TRUE(folder.exists("NewExpenses.txt"));

@@ -23,7 +23,7 @@ TEST(FixedRecords, RecordCountRoundsHalfToEven) {
     EXPECT_EQ(recordCountForLength(-145, 145), 0);
 }
 
-TEST(FixedRecords, PackCutsAndPadsInBytesAfterEncoding) {
+TEST(FixedRecords, PackCutsAndPadsInBytesAfterEncodingAndAShortRecordReadsAsBlanks) {
     const FixedRecordLayout layout{3, 5, 2};
     EXPECT_EQ(layout.recordLength(), 10);
     EXPECT_EQ(layout.offset(2), 8);
@@ -43,10 +43,7 @@ TEST(FixedRecords, PackCutsAndPadsInBytesAfterEncoding) {
     EXPECT_EQ(layout.field("ABCdefghij", 1), "defgh");
     EXPECT_EQ(layout.field("ABCdefghij", 3), QString());
     EXPECT_EQ(layout.field("ABCdefghij", -1), QString());
-}
 
-TEST(FixedRecords, ShortRecordReadsAsBlanks) {
-    const FixedRecordLayout layout{3, 5, 2};
     EXPECT_EQ(layout.unpack("ABCde"), QStringList({"ABC", "de   ", "  "}));
     EXPECT_EQ(layout.unpack(""), QStringList({"   ", "     ", "  "}));
     EXPECT_EQ(layout.field("AB", 0), "AB ");

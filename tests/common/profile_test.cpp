@@ -28,8 +28,7 @@ TEST(Profile, RecordBytesAndRoundTrip) {
     // Written by the invoicing program, read by any of the three.
     ASSERT_TRUE(saveProfileKeepingBackup(folder, sample()));
     ProfileRead read = readBusinessProfile(folder);
-    EXPECT_TRUE(read.found);
-    EXPECT_TRUE(read.problem.isEmpty());
+    EXPECT_TRUE(read.found && read.problem.isEmpty());
     EXPECT_EQ(read.profile, sample());
 
     // A double quote cannot live inside the record: it is kept as an apostrophe.
@@ -40,7 +39,7 @@ TEST(Profile, RecordBytesAndRoundTrip) {
     EXPECT_EQ(readBusinessProfile(folder).profile.zip, "62701");
 }
 
-TEST(Profile, MissingShortAndRestored) {
+TEST(Profile, MissingShortRestoredAndTheWritersBackupCopies) {
     ScratchDataFolder folder;
     ProfileRead read = readBusinessProfile(folder);
     EXPECT_FALSE(read.found);
@@ -48,19 +47,13 @@ TEST(Profile, MissingShortAndRestored) {
 
     folder.put("MyBusinessData.txt", "\"Acme\",\"1 Road\"\r\n");
     read = readBusinessProfile(folder);
-    EXPECT_TRUE(read.found);
-    EXPECT_FALSE(read.problem.isEmpty());
-    EXPECT_EQ(read.profile.name, "Acme");
-    EXPECT_EQ(read.profile.address, "1 Road");
-    EXPECT_EQ(read.profile.fein, "");
+    EXPECT_TRUE(read.found && !read.problem.isEmpty());
+    EXPECT_EQ(read.profile, BusinessProfile::fromFields({"Acme", "1 Road"}));
 
     folder.put("Backup/MyBusinessData.txt", encodeProfile(sample()));
     QFile::remove(folder.file("MyBusinessData.txt"));
     EXPECT_EQ(readBusinessProfile(folder).profile, sample());
-}
 
-TEST(Profile, WritersTreatTheBackupCopyDifferently) {
-    ScratchDataFolder folder;
     folder.put("Backup/MyBusinessData.txt", "old");
     ASSERT_TRUE(saveProfileKeepingBackup(folder, sample()));
     EXPECT_EQ(folder.bytes("Backup/MyBusinessData.txt"), QByteArray("old"));
@@ -100,33 +93,22 @@ TEST(Profile, AProfileAnotherProgramSavedMeanwhileIsNeverWrittenOverUnasked) {
 
 TEST(Settings, FlagsAndTheirDefaults) {
     ScratchDataFolder folder;
-    ProgramSettings settings = LoadSettings(folder);
-    EXPECT_TRUE(settings.alarmsOn);
-    EXPECT_TRUE(settings.promptsOn);
-    EXPECT_TRUE(settings.problem.isEmpty());
-
+    const auto loaded = [&folder] {
+        const ProgramSettings s = LoadSettings(folder);
+        return std::tuple(s.first, s.second, s.alarmsOn, s.promptsOn, s.problem.isEmpty());
+    };
+    EXPECT_EQ(loaded(), std::tuple(0, 0, true, true, true));
     folder.put("Settings.txt", "3,7,#FALSE#,#TRUE#\r\n");
-    settings = LoadSettings(folder);
-    EXPECT_EQ(settings.first, 3);
-    EXPECT_EQ(settings.second, 7);
-    EXPECT_FALSE(settings.alarmsOn);
-    EXPECT_TRUE(settings.promptsOn);
-
+    EXPECT_EQ(loaded(), std::tuple(3, 7, false, true, true));
     // Values may stand on lines of their own.
     folder.put("Settings.txt", "1\r\n2\r\n#TRUE#\r\n#FALSE#\r\n");
-    settings = LoadSettings(folder);
-    EXPECT_TRUE(settings.alarmsOn);
-    EXPECT_FALSE(settings.promptsOn);
-
+    EXPECT_EQ(loaded(), std::tuple(1, 2, true, false, true));
     // A short record keeps the defaults for what is missing and says what was wrong.
     folder.put("Settings.txt", "1,2,#FALSE#\r\n");
-    settings = LoadSettings(folder);
-    EXPECT_FALSE(settings.alarmsOn);
-    EXPECT_TRUE(settings.promptsOn);
-    EXPECT_FALSE(settings.problem.isEmpty());
+    EXPECT_EQ(loaded(), std::tuple(1, 2, false, true, false));
+    ProgramSettings settings;
 
     // Nor is it written over: its carried values could not be read.
-    settings = {};
     settings.first = 3;
     settings.alarmsOn = false;
     EXPECT_FALSE(saveSettings(folder, settings));

@@ -8,7 +8,7 @@
 #include "deposits/ui/depositprinting.h"
 #include "deposits/ui/frmdeposit.h"
 #include "deposits/ui/slipmaker.h"
-#include "tests/support/testprogram.h"
+#include "tests/deposits/slipmakerfixture.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -35,7 +35,7 @@ Currency shownAmount(const char* text) {
     return *currencyValue(QString::fromLatin1(text));
 }
 
-class SlipmakerBankData : public ::testing::Test {
+class SlipmakerBankData : public deposits::testing::SlipmakerTest {
 protected:
     SlipmakerBankData() { MakeBackupFolder(folder); }
 
@@ -50,8 +50,6 @@ protected:
         ASSERT_TRUE(bank.SaveBank(shownAmount(amount)));
     }
 
-    pellar::testing::TestProgram app{slipmakerProfile()};
-    pellar::testing::ScratchDataFolder& folder = app.folder;
     DepositBank bank{app.folder.data()};
 };
 
@@ -167,7 +165,7 @@ TEST_F(SlipmakerBankData, TheDepositFormWithAMissingOrRestoredCheckbookFile) {
 
     // Missing from the folder but in the backup folder: restored with a word, and the form opens.
     folder.put("Backup/CheckbookInfo.txt", kCheckbook);
-    app.desk.expectMessage(QStringLiteral("Slipmaker"));
+    desk.expectMessage(QStringLiteral("Slipmaker"));
     EXPECT_TRUE(form.activate());
     EXPECT_TRUE(folder.exists("CheckbookInfo.txt"));
     EXPECT_EQ(form.bank().record().balance, "$1,000.00");
@@ -176,7 +174,7 @@ TEST_F(SlipmakerBankData, TheDepositFormWithAMissingOrRestoredCheckbookFile) {
     QFile::remove(folder.file("CheckbookInfo.txt"));
     QFile::remove(folder.file("Backup/CheckbookInfo.txt"));
     folder.put("Transactions.txt", QByteArray(60, 'T'));
-    app.desk.expectMessage(QStringLiteral("Slipmaker"));
+    desk.expectMessage(QStringLiteral("Slipmaker"));
     EXPECT_FALSE(form.activate());
     EXPECT_EQ(app.ended, 1);
     EXPECT_EQ(folder.bytes("Backup/Transactions.txt"), QByteArray(60, 'T'));
@@ -204,17 +202,17 @@ TEST_F(SlipmakerBankData, ACheckWrittenByAnotherProgramMeanwhileStaysInTheBalanc
     ASSERT_EQ(draft.net(), shownAmount("$100.00"));
 
     // Told first; Cancel writes nothing at all.
-    app.desk.expectMessage(programTitle(), MessageAnswer::Cancel);
-    EXPECT_FALSE(recordDeposit(app.desk, bank, draft));
+    desk.expectMessage(programTitle(), MessageAnswer::Cancel);
+    EXPECT_FALSE(recordDeposit(desk, bank, draft));
     EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), afterCheck);
     EXPECT_FALSE(QFileInfo::exists(folder.data().filePath(u"/Transactions.txt")));
-    ASSERT_EQ(app.desk.messages().size(), 1);
-    EXPECT_TRUE(app.desk.messages()[0].text().contains("it was $1,000.00 and is now $500.00"));
-    EXPECT_TRUE(app.desk.messages()[0].text().contains("making $600.00"));
+    ASSERT_EQ(desk.messages().size(), 1);
+    EXPECT_TRUE(desk.messages()[0].text().contains("it was $1,000.00 and is now $500.00"));
+    EXPECT_TRUE(desk.messages()[0].text().contains("making $600.00"));
 
     // OK: the deposit goes onto the balance in the file, with the other program's fields.
-    app.desk.expectMessage(programTitle(), MessageAnswer::Ok);
-    EXPECT_TRUE(recordDeposit(app.desk, bank, draft));
+    desk.expectMessage(programTitle(), MessageAnswer::Ok);
+    EXPECT_TRUE(recordDeposit(desk, bank, draft));
     EXPECT_EQ(folder.bytes("CheckbookInfo.txt"),
               QByteArray(afterCheck).replace("$500.00", "$600.00"));
 }

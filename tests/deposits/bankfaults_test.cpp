@@ -4,6 +4,7 @@
 #include "deposits/core/checkbook.h"
 #include "deposits/core/depositbank.h"
 #include "deposits/core/transactionlog.h"
+#include "tests/deposits/slipmakerfixture.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/faults.h"
 
@@ -16,11 +17,7 @@ using pellar::testing::ChildOutcome;
 using pellar::testing::runUnderFileSizeLimit;
 using pellar::testing::ScratchDataFolder;
 
-namespace {
-
-const QByteArray kCheckbook("\"Checking\",\"Bank\",\"$1,000.00\",\"0042\",\" 4\",1,2\r\n");
-
-} // namespace
+using deposits::testing::kCheckbook;
 
 TEST(CheckbookRecord, CarriedNumbersAreSixteenBit) {
     const auto withNumbers = [](const char* six, const char* seven) {

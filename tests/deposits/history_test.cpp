@@ -5,7 +5,7 @@
 #include "deposits/core/transactionlog.h"
 #include "deposits/ui/frmdeposithistory.h"
 #include "deposits/ui/slipmaker.h"
-#include "tests/support/testprogram.h"
+#include "tests/deposits/slipmakerfixture.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -19,14 +19,10 @@ Q_GUI_EXPORT void qt_set_sequence_auto_mnemonic(bool on);
 using namespace pellar;
 using namespace deposits;
 
+using deposits::testing::kCheckbook;
+using deposits::testing::logRecord;
+
 namespace {
-
-QByteArray logRecord(const char* date, const char* amount, const char* what = "Deposit") {
-    return QByteArray(date).leftJustified(10) + QByteArray(what).leftJustified(35) +
-           QByteArray(amount).leftJustified(15);
-}
-
-const QByteArray kCheckbook("\"Checking\",\"Bank\",\"$1,000.00\",\"0042\",\" 4\",1,2\r\n");
 
 // Out of order on purpose, with one date and one amount that cannot be read.
 const QByteArray kLog = logRecord("12/6/2026", "100.1") + logRecord("11/30/2026", "0.05") +
@@ -68,7 +64,7 @@ TEST(DepositHistory, RowsByDateThenUnreadableWithTotalsToTheCent) {
                     .contains("\"Cash, \"\"petty\"\"\""));
 }
 
-class HistoryForm : public ::testing::Test {
+class HistoryForm : public deposits::testing::SlipmakerTest {
 protected:
     HistoryForm() {
         qt_set_sequence_auto_mnemonic(true);
@@ -86,9 +82,7 @@ protected:
         form->activate();
     }
     template <typename Widget = QWidget> Widget* child(const char* name) const {
-        auto* widget = form->findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return deposits::testing::child<Widget>(form.get(), QString::fromLatin1(name));
     }
     void alt(char letter) {
         QTest::keyClick(form.get(), letter, Qt::AltModifier);
@@ -101,9 +95,6 @@ protected:
         QTest::keyClick(table, Qt::Key_Return);
     }
 
-    pellar::testing::TestProgram app{slipmakerProfile()};
-    pellar::testing::ScratchDataFolder& folder = app.folder;
-    pellar::testing::ScriptedDesk& desk = app.desk;
     std::unique_ptr<frmDepositHistory> form;
 };
 

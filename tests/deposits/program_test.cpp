@@ -6,7 +6,7 @@
 #include "deposits/ui/frmsetup.h"
 #include "deposits/ui/frmsplash.h"
 #include "deposits/ui/slipmaker.h"
-#include "tests/support/testprogram.h"
+#include "tests/deposits/slipmakerfixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,21 +21,16 @@ Q_GUI_EXPORT void qt_set_sequence_auto_mnemonic(bool on);
 using namespace pellar;
 using namespace deposits;
 
+using deposits::testing::child;
+using deposits::testing::kCheckbook;
+
 namespace {
 
-const QByteArray kCheckbook("\"Checking\",\"Bank\",\"$1,000.00\",\"0042\",\" 4\",1,2\r\n");
-
-template <typename Widget = QWidget> Widget* child(QWidget* form, const char* name) {
-    auto* widget = form->findChild<Widget*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
 void click(QWidget* form, const char* name) {
-    QTest::mouseClick(child(form, name), Qt::LeftButton);
+    QTest::mouseClick(child(form, QString::fromLatin1(name)), Qt::LeftButton);
 }
 
-class SlipmakerProgram : public ::testing::Test {
+class SlipmakerProgram : public deposits::testing::SlipmakerTest {
 protected:
     // Started as from the desktop, the checkbook file in place unless given other bytes.
     Slipmaker& started(const QByteArray& checkbook = kCheckbook) {
@@ -53,9 +48,6 @@ protected:
         return shown;
     }
 
-    pellar::testing::TestProgram app{slipmakerProfile()};
-    pellar::testing::ScratchDataFolder& folder = app.folder;
-    pellar::testing::ScriptedDesk& desk = app.desk;
     int& ended = app.ended;
 };
 

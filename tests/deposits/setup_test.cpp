@@ -4,7 +4,7 @@
 #include "deposits/core/slipmakerinfo.h"
 #include "deposits/ui/frmsetup.h"
 #include "deposits/ui/slipmaker.h"
-#include "tests/support/testprogram.h"
+#include "tests/deposits/slipmakerfixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,7 +30,7 @@ BusinessProfile sample() {
 const char* const kBoxes[] = {"txtName", "txtAddress", "txtPOBox", "txtCity", "txtSt",
                               "txtZip",  "txtTel",     "txtFax",   "txtFein"};
 
-class SlipmakerSetup : public ::testing::Test {
+class SlipmakerSetup : public deposits::testing::SlipmakerTest {
 protected:
     // Opened as the start form opens it; on the business tab unless told to keep the tab
     // the form chose.
@@ -42,9 +42,7 @@ protected:
             tabs()->setCurrentIndex(0);
     }
     template <typename Widget = QWidget> Widget* child(const char* name) const {
-        auto* widget = form->findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return deposits::testing::child<Widget>(form.get(), QString::fromLatin1(name));
     }
     QLineEdit* box(const char* name) const { return child<QLineEdit>(name); }
     QTabWidget* tabs() const { return child<QTabWidget>("SSTab1"); }
@@ -60,9 +58,6 @@ protected:
         return BusinessProfile::fromFields(values);
     }
 
-    pellar::testing::TestProgram app{slipmakerProfile()};
-    pellar::testing::ScratchDataFolder& folder = app.folder;
-    pellar::testing::ScriptedDesk& desk = app.desk;
     std::unique_ptr<frmSetup> form;
 };
 

@@ -29,7 +29,7 @@ void dropOn(ExpenseListBox* target, const QByteArray& format, const QByteArray& 
 
 } // namespace
 
-TEST(Categories, ANewEntryIsComparedExactlyAndNeverEmpty) {
+TEST(Categories, ANewEntryIsComparedExactlyAndTheFileIsOneQuotedCategoryPerLine) {
     // Exact, case-sensitive comparison of the whole text; empty never goes in.
     const QStringList list{"Travel", "Wages"};
     EXPECT_FALSE(canAddCategory(list, "Travel"));
@@ -37,13 +37,11 @@ TEST(Categories, ANewEntryIsComparedExactlyAndNeverEmpty) {
     EXPECT_FALSE(canAddCategory(list, "   "));
     EXPECT_TRUE(canAddCategory(list, "travel"));
     EXPECT_TRUE(canAddCategory(list, "Travel "));
-}
 
-TEST(Categories, FileIsOneQuotedCategoryPerLine) {
-    const QStringList list{"Travel", "Rent, Office", "FIXED ASSET"};
-    const QByteArray bytes = encodeCategories(list);
+    const QStringList stored{"Travel", "Rent, Office", "FIXED ASSET"};
+    const QByteArray bytes = encodeCategories(stored);
     EXPECT_EQ(bytes, QByteArray("\"Travel\"\r\n\"Rent, Office\"\r\n\"FIXED ASSET\"\r\n"));
-    EXPECT_EQ(decodeFieldList(bytes), list);
+    EXPECT_EQ(decodeFieldList(bytes), stored);
     EXPECT_EQ(encodeCategories({}), QByteArray());
 
     // A chart may hold plain fields and several to a line.

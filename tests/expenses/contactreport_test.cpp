@@ -85,19 +85,16 @@ TEST(ContactReport, HeaderAndBlocksThreeToARow) {
     const auto log = printed(contacts(7));
     EXPECT_EQ(log->pageCount(), 1);
 
+    // The title centred on the page; the date ending at the right margin, inside the page.
     const PrintOp* title = log->findText("Account Information");
     ASSERT_TRUE(title);
-    EXPECT_EQ(title->y, 720);
-    EXPECT_EQ(title->fontSize, 14);
-    EXPECT_TRUE(title->bold && title->underline);
-    EXPECT_DOUBLE_EQ(title->x + 19 * 140 / 2.0, 12240 / 2.0) << "centred on the page";
-    // The date ends at the right margin, inside the page.
+    EXPECT_EQ(std::tuple(title->x + 19 * 140 / 2.0, title->y, title->fontSize, title->bold,
+                         title->underline),
+              std::tuple(12240 / 2.0, 720.0, 14.0, true, true));
     const PrintOp* date = log->findText("12/6/2026");
     ASSERT_TRUE(date);
-    EXPECT_EQ(date->y, 720);
-    EXPECT_EQ(date->fontSize, 10);
-    EXPECT_FALSE(date->bold || date->underline);
-    EXPECT_DOUBLE_EQ(date->x + 9 * 100, 12240 - 720);
+    EXPECT_EQ(std::tuple(date->x + 9 * 100, date->y, date->fontSize, date->bold, date->underline),
+              std::tuple(12240 - 720.0, 720.0, 10.0, false, false));
 
     // Rows of 3, 3 and 1, five text lines apart.
     const int expected[7][2] = {{0, 0}, {1, 0}, {2, 0}, {0, 1}, {1, 1}, {2, 1}, {0, 2}};
@@ -123,13 +120,13 @@ TEST(ContactReport, NewPageRepeatsTheHeaderAndKeepsTheBottomMargin) {
     const auto log = printed(contacts(40));
     ASSERT_EQ(log->pageCount(), 2);
     // Eleven rows fit above the half-inch bottom margin: 33 contacts on the first page.
-    EXPECT_EQ(placeOf(*log, 33).page, 1);
-    EXPECT_EQ(placeOf(*log, 33).top, kFirstRow + 10 * kRowStep);
-    const Place next = placeOf(*log, 34);
-    EXPECT_EQ(next.page, 2);
-    EXPECT_EQ(next.column, 0);
-    EXPECT_EQ(next.top, kFirstRow);
-    EXPECT_EQ(placeOf(*log, 40).top, kFirstRow + 2 * kRowStep);
+    const auto at = [&log](int n) {
+        const Place p = placeOf(*log, n);
+        return std::tuple(p.page, p.column, p.top);
+    };
+    EXPECT_EQ(at(33), std::tuple(1, 2, kFirstRow + 10 * kRowStep));
+    EXPECT_EQ(at(34), std::tuple(2, 0, kFirstRow));
+    EXPECT_EQ(at(40), std::tuple(2, 0, kFirstRow + 2 * kRowStep));
 
     int titles = 0, dates = 0;
     double lowest = 0;
@@ -139,12 +136,10 @@ TEST(ContactReport, NewPageRepeatsTheHeaderAndKeepsTheBottomMargin) {
         lowest = std::max(lowest, op.y + kLine);
         EXPECT_LE(op.x + op.text.size() * op.fontSize * 10, 12240 - 720) << op.text.toStdString();
     }
-    EXPECT_EQ(titles, 2);
-    EXPECT_EQ(dates, 2);
+    EXPECT_EQ(std::pair(titles, dates), std::pair(2, 2));
     const PrintOp* second = log->findText("Page 2");
     ASSERT_TRUE(second);
-    EXPECT_EQ(second->page, 2);
-    EXPECT_EQ(QPointF(second->x, second->y), QPointF(720, 720));
+    EXPECT_EQ(std::tuple(second->page, second->x, second->y), std::tuple(2, 720.0, 720.0));
     EXPECT_LE(lowest, 15840 - 720);
     expectNoOverlaps(*log);
 

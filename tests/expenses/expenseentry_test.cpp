@@ -186,6 +186,10 @@ protected:
     }
 
     QList<ExpenseRecord> records() const { return expensesIn(folder.bytes("NewExpenses.txt")); }
+    static QString focused() {
+        QWidget* widget = QApplication::focusWidget();
+        return widget ? widget->objectName() : QString();
+    }
     QString note() { return get<QLabel>("lblStatusNote")->text(); }
 };
 
@@ -388,10 +392,6 @@ TEST_F(ExpenseEntryTest, TheControlsStayPutWhenThePaymentChanges) {
 
 TEST_F(ExpenseEntryTest, FromPayeeToPostedWithTheKeyboardAlone) {
     frmExpenses& e = open();
-    const auto focused = [] {
-        QWidget* widget = QApplication::focusWidget();
-        return widget ? widget->objectName() : QString();
-    };
     const auto key = [](int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QWidget* widget = QApplication::focusWidget();
         ASSERT_TRUE(widget);
@@ -548,9 +548,6 @@ TEST_F(ExpenseEntryTest, ASplitShortOfTheAmountIsSaidBeforeAnythingIsPosted) {
 TEST_F(ExpenseEntryTest, TabStopsOnceAtThePickerAndAtTheChosenPaymentAndRedoHasItsLetter) {
     folder.put("CheckbookInfo.txt", "\"Bank\"\r\n");
     open();
-    const auto focused = [] {
-        return QApplication::focusWidget()->objectName();
-    };
     QDateEdit* picker = get<QDateEdit>("DTPicker1");
     picker->setFocus(Qt::TabFocusReason);
     QTest::keyClick(picker, Qt::Key_Tab);

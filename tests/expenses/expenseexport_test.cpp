@@ -75,13 +75,7 @@ qint64 unitsOf(const QString& plain) {
 ExpenseRecord record(const char* date, const QString& payee, const QString& category,
                      const char* amount, const char* method = "Cash", const char* reference = "",
                      const char* status = "Open") {
-    return {QString::fromLatin1(date),
-            payee,
-            category,
-            QString::fromLatin1(amount),
-            QString::fromLatin1(method),
-            QString::fromLatin1(reference),
-            QString::fromLatin1(status)};
+    return {date, payee, category, amount, method, reference, status};
 }
 
 // A year of the things an accountant's file must carry through: quotes, commas, an accent,
@@ -253,8 +247,8 @@ TEST(CategoryTotals, EveryCellIsTheSumOfItsRecordsAtTheMonthsEdges) {
     EXPECT_EQ(totals.monthCaption(1), "Feb 2028");
 
     // Thirteen months, or an end before the start, are refused in words.
-    EXPECT_FALSE(totalsPeriodProblem({QDate(2028, 1, 1), QDate(2029, 1, 1)}).isEmpty());
-    EXPECT_FALSE(totalsPeriodProblem({QDate(2028, 2, 1), QDate(2028, 1, 31)}).isEmpty());
+    EXPECT_FALSE(totalsPeriodProblem({QDate(2028, 1, 1), QDate(2029, 1, 1)}).isEmpty() ||
+                 totalsPeriodProblem({QDate(2028, 2, 1), QDate(2028, 1, 31)}).isEmpty());
     EXPECT_TRUE(totalsPeriodProblem({QDate(2028, 2, 15), QDate(2029, 1, 31)}).isEmpty());
 }
 

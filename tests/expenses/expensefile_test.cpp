@@ -1,5 +1,5 @@
-// The expense file: record bytes, appending, the full file, and the rewrite without a date
-// range.
+// The expense file: record bytes, appending, the rewrite without a date range, and the
+// review's reading of the records.
 #include "common/core/regional.h"
 #include "expenses/core/expensecleanup.h"
 #include "expenses/core/expensefile.h"
@@ -98,23 +98,6 @@ TEST(ExpenseFileAppend, WritesAfterTheLastRecordAndLeavesEarlierBytesAlone) {
     EXPECT_EQ(repaired.mid(damaged.size(), 145 - 40), QByteArray(105, ' '));
     EXPECT_EQ(readExpenseRecord(folder, 4)->paidTo, "Cut");
     EXPECT_EQ(readExpenseRecord(folder, 5)->paidTo, "After");
-}
-
-TEST(ExpenseFileAppend, AFullFileTakesNothingMore) {
-    ScratchDataFolder folder;
-    const QByteArray almost = QByteArray(145, ' ').repeated(pellar::kMaxRecords - 2);
-    folder.put("NewExpenses.txt", almost);
-    EXPECT_EQ(expenseRoomLeft(folder), 2);
-    // A split of three lines does not go in part-way.
-    const pellar::FileResult three =
-        appendExpenseRecords(folder, {dated("1/1/2026"), dated("1/2/2026"), dated("1/3/2026")});
-    EXPECT_FALSE(three);
-    EXPECT_TRUE(three.error.contains("NewExpenses.txt")) << three.error.toStdString();
-    EXPECT_EQ(folder.bytes("NewExpenses.txt").size(), almost.size());
-    ASSERT_TRUE(appendExpenseRecords(folder, {dated("1/1/2026"), dated("1/2/2026")}));
-    EXPECT_EQ(expenseRoomLeft(folder), 0);
-    EXPECT_FALSE(WriteExpenseRecord(folder, dated("1/4/2026")));
-    EXPECT_EQ(expenseRecordCount(folder), pellar::kMaxRecords);
 }
 
 TEST(ExpenseCleanup, RemovesTheRangeInclusiveAndKeepsTheRestInOrder) {
