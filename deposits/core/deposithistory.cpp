@@ -1,5 +1,7 @@
 #include "deposits/core/deposithistory.h"
 
+#include "common/core/csv.h"
+
 #include "common/core/ansi.h"
 #include "common/core/fixedrecordfile.h"
 #include "common/core/fixedrecords.h"
@@ -25,14 +27,6 @@ QString fieldText(QByteArrayView record, int offset, int width) {
 }
 
 // A CSV field, quoted when it holds a comma, a quote or a line break (quotes doubled).
-QString csvField(const QString& text) {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
-        !text.contains(u'\r'))
-        return text;
-    QString quoted = text;
-    quoted.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
-}
 
 } // namespace
 
@@ -95,24 +89,24 @@ DepositHistory depositsBetween(const QList<LoggedDeposit>& log, QDate from, QDat
     return history;
 }
 
-QString plainAmount(pellar::Currency amount) {
-    QString text = amount.toPlainString();
-    const qsizetype point = text.indexOf(u'.');
-    if (point < 0)
-        return text + QStringLiteral(".00");
-    if (text.size() - point == 2)
-        text += u'0';
-    return text;
-}
 
 QByteArray depositHistoryCsv(const DepositHistory& history) {
     QString csv = QStringLiteral("Date,Description,Amount,Unreadable\r\n");
     for (const LoggedDeposit& deposit : history.rows) {
         const bool readable = deposit.readable();
-        csv += csvField(readable ? deposit.date->toString(Qt::ISODate) : deposit.dateText) + u',' +
-               csvField(deposit.description) + u',' +
-               csvField(readable ? plainAmount(*deposit.amount) : deposit.amountText) +
-               (readable ? QStringLiteral(",\r\n") : QStringLiteral(",yes\r\n"));
+        // Texts as the log holds them are quoted and made inert; what was read is plain.
+        if (readable)
+            csv += deposit.date->toString(Qt::ISODate);
+        else
+            pellar::appendQuoted(csv, deposit.dateText);
+        csv += u',';
+        pellar::appendQuoted(csv, deposit.description);
+        csv += u',';
+        if (readable)
+            csv += pellar::plainAmount(*deposit.amount);
+        else
+            pellar::appendQuoted(csv, deposit.amountText);
+        csv += readable ? QStringLiteral(",\r\n") : QStringLiteral(",yes\r\n");
     }
     return csv.toUtf8();
 }
@@ -122,7 +116,7 @@ QString depositCopyFolder(QDate date) {
 }
 
 QString depositCopyBaseName(QDate date, pellar::Currency amount) {
-    return date.toString(QStringLiteral("yyyy-MM-dd")) + u' ' + plainAmount(amount);
+    return date.toString(QStringLiteral("yyyy-MM-dd")) + u' ' + pellar::plainAmount(amount);
 }
 
 QString depositCopyPath(const pellar::DataFolder& folder, const QList<LoggedDeposit>& log,

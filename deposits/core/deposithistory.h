@@ -52,10 +52,6 @@ struct DepositHistory {
 // record that cannot be placed by date.
 DepositHistory depositsBetween(const QList<LoggedDeposit>& log, QDate from, QDate to);
 
-// An amount as a plain decimal with a '.' and at least two decimals ("1234.50"), as the
-// export and the copies' names carry it.
-QString plainAmount(pellar::Currency amount);
-
 // The shown rows as UTF-8 CSV: a header, ISO dates, plain decimal amounts, a record that
 // cannot be read carried as stored and marked in a fourth column.
 QByteArray depositHistoryCsv(const DepositHistory& history);

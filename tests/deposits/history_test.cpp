@@ -55,10 +55,10 @@ TEST(DepositHistory, RowsByDateThenUnreadableWithTotalsToTheCent) {
 
     EXPECT_EQ(depositHistoryCsv(depositsBetween(log, QDate(2026, 11, 30), QDate(2026, 12, 1))),
               "Date,Description,Amount,Unreadable\r\n"
-              "2026-11-30,Deposit,0.05,\r\n"
-              "2026-12-01,Deposit,250.50,\r\n"
-              "13/45/2026,Deposit,7,yes\r\n"
-              "12/2/2026,Deposit,n/a,yes\r\n");
+              "2026-11-30,\"Deposit\",0.05,\r\n"
+              "2026-12-01,\"Deposit\",250.50,\r\n"
+              "\"13/45/2026\",\"Deposit\",\"7\",yes\r\n"
+              "\"12/2/2026\",\"Deposit\",\"n/a\",yes\r\n");
     const QList<LoggedDeposit> quoted = decodeDepositLog(logRecord("1/2/2026", "1", "Cash, \"petty\""));
     EXPECT_TRUE(depositHistoryCsv(depositsBetween(quoted, QDate(2026, 1, 1), QDate(2026, 1, 2)))
                     .contains("\"Cash, \"\"petty\"\"\""));
