@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev llvm-14
     fonts-dejavu-core
-    desktop-file-utils appstream dpkg-dev file lintian
+    desktop-file-utils appstream dpkg-dev file lintian qt6-l10n-tools
     xvfb xauth xdotool x11-utils imagemagick poppler-utils
 )
 

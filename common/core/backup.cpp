@@ -2,6 +2,7 @@
 
 #include "common/core/datafiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -102,12 +103,14 @@ FileResult MakeBackupFolder(const DataFolder& data) {
         return FileResult::success();
     if (info.exists() || info.isSymLink())
         return FileResult::failure(
-            QStringLiteral("The backup folder %1 could not be created: a file of that name is "
-                           "in the way.")
+            QCoreApplication::translate(
+                "Backup", "The backup folder %1 could not be created: a file of that name is "
+                          "in the way.")
                 .arg(folder));
     if (!QDir().mkdir(folder))
         return FileResult::failure(
-            QStringLiteral("The backup folder %1 could not be created.").arg(folder));
+            QCoreApplication::translate("Backup", "The backup folder %1 could not be created.")
+                .arg(folder));
     return FileResult::success();
 }
 
@@ -131,8 +134,9 @@ FileResult KillDataFile(const DataFolder& folder, QStringView name) {
         return FileResult::success();
     QFile file(folder.filePath(name));
     if (!file.remove())
-        return FileResult::failure(QStringLiteral("The file %1 could not be deleted: %2")
-                                       .arg(shortName(name), file.errorString()));
+        return FileResult::failure(
+            QCoreApplication::translate("Backup", "The file %1 could not be deleted: %2")
+                .arg(shortName(name), file.errorString()));
     return FileResult::success();
 }
 
@@ -155,27 +159,30 @@ FileResult MoveDataFile(const DataFolder& folder, QStringView source, QStringVie
             // there whole and atomically, then the scratch file goes.
             QFile scratch(from);
             if (!scratch.open(QIODevice::ReadOnly))
-                return FileResult::failure(QStringLiteral("The file %1 could not be read: %2")
-                                               .arg(shortName(source), scratch.errorString()));
+                return FileResult::failure(
+                    QCoreApplication::translate("Backup", "The file %1 could not be read: %2")
+                        .arg(shortName(source), scratch.errorString()));
             const QByteArray bytes = scratch.readAll();
             scratch.close();
             if (const QString why = replaceFile(to, bytes); !why.isEmpty())
-                return FileResult::failure(QStringLiteral("The file %1 could not be replaced: %2")
-                                               .arg(shortName(target), why));
+                return FileResult::failure(
+                    QCoreApplication::translate("Backup", "The file %1 could not be replaced: %2")
+                        .arg(shortName(target), why));
             QFile::remove(from);
             return FileResult::success();
         }
     }
     if (!isFile(from))
         return FileResult::failure(
-            QStringLiteral("The file %1 could not be found.").arg(shortName(source)));
+            QCoreApplication::translate("Backup", "The file %1 could not be found.")
+                .arg(shortName(source)));
     // One rename replaces the target, so there is never a moment without it.
     std::error_code error;
     std::filesystem::rename(QFile::encodeName(from).toStdString(),
                             QFile::encodeName(to).toStdString(), error);
     if (error)
         return FileResult::failure(
-            QStringLiteral("The file %1 could not be replaced: %2")
+            QCoreApplication::translate("Backup", "The file %1 could not be replaced: %2")
                 .arg(shortName(target), QString::fromLocal8Bit(error.message())));
     return FileResult::success();
 }

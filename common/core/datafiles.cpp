@@ -4,6 +4,7 @@
 #include "common/core/fixedrecords.h"
 #include "common/core/folderlock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,14 +29,16 @@ QString displayName(QStringView name) {
 
 FileResult writeFailure(QStringView name, const QString& why) {
     return FileResult::failure(
-        QStringLiteral("The file %1 could not be written: %2").arg(displayName(name), why));
+        QCoreApplication::translate("DataFiles", "The file %1 could not be written: %2")
+            .arg(displayName(name), why));
 }
 
 // Why a write stopped short, in plain words. A write cut off by a full disk, a quota or a
 // size limit may end with no error recorded at all, or with "Unknown error".
 QString shortWriteReason(const QFileDevice& file) {
-    const QString full = QStringLiteral("the disk or quota is full, or the file cannot grow any "
-                                        "larger");
+    const QString full = QCoreApplication::translate(
+        "DataFiles", "the disk or quota is full, or the file cannot grow any "
+                     "larger");
     const QString said = file.errorString();
     if (file.error() == QFileDevice::NoError || said.isEmpty() ||
         said == QLatin1String("Unknown error"))
@@ -46,8 +49,9 @@ QString shortWriteReason(const QFileDevice& file) {
 // A file far larger than any data file of the family can be is not read at all: it is
 // damaged or not one of ours, and reading it whole could take all the memory there is.
 QString tooLarge(QStringView name, qint64 size) {
-    return QStringLiteral("The file %1 is %2 MB, far larger than a file of its kind can be, so "
-                          "it was not read. Nothing has been written over it.")
+    return QCoreApplication::translate(
+               "DataFiles", "The file %1 is %2 MB, far larger than a file of its kind can be, so "
+                            "it was not read. Nothing has been written over it.")
         .arg(displayName(name))
         .arg(size / (1024 * 1024));
 }
@@ -92,7 +96,7 @@ std::optional<QByteArray> readDataFile(const DataFolder& folder, QStringView nam
     QFile file(folder.filePath(name));
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = QStringLiteral("The file %1 could not be read: %2")
+            *error = QCoreApplication::translate("DataFiles", "The file %1 could not be read: %2")
                          .arg(displayName(name), file.errorString());
         return std::nullopt;
     }
@@ -104,7 +108,7 @@ std::optional<QByteArray> readDataFile(const DataFolder& folder, QStringView nam
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         if (error)
-            *error = QStringLiteral("The file %1 could not be read: %2")
+            *error = QCoreApplication::translate("DataFiles", "The file %1 could not be read: %2")
                          .arg(displayName(name), file.errorString());
         return std::nullopt;
     }
@@ -137,7 +141,8 @@ std::optional<QByteArray> readRecord(const DataFolder& folder, QStringView name,
     if (recordLength <= 0 || recordNumber < 1 || !file.open(QIODevice::ReadOnly) ||
         !file.seek((recordNumber - 1) * recordLength)) {
         if (error)
-            *error = QStringLiteral("Record %1 of the file %2 could not be read.")
+            *error = QCoreApplication::translate("DataFiles",
+                                                 "Record %1 of the file %2 could not be read.")
                          .arg(recordNumber)
                          .arg(displayName(name));
         return std::nullopt;
@@ -151,8 +156,9 @@ std::optional<QByteArray> readRecord(const DataFolder& folder, QStringView name,
 FileResult writeRecord(const DataFolder& folder, QStringView name, int recordLength,
                        qint64 recordNumber, const QByteArray& record) {
     if (recordLength <= 0 || recordNumber < 1 || recordNumber > kMaxRecords)
-        return writeFailure(name,
-                            QStringLiteral("record number %1 is out of range").arg(recordNumber));
+        return writeFailure(
+            name, QCoreApplication::translate("DataFiles", "record number %1 is out of range")
+                      .arg(recordNumber));
     QByteArray bytes = record.left(recordLength);
     bytes.append(QByteArray(recordLength - bytes.size(), ' '));
     return writeInPlace(folder, name, (recordNumber - 1) * recordLength, bytes);
@@ -161,7 +167,8 @@ FileResult writeRecord(const DataFolder& folder, QStringView name, int recordLen
 FileResult writeInPlace(const DataFolder& folder, QStringView name, qint64 offset,
                         const QByteArray& bytes) {
     if (offset < 0)
-        return writeFailure(name, QStringLiteral("the place to write is out of range"));
+        return writeFailure(
+            name, QCoreApplication::translate("DataFiles", "the place to write is out of range"));
     const FolderLock lock(folder);
     if (!lock)
         return writeFailure(name, lock.error());

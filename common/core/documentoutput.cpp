@@ -4,6 +4,7 @@
 #include "common/core/printerchoice.h"
 #include "common/core/programcontext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,7 +39,8 @@ PdfOutcome saveDocumentAsPdf(Desk& desk, const DataFolder& folder, const Printed
                              const PageLayout& layout) {
     PdfOutcome outcome;
     const std::optional<QString> chosen = desk.chooseSaveFile(
-        QStringLiteral("Save as PDF"), kind.pdfFileName, QStringLiteral("PDF files (*.pdf)"));
+        QCoreApplication::translate("DocumentOutput", "Save as PDF"), kind.pdfFileName,
+        QCoreApplication::translate("DocumentOutput", "PDF files (*.pdf)"));
     if (!chosen || chosen->trimmed().isEmpty()) {
         outcome.cancelled = true;
         return outcome;
@@ -81,8 +83,9 @@ DocumentCopy keepDocumentCopy(Desk& desk, const DataFolder& folder, const Printe
     const QString relativeFolder = QDir::cleanPath(subFolder);
     const QDir dir(QDir(folder.path()).filePath(relativeFolder));
     if (!QDir().mkpath(dir.path())) {
-        copy.written.error = QStringLiteral("The folder \"%1\" could not be created.")
-                                 .arg(QDir::toNativeSeparators(dir.path()));
+        copy.written.error =
+            QCoreApplication::translate("DocumentOutput", "The folder \"%1\" could not be created.")
+                .arg(QDir::toNativeSeparators(dir.path()));
         return copy;
     }
     const QString base = fileNamePart(baseName, 120);
@@ -111,8 +114,9 @@ DocumentCopy keepDocumentCopy(Desk& desk, const DataFolder& folder, const Printe
     }
     QFile::remove(partial);
     copy.written.printed = false;
-    copy.written.error = QStringLiteral("The copy could not be saved in \"%1\".")
-                             .arg(QDir::toNativeSeparators(dir.path()));
+    copy.written.error =
+        QCoreApplication::translate("DocumentOutput", "The copy could not be saved in \"%1\".")
+            .arg(QDir::toNativeSeparators(dir.path()));
     return copy;
 }
 
@@ -123,21 +127,25 @@ PrintOutcome printAlignmentTestPage(Desk& desk, const PrintedDocumentKind& kind,
     trying.setOffsets(kind.document, offsets);
     PrintJobSetup setup;
     setup.printer = printer;
-    setup.documentName = QStringLiteral("Alignment Test Page");
+    setup.documentName = QCoreApplication::translate("DocumentOutput", "Alignment Test Page");
     setup.origin = kind.origin;
     trying.apply(kind.document, setup);
     return runPrintJob(desk, setup, [&kind, &fields](PrintSurface& surface) {
-        printAlignmentGuides(surface,
-                             QStringLiteral("Alignment test page: ") + documentName(kind.document));
+        printAlignmentGuides(
+            surface, QCoreApplication::translate("DocumentOutput", "Alignment test page: ") +
+                         documentName(kind.document));
         fields(surface);
     });
 }
 
 bool offerPdfWithoutPrinter(Desk& desk, const QString& title, const QString& what) {
-    return desk.message(title,
-                        {QStringLiteral("No printer is set up on this computer."),
-                         QStringLiteral("Save the %1 as a PDF file instead?").arg(what)},
-                        MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
+    return desk.message(
+               title,
+               {QCoreApplication::translate("DocumentOutput",
+                                            "No printer is set up on this computer."),
+                QCoreApplication::translate("DocumentOutput", "Save the %1 as a PDF file instead?")
+                    .arg(what)},
+               MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
 }
 
 } // namespace pellar
@@ -148,11 +156,13 @@ std::optional<PrinterChoice> chooseTestPageOutput(ProgramContext& context, const
     Desk& desk = context.desk;
     if (desk.printerAvailable())
         return ChoosePrinter(context);
-    if (!offerPdfWithoutPrinter(desk, title, QStringLiteral("alignment test page")))
+    if (!offerPdfWithoutPrinter(
+            desk, title, QCoreApplication::translate("DocumentOutput", "alignment test page")))
         return std::nullopt;
-    const std::optional<QString> file = desk.chooseSaveFile(
-        QStringLiteral("Save as PDF"), QStringLiteral("Alignment Test Page.pdf"),
-        QStringLiteral("PDF files (*.pdf)"));
+    const std::optional<QString> file =
+        desk.chooseSaveFile(QCoreApplication::translate("DocumentOutput", "Save as PDF"),
+                            QStringLiteral("Alignment Test Page.pdf"),
+                            QCoreApplication::translate("DocumentOutput", "PDF files (*.pdf)"));
     if (!file || file->trimmed().isEmpty())
         return std::nullopt;
     return PrinterChoice{QString(), 1, *file};

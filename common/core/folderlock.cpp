@@ -1,5 +1,6 @@
 #include "common/core/folderlock.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -31,20 +32,25 @@ std::map<QString, HeldLock>& heldLocks() {
 }
 
 QString busyReason(const DataFolder& folder) {
-    return QStringLiteral("another program is saving to the data folder %1; try again in a moment")
+    return QCoreApplication::translate(
+               "FolderLock",
+               "another program is saving to the data folder %1; try again in a moment")
         .arg(QDir::toNativeSeparators(folder.path()));
 }
 
 QString unavailableReason(const DataFolder& folder, QLockFile::LockError error) {
     const QString path = QDir::toNativeSeparators(folder.path());
     if (!QFileInfo(folder.path()).isDir())
-        return QStringLiteral("the data folder %1 cannot be found (a network share may have "
-                              "been disconnected)")
+        return QCoreApplication::translate(
+                   "FolderLock", "the data folder %1 cannot be found (a network share may have "
+                                 "been disconnected)")
             .arg(path);
     if (error == QLockFile::PermissionError)
-        return QStringLiteral("the data folder %1 cannot be written to").arg(path);
-    return QStringLiteral("the data folder %1 cannot take a new file (the disk or quota may be "
-                          "full)")
+        return QCoreApplication::translate("FolderLock", "the data folder %1 cannot be written to")
+            .arg(path);
+    return QCoreApplication::translate(
+               "FolderLock", "the data folder %1 cannot take a new file (the disk or quota may be "
+                             "full)")
         .arg(path);
 }
 

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include <QCoreApplication>
+
 namespace pellar {
 
 namespace {
@@ -22,10 +24,11 @@ bool withinReach(int offset) {
 PrintAlignmentRead damaged(const QString& why) {
     PrintAlignmentRead read;
     read.found = true;
-    read.problem =
-        QStringLiteral("The alignment file PrintAlignment.txt is damaged (%1); every document "
+    read.problem = QCoreApplication::translate(
+                       "PrintAlignment",
+                       "The alignment file PrintAlignment.txt is damaged (%1); every document "
                        "prints without its offsets until new ones are saved.")
-            .arg(why);
+                       .arg(why);
     return read;
 }
 
@@ -93,10 +96,14 @@ PrintAlignmentRead decodePrintAlignment(const QByteArray& bytes) {
                 continue;
             known = true;
             if (!read.alignment.setOffsets(document, {right, down}))
-                return damaged(QStringLiteral("an offset of %1 beyond an inch").arg(name));
+                return damaged(
+                    QCoreApplication::translate("PrintAlignment", "an offset of %1 beyond an inch")
+                        .arg(name));
         }
         if (!known)
-            return damaged(QStringLiteral("no document is called \"%1\"").arg(name));
+            return damaged(
+                QCoreApplication::translate("PrintAlignment", "no document is called \"%1\"")
+                    .arg(name));
     }
     return read;
 }
@@ -147,7 +154,7 @@ void printAlignmentGuides(PrintSurface& surface, const QString& title) {
         // Below the right arm, clear of a field's name printed at its top-left corner.
         surface.setCurrentX((x + 0.05) * inch);
         surface.setCurrentY((y + 0.12) * inch);
-        surface.print(QStringLiteral("%1 in, %2 in").arg(x).arg(y));
+        surface.print(QCoreApplication::translate("PrintAlignment", "%1 in, %2 in").arg(x).arg(y));
     }
     // The title goes where none of the documents has a field: below the deposit slip, the
     // invoice's customer block and the report's first rows, above the slip's summary and the

@@ -8,6 +8,8 @@
 
 #include <optional>
 
+#include <QCoreApplication>
+
 namespace pellar {
 
 ProfileRead readProfileRecord(const DataFolder& folder, QStringView name, int count) {
@@ -24,10 +26,12 @@ ProfileRead readProfileRecord(const DataFolder& folder, QStringView name, int co
     for (int i = 0; i < count && !reader.atEnd(); ++i)
         fields << reader.readText();
     if (fields.size() < count)
-        result.problem = QStringLiteral("The business profile in %1 has %2 of its %3 fields.")
-                             .arg(name.mid(1).toString())
-                             .arg(fields.size())
-                             .arg(count);
+        result.problem =
+            QCoreApplication::translate("BusinessProfile",
+                                        "The business profile in %1 has %2 of its %3 fields.")
+                .arg(name.mid(1).toString())
+                .arg(fields.size())
+                .arg(count);
     result.profile = BusinessProfile::fromFields(fields);
     return result;
 }
@@ -78,16 +82,21 @@ FileResult saveProfileAsking(Desk& desk, const QString& title, const DataFolder&
         });
         if (!saved || !other)
             return saved;
-        const QString named = other->name.trimmed().isEmpty()
-                                  ? QStringLiteral("it now has no business name")
-                                  : QStringLiteral("it now names %1").arg(other->name.trimmed());
+        const QString named =
+            other->name.trimmed().isEmpty()
+                ? QCoreApplication::translate("BusinessProfile", "it now has no business name")
+                : QCoreApplication::translate("BusinessProfile", "it now names %1")
+                      .arg(other->name.trimmed());
         const MessageAnswer answer = desk.message(
             title,
-            {QStringLiteral("The business profile was changed by another program after this "
-                            "form showed it: %1.")
+            {QCoreApplication::translate(
+                 "BusinessProfile",
+                 "The business profile was changed by another program after this "
+                 "form showed it: %1.")
                  .arg(named),
-             QStringLiteral("Save the profile on this form over it? No keeps the other "
-                            "program's profile.")},
+             QCoreApplication::translate(
+                 "BusinessProfile", "Save the profile on this form over it? No keeps the other "
+                                    "program's profile.")},
             MessageButtons::YesNo, MessageIcon::Question);
         shown = *other;
         if (answer != MessageAnswer::Yes) {

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <limits>
 
+#include <QCoreApplication>
+
 namespace pellar {
 
 // ---- RecordWriter ----------------------------------------------------------------------
@@ -290,13 +292,16 @@ void FreeFormatReader::noteProblem(const QString& text) {
 }
 
 void FreeFormatReader::noteFieldProblem(const char* what) {
-    noteProblem(QStringLiteral("field %1 %2").arg(m_fieldsRead).arg(QLatin1String(what)));
+    noteProblem(QCoreApplication::translate("Records", "field %1 %2")
+                    .arg(m_fieldsRead)
+                    .arg(QLatin1String(what)));
 }
 
 QString FreeFormatReader::readText(const QString& fallback) {
     const std::optional<FreeField> f = take();
     if (!f) {
-        noteProblem(QStringLiteral("field %1 is missing").arg(m_fieldsRead + 1));
+        noteProblem(
+            QCoreApplication::translate("Records", "field %1 is missing").arg(m_fieldsRead + 1));
         return fallback;
     }
     if (f->kind == FreeField::Kind::Truth)
@@ -307,7 +312,8 @@ QString FreeFormatReader::readText(const QString& fallback) {
 template <typename T> T FreeFormatReader::readWhole(T fallback) {
     const std::optional<FreeField> f = take();
     if (!f) {
-        noteProblem(QStringLiteral("field %1 is missing").arg(m_fieldsRead + 1));
+        noteProblem(
+            QCoreApplication::translate("Records", "field %1 is missing").arg(m_fieldsRead + 1));
         return fallback;
     }
     qint64 value = 0;
@@ -340,7 +346,8 @@ quint8 FreeFormatReader::readByte(quint8 fallback) {
 double FreeFormatReader::readDouble(double fallback) {
     const std::optional<FreeField> f = take();
     if (!f) {
-        noteProblem(QStringLiteral("field %1 is missing").arg(m_fieldsRead + 1));
+        noteProblem(
+            QCoreApplication::translate("Records", "field %1 is missing").arg(m_fieldsRead + 1));
         return fallback;
     }
     double value = 0;
@@ -363,7 +370,8 @@ double FreeFormatReader::readDouble(double fallback) {
 bool FreeFormatReader::readTruth(bool fallback) {
     const std::optional<FreeField> f = take();
     if (!f) {
-        noteProblem(QStringLiteral("field %1 is missing").arg(m_fieldsRead + 1));
+        noteProblem(
+            QCoreApplication::translate("Records", "field %1 is missing").arg(m_fieldsRead + 1));
         return fallback;
     }
     if (f->kind == FreeField::Kind::Truth)

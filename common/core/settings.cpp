@@ -5,6 +5,8 @@
 #include "common/core/folderlock.h"
 #include "common/core/records.h"
 
+#include <QCoreApplication>
+
 namespace pellar {
 
 ProgramSettings LoadSettings(const DataFolder& folder) {
@@ -35,8 +37,9 @@ FileResult saveSettings(const DataFolder& folder, const ProgramSettings& setting
         if (DataFileExists(folder, kSettingsFile)) {
             const ProgramSettings inFile = LoadSettings(folder);
             if (!inFile.problem.isEmpty())
-                return FileResult::failure(inFile.problem +
-                                           QStringLiteral(" The file was left as it is."));
+                return FileResult::failure(
+                    inFile.problem +
+                    QCoreApplication::translate("Settings", " The file was left as it is."));
             now.first = inFile.first;
             now.second = inFile.second;
         }

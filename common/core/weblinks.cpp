@@ -112,28 +112,33 @@ WebConfig WebConfig::forThisProgram() {
 
 QStringList partnerNoticeLines(const WebConfig& config, const QString& itemLine) {
     QStringList lines{
-        QStringLiteral("Orvanta partners with Deluxe Business Forms,"),
-        QStringLiteral("follow these instructions to receive a 20% Discount"),
-        QStringLiteral("on your initial order of ANY DELUXE PRODUCTS"),
+        QCoreApplication::translate("WebLinks", "Orvanta partners with Deluxe Business Forms,"),
+        QCoreApplication::translate("WebLinks",
+                                    "follow these instructions to receive a 20% Discount"),
+        QCoreApplication::translate("WebLinks", "on your initial order of ANY DELUXE PRODUCTS"),
     };
     if (!itemLine.isEmpty())
         lines << itemLine;
-    lines << QString() << QStringLiteral("Call Deluxe (Toll Free) at ") + config.supplierPhone
-          << QStringLiteral("USE PRIORITY CODE ") + config.priorityCode +
-                 QStringLiteral(" to obtain the Discount")
+    lines << QString()
+          << QCoreApplication::translate("WebLinks", "Call Deluxe (Toll Free) at ") +
+                 config.supplierPhone
+          << QCoreApplication::translate("WebLinks", "USE PRIORITY CODE ") + config.priorityCode +
+                 QCoreApplication::translate("WebLinks", " to obtain the Discount")
           << QString()
-          << QStringLiteral("Click YES to connect to the INTERNET TO PLACE A  RE-ORDER")
-          << QString() << QStringLiteral("After connecting:")
-          << QStringLiteral("Click Continue to Deluxe Business Checks and Solutions")
-          << QStringLiteral("Select Sumbit a Re-Order")
-          << QStringLiteral("follow the Re-order Instructions");
+          << QCoreApplication::translate(
+                 "WebLinks", "Click YES to connect to the INTERNET TO PLACE A  RE-ORDER")
+          << QString() << QCoreApplication::translate("WebLinks", "After connecting:")
+          << QCoreApplication::translate("WebLinks",
+                                         "Click Continue to Deluxe Business Checks and Solutions")
+          << QCoreApplication::translate("WebLinks", "Select Sumbit a Re-Order")
+          << QCoreApplication::translate("WebLinks", "follow the Re-order Instructions");
     return lines;
 }
 
 QStringList paperNoticeLines() {
-    return {QStringLiteral("Perforated Response Paper is used to create"),
-            QStringLiteral("Invoices with a remittance Slip"),
-            QStringLiteral("Click Yes to connect to a Supplier")};
+    return {QCoreApplication::translate("WebLinks", "Perforated Response Paper is used to create"),
+            QCoreApplication::translate("WebLinks", "Invoices with a remittance Slip"),
+            QCoreApplication::translate("WebLinks", "Click Yes to connect to a Supplier")};
 }
 
 QByteArray shortcutFileBytes(const QString& url) {
@@ -160,7 +165,8 @@ FileResult OpenWebAddress(ProgramContext& context, const QString& url) {
     // then handed on.
     if (!isWebPageAddress(url))
         return FileResult::failure(
-            QStringLiteral("\"%1\" is not the address of a web page, so it was not opened.")
+            QCoreApplication::translate(
+                "WebLinks", "\"%1\" is not the address of a web page, so it was not opened.")
                 .arg(url));
     const QByteArray bytes = shortcutFileBytes(url);
     const FileResult written = context.shortcutDropsBackup
@@ -170,8 +176,9 @@ FileResult OpenWebAddress(ProgramContext& context, const QString& url) {
         return written;
     if (!context.desk.openWebAddress(url))
         return FileResult::failure(
-            QStringLiteral("No web browser could be started for %1; the address can be typed "
-                           "into one.")
+            QCoreApplication::translate(
+                "WebLinks", "No web browser could be started for %1; the address can be typed "
+                            "into one.")
                 .arg(url));
     return FileResult::success();
 }

@@ -5,11 +5,13 @@
 #include "common/core/programcontext.h"
 #include "common/ui/widgets.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace pellar::ui {
 
@@ -18,7 +20,7 @@ namespace {
 QSpinBox* makeOffsetBox(QWidget* parent, const QString& name, const QString& tip) {
     auto* box = named(new QSpinBox(parent), name);
     box->setRange(-kLargestOffset, kLargestOffset);
-    box->setSuffix(QStringLiteral(" /100 in"));
+    box->setSuffix(QCoreApplication::translate("AlignmentPage", " /100 in"));
     box->setToolTip(tip);
     box->setAccelerated(true);
     return box;
@@ -32,24 +34,27 @@ AlignmentPage::AlignmentPage(ProgramContext& context, QList<PrintedDocument> doc
     , m_context(context) {
     setObjectName(QStringLiteral("pgAlignment"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(makeNote(
-        this, QStringLiteral("If your printer puts the entries a little off the lines of a "
-                             "pre-printed form, move them here. Print a test page on plain "
-                             "paper, hold it against the form, and correct the offsets.")));
+    layout->addWidget(
+        makeNote(this, tr("If your printer puts the entries a little off the lines of a "
+                          "pre-printed form, move them here. Print a test page on plain "
+                          "paper, hold it against the form, and correct the offsets.")));
 
+    // Each document's test button has a letter of its own (a page has one or two documents).
+    static const char* const kTestCaptions[] = {QT_TR_NOOP("Print &Test Page"),
+                                                QT_TR_NOOP("Print Test &Page")};
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("Move right"), this), 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Move down"), this), 0, 2);
+    grid->addWidget(new QLabel(tr("Move right"), this), 0, 1);
+    grid->addWidget(new QLabel(tr("Move down"), this), 0, 2);
     int row = 1;
     for (const PrintedDocument document : documents) {
         const QString tag = QString::number(row - 1);
         auto* right = makeOffsetBox(this, QStringLiteral("spnAlignRight_") + tag,
-                                    QStringLiteral("Hundredths of an inch; negative moves left"));
+                                    tr("Hundredths of an inch; negative moves left"));
         auto* down = makeOffsetBox(this, QStringLiteral("spnAlignDown_") + tag,
-                                   QStringLiteral("Hundredths of an inch; negative moves up"));
+                                   tr("Hundredths of an inch; negative moves up"));
         auto* test = makeButton(this, QStringLiteral("cmdAlignTest_") + tag,
-                                QStringLiteral("Print Test Page"),
-                                QStringLiteral("Print where each entry will go, on plain paper"));
+                                tr(kTestCaptions[std::min(row - 1, 1)]),
+                                tr("Print where each entry will go, on plain paper"));
         grid->addWidget(
             makeLabel(this, QStringLiteral("lblAlign_") + tag, documentName(document), right), row,
             0);
@@ -65,9 +70,8 @@ AlignmentPage::AlignmentPage(ProgramContext& context, QList<PrintedDocument> doc
     }
     layout->addLayout(grid);
 
-    auto* saveButton =
-        makeButton(this, QStringLiteral("cmdSaveAlignment"), QStringLiteral("Save Offsets"),
-                   QStringLiteral("Keep these offsets for every print from now on"));
+    auto* saveButton = makeButton(this, QStringLiteral("cmdSaveAlignment"), tr("S&ave Offsets"),
+                                  tr("Keep these offsets for every print from now on"));
     connect(saveButton, &QPushButton::clicked, this, [this] { save(); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -128,19 +132,19 @@ bool AlignmentPage::save() {
                 for (const Row& row : m_rows)
                     m_loaded.setOffsets(row.document, shown(row.document));
             }
-            m_note->setText(written ? QStringLiteral("The offsets are saved.") : written.error);
+            m_note->setText(written ? tr("The offsets are saved.") : written.error);
             return bool(written);
         }
         m_loaded = now;
         if (m_context.desk.message(
-                QStringLiteral("Print Offsets"),
-                {QStringLiteral("Another copy of the program saved other offsets for these "
-                                "documents after this page showed them."),
-                 QStringLiteral("Save the offsets on this page over them? No keeps the other "
-                                "offsets and shows them here.")},
+                tr("Print Offsets"),
+                {tr("Another copy of the program saved other offsets for these "
+                    "documents after this page showed them."),
+                 tr("Save the offsets on this page over them? No keeps the other "
+                    "offsets and shows them here.")},
                 MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes) {
             showOffsets(now);
-            m_note->setText(QStringLiteral("The offsets another copy saved are shown."));
+            m_note->setText(tr("The offsets another copy saved are shown."));
             return true;
         }
     }

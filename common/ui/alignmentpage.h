@@ -19,6 +19,8 @@ struct ProgramContext;
 namespace pellar::ui {
 
 class AlignmentPage : public QWidget {
+    Q_OBJECT
+
 public:
     // Prints the test page of a document with the offsets shown (saved or not).
     using TestPage = std::function<void(PrintedDocument, AlignmentOffsets)>;

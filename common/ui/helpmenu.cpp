@@ -4,6 +4,7 @@
 #include "common/core/programcontext.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QKeySequence>
 #include <QMenu>
@@ -21,15 +22,20 @@ QString helpPage(const QString& title) {
 }
 
 QStringList aboutLines(const ProgramHelp& help, const QString& dataFolder) {
-    return {help.title + QStringLiteral(" ") + help.version, help.summary, QString(),
-            QStringLiteral("Data folder: ") + QDir::toNativeSeparators(dataFolder),
-            QStringLiteral("Part of Pellar: Billwright, PellarSpendlogFREE and Slipmaker."),
-            QStringLiteral("Copyright 2026 Pellar. All rights reserved; licensed for use "
-                           "by the holder of a licence.")};
+    return {help.title + QStringLiteral(" ") + help.version,
+            help.summary,
+            QString(),
+            QCoreApplication::translate("HelpMenu", "Data folder: ") +
+                QDir::toNativeSeparators(dataFolder),
+            QCoreApplication::translate(
+                "HelpMenu", "Part of Pellar: Billwright, PellarSpendlogFREE and Slipmaker."),
+            QCoreApplication::translate(
+                "HelpMenu", "Copyright 2026 Pellar. All rights reserved; licensed for use "
+                            "by the holder of a licence.")};
 }
 
 void showAbout(ProgramContext& context, const ProgramHelp& help) {
-    context.desk.message(QStringLiteral("About ") + help.title,
+    context.desk.message(QCoreApplication::translate("HelpMenu", "About ") + help.title,
                          aboutLines(help, context.data.path()), MessageButtons::Ok,
                          MessageIcon::Information);
 }
@@ -41,7 +47,7 @@ QWidget* showHelpContents(const ProgramHelp& help) {
         window = new QWidget(nullptr, Qt::Window);
         window->setObjectName(help.title);
         window->setAttribute(Qt::WA_DeleteOnClose);
-        window->setWindowTitle(help.title + QStringLiteral(" Help"));
+        window->setWindowTitle(help.title + QCoreApplication::translate("HelpMenu", " Help"));
         auto* browser = new QTextBrowser(window);
         browser->setObjectName(QStringLiteral("txtHelp"));
         browser->setSearchPaths({QStringLiteral(":/pellar/help")});
@@ -62,14 +68,15 @@ QWidget* showHelpContents(const ProgramHelp& help) {
 }
 
 QMenu* addHelpMenu(QMenuBar* bar, ProgramContext& context, const ProgramHelp& help) {
-    QMenu* menu = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* menu = bar->addMenu(QCoreApplication::translate("HelpMenu", "&Help"));
     menu->setObjectName(QStringLiteral("mnuHelpMenu"));
-    QAction* contents = menu->addAction(QStringLiteral("&Contents"));
+    QAction* contents = menu->addAction(QCoreApplication::translate("HelpMenu", "&Contents"));
     contents->setObjectName(QStringLiteral("mnuHelpContents"));
     contents->setShortcut(QKeySequence::HelpContents);
     contents->setShortcutContext(Qt::WindowShortcut);
     QObject::connect(contents, &QAction::triggered, menu, [help] { showHelpContents(help); });
-    QAction* about = menu->addAction(QStringLiteral("&About ") + help.title);
+    QAction* about =
+        menu->addAction(QCoreApplication::translate("HelpMenu", "&About ") + help.title);
     about->setObjectName(QStringLiteral("mnuAbout"));
     QObject::connect(about, &QAction::triggered, menu,
                      [&context, help] { showAbout(context, help); });

@@ -5,6 +5,7 @@
 #include "common/core/regional.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QToolTip>
 
 #include <QEvent>
@@ -164,7 +165,9 @@ QString leftOutNote(const QString& dropped) {
     QString shown;
     for (const QChar c : dropped)
         shown += c.isPrint() || c.isSurrogate() ? QString(c) : QStringLiteral("\u25A1");
-    return QStringLiteral("Left out: %1 (the data files cannot hold these characters)").arg(shown);
+    return QCoreApplication::translate("InputRoutines",
+                                       "Left out: %1 (the data files cannot hold these characters)")
+        .arg(shown);
 }
 
 void keepStorable(QLineEdit& box) {

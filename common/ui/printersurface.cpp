@@ -42,10 +42,9 @@ PrinterSurface::PrinterSurface(const PrintJobSetup& setup)
     // when no printer is installed at all; such a job would go nowhere.
     if (choice.outputFile.isEmpty() && m_printer.outputFormat() != QPrinter::NativeFormat) {
         if (choice.printerName.isEmpty())
-            setError(QStringLiteral("No printer is set up on this computer."));
+            setError(tr("No printer is set up on this computer."));
         else
-            setError(
-                QStringLiteral("The printer \"%1\" is not available.").arg(choice.printerName));
+            setError(tr("The printer \"%1\" is not available.").arg(choice.printerName));
         return;
     }
     begin(choice);
@@ -76,10 +75,10 @@ void PrinterSurface::begin(const PrinterChoice& choice) {
     m_active = m_painter.begin(&m_printer);
     if (!m_active) {
         if (!choice.outputFile.isEmpty())
-            setError(QStringLiteral("The file \"%1\" could not be written.")
+            setError(tr("The file \"%1\" could not be written.")
                          .arg(QDir::toNativeSeparators(choice.outputFile)));
         else
-            setError(QStringLiteral("The printer \"%1\" could not start the print job.")
+            setError(tr("The printer \"%1\" could not start the print job.")
                          .arg(m_printer.printerName()));
         return;
     }
@@ -229,7 +228,7 @@ void PrinterSurface::box(double x1, double y1, double x2, double y2, const QColo
 bool PrinterSurface::newPage() {
     bool ok = m_active;
     if (m_active && !m_printer.newPage()) {
-        setError(QStringLiteral("The printer could not start page %1.").arg(page() + 1));
+        setError(tr("The printer could not start page %1.").arg(page() + 1));
         ok = false;
     }
     // The layout moves on to the next page even when the job has failed, so its page
@@ -251,10 +250,10 @@ bool PrinterSurface::endDoc() {
     }
     if (!ok) {
         if (file.isEmpty())
-            setError(QStringLiteral("The print job could not be finished."));
+            setError(tr("The print job could not be finished."));
         else
-            setError(QStringLiteral("The file \"%1\" could not be written.")
-                         .arg(QDir::toNativeSeparators(file)));
+            setError(
+                tr("The file \"%1\" could not be written.").arg(QDir::toNativeSeparators(file)));
     }
     // A page that failed earlier spoils the whole job even when the ending went well.
     return ok && error().isEmpty();

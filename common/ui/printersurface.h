@@ -6,6 +6,7 @@
 #include "common/core/desk.h"
 #include "common/core/printsurface.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -18,6 +19,8 @@
 namespace pellar {
 
 class PrinterSurface : public PrintSurface {
+    Q_DECLARE_TR_FUNCTIONS(PrinterSurface)
+
 public:
     // Sets the printer up (Letter, orientation, copies, colour, output file) and begins
     // painting. Check error() afterwards: non-empty when the job could not start.

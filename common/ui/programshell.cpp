@@ -7,11 +7,14 @@
 #include "common/ui/realdesk.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QKeySequence>
+#include <QLocale>
 #include <QShortcut>
 #include <QTimer>
-#include <QCloseEvent>
+#include <QTranslator>
 #include <QWidget>
 #include <cstdio>
 
@@ -218,6 +221,24 @@ bool ProgramShell::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+namespace {
+
+// The catalogue of the person's language: beside the program for a copy run from its own
+// folder, else where the package installs it (share/pellar/translations beside bin/).
+// Without one the texts stay as written, in English.
+bool loadCatalogue(QTranslator& translator) {
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QStringList folders{programFolder + QStringLiteral("/translations"),
+                              programFolder + QStringLiteral("/../share/pellar/translations")};
+    for (const QString& folder : folders) {
+        if (translator.load(QLocale(), QStringLiteral("pellar"), QStringLiteral("_"), folder))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 int runProgram(const ProgramProfile& profile, int argc, char** argv) {
     // Answered before any window system is asked for, so they work from a plain terminal.
     QStringList arguments;
@@ -245,6 +266,9 @@ int runProgram(const ProgramProfile& profile, int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(profile.title);
     QApplication::setApplicationVersion(profile.version);
+    QTranslator translator;
+    if (loadCatalogue(translator))
+        QCoreApplication::installTranslator(&translator);
     // The window belongs to the program's menu entry, and shows the same icon: the theme's
     // when installed, else the one the program carries.
     const QString entry = QStringLiteral("org.pellar.") + profile.title;
@@ -267,7 +291,8 @@ int runProgram(const ProgramProfile& profile, int argc, char** argv) {
         if (!sentence.isEmpty())
             sentence[0] = sentence[0].toUpper();
         desk.message(profile.title,
-                     {sentence, profile.title + QStringLiteral(" cannot start without it.")},
+                     {sentence, profile.title + QCoreApplication::translate(
+                                                    "ProgramShell", " cannot start without it.")},
                      MessageButtons::Ok, MessageIcon::Critical);
         return 2;
     }

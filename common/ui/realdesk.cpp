@@ -205,7 +205,7 @@ RealDesk::makePreviewDialog(QPrinter& printer, const PrintJobSetup& setup,
     // A preview only: the dialog has no print button, so nothing leaves it on paper
     // without the program's own print and its confirmation.
     auto dialog = std::make_unique<QDialog>(parent);
-    dialog->setWindowTitle(QStringLiteral("Print Preview - ") + setup.documentName);
+    dialog->setWindowTitle(tr("Print Preview - ") + setup.documentName);
     auto* preview = new QPrintPreviewWidget(&printer, dialog.get());
     preview->setObjectName(QStringLiteral("preview"));
     QObject::connect(preview, &QPrintPreviewWidget::paintRequested, dialog.get(),
@@ -214,9 +214,9 @@ RealDesk::makePreviewDialog(QPrinter& printer, const PrintJobSetup& setup,
                          layout(surface);
                          surface.endDoc();
                      });
-    auto* zoomIn = new QPushButton(QStringLiteral("Zoom &In"), dialog.get());
-    auto* zoomOut = new QPushButton(QStringLiteral("Zoom &Out"), dialog.get());
-    auto* close = new QPushButton(QStringLiteral("&Close"), dialog.get());
+    auto* zoomIn = new QPushButton(tr("Zoom &In"), dialog.get());
+    auto* zoomOut = new QPushButton(tr("Zoom &Out"), dialog.get());
+    auto* close = new QPushButton(tr("&Close"), dialog.get());
     QObject::connect(zoomIn, &QPushButton::clicked, preview, [preview] { preview->zoomIn(); });
     QObject::connect(zoomOut, &QPushButton::clicked, preview, [preview] { preview->zoomOut(); });
     QObject::connect(close, &QPushButton::clicked, dialog.get(), &QDialog::accept);

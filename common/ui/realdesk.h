@@ -4,6 +4,7 @@
 
 #include "common/core/desk.h"
 
+#include <QCoreApplication>
 #include <memory>
 
 class QDialog;
@@ -15,6 +16,8 @@ class QWidget;
 namespace pellar {
 
 class RealDesk : public Desk {
+    Q_DECLARE_TR_FUNCTIONS(RealDesk)
+
 public:
     RealDesk() = default;
     ~RealDesk() override; // gives back an hourglass still set

@@ -11,6 +11,7 @@
 #include "deposits/core/formsordered.h"
 #include "deposits/core/transactionlog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <limits>
@@ -22,7 +23,9 @@ namespace {
 constexpr int kFields = 7;
 
 QString damaged(const QString& why) {
-    return QStringLiteral("The checkbook data file CheckbookInfo.txt is damaged: %1").arg(why);
+    return QCoreApplication::translate("Checkbook",
+                                       "The checkbook data file CheckbookInfo.txt is damaged: %1")
+        .arg(why);
 }
 
 bool fitsSixteenBits(qint32 value) {
@@ -54,12 +57,15 @@ CheckbookRead decodeCheckbook(const QByteArray& bytes) {
     const qint32 six = reader.readInt32();
     const qint32 seven = reader.readInt32();
     if (reader.fieldsRead() < kFields) {
-        read.problem = damaged(
-            QStringLiteral("it holds %1 of its %2 fields.").arg(reader.fieldsRead()).arg(kFields));
+        read.problem =
+            damaged(QCoreApplication::translate("Checkbook", "it holds %1 of its %2 fields.")
+                        .arg(reader.fieldsRead())
+                        .arg(kFields));
         return read;
     }
     if (!reader.ok() || !fitsSixteenBits(six) || !fitsSixteenBits(seven)) {
-        read.problem = damaged(reader.ok() ? QStringLiteral("a number in it is out of range.")
+        read.problem = damaged(reader.ok() ? QCoreApplication::translate(
+                                                 "Checkbook", "a number in it is out of range.")
                                            : reader.problem() + u'.');
         return read;
     }
@@ -68,8 +74,9 @@ CheckbookRead decodeCheckbook(const QByteArray& bytes) {
 
     const std::optional<pellar::Currency> balance = pellar::currencyValue(r.balance);
     if (!balance) {
-        read.problem =
-            damaged(QStringLiteral("the balance \"%1\" is not an amount of money.").arg(r.balance));
+        read.problem = damaged(QCoreApplication::translate(
+                                   "Checkbook", "the balance \"%1\" is not an amount of money.")
+                                   .arg(r.balance));
         return read;
     }
     read.balance = *balance;
@@ -108,15 +115,17 @@ std::optional<CheckbookRecord> withDepositAdded(const CheckbookRecord& record,
     const std::optional<pellar::Currency> balance = pellar::currencyValue(record.balance);
     if (!balance) {
         if (problem)
-            *problem = damaged(QStringLiteral("the balance \"%1\" is not an amount of money.")
+            *problem = damaged(QCoreApplication::translate(
+                                   "Checkbook", "the balance \"%1\" is not an amount of money.")
                                    .arg(record.balance));
         return std::nullopt;
     }
     const std::optional<pellar::Currency> sum = *balance + deposit;
     if (!sum) {
         if (problem)
-            *problem = QStringLiteral("The checkbook balance %1 and this deposit add up to more "
-                                      "than this program can hold; the balance was not changed.")
+            *problem = QCoreApplication::translate(
+                           "Checkbook", "The checkbook balance %1 and this deposit add up to more "
+                                        "than this program can hold; the balance was not changed.")
                            .arg(record.balance);
         return std::nullopt;
     }
@@ -135,15 +144,19 @@ namespace {
 // Why a typed text cannot go into a quoted field as it is; empty when it can.
 QString unstorable(const QString& what, const QString& text) {
     if (text.contains(u'"'))
-        return QStringLiteral("The %1 cannot hold a double quote (\").").arg(what);
+        return QCoreApplication::translate("Checkbook", "The %1 cannot hold a double quote (\").")
+            .arg(what);
     for (const QChar c : text) {
         if (c.category() == QChar::Other_Control)
-            return QStringLiteral("The %1 cannot hold a line break or a tab.").arg(what);
+            return QCoreApplication::translate("Checkbook",
+                                               "The %1 cannot hold a line break or a tab.")
+                .arg(what);
     }
     QString dropped;
     pellar::storableText(text, &dropped);
     if (!dropped.isEmpty())
-        return QStringLiteral("The %1 holds characters the file cannot keep: %2")
+        return QCoreApplication::translate("Checkbook",
+                                           "The %1 holds characters the file cannot keep: %2")
             .arg(what, dropped);
     return {};
 }
@@ -151,9 +164,10 @@ QString unstorable(const QString& what, const QString& text) {
 } // namespace
 
 std::optional<CheckbookRecord> newCheckbookRecord(const CheckbookStart& start, QString* problem) {
-    const QString texts[][2] = {{QStringLiteral("account name"), start.accountName},
-                                {QStringLiteral("bank name"), start.bankName},
-                                {QStringLiteral("account number"), start.accountNumber}};
+    const QString texts[][2] = {
+        {QCoreApplication::translate("Checkbook", "account name"), start.accountName},
+        {QCoreApplication::translate("Checkbook", "bank name"), start.bankName},
+        {QCoreApplication::translate("Checkbook", "account number"), start.accountNumber}};
     for (const auto& field : texts) {
         if (const QString why = unstorable(field[0], field[1]); !why.isEmpty()) {
             if (problem)
@@ -163,7 +177,8 @@ std::optional<CheckbookRecord> newCheckbookRecord(const CheckbookStart& start, Q
     }
     if (start.nextCheck < 1) {
         if (problem)
-            *problem = QStringLiteral("The next check number must be from 1 to 32,767.");
+            *problem = QCoreApplication::translate(
+                "Checkbook", "The next check number must be from 1 to 32,767.");
         return std::nullopt;
     }
     CheckbookRecord record;
@@ -180,12 +195,14 @@ std::optional<CheckbookRecord> newCheckbookRecord(const CheckbookStart& start, Q
 pellar::FileResult createCheckbook(const pellar::DataFolder& folder, const CheckbookRecord& record) {
     // A copy in the backup folder comes back first: it is the person's checkbook.
     if (pellar::DataFileExists(folder, kCheckbookFile))
-        return pellar::FileResult::failure(QStringLiteral(
+        return pellar::FileResult::failure(QCoreApplication::translate(
+            "Checkbook",
             "A checkbook file CheckbookInfo.txt is already in the data folder; it was left as "
             "it is."));
     return pellar::underFolderLock(folder, [&] {
         if (QFileInfo::exists(folder.filePath(kCheckbookFile)))
-            return pellar::FileResult::failure(QStringLiteral(
+            return pellar::FileResult::failure(QCoreApplication::translate(
+                "Checkbook",
                 "A checkbook file CheckbookInfo.txt appeared in the data folder meanwhile; it "
                 "was left as it is."));
         return writeCheckbook(folder, record);

@@ -5,12 +5,15 @@
 #include "common/core/backup.h"
 #include "common/core/folderlock.h"
 
+#include <QCoreApplication>
+
 namespace deposits {
 
 namespace {
 
 QString notRead() {
-    return QStringLiteral("The checkbook data file CheckbookInfo.txt has not been read.");
+    return QCoreApplication::translate(
+        "DepositBank", "The checkbook data file CheckbookInfo.txt has not been read.");
 }
 
 } // namespace
@@ -68,8 +71,8 @@ pellar::FileResult DepositBank::SaveBank(pellar::Currency deposit) {
         if (now.status == CheckbookRead::Status::Damaged)
             return pellar::FileResult::failure(now.problem);
         if (now.status == CheckbookRead::Status::Missing)
-            return pellar::FileResult::failure(
-                QStringLiteral("The checkbook data file CheckbookInfo.txt is no longer in the "
+            return pellar::FileResult::failure(QCoreApplication::translate(
+                "DepositBank", "The checkbook data file CheckbookInfo.txt is no longer in the "
                                "data folder."));
         pellar::pausePoint("savebank");
         QString problem;

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace deposits {
 
 namespace {
@@ -94,7 +96,8 @@ void printTicket(PrintSurface& surface, const DepositSlip& slip) {
     } else {
         // Ends above the gross amount's line, so a wide gross never runs into it.
         SetPrintFont(surface, 14, true, false);
-        const QString notice = QStringLiteral("Checks Listed on Back of Slip");
+        const QString notice =
+            QCoreApplication::translate("DepositSlip", "Checks Listed on Back of Slip");
         surface.setCurrentX(twips(kNoticeLeft));
         surface.setCurrentY(
             std::min(twips(kDateTop), twips(kGrossTop) - surface.textHeight(notice)));
@@ -128,30 +131,30 @@ bool roomForLine(PrintSurface& surface) {
 void printCheckTableHeadings(PrintSurface& surface) {
     surface.print(QString());
     SetPrintFont(surface, 10, true, false);
-    printAt(surface, QStringLiteral("Check No"), 2.0, true);
-    printAt(surface, QStringLiteral("From"), 3.0, true);
-    printEndingAt(surface, QStringLiteral("Amount"), 6.5);
+    printAt(surface, QCoreApplication::translate("DepositSlip", "Check No"), 2.0, true);
+    printAt(surface, QCoreApplication::translate("DepositSlip", "From"), 3.0, true);
+    printEndingAt(surface, QCoreApplication::translate("DepositSlip", "Amount"), 6.5);
     surface.print(QString());
     SetPrintFont(surface, 10, false, false);
 }
 
 void printCheckTable(PrintSurface& surface, const DepositSlip& slip) {
-    printAt(surface, QStringLiteral("Check Count"), 2.0, true);
+    printAt(surface, QCoreApplication::translate("DepositSlip", "Check Count"), 2.0, true);
     printAt(surface, wholeNumber(slip.checks.size()), 6.2);
-    printAt(surface, QStringLiteral("Check Total"), 2.0, true);
+    printAt(surface, QCoreApplication::translate("DepositSlip", "Check Total"), 2.0, true);
     printEndingAt(surface, money(slip.checksTotal), 6.5);
 
     surface.setCurrentY(surface.currentY() + 144);
     surface.line(twips(2.0), surface.currentY(), twips(6.5), surface.currentY());
     surface.setCurrentY(surface.currentY() + 144);
 
-    printAt(surface, QStringLiteral("Deposit"), 2.0, true);
+    printAt(surface, QCoreApplication::translate("DepositSlip", "Deposit"), 2.0, true);
     printEndingAt(surface, money(slip.net), 6.5);
     printCheckTableHeadings(surface);
 
     // The number and the payer are cut to their columns, which end a little short of the
     // next column and of the widest amount, so no text runs into another.
-    double widestAmount = surface.textWidth(QStringLiteral("Amount"));
+    double widestAmount = surface.textWidth(QCoreApplication::translate("DepositSlip", "Amount"));
     for (const DepositCheck& check : slip.checks)
         widestAmount = std::max(widestAmount, surface.textWidth(money(check.amount)));
     const double numberWidth = twips(3.0 - 2.0 - kClearance);
@@ -170,7 +173,7 @@ void printSummary(PrintSurface& surface, const DepositSlip& slip) {
     const QString date = pellar::formatShortDate(slip.date);
     SetPrintPosition(surface, 0, 4.0f);
     SetPrintFont(surface, 12, false, true);
-    const QString heading = QStringLiteral("Deposit Summary");
+    const QString heading = QCoreApplication::translate("DepositSlip", "Deposit Summary");
     surface.setCurrentX(std::round((surface.pageWidth() - surface.textWidth(heading)) / 2));
     surface.print(heading);
     SetPrintFont(surface, 12, false, false);
@@ -179,7 +182,7 @@ void printSummary(PrintSurface& surface, const DepositSlip& slip) {
     surface.print(QString());
     SetPrintFont(surface, 10, false, false);
 
-    printAt(surface, QStringLiteral("Cash"), 2.0, true);
+    printAt(surface, QCoreApplication::translate("DepositSlip", "Cash"), 2.0, true);
     printEndingAt(surface, money(slip.currency), 6.5);
 
     if (!slip.checks.isEmpty())
@@ -189,7 +192,7 @@ void printSummary(PrintSurface& surface, const DepositSlip& slip) {
     surface.print(QString());
     if (slip.amountBack) {
         roomForLine(surface);
-        printAt(surface, QStringLiteral("Cash Retained"), 2.0, true);
+        printAt(surface, QCoreApplication::translate("DepositSlip", "Cash Retained"), 2.0, true);
         printEndingAt(surface, money(*slip.amountBack), 6.5);
     }
 }
@@ -254,7 +257,7 @@ private:
 void printBackHeading(PrintSurface& surface) {
     surface.setCurrentX(0);
     surface.setCurrentY(0);
-    surface.print(QStringLiteral("CHECKS WITH THIS DEPOSIT"));
+    surface.print(QCoreApplication::translate("DepositSlip", "CHECKS WITH THIS DEPOSIT"));
 }
 
 } // namespace
@@ -298,13 +301,13 @@ void PrintCheckListOnBack(PrintSurface& surface, const DepositSlip& slip) {
 
 pellar::PrintedDocumentKind depositSlipFront(QDate date) {
     return {pellar::PrintedDocument::DepositSlipFront, pellar::PageOrigin::PrintableArea,
-            QStringLiteral("Deposit Slip"),
+            QCoreApplication::translate("DepositSlip", "Deposit Slip"),
             QStringLiteral("Deposit %1.pdf").arg(date.toString(QStringLiteral("yyyy-MM-dd")))};
 }
 
 pellar::PrintedDocumentKind depositSlipBack(QDate date) {
     return {pellar::PrintedDocument::DepositSlipBack, pellar::PageOrigin::PrintableArea,
-            QStringLiteral("Deposit Slip - Checks"),
+            QCoreApplication::translate("DepositSlip", "Deposit Slip - Checks"),
             QStringLiteral("Deposit %1-back.pdf").arg(date.toString(QStringLiteral("yyyy-MM-dd")))};
 }
 
@@ -312,29 +315,36 @@ void outlineFrontFields(PrintSurface& surface) {
     // An amount box is wide enough for $999,999.99 at 10 points; a line is 0.2 in high.
     constexpr double amountWidth = 1.0, line = 0.2;
     using pellar::printFieldOutline;
-    printFieldOutline(surface, QStringLiteral("Date"), kDateLeft, kDateTop, 1.0, line);
-    printFieldOutline(surface, QStringLiteral("Currency"), kFirstColumnRight - amountWidth,
-                      kCurrencyTop, amountWidth, line);
-    printFieldOutline(surface, QStringLiteral("Checks 1-6"), kFirstColumnRight - amountWidth,
-                      kFirstColumnTop, amountWidth, kChecksInFirstColumn * kCheckPitch);
-    printFieldOutline(surface, QStringLiteral("Checks 7-14"), kSecondColumnRight - amountWidth,
-                      kSecondColumnTop, amountWidth,
+    printFieldOutline(surface, QCoreApplication::translate("DepositSlip", "Date"), kDateLeft,
+                      kDateTop, 1.0, line);
+    printFieldOutline(surface, QCoreApplication::translate("DepositSlip", "Currency"),
+                      kFirstColumnRight - amountWidth, kCurrencyTop, amountWidth, line);
+    printFieldOutline(surface, QCoreApplication::translate("DepositSlip", "Checks 1-6"),
+                      kFirstColumnRight - amountWidth, kFirstColumnTop, amountWidth,
+                      kChecksInFirstColumn * kCheckPitch);
+    printFieldOutline(surface, QCoreApplication::translate("DepositSlip", "Checks 7-14"),
+                      kSecondColumnRight - amountWidth, kSecondColumnTop, amountWidth,
                       (kChecksOnTicket - kChecksInFirstColumn) * kCheckPitch);
-    printFieldOutline(surface, QStringLiteral("Gross"), kTotalsRight - amountWidth, kGrossTop,
-                      amountWidth, line);
-    printFieldOutline(surface, QStringLiteral("Cash back"), kTotalsRight - amountWidth,
-                      kAmountBackTop, amountWidth, line);
-    printFieldOutline(surface, QStringLiteral("Count"), kCountLeft, kCountTop, 0.45, line);
-    printFieldOutline(surface, QStringLiteral("Net"), kTotalsRight - amountWidth, kCountTop,
-                      amountWidth, line);
-    printFieldOutline(surface, QStringLiteral("Deposit Summary"), 2.0, 4.0, 4.5, 2.0);
+    printFieldOutline(surface, QCoreApplication::translate("DepositSlip", "Gross"),
+                      kTotalsRight - amountWidth, kGrossTop, amountWidth, line);
+    printFieldOutline(surface, QCoreApplication::translate("DepositSlip", "Cash back"),
+                      kTotalsRight - amountWidth, kAmountBackTop, amountWidth, line);
+    printFieldOutline(surface, QCoreApplication::translate("DepositSlip", "Count"), kCountLeft,
+                      kCountTop, 0.45, line);
+    printFieldOutline(surface, QCoreApplication::translate("DepositSlip", "Net"),
+                      kTotalsRight - amountWidth, kCountTop, amountWidth, line);
+    printFieldOutline(surface, QCoreApplication::translate("DepositSlip", "Deposit Summary"), 2.0,
+                      4.0, 4.5, 2.0);
 }
 
 void outlineBackFields(PrintSurface& surface) {
     using pellar::printFieldOutline;
-    printFieldOutline(surface, QStringLiteral("CHECKS WITH THIS DEPOSIT"), 0, 0, 2.0, 0.15);
-    const QStringList columns{QStringLiteral("Checks 1-14"), QStringLiteral("Checks 15-29"),
-                              QStringLiteral("Checks 30 on")};
+    printFieldOutline(surface,
+                      QCoreApplication::translate("DepositSlip", "CHECKS WITH THIS DEPOSIT"), 0, 0,
+                      2.0, 0.15);
+    const QStringList columns{QCoreApplication::translate("DepositSlip", "Checks 1-14"),
+                              QCoreApplication::translate("DepositSlip", "Checks 15-29"),
+                              QCoreApplication::translate("DepositSlip", "Checks 30 on")};
     for (qsizetype i = 0; i < columns.size(); ++i)
         printFieldOutline(surface, columns[i], 0.5 + double(i), 0.5, 0.9, 2.0);
 }

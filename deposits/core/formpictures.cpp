@@ -1,5 +1,6 @@
 #include "deposits/core/formpictures.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QGuiApplication>
 #include <QPainter>
@@ -60,7 +61,7 @@ QPixmap depositTicketPicture(QSize size) {
     p.setPen(kInk);
     p.setFont(smallFont(h * 0.07, true));
     p.drawText(ticket.adjusted(6, 2, -6, 0), Qt::AlignLeft | Qt::AlignTop,
-               QStringLiteral("DEPOSIT TICKET"));
+               QCoreApplication::translate("FormPictures", "DEPOSIT TICKET"));
     p.setFont(smallFont(h * 0.06, true));
     p.drawText(ticket.adjusted(6, 0, -6, -3), Qt::AlignRight | Qt::AlignBottom,
                QStringLiteral("$"));
@@ -74,7 +75,7 @@ QPixmap depositTicketPicture(QSize size) {
     p.setPen(kInk);
     p.setFont(smallFont(h * 0.06, true));
     p.drawText(QRectF(page.left(), tear + 3, page.width(), h * 0.1), Qt::AlignHCenter,
-               QStringLiteral("Deposit Summary"));
+               QCoreApplication::translate("FormPictures", "Deposit Summary"));
     rules(p, page.left() + 12, page.right() - 12, tear + h * 0.17, h * 0.075,
           int((page.bottom() - tear - h * 0.2) / (h * 0.075)));
     return picture;
@@ -93,7 +94,7 @@ QPixmap checkPicture(QSize size) {
     p.setPen(kInk);
     p.setFont(smallFont(h * 0.13, true));
     p.drawText(check.adjusted(8, 5, -8, 0), Qt::AlignLeft | Qt::AlignTop,
-               QStringLiteral("Your Business"));
+               QCoreApplication::translate("FormPictures", "Your Business"));
     p.drawText(check.adjusted(8, 5, -8, 0), Qt::AlignRight | Qt::AlignTop, QStringLiteral("1001"));
     rules(p, check.left() + 8, check.right() - w * 0.3, check.top() + h * 0.55, h * 0.18, 2);
     p.setPen(QPen(kInk, 1));

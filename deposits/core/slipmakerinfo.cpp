@@ -2,6 +2,8 @@
 
 #include "common/core/buildversion.h"
 
+#include <QCoreApplication>
+
 namespace deposits {
 
 QString programTitle() {
@@ -9,7 +11,7 @@ QString programTitle() {
 }
 
 QString versionText() {
-    return QStringLiteral("Version ") + pellar::buildVersion();
+    return QCoreApplication::translate("SlipmakerInfo", "Version ") + pellar::buildVersion();
 }
 
 } // namespace deposits

@@ -8,6 +8,8 @@
 #include "common/core/fixedrecords.h"
 #include "common/core/regional.h"
 
+#include <QCoreApplication>
+
 namespace deposits {
 
 namespace {
@@ -38,7 +40,8 @@ qint64 transactionCount(const pellar::DataFolder& folder) {
 QString transactionLogRefusal(const pellar::DataFolder& folder) {
     if (transactionCount(folder) < pellar::kMaxRecords)
         return {};
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "TransactionLog",
         "The transactions log Transactions.txt already holds 32,767 deposits, as many as it can "
         "take. To go on, move Transactions.txt and its copy in the Backup folder to another "
         "folder; a new log is then started.");
@@ -51,8 +54,10 @@ bool fitsTransactionLog(std::optional<pellar::Currency> amount) {
 }
 
 QString depositTooLargeText() {
-    return QStringLiteral("A deposit can be at most %1: the transactions log cannot record a "
-                          "larger amount.")
+    return QCoreApplication::translate(
+               "TransactionLog",
+               "A deposit can be at most %1: the transactions log cannot record a "
+               "larger amount.")
         .arg(pellar::formatCurrency(kLargestDeposit));
 }
 

@@ -5,6 +5,7 @@
 #include "common/ui/keyboard.h"
 #include "common/ui/widgets.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -45,9 +46,11 @@ void limitTyping(QLineEdit* box, int length) {
 // The note's run of blanks is where it breaks into two lines: the label is made just wide
 // enough for the longer second line, so the first line ends at the blanks.
 QLabel* tillbookNote(QWidget* parent) {
-    const QString first = QStringLiteral("If you plan on using Orvanta's Tillbook II,");
+    const QString first = QCoreApplication::translate(
+        "BusinessInfoPanel", "If you plan on using Orvanta's Tillbook II,");
     const QString blanks(16, u' ');
-    const QString second = QStringLiteral("run it's setup routine before using Slipmaker.");
+    const QString second = QCoreApplication::translate(
+        "BusinessInfoPanel", "run it's setup routine before using Slipmaker.");
     QLabel* note = pellar::ui::makeNote(parent, first + blanks + second);
     const QFontMetrics metrics(note->font());
     const int width = std::max(metrics.horizontalAdvance(first), metrics.horizontalAdvance(second));
@@ -63,17 +66,16 @@ BusinessInfoPanel::BusinessInfoPanel(QWidget* parent)
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(16, 12, 16, 12);
 
-    m_addressStyle = pellar::ui::makeButton(this, QStringLiteral("cmdAddress"),
-                                            QStringLiteral("USA Style Address"));
+    m_addressStyle =
+        pellar::ui::makeButton(this, QStringLiteral("cmdAddress"), tr("&USA Style Address"));
     m_addressStyle->setMinimumWidth(220);
     connect(m_addressStyle, &QPushButton::clicked, this, &BusinessInfoPanel::addressStyleClicked);
     outer->addWidget(m_addressStyle, 0, Qt::AlignLeft);
     outer->addSpacing(6);
 
-    const QStringList captions{QStringLiteral("Company Name"), QStringLiteral("Address 1"),
-                               QStringLiteral("Address 2"),    QStringLiteral("City"),
-                               QStringLiteral("State"),        QStringLiteral("Postal Zip Code"),
-                               QStringLiteral("Telephone")};
+    const QStringList captions{tr("Company Name"), tr("Address 1"), tr("Address 2"),
+                               tr("City"),         tr("State"),     tr("Postal Zip Code"),
+                               tr("Telephone")};
     for (int i = 0; i < captions.size(); ++i)
         m_captions << pellar::ui::makeLabel(this, QStringLiteral("lblAddress_%1").arg(i),
                                             captions[i]);
@@ -87,13 +89,13 @@ BusinessInfoPanel::BusinessInfoPanel(QWidget* parent)
     m_tel = storedBox(this, QStringLiteral("txtTel"));
     m_fax = storedBox(this, QStringLiteral("txtFax"));
     m_fein = storedBox(this, QStringLiteral("txtFein"));
-    m_fein->setToolTip(QStringLiteral("Enter your FEIN or VAT if desired"));
+    m_fein->setToolTip(tr("Enter your FEIN or VAT if desired"));
     for (QLineEdit* box : {m_name, m_address, m_poBox, m_tel, m_fax, m_fein})
         box->setFixedWidth(twips(this, kWideBox));
     m_zip->setFixedWidth(twips(this, kZipBox));
 
-    m_postalNote = pellar::ui::makeLabel(this, QStringLiteral("lblPostal"),
-                                         QStringLiteral("Postal Code is Mandatory"));
+    m_postalNote =
+        pellar::ui::makeLabel(this, QStringLiteral("lblPostal"), tr("Postal Code is Mandatory"));
     pellar::ui::tinted(m_postalNote, pellar::Tint::Warning);
 
     auto* grid = new QGridLayout;
@@ -118,20 +120,20 @@ BusinessInfoPanel::BusinessInfoPanel(QWidget* parent)
     grid->addWidget(m_captions[5], row, 0);
     grid->addLayout(postal, row++, 1);
 
-    QLabel* extraNote = pellar::ui::makeNote(
-        this, QStringLiteral("Use these Fields to enter additional Information "
-                             "about your Company that you wish Printed on "
-                             "Documents"));
+    QLabel* extraNote =
+        pellar::ui::makeNote(this, tr("Use these Fields to enter additional Information "
+                                      "about your Company that you wish Printed on "
+                                      "Documents"));
     extraNote->setStyleSheet(QStringLiteral("font-weight: bold;"));
     grid->setRowMinimumHeight(row++, 6);
     grid->addWidget(extraNote, row++, 0, 1, 2);
     addRow(m_captions[6], m_tel);
-    addRow(new QLabel(QStringLiteral("E-Mail"), this), m_fax);
-    addRow(new QLabel(QStringLiteral("FEIN, VAT or Other"), this), m_fein);
-    grid->addWidget(pellar::ui::makeNote(
-                        this, QStringLiteral("Write each additional line as a title followed by "
-                                             "the information, for example:\nFax: 802-555-0143")),
-                    row++, 1);
+    addRow(new QLabel(tr("E-Mail"), this), m_fax);
+    addRow(new QLabel(tr("FEIN, VAT or Other"), this), m_fein);
+    grid->addWidget(
+        pellar::ui::makeNote(this, tr("Write each additional line as a title followed by "
+                                      "the information, for example:\nFax: 802-555-0143")),
+        row++, 1);
     grid->setColumnStretch(1, 1);
     outer->addLayout(grid);
 
@@ -139,9 +141,9 @@ BusinessInfoPanel::BusinessInfoPanel(QWidget* parent)
     outer->addWidget(tillbookNote(this));
     outer->addStretch(1);
 
-    m_save = pellar::ui::makeButton(this, QStringLiteral("cmdQuit"),
-                                    QStringLiteral("&Save Changes and Return to Menu"),
-                                    QStringLiteral("Returns to Main Menu"));
+    m_save =
+        pellar::ui::makeButton(this, QStringLiteral("cmdQuit"),
+                               tr("&Save Changes and Return to Menu"), tr("Returns to Main Menu"));
     m_save->setMinimumWidth(m_save->sizeHint().width() + 24);
     connect(m_save, &QPushButton::clicked, this, &BusinessInfoPanel::saveClicked);
     pellar::ui::returnClicks(m_fein, m_save);
@@ -180,11 +182,10 @@ pellar::BusinessProfile BusinessInfoPanel::profile() const {
 
 void BusinessInfoPanel::showAddressStyle(AddressStyle style, const QString& postalCode) {
     const bool usa = style == AddressStyle::UnitedStates;
-    m_addressStyle->setText(usa ? QStringLiteral("USA Style Address")
-                                : QStringLiteral("International Style Address"));
+    m_addressStyle->setText(usa ? tr("&USA Style Address") : tr("&International Style Address"));
     m_postalNote->setVisible(usa);
-    m_captions[3]->setText(usa ? QStringLiteral("City") : QStringLiteral("Address 3"));
-    m_captions[4]->setText(usa ? QStringLiteral("State") : QStringLiteral("Address 4"));
+    m_captions[3]->setText(usa ? tr("City") : tr("Address 3"));
+    m_captions[4]->setText(usa ? tr("State") : tr("Address 4"));
     m_captions[5]->setVisible(usa);
     m_zip->setText(usa ? postalCode : QString());
     m_zip->setVisible(usa);

@@ -25,13 +25,12 @@ enum CashBackOption { DepositAll = 0, ReceiveCashBack = 1 };
 } // namespace
 
 CashBackPanel::CashBackPanel(pellar::Desk& desk, QWidget* parent)
-    : QGroupBox(QStringLiteral("Cash Back from Deposit"), parent)
+    : QGroupBox(tr("Cash Back from Deposit"), parent)
     , m_desk(desk) {
     setObjectName(QStringLiteral("fraAmountBack"));
 
     m_optionGroup = new QButtonGroup(this);
-    const QStringList options{QStringLiteral("No, Deposit All"),
-                              QStringLiteral("Yes, Receive Cash Back")};
+    const QStringList options{tr("&No, Deposit All"), tr("&Yes, Receive Cash Back")};
     for (int i = 0; i < options.size(); ++i) {
         auto* option = new QRadioButton(options[i], this);
         option->setObjectName(QStringLiteral("optCashBack_%1").arg(i));
@@ -46,27 +45,25 @@ CashBackPanel::CashBackPanel(pellar::Desk& desk, QWidget* parent)
             emit cashBackChosen();
     });
 
-    m_gross =
-        amountLabel(QStringLiteral("lblDepositAmount"), QStringLiteral("Deposit Amount"), this);
-    m_amountBack =
-        amountLabel(QStringLiteral("lblAmountBack"), QStringLiteral("Amount Back"), this);
-    m_net = amountLabel(QStringLiteral("lblNewDeposit"), QStringLiteral("New Deposit"), this);
+    m_gross = amountLabel(QStringLiteral("lblDepositAmount"), tr("Deposit Amount"), this);
+    m_amountBack = amountLabel(QStringLiteral("lblAmountBack"), tr("Amount Back"), this);
+    m_net = amountLabel(QStringLiteral("lblNewDeposit"), tr("New Deposit"), this);
     m_net->setFont(scaled(font(), 1.0, true));
 
-    m_continue = button(QStringLiteral("cmdCashBack"), QStringLiteral("Continue"),
-                        QStringLiteral("Continues the Deposit Process"), this);
-    QPushButton* redo = button(QStringLiteral("cmdDepositCreation_5"),
-                               QStringLiteral("Redo Deposit"), QStringLiteral("Start over"), this);
+    m_continue = button(QStringLiteral("cmdCashBack"), tr("&Continue"),
+                        tr("Continues the Deposit Process"), this);
+    QPushButton* redo =
+        button(QStringLiteral("cmdDepositCreation_5"), tr("&Redo Deposit"), tr("Start over"), this);
     connect(m_continue, &QPushButton::clicked, this, &CashBackPanel::continueClicked);
     connect(redo, &QPushButton::clicked, this, &CashBackPanel::redoClicked);
 
-    m_receive = new QGroupBox(QStringLiteral("Enter Amount Back"), this);
+    m_receive = new QGroupBox(tr("Enter Amount Back"), this);
     m_receive->setObjectName(QStringLiteral("fraReceiveAmount"));
     keepSizeWhenHidden(m_receive);
     m_receiveAmount = amountBox(QStringLiteral("txtReceiveAmount"), QString(), m_receive);
     QPushButton* accept =
-        button(QStringLiteral("cmdReceiveAmount"), QStringLiteral("Accept"),
-               QStringLiteral("Deducts the Casj Back Amount from the Deposit Total"), m_receive);
+        button(QStringLiteral("cmdReceiveAmount"), tr("&Accept"),
+               tr("Deducts the Casj Back Amount from the Deposit Total"), m_receive);
     connect(accept, &QPushButton::clicked, this, &CashBackPanel::amountBackAccepted);
     auto* watch = new BoxWatch(this);
     watch->watch(*m_receiveAmount);
@@ -84,8 +81,7 @@ CashBackPanel::CashBackPanel(pellar::Desk& desk, QWidget* parent)
 
     auto* choice = new QVBoxLayout;
     choice->setSpacing(8);
-    QLabel* question =
-        text(QStringLiteral("Click Yes if you would like Cash Back from this Deposit"), this);
+    QLabel* question = text(tr("Click Yes if you would like Cash Back from this Deposit"), this);
     question->setFont(scaled(font(), 1.0, true));
     choice->addWidget(question);
     choice->addWidget(m_options[DepositAll]);
@@ -96,12 +92,12 @@ CashBackPanel::CashBackPanel(pellar::Desk& desk, QWidget* parent)
     auto* amounts = new QGridLayout;
     amounts->setHorizontalSpacing(12);
     amounts->setVerticalSpacing(8);
-    amounts->addWidget(text(QStringLiteral("Grand Total"), this), 0, 0);
+    amounts->addWidget(text(tr("Grand Total"), this), 0, 0);
     amounts->addWidget(m_gross, 0, 1);
-    amounts->addWidget(text(QStringLiteral("Amount Back"), this), 1, 0);
+    amounts->addWidget(text(tr("Amount Back"), this), 1, 0);
     amounts->addWidget(m_amountBack, 1, 1);
     amounts->addWidget(rule(this), 2, 1);
-    amounts->addWidget(text(QStringLiteral("New Total"), this), 3, 0);
+    amounts->addWidget(text(tr("New Total"), this), 3, 0);
     amounts->addWidget(m_net, 3, 1);
     amounts->setRowStretch(4, 1);
 
@@ -111,7 +107,7 @@ CashBackPanel::CashBackPanel(pellar::Desk& desk, QWidget* parent)
     top->addLayout(amounts);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(text(QStringLiteral("Click Continue when Correct"), this), 1);
+    buttons->addWidget(text(tr("Click Continue when Correct"), this), 1);
     buttons->addWidget(m_continue);
     buttons->addWidget(redo);
     m_continue->setMinimumWidth(redo->sizeHint().width());

@@ -18,22 +18,21 @@ namespace deposits {
 using namespace depositwidgets;
 
 CheckEntryPanel::CheckEntryPanel(pellar::Desk& desk, QWidget* parent)
-    : QGroupBox(QStringLiteral("Check Entry"), parent)
+    : QGroupBox(tr("Check Entry"), parent)
     , m_desk(desk) {
     setObjectName(QStringLiteral("fraCheckEntry"));
 
-    m_number = box(QStringLiteral("txtCheckEntry_0"),
-                   QStringLiteral("Enter the Check No shown on the check"), this);
+    m_number =
+        box(QStringLiteral("txtCheckEntry_0"), tr("Enter the Check No shown on the check"), this);
     m_amount = amountBox(QStringLiteral("txtCheckEntry_1"),
-                         QStringLiteral("Enter the amount shown on the check"), this);
+                         tr("Enter the amount shown on the check"), this);
     m_number->setMaximumWidth(m_amount->maximumWidth());
     m_payer = box(QStringLiteral("txtReceivedFrom"), QString(), this);
     m_payer->setMinimumWidth(200);
-    m_accept = button(QStringLiteral("cmdDepositCreation_2"), QStringLiteral("Accept"),
-                      QStringLiteral("Adds this Check to the Deposit Slip"), this);
-    QPushButton* redo =
-        button(QStringLiteral("cmdDepositCreation_3"), QStringLiteral("Redo Check Entry"),
-               QStringLiteral("Clears this entry"), this);
+    m_accept = button(QStringLiteral("cmdDepositCreation_2"), tr("&Accept"),
+                      tr("Adds this Check to the Deposit Slip"), this);
+    QPushButton* redo = button(QStringLiteral("cmdDepositCreation_3"), tr("Redo C&heck Entry"),
+                               tr("Clears this entry"), this);
     connect(m_accept, &QPushButton::clicked, this, &CheckEntryPanel::acceptClicked);
     connect(redo, &QPushButton::clicked, this, &CheckEntryPanel::redoClicked);
 
@@ -57,11 +56,11 @@ CheckEntryPanel::CheckEntryPanel(pellar::Desk& desk, QWidget* parent)
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(10);
     fields->setVerticalSpacing(8);
-    fields->addWidget(text(QStringLiteral("Number on Customer Check"), this), 0, 0);
+    fields->addWidget(text(tr("Number on Customer Check"), this), 0, 0);
     fields->addWidget(m_number, 0, 1);
-    fields->addWidget(text(QStringLiteral("Amount of Check"), this), 1, 0);
+    fields->addWidget(text(tr("Amount of Check"), this), 1, 0);
     fields->addWidget(m_amount, 1, 1);
-    fields->addWidget(text(QStringLiteral("Enter Received From:"), this), 2, 0, 1, 2);
+    fields->addWidget(text(tr("Enter Received From:"), this), 2, 0, 1, 2);
     fields->addWidget(m_payer, 3, 0, 1, 2);
 
     auto* buttons = new QHBoxLayout;
@@ -69,8 +68,7 @@ CheckEntryPanel::CheckEntryPanel(pellar::Desk& desk, QWidget* parent)
     buttons->addWidget(m_accept);
     buttons->addWidget(redo);
 
-    QLabel* instruction =
-        text(QStringLiteral("Enter Check No, Amount and Received From Information"), this);
+    QLabel* instruction = text(tr("Enter Check No, Amount and Received From Information"), this);
     instruction->setWordWrap(true);
     instruction->setFont(scaled(font(), 1.0, true));
 
@@ -88,7 +86,7 @@ void CheckEntryPanel::showDraft(const DepositDraft& draft) {
 }
 
 void CheckEntryPanel::showCaption(int currentCheck, const QString& countText) {
-    setTitle(QStringLiteral("Entering Check %1 of %2 Checks").arg(currentCheck).arg(countText));
+    setTitle(tr("Entering Check %1 of %2 Checks").arg(currentCheck).arg(countText));
 }
 
 void CheckEntryPanel::clearCheck() {

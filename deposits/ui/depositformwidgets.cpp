@@ -2,6 +2,7 @@
 
 #include "common/core/regional.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
@@ -86,7 +87,8 @@ bool holdsStartingZero(const QLineEdit& box) {
 }
 
 QString notAnAmountText() {
-    return QStringLiteral("That is not an amount: type it in figures, as 125.50.");
+    return QCoreApplication::translate("DepositFormWidgets",
+                                       "That is not an amount: type it in figures, as 125.50.");
 }
 
 } // namespace deposits::depositwidgets

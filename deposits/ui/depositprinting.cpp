@@ -12,6 +12,7 @@
 #include "deposits/core/slipmakerinfo.h"
 #include "deposits/ui/depositformwidgets.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -52,11 +53,13 @@ bool printDepositSheets(pellar::Desk& desk, const pellar::DataFolder& folder,
     if (!printsBackSide(printed))
         return true;
 
-    desk.message(QStringLiteral("Check Summary on Back"),
-                 {QStringLiteral("Reverse the Deposit/Summary Report Form"),
-                  QStringLiteral("and Re-install into the Printer as before"),
-                  QStringLiteral("Checks will be Printed on the back")},
-                 pellar::MessageButtons::Ok);
+    desk.message(
+        QCoreApplication::translate("DepositPrinting", "Check Summary on Back"),
+        {QCoreApplication::translate("DepositPrinting", "Reverse the Deposit/Summary Report Form"),
+         QCoreApplication::translate("DepositPrinting",
+                                     "and Re-install into the Printer as before"),
+         QCoreApplication::translate("DepositPrinting", "Checks will be Printed on the back")},
+        pellar::MessageButtons::Ok);
     pellar::PrinterChoice backPrinter = printer;
     backPrinter.outputFile = backFileName(printer.outputFile);
     return pellar::runPrintJob(
@@ -91,7 +94,9 @@ SheetsOutcome printDeposit(pellar::ProgramContext& context, const DepositSlip& s
     pellar::Desk& desk = context.desk;
     if (!desk.printerAvailable()) {
         // Never a file the person did not name: the PDF only when asked for.
-        if (pellar::offerPdfWithoutPrinter(desk, programTitle(), QStringLiteral("deposit slip")))
+        if (pellar::offerPdfWithoutPrinter(
+                desk, programTitle(),
+                QCoreApplication::translate("DepositPrinting", "deposit slip")))
             return saveDepositTelling(desk, context.data, slip);
         return SheetsOutcome::Cancelled;
     }
@@ -101,9 +106,10 @@ SheetsOutcome printDeposit(pellar::ProgramContext& context, const DepositSlip& s
     if (printDepositSheets(desk, context.data, *printer, slip))
         return SheetsOutcome::Done;
     // Nothing was recorded, so the deposit stays as typed, ready for another try.
-    desk.message(QStringLiteral("Print Error"),
-                 {QStringLiteral("An Error has occurred while Printing")},
-                 pellar::MessageButtons::Ok);
+    desk.message(
+        QCoreApplication::translate("DepositPrinting", "Print Error"),
+        {QCoreApplication::translate("DepositPrinting", "An Error has occurred while Printing")},
+        pellar::MessageButtons::Ok);
     return SheetsOutcome::Failed;
 }
 
@@ -115,7 +121,8 @@ SheetsOutcome saveDepositTelling(pellar::Desk& desk, const pellar::DataFolder& f
     if (saved.written)
         return SheetsOutcome::Done;
     desk.message(programTitle(),
-                 {saved.written.error, QStringLiteral("The deposit was not recorded.")},
+                 {saved.written.error,
+                  QCoreApplication::translate("DepositPrinting", "The deposit was not recorded.")},
                  pellar::MessageButtons::Ok);
     return SheetsOutcome::Failed;
 }
@@ -124,16 +131,21 @@ QString refusalWords(DepositDraft::Refusal why, const DepositDraft& draft) {
     using Refusal = DepositDraft::Refusal;
     switch (why) {
     case Refusal::NotNow:
-        return QStringLiteral("Enter the checks of the count first.");
+        return QCoreApplication::translate("DepositPrinting",
+                                           "Enter the checks of the count first.");
     case Refusal::NoChecks:
-        return QStringLiteral("No checks to enter: for cash only, click Continue with Deposit "
-                              "Creation.");
+        return QCoreApplication::translate(
+            "DepositPrinting", "No checks to enter: for cash only, click Continue with Deposit "
+                               "Creation.");
     case Refusal::MissingField:
-        return QStringLiteral("Each check needs its number, its amount and whom it is from.");
+        return QCoreApplication::translate(
+            "DepositPrinting", "Each check needs its number, its amount and whom it is from.");
     case Refusal::NotPositive:
-        return QStringLiteral("A check amount must be more than zero.");
+        return QCoreApplication::translate("DepositPrinting",
+                                           "A check amount must be more than zero.");
     case Refusal::BackOutOfRange:
-        return QStringLiteral("The cash back can be from zero up to the deposit, %1.")
+        return QCoreApplication::translate("DepositPrinting",
+                                           "The cash back can be from zero up to the deposit, %1.")
             .arg(pellar::formatCurrency(draft.gross()));
     case Refusal::NotAnAmount:
         return depositwidgets::notAnAmountText();
@@ -166,13 +178,17 @@ bool balanceChangeAccepted(pellar::Desk& desk, const DepositBank& bank, pellar::
         return true; // the save refuses it in its own words
     const pellar::MessageAnswer answer = desk.message(
         programTitle(),
-        {QStringLiteral("The checkbook balance has changed since this deposit was begun: it "
-                        "was %1 and is now %2.")
+        {QCoreApplication::translate(
+             "DepositPrinting",
+             "The checkbook balance has changed since this deposit was begun: it "
+             "was %1 and is now %2.")
              .arg(pellar::formatCurrency(bank.balance()), pellar::formatCurrency(*now)),
-         QStringLiteral("The deposit of %1 will be added to %2, making %3.")
+         QCoreApplication::translate("DepositPrinting",
+                                     "The deposit of %1 will be added to %2, making %3.")
              .arg(pellar::formatCurrency(deposit), pellar::formatCurrency(*now),
                   pellar::formatCurrency(*after)),
-         QStringLiteral("Click OK to record the deposit, or Cancel to record nothing.")},
+         QCoreApplication::translate(
+             "DepositPrinting", "Click OK to record the deposit, or Cancel to record nothing.")},
         pellar::MessageButtons::OkCancel);
     return answer == pellar::MessageAnswer::Ok;
 }
@@ -183,23 +199,28 @@ bool recordDeposit(pellar::Desk& desk, DepositBank& bank, const DepositDraft& dr
     if (!balanceChangeAccepted(desk, bank, draft.net()))
         return false;
     // From the print screen on, the deposit total is the net deposit.
+    // The log's description field is read back by the history: it stays untranslated.
     if (const pellar::FileResult logged =
             bank.WriteTransaction(QStringLiteral("Deposit"), draft.net(), draft.date());
         !logged) {
-        desk.message(programTitle(),
-                     {logged.error, QStringLiteral("The deposit was not recorded: neither the "
-                                                   "transactions log nor the checkbook "
-                                                   "balance was changed.")},
-                     pellar::MessageButtons::Ok);
+        desk.message(
+            programTitle(),
+            {logged.error, QCoreApplication::translate("DepositPrinting",
+                                                       "The deposit was not recorded: neither the "
+                                                       "transactions log nor the checkbook "
+                                                       "balance was changed.")},
+            pellar::MessageButtons::Ok);
         return false;
     }
     if (const pellar::FileResult saved = bank.SaveBank(draft.net()); !saved) {
-        desk.message(programTitle(),
-                     {saved.error, QStringLiteral("The deposit is in the transactions log, but "
-                                                  "the checkbook balance was not changed. Add "
-                                                  "it to the balance with the PellarWriter "
-                                                  "Program.")},
-                     pellar::MessageButtons::Ok);
+        desk.message(
+            programTitle(),
+            {saved.error, QCoreApplication::translate("DepositPrinting",
+                                                      "The deposit is in the transactions log, but "
+                                                      "the checkbook balance was not changed. Add "
+                                                      "it to the balance with the PellarWriter "
+                                                      "Program.")},
+            pellar::MessageButtons::Ok);
         return false;
     }
     return true;
@@ -215,11 +236,13 @@ pellar::DocumentCopy keepDepositCopy(pellar::Desk& desk, const pellar::DataFolde
                 PrintCheckListOnBack(surface, slip);
         });
     if (!copy.written)
-        desk.message(programTitle(),
-                     {QStringLiteral("The deposit was recorded, but its PDF copy could not be "
-                                     "kept in the Deposits folder."),
-                      copy.written.error},
-                     pellar::MessageButtons::Ok);
+        desk.message(
+            programTitle(),
+            {QCoreApplication::translate("DepositPrinting",
+                                         "The deposit was recorded, but its PDF copy could not be "
+                                         "kept in the Deposits folder."),
+             copy.written.error},
+            pellar::MessageButtons::Ok);
     return copy;
 }
 

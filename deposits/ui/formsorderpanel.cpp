@@ -7,6 +7,7 @@
 #include "deposits/core/formpictures.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -40,9 +41,11 @@ QLayout* pictures(QWidget* parent) {
         column->addSpacing(6);
     };
     addPicture(depositTicketPicture(QSize(130, 150)),
-               QStringLiteral("Deposit Ticket\nDeluxe  #  80200"));
-    addPicture(checkPicture(QSize(170, 74)), QStringLiteral("Business Checks"));
-    addPicture(envelopePicture(QSize(170, 80)), QStringLiteral("Double Window Envelopes"));
+               QCoreApplication::translate("FormsOrderPanel", "Deposit Ticket\nDeluxe  #  80200"));
+    addPicture(checkPicture(QSize(170, 74)),
+               QCoreApplication::translate("FormsOrderPanel", "Business Checks"));
+    addPicture(envelopePicture(QSize(170, 80)),
+               QCoreApplication::translate("FormsOrderPanel", "Double Window Envelopes"));
     column->addStretch(1);
     return column;
 }
@@ -57,39 +60,37 @@ FormsOrderPanel::FormsOrderPanel(const pellar::WebConfig& config, QWidget* paren
     outer->addLayout(pictures(this));
 
     auto* right = new QVBoxLayout;
-    m_instructions = pellar::ui::makeFrame(this, QStringLiteral("fraOrderNow"),
-                                           QStringLiteral("Ordering your Forms"));
+    m_instructions =
+        pellar::ui::makeFrame(this, QStringLiteral("fraOrderNow"), tr("Ordering your Forms"));
     auto* orderLayout = new QVBoxLayout(m_instructions);
     orderLayout->addWidget(pellar::ui::makeNote(
         m_instructions,
-        QStringLiteral(
-            "Slipmaker prints each deposit onto a pre-printed Deluxe deposit form "
-            "(Deluxe  #  80200). Checks and window envelopes for Pellar Writer come from the "
-            "same supplier.\n\n"
-            "1.  Call Deluxe (Toll Free) at %1.\n"
-            "2.  Give the Priority Code %2 to receive the Orvanta 20% discount on your initial "
-            "order.\n"
-            "3.  Order the deposit forms, and the checks and envelopes if you need them.\n"
-            "4.  Write the name of the Representative and the Order Number below and click "
-            "SAVE.\n\n"
-            "Re-orders can be placed over the internet through \"Order Forms\" on the menu.")
+        tr("Slipmaker prints each deposit onto a pre-printed Deluxe deposit form "
+           "(Deluxe  #  80200). Checks and window envelopes for Pellar Writer come from the "
+           "same supplier.\n\n"
+           "1.  Call Deluxe (Toll Free) at %1.\n"
+           "2.  Give the Priority Code %2 to receive the Orvanta 20% discount on your initial "
+           "order.\n"
+           "3.  Order the deposit forms, and the checks and envelopes if you need them.\n"
+           "4.  Write the name of the Representative and the Order Number below and click "
+           "SAVE.\n\n"
+           "Re-orders can be placed over the internet through \"Order Forms\" on the menu.")
             .arg(config.supplierPhone, config.priorityCode)));
     right->addWidget(m_instructions);
 
     m_representative = storedBox(this, QStringLiteral("txtRep"));
     m_orderNumber = storedBox(this, QStringLiteral("txtOrderNo"));
     auto* note = new QGridLayout;
-    note->addWidget(new QLabel(QStringLiteral("Representative"), this), 0, 0);
+    note->addWidget(new QLabel(tr("Representative"), this), 0, 0);
     note->addWidget(m_representative, 0, 1);
-    note->addWidget(new QLabel(QStringLiteral("Order Number"), this), 1, 0);
+    note->addWidget(new QLabel(tr("Order Number"), this), 1, 0);
     note->addWidget(m_orderNumber, 1, 1);
     right->addLayout(note);
 
     // Index 0 "Show Instructions", 1 "Hide Instructions", 2 "SAVE".
     auto* group = new QButtonGroup(this);
     auto* buttons = new QHBoxLayout;
-    const QStringList captions{QStringLiteral("Show Instructions"),
-                               QStringLiteral("Hide Instructions"), QStringLiteral("SAVE")};
+    const QStringList captions{tr("Show &Instructions"), tr("&Hide Instructions"), tr("S&AVE")};
     QList<QWidget*> order{m_representative, m_orderNumber};
     for (int i = 0; i < captions.size(); ++i) {
         QPushButton* button =

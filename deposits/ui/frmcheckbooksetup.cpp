@@ -23,7 +23,7 @@ frmCheckbookSetup::frmCheckbookSetup(pellar::ProgramContext& context, QWidget* p
     , m_context(context)
     , m_desk(context.desk) {
     setObjectName(QStringLiteral("frmCheckbookSetup"));
-    setWindowTitle(QStringLiteral("Set Up a Checkbook File"));
+    setWindowTitle(tr("Set Up a Checkbook File"));
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
@@ -31,11 +31,10 @@ frmCheckbookSetup::frmCheckbookSetup(pellar::ProgramContext& context, QWidget* p
     outer->setContentsMargins(18, 14, 18, 12);
     outer->setSpacing(10);
     outer->addWidget(pellar::ui::makeNote(
-        central,
-        QStringLiteral("Slipmaker adds each deposit to the balance kept in the checkbook file "
-                       "CheckbookInfo.txt in %1. Enter the account it is for; the opening "
-                       "balance is the account's balance today.")
-            .arg(QDir::toNativeSeparators(context.data.path()))));
+        central, tr("Slipmaker adds each deposit to the balance kept in the checkbook file "
+                    "CheckbookInfo.txt in %1. Enter the account it is for; the opening "
+                    "balance is the account's balance today.")
+                     .arg(QDir::toNativeSeparators(context.data.path()))));
 
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight);
@@ -45,22 +44,22 @@ frmCheckbookSetup::frmCheckbookSetup(pellar::ProgramContext& context, QWidget* p
         edit->setMinimumWidth(260);
         return edit;
     };
-    m_account = box("txtAccountName", QStringLiteral("The account's name, as you call it"), 40);
-    m_bank = box("txtBankName", QStringLiteral("The bank that holds the account"), 40);
-    m_balance = box("txtOpeningBalance", QStringLiteral("The account's balance today"), 20);
-    m_number = box("txtAccountNumber", QStringLiteral("The account number on your checks"), 20);
+    m_account = box("txtAccountName", tr("The account's name, as you call it"), 40);
+    m_bank = box("txtBankName", tr("The bank that holds the account"), 40);
+    m_balance = box("txtOpeningBalance", tr("The account's balance today"), 20);
+    m_number = box("txtAccountNumber", tr("The account number on your checks"), 20);
     m_nextCheck = pellar::ui::named(new QSpinBox(central), QStringLiteral("spnNextCheck"));
     m_nextCheck->setRange(1, 32767);
-    m_nextCheck->setToolTip(QStringLiteral("The number of the next check you will write"));
+    m_nextCheck->setToolTip(tr("The number of the next check you will write"));
     const auto row = [&](const char* name, const QString& caption, QWidget* field) {
         form->addRow(pellar::ui::makeLabel(central, QString::fromLatin1(name), caption, field),
                      field);
     };
-    row("lblAccountName", QStringLiteral("&Account name:"), m_account);
-    row("lblBankName", QStringLiteral("&Bank name:"), m_bank);
-    row("lblOpeningBalance", QStringLiteral("&Opening balance:"), m_balance);
-    row("lblAccountNumber", QStringLiteral("Account &number:"), m_number);
-    row("lblNextCheck", QStringLiteral("Next c&heck number:"), m_nextCheck);
+    row("lblAccountName", tr("&Account name:"), m_account);
+    row("lblBankName", tr("&Bank name:"), m_bank);
+    row("lblOpeningBalance", tr("&Opening balance:"), m_balance);
+    row("lblAccountNumber", tr("Account &number:"), m_number);
+    row("lblNextCheck", tr("Next c&heck number:"), m_nextCheck);
     outer->addLayout(form);
 
     m_note = new pellar::ui::StatusNote(central);
@@ -69,13 +68,13 @@ frmCheckbookSetup::frmCheckbookSetup(pellar::ProgramContext& context, QWidget* p
     outer->addStretch(1);
 
     QPushButton* create = pellar::ui::makeButton(
-        central, QStringLiteral("cmdCreateCheckbook"), QStringLiteral("&Create Checkbook File"),
-        QStringLiteral("Writes CheckbookInfo.txt and goes on to Slipmaker"));
+        central, QStringLiteral("cmdCreateCheckbook"), tr("&Create Checkbook File"),
+        tr("Writes CheckbookInfo.txt and goes on to Slipmaker"));
     create->setDefault(true);
     create->setAutoDefault(true);
-    QPushButton* cancel = pellar::ui::makeButton(
-        central, QStringLiteral("cmdCancelCheckbook"), QStringLiteral("E&xit"),
-        QStringLiteral("Ends Slipmaker without a checkbook file"));
+    QPushButton* cancel =
+        pellar::ui::makeButton(central, QStringLiteral("cmdCancelCheckbook"), tr("E&xit"),
+                               tr("Ends Slipmaker without a checkbook file"));
     cancel->setAutoDefault(true);
     for (QLineEdit* edit : {m_account, m_bank, m_balance, m_number})
         pellar::ui::returnGoesOn(edit);
@@ -108,14 +107,15 @@ void frmCheckbookSetup::createClicked() {
     const std::optional<pellar::Currency> balance = pellar::currencyValue(m_balance->text());
     if (!balance) {
         m_balance->setFocus();
-        pellar::ui::refuse(m_desk, m_note,
-                           QStringLiteral("Enter the opening balance as an amount, such as %1.")
-                               .arg(pellar::formatCurrency(pellar::Currency::fromUnits(12'345'000))));
+        pellar::ui::refuse(
+            m_desk, m_note,
+            tr("Enter the opening balance as an amount, such as %1.")
+                .arg(pellar::formatCurrency(pellar::Currency::fromUnits(12'345'000))));
         return;
     }
     if (m_account->text().trimmed().isEmpty()) {
         m_account->setFocus();
-        pellar::ui::refuse(m_desk, m_note, QStringLiteral("Enter the account's name."));
+        pellar::ui::refuse(m_desk, m_note, tr("Enter the account's name."));
         return;
     }
     CheckbookStart start;
@@ -131,8 +131,7 @@ void frmCheckbookSetup::createClicked() {
         return;
     }
     if (const pellar::FileResult written = createCheckbook(m_context.data, *record); !written) {
-        m_desk.message(programTitle(),
-                       {written.error, QStringLiteral("The checkbook file was not written.")},
+        m_desk.message(programTitle(), {written.error, tr("The checkbook file was not written.")},
                        pellar::MessageButtons::Ok);
         // A file that is there by now (made meanwhile) is the one to work with.
         if (readCheckbook(m_context.data).status != CheckbookRead::Status::Loaded)

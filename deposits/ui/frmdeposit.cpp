@@ -27,7 +27,7 @@ frmDeposit::frmDeposit(pellar::ProgramContext& context, QWidget* parent)
     , m_desk(context.desk)
     , m_bank(context.data) {
     setObjectName(QStringLiteral("frmDeposit"));
-    setWindowTitle(QStringLiteral("Deposit Creation"));
+    setWindowTitle(tr("Deposit Creation"));
 
     m_checkEntry = new CheckEntryPanel(m_desk, this);
     m_entry = new SummaryEntryPanel(m_desk, m_checkEntry, this);
@@ -42,8 +42,8 @@ frmDeposit::frmDeposit(pellar::ProgramContext& context, QWidget* parent)
         depositwidgets::keepSizeWhenHidden(screen);
         screens->addWidget(screen, 0, 0);
     }
-    QPushButton* menu = depositwidgets::button(QStringLiteral("cmdMenu"), QStringLiteral("&Menu"),
-                                               QStringLiteral("Return to Main Menu"), this);
+    QPushButton* menu = depositwidgets::button(QStringLiteral("cmdMenu"), tr("&Menu"),
+                                               tr("Return to Main Menu"), this);
     menu->setMinimumWidth(110);
     connect(menu, &QPushButton::clicked, this, &frmDeposit::returnToMenu);
 
@@ -174,8 +174,8 @@ bool frmDeposit::LoadBank() {
         return true;
     case CheckbookRead::Status::Missing:
         m_desk.message(programTitle(),
-                       {QStringLiteral("You need to create your Checkbook Data file"),
-                        QStringLiteral("Using the PellarWriter Program")},
+                       {tr("You need to create your Checkbook Data file"),
+                        tr("Using the PellarWriter Program")},
                        pellar::MessageButtons::Ok);
         m_context.exitProgram();
         return false;
@@ -183,11 +183,10 @@ bool frmDeposit::LoadBank() {
         break;
     }
     // The balance on file cannot be read, so nothing may be added to it or written over it.
-    m_desk.message(
-        programTitle(),
-        {read.problem, QStringLiteral("No deposit can be recorded until the file is repaired "
-                                      "with the PellarWriter Program.")},
-        pellar::MessageButtons::Ok);
+    m_desk.message(programTitle(),
+                   {read.problem, tr("No deposit can be recorded until the file is repaired "
+                                     "with the PellarWriter Program.")},
+                   pellar::MessageButtons::Ok);
     return false;
 }
 
@@ -228,11 +227,11 @@ void frmDeposit::refuse(Refusal why) {
     case Refusal::None:
         return;
     case Refusal::TooManyChecks:
-        m_desk.message(programTitle(),
-                       {QStringLiteral("The deposit form can list at most %1 checks.")
-                            .arg(DepositDraft::mostChecks()),
-                        QStringLiteral("Please split these checks over two or more deposits.")},
-                       pellar::MessageButtons::Ok);
+        m_desk.message(
+            programTitle(),
+            {tr("The deposit form can list at most %1 checks.").arg(DepositDraft::mostChecks()),
+             tr("Please split these checks over two or more deposits.")},
+            pellar::MessageButtons::Ok);
         return;
     case Refusal::TooLarge:
         m_desk.message(programTitle(), {depositTooLargeText()}, pellar::MessageButtons::Ok);
@@ -268,13 +267,11 @@ void frmDeposit::ClearCheckEntry() {
 void frmDeposit::enterCheckSummary() {
     // Checks already accepted are never dropped without asking.
     if (const int accepted = m_draft.acceptedWhileOwed(); accepted > 0) {
-        const QString checks =
-            accepted == 1 ? QStringLiteral("1 check") : QStringLiteral("%1 checks").arg(accepted);
-        if (m_desk.message(
-                programTitle(),
-                {QStringLiteral("%1 of this deposit already entered will be dropped.").arg(checks),
-                 QStringLiteral("Start the check entry over?")},
-                pellar::MessageButtons::YesNoDefaultNo) != pellar::MessageAnswer::Yes)
+        const QString checks = accepted == 1 ? tr("1 check") : tr("%1 checks").arg(accepted);
+        if (m_desk.message(programTitle(),
+                           {tr("%1 of this deposit already entered will be dropped.").arg(checks),
+                            tr("Start the check entry over?")},
+                           pellar::MessageButtons::YesNoDefaultNo) != pellar::MessageAnswer::Yes)
             return;
     }
     if (const Refusal why = m_draft.announceChecks(m_entry->announcedChecks());
@@ -309,13 +306,12 @@ void frmDeposit::acceptCheck() {
             m_checkEntry->focusAmount();
         return;
     }
-    const pellar::MessageAnswer answer =
-        m_desk.message(QStringLiteral("Payment Verification"),
-                       {QStringLiteral("Click Okay if the Summary Information is Correct"),
-                        QStringLiteral("      Check No   ") + typed.number,
-                        QStringLiteral("      Amount     ") + typed.amount,
-                        QStringLiteral("      From       ") + typed.payer},
-                       pellar::MessageButtons::OkCancel);
+    const pellar::MessageAnswer answer = m_desk.message(
+        tr("Payment Verification"),
+        {tr("Click Okay if the Summary Information is Correct"),
+         tr("      Check No   ") + typed.number, tr("      Amount     ") + typed.amount,
+         tr("      From       ") + typed.payer},
+        pellar::MessageButtons::OkCancel);
     if (answer != pellar::MessageAnswer::Ok) {
         ClearCheckEntry(); // the same check is entered again
         return;
@@ -388,9 +384,8 @@ void frmDeposit::savePdfClicked() {
 
 void frmDeposit::confirmAndRecord() {
     const pellar::MessageAnswer answer = m_desk.message(
-        QStringLiteral("Deposit Complete"),
-        {QStringLiteral("Review the Deposit Ticket"), QStringLiteral("Click YES if Correct"),
-         QStringLiteral("Click NO if Incorrect ")},
+        tr("Deposit Complete"),
+        {tr("Review the Deposit Ticket"), tr("Click YES if Correct"), tr("Click NO if Incorrect ")},
         pellar::MessageButtons::YesNo);
     if (answer != pellar::MessageAnswer::Yes || !recordDeposit(m_desk, m_bank, m_draft)) {
         activate(); // a fresh start: nothing (more) written

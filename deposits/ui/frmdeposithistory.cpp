@@ -15,6 +15,7 @@
 
 #include <QAbstractTableModel>
 #include <QBrush>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QDateEdit>
@@ -36,7 +37,8 @@ namespace deposits {
 namespace {
 
 QString moneyOrTooLarge(const std::optional<pellar::Currency>& amount) {
-    return amount ? pellar::formatCurrency(*amount) : QStringLiteral("(too large to add up)");
+    return amount ? pellar::formatCurrency(*amount)
+                  : QCoreApplication::translate("frmDepositHistory", "(too large to add up)");
 }
 
 QString monthName(int year, int month) {
@@ -45,8 +47,8 @@ QString monthName(int year, int month) {
 
 QString unreadableWhy(const LoggedDeposit& deposit) {
     if (!deposit.date)
-        return QStringLiteral("date cannot be read");
-    return QStringLiteral("amount cannot be read");
+        return QCoreApplication::translate("frmDepositHistory", "date cannot be read");
+    return QCoreApplication::translate("frmDepositHistory", "amount cannot be read");
 }
 
 } // namespace
@@ -68,8 +70,11 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return {};
-        static const char* const names[] = {"Date", "Description", "Amount", "Note"};
-        return QString::fromLatin1(names[section]);
+        static const char* const names[] = {QT_TRANSLATE_NOOP("frmDepositHistory", "Date"),
+                                            QT_TRANSLATE_NOOP("frmDepositHistory", "Description"),
+                                            QT_TRANSLATE_NOOP("frmDepositHistory", "Amount"),
+                                            QT_TRANSLATE_NOOP("frmDepositHistory", "Note")};
+        return QCoreApplication::translate("frmDepositHistory", names[section]);
     }
     QVariant data(const QModelIndex& index, int role) const override {
         const LoggedDeposit& deposit = (*m_rows)[index.row()];
@@ -84,12 +89,15 @@ public:
             case 2:
                 return readable ? pellar::formatCurrency(*deposit.amount) : deposit.amountText;
             default:
-                return readable ? QString() : QStringLiteral("Unreadable");
+                return readable ? QString()
+                                : QCoreApplication::translate("frmDepositHistory", "Unreadable");
             }
         case Qt::ToolTipRole:
             return readable ? QVariant()
-                            : QVariant(QStringLiteral("Record %1 of the log: its %2; it is not "
-                                                      "in the totals")
+                            : QVariant(QCoreApplication::translate(
+                                           "frmDepositHistory",
+                                           "Record %1 of the log: its %2; it is not "
+                                           "in the totals")
                                            .arg(deposit.record)
                                            .arg(unreadableWhy(deposit)));
         case Qt::TextAlignmentRole:
@@ -111,7 +119,7 @@ frmDepositHistory::frmDepositHistory(pellar::ProgramContext& context, QWidget* p
     , m_context(context)
     , m_desk(context.desk) {
     setObjectName(QStringLiteral("frmDepositHistory"));
-    setWindowTitle(QStringLiteral("Deposit History"));
+    setWindowTitle(tr("Deposit History"));
     buildScreen();
 }
 
@@ -133,19 +141,18 @@ void frmDepositHistory::buildScreen() {
         return edit;
     };
     m_from = dateBox("dtpFrom");
-    m_from->setToolTip(QStringLiteral("The first day shown"));
+    m_from->setToolTip(tr("The first day shown"));
     m_to = dateBox("dtpTo");
-    m_to->setToolTip(QStringLiteral("The last day shown"));
-    QPushButton* all = pellar::ui::makeButton(central, QStringLiteral("cmdAllDates"),
-                                              QStringLiteral("&All Dates"),
-                                              QStringLiteral("Shows every deposit in the log"));
+    m_to->setToolTip(tr("The last day shown"));
+    QPushButton* all =
+        pellar::ui::makeButton(central, QStringLiteral("cmdAllDates"), tr("&All Dates"),
+                               tr("Shows every deposit in the log"));
     auto* range = new QHBoxLayout;
-    range->addWidget(pellar::ui::makeLabel(central, QStringLiteral("lblFrom"),
-                                           QStringLiteral("&From:"), m_from));
+    range->addWidget(
+        pellar::ui::makeLabel(central, QStringLiteral("lblFrom"), tr("&From:"), m_from));
     range->addWidget(m_from);
     range->addSpacing(8);
-    range->addWidget(
-        pellar::ui::makeLabel(central, QStringLiteral("lblTo"), QStringLiteral("&To:"), m_to));
+    range->addWidget(pellar::ui::makeLabel(central, QStringLiteral("lblTo"), tr("&To:"), m_to));
     range->addWidget(m_to);
     range->addSpacing(8);
     range->addWidget(all);
@@ -166,12 +173,11 @@ void frmDepositHistory::buildScreen() {
     m_table->setColumnWidth(0, 100);
     m_table->setColumnWidth(1, 180);
     m_table->setColumnWidth(2, 120);
-    m_table->setToolTip(QStringLiteral("Enter or a double click opens the slip's PDF copy"));
+    m_table->setToolTip(tr("Enter or a double click opens the slip's PDF copy"));
     connect(m_table, &QTableView::activated, this, [this] { openSlip(); });
 
     m_months = pellar::ui::named(new QTableWidget(0, 3, central), QStringLiteral("grdMonths"));
-    m_months->setHorizontalHeaderLabels(
-        {QStringLiteral("Month"), QStringLiteral("Deposits"), QStringLiteral("Total")});
+    m_months->setHorizontalHeaderLabels({tr("Month"), tr("Deposits"), tr("Total")});
     m_months->verticalHeader()->hide();
     m_months->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_months->setTabKeyNavigation(false);
@@ -184,8 +190,8 @@ void frmDepositHistory::buildScreen() {
     auto* tables = new QHBoxLayout;
     tables->addWidget(m_table, 3);
     auto* monthSide = new QVBoxLayout;
-    monthSide->addWidget(pellar::ui::makeLabel(central, QStringLiteral("lblMonths"),
-                                               QStringLiteral("Month totals")));
+    monthSide->addWidget(
+        pellar::ui::makeLabel(central, QStringLiteral("lblMonths"), tr("Month totals")));
     monthSide->addWidget(m_months, 1);
     tables->addLayout(monthSide, 2);
     outer->addLayout(tables, 1);
@@ -206,18 +212,16 @@ void frmDepositHistory::buildScreen() {
     const auto button = [central](const char* name, const QString& caption, const QString& tip) {
         return pellar::ui::makeButton(central, QString::fromLatin1(name), caption, tip);
     };
-    QPushButton* open =
-        button("cmdOpenSlip", QStringLiteral("&Open / Reprint Slip"),
-               QStringLiteral("Opens the slip's PDF copy in your PDF viewer, where it can be "
-                              "printed again"));
-    QPushButton* preview = button("cmdPreviewList", QStringLiteral("Pre&view List"),
-                                  QStringLiteral("Shows the list as it would print"));
-    QPushButton* print = button("cmdPrintList", QStringLiteral("&Print List..."),
-                                QStringLiteral("Prints the list, or saves it as a PDF file"));
-    QPushButton* exportCsv = button("cmdExportCsv", QStringLiteral("&Export CSV..."),
-                                    QStringLiteral("Saves the shown rows as a CSV file"));
-    QPushButton* menu = button("cmdMenu", QStringLiteral("&Back to Menu"),
-                               QStringLiteral("Returns to the start form"));
+    QPushButton* open = button("cmdOpenSlip", tr("&Open / Reprint Slip"),
+                               tr("Opens the slip's PDF copy in your PDF viewer, where it can be "
+                                  "printed again"));
+    QPushButton* preview =
+        button("cmdPreviewList", tr("Pre&view List"), tr("Shows the list as it would print"));
+    QPushButton* print = button("cmdPrintList", tr("&Print List..."),
+                                tr("Prints the list, or saves it as a PDF file"));
+    QPushButton* exportCsv =
+        button("cmdExportCsv", tr("&Export CSV..."), tr("Saves the shown rows as a CSV file"));
+    QPushButton* menu = button("cmdMenu", tr("&Back to Menu"), tr("Returns to the start form"));
     connect(open, &QPushButton::clicked, this, &frmDepositHistory::openSlip);
     connect(preview, &QPushButton::clicked, this, [this] { printList(true); });
     connect(print, &QPushButton::clicked, this, [this] { printList(false); });
@@ -284,14 +288,14 @@ void frmDepositHistory::refresh() {
     m_model->setRows(&m_history.rows);
 
     const int dated = int(m_history.rows.size()) - m_history.unreadable;
-    m_total->setText(QStringLiteral("%1 %2 from %3: %4")
+    m_total->setText(tr("%1 %2 from %3: %4")
                          .arg(dated)
                          .arg(dated == 1 ? QStringLiteral("deposit") : QStringLiteral("deposits"))
                          .arg(rangeWords(), moneyOrTooLarge(m_history.total)));
     m_unreadable->setVisible(m_history.unreadable > 0);
     m_unreadable->setText(
-        QStringLiteral("%1 %2 of the log cannot be read by date or amount: listed last, "
-                       "marked, and not in the totals. The log is left as it is.")
+        tr("%1 %2 of the log cannot be read by date or amount: listed last, "
+           "marked, and not in the totals. The log is left as it is.")
             .arg(m_history.unreadable)
             .arg(m_history.unreadable == 1 ? QStringLiteral("record") : QStringLiteral("records")));
 
@@ -309,40 +313,39 @@ void frmDepositHistory::refresh() {
 }
 
 QString frmDepositHistory::rangeWords() const {
-    return QStringLiteral("%1 to %2").arg(pellar::formatShortDate(m_from->date()),
-                                          pellar::formatShortDate(m_to->date()));
+    return tr("%1 to %2")
+        .arg(pellar::formatShortDate(m_from->date()), pellar::formatShortDate(m_to->date()));
 }
 
 void frmDepositHistory::openSlip() {
     const QModelIndex current = m_table->currentIndex();
     if (!current.isValid()) {
-        pellar::ui::refuse(m_desk, m_note, QStringLiteral("Choose a deposit in the list first."));
+        pellar::ui::refuse(m_desk, m_note, tr("Choose a deposit in the list first."));
         return;
     }
     const LoggedDeposit& deposit = m_history.rows[current.row()];
     const int index = deposit.record - 1;
     const QString path = depositCopyPath(m_context.data, m_log, index);
     if (path.isEmpty()) {
-        pellar::ui::refuse(
-            m_desk, m_note,
-            deposit.readable()
-                ? QStringLiteral("No PDF copy of the deposit of %1 on %2 is in the Deposits "
-                                 "folder: it was made before copies were kept, or its copy "
-                                 "could not be written.")
-                      .arg(pellar::formatCurrency(*deposit.amount),
-                           pellar::formatShortDate(*deposit.date))
-                : QStringLiteral("This record cannot be read, so its slip cannot be found."));
+        pellar::ui::refuse(m_desk, m_note,
+                           deposit.readable()
+                               ? tr("No PDF copy of the deposit of %1 on %2 is in the Deposits "
+                                    "folder: it was made before copies were kept, or its copy "
+                                    "could not be written.")
+                                     .arg(pellar::formatCurrency(*deposit.amount),
+                                          pellar::formatShortDate(*deposit.date))
+                               : tr("This record cannot be read, so its slip cannot be found."));
         return;
     }
     if (!m_desk.openDocument(path)) {
         m_desk.message(programTitle(),
-                       {QStringLiteral("No PDF viewer took the slip's copy."),
-                        QStringLiteral("It is %1.").arg(QDir::toNativeSeparators(path))},
+                       {tr("No PDF viewer took the slip's copy."),
+                        tr("It is %1.").arg(QDir::toNativeSeparators(path))},
                        pellar::MessageButtons::Ok);
         return;
     }
-    m_note->say(QStringLiteral("The slip opened in your PDF viewer; print it from there to "
-                               "reprint it."));
+    m_note->say(tr("The slip opened in your PDF viewer; print it from there to "
+                   "reprint it."));
 }
 
 void frmDepositHistory::printLayout(pellar::PrintSurface& surface) const {
@@ -356,12 +359,12 @@ void frmDepositHistory::printLayout(pellar::PrintSurface& surface) const {
         surface.setCurrentY(top);
         surface.setFontSize(14);
         surface.setBold(true);
-        at(left, QStringLiteral("Deposit History, %1").arg(rangeWords()));
+        at(left, tr("Deposit History, %1").arg(rangeWords()));
         surface.setFontSize(10);
         surface.setCurrentY(surface.currentY() + surface.textHeight() * 1.8);
-        at(left, QStringLiteral("Date"));
-        at(dateRight + 300, QStringLiteral("Description"));
-        at(amountRight, QStringLiteral("Amount"), true);
+        at(left, tr("Date"));
+        at(dateRight + 300, tr("Description"));
+        at(amountRight, tr("Amount"), true);
         surface.setBold(false);
         surface.setCurrentY(surface.currentY() + surface.textHeight() * 1.4);
     };
@@ -397,7 +400,7 @@ void frmDepositHistory::printLayout(pellar::PrintSurface& surface) const {
 
 void frmDepositHistory::printList(bool preview) {
     pellar::PrintJobSetup setup;
-    setup.documentName = QStringLiteral("Deposit History");
+    setup.documentName = tr("Deposit History");
     setup.printer = m_context.printer;
     const auto layout = [this](pellar::PrintSurface& surface) { printLayout(surface); };
     if (preview) {
@@ -409,32 +412,31 @@ void frmDepositHistory::printList(bool preview) {
         return;
     setup.printer = *printer;
     if (const pellar::PrintOutcome printed = pellar::runPrintJob(m_desk, setup, layout); !printed)
-        m_desk.message(QStringLiteral("Print Error"),
-                       {QStringLiteral("An Error has occurred while Printing"), printed.error},
+        m_desk.message(tr("Print Error"),
+                       {tr("An Error has occurred while Printing"), printed.error},
                        pellar::MessageButtons::Ok);
 }
 
 void frmDepositHistory::exportCsv() {
     const std::optional<QString> name = m_desk.chooseSaveFile(
-        QStringLiteral("Export Deposits"),
-        pellar::inDocumentsFolder(QStringLiteral("Deposits %1 to %2.csv")
-                                      .arg(m_from->date().toString(Qt::ISODate),
-                                           m_to->date().toString(Qt::ISODate))),
-        QStringLiteral("CSV files (*.csv)"));
+        tr("Export Deposits"),
+        pellar::inDocumentsFolder(
+            QStringLiteral("Deposits %1 to %2.csv")
+                .arg(m_from->date().toString(Qt::ISODate), m_to->date().toString(Qt::ISODate))),
+        tr("CSV files (*.csv)"));
     if (!name)
         return;
     QSaveFile file(*name);
     const QByteArray bytes = depositHistoryCsv(m_history);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         m_desk.message(programTitle(),
-                       {QStringLiteral("The file %1 could not be written: %2")
+                       {tr("The file %1 could not be written: %2")
                             .arg(QDir::toNativeSeparators(*name), file.errorString())},
                        pellar::MessageButtons::Ok);
         return;
     }
-    m_note->say(QStringLiteral("%1 rows saved in %2.")
-                    .arg(m_history.rows.size())
-                    .arg(QDir::toNativeSeparators(*name)));
+    m_note->say(
+        tr("%1 rows saved in %2.").arg(m_history.rows.size()).arg(QDir::toNativeSeparators(*name)));
 }
 
 } // namespace deposits

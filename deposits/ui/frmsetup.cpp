@@ -28,21 +28,21 @@ frmSetup::frmSetup(pellar::ProgramContext& context, QWidget* parent)
     , m_context(context)
     , m_desk(context.desk) {
     setObjectName(QStringLiteral("frmSetup"));
-    setWindowTitle(QStringLiteral("Deposit Creation Setup Form"));
+    setWindowTitle(tr("Deposit Creation Setup Form"));
 
     m_business = new BusinessInfoPanel;
     m_forms = new FormsOrderPanel(m_context.web);
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
-    m_tabs->addTab(m_business, QStringLiteral("Business Info"));
-    m_tabs->addTab(m_forms, QStringLiteral("Forms"));
+    m_tabs->addTab(m_business, tr("Business Info"));
+    m_tabs->addTab(m_forms, tr("Forms"));
     m_alignment = new pellar::ui::AlignmentPage(
         m_context,
         {pellar::PrintedDocument::DepositSlipFront, pellar::PrintedDocument::DepositSlipBack},
         [this](pellar::PrintedDocument document, pellar::AlignmentOffsets offsets) {
             printTestPage(document, offsets);
         });
-    m_tabs->addTab(m_alignment, QStringLiteral("Print Alignment"));
+    m_tabs->addTab(m_alignment, tr("Print Alignment"));
     setCentralWidget(m_tabs);
     m_note = new pellar::ui::StatusNote(this);
     statusBar()->addWidget(m_note, 1);
@@ -67,7 +67,7 @@ frmSetup::frmSetup(pellar::ProgramContext& context, QWidget* parent)
     connect(m_tabs, &QTabWidget::currentChanged, saveKey, placeSaveKey);
     connect(m_forms, &FormsOrderPanel::saveClicked, this, &frmSetup::saveFormsOrdered);
 
-    QAction* order = menuBar()->addAction(QStringLiteral("Order Forms"));
+    QAction* order = menuBar()->addAction(tr("&Order Forms"));
     order->setObjectName(QStringLiteral("mnuOrder"));
     connect(order, &QAction::triggered, this, [this] {
         if (const pellar::FileResult opened = showSupplierOrderNotice(m_context); !opened)
@@ -161,7 +161,7 @@ void frmSetup::saveFormsOrdered() {
 void frmSetup::quitClicked() {
     if (m_business->nameEmpty()) {
         pellar::ui::refuse(m_desk, m_note,
-                           QStringLiteral("Type the company name first: it is needed to save."));
+                           tr("Type the company name first: it is needed to save."));
         m_business->focusName();
         return;
     }

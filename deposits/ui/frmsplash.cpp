@@ -33,7 +33,7 @@ frmSplash::frmSplash(pellar::ProgramContext& context, QWidget* parent)
     , m_context(context)
     , m_desk(context.desk) {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(QStringLiteral("Pellar Banking by ORVANTA Co"));
+    setWindowTitle(tr("Pellar Banking by ORVANTA Co"));
     // Each return to the menu makes a new start form; the old one goes when it is closed.
     setAttribute(Qt::WA_DeleteOnClose);
     buildScreen();
@@ -50,28 +50,28 @@ void frmSplash::buildScreen() {
     outer->setSpacing(10);
 
     auto* picture = pellar::ui::named(new ClickableLabel(central), QStringLiteral("Image1"));
-    picture->setToolTip(QStringLiteral("Shows Setup Screen"));
+    picture->setToolTip(tr("Shows Setup Screen"));
     const QSize pictureSize(150, 180);
     picture->setPixmap(depositTicketPicture(pictureSize));
     picture->setFixedSize(pictureSize);
     picture->setCursor(Qt::PointingHandCursor);
     connect(picture, &ClickableLabel::clicked, this, &frmSplash::setupWanted);
 
-    const QString nameTip = QStringLiteral("The Name of this program");
-    QLabel* lblProductName = pellar::ui::makeLabel(central, QStringLiteral("lblProductName"),
-                                                   QStringLiteral("Pellar Banking -"));
+    const QString nameTip = tr("The Name of this program");
+    QLabel* lblProductName =
+        pellar::ui::makeLabel(central, QStringLiteral("lblProductName"), tr("Pellar Banking -"));
     lblProductName->setToolTip(nameTip);
     lblProductName->setFont(scaled(font(), 2.0, true));
-    QLabel* lblCreateDeposit = pellar::ui::makeLabel(central, QStringLiteral("lblCreateDeposit"),
-                                                     QStringLiteral("Create a Deposit"));
+    QLabel* lblCreateDeposit =
+        pellar::ui::makeLabel(central, QStringLiteral("lblCreateDeposit"), tr("Create a Deposit"));
     lblCreateDeposit->setToolTip(nameTip);
     lblCreateDeposit->setFont(scaled(font(), 1.6, true));
 
     m_version = pellar::ui::makeLabel(central, QStringLiteral("lblVersion"), QString());
-    auto* lblFreeProgram = pellar::ui::named(
-        new ClickableLabel(QStringLiteral("(A Free Program from Orvanta)"), central),
-        QStringLiteral("lblFreeProgram"));
-    lblFreeProgram->setToolTip(QStringLiteral("Click to Visit"));
+    auto* lblFreeProgram =
+        pellar::ui::named(new ClickableLabel(tr("(A Free Program from Orvanta)"), central),
+                          QStringLiteral("lblFreeProgram"));
+    lblFreeProgram->setToolTip(tr("Click to Visit"));
     lblFreeProgram->setCursor(Qt::PointingHandCursor);
     connect(lblFreeProgram, &ClickableLabel::clicked, this,
             [this] { openAddress(m_context.web.homePage); });
@@ -84,9 +84,8 @@ void frmSplash::buildScreen() {
     titles->addWidget(m_version);
     titles->addWidget(lblFreeProgram);
     titles->addSpacing(12);
-    const QStringList running{QStringLiteral("Orvanta Programs share files."),
-                              QStringLiteral("Exit all other Orvanta Programs"),
-                              QStringLiteral("before continuing....")};
+    const QStringList running{tr("Orvanta Programs share files."),
+                              tr("Exit all other Orvanta Programs"), tr("before continuing....")};
     const QFont runningFont = scaled(font(), 1.0, true);
     for (int i = 0; i < running.size(); ++i) {
         QLabel* label =
@@ -105,15 +104,14 @@ void frmSplash::buildScreen() {
     outer->addSpacing(10);
     outer->addStretch(1);
 
-    QPushButton* cmdContinue =
-        pellar::ui::makeButton(central, QStringLiteral("cmdContinue"), QStringLiteral("Continue"),
-                               QStringLiteral("Starts the Program"));
+    QPushButton* cmdContinue = pellar::ui::makeButton(central, QStringLiteral("cmdContinue"),
+                                                      tr("&Continue"), tr("Starts the Program"));
     cmdContinue->setDefault(true);
     cmdContinue->setMinimumWidth(140);
     connect(cmdContinue, &QPushButton::clicked, this, &frmSplash::continueClicked);
-    QPushButton* cmdHistory = pellar::ui::makeButton(
-        central, QStringLiteral("cmdHistory"), QStringLiteral("Deposit &History"),
-        QStringLiteral("The deposits made so far, their totals and their slips"));
+    QPushButton* cmdHistory =
+        pellar::ui::makeButton(central, QStringLiteral("cmdHistory"), tr("Deposit H&istory"),
+                               tr("The deposits made so far, their totals and their slips"));
     cmdHistory->setMinimumWidth(140);
     connect(cmdHistory, &QPushButton::clicked, this, &frmSplash::historyWanted);
     auto* buttons = new QHBoxLayout;
@@ -124,10 +122,10 @@ void frmSplash::buildScreen() {
 
     QLabel* lblWarning = pellar::ui::makeLabel(
         central, QStringLiteral("lblWarning"),
-        QStringLiteral("Warning: this program is protected by copyright law. You may use it "
-                       "and give away unchanged copies free of charge; selling it or changing "
-                       "it is not allowed. It is provided as is, without warranty of any "
-                       "kind."));
+        tr("Warning: this program is protected by copyright law. You may use it "
+           "and give away unchanged copies free of charge; selling it or changing "
+           "it is not allowed. It is provided as is, without warranty of any "
+           "kind."));
     lblWarning->setWordWrap(true);
     lblWarning->setFont(scaled(font(), 0.85, false));
     outer->addWidget(lblWarning);
@@ -142,28 +140,24 @@ void frmSplash::buildScreen() {
 
 void frmSplash::buildMenu() {
     QMenuBar* bar = menuBar();
-    QAction* setup =
-        pellar::ui::named(bar->addAction(QStringLiteral("Setup")), QStringLiteral("mnuSetup"));
+    QAction* setup = pellar::ui::named(bar->addAction(tr("&Setup")), QStringLiteral("mnuSetup"));
     connect(setup, &QAction::triggered, this, &frmSplash::setupWanted);
     // Where the data files are: the checkbook file is shared with another program.
-    QAction* dataFolder = pellar::ui::named(bar->addAction(QStringLiteral("Data Folder...")),
-                                            QStringLiteral("mnuDataFolder"));
+    QAction* dataFolder =
+        pellar::ui::named(bar->addAction(tr("&Data Folder...")), QStringLiteral("mnuDataFolder"));
     connect(dataFolder, &QAction::triggered, this, [this] { pellar::showDataFolder(m_context); });
 
-    QMenu* upgrade =
-        pellar::ui::named(bar->addMenu(QStringLiteral("Upgrade")), QStringLiteral("mnuOrvanta"));
-    QAction* banking =
-        pellar::ui::named(upgrade->addAction(QStringLiteral("to Pellar Banking (Full)")),
-                          QStringLiteral("mnuPellarBanking"));
+    QMenu* upgrade = pellar::ui::named(bar->addMenu(tr("&Upgrade")), QStringLiteral("mnuOrvanta"));
+    QAction* banking = pellar::ui::named(upgrade->addAction(tr("to Pellar &Banking (Full)")),
+                                         QStringLiteral("mnuPellarBanking"));
     connect(banking, &QAction::triggered, this,
             [this] { openAddress(m_context.web.bankingProduct); });
 
-    QAction* home =
-        pellar::ui::named(bar->addAction(QStringLiteral("Visit Us")), QStringLiteral("mnuHome"));
+    QAction* home = pellar::ui::named(bar->addAction(tr("&Visit Us")), QStringLiteral("mnuHome"));
     connect(home, &QAction::triggered, this, [this] { openAddress(m_context.web.homePage); });
 
-    QAction* supplies = pellar::ui::named(bar->addAction(QStringLiteral("Order Supplies")),
-                                          QStringLiteral("mnuDeluxe"));
+    QAction* supplies =
+        pellar::ui::named(bar->addAction(tr("&Order Supplies")), QStringLiteral("mnuDeluxe"));
     connect(supplies, &QAction::triggered, this, [this] {
         if (const pellar::FileResult opened = showSupplierOrderNotice(m_context); !opened)
             m_desk.message(programTitle(), {opened.error}, pellar::MessageButtons::Ok);
@@ -174,20 +168,20 @@ void frmSplash::buildMenu() {
 frmSplash::Checkbook frmSplash::checkCheckbook() {
     if (pellar::DataFileExists(m_context.data, kCheckbookFile))
         return Checkbook::Present;
-    m_desk.message(programTitle(),
-                   {QStringLiteral("Create your Checkbook Files using Pellar Writer"),
-                    QStringLiteral("before Running Slipmaker")},
-                   pellar::MessageButtons::Ok);
-    // Without the check-writing program the file can be started here instead.
-    const pellar::MessageAnswer answer = m_desk.message(
+    m_desk.message(
         programTitle(),
-        {QStringLiteral("No checkbook file CheckbookInfo.txt is in the data folder or its "
-                        "Backup folder."),
-         QStringLiteral("Click Yes to set up a checkbook file here now: the account, the bank "
-                        "and the opening balance."),
-         QStringLiteral("Click No if you keep your checkbook with the check-writing program; "
-                        "Slipmaker ends, and works once that program has made the file.")},
-        pellar::MessageButtons::YesNo, pellar::MessageIcon::Question);
+        {tr("Create your Checkbook Files using Pellar Writer"), tr("before Running Slipmaker")},
+        pellar::MessageButtons::Ok);
+    // Without the check-writing program the file can be started here instead.
+    const pellar::MessageAnswer answer =
+        m_desk.message(programTitle(),
+                       {tr("No checkbook file CheckbookInfo.txt is in the data folder or its "
+                           "Backup folder."),
+                        tr("Click Yes to set up a checkbook file here now: the account, the bank "
+                           "and the opening balance."),
+                        tr("Click No if you keep your checkbook with the check-writing program; "
+                           "Slipmaker ends, and works once that program has made the file.")},
+                       pellar::MessageButtons::YesNo, pellar::MessageIcon::Question);
     if (answer == pellar::MessageAnswer::Yes)
         return Checkbook::SetUpWanted;
     m_context.exitProgram();
@@ -196,7 +190,7 @@ frmSplash::Checkbook frmSplash::checkCheckbook() {
 
 void frmSplash::activate() {
     m_version->setText(versionText());
-    m_notice->setText(QStringLiteral("Copyright \u00A9 ORVANTA Co %1").arg(m_desk.today().year()));
+    m_notice->setText(tr("Copyright \u00A9 ORVANTA Co %1").arg(m_desk.today().year()));
 }
 
 void frmSplash::continueClicked() {

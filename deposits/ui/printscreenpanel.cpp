@@ -7,6 +7,7 @@
 #include "deposits/core/formpictures.h"
 #include "deposits/ui/depositformwidgets.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,9 +26,12 @@ QLayout* sheetPicture(QWidget* parent) {
     auto* picture = new QLabel(parent);
     picture->setPixmap(depositTicketPicture(pictureSize));
     picture->setFixedSize(pictureSize);
-    QLabel* leadingEdge = text(QStringLiteral("Leading Edge"), parent);
-    QLabel* ticketNote = text(QStringLiteral("Ck No's Print Here"), parent);
-    QLabel* journalNote = text(QStringLiteral("Sales Journal Prints Here"), parent);
+    QLabel* leadingEdge =
+        text(QCoreApplication::translate("PrintScreenPanel", "Leading Edge"), parent);
+    QLabel* ticketNote =
+        text(QCoreApplication::translate("PrintScreenPanel", "Ck No's Print Here"), parent);
+    QLabel* journalNote =
+        text(QCoreApplication::translate("PrintScreenPanel", "Sales Journal Prints Here"), parent);
     // Arrows from the notes to the part of the sheet they name.
     QLabel* intoPrinter = text(QStringLiteral("\u25B2"), parent);
     QLabel* toTicket = text(QStringLiteral("\u25C0"), parent);
@@ -64,33 +68,31 @@ QLayout* sheetPicture(QWidget* parent) {
 } // namespace
 
 PrintScreenPanel::PrintScreenPanel(QWidget* parent)
-    : QGroupBox(QStringLiteral("Deposit Summary Report Form"), parent) {
+    : QGroupBox(tr("Deposit Summary Report Form"), parent) {
     setObjectName(QStringLiteral("fraDepositSummary"));
 
-    QLabel* orderNumber = text(QStringLiteral("(Deluxe  #  80200)"), this);
+    QLabel* orderNumber = text(tr("(Deluxe  #  80200)"), this);
     orderNumber->setFont(scaled(font(), 1.0, true));
-    QLabel* clickPrint = text(QStringLiteral("Click Print"), this);
+    QLabel* clickPrint = text(tr("Click Print"), this);
     clickPrint->setFont(scaled(font(), 1.3, true));
     m_deposit = namedLabel(QStringLiteral("lblNewDepositPrint"), QStringLiteral("0.00"), this);
     m_deposit->setFont(scaled(font(), 1.6, true));
-    QLabel* insert =
-        namedLabel(QStringLiteral("lblDeposit_1"),
-                   QStringLiteral("Insert a pre-printed Deposit Form into the Printer"), this);
+    QLabel* insert = namedLabel(QStringLiteral("lblDeposit_1"),
+                                tr("Insert a pre-printed Deposit Form into the Printer"), this);
     insert->setWordWrap(true);
     pellar::ui::tinted(insert, pellar::Tint::Warning);
     insert->setFont(scaled(font(), 1.0, true));
 
-    m_print = button(QStringLiteral("cmdDepositContinue"), QStringLiteral("&Print"),
-                     QStringLiteral("Print the Deposit Slip and Summary"), this);
-    QPushButton* redo = button(QStringLiteral("cmdDepositCreation_6"),
-                               QStringLiteral("Redo Deposit"), QStringLiteral("Start over"), this);
+    m_print = button(QStringLiteral("cmdDepositContinue"), tr("&Print"),
+                     tr("Print the Deposit Slip and Summary"), this);
+    QPushButton* redo =
+        button(QStringLiteral("cmdDepositCreation_6"), tr("&Redo Deposit"), tr("Start over"), this);
     QPushButton* preview =
-        button(QStringLiteral("cmdPrintPreview"), QStringLiteral("Print Pre&view"),
-               QStringLiteral("Shows the Deposit Slip and Summary as they will print"), this);
+        button(QStringLiteral("cmdPrintPreview"), tr("Print Pre&view"),
+               tr("Shows the Deposit Slip and Summary as they will print"), this);
     pellar::ui::printKeys(m_print, preview);
-    QPushButton* pdf =
-        button(QStringLiteral("cmdSaveAsPdf"), QStringLiteral("Save as P&DF"),
-               QStringLiteral("Saves the Deposit Slip and Summary to a PDF file"), this);
+    QPushButton* pdf = button(QStringLiteral("cmdSaveAsPdf"), tr("Save as P&DF"),
+                              tr("Saves the Deposit Slip and Summary to a PDF file"), this);
     m_print->setMinimumWidth(redo->sizeHint().width());
     connect(m_print, &QPushButton::clicked, this, &PrintScreenPanel::printClicked);
     connect(preview, &QPushButton::clicked, this, &PrintScreenPanel::previewClicked);

@@ -12,6 +12,7 @@
 #include "deposits/ui/frmsetup.h"
 #include "deposits/ui/frmsplash.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
@@ -35,16 +36,19 @@ void tellRestoredCheckbook(pellar::Desk& desk, const pellar::DataFolder& folder,
         return;
     const QDate copied = QFileInfo(folder.backupFilePath(name)).lastModified().date();
     const CheckbookRead read = readCheckbook(folder);
-    const QString balance = read.status == CheckbookRead::Status::Loaded
-                                ? QStringLiteral("Its balance of %1 may be out of date.")
-                                      .arg(pellar::formatCurrency(read.balance))
-                                : QStringLiteral("Its balance could not be read.");
+    const QString balance =
+        read.status == CheckbookRead::Status::Loaded
+            ? QCoreApplication::translate("Slipmaker", "Its balance of %1 may be out of date.")
+                  .arg(pellar::formatCurrency(read.balance))
+            : QCoreApplication::translate("Slipmaker", "Its balance could not be read.");
     desk.message(programTitle(),
-                 {QStringLiteral("CheckbookInfo.txt was missing and has been restored from its "
-                                 "copy in the Backup folder, dated %1.")
+                 {QCoreApplication::translate(
+                      "Slipmaker", "CheckbookInfo.txt was missing and has been restored from its "
+                                   "copy in the Backup folder, dated %1.")
                       .arg(pellar::formatShortDate(copied)),
                   balance,
-                  QStringLiteral("Check it against your checkbook before adding a deposit.")},
+                  QCoreApplication::translate(
+                      "Slipmaker", "Check it against your checkbook before adding a deposit.")},
                  pellar::MessageButtons::Ok);
 }
 
@@ -52,16 +56,18 @@ void tellRestoredCheckbook(pellar::Desk& desk, const pellar::DataFolder& folder,
 
 pellar::ui::ProgramHelp slipmakerHelp() {
     return {programTitle(), pellar::buildVersion(),
-            QStringLiteral("Slipmaker prints bank deposit slips and keeps the checkbook "
-                           "balance.")};
+            QCoreApplication::translate(
+                "Slipmaker", "Slipmaker prints bank deposit slips and keeps the checkbook "
+                             "balance.")};
 }
 
 pellar::ProgramProfile slipmakerProfile() {
     pellar::ProgramProfile profile;
     profile.title = programTitle();
     profile.version = pellar::buildVersion();
-    profile.refusalLines = {programTitle() + QStringLiteral(" is already Running!"),
-                            QStringLiteral("Look for it on the Task Bar")};
+    profile.refusalLines = {
+        programTitle() + QCoreApplication::translate("Slipmaker", " is already Running!"),
+        QCoreApplication::translate("Slipmaker", "Look for it on the Task Bar")};
     // The refused copy still ends through ExitProgram, which backs up the log.
     profile.exitAfterRefusal = true;
     // A copy that fails is passed over: the program is ending and the next run tries again.

@@ -21,6 +21,8 @@ pellar::ProgramProfile slipmakerProfile();
 pellar::ui::ProgramHelp slipmakerHelp();
 
 class Slipmaker : public QObject {
+    Q_OBJECT
+
 public:
     explicit Slipmaker(pellar::ProgramShell& shell);
 

@@ -22,7 +22,7 @@ namespace deposits {
 using namespace depositwidgets;
 
 SummaryEntryPanel::SummaryEntryPanel(pellar::Desk& desk, QWidget* checkEntry, QWidget* parent)
-    : QGroupBox(QStringLiteral("Deposit Creation"), parent)
+    : QGroupBox(tr("Deposit Creation"), parent)
     , m_desk(desk) {
     setObjectName(QStringLiteral("fraDepositCreation"));
 
@@ -30,24 +30,19 @@ SummaryEntryPanel::SummaryEntryPanel(pellar::Desk& desk, QWidget* checkEntry, QW
     m_date->setObjectName(QStringLiteral("DTPicker1"));
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(pellar::RegionalSettings::current().shortDateFormat);
-    m_currency =
-        amountBox(QStringLiteral("txtCurrency"),
-                  QStringLiteral("Enter the total of all cash that you wish to deposit"), this);
+    m_currency = amountBox(QStringLiteral("txtCurrency"),
+                           tr("Enter the total of all cash that you wish to deposit"), this);
     m_count = amountBox(QStringLiteral("txtNoofChecks"),
-                        QStringLiteral("Enter the total number of checks that you wish to deposit"),
-                        this);
-    m_checkSummary =
-        button(QStringLiteral("cmdDepositCreation_0"), QStringLiteral("Enter Check Summary Data"),
-               QStringLiteral("Accepts the total check count"), this);
-    m_continue = button(QStringLiteral("cmdDepositCreation_1"),
-                        QStringLiteral("Continue with Deposit Creation"),
-                        QStringLiteral("Continues the Deposit process"), this);
-    QPushButton* redo = button(QStringLiteral("cmdDepositCreation_4"),
-                               QStringLiteral("Redo Deposit"), QStringLiteral("Start over"), this);
-    m_checksTotal =
-        amountLabel(QStringLiteral("lblTotalofChecks"), QStringLiteral("Ck Total"), this);
-    m_depositTotal =
-        amountLabel(QStringLiteral("lblDepositTotal"), QStringLiteral("Deposit Total"), this);
+                        tr("Enter the total number of checks that you wish to deposit"), this);
+    m_checkSummary = button(QStringLiteral("cmdDepositCreation_0"), tr("&Enter Check Summary Data"),
+                            tr("Accepts the total check count"), this);
+    m_continue =
+        button(QStringLiteral("cmdDepositCreation_1"), tr("&Continue with Deposit Creation"),
+               tr("Continues the Deposit process"), this);
+    QPushButton* redo =
+        button(QStringLiteral("cmdDepositCreation_4"), tr("&Redo Deposit"), tr("Start over"), this);
+    m_checksTotal = amountLabel(QStringLiteral("lblTotalofChecks"), tr("Ck Total"), this);
+    m_depositTotal = amountLabel(QStringLiteral("lblDepositTotal"), tr("Deposit Total"), this);
     m_depositTotal->setFont(scaled(font(), 1.0, true));
 
     connect(m_date, &QDateEdit::dateChanged, this, &SummaryEntryPanel::dateChanged);
@@ -81,17 +76,17 @@ SummaryEntryPanel::SummaryEntryPanel(pellar::Desk& desk, QWidget* checkEntry, QW
     auto* inputs = new QGridLayout;
     inputs->setHorizontalSpacing(12);
     inputs->setVerticalSpacing(10);
-    inputs->addWidget(text(QStringLiteral("Select the Deposit Date"), this), 0, 0);
+    inputs->addWidget(text(tr("Select the Deposit Date"), this), 0, 0);
     inputs->addWidget(m_date, 0, 1, Qt::AlignLeft);
     auto* currencyCaption = new QVBoxLayout;
     currencyCaption->setSpacing(0);
-    currencyCaption->addWidget(text(QStringLiteral("Total Currency with this Deposit"), this));
-    QLabel* billsAndCoins = text(QStringLiteral("(Bills and Coins)"), this);
+    currencyCaption->addWidget(text(tr("Total Currency with this Deposit"), this));
+    QLabel* billsAndCoins = text(tr("(Bills and Coins)"), this);
     billsAndCoins->setFont(scaled(font(), 0.9, false));
     currencyCaption->addWidget(billsAndCoins);
     inputs->addLayout(currencyCaption, 1, 0);
     inputs->addWidget(m_currency, 1, 1, Qt::AlignLeft);
-    inputs->addWidget(text(QStringLiteral("No of Checks included with this Deposit"), this), 2, 0);
+    inputs->addWidget(text(tr("No of Checks included with this Deposit"), this), 2, 0);
     inputs->addWidget(m_count, 2, 1, Qt::AlignLeft);
     inputs->addWidget(m_checkSummary, 3, 1, Qt::AlignLeft);
     inputs->setRowStretch(4, 1);
@@ -99,9 +94,9 @@ SummaryEntryPanel::SummaryEntryPanel(pellar::Desk& desk, QWidget* checkEntry, QW
 
     auto* totals = new QGridLayout;
     totals->setHorizontalSpacing(12);
-    totals->addWidget(text(QStringLiteral("Check Total"), this), 0, 0);
+    totals->addWidget(text(tr("Check Total"), this), 0, 0);
     totals->addWidget(m_checksTotal, 0, 1);
-    totals->addWidget(text(QStringLiteral("Total of Deposit"), this), 1, 0);
+    totals->addWidget(text(tr("Total of Deposit"), this), 1, 0);
     totals->addWidget(m_depositTotal, 1, 1);
     totals->setColumnStretch(2, 1);
     auto* buttons = new QVBoxLayout;
@@ -196,7 +191,7 @@ void SummaryEntryPanel::left(QLineEdit* box) {
     const std::optional<double> count = pellar::floatValue(m_count->text());
     pellar::WholeNumberBox(*m_count, m_desk);
     if (!count || !std::isfinite(*count))
-        emit refused(QStringLiteral("The number of checks was not a number; it is 0 now."));
+        emit refused(tr("The number of checks was not a number; it is 0 now."));
 }
 
 } // namespace deposits

@@ -6,6 +6,7 @@
 #include "expenses/core/contactreport.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 #include <algorithm>
@@ -30,11 +31,13 @@ QString CategoryTotals::monthCaption(int index) const {
 
 QString totalsPeriodProblem(const DateRange& period) {
     if (!period.start.isValid() || !period.end.isValid())
-        return QStringLiteral("Both dates of the period are needed.");
+        return QCoreApplication::translate("CategoryTotals",
+                                           "Both dates of the period are needed.");
     if (period.end < period.start)
-        return QStringLiteral("The period ends before it starts.");
+        return QCoreApplication::translate("CategoryTotals", "The period ends before it starts.");
     if (monthsBetween(period.start, period.end) > kMostTotalsMonths)
-        return QStringLiteral("The totals cover at most 12 months; choose two dates within "
+        return QCoreApplication::translate(
+            "CategoryTotals", "The totals cover at most 12 months; choose two dates within "
                               "a year.");
     return {};
 }
@@ -76,8 +79,8 @@ CategoryTotals totalCategories(QByteArrayView file, const DateRange& period,
             !pellar::addTo(totals.total, record.amount)) {
             CategoryTotals tooLarge;
             tooLarge.period = period;
-            tooLarge.problem =
-                QStringLiteral("The totals of this period are too large to be added up.");
+            tooLarge.problem = QCoreApplication::translate(
+                "CategoryTotals", "The totals of this period are too large to be added up.");
             return tooLarge;
         }
     }
@@ -128,7 +131,7 @@ QList<TableColumns> tableGroups(pellar::PrintSurface& surface, const CategoryTot
     const double usable = surface.pageWidth() - 2 * kMargin;
     const auto widestAt = [&](int size) {
         pellar::SetPrintFont(surface, size, true, false);
-        double widest = surface.textWidth(QStringLiteral("Total"));
+        double widest = surface.textWidth(QCoreApplication::translate("CategoryTotals", "Total"));
         for (int m = 0; m < totals.months; ++m)
             widest = std::max(widest, surface.textWidth(totals.monthCaption(m)));
         // Measured in bold, as the totals print.
@@ -178,7 +181,7 @@ void printHeading(pellar::PrintSurface& surface, const CategoryTotals& totals,
     surface.print(title);
     pellar::SetPrintFont(surface, 10, false, false);
     surface.setCurrentX(kMargin);
-    surface.print(QStringLiteral("%1 to %2")
+    surface.print(QCoreApplication::translate("CategoryTotals", "%1 to %2")
                       .arg(pellar::formatShortDate(totals.period.start),
                            pellar::formatShortDate(totals.period.end)));
     surface.setCurrentY(surface.currentY() + surface.textHeight() / 2);
@@ -189,14 +192,15 @@ void printTableHeader(pellar::PrintSurface& surface, const CategoryTotals& total
     pellar::SetPrintFont(surface, columns.fontSize, true, false);
     const double y = surface.currentY();
     surface.setCurrentX(kMargin);
-    surface.print(QStringLiteral("Category"), true);
+    surface.print(QCoreApplication::translate("CategoryTotals", "Category"), true);
     double right = kMargin + columns.categoryWidth;
     for (int m = 0; m <= columns.months; ++m) {
         right += columns.amountWidth;
         surface.setCurrentY(y);
         pellar::printRightAligned(surface,
-                                  m < columns.months ? totals.monthCaption(columns.firstMonth + m)
-                                                     : QStringLiteral("Total"),
+                                  m < columns.months
+                                      ? totals.monthCaption(columns.firstMonth + m)
+                                      : QCoreApplication::translate("CategoryTotals", "Total"),
                                   right, true);
     }
     surface.setCurrentY(y + surface.textHeight());
@@ -251,7 +255,7 @@ void printBars(pellar::PrintSurface& surface, const QString& title, const QStrin
             pellar::SetPrintFont(surface, 10, true, false);
             surface.setCurrentX(left);
             surface.setCurrentY(kMargin);
-            surface.print(title + QStringLiteral(" (continued)"));
+            surface.print(title + QCoreApplication::translate("CategoryTotals", " (continued)"));
             pellar::SetPrintFont(surface, 8, false, false);
             y = surface.currentY() + line / 2;
         }
@@ -275,7 +279,7 @@ void printTable(pellar::PrintSurface& surface, const CategoryTotals& totals,
     printTableHeader(surface, totals, columns);
     const double line = surface.textHeight();
     const double bottom = surface.pageHeight() - kMargin;
-    const QString continued = title + QStringLiteral(" (continued)");
+    const QString continued = title + QCoreApplication::translate("CategoryTotals", " (continued)");
     for (qsizetype r = 0; r < totals.categories.size(); ++r) {
         // The last row keeps room for the totals line under it.
         if (surface.currentY() + line * (r + 1 == totals.categories.size() ? 3 : 1) > bottom) {
@@ -294,7 +298,8 @@ void printTable(pellar::PrintSurface& surface, const CategoryTotals& totals,
     surface.line(kMargin, ruleY, surface.pageWidth() - kMargin, ruleY);
     surface.setCurrentY(ruleY + 40);
     pellar::SetPrintFont(surface, columns.fontSize, true, false);
-    printTableRow(surface, columns, QStringLiteral("Total"), totals.monthTotals, totals.total);
+    printTableRow(surface, columns, QCoreApplication::translate("CategoryTotals", "Total"),
+                  totals.monthTotals, totals.total);
     const QString notice = totalsNotice(totals);
     if (!notice.isEmpty()) {
         pellar::SetPrintFont(surface, columns.fontSize, false, false);
@@ -307,7 +312,7 @@ void printTable(pellar::PrintSurface& surface, const CategoryTotals& totals,
 } // namespace
 
 void PrintCategoryTotals(pellar::PrintSurface& surface, const CategoryTotals& totals) {
-    const QString title = QStringLiteral("Expenses by Category");
+    const QString title = QCoreApplication::translate("CategoryTotals", "Expenses by Category");
     const QList<TableColumns> groups = tableGroups(surface, totals);
     for (qsizetype g = 0; g < groups.size(); ++g) {
         if (g > 0)
@@ -321,8 +326,8 @@ void PrintCategoryTotals(pellar::PrintSurface& surface, const CategoryTotals& to
     const double chartTop = surface.currentY();
     const double half = (surface.pageWidth() - 2 * kMargin - kGap * 2) / 2;
     const int chartPage = surface.page();
-    printBars(surface, QStringLiteral("Totals by Category"), totals.categories, totals.rowTotals,
-              kMargin, half, QColor(0x2f, 0x6f, 0xb0));
+    printBars(surface, QCoreApplication::translate("CategoryTotals", "Totals by Category"),
+              totals.categories, totals.rowTotals, kMargin, half, QColor(0x2f, 0x6f, 0xb0));
     QStringList months;
     for (int m = 0; m < totals.months; ++m)
         months.append(totals.monthCaption(m));
@@ -333,20 +338,21 @@ void PrintCategoryTotals(pellar::PrintSurface& surface, const CategoryTotals& to
         surface.setCurrentY(chartTop);
     } else {
         surface.newPage();
-        printHeading(surface, totals, title + QStringLiteral(" (continued)"));
+        printHeading(surface, totals,
+                     title + QCoreApplication::translate("CategoryTotals", " (continued)"));
         monthsLeft = kMargin;
     }
-    printBars(surface, QStringLiteral("Totals by Month"), months, totals.monthTotals, monthsLeft,
-              half, QColor(0x3a, 0x8f, 0x5c));
+    printBars(surface, QCoreApplication::translate("CategoryTotals", "Totals by Month"), months,
+              totals.monthTotals, monthsLeft, half, QColor(0x3a, 0x8f, 0x5c));
 }
 
 pellar::PrintedDocumentKind categoryTotalsKind(const DateRange& period) {
-    pellar::PrintedDocumentKind kind{pellar::PrintedDocument::ContactReport,
-                                     pellar::PageOrigin::PaperEdge,
-                                     QStringLiteral("Category Totals"),
-                                     QStringLiteral("Category Totals %1 to %2.pdf")
-                                         .arg(period.start.toString(QStringLiteral("yyyy-MM-dd")),
-                                              period.end.toString(QStringLiteral("yyyy-MM-dd")))};
+    pellar::PrintedDocumentKind kind{
+        pellar::PrintedDocument::ContactReport, pellar::PageOrigin::PaperEdge,
+        QCoreApplication::translate("CategoryTotals", "Category Totals"),
+        QStringLiteral("Category Totals %1 to %2.pdf")
+            .arg(period.start.toString(QStringLiteral("yyyy-MM-dd")),
+                 period.end.toString(QStringLiteral("yyyy-MM-dd")))};
     kind.orientation = QPageLayout::Landscape;
     return kind;
 }

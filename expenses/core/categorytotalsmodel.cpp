@@ -52,9 +52,8 @@ QVariant CategoryTotalsModel::headerData(int section, Qt::Orientation orientatio
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)
-        return section < m_totals.months ? m_totals.monthCaption(section) : QStringLiteral("Total");
-    return section < m_totals.categories.size() ? m_totals.categories[section]
-                                                : QStringLiteral("Total");
+        return section < m_totals.months ? m_totals.monthCaption(section) : tr("Total");
+    return section < m_totals.categories.size() ? m_totals.categories[section] : tr("Total");
 }
 
 } // namespace expenses

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace expenses {
 
 namespace {
@@ -54,7 +56,7 @@ double rowStep(const pellar::PrintSurface& surface) {
 void PrintReportHeader(pellar::PrintSurface& surface, const QString& date) {
     pellar::SetPrintPosition(surface, 0, 0.5f);
     pellar::SetPrintFont(surface, 14, true, true);
-    const QString title = QStringLiteral("Account Information");
+    const QString title = QCoreApplication::translate("ContactReport", "Account Information");
     surface.setCurrentX((surface.pageWidth() - surface.textWidth(title)) / 2);
     surface.print(title);
 
@@ -64,7 +66,8 @@ void PrintReportHeader(pellar::PrintSurface& surface, const QString& date) {
     // A report of many pages dropped or shuffled is put back in order by these.
     pellar::SetPrintPosition(surface, 0, 0.5f);
     surface.setCurrentX(kReportMargin);
-    surface.print(QStringLiteral("Page ") + QString::number(surface.page()));
+    surface.print(QCoreApplication::translate("ContactReport", "Page ") +
+                  QString::number(surface.page()));
 
     pellar::SetPrintPosition(surface, 2.25f, kReportFirstRowInches);
 }
@@ -121,7 +124,8 @@ void PrintContactReport(pellar::PrintSurface& surface, const QList<Contact>& con
 
 pellar::PrintedDocumentKind contactReportKind() {
     return {pellar::PrintedDocument::ContactReport, pellar::PageOrigin::PaperEdge,
-            QStringLiteral("Contact Report"), QStringLiteral("Contacts.pdf")};
+            QCoreApplication::translate("ContactReport", "Contact Report"),
+            QStringLiteral("Contacts.pdf")};
 }
 
 pellar::PrintJobSetup contactReportJob(const pellar::DataFolder& folder,
@@ -147,16 +151,18 @@ void PrintContactReportOutlines(pellar::PrintSurface& surface) {
     };
     // Small names, clear of the crosshair's label at one inch.
     pellar::SetPrintFont(surface, 8, false, false);
-    pellar::printFieldOutline(surface, QStringLiteral("Date"),
+    pellar::printFieldOutline(surface, QCoreApplication::translate("ContactReport", "Date"),
                               inches(surface.pageWidth() - kReportMargin - dateWidth), 0.5,
                               inches(dateWidth), inches(line));
     const double firstRow = kReportFirstRowInches * pellar::kTwipsPerInch;
     for (int row = 0; row < 2; ++row) {
         for (int column = 1; column <= kColumns; ++column) {
-            pellar::printFieldOutline(
-                surface, QStringLiteral("Contact %1").arg(row * kColumns + column),
-                inches(contactColumnLeft(surface, column)),
-                inches(firstRow + row * rowStep(surface)), inches(blockWidth), inches(4 * line));
+            pellar::printFieldOutline(surface,
+                                      QCoreApplication::translate("ContactReport", "Contact %1")
+                                          .arg(row * kColumns + column),
+                                      inches(contactColumnLeft(surface, column)),
+                                      inches(firstRow + row * rowStep(surface)), inches(blockWidth),
+                                      inches(4 * line));
         }
     }
 }

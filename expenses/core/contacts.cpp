@@ -5,6 +5,7 @@
 #include "common/core/fixedrecordfile.h"
 #include "common/core/folderlock.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -99,9 +100,10 @@ ContactFile decodeContactFile(const QByteArray& bytes) {
     for (qsizetype i = 0; i < whole; ++i)
         file.records.append(bytes.mid(i * kContactRecordLength, kContactRecordLength));
     if (const qsizetype stray = bytes.size() % kContactRecordLength; stray > 0)
-        file.notice = QStringLiteral("The contacts file ends with %1 characters that are not a "
-                                     "whole contact. They are left out, and the file is not "
-                                     "changed until a contact is saved.")
+        file.notice = QCoreApplication::translate(
+                          "Contacts", "The contacts file ends with %1 characters that are not a "
+                                      "whole contact. They are left out, and the file is not "
+                                      "changed until a contact is saved.")
                           .arg(stray);
     file.contacts.reserve(file.records.size());
     for (const QByteArray& record : std::as_const(file.records))

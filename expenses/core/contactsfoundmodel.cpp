@@ -61,19 +61,19 @@ QVariant ContactsFoundModel::headerData(int section, Qt::Orientation orientation
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case NameColumn:
-        return QStringLiteral("Contact Name");
+        return tr("Contact Name");
     case TelephoneColumn:
-        return QStringLiteral("Telephone");
+        return tr("Telephone");
     case StreetColumn:
-        return QStringLiteral("Street Address");
+        return tr("Street Address");
     case CityColumn:
-        return QStringLiteral("City");
+        return tr("City");
     case StateColumn:
-        return QStringLiteral("State");
+        return tr("State");
     case PostalColumn:
-        return QStringLiteral("Zip Code");
+        return tr("Zip Code");
     case RecordColumn:
-        return QStringLiteral("Rec# in File");
+        return tr("Rec# in File");
     default:
         return {};
     }

@@ -7,6 +7,7 @@
 #include "common/core/regional.h"
 #include "expenses/core/expensefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -71,13 +72,16 @@ pellar::FileResult keepCopyBeforeCleanup(const pellar::DataFolder& folder, const
         path = stem + QStringLiteral(" (%1).txt").arg(n);
     QString why;
     if (!QDir().mkpath(day))
-        why = QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(day));
+        why = QCoreApplication::translate("ExpenseCleanup", "the folder %1 cannot be made")
+                  .arg(QDir::toNativeSeparators(day));
     else
         why = pellar::replaceFile(path, bytes);
     if (!why.isEmpty())
         return pellar::FileResult::failure(
-            QStringLiteral("A copy of NewExpenses.txt is kept before every cleanup, and this one "
-                           "could not be made (%1). No records were removed.")
+            QCoreApplication::translate(
+                "ExpenseCleanup",
+                "A copy of NewExpenses.txt is kept before every cleanup, and this one "
+                "could not be made (%1). No records were removed.")
                 .arg(why));
     *copyPath = path;
     return pellar::FileResult::success();
@@ -93,8 +97,8 @@ CleanupOutcome removeExpensesBetween(const pellar::DataFolder& folder, QDate sta
     // backup folder as data files are.
     const QString scratch = folder.filePath(kExpensesScratchFile);
     if (QFile::exists(scratch) && !QFile::remove(scratch)) {
-        outcome.result =
-            pellar::FileResult::failure(QStringLiteral("The file Temp.txt could not be deleted."));
+        outcome.result = pellar::FileResult::failure(QCoreApplication::translate(
+            "ExpenseCleanup", "The file Temp.txt could not be deleted."));
         return outcome;
     }
     // A restore from the backup folder tells the person; that happens before the lock.
@@ -131,21 +135,27 @@ CleanupOutcome removeExpensesBetween(const pellar::DataFolder& folder, QDate sta
 
 QString cleanupReport(const CleanupOutcome& outcome) {
     if (!outcome.fileFound)
-        return QStringLiteral("There is no expense file: no records were removed.");
+        return QCoreApplication::translate("ExpenseCleanup",
+                                           "There is no expense file: no records were removed.");
     if (!outcome.result)
-        return QStringLiteral("No records were removed.");
+        return QCoreApplication::translate("ExpenseCleanup", "No records were removed.");
     QString text = outcome.removed == 1
-                       ? QStringLiteral("1 record was removed; ")
-                       : QStringLiteral("%1 records were removed; ").arg(outcome.removed);
-    text += outcome.kept == 1 ? QStringLiteral("1 record is left.")
-                              : QStringLiteral("%1 records are left.").arg(outcome.kept);
+                       ? QCoreApplication::translate("ExpenseCleanup", "1 record was removed; ")
+                       : QCoreApplication::translate("ExpenseCleanup", "%1 records were removed; ")
+                             .arg(outcome.removed);
+    text += outcome.kept == 1
+                ? QCoreApplication::translate("ExpenseCleanup", "1 record is left.")
+                : QCoreApplication::translate("ExpenseCleanup", "%1 records are left.")
+                      .arg(outcome.kept);
     if (outcome.keptUnreadable == 1)
-        text += QStringLiteral(" 1 record whose date could not be read was kept.");
+        text += QCoreApplication::translate("ExpenseCleanup",
+                                            " 1 record whose date could not be read was kept.");
     else if (outcome.keptUnreadable > 1)
-        text += QStringLiteral(" %1 records whose date could not be read were kept.")
+        text += QCoreApplication::translate("ExpenseCleanup",
+                                            " %1 records whose date could not be read were kept.")
                     .arg(outcome.keptUnreadable);
     if (!outcome.copyPath.isEmpty())
-        text += QStringLiteral(" The file as it was is kept in %1.")
+        text += QCoreApplication::translate("ExpenseCleanup", " The file as it was is kept in %1.")
                     .arg(QDir::toNativeSeparators(QFileInfo(outcome.copyPath).path()));
     return text;
 }

@@ -5,6 +5,7 @@
 #include "common/core/fixedrecords.h"
 #include "common/core/regional.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <cstdio>
 #include <limits>
@@ -258,8 +259,10 @@ pellar::FileResult writeExportFile(const QString& path, const QByteArray& bytes)
     if (why.isEmpty())
         return pellar::FileResult::success();
     return pellar::FileResult::failure(
-        QStringLiteral("The export could not be written to %1: %2 Nothing was saved under that "
-                       "name.")
+        QCoreApplication::translate(
+            "ExpenseExport",
+            "The export could not be written to %1: %2 Nothing was saved under that "
+            "name.")
             .arg(path, why));
 }
 

@@ -10,6 +10,7 @@
 #include "expenses/core/categories.h"
 #include "expenses/core/contacts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <utility>
@@ -137,8 +138,9 @@ pellar::FileResult appendExpenseRecords(const pellar::DataFolder& folder,
             if (roomWhenFull)
                 *roomWhenFull = room;
             return pellar::FileResult::failure(
-                QStringLiteral("The file NewExpenses.txt holds %1 records and has room for %2 "
-                               "more; nothing was written.")
+                QCoreApplication::translate(
+                    "ExpenseFile", "The file NewExpenses.txt holds %1 records and has room for %2 "
+                                   "more; nothing was written.")
                     .arg(started)
                     .arg(room));
         }
@@ -167,7 +169,9 @@ std::optional<ExpenseRecord> readExpenseRecord(const pellar::DataFolder& folder,
                                                QString* error) {
     if (record < 1 || record > expenseRecordCount(folder)) {
         if (error)
-            *error = QStringLiteral("The file NewExpenses.txt has no record %1.").arg(record);
+            *error = QCoreApplication::translate("ExpenseFile",
+                                                 "The file NewExpenses.txt has no record %1.")
+                         .arg(record);
         return std::nullopt;
     }
     const std::optional<QByteArray> bytes = expenseFile(folder).record(record, error);

@@ -58,13 +58,13 @@ QVariant ExpenseGridModel::headerData(int section, Qt::Orientation orientation, 
     if (role == Qt::DisplayRole) {
         switch (section) {
         case DateColumn:
-            return QStringLiteral("Date Paid");
+            return tr("Date Paid");
         case PaidToColumn:
-            return QStringLiteral("Paid to");
+            return tr("Paid to");
         case CategoryColumn:
-            return QStringLiteral("Category");
+            return tr("Category");
         case AmountColumn:
-            return QStringLiteral("Amount");
+            return tr("Amount");
         default:
             return {};
         }

@@ -5,6 +5,7 @@
 #include "common/core/regional.h"
 #include "expenses/core/expensefile.h"
 
+#include <QCoreApplication>
 #include <QVarLengthArray>
 #include <algorithm>
 #include <cstring>
@@ -202,19 +203,24 @@ ExpenseReview reviewExpenses(const pellar::DataFolder& folder, QDate start, QDat
 QString unreadableNotice(const ExpenseReview& review) {
     QStringList parts;
     if (review.unreadableDates == 1)
-        parts.append(
-            QStringLiteral("1 record has a date that could not be read; it is not listed."));
+        parts.append(QCoreApplication::translate(
+            "ExpenseReview", "1 record has a date that could not be read; it is not listed."));
     else if (review.unreadableDates > 1)
-        parts.append(QStringLiteral("%1 records have a date that could not be read; they are not "
-                                    "listed.")
+        parts.append(QCoreApplication::translate(
+                         "ExpenseReview",
+                         "%1 records have a date that could not be read; they are not "
+                         "listed.")
                          .arg(review.unreadableDates));
     if (review.unreadableAmounts == 1)
-        parts.append(QStringLiteral("1 listed record has an amount that could not be read; it is "
-                                    "left out of the total."));
+        parts.append(QCoreApplication::translate(
+            "ExpenseReview", "1 listed record has an amount that could not be read; it is "
+                             "left out of the total."));
     else if (review.unreadableAmounts > 1)
-        parts.append(QStringLiteral("%1 listed records have an amount that could not be read; "
-                                    "they are left out of the total.")
-                         .arg(review.unreadableAmounts));
+        parts.append(
+            QCoreApplication::translate("ExpenseReview",
+                                        "%1 listed records have an amount that could not be read; "
+                                        "they are left out of the total.")
+                .arg(review.unreadableAmounts));
     return parts.join(u' ');
 }
 

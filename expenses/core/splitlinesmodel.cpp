@@ -34,8 +34,7 @@ QVariant SplitLinesModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal)
         return {};
     if (role == Qt::DisplayRole)
-        return section == CategoryColumn ? QStringLiteral("Expense Category")
-                                         : QStringLiteral("Amount");
+        return section == CategoryColumn ? tr("Expense Category") : tr("Amount");
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(section == CategoryColumn ? Qt::AlignCenter
                                                              : Qt::AlignRight | Qt::AlignVCenter);

@@ -56,13 +56,13 @@ QVariant VendorListModel::headerData(int section, Qt::Orientation orientation, i
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case NameColumn:
-        return QStringLiteral("Vendor / Supplier Name");
+        return tr("Vendor / Supplier Name");
     case AccountColumn:
-        return QStringLiteral("Your Account Number");
+        return tr("Your Account Number");
     case TelephoneColumn:
-        return QStringLiteral("Telephone Number");
+        return tr("Telephone Number");
     case RecordColumn:
-        return QStringLiteral("Rec");
+        return tr("Rec");
     default:
         return {};
     }

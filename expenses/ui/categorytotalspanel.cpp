@@ -19,6 +19,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -88,17 +89,18 @@ QChart* barChart(const QString& title, const QStringList& captions,
 }
 
 void tellNotPrinted(pellar::Desk& desk, const QString& why) {
-    QStringList lines{QStringLiteral("The category totals could not be printed.")};
+    QStringList lines{QCoreApplication::translate("CategoryTotalsPanel",
+                                                  "The category totals could not be printed.")};
     if (!why.isEmpty())
         lines << why;
-    desk.message(QStringLiteral("Category Totals"), lines, pellar::MessageButtons::Ok,
-                 pellar::MessageIcon::Warning);
+    desk.message(QCoreApplication::translate("CategoryTotalsPanel", "Category Totals"), lines,
+                 pellar::MessageButtons::Ok, pellar::MessageIcon::Warning);
 }
 
 } // namespace
 
 CategoryTotalsPanel::CategoryTotalsPanel(pellar::ProgramContext& context, QWidget* parent)
-    : QGroupBox(QStringLiteral("Category Totals"), parent)
+    : QGroupBox(tr("Category Totals"), parent)
     , m_context(context)
     , m_model(new CategoryTotalsModel(this)) {
     setObjectName(QStringLiteral("fraCategoryTotals"));
@@ -111,9 +113,8 @@ CategoryTotalsPanel::CategoryTotalsPanel(pellar::ProgramContext& context, QWidge
         m_from->setDate(QDate(year, 1, 1));
         m_to->setDate(QDate(year, 12, 31));
     });
-    QPushButton* show =
-        pellar::ui::makeButton(this, QStringLiteral("cmdTotalsShow"), QStringLiteral("&Show"),
-                               QStringLiteral("Totals the expenses of the dates"));
+    QPushButton* show = pellar::ui::makeButton(this, QStringLiteral("cmdTotalsShow"), tr("&Show"),
+                                               tr("Totals the expenses of the dates"));
     connect(show, &QPushButton::clicked, this, &CategoryTotalsPanel::showTotals);
     // Return in the year or a date shows the totals, as the Show button does.
     for (QWidget* box : {static_cast<QWidget*>(m_year), static_cast<QWidget*>(m_from),
@@ -121,16 +122,15 @@ CategoryTotalsPanel::CategoryTotalsPanel(pellar::ProgramContext& context, QWidge
         pellar::ui::returnClicks(box->findChild<QLineEdit*>(), show);
 
     auto* period = new QHBoxLayout;
-    period->addWidget(pellar::ui::makeLabel(this, QStringLiteral("lblTotalsYear"),
-                                            QStringLiteral("&Year"), m_year));
+    period->addWidget(
+        pellar::ui::makeLabel(this, QStringLiteral("lblTotalsYear"), tr("&Year"), m_year));
     period->addWidget(m_year);
     period->addSpacing(12);
-    period->addWidget(pellar::ui::makeLabel(this, QStringLiteral("lblTotalsFrom"),
-                                            QStringLiteral("&From"), m_from));
+    period->addWidget(
+        pellar::ui::makeLabel(this, QStringLiteral("lblTotalsFrom"), tr("&From"), m_from));
     period->addWidget(m_from);
     period->addSpacing(8);
-    period->addWidget(
-        pellar::ui::makeLabel(this, QStringLiteral("lblTotalsTo"), QStringLiteral("&To"), m_to));
+    period->addWidget(pellar::ui::makeLabel(this, QStringLiteral("lblTotalsTo"), tr("&To"), m_to));
     period->addWidget(m_to);
     period->addSpacing(8);
     period->addWidget(show);
@@ -167,15 +167,14 @@ CategoryTotalsPanel::CategoryTotalsPanel(pellar::ProgramContext& context, QWidge
     pellar::ui::tinted(m_notice, pellar::Tint::Warning);
 
     QPushButton* print =
-        pellar::ui::makeButton(this, QStringLiteral("cmdTotalsPrint"), QStringLiteral("&Print..."));
-    QPushButton* preview = pellar::ui::makeButton(this, QStringLiteral("cmdTotalsPreview"),
-                                                  QStringLiteral("Pre&view"));
+        pellar::ui::makeButton(this, QStringLiteral("cmdTotalsPrint"), tr("&Print..."));
+    QPushButton* preview =
+        pellar::ui::makeButton(this, QStringLiteral("cmdTotalsPreview"), tr("Pre&view"));
     pellar::ui::printKeys(print, preview);
-    QPushButton* pdf = pellar::ui::makeButton(this, QStringLiteral("cmdTotalsPdf"),
-                                              QStringLiteral("Save as P&DF..."));
-    QPushButton* close =
-        pellar::ui::makeButton(this, QStringLiteral("cmdTotalsClose"),
-                               QStringLiteral("&Close Window"), QStringLiteral("Show main screen"));
+    QPushButton* pdf =
+        pellar::ui::makeButton(this, QStringLiteral("cmdTotalsPdf"), tr("Save as P&DF..."));
+    QPushButton* close = pellar::ui::makeButton(this, QStringLiteral("cmdTotalsClose"),
+                                                tr("&Close Window"), tr("Show main screen"));
     for (QPushButton* button : {show, print, preview, pdf, close})
         button->setAutoDefault(false);
     connect(print, &QPushButton::clicked, this, &CategoryTotalsPanel::print);
@@ -248,10 +247,10 @@ void CategoryTotalsPanel::fillCharts() {
     // Set before the old ones go: a view never shows no chart.
     QChart* oldCategory = m_byCategory->chart();
     QChart* oldMonth = m_byMonth->chart();
-    m_byCategory->setChart(barChart(QStringLiteral("Totals by Category"), categories,
-                                    categoryTotals, true, QColor(0x2f, 0x6f, 0xb0)));
-    m_byMonth->setChart(barChart(QStringLiteral("Totals by Month"), months, totals.monthTotals,
-                                 false, QColor(0x3a, 0x8f, 0x5c)));
+    m_byCategory->setChart(barChart(tr("Totals by Category"), categories, categoryTotals, true,
+                                    QColor(0x2f, 0x6f, 0xb0)));
+    m_byMonth->setChart(barChart(tr("Totals by Month"), months, totals.monthTotals, false,
+                                 QColor(0x3a, 0x8f, 0x5c)));
     delete oldCategory;
     delete oldMonth;
 }
@@ -263,7 +262,7 @@ void CategoryTotalsPanel::print() {
     const CategoryTotals& totals = m_model->totals();
     if (!desk.printerAvailable()) {
         if (pellar::offerPdfWithoutPrinter(desk, QString::fromUtf16(kProgramTitle),
-                                           QStringLiteral("Category Totals")))
+                                           tr("Category Totals")))
             saveAsPdf();
         return;
     }
@@ -296,7 +295,7 @@ void CategoryTotalsPanel::saveAsPdf() {
         m_context.desk, m_context.data, kind,
         [&](pellar::PrintSurface& surface) { PrintCategoryTotals(surface, totals); });
     if (saved.written && m_note)
-        m_note->say(QStringLiteral("The category totals were saved as %1")
+        m_note->say(tr("The category totals were saved as %1")
                         .arg(QDir::toNativeSeparators(saved.fileName)));
     else if (!saved.cancelled && !saved.written)
         tellNotPrinted(m_context.desk, saved.written.error);

@@ -16,37 +16,36 @@ namespace expenses {
 
 ChargingPanel::ChargingPanel(ExpenseEntry& entry, EntryNotices& notices,
                              const pellar::DataFolder& data, QWidget* parent)
-    : QGroupBox(QStringLiteral("Expense Category Selection"), parent)
+    : QGroupBox(tr("Expense Category Selection"), parent)
     , m_entry(entry)
     , m_notices(notices) {
     setObjectName(QStringLiteral("fraPayto"));
     m_categories = pellar::ui::named(new QComboBox(this), QStringLiteral("cboExpenseCategories"));
-    m_categories->setToolTip(QStringLiteral("Select a Category from the List"));
+    m_categories->setToolTip(tr("Select a Category from the List"));
     m_categories->setMinimumContentsLength(30);
 
-    const char16_t* modes[3][2] = {
-        {u"Apply Amount to a Single Category", nullptr},
-        {u"Disburse Amount to Multiple Categories",
-         u"Amount can be Credited to Multiple Expense Categories"},
-        {u"Apply none of the Amount to  Categories Making Partial Payment on  Account",
-         u"You can Pay a Bill with out Applying the Amount to an Expense Category"}};
+    const char* modes[3][2] = {
+        {QT_TR_NOOP("Apply Amount to a Sin&gle Category"), nullptr},
+        {QT_TR_NOOP("Disb&urse Amount to Multiple Categories"),
+         QT_TR_NOOP("Amount can be Credited to Multiple Expense Categories")},
+        {QT_TR_NOOP("Apply none of the Amount to  Categories Making &Partial Payment on  Account"),
+         QT_TR_NOOP("You can Pay a Bill with out Applying the Amount to an Expense Category")}};
     m_modeGroup = new QButtonGroup(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_categories);
     for (int i = 0; i < 3; ++i) {
-        m_modes[i] = pellar::ui::named(new QRadioButton(QString::fromUtf16(modes[i][0]), this),
+        m_modes[i] = pellar::ui::named(new QRadioButton(tr(modes[i][0]), this),
                                        QStringLiteral("optExpenses_%1").arg(i));
         if (modes[i][1])
-            m_modes[i]->setToolTip(QString::fromUtf16(modes[i][1]));
+            m_modes[i]->setToolTip(tr(modes[i][1]));
         m_modeGroup->addButton(m_modes[i], i);
         layout->addWidget(m_modes[i]);
     }
     m_modes[int(ChargingMode::SingleCategory)]->setChecked(true);
 
-    m_allowNegative =
-        pellar::ui::named(new QCheckBox(QStringLiteral("Expense Unpaid Amounts"), this),
-                          QStringLiteral("ckAllowNegative"));
-    m_allowNegative->setToolTip(QStringLiteral("You can Expense More than the Amount Entered"));
+    m_allowNegative = pellar::ui::named(new QCheckBox(tr("E&xpense Unpaid Amounts"), this),
+                                        QStringLiteral("ckAllowNegative"));
+    m_allowNegative->setToolTip(tr("You can Expense More than the Amount Entered"));
     layout->addWidget(m_allowNegative);
 
     m_split = new SplitPanel(notices, this);

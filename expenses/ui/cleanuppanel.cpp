@@ -19,7 +19,7 @@ namespace expenses {
 
 CleanupPanel::CleanupPanel(DateRange& range, pellar::Desk& desk, const pellar::DataFolder& data,
                            QWidget* parent)
-    : QGroupBox(QStringLiteral("Cleanup"), parent)
+    : QGroupBox(tr("Cleanup"), parent)
     , m_range(range)
     , m_desk(desk)
     , m_data(data) {
@@ -37,31 +37,30 @@ CleanupPanel::CleanupPanel(DateRange& range, pellar::Desk& desk, const pellar::D
     m_start = picker(QStringLiteral("DTStartDate"));
     m_end = picker(QStringLiteral("DTEndDate"));
 
-    auto* presets = new QGroupBox(QStringLiteral("Pre-Sets"), this);
+    auto* presets = new QGroupBox(tr("Pre-Sets"), this);
     auto* presetLayout = new QHBoxLayout(presets);
-    const std::pair<CleanupPreset, const char16_t*> captions[4] = {
-        {CleanupPreset::Eternity, u"&Eternity"},
-        {CleanupPreset::MonthToDate, u"M&TD"},
-        {CleanupPreset::YearToDate, u"&YTD"},
-        {CleanupPreset::LastMonth, u"&Last Month"}};
+    const std::pair<CleanupPreset, const char*> captions[4] = {
+        {CleanupPreset::Eternity, QT_TR_NOOP("&Eternity")},
+        {CleanupPreset::MonthToDate, QT_TR_NOOP("M&TD")},
+        {CleanupPreset::YearToDate, QT_TR_NOOP("&YTD")},
+        {CleanupPreset::LastMonth, QT_TR_NOOP("&Last Month")}};
     for (int i = 0; i < 4; ++i) {
         // Named copies, not a structured binding: a lambda may not capture one in C++20.
         const CleanupPreset preset = captions[i].first;
-        const char16_t* caption = captions[i].second;
+        const char* caption = captions[i].second;
         m_cleanupPresets[i] = pellar::ui::makeButton(
-            presets, QStringLiteral("cmdIncome_%1").arg(int(preset)), QString::fromUtf16(caption));
+            presets, QStringLiteral("cmdIncome_%1").arg(int(preset)), tr(caption));
         m_cleanupPresets[i]->setAutoDefault(false);
         presetLayout->addWidget(m_cleanupPresets[i]);
         connect(m_cleanupPresets[i], &QPushButton::clicked, this,
                 [this, preset] { applyPreset(preset); });
     }
 
-    m_cleanup = pellar::ui::makeButton(
-        this, QStringLiteral("cmdExpense_11"), QStringLiteral("Cleanup"),
-        QStringLiteral("DELETES ALL Expense Records for the select date range"));
+    m_cleanup = pellar::ui::makeButton(this, QStringLiteral("cmdExpense_11"), tr("&Cleanup"),
+                                       tr("DELETES ALL Expense Records for the select date range"));
     m_cleanup->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    m_hide = pellar::ui::makeButton(this, QStringLiteral("cmdExpense_12"), QStringLiteral("&Hide"),
-                                    QStringLiteral("Show Main Screen"));
+    m_hide = pellar::ui::makeButton(this, QStringLiteral("cmdExpense_12"), tr("&Hide"),
+                                    tr("Show Main Screen"));
     for (QPushButton* button : {m_cleanup, m_hide})
         button->setAutoDefault(false);
 
@@ -73,17 +72,15 @@ CleanupPanel::CleanupPanel(DateRange& range, pellar::Desk& desk, const pellar::D
     // Room for the longest result from the start, so showing one never grows the window.
     m_result->setMinimumHeight(2 * QFontMetrics(bold).lineSpacing());
 
-    auto* warning = pellar::ui::makeNote(this, QStringLiteral("Click cleanup to DELETE ALL "
-                                                              "Expenses Recorded between the "
-                                                              "Start and Ending Dates"));
+    auto* warning = pellar::ui::makeNote(this, tr("Click cleanup to DELETE ALL "
+                                                  "Expenses Recorded between the "
+                                                  "Start and Ending Dates"));
     pellar::ui::tinted(warning, pellar::Tint::Warning, true);
 
     auto* dates = new QGridLayout;
-    dates->addWidget(
-        pellar::ui::makeLabel(this, QString(), QStringLiteral("Starting Date"), m_start), 0, 0);
+    dates->addWidget(pellar::ui::makeLabel(this, QString(), tr("Starting Date"), m_start), 0, 0);
     dates->addWidget(m_start, 1, 0);
-    dates->addWidget(pellar::ui::makeLabel(this, QString(), QStringLiteral("Ending Date"), m_end),
-                     0, 1);
+    dates->addWidget(pellar::ui::makeLabel(this, QString(), tr("Ending Date"), m_end), 0, 1);
     dates->addWidget(m_end, 1, 1);
     dates->setHorizontalSpacing(24);
     dates->setColumnStretch(2, 1);
@@ -99,7 +96,7 @@ CleanupPanel::CleanupPanel(DateRange& range, pellar::Desk& desk, const pellar::D
     body->setFixedWidth(640);
     auto* bodyLayout = new QVBoxLayout(body);
     bodyLayout->addWidget(pellar::ui::makeNote(
-        this, QStringLiteral("Enter a Starting Date and Ending Date or Select a Pre-set Button")));
+        this, tr("Enter a Starting Date and Ending Date or Select a Pre-set Button")));
     bodyLayout->addSpacing(8);
     bodyLayout->addLayout(dates);
     bodyLayout->addSpacing(8);
@@ -144,8 +141,7 @@ void CleanupPanel::setPicker(QDateEdit* picker, QDate date) {
 void CleanupPanel::pickerChanged(QDateEdit* picker) {
     const QDate today = m_desk.today();
     if (picker->date() > today) {
-        pellar::ui::refuse(m_desk, m_note,
-                           QStringLiteral("Records cannot be dated later than today."));
+        pellar::ui::refuse(m_desk, m_note, tr("Records cannot be dated later than today."));
         picker->setDate(today);
         return;
     }
@@ -160,10 +156,10 @@ void CleanupPanel::pickerChanged(QDateEdit* picker) {
 }
 
 void CleanupPanel::runCleanup() {
-    if (m_desk.message(QStringLiteral("Verify"),
-                       {QStringLiteral("This will Delete all Expense Records"),
-                        QStringLiteral("within the Selected Date Range")},
-                       pellar::MessageButtons::YesNoDefaultNo) != pellar::MessageAnswer::Yes)
+    if (m_desk.message(
+            tr("Verify"),
+            {tr("This will Delete all Expense Records"), tr("within the Selected Date Range")},
+            pellar::MessageButtons::YesNoDefaultNo) != pellar::MessageAnswer::Yes)
         return;
     // The range is what the pickers show.
     m_range = {m_start->date(), m_end->date()};

@@ -47,18 +47,18 @@ QComboBox* editableCombo(const QString& name, int width, QWidget* parent) {
 }
 
 struct ButtonText {
-    const char16_t* caption;
-    const char16_t* tip;
+    const char* caption;
+    const char* tip;
 };
 
 } // namespace
 
 ContactEditor::ContactEditor(pellar::Desk& desk, const pellar::DataFolder& data, QWidget* parent)
-    : QGroupBox(QStringLiteral("Payto Information"), parent)
+    : QGroupBox(tr("Payto Information"), parent)
     , m_desk(desk)
     , m_cursor(data) {
     setObjectName(QStringLiteral("fraContact"));
-    setToolTip(QStringLiteral("Used to Display/Modify or Enter Contact Data"));
+    setToolTip(tr("Used to Display/Modify or Enter Contact Data"));
 
     // Widths of the record's fields, so a box never holds more than the file keeps.
     const int widths[9] = {20, 30, 35, 25, 2, 10, 13, 30, 30};
@@ -68,11 +68,12 @@ ContactEditor::ContactEditor(pellar::Desk& desk, const pellar::DataFolder& data,
         pellar::keepStorable(*m_boxes[i]);
         m_boxes[i]->setMaxLength(widths[i]);
     }
-    m_boxes[Account]->setToolTip(QStringLiteral("Your Acct No with this Payto"));
+    m_boxes[Account]->setToolTip(tr("Your Acct No with this Payto"));
     m_boxes[Name]->installEventFilter(this);
     m_city = editableCombo(QStringLiteral("cboCity"), 20, this);
     m_category = editableCombo(QStringLiteral("cboCategory"), 20, this);
-    m_category->setToolTip(QStringLiteral("Assign this Payto Recipient to a category"));
+    m_category->setToolTip(tr("Assign this Payto Recipient to a category"));
+    // The category chosen is kept in the contacts file as it reads, so it stays untranslated.
     m_category->addItems({QStringLiteral("Vendor"), QStringLiteral("Supplier"),
                           QStringLiteral("Credit Card Company")});
     m_category->setEditText(QString());
@@ -91,52 +92,49 @@ ContactEditor::ContactEditor(pellar::Desk& desk, const pellar::DataFolder& data,
         grid->addWidget(label(text, box), row, 0);
         grid->addWidget(box, row, 1, 1, span);
     };
-    line(QStringLiteral("Account No."), m_boxes[Account]);
+    line(tr("Account No."), m_boxes[Account]);
     ++row;
-    line(QStringLiteral("Name"), m_boxes[Name]);
+    line(tr("Name"), m_boxes[Name]);
     ++row;
-    line(QStringLiteral("Address 1"), m_boxes[Address1]);
+    line(tr("Address 1"), m_boxes[Address1]);
     ++row;
-    line(QStringLiteral("Address 2"), m_boxes[Address2]);
+    line(tr("Address 2"), m_boxes[Address2]);
     ++row;
-    line(QStringLiteral("City"), m_city, 1);
-    grid->addWidget(label(QStringLiteral("St"), m_boxes[State]), row, 2);
+    line(tr("City"), m_city, 1);
+    grid->addWidget(label(tr("St"), m_boxes[State]), row, 2);
     grid->addWidget(m_boxes[State], row, 3);
-    grid->addWidget(label(QStringLiteral("Postal"), m_boxes[Postal]), row, 4);
+    grid->addWidget(label(tr("Postal"), m_boxes[Postal]), row, 4);
     grid->addWidget(m_boxes[Postal], row, 5);
     ++row;
-    line(QStringLiteral("Telephone"), m_boxes[Telephone]);
+    line(tr("Telephone"), m_boxes[Telephone]);
     ++row;
-    line(QStringLiteral("Fax,Cell"), m_boxes[Fax]);
+    line(tr("Fax,Cell"), m_boxes[Fax]);
     ++row;
-    line(QStringLiteral("Category"), m_category);
+    line(tr("Category"), m_category);
     ++row;
-    line(QStringLiteral("Key Contact"), m_boxes[KeyContact], 4);
-    grid->addWidget(new QLabel(QStringLiteral("(FYI Only)"), this), row, 5);
+    line(tr("Key Contact"), m_boxes[KeyContact], 4);
+    grid->addWidget(new QLabel(tr("(FYI Only)"), this), row, 5);
     grid->setColumnStretch(1, 3);
     grid->setColumnStretch(5, 1);
 
-    const ButtonText moves[4] = {{u"|<<", u"Goes to Previous Contact Record"},
-                                 {u"<", u"Goes to Previous Contact Record"},
-                                 {u">", u"Goes to Next Contact Record"},
-                                 {u">>|", u"Goes to Last Contact Record"}};
+    const ButtonText moves[4] = {{"|<<", QT_TR_NOOP("Goes to Previous Contact Record")},
+                                 {"<", QT_TR_NOOP("Goes to Previous Contact Record")},
+                                 {">", QT_TR_NOOP("Goes to Next Contact Record")},
+                                 {">>|", QT_TR_NOOP("Goes to Last Contact Record")}};
     m_moveGroup = new QButtonGroup(this);
     auto* buttons = new QHBoxLayout;
     for (int i = 0; i < 4; ++i) {
         m_moves[i] = pellar::ui::makeButton(this, QStringLiteral("cmdNav_%1").arg(i),
-                                            QString::fromUtf16(moves[i].caption),
-                                            QString::fromUtf16(moves[i].tip));
+                                            tr(moves[i].caption), tr(moves[i].tip));
         m_moves[i]->setFixedWidth(charWidth * 3 + 16);
         m_moveGroup->addButton(m_moves[i], i);
         buttons->addWidget(m_moves[i]);
     }
     buttons->addSpacing(16);
-    m_search =
-        pellar::ui::makeButton(this, QStringLiteral("Command1_0"), QStringLiteral("&Search"),
-                               QStringLiteral("Enter Name, Address, etc  to find a Contact"));
-    m_cancelAdd = pellar::ui::makeButton(
-        this, QStringLiteral("Command1_1"), QStringLiteral("Cancel &Add New"),
-        QStringLiteral("Cancels the creation of a New Contact Record"));
+    m_search = pellar::ui::makeButton(this, QStringLiteral("Command1_0"), tr("&Search"),
+                                      tr("Enter Name, Address, etc  to find a Contact"));
+    m_cancelAdd = pellar::ui::makeButton(this, QStringLiteral("Command1_1"), tr("Cancel &Add New"),
+                                         tr("Cancels the creation of a New Contact Record"));
     m_cancelAdd->setEnabled(false);
     buttons->addWidget(m_search);
     buttons->addWidget(m_cancelAdd);
@@ -144,9 +142,9 @@ ContactEditor::ContactEditor(pellar::Desk& desk, const pellar::DataFolder& data,
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pellar::ui::makeNote(
-        this, QStringLiteral("Use this form to store Payto Information.  Select a Category for "
-                             "this Recipient. Searching by Category would then find all Records "
-                             "with this category")));
+        this, tr("Use this form to store Payto Information.  Select a Category for "
+                 "this Recipient. Searching by Category would then find all Records "
+                 "with this category")));
     layout->addSpacing(4);
     layout->addLayout(grid);
     layout->addSpacing(6);
@@ -236,9 +234,8 @@ void ContactEditor::activate() {
         m_cursor.startFirst();
         m_cancelAdd->setEnabled(true);
         m_boxes[Account]->setFocus();
-        m_desk.message(QStringLiteral("Create Contacts"),
-                       {QStringLiteral("Your Contact File is Empty"),
-                        QStringLiteral("Create your First Contact Now")},
+        m_desk.message(tr("Create Contacts"),
+                       {tr("Your Contact File is Empty"), tr("Create your First Contact Now")},
                        pellar::MessageButtons::Ok);
         return;
     }
@@ -264,9 +261,9 @@ bool ContactEditor::SaveContact() {
     if (saved.status == ContactSave::ChangedElsewhere) {
         // Asked with nothing held: the file is read again when the answer is acted on.
         if (m_desk.message(QString::fromUtf16(kProgramTitle),
-                           {QStringLiteral("This contact was changed or deleted elsewhere since "
-                                           "it was shown here, and that change is kept."),
-                            QStringLiteral("Save the contact on this screen as a new contact?")},
+                           {tr("This contact was changed or deleted elsewhere since "
+                               "it was shown here, and that change is kept."),
+                            tr("Save the contact on this screen as a new contact?")},
                            pellar::MessageButtons::YesNo) != pellar::MessageAnswer::Yes) {
             // The other change stands; the contacts are shown as they are now.
             LoadContacts();
@@ -319,10 +316,10 @@ void ContactEditor::DeleteContact() {
     // The person sees the contact the question is about.
     emit frontWanted();
     if (m_cursor.current() == 0) {
-        pellar::ui::refuse(m_desk, m_note, QStringLiteral("There is no contact here to delete."));
+        pellar::ui::refuse(m_desk, m_note, tr("There is no contact here to delete."));
         return;
     }
-    if (m_desk.message(QString::fromUtf16(kProgramTitle), {QStringLiteral("Delete this Contact?")},
+    if (m_desk.message(QString::fromUtf16(kProgramTitle), {tr("Delete this Contact?")},
                        pellar::MessageButtons::YesNoDefaultNo) != pellar::MessageAnswer::Yes) {
         m_boxes[Account]->setFocus();
         return;
@@ -336,10 +333,10 @@ void ContactEditor::DeleteContact() {
     const ContactSave removed = m_cursor.deleteCurrent();
     if (removed.status == ContactSave::ChangedElsewhere) {
         m_desk.message(QString::fromUtf16(kProgramTitle),
-                       {QStringLiteral("This contact was changed or deleted elsewhere since it "
-                                       "was shown here."),
-                        QStringLiteral("Nothing was deleted; the contacts are shown as they are "
-                                       "now.")},
+                       {tr("This contact was changed or deleted elsewhere since it "
+                           "was shown here."),
+                        tr("Nothing was deleted; the contacts are shown as they are "
+                           "now.")},
                        pellar::MessageButtons::Ok);
         LoadContacts();
         m_cursor.keepInRange();
@@ -395,11 +392,10 @@ bool ContactEditor::leave() {
 void ContactEditor::checkName() {
     if (m_cursor.current() == 0 || m_boxes[Name]->text().size() >= 2)
         return;
-    pellar::ui::refuse(m_desk, m_note, QStringLiteral("A name needs at least 2 characters."));
-    m_desk.message(QStringLiteral("No Name Entered"),
-                   {QStringLiteral("The Name Field Must be at least 2 Characters"),
-                    QStringLiteral("This is okay if Cancelling a New Entry"),
-                    QStringLiteral("Click Cancel AddNew Again")},
+    pellar::ui::refuse(m_desk, m_note, tr("A name needs at least 2 characters."));
+    m_desk.message(tr("No Name Entered"),
+                   {tr("The Name Field Must be at least 2 Characters"),
+                    tr("This is okay if Cancelling a New Entry"), tr("Click Cancel AddNew Again")},
                    pellar::MessageButtons::Ok);
 }
 

@@ -18,12 +18,12 @@
 namespace expenses {
 
 ContactResultsPanel::ContactResultsPanel(QWidget* parent)
-    : QGroupBox(QStringLiteral("Payto Search Results"), parent)
+    : QGroupBox(tr("Payto Search Results"), parent)
     , m_model(new ContactsFoundModel(this)) {
     setObjectName(QStringLiteral("fraContactsFound"));
 
     m_grid = pellar::ui::named(new QTableView(this), QStringLiteral("fgContactsFound"));
-    m_grid->setToolTip(QStringLiteral("Displays Customers"));
+    m_grid->setToolTip(tr("Displays Customers"));
     m_grid->setModel(m_model);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -52,27 +52,25 @@ ContactResultsPanel::ContactResultsPanel(QWidget* parent)
     m_grid->installEventFilter(this);
     m_grid->viewport()->installEventFilter(this);
 
-    m_print =
-        pellar::ui::makeButton(this, QStringLiteral("cmdPrintContacts"), QStringLiteral("&Print"),
-                               QStringLiteral("Prints the Contact List"));
-    m_preview = pellar::ui::makeButton(this, QStringLiteral("cmdPreviewContacts"),
-                                       QStringLiteral("Print Pre&view"),
-                                       QStringLiteral("Shows the Contact List as it will print"));
+    m_print = pellar::ui::makeButton(this, QStringLiteral("cmdPrintContacts"), tr("&Print"),
+                                     tr("Prints the Contact List"));
+    m_preview =
+        pellar::ui::makeButton(this, QStringLiteral("cmdPreviewContacts"), tr("Print P&review"),
+                               tr("Shows the Contact List as it will print"));
     pellar::ui::printKeys(m_print, m_preview);
-    m_savePdf = pellar::ui::makeButton(this, QStringLiteral("cmdSavePdfContacts"),
-                                       QStringLiteral("Save as P&DF"),
-                                       QStringLiteral("Saves the Contact List to a PDF file"));
-    m_alignment = pellar::ui::makeButton(
-        this, QStringLiteral("cmdAlignContacts"), QStringLiteral("Ali&gnment"),
-        QStringLiteral("Moves the printed Contact List to fit your printer"));
-    m_hide = pellar::ui::makeButton(this, QStringLiteral("cmdRetry"), QStringLiteral("&Hide"),
-                                    QStringLiteral("Hides the Contactr Grid"));
+    m_savePdf =
+        pellar::ui::makeButton(this, QStringLiteral("cmdSavePdfContacts"), tr("Save as P&DF"),
+                               tr("Saves the Contact List to a PDF file"));
+    m_alignment = pellar::ui::makeButton(this, QStringLiteral("cmdAlignContacts"), tr("Ali&gnment"),
+                                         tr("Moves the printed Contact List to fit your printer"));
+    m_hide = pellar::ui::makeButton(this, QStringLiteral("cmdRetry"), tr("&Hide"),
+                                    tr("Hides the Contactr Grid"));
     auto* buttons = new QHBoxLayout;
     // Wrapped, so the print buttons beside it never widen the window.
-    buttons->addWidget(pellar::ui::makeNote(
-                           this, QStringLiteral("Click a Payto to Select then Right Click to "
-                                                "load                or Click Retry if not Found")),
-                       1);
+    buttons->addWidget(
+        pellar::ui::makeNote(this, tr("Click a Payto to Select then Right Click to "
+                                      "load                or Click Retry if not Found")),
+        1);
     buttons->addWidget(m_print);
     buttons->addWidget(m_preview);
     buttons->addWidget(m_savePdf);
@@ -84,7 +82,7 @@ ContactResultsPanel::ContactResultsPanel(QWidget* parent)
 
     // Shown only over the grid.
     m_popup = pellar::ui::named(new QMenu(this), QStringLiteral("mnupopup"));
-    m_select = m_popup->addAction(QStringLiteral("Select Recipient"));
+    m_select = m_popup->addAction(tr("&Select Recipient"));
     m_select->setObjectName(QStringLiteral("mnuSelect"));
 
     connect(m_select, &QAction::triggered, this,

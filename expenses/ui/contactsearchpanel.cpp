@@ -14,17 +14,22 @@
 namespace expenses {
 
 ContactSearchPanel::ContactSearchPanel(QWidget* parent)
-    : QGroupBox(QStringLiteral("Payto Search"), parent) {
+    : QGroupBox(tr("Payto Search"), parent) {
     setObjectName(QStringLiteral("fraSearch"));
 
-    const char16_t* captions[kSearchOptionCount] = {
-        u"by Name",  u"by Street Address", u"by Apt/PO Box Sub Div", u"by City",
-        u"by State", u"by Zip Code",       u"by Telephone Number",   u"by Category"};
+    const char* captions[kSearchOptionCount] = {QT_TR_NOOP("by &Name"),
+                                                QT_TR_NOOP("by &Street Address"),
+                                                QT_TR_NOOP("by A&pt/PO Box Sub Div"),
+                                                QT_TR_NOOP("by &City"),
+                                                QT_TR_NOOP("by St&ate"),
+                                                QT_TR_NOOP("by &Zip Code"),
+                                                QT_TR_NOOP("by &Telephone Number"),
+                                                QT_TR_NOOP("by Cate&gory")};
     m_kindGroup = new QButtonGroup(this);
     auto* options = new QGridLayout;
     options->setHorizontalSpacing(24);
     for (int i = 0; i < kSearchOptionCount; ++i) {
-        m_kinds[i] = pellar::ui::named(new QRadioButton(QString::fromUtf16(captions[i]), this),
+        m_kinds[i] = pellar::ui::named(new QRadioButton(tr(captions[i]), this),
                                        QStringLiteral("optSearch_%1").arg(i));
         m_kindGroup->addButton(m_kinds[i], i);
         // Four to a column, down the first column first.
@@ -32,20 +37,17 @@ ContactSearchPanel::ContactSearchPanel(QWidget* parent)
     }
     options->setColumnStretch(2, 1);
 
-    m_criterion = pellar::ui::makeBox(this, QStringLiteral("txtSearchfor"),
-                                      QStringLiteral("Enter Criteria here"));
+    m_criterion =
+        pellar::ui::makeBox(this, QStringLiteral("txtSearchfor"), tr("Enter Criteria here"));
     // Room for the widest field searched.
     m_criterion->setMinimumWidth(m_criterion->fontMetrics().horizontalAdvance(u'n') * 36);
 
-    m_start = pellar::ui::makeButton(this, QStringLiteral("cmdStartSearch"),
-                                     QStringLiteral("Start Search"),
-                                     QStringLiteral("Finds Contact(s) based on Criteria"));
-    m_clear = pellar::ui::makeButton(this, QStringLiteral("cmdClearSearch"),
-                                     QStringLiteral("Clear Search"),
-                                     QStringLiteral("Clears the Search Criteria"));
-    m_return =
-        pellar::ui::makeButton(this, QStringLiteral("cmdHideSearch"), QStringLiteral("Return"),
-                               QStringLiteral("Hides the Search Screen"));
+    m_start = pellar::ui::makeButton(this, QStringLiteral("cmdStartSearch"), tr("Start Sea&rch"),
+                                     tr("Finds Contact(s) based on Criteria"));
+    m_clear = pellar::ui::makeButton(this, QStringLiteral("cmdClearSearch"), tr("Cl&ear Search"),
+                                     tr("Clears the Search Criteria"));
+    m_return = pellar::ui::makeButton(this, QStringLiteral("cmdHideSearch"), tr("Ret&urn"),
+                                      tr("Hides the Search Screen"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_start);
     buttons->addWidget(m_clear);
@@ -53,15 +55,13 @@ ContactSearchPanel::ContactSearchPanel(QWidget* parent)
     buttons->addWidget(m_return);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
-        new QLabel(QStringLiteral("Click a Button to Select a Search Criteria"), this));
+    layout->addWidget(new QLabel(tr("Click a Button to Select a Search Criteria"), this));
     layout->addLayout(options);
     layout->addSpacing(10);
     layout->addWidget(
-        pellar::ui::makeLabel(this, QString(), QStringLiteral("Enter Criteria Here"), m_criterion));
+        pellar::ui::makeLabel(this, QString(), tr("Enter Criteria Here"), m_criterion));
     layout->addWidget(m_criterion);
-    layout->addWidget(
-        new QLabel(QStringLiteral("Finds all Contacts that Match this Criteria"), this));
+    layout->addWidget(new QLabel(tr("Finds all Contacts that Match this Criteria"), this));
     layout->addSpacing(6);
     layout->addLayout(buttons);
 

@@ -22,17 +22,17 @@ void EntryNotices::say(const QString& what) {
 QString EntryNotices::missingText(const ExpenseEntry& entry, ExpenseEntry::Missing missing) {
     switch (missing) {
     case ExpenseEntry::Missing::Payee:
-        return QStringLiteral("Choose whom the payment was made to.");
+        return tr("Choose whom the payment was made to.");
     case ExpenseEntry::Missing::Mode:
-        return QStringLiteral("Choose how the amount is charged: to one category, to several, "
-                              "or to none on account.");
+        return tr("Choose how the amount is charged: to one category, to several, "
+                  "or to none on account.");
     case ExpenseEntry::Missing::Category:
-        return QStringLiteral("Choose a category for the expense.");
+        return tr("Choose a category for the expense.");
     case ExpenseEntry::Missing::Amount:
-        return QStringLiteral("Type the amount paid.");
+        return tr("Type the amount paid.");
     case ExpenseEntry::Missing::Reference:
-        return entry.payment == PayByCheck ? QStringLiteral("Type the check number.")
-                                           : QStringLiteral("Type the card company.");
+        return entry.payment == PayByCheck ? tr("Type the check number.")
+                                           : tr("Type the card company.");
     case ExpenseEntry::Missing::Nothing:
         break;
     }
@@ -40,34 +40,33 @@ QString EntryNotices::missingText(const ExpenseEntry& entry, ExpenseEntry::Missi
 }
 
 QString EntryNotices::notAnAmount(const QString& typed) {
-    return QStringLiteral("\"%1\" is not an amount that can be recorded.").arg(typed);
+    return tr("\"%1\" is not an amount that can be recorded.").arg(typed);
 }
 
 void EntryNotices::inputError(const QString& why) {
     refuse(why);
-    m_desk.message(QStringLiteral("Input Error"),
-                   {QStringLiteral("All Required information has not been Supplied")});
+    m_desk.message(tr("Input Error"), {tr("All Required information has not been Supplied")});
 }
 
 bool EntryNotices::confirm(const ExpenseEntry& entry, const QString& category,
                            pellar::Currency amount) {
     QStringList lines{
         QString(),
-        QStringLiteral("Paid to: ") + entry.payee,
-        QStringLiteral("For: ") + category,
-        QStringLiteral("By: ") + paymentMethodText(entry.payment),
-        QStringLiteral("In the Amount of: ") + pellar::formatCurrency(amount),
-        QStringLiteral("On ") + pellar::formatShortDate(entry.date),
-        QStringLiteral("Are Entries Correct?"),
+        tr("Paid to: ") + entry.payee,
+        tr("For: ") + category,
+        tr("By: ") + paymentMethodText(entry.payment),
+        tr("In the Amount of: ") + pellar::formatCurrency(amount),
+        tr("On ") + pellar::formatShortDate(entry.date),
+        tr("Are Entries Correct?"),
     };
     // The person is asked about a payment this program will not record: said before the
     // question, not after the answer.
     if (entry.mode == ChargingMode::PartialPayment)
         lines.insert(lines.size() - 1,
-                     QStringLiteral("This payment itself will not be recorded; only a finance "
-                                    "charge entered below and posted with Continue will be."));
-    return m_desk.message(QStringLiteral("Review before Posting"), lines,
-                          pellar::MessageButtons::YesNo) == pellar::MessageAnswer::Yes;
+                     tr("This payment itself will not be recorded; only a finance "
+                        "charge entered below and posted with Continue will be."));
+    return m_desk.message(tr("Review before Posting"), lines, pellar::MessageButtons::YesNo) ==
+           pellar::MessageAnswer::Yes;
 }
 
 QString EntryNotices::postedText(const QList<ExpenseRecord>& written) {
@@ -78,7 +77,7 @@ QString EntryNotices::postedText(const QList<ExpenseRecord>& written) {
         // A finance charge is stored as typed; it is said as an amount.
         const std::optional<pellar::Currency> value = pellar::currencyValue(record.amount);
         charged.append(
-            QStringLiteral("%1 to %2")
+            tr("%1 to %2")
                 .arg(value ? pellar::formatCurrency(*value) : record.amount, record.forWhat));
     }
     QString lines = charged.takeLast();
@@ -88,7 +87,7 @@ QString EntryNotices::postedText(const QList<ExpenseRecord>& written) {
     QString how = first.paymentMethod.trimmed().toLower();
     if (!first.reference.trimmed().isEmpty())
         how += u' ' + first.reference.trimmed();
-    return QStringLiteral("Posted %1, %2").arg(lines, how);
+    return tr("Posted %1, %2").arg(lines, how);
 }
 
 bool EntryNotices::posted(const PostResult& result, const QList<ExpenseRecord>& written) {
@@ -105,57 +104,55 @@ bool EntryNotices::posted(const PostResult& result, const QList<ExpenseRecord>& 
         break;
     }
     const QLocale english(QLocale::English, QLocale::UnitedStates);
-    QStringList lines{QStringLiteral("The expense file can hold no more than %1 records.")
+    QStringList lines{tr("The expense file can hold no more than %1 records.")
                           .arg(english.toString(pellar::kMaxRecords))};
     if (result.room == 0)
-        lines.append(QStringLiteral("It is full."));
+        lines.append(tr("It is full."));
     else
-        lines.append(QStringLiteral("It has room for %1 more, and this posting needs %2.")
+        lines.append(tr("It has room for %1 more, and this posting needs %2.")
                          .arg(result.room)
                          .arg(result.needed));
-    lines.append(QStringLiteral("Nothing was posted. Remove old records with File Cleanup "
-                                "under Reports first."));
-    m_desk.message(QStringLiteral("Expense File Full"), lines);
+    lines.append(tr("Nothing was posted. Remove old records with File Cleanup "
+                    "under Reports first."));
+    m_desk.message(tr("Expense File Full"), lines);
     return false;
 }
 
 void EntryNotices::overRemaining(pellar::Currency line, pellar::Currency remaining) {
-    const QString why = QStringLiteral("%1 is more than the %2 that remains to be split.")
+    const QString why = tr("%1 is more than the %2 that remains to be split.")
                             .arg(pellar::formatCurrency(line), pellar::formatCurrency(remaining));
     refuse(why);
-    m_desk.message(QStringLiteral("Input Error"), {why});
+    m_desk.message(tr("Input Error"), {why});
 }
 
 bool EntryNotices::postShortSplit(pellar::Currency left, pellar::Currency amount) {
-    return m_desk.message(QStringLiteral("Amount Not Fully Disbursed"),
-                          {QStringLiteral("%1 of the %2 paid is in no line.")
+    return m_desk.message(tr("Amount Not Fully Disbursed"),
+                          {tr("%1 of the %2 paid is in no line.")
                                .arg(pellar::formatCurrency(left), pellar::formatCurrency(amount)),
-                           QStringLiteral("Post the lines as they are? Answer No to add a line "
-                                          "for it.")},
+                           tr("Post the lines as they are? Answer No to add a line "
+                              "for it.")},
                           pellar::MessageButtons::YesNo) == pellar::MessageAnswer::Yes;
 }
 
 void EntryNotices::noAmount() {
-    m_desk.message(QStringLiteral("No Amount Entered"),
-                   {QStringLiteral("Enter an Amount before Disbursing")});
+    m_desk.message(tr("No Amount Entered"), {tr("Enter an Amount before Disbursing")});
 }
 
 void EntryNotices::cashOnAccount() {
-    m_desk.message(QStringLiteral("No Record will be Created"),
-                   {QStringLiteral("A cash payment with no Disbursement"),
-                    QStringLiteral("Does not need to be Posted")});
+    m_desk.message(tr("No Record will be Created"),
+                   {tr("A cash payment with no Disbursement"), tr("Does not need to be Posted")});
 }
 
 void EntryNotices::futureDate() {
-    inputError(QStringLiteral("The date paid cannot be later than today."));
+    inputError(tr("The date paid cannot be later than today."));
     m_desk.message(QString::fromUtf16(kProgramTitle),
-                   {QStringLiteral("Your Calendar(s) Selection is Invalid")});
+                   {tr("Your Calendar(s) Selection is Invalid")});
 }
 
 void EntryNotices::noCategories() {
-    m_desk.message(QStringLiteral("No Expense Catigories"),
-                   {QStringLiteral("You Do not have any Expense Categories"),
-                    QStringLiteral("Create a list by Selecting Setup on the Main Menu")});
+    m_desk.message(tr("No Expense Catigories"),
+                   {tr("You Do not have any Expense Categories"),
+                    tr("Create a list by Selecting Setup on the Main Menu")});
 }
 
 void EntryNotices::fileProblem(const QString& problem) {

@@ -4,6 +4,7 @@
 #include "common/core/currency.h"
 #include "expenses/core/expenseentry.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace pellar {
@@ -16,6 +17,8 @@ class StatusNote;
 namespace expenses {
 
 class EntryNotices {
+    Q_DECLARE_TR_FUNCTIONS(EntryNotices)
+
 public:
     explicit EntryNotices(pellar::Desk& desk)
         : m_desk(desk) {}

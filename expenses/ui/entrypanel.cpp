@@ -35,7 +35,7 @@ QLabel* checkbookNote(QWidget* parent, const QString& name, const QString& text)
 } // namespace
 
 EntryPanel::EntryPanel(EntryNotices& notices, const pellar::DataFolder& data, QWidget* parent)
-    : QGroupBox(QStringLiteral("Business Expenses"), parent)
+    : QGroupBox(tr("Business Expenses"), parent)
     , m_notices(notices)
     , m_data(data) {
     setObjectName(QStringLiteral("fraMain"));
@@ -43,22 +43,22 @@ EntryPanel::EntryPanel(EntryNotices& notices, const pellar::DataFolder& data, QW
     m_payees = pellar::ui::named(new QListWidget(this), QStringLiteral("lstVendors"));
     m_payees->setMinimumWidth(220);
     m_date = pellar::ui::named(new DateBox(this), QStringLiteral("DTPicker1"));
-    m_date->setToolTip(QStringLiteral("Select the date the expense occurred"));
+    m_date->setToolTip(tr("Select the date the expense occurred"));
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(pellar::RegionalSettings::current().shortDateFormat);
     m_date->setMinimumWidth(140);
     m_amount = pellar::ui::makeBox(this, QStringLiteral("txtAmount"),
-                                   QStringLiteral("Enter Amount paid for this item"));
+                                   tr("Enter Amount paid for this item"));
     m_amount->setAlignment(Qt::AlignRight);
     m_amount->setMinimumWidth(140);
     m_amount->installEventFilter(this);
 
     m_checkbookFound =
         checkbookNote(this, QStringLiteral("lblCBFound_0"),
-                      QStringLiteral("USE YOUR CHECKBOOK PROGRAM TO ENTER CHECKS AND E-PAYMENTS."));
-    m_otherCheckbook = checkbookNote(
-        this, QStringLiteral("lblCBFound_1"),
-        QStringLiteral("ENTER EXPENSES PAID USING A CHECKBOOK OTHER THAN ORVANTA'S TILLBOOKII"));
+                      tr("USE YOUR CHECKBOOK PROGRAM TO ENTER CHECKS AND E-PAYMENTS."));
+    m_otherCheckbook =
+        checkbookNote(this, QStringLiteral("lblCBFound_1"),
+                      tr("ENTER EXPENSES PAID USING A CHECKBOOK OTHER THAN ORVANTA'S TILLBOOKII"));
     m_checkbookFound->hide();
     m_payment = new PaymentPanel(m_entry, this);
 
@@ -67,25 +67,22 @@ EntryPanel::EntryPanel(EntryNotices& notices, const pellar::DataFolder& data, QW
     m_summary = new SplitSummary(this);
     m_summary->hide();
 
-    m_enter = pellar::ui::makeButton(this, QStringLiteral("cmdExpense_1"), QStringLiteral("Enter"),
-                                     QStringLiteral("Enter Amount to Single Category"));
+    m_enter = pellar::ui::makeButton(this, QStringLiteral("cmdExpense_1"), tr("E&nter"),
+                                     tr("Enter Amount to Single Category"));
     m_clearAmount = pellar::ui::makeButton(this, QStringLiteral("cmdExpense_8"),
-                                           QStringLiteral("&Clear Amount"),
-                                           QStringLiteral("Clears the amount input box"));
-    m_redo = pellar::ui::makeButton(this, QStringLiteral("cmdExpense_7"), QStringLiteral("Re&do"),
-                                    QStringLiteral("Redo the Expense Posting"));
-    m_menu = pellar::ui::makeButton(this, QStringLiteral("cmdExpense_0"), QStringLiteral("&Menu"),
-                                    QStringLiteral("Return to the Main Menu"));
+                                           tr("C&lear Amount"), tr("Clears the amount input box"));
+    m_redo = pellar::ui::makeButton(this, QStringLiteral("cmdExpense_7"), tr("Re&do"),
+                                    tr("Redo the Expense Posting"));
+    m_menu = pellar::ui::makeButton(this, QStringLiteral("cmdExpense_0"), tr("&Menu"),
+                                    tr("Return to the Main Menu"));
     for (QPushButton* button : {m_enter, m_clearAmount, m_redo, m_menu})
         button->setAutoDefault(false);
 
     auto* dateAndAmount = new QGridLayout;
-    dateAndAmount->addWidget(
-        pellar::ui::makeLabel(this, QString(), QStringLiteral("Date Paid"), m_date), 0, 0);
+    dateAndAmount->addWidget(pellar::ui::makeLabel(this, QString(), tr("Date Paid"), m_date), 0, 0);
     dateAndAmount->addWidget(m_date, 1, 0);
     dateAndAmount->addWidget(
-        pellar::ui::makeLabel(this, QString(), QStringLiteral("Enter Amount Paid"), m_amount), 0,
-        1);
+        pellar::ui::makeLabel(this, QString(), tr("Enter Amount Paid"), m_amount), 0, 1);
     dateAndAmount->addWidget(m_amount, 1, 1);
     dateAndAmount->setColumnStretch(2, 1);
 
@@ -106,8 +103,8 @@ EntryPanel::EntryPanel(EntryNotices& notices, const pellar::DataFolder& data, QW
     buttons->addWidget(m_menu);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(
-        pellar::ui::makeLabel(this, QString(), QStringLiteral("Payment Made to"), m_payees), 0, 0);
+    layout->addWidget(pellar::ui::makeLabel(this, QString(), tr("Payment Made to"), m_payees), 0,
+                      0);
     layout->addWidget(m_payees, 1, 0);
     layout->addLayout(right, 0, 1, 2, 1);
     layout->addLayout(buttons, 2, 0, 1, 2);
@@ -297,8 +294,8 @@ void EntryPanel::postSingleCategory() {
         break;
     default:
         // A partial payment is not itself recorded; the person is told, not left guessing.
-        m_notices.say(QStringLiteral("A partial payment is not recorded. A finance charge is "
-                                     "recorded with Continue."));
+        m_notices.say(tr("A partial payment is not recorded. A finance charge is "
+                         "recorded with Continue."));
         break;
     }
 }

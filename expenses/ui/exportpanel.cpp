@@ -22,30 +22,28 @@
 namespace expenses {
 
 ExportPanel::ExportPanel(pellar::Desk& desk, const pellar::DataFolder& data, QWidget* parent)
-    : QGroupBox(QStringLiteral("Export Expenses"), parent)
+    : QGroupBox(tr("Export Expenses"), parent)
     , m_desk(desk)
     , m_data(data) {
     setObjectName(QStringLiteral("fraExport"));
 
     m_from = makeDatePicker(this, QStringLiteral("dtpExportFrom"));
     m_to = makeDatePicker(this, QStringLiteral("dtpExportTo"));
-    auto* period =
-        pellar::ui::makeFrame(this, QStringLiteral("fraExportPeriod"), QStringLiteral("Period"));
+    auto* period = pellar::ui::makeFrame(this, QStringLiteral("fraExportPeriod"), tr("Period"));
     auto* periodLayout = new QHBoxLayout(period);
-    periodLayout->addWidget(pellar::ui::makeLabel(period, QStringLiteral("lblExportFrom"),
-                                                  QStringLiteral("&From"), m_from));
+    periodLayout->addWidget(
+        pellar::ui::makeLabel(period, QStringLiteral("lblExportFrom"), tr("&From"), m_from));
     periodLayout->addWidget(m_from);
     periodLayout->addSpacing(12);
     periodLayout->addWidget(
-        pellar::ui::makeLabel(period, QStringLiteral("lblExportTo"), QStringLiteral("&To"), m_to));
+        pellar::ui::makeLabel(period, QStringLiteral("lblExportTo"), tr("&To"), m_to));
     periodLayout->addWidget(m_to);
     periodLayout->addStretch(1);
 
-    auto* categories = pellar::ui::makeFrame(this, QStringLiteral("fraExportCategories"),
-                                             QStringLiteral("Categories"));
-    m_allCategories =
-        pellar::ui::named(new QCheckBox(QStringLiteral("&All categories"), categories),
-                          QStringLiteral("chkAllCategories"));
+    auto* categories =
+        pellar::ui::makeFrame(this, QStringLiteral("fraExportCategories"), tr("Categories"));
+    m_allCategories = pellar::ui::named(new QCheckBox(tr("&All categories"), categories),
+                                        QStringLiteral("chkAllCategories"));
     m_categories =
         pellar::ui::named(new QListWidget(categories), QStringLiteral("lstExportCategories"));
     m_categories->setMinimumHeight(m_categories->fontMetrics().height() * 8);
@@ -57,28 +55,26 @@ ExportPanel::ExportPanel(pellar::Desk& desk, const pellar::DataFolder& data, QWi
             m_categories->item(i)->setCheckState(all ? Qt::Checked : Qt::Unchecked);
     });
 
-    auto* methods = pellar::ui::makeFrame(this, QStringLiteral("fraExportMethods"),
-                                          QStringLiteral("Forms of Payment"));
+    auto* methods =
+        pellar::ui::makeFrame(this, QStringLiteral("fraExportMethods"), tr("Forms of Payment"));
     auto* methodsLayout = new QVBoxLayout(methods);
-    const char16_t* methodCaptions[PaymentOptionCount] = {u"Chec&k", u"Ca&sh", u"Cre&dit Card",
-                                                          u"&E-Bill Payment"};
+    const char* methodCaptions[PaymentOptionCount] = {QT_TR_NOOP("Chec&k"), QT_TR_NOOP("Ca&sh"),
+                                                      QT_TR_NOOP("Cre&dit Card"),
+                                                      QT_TR_NOOP("&E-Bill Payment")};
     for (int i = 0; i < PaymentOptionCount; ++i) {
-        auto* method =
-            pellar::ui::named(new QCheckBox(QString::fromUtf16(methodCaptions[i]), methods),
-                              QStringLiteral("chkExportMethod_%1").arg(i));
+        auto* method = pellar::ui::named(new QCheckBox(tr(methodCaptions[i]), methods),
+                                         QStringLiteral("chkExportMethod_%1").arg(i));
         method->setChecked(true);
         m_methods.append(method);
         methodsLayout->addWidget(method);
     }
     methodsLayout->addStretch(1);
 
-    auto* format =
-        pellar::ui::makeFrame(this, QStringLiteral("fraExportFormat"), QStringLiteral("File"));
-    m_csv = pellar::ui::named(new QRadioButton(QStringLiteral("Spreadsheet (CSV, &UTF-8)"), format),
+    auto* format = pellar::ui::makeFrame(this, QStringLiteral("fraExportFormat"), tr("File"));
+    m_csv = pellar::ui::named(new QRadioButton(tr("Spreadsheet (CSV, &UTF-8)"), format),
                               QStringLiteral("optExportCsv"));
-    m_journal = pellar::ui::named(
-        new QRadioButton(QStringLiteral("Plain-text accounting &journal"), format),
-        QStringLiteral("optExportJournal"));
+    m_journal = pellar::ui::named(new QRadioButton(tr("Plain-text accounting &journal"), format),
+                                  QStringLiteral("optExportJournal"));
     m_csv->setChecked(true);
     pellar::ui::returnChooses(m_csv);
     pellar::ui::returnChooses(m_journal);
@@ -87,12 +83,10 @@ ExportPanel::ExportPanel(pellar::Desk& desk, const pellar::DataFolder& data, QWi
     formatLayout->addWidget(m_journal);
     formatLayout->addStretch(1);
 
-    m_export =
-        pellar::ui::makeButton(this, QStringLiteral("cmdExport"), QStringLiteral("E&xport..."),
-                               QStringLiteral("Saves the expenses chosen to a file"));
-    QPushButton* close =
-        pellar::ui::makeButton(this, QStringLiteral("cmdExportClose"),
-                               QStringLiteral("&Close Window"), QStringLiteral("Show main screen"));
+    m_export = pellar::ui::makeButton(this, QStringLiteral("cmdExport"), tr("E&xport..."),
+                                      tr("Saves the expenses chosen to a file"));
+    QPushButton* close = pellar::ui::makeButton(this, QStringLiteral("cmdExportClose"),
+                                                tr("&Close Window"), tr("Show main screen"));
     for (QPushButton* button : {m_export, close})
         button->setAutoDefault(false);
     connect(m_export, &QPushButton::clicked, this, &ExportPanel::exportChosen);
@@ -106,9 +100,9 @@ ExportPanel::ExportPanel(pellar::Desk& desk, const pellar::DataFolder& data, QWi
     middle->addLayout(right);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(
-        pellar::ui::makeNote(this, QStringLiteral("Void checks, archived records and records whose "
-                                                  "date or amount cannot be read are left out, as "
-                                                  "in the review.")),
+        pellar::ui::makeNote(this, tr("Void checks, archived records and records whose "
+                                      "date or amount cannot be read are left out, as "
+                                      "in the review.")),
         1);
     buttons->addWidget(m_export);
     buttons->addWidget(close);
@@ -148,7 +142,7 @@ void ExportPanel::exportChosen() {
     ExportFilter filter;
     filter.period = {m_from->date(), m_to->date()};
     if (filter.period.end < filter.period.start) {
-        refuse(QStringLiteral("The period ends before it starts."));
+        refuse(tr("The period ends before it starts."));
         return;
     }
     // Every category chosen means every category, those no longer on the list included.
@@ -158,7 +152,7 @@ void ExportPanel::exportChosen() {
                 filter.categories.insert(m_categories->item(i)->text());
         }
         if (filter.categories.isEmpty()) {
-            refuse(QStringLiteral("Choose at least one category to export."));
+            refuse(tr("Choose at least one category to export."));
             return;
         }
     }
@@ -167,35 +161,34 @@ void ExportPanel::exportChosen() {
             filter.paymentOptions.insert(i);
     }
     if (filter.paymentOptions.isEmpty()) {
-        refuse(QStringLiteral("Choose at least one form of payment to export."));
+        refuse(tr("Choose at least one form of payment to export."));
         return;
     }
     if (filter.paymentOptions.size() == PaymentOptionCount)
         filter.paymentOptions.clear(); // and the forms another program wrote
 
     const ExpenseExport expenses = collectExport(m_data, filter);
-    const QString title = QStringLiteral("Export Expenses");
+    const QString title = tr("Export Expenses");
     if (!expenses.problem.isEmpty()) {
-        m_desk.message(title, {expenses.problem, QStringLiteral("Nothing was exported.")},
+        m_desk.message(title, {expenses.problem, tr("Nothing was exported.")},
                        pellar::MessageButtons::Ok, pellar::MessageIcon::Warning);
         return;
     }
     if (expenses.rows.isEmpty()) {
-        refuse(QStringLiteral("No expenses of the period match what is chosen; nothing was "
-                              "exported."));
+        refuse(tr("No expenses of the period match what is chosen; nothing was "
+                  "exported."));
         return;
     }
 
     const bool csv = m_csv->isChecked();
     const QString extension = csv ? QStringLiteral(".csv") : QStringLiteral(".journal");
     const QString suggested = pellar::inDocumentsFolder(
-        QStringLiteral("Expenses %1 to %2")
+        tr("Expenses %1 to %2")
             .arg(filter.period.start.toString(QStringLiteral("yyyy-MM-dd")),
                  filter.period.end.toString(QStringLiteral("yyyy-MM-dd"))) +
         extension);
     const std::optional<QString> chosen = m_desk.chooseSaveFile(
-        title, suggested,
-        csv ? QStringLiteral("CSV files (*.csv)") : QStringLiteral("Journal files (*.journal)"));
+        title, suggested, csv ? tr("CSV files (*.csv)") : tr("Journal files (*.journal)"));
     if (!chosen || chosen->trimmed().isEmpty())
         return;
     QString path = *chosen;
@@ -208,8 +201,8 @@ void ExportPanel::exportChosen() {
                        pellar::MessageIcon::Warning);
         return;
     }
-    m_desk.message(title, {exportSummary(expenses),
-                           QStringLiteral("Saved as %1").arg(QDir::toNativeSeparators(path))});
+    m_desk.message(
+        title, {exportSummary(expenses), tr("Saved as %1").arg(QDir::toNativeSeparators(path))});
 }
 
 } // namespace expenses

@@ -18,7 +18,7 @@ namespace expenses {
 
 FinancePanel::FinancePanel(ExpenseEntry& entry, EntryNotices& notices,
                            const pellar::DataFolder& data, QWidget* parent)
-    : QGroupBox(QStringLiteral("Finance Charge"), parent)
+    : QGroupBox(tr("Finance Charge"), parent)
     , m_entry(entry)
     , m_notices(notices)
     , m_data(data) {
@@ -29,17 +29,15 @@ FinancePanel::FinancePanel(ExpenseEntry& entry, EntryNotices& notices,
     pellar::keepStorable(*m_charge);
     m_charge->setMaximumWidth(140);
     m_charge->installEventFilter(this);
-    m_continue =
-        pellar::ui::makeButton(this, QStringLiteral("cmdExpense_5"), QStringLiteral("Continue"),
-                               QStringLiteral("Enter Amount as Finance Charge"));
+    m_continue = pellar::ui::makeButton(this, QStringLiteral("cmdExpense_5"), tr("Con&tinue"),
+                                        tr("Enter Amount as Finance Charge"));
     m_continue->setAutoDefault(false);
     auto* grid = new QGridLayout(this);
     grid->addWidget(
-        pellar::ui::makeNote(this,
-                             QStringLiteral("Review the Statement of Account that you are Posting. "
-                                            "If a Finance Charge appears then you should Expense "
-                                            "it. Enter the Amount shown on the Statement in the "
-                                            "box and click Continue.")),
+        pellar::ui::makeNote(this, tr("Review the Statement of Account that you are Posting. "
+                                      "If a Finance Charge appears then you should Expense "
+                                      "it. Enter the Amount shown on the Statement in the "
+                                      "box and click Continue.")),
         0, 0, 1, 3);
     grid->addWidget(m_charge, 1, 0);
     grid->addWidget(m_continue, 1, 1);
@@ -93,7 +91,7 @@ bool FinancePanel::eventFilter(QObject* watched, QEvent* event) {
             m_charge->clear();
     } else if (event->type() == QEvent::FocusOut &&
                movedByPerson(static_cast<QFocusEvent*>(event)->reason())) {
-        m_notices.refuse(QStringLiteral("A finance charge typed here is recorded with Continue."));
+        m_notices.refuse(tr("A finance charge typed here is recorded with Continue."));
     }
     return QGroupBox::eventFilter(watched, event);
 }

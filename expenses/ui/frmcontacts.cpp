@@ -24,7 +24,7 @@ namespace expenses {
 frmContacts::frmContacts(SpendlogForms& forms)
     : m_forms(forms) {
     setObjectName(QStringLiteral("frmContacts"));
-    setWindowTitle(QStringLiteral("Payto Selection       "));
+    setWindowTitle(tr("Payto Selection       "));
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
@@ -44,8 +44,8 @@ frmContacts::frmContacts(SpendlogForms& forms)
         },
         central);
     m_alignment->hide();
-    m_exit = pellar::ui::makeButton(central, QStringLiteral("cmdExit"), QStringLiteral("&Menu"),
-                                    QStringLiteral("Returns to the Main Menu"));
+    m_exit = pellar::ui::makeButton(central, QStringLiteral("cmdExit"), tr("&Menu"),
+                                    tr("Returns to the Main Menu"));
 
     auto* work = new QVBoxLayout;
     work->addWidget(m_editor);
@@ -72,15 +72,15 @@ frmContacts::frmContacts(SpendlogForms& forms)
 }
 
 void frmContacts::buildMenus() {
-    m_toggleView = menuBar()->addAction(QStringLiteral("Toggle View"));
+    m_toggleView = menuBar()->addAction(tr("Toggle &View"));
     m_toggleView->setObjectName(QStringLiteral("mnuView"));
-    m_filesMenu = menuBar()->addMenu(QStringLiteral("Files"));
+    m_filesMenu = menuBar()->addMenu(tr("&Files"));
     m_filesMenu->setObjectName(QStringLiteral("mnuCust"));
-    m_add = m_filesMenu->addAction(QStringLiteral("Add a New Recipient"));
+    m_add = m_filesMenu->addAction(tr("&Add a New Recipient"));
     m_add->setObjectName(QStringLiteral("mnuAdd"));
-    m_delete = m_filesMenu->addAction(QStringLiteral("DELETE This Recipient"));
+    m_delete = m_filesMenu->addAction(tr("&DELETE This Recipient"));
     m_delete->setObjectName(QStringLiteral("mnuDelete"));
-    m_listAll = m_filesMenu->addAction(QStringLiteral("Print  Recipient Records"));
+    m_listAll = m_filesMenu->addAction(tr("&Print  Recipient Records"));
     m_listAll->setObjectName(QStringLiteral("mnuPrint"));
 }
 
@@ -147,7 +147,7 @@ void frmContacts::contactsChanged(const QList<Contact>& contacts) {
 
 void frmContacts::loadFromVendorList(qint64 record) {
     if (record == 0) {
-        refuse(QStringLiteral("Choose a contact in the list first."));
+        refuse(tr("Choose a contact in the list first."));
         return;
     }
     m_editor->selectContact(record);

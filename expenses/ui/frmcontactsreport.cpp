@@ -14,6 +14,7 @@
 #include "expenses/ui/reportalignmentpanel.h"
 #include "expenses/ui/spendlogforms.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace expenses {
@@ -21,7 +22,8 @@ namespace expenses {
 namespace {
 
 void tellPrintError(pellar::Desk& desk) {
-    desk.message(QStringLiteral("Print Error"), {QStringLiteral("A Print Error has occurred")},
+    desk.message(QCoreApplication::translate("frmContacts", "Print Error"),
+                 {QCoreApplication::translate("frmContacts", "A Print Error has occurred")},
                  pellar::MessageButtons::Ok);
 }
 
@@ -39,14 +41,13 @@ std::optional<QList<Contact>> frmContacts::contactsForReport() {
 
 void frmContacts::printContactReport() {
     pellar::Desk& desk = m_forms.desk();
-    if (desk.message(QStringLiteral("Contact Report"),
-                     {QStringLiteral("Click Yes to print a Contact Report")},
+    if (desk.message(tr("Contact Report"), {tr("Click Yes to print a Contact Report")},
                      pellar::MessageButtons::YesNo) != pellar::MessageAnswer::Yes)
         return;
     // Without a printer the job would only go to a file the person never named.
     if (!desk.printerAvailable()) {
         if (pellar::offerPdfWithoutPrinter(desk, QString::fromUtf16(kProgramTitle),
-                                           QStringLiteral("Contact Report")))
+                                           tr("Contact Report")))
             saveContactReportAsPdf();
         return;
     }
@@ -90,8 +91,8 @@ void frmContacts::saveContactReportAsPdf() {
             PrintContactReport(surface, *contacts, date);
         });
     if (saved.written)
-        m_note->say(QStringLiteral("The contact report was saved as %1")
-                        .arg(QDir::toNativeSeparators(saved.fileName)));
+        m_note->say(
+            tr("The contact report was saved as %1").arg(QDir::toNativeSeparators(saved.fileName)));
     else if (!saved.cancelled)
         tellPrintError(desk);
 }
@@ -110,8 +111,7 @@ void frmContacts::printAlignmentTest(pellar::AlignmentOffsets offsets) {
     pellar::Desk& desk = m_forms.desk();
     if (!desk.printerAvailable()) {
         desk.message(QString::fromUtf16(kProgramTitle),
-                     {QStringLiteral("No printer is set up on this computer.")},
-                     pellar::MessageButtons::Ok);
+                     {tr("No printer is set up on this computer.")}, pellar::MessageButtons::Ok);
         return;
     }
     const std::optional<pellar::PrinterChoice> printer = pellar::ChoosePrinter(m_forms.context());

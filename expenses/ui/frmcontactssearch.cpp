@@ -25,7 +25,7 @@ void frmContacts::openSearch() {
 
 void frmContacts::startSearch(SearchKind kind, const QString& typed) {
     if (criterionTooShort(kind, typed)) {
-        refuse(QStringLiteral("Type the whole telephone number, %1 characters, to search by it.")
+        refuse(tr("Type the whole telephone number, %1 characters, to search by it.")
                    .arg(kTelephoneCriterionLength));
         m_search->focusCriterion();
         return;
@@ -43,8 +43,8 @@ void frmContacts::SearchContacts(SearchKind kind, const QString& criterion) {
         return;
     }
     if (found.isEmpty()) {
-        if (m_forms.desk().message(QStringLiteral("Contact not Found"),
-                                   {QStringLiteral("Would you like to Create a New Contact?")},
+        if (m_forms.desk().message(tr("Contact not Found"),
+                                   {tr("Would you like to Create a New Contact?")},
                                    pellar::MessageButtons::YesNo) != pellar::MessageAnswer::Yes) {
             backToSearch();
             return;
@@ -63,7 +63,7 @@ void frmContacts::SearchContacts(SearchKind kind, const QString& criterion) {
     }
     m_listingAll = false;
     m_search->hide();
-    m_results->showAs(QStringLiteral("Contacts Search Results"), false);
+    m_results->showAs(tr("Contacts Search Results"), false);
     m_results->focusGrid();
     fitWindow();
 }
@@ -100,19 +100,19 @@ void frmContacts::ListAllContacts() {
         return;
     // An empty file lists nothing, just as a missing one.
     if (!pellar::DataFileExists(m_forms.data(), kContactsFile) || cursor().count() == 0) {
-        refuse(QStringLiteral("There are no contacts to list."));
+        refuse(tr("There are no contacts to list."));
         return;
     }
     m_listingAll = true;
     m_search->hide();
-    m_results->showAs(QStringLiteral("Contact List"), true);
+    m_results->showAs(tr("Contact List"), true);
     SearchContacts(SearchKind::All, QStringLiteral("All"));
     m_results->focusGrid();
 }
 
 void frmContacts::selectFoundContact(qint64 record) {
     if (record == 0) {
-        refuse(QStringLiteral("Choose a contact in the grid first."));
+        refuse(tr("Choose a contact in the grid first."));
         return;
     }
     showContactFrame();

@@ -27,7 +27,7 @@ frmExpenses::frmExpenses(SpendlogForms& forms)
     : m_forms(forms)
     , m_notices(std::make_unique<EntryNotices>(forms.desk())) {
     setObjectName(QStringLiteral("frmExpenses"));
-    setWindowTitle(QStringLiteral("Expenses"));
+    setWindowTitle(tr("Expenses"));
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
@@ -43,16 +43,16 @@ frmExpenses::frmExpenses(SpendlogForms& forms)
     layout->addWidget(m_cleanup);
     layout->addWidget(m_note);
 
-    m_reports = menuBar()->addMenu(QStringLiteral("&Reports"));
+    m_reports = menuBar()->addMenu(tr("&Reports"));
     m_reports->setObjectName(QStringLiteral("mnuReport"));
-    m_reviewAction = m_reports->addAction(QStringLiteral("&Expenses"));
+    m_reviewAction = m_reports->addAction(tr("&Expenses"));
     m_reviewAction->setObjectName(QStringLiteral("mnuExpenses"));
-    m_cleanupAction = m_reports->addAction(QStringLiteral("File Cleanup"));
+    m_cleanupAction = m_reports->addAction(tr("File &Cleanup"));
     m_cleanupAction->setObjectName(QStringLiteral("mnuCleanup"));
     m_reports->addSeparator();
-    m_exportAction = m_reports->addAction(QStringLiteral("E&xport..."));
+    m_exportAction = m_reports->addAction(tr("E&xport..."));
     m_exportAction->setObjectName(QStringLiteral("mnuExport"));
-    m_totalsAction = m_reports->addAction(QStringLiteral("Category &Totals"));
+    m_totalsAction = m_reports->addAction(tr("Category &Totals"));
     m_totalsAction->setObjectName(QStringLiteral("mnuCategoryTotals"));
 
     connect(m_reviewAction, &QAction::triggered, this, &frmExpenses::showReview);
@@ -158,7 +158,7 @@ void frmExpenses::activate() {
     // copy back from the backup folder first, as data files are, would only be noise.
     const QString leftover = m_forms.data().filePath(kLeftoverExpensesFile);
     if (QFile::exists(leftover) && !QFile::remove(leftover))
-        m_notices->fileProblem(QStringLiteral("The file TempExpenses.txt could not be deleted."));
+        m_notices->fileProblem(tr("The file TempExpenses.txt could not be deleted."));
 }
 
 void frmExpenses::setPayees(const QStringList& names) {
@@ -172,9 +172,9 @@ void frmExpenses::showReview() {
 
 void frmExpenses::openCleanup() {
     if (m_forms.desk().message(
-            QStringLiteral("Archive Procedure"),
-            {QStringLiteral("Cleanup Permenantly removes Records in your Expense Files"),
-             QStringLiteral("You should Clean Files only when Records are no longer needed")},
+            tr("Archive Procedure"),
+            {tr("Cleanup Permenantly removes Records in your Expense Files"),
+             tr("You should Clean Files only when Records are no longer needed")},
             pellar::MessageButtons::OkCancel) != pellar::MessageAnswer::Ok)
         return;
     showFrame(m_cleanup);

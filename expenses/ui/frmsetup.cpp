@@ -44,74 +44,74 @@ QLabel* heading(const QString& text, QWidget* buddy, QWidget* parent) {
 frmSetup::frmSetup(SpendlogForms& forms)
     : m_forms(forms) {
     setObjectName(QStringLiteral("frmSetup"));
-    setWindowTitle(QStringLiteral("Spendlog Form"));
+    setWindowTitle(tr("Spendlog Form"));
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
 
     m_suggested = new CategorySourceList(central);
     m_suggested->setObjectName(QStringLiteral("lstCategories"));
-    m_suggested->setToolTip(QStringLiteral("Displays a List of Suggested Expenses"));
+    m_suggested->setToolTip(tr("Displays a List of Suggested Expenses"));
     m_nondeductible = new CategorySourceList(central);
     m_nondeductible->setObjectName(QStringLiteral("lstNondeductable"));
-    m_nondeductible->setToolTip(QStringLiteral("Displays Expenses that are not tax deductable"));
+    m_nondeductible->setToolTip(tr("Displays Expenses that are not tax deductable"));
     m_expenseList = new ExpenseListBox(central);
     m_expenseList->setObjectName(QStringLiteral("cboCategories"));
-    m_expenseList->setToolTip(QStringLiteral("Displays Expense Categories for your Business"));
-    m_expenseList->typingArea()->setPlaceholderText(QStringLiteral("Type Here"));
+    m_expenseList->setToolTip(tr("Displays Expense Categories for your Business"));
+    m_expenseList->typingArea()->setPlaceholderText(tr("Type Here"));
 
     struct ButtonText {
-        const char16_t* caption;
-        const char16_t* tip;
+        const char* caption;
+        const char* tip;
     };
     const ButtonText texts[5] = {
-        {u"&AddItem", u"Adds the current item to your expense list"},
-        {u"&DeleteItem", u"Delets the Current Item from your Expense List"},
-        {u"Select&All", u"Adds all Categoiries and Non-Deductables to your Expenses List"},
-        {u"&ClearAll", u"Clears your Expense List"},
-        {u"&Use a Standard Chart of Accounts", u"Click to load a Standard Chart of Accounts"},
+        {QT_TR_NOOP("Add&Item"), QT_TR_NOOP("Adds the current item to your expense list")},
+        {QT_TR_NOOP("&DeleteItem"), QT_TR_NOOP("Delets the Current Item from your Expense List")},
+        {QT_TR_NOOP("Select&All"),
+         QT_TR_NOOP("Adds all Categoiries and Non-Deductables to your Expenses List")},
+        {QT_TR_NOOP("&ClearAll"), QT_TR_NOOP("Clears your Expense List")},
+        {QT_TR_NOOP("&Use a Standard Chart of Accounts"),
+         QT_TR_NOOP("Click to load a Standard Chart of Accounts")},
     };
     m_expenseButtons = new QButtonGroup(this);
     for (int i = 0; i < 5; ++i) {
-        m_listButtons[i] = new QPushButton(QString::fromUtf16(texts[i].caption), central);
+        m_listButtons[i] = new QPushButton(tr(texts[i].caption), central);
         m_listButtons[i]->setObjectName(QStringLiteral("cmdExpense_%1").arg(i));
-        m_listButtons[i]->setToolTip(QString::fromUtf16(texts[i].tip));
+        m_listButtons[i]->setToolTip(tr(texts[i].tip));
         m_expenseButtons->addButton(m_listButtons[i], i);
     }
-    m_saveAndReturn = new QPushButton(QStringLiteral("Save Changes and Return to &Menu"), central);
+    m_saveAndReturn = new QPushButton(tr("Save Changes and Return to &Menu"), central);
     m_saveAndReturn->setObjectName(QStringLiteral("cmdQuit"));
-    m_saveAndReturn->setToolTip(QStringLiteral("Returns to Main Menu"));
+    m_saveAndReturn->setToolTip(tr("Returns to Main Menu"));
 
-    QAction* order = menuBar()->addAction(QStringLiteral("Order Banking Supplies"));
+    QAction* order = menuBar()->addAction(tr("&Order Banking Supplies"));
     order->setObjectName(QStringLiteral("mnuOrder"));
 
     // Layout: the explanation on top, the two ready-made lists, the expense list with its
     // buttons, and the way back at the bottom.
-    auto* intro =
-        note(QStringLiteral("You can track Expenses by Categories Unique to your Business or "
-                            "use a Standard Chart of Accounts.  To select all Categories, "
-                            "including Non Deductable Catagories, Click Select All. You can "
-                            "add or delete from the Expense List."),
-             central);
-    auto* dragHint = note(QStringLiteral("You can Drag and Drop from the Categories Lists to the "
-                                         "Expenses List or you can Type an Expense into the list "
-                                         "and click AddItem."),
+    auto* intro = note(tr("You can track Expenses by Categories Unique to your Business or "
+                          "use a Standard Chart of Accounts.  To select all Categories, "
+                          "including Non Deductable Catagories, Click Select All. You can "
+                          "add or delete from the Expense List."),
+                       central);
+    auto* dragHint = note(tr("You can Drag and Drop from the Categories Lists to the "
+                             "Expenses List or you can Type an Expense into the list "
+                             "and click AddItem."),
                           central);
-    auto* eitherList = new QLabel(QStringLiteral("Drag from Either List to Expense List"), central);
+    auto* eitherList = new QLabel(tr("Drag from Either List to Expense List"), central);
     eitherList->setAlignment(Qt::AlignCenter);
     pellar::ui::tinted(eitherList, pellar::Tint::Notice);
     QFont italic = eitherList->font();
     italic.setItalic(true);
     eitherList->setFont(italic);
-    auto* uppercase = note(QStringLiteral("To create a non-deductable Category, enter it in "
-                                          "UPPERCASE Letters"),
+    auto* uppercase = note(tr("To create a non-deductable Category, enter it in "
+                              "UPPERCASE Letters"),
                            central);
 
     auto* sources = new QGridLayout;
-    sources->addWidget(heading(QStringLiteral("Categories List"), m_suggested, central), 0, 0);
+    sources->addWidget(heading(tr("Categories List"), m_suggested, central), 0, 0);
     sources->addWidget(m_suggested, 1, 0, 3, 1);
-    sources->addWidget(
-        heading(QStringLiteral("Non Deductable Categories"), m_nondeductible, central), 0, 1);
+    sources->addWidget(heading(tr("Non Deductable Categories"), m_nondeductible, central), 0, 1);
     sources->addWidget(m_nondeductible, 1, 1);
     sources->addWidget(uppercase, 2, 1);
     sources->addWidget(eitherList, 3, 1, Qt::AlignBottom);
@@ -123,7 +123,7 @@ frmSetup::frmSetup(SpendlogForms& forms)
     buttons->addStretch(1);
 
     auto* target = new QGridLayout;
-    target->addWidget(heading(QStringLiteral("Expenses List"), m_expenseList, central), 0, 0);
+    target->addWidget(heading(tr("Expenses List"), m_expenseList, central), 0, 0);
     target->addWidget(m_expenseList, 1, 0);
     target->addLayout(buttons, 1, 1);
     target->setRowStretch(1, 1);
@@ -203,9 +203,9 @@ void frmSetup::addEntry(const QString& candidate) {
         return;
     }
     if (candidate.trimmed().isEmpty())
-        pellar::ui::refuse(m_forms.desk(), m_note, QStringLiteral("Type a category to add."));
+        pellar::ui::refuse(m_forms.desk(), m_note, tr("Type a category to add."));
     else
-        m_note->say(QStringLiteral("%1 is in the Expenses List already.").arg(candidate));
+        m_note->say(tr("%1 is in the Expenses List already.").arg(candidate));
 }
 
 void frmSetup::dropFromList(const QString& listName) {
@@ -249,8 +249,8 @@ void frmSetup::useStandardChart() {
     const CategoriesRead chart = readChart(m_forms.data());
     if (!chart.found) {
         pellar::ui::refuse(m_forms.desk(), m_note,
-                           QStringLiteral("There is no standard chart of accounts (Chart.txt) "
-                                          "in the data folder."));
+                           tr("There is no standard chart of accounts (Chart.txt) "
+                              "in the data folder."));
         return;
     }
     if (!chart.problem.isEmpty()) {
@@ -263,9 +263,8 @@ void frmSetup::useStandardChart() {
 
 void frmSetup::saveAndReturn() {
     if (m_expenseList->count() == 0) {
-        m_forms.desk().message(QStringLiteral("No Expense Codes Selected"),
-                               {QStringLiteral("You must Enter Expense Codes")},
-                               pellar::MessageButtons::Ok);
+        m_forms.desk().message(tr("No Expense Codes Selected"),
+                               {tr("You must Enter Expense Codes")}, pellar::MessageButtons::Ok);
         return;
     }
     const QStringList list = m_expenseList->items();
@@ -281,16 +280,16 @@ void frmSetup::saveAndReturn() {
         // changed once more while the question was open.
         m_shown = saved.current;
         if (m_forms.desk().message(QString::fromUtf16(kProgramTitle),
-                                   {QStringLiteral("The Expense Categories were changed "
-                                                   "elsewhere since this screen showed them."),
-                                    QStringLiteral("Replace them with the Expenses List on this "
-                                                   "screen?")},
+                                   {tr("The Expense Categories were changed "
+                                       "elsewhere since this screen showed them."),
+                                    tr("Replace them with the Expenses List on this "
+                                       "screen?")},
                                    pellar::MessageButtons::YesNoDefaultNo) !=
             pellar::MessageAnswer::Yes) {
             m_expenseList->clear();
             m_expenseList->addItems(saved.current.categories);
-            m_note->say(QStringLiteral("The categories saved elsewhere are kept; the Expenses "
-                                       "List now shows them."));
+            m_note->say(tr("The categories saved elsewhere are kept; the Expenses "
+                           "List now shows them."));
             return;
         }
     }

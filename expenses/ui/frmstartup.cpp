@@ -77,69 +77,68 @@ QLabel* wrappedLabel(const QString& text, QWidget* parent) {
 frmStartup::frmStartup(SpendlogForms& forms)
     : m_forms(forms) {
     setObjectName(QStringLiteral("frmStartup"));
-    setWindowTitle(QStringLiteral("Pellar Spendlog"));
+    setWindowTitle(tr("Pellar Spendlog"));
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
 
-    auto* productName = new QLabel(QStringLiteral("Pellar Spendlog"), central);
+    auto* productName = new QLabel(tr("Pellar Spendlog"), central);
     productName->setObjectName(QStringLiteral("lblProductName"));
-    productName->setToolTip(QStringLiteral("The Name of this program"));
+    productName->setToolTip(tr("The Name of this program"));
     QFont title = productName->font();
     title.setPointSizeF(title.pointSizeF() * 2.0);
     title.setBold(true);
     productName->setFont(title);
 
-    auto* freeProgram = new QLabel(QStringLiteral("(A Free Program from Orvanta)"), central);
+    auto* freeProgram = new QLabel(tr("(A Free Program from Orvanta)"), central);
     freeProgram->setObjectName(QStringLiteral("Label1_1"));
-    freeProgram->setToolTip(QStringLiteral("Click to Visit"));
-    m_checkbookNotice =
-        wrappedLabel(QStringLiteral("A Orvanta Checkbook Module was found. Enter only CASH "
-                                    "and CC Expenditures  using Spendlog"),
-                     central);
+    freeProgram->setToolTip(tr("Click to Visit"));
+    m_checkbookNotice = wrappedLabel(tr("A Orvanta Checkbook Module was found. Enter only CASH "
+                                        "and CC Expenditures  using Spendlog"),
+                                     central);
     m_checkbookNotice->setObjectName(QStringLiteral("Label1_2"));
     pellar::ui::tinted(m_checkbookNotice, pellar::Tint::Warning, true);
     m_checkbookNotice->hide();
 
-    m_version = new QLabel(QStringLiteral("Version"), central);
+    m_version = new QLabel(tr("Version"), central);
     m_version->setObjectName(QStringLiteral("lblVersion"));
     m_licensedTo = new QLabel(central);
     m_licensedTo->setObjectName(QStringLiteral("lblLicensedTo"));
-    m_licensedTo->setToolTip(QStringLiteral("Thank you for using Orvanta Products"));
+    m_licensedTo->setToolTip(tr("Thank you for using Orvanta Products"));
 
-    const char16_t* runningTexts[3] = {u"Orvanta Programs share files.",
-                                       u"Exit all other Orvanta Programs",
-                                       u"before continuing...."};
+    const char* runningTexts[3] = {QT_TR_NOOP("Orvanta Programs share files."),
+                                   QT_TR_NOOP("Exit all other Orvanta Programs"),
+                                   QT_TR_NOOP("before continuing....")};
     QLabel* running[3];
     for (int i = 0; i < 3; ++i) {
-        running[i] = new QLabel(QString::fromUtf16(runningTexts[i]), central);
+        running[i] = new QLabel(tr(runningTexts[i]), central);
         running[i]->setObjectName(QStringLiteral("lblRunning_%1").arg(i));
     }
     QFont strong = running[0]->font();
     strong.setBold(true);
     running[0]->setFont(strong);
 
-    auto* warning = wrappedLabel(
-        QStringLiteral("Warning: this computer program is protected by copyright law. Copying or "
-                       "passing on this program, or any part of it, without permission may be "
-                       "prosecuted to the full extent of the law."),
-        central);
+    auto* warning =
+        wrappedLabel(tr("Warning: this computer program is protected by copyright law. Copying or "
+                        "passing on this program, or any part of it, without permission may be "
+                        "prosecuted to the full extent of the law."),
+                     central);
     warning->setObjectName(QStringLiteral("lblWarning"));
-    warning->setToolTip(QStringLiteral("Protected by Law"));
+    warning->setToolTip(tr("Protected by Law"));
     QFont small = warning->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     warning->setFont(small);
 
     m_picture = new QLabel(central);
     m_picture->setObjectName(QStringLiteral("Image1"));
-    m_picture->setToolTip(QStringLiteral("Shows Setup Screen"));
+    m_picture->setToolTip(tr("Shows Setup Screen"));
     m_picture->setPixmap(startupPicture());
     m_picture->setCursor(Qt::PointingHandCursor);
     m_picture->installEventFilter(this);
 
-    m_continue = new QPushButton(QStringLiteral("&Continue......."), central);
+    m_continue = new QPushButton(tr("&Continue......."), central);
     m_continue->setObjectName(QStringLiteral("cmdGoto"));
-    m_continue->setToolTip(QStringLiteral("Enter expense data"));
+    m_continue->setToolTip(tr("Enter expense data"));
     m_continue->setDefault(true);
     m_continue->setMinimumWidth(140);
 
@@ -183,26 +182,25 @@ void frmStartup::buildMenus() {
         a->setObjectName(QString::fromLatin1(name));
         return a;
     };
-    auto* files = menuBar()->addMenu(QStringLiteral("Files"));
+    auto* files = menuBar()->addMenu(tr("&Files"));
     files->setObjectName(QStringLiteral("mnuFiles"));
-    auto* setup = action(files, "mnuSetup", QStringLiteral("Show Setup Screen"));
-    auto* suppliers = action(files, "mnuSuppliers", QStringLiteral("Create/Manage Suppliers List"));
-    auto* dataFolder = action(files, "mnuDataFolder", QStringLiteral("Data Folder..."));
-    auto* exportExpenses = action(files, "mnuExportExpenses", QStringLiteral("Export Expenses..."));
-    auto* categoryTotals = action(files, "mnuCategoryTotals", QStringLiteral("Category Totals"));
-    auto* exitProgram = action(files, "mnuExit", QStringLiteral("Exit"));
+    auto* setup = action(files, "mnuSetup", tr("Show &Setup Screen"));
+    auto* suppliers = action(files, "mnuSuppliers", tr("Create/&Manage Suppliers List"));
+    auto* dataFolder = action(files, "mnuDataFolder", tr("&Data Folder..."));
+    auto* exportExpenses = action(files, "mnuExportExpenses", tr("&Export Expenses..."));
+    auto* categoryTotals = action(files, "mnuCategoryTotals", tr("Category &Totals"));
+    auto* exitProgram = action(files, "mnuExit", tr("E&xit"));
 
-    auto* order = menuBar()->addMenu(QStringLiteral("Order Forms"));
+    auto* order = menuBar()->addMenu(tr("&Order Forms"));
     order->setObjectName(QStringLiteral("mnuOrder"));
-    auto* businessForms =
-        action(order, "mnuDeluxe", QStringLiteral("Checks, Deposit Slips,Envelopes, etc"));
-    auto* paper = action(order, "mnuOffice", QStringLiteral("Perfed Paper"));
-    auto* labels = action(order, "mnuAvery", QStringLiteral("Labels, etc"));
+    auto* businessForms = action(order, "mnuDeluxe", tr("&Checks, Deposit Slips,Envelopes, etc"));
+    auto* paper = action(order, "mnuOffice", tr("&Perfed Paper"));
+    auto* labels = action(order, "mnuAvery", tr("&Labels, etc"));
 
-    auto* upgrade = menuBar()->addMenu(QStringLiteral("Upgrade"));
+    auto* upgrade = menuBar()->addMenu(tr("&Upgrade"));
     upgrade->setObjectName(QStringLiteral("mnuUpgrade"));
-    auto* accounting = action(upgrade, "mnuAccounting", QStringLiteral("Orvanta Accounting"));
-    auto* completion = action(upgrade, "mnuCompletion", QStringLiteral("Orvanta Form Completion"));
+    auto* accounting = action(upgrade, "mnuAccounting", tr("Orvanta &Accounting"));
+    auto* completion = action(upgrade, "mnuCompletion", tr("Orvanta &Form Completion"));
     pellar::ui::addHelpMenu(menuBar(), m_forms.context(), spendlogHelp());
 
     connect(setup, &QAction::triggered, this, [this] { m_forms.showSetup(this); });
@@ -242,9 +240,9 @@ void frmStartup::activate() {
     QString owner;
     if (pellar::DataFileExists(m_forms.data(), pellar::kBusinessFile))
         owner = trimBlanks(pellar::readBusinessProfile(m_forms.data()).profile.name);
-    m_licensedTo->setText(owner.isEmpty() ? QStringLiteral("Licensed to a Valued Customer")
-                                          : QStringLiteral("Licensed to ") + owner);
-    m_version->setText(QStringLiteral("Version ") + pellar::buildVersion());
+    m_licensedTo->setText(owner.isEmpty() ? tr("Licensed to a Valued Customer")
+                                          : tr("Licensed to ") + owner);
+    m_version->setText(tr("Version ") + pellar::buildVersion());
     m_continue->setFocus();
 }
 

@@ -4,20 +4,24 @@
 #include "common/core/programcontext.h"
 #include "common/core/weblinks.h"
 
+#include <QCoreApplication>
+
 namespace expenses {
 
 QStringList formsNoticeLines(const pellar::WebConfig& config) {
-    return pellar::partnerNoticeLines(config, QStringLiteral("Deposit Tickets are Item #  80200"));
+    return pellar::partnerNoticeLines(
+        config, QCoreApplication::translate("Notices", "Deposit Tickets are Item #  80200"));
 }
 
 pellar::FileResult showFormsNotice(pellar::ProgramContext& context) {
-    return pellar::askThenOpen(context, QStringLiteral("Ordering Deluxe Forms"),
+    return pellar::askThenOpen(context,
+                               QCoreApplication::translate("Notices", "Ordering Deluxe Forms"),
                                formsNoticeLines(context.web), context.web.formsReorder);
 }
 
 pellar::FileResult showPaperNotice(pellar::ProgramContext& context) {
-    return pellar::askThenOpen(context, QStringLiteral("Order Paper"), pellar::paperNoticeLines(),
-                               context.web.paperSupplier);
+    return pellar::askThenOpen(context, QCoreApplication::translate("Notices", "Order Paper"),
+                               pellar::paperNoticeLines(), context.web.paperSupplier);
 }
 
 void reportFileProblem(pellar::Desk& desk, const QString& problem) {

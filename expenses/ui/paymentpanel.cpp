@@ -14,28 +14,26 @@
 namespace expenses {
 
 PaymentPanel::PaymentPanel(ExpenseEntry& entry, QWidget* parent)
-    : QGroupBox(QStringLiteral("Form of Payment"), parent)
+    : QGroupBox(tr("Form of Payment"), parent)
     , m_entry(entry) {
     setObjectName(QStringLiteral("fraPaymentForm"));
-    setToolTip(QStringLiteral("Select the Form of Payment that was used"));
-    const char16_t* payments[PaymentOptionCount][2] = {
-        {u"Check", u"Debits Checkbook"},
-        {u"Cash", u"Does not Debit Checkbook"},
-        {u"Credit Card", u"Does not Debit Checkbook"},
-        {u"E-Bill Payment", u"Debits Checkbook"}};
+    setToolTip(tr("Select the Form of Payment that was used"));
+    const char* payments[PaymentOptionCount][2] = {
+        {QT_TR_NOOP("C&heck"), QT_TR_NOOP("Debits Checkbook")},
+        {QT_TR_NOOP("Ca&sh"), QT_TR_NOOP("Does not Debit Checkbook")},
+        {QT_TR_NOOP("Credit C&ard"), QT_TR_NOOP("Does not Debit Checkbook")},
+        {QT_TR_NOOP("E-&Bill Payment"), QT_TR_NOOP("Debits Checkbook")}};
     m_group = new QButtonGroup(this);
     auto* paymentRow = new QHBoxLayout;
     for (int i = 0; i < PaymentOptionCount; ++i) {
-        m_payments[i] =
-            pellar::ui::named(new QRadioButton(QString::fromUtf16(payments[i][0]), this),
-                              QStringLiteral("optPayment_%1").arg(i));
-        m_payments[i]->setToolTip(QString::fromUtf16(payments[i][1]));
+        m_payments[i] = pellar::ui::named(new QRadioButton(tr(payments[i][0]), this),
+                                          QStringLiteral("optPayment_%1").arg(i));
+        m_payments[i]->setToolTip(tr(payments[i][1]));
         m_group->addButton(m_payments[i], i);
         paymentRow->addWidget(m_payments[i]);
     }
     paymentRow->addStretch(1);
-    m_reference = pellar::ui::makeBox(this, QStringLiteral("txtReference"),
-                                      QStringLiteral("Enter a Check #"));
+    m_reference = pellar::ui::makeBox(this, QStringLiteral("txtReference"), tr("Enter a Check #"));
     m_reference->setMaxLength(25); // the width of the record's field
     pellar::keepStorable(*m_reference);
     m_referenceLabel =
@@ -80,8 +78,8 @@ void PaymentPanel::paymentClicked(int option) {
     m_referenceLabel->setVisible(reference);
     if (reference) {
         m_reference->clear();
-        m_referenceLabel->setText(option == PayByCheck ? QStringLiteral("Enter Check No")
-                                                       : QStringLiteral("Enter Card Co."));
+        m_referenceLabel->setText(option == PayByCheck ? tr("Enter Check No")
+                                                       : tr("Enter Card Co."));
     }
     emit paymentChosen();
 }

@@ -12,13 +12,12 @@ namespace expenses {
 ReportAlignmentPanel::ReportAlignmentPanel(pellar::ProgramContext& context,
                                            pellar::ui::AlignmentPage::TestPage testPage,
                                            QWidget* parent)
-    : QGroupBox(QStringLiteral("Printer Alignment"), parent)
+    : QGroupBox(tr("Printer Alignment"), parent)
     , m_page(new pellar::ui::AlignmentPage(context, {pellar::PrintedDocument::ContactReport},
                                            std::move(testPage), this)) {
     setObjectName(QStringLiteral("fraAlignment"));
-    m_done =
-        pellar::ui::makeButton(this, QStringLiteral("cmdAlignmentDone"), QStringLiteral("&Done"),
-                               QStringLiteral("Returns to the Contact List"));
+    m_done = pellar::ui::makeButton(this, QStringLiteral("cmdAlignmentDone"), tr("&Done"),
+                                    tr("Returns to the Contact List"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_done);

@@ -20,7 +20,7 @@ namespace expenses {
 
 ReviewPanel::ReviewPanel(DateRange& period, pellar::Desk& desk, const pellar::DataFolder& data,
                          QWidget* parent)
-    : QGroupBox(QStringLiteral("Expenses"), parent)
+    : QGroupBox(tr("Expenses"), parent)
     , m_period(period)
     , m_desk(desk)
     , m_data(data)
@@ -42,15 +42,16 @@ ReviewPanel::ReviewPanel(DateRange& period, pellar::Desk& desk, const pellar::Da
     const int character = m_grid->fontMetrics().averageCharWidth();
     m_grid->setMinimumWidth(100 * character);
 
-    const char16_t* captions[4] = {u"&MTD", u"Eternity", u"&Close Window", u"&YTD"};
+    const char* captions[4] = {QT_TR_NOOP("&MTD"), QT_TR_NOOP("&Eternity"),
+                               QT_TR_NOOP("&Close Window"), QT_TR_NOOP("&YTD")};
     for (int i = 0; i < 4; ++i) {
         m_buttons[i] = pellar::ui::makeButton(this, QStringLiteral("cmdExpensesGrid_%1").arg(i),
-                                              QString::fromUtf16(captions[i]));
+                                              tr(captions[i]));
         m_buttons[i]->setAutoDefault(false);
         connect(m_buttons[i], &QPushButton::clicked, this,
                 [this, i] { i == Close ? emit closeClicked() : listFrom(Button(i)); });
     }
-    m_buttons[Close]->setToolTip(QStringLiteral("Show main screen"));
+    m_buttons[Close]->setToolTip(tr("Show main screen"));
 
     m_total = pellar::ui::named(new QLabel(this), QStringLiteral("lblTotal"));
     m_total->setFrameShape(QFrame::StyledPanel);
@@ -61,7 +62,7 @@ ReviewPanel::ReviewPanel(DateRange& period, pellar::Desk& desk, const pellar::Da
     QFont bold = m_total->font();
     bold.setBold(true);
     m_total->setFont(bold);
-    auto* totalCaption = new QLabel(QStringLiteral("Total"), this);
+    auto* totalCaption = new QLabel(tr("Total"), this);
     totalCaption->setFont(bold);
 
     m_periodShown = pellar::ui::named(new QLabel(this), QStringLiteral("lblPeriod"));
@@ -70,7 +71,7 @@ ReviewPanel::ReviewPanel(DateRange& period, pellar::Desk& desk, const pellar::Da
     pellar::ui::tinted(m_unreadable, pellar::Tint::Warning);
     m_unreadable->hide();
 
-    auto* range = new QGroupBox(QStringLiteral("Report Date Range"), this);
+    auto* range = new QGroupBox(tr("Report Date Range"), this);
     auto* rangeLayout = new QHBoxLayout(range);
     rangeLayout->addWidget(m_buttons[MonthToDate]);
     rangeLayout->addWidget(m_buttons[YearToDate]);
@@ -84,9 +85,9 @@ ReviewPanel::ReviewPanel(DateRange& period, pellar::Desk& desk, const pellar::Da
     bottom->addWidget(totalCaption, 0, Qt::AlignVCenter);
     bottom->addWidget(m_total, 0, Qt::AlignVCenter);
     bottom->addSpacing(24);
-    QPushButton* exportButton = pellar::ui::makeButton(
-        this, QStringLiteral("cmdExpensesExport"), QStringLiteral("E&xport..."),
-        QStringLiteral("Saves the expenses of the period to a file"));
+    QPushButton* exportButton =
+        pellar::ui::makeButton(this, QStringLiteral("cmdExpensesExport"), tr("E&xport..."),
+                               tr("Saves the expenses of the period to a file"));
     exportButton->setAutoDefault(false);
     connect(exportButton, &QPushButton::clicked, this, &ReviewPanel::exportClicked);
     bottom->addWidget(exportButton, 0, Qt::AlignVCenter);
@@ -127,7 +128,7 @@ void ReviewPanel::refresh() {
     }
     m_total->setText(pellar::formatCurrency(review.total));
     m_periodShown->setText(
-        QStringLiteral("%1 to %2")
+        tr("%1 to %2")
             .arg(pellar::formatShortDate(m_period.start), pellar::formatShortDate(m_period.end)));
     const QString notice = unreadableNotice(review);
     m_unreadable->setText(notice);

@@ -9,6 +9,8 @@
 #include "expenses/ui/frmstartup.h"
 #include "expenses/ui/notices.h"
 
+#include <QCoreApplication>
+
 namespace expenses {
 
 namespace {
@@ -22,8 +24,10 @@ const QString kExpenses = QStringLiteral("frmExpenses");
 
 pellar::ui::ProgramHelp spendlogHelp() {
     return {QString::fromUtf16(kProgramTitle), pellar::buildVersion(),
-            QStringLiteral("PellarSpendlogFREE records what a small business pays, and reports "
-                           "it for the accountant.")};
+            QCoreApplication::translate(
+                "SpendlogForms",
+                "PellarSpendlogFREE records what a small business pays, and reports "
+                "it for the accountant.")};
 }
 
 pellar::ProgramProfile spendlogProfile() {
@@ -33,12 +37,15 @@ pellar::ProgramProfile spendlogProfile() {
     profile.restoreNotice = [](pellar::Desk& desk, const pellar::DataFolder&, const QString& name) {
         if (name.contains(QStringLiteral("Invoice"), Qt::CaseSensitive))
             desk.beep();
-        desk.message(QStringLiteral("File Restored from Backup Folder"),
-                     {QStringLiteral("The ") + name + QStringLiteral(" was missing"),
-                      QStringLiteral("a recent copy has been restored"),
-                      QStringLiteral("Data may be missing from this file"),
-                      QStringLiteral("This is normal when Deleting old Invoices etc")},
-                     pellar::MessageButtons::Ok);
+        desk.message(
+            QCoreApplication::translate("SpendlogForms", "File Restored from Backup Folder"),
+            {QCoreApplication::translate("SpendlogForms", "The ") + name +
+                 QCoreApplication::translate("SpendlogForms", " was missing"),
+             QCoreApplication::translate("SpendlogForms", "a recent copy has been restored"),
+             QCoreApplication::translate("SpendlogForms", "Data may be missing from this file"),
+             QCoreApplication::translate("SpendlogForms",
+                                         "This is normal when Deleting old Invoices etc")},
+            pellar::MessageButtons::Ok);
     };
     // The expense program drops the backup copy of every file it rewrites.
     profile.shortcutDropsBackup = true;

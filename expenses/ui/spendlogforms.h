@@ -25,6 +25,8 @@ pellar::ProgramProfile spendlogProfile();
 pellar::ui::ProgramHelp spendlogHelp();
 
 class SpendlogForms : public QObject {
+    Q_OBJECT
+
 public:
     // The forms are added to the shell, which owns them; this object is the shell's child.
     explicit SpendlogForms(pellar::ProgramShell& shell);

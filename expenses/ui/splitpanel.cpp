@@ -8,6 +8,7 @@
 #include "expenses/ui/entrynotices.h"
 #include "expenses/ui/focusreasons.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -19,7 +20,7 @@ namespace expenses {
 namespace {
 
 const QString& notApplicable() {
-    static const QString text = QStringLiteral("Not Applicable");
+    static const QString text = QCoreApplication::translate("SplitPanel", "Not Applicable");
     return text;
 }
 
@@ -35,34 +36,33 @@ QLabel* amountLabel(const QString& name, QWidget* parent) {
 } // namespace
 
 SplitPanel::SplitPanel(EntryNotices& notices, QWidget* parent)
-    : QGroupBox(QStringLiteral("Disburse Amount to Categories"), parent)
+    : QGroupBox(tr("Disburse Amount to Categories"), parent)
     , m_notices(notices) {
     setObjectName(QStringLiteral("fraAssignAmount"));
     m_lineAmount = pellar::ui::makeBox(this, QStringLiteral("txtSplitAmount"));
     m_lineAmount->setAlignment(Qt::AlignRight);
     m_lineAmount->setMaximumWidth(140);
     m_lineAmount->installEventFilter(this);
-    m_enter = pellar::ui::makeButton(this, QStringLiteral("cmdExpense_6"), QStringLiteral("&Enter"),
-                                     QStringLiteral("Enter Amount to Selected Category"));
-    m_complete =
-        pellar::ui::makeButton(this, QStringLiteral("cmdExpense_4"), QStringLiteral("&Complete"),
-                               QStringLiteral("Complete the Disbursement"));
+    m_enter = pellar::ui::makeButton(this, QStringLiteral("cmdExpense_6"), tr("&Enter"),
+                                     tr("Enter Amount to Selected Category"));
+    m_complete = pellar::ui::makeButton(this, QStringLiteral("cmdExpense_4"), tr("&Complete"),
+                                        tr("Complete the Disbursement"));
     for (QPushButton* button : {m_enter, m_complete})
         button->setAutoDefault(false);
     m_total = amountLabel(QStringLiteral("lblAmount"), this);
     m_remaining = amountLabel(QStringLiteral("lblRemaining"), this);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("Select a Category Above"), this), 0, 0, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Enter an Amount"), this), 1, 0);
+    grid->addWidget(new QLabel(tr("Select a Category Above"), this), 0, 0, 1, 3);
+    grid->addWidget(new QLabel(tr("Enter an Amount"), this), 1, 0);
     grid->addWidget(m_lineAmount, 1, 1, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Click Enter"), this), 2, 0);
+    grid->addWidget(new QLabel(tr("Click Enter"), this), 2, 0);
     grid->addWidget(m_enter, 2, 1);
     grid->addWidget(m_complete, 2, 2);
     grid->setColumnStretch(3, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Total Amount"), this), 0, 4, Qt::AlignRight);
+    grid->addWidget(new QLabel(tr("Total Amount"), this), 0, 4, Qt::AlignRight);
     grid->addWidget(m_total, 0, 5);
-    grid->addWidget(new QLabel(QStringLiteral("Amount Remaining"), this), 1, 4, Qt::AlignRight);
+    grid->addWidget(new QLabel(tr("Amount Remaining"), this), 1, 4, Qt::AlignRight);
     grid->addWidget(m_remaining, 1, 5);
 
     setTabOrder(m_lineAmount, m_enter);
@@ -116,7 +116,7 @@ bool SplitPanel::eventFilter(QObject* watched, QEvent* event) {
     // Leaving the line's amount box sounds a beep, as it always has.
     if (watched == m_lineAmount && event->type() == QEvent::FocusOut &&
         movedByPerson(static_cast<QFocusEvent*>(event)->reason()))
-        m_notices.refuse(QStringLiteral("An amount typed here is taken with Enter."));
+        m_notices.refuse(tr("An amount typed here is taken with Enter."));
     return QGroupBox::eventFilter(watched, event);
 }
 

@@ -12,7 +12,7 @@
 namespace expenses {
 
 SplitSummary::SplitSummary(QWidget* parent)
-    : QGroupBox(QStringLiteral("Summary of Disbursement"), parent)
+    : QGroupBox(tr("Summary of Disbursement"), parent)
     , m_model(new SplitLinesModel(this)) {
     setObjectName(QStringLiteral("fraSplit"));
     setAutoFillBackground(true);
@@ -26,18 +26,17 @@ SplitSummary::SplitSummary(QWidget* parent)
     // Columns in the proportion 35 : 10 characters.
     new ProportionalColumns(m_lines, {35, 10});
 
-    m_redo = pellar::ui::makeButton(this, QStringLiteral("cmdExpense_9"), QStringLiteral("Re&do"),
-                                    QStringLiteral("Redo the Expense Posting"));
-    m_continue =
-        pellar::ui::makeButton(this, QStringLiteral("cmdExpense_10"), QStringLiteral("&Continue"),
-                               QStringLiteral("Continue to enter disbursed expense"));
+    m_redo = pellar::ui::makeButton(this, QStringLiteral("cmdExpense_9"), tr("Red&o"),
+                                    tr("Redo the Expense Posting"));
+    m_continue = pellar::ui::makeButton(this, QStringLiteral("cmdExpense_10"), tr("Cont&inue"),
+                                        tr("Continue to enter disbursed expense"));
     for (QPushButton* button : {m_redo, m_continue})
         button->setAutoDefault(false);
     auto* layout = new QGridLayout(this);
     layout->addWidget(m_lines, 0, 0, 1, 3);
-    layout->addWidget(pellar::ui::makeNote(this, QStringLiteral("Review the Disbursment Entries If "
-                                                                "correct, click Continue      "
-                                                                "Click Redo if incorrect")),
+    layout->addWidget(pellar::ui::makeNote(this, tr("Review the Disbursment Entries If "
+                                                    "correct, click Continue      "
+                                                    "Click Redo if incorrect")),
                       1, 0, 1, 3);
     layout->addWidget(m_redo, 2, 1);
     layout->addWidget(m_continue, 2, 2);

@@ -15,7 +15,7 @@
 namespace expenses {
 
 VendorListPanel::VendorListPanel(QWidget* parent)
-    : QGroupBox(QStringLiteral("Vendors / Suppliers List"), parent)
+    : QGroupBox(tr("Vendors / Suppliers List"), parent)
     , m_model(new VendorListModel(this)) {
     setObjectName(QStringLiteral("fraSuppliers"));
 
@@ -40,19 +40,17 @@ VendorListPanel::VendorListPanel(QWidget* parent)
                             m_grid->verticalScrollBar()->sizeHint().width() +
                             2 * m_grid->frameWidth() + 2);
 
-    m_load =
-        pellar::ui::makeButton(this, QStringLiteral("cmdVendorList_0"), QStringLiteral("Load"));
-    m_quit =
-        pellar::ui::makeButton(this, QStringLiteral("cmdVendorList_1"), QStringLiteral("Quit"));
+    m_load = pellar::ui::makeButton(this, QStringLiteral("cmdVendorList_0"), tr("&Load"));
+    m_quit = pellar::ui::makeButton(this, QStringLiteral("cmdVendorList_1"), tr("&Quit"));
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(new QLabel(QStringLiteral("Left Click to Select"), this), 1);
+    buttons->addWidget(new QLabel(tr("Left Click to Select"), this), 1);
     buttons->addWidget(m_load);
     buttons->addWidget(m_quit);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_grid, 1);
     layout->addWidget(pellar::ui::makeNote(
-        this, QStringLiteral("Vendor / Supplier Data cannot be modified     on this screen")));
+        this, tr("Vendor / Supplier Data cannot be modified     on this screen")));
     layout->addLayout(buttons);
 
     connect(m_load, &QPushButton::clicked, this, [this] {
