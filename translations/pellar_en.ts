@@ -1048,6 +1048,13 @@ Deluxe  #  80200</source>
     </message>
 </context>
 <context>
+    <name>StartMenu</name>
+    <message>
+        <source>&amp;Customers...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TransactionLog</name>
     <message>
         <source>The transactions log Transactions.txt already holds 32,767 deposits, as many as it can take. To go on, move Transactions.txt and its copy in the Backup folder to another folder; a new log is then started.</source>
@@ -3369,6 +3376,131 @@ Re-orders can be placed over the internet through &quot;Order Forms&quot; on the
     </message>
     <message>
         <source>Record %1 of the log: its %2; it is not in the totals</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>invoicing</name>
+    <message>
+        <source>Sales Tax Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FEIN / VAT number: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period: %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taxable sales</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non-taxable sales</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total sales before tax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sales tax collected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice totals, tax included</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoices issued in the period</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>invoicing::CustomersWindow</name>
+    <message>
+        <source>Customers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apt/PO Box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZIP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ustomers:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;treet:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Apt/PO Box:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stat&amp;e:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;ZIP:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) of Customers.txt are not customer records.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The book is not changed here until the file is mended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete %1 from the customer book?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
