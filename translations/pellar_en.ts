@@ -1968,6 +1968,11 @@ Re-orders can be placed over the internet through &quot;Order Forms&quot; on the
         <source>&amp;Order Supplies</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Prints your bank deposit slips and keeps your
+checkbook balance. F1 shows how.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>expenses::CategoryTotalsModel</name>
@@ -3326,6 +3331,10 @@ Re-orders can be placed over the internet through &quot;Order Forms&quot; on the
     </message>
     <message>
         <source>Orvanta &amp;Form Completion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Records what your business pays, and reports it for your accountant. F1 shows how.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

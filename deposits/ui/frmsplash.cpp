@@ -83,6 +83,12 @@ void frmSplash::buildScreen() {
     titles->addSpacing(8);
     titles->addWidget(m_version);
     titles->addWidget(lblFreeProgram);
+    titles->addSpacing(6);
+    // What the program is for, in one sentence, for the person who starts it the first time.
+    QLabel* purpose = pellar::ui::makeLabel(
+        central, QStringLiteral("lblPurpose"),
+        tr("Prints your bank deposit slips and keeps your\ncheckbook balance. F1 shows how."));
+    titles->addWidget(purpose);
     titles->addSpacing(12);
     const QStringList running{tr("Orvanta Programs share files."),
                               tr("Exit all other Orvanta Programs"), tr("before continuing....")};

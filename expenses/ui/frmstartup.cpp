@@ -148,6 +148,14 @@ frmStartup::frmStartup(SpendlogForms& forms)
     text->addSpacing(6);
     text->addWidget(m_version);
     text->addWidget(m_licensedTo);
+    text->addSpacing(6);
+    // What the program is for, in one sentence, for the person who starts it the first time.
+    auto* purpose = new QLabel(
+        tr("Records what your business pays, and reports it for your accountant. F1 shows how."),
+        this);
+    purpose->setObjectName(QStringLiteral("lblPurpose"));
+    purpose->setWordWrap(true);
+    text->addWidget(purpose);
     text->addSpacing(12);
     for (QLabel* label : running)
         text->addWidget(label);
