@@ -76,9 +76,39 @@ EnterClicksButtons::EnterClicksButtons(QObject* parent)
         qApp->installEventFilter(this);
 }
 
+namespace {
+
+// Whether Return in the box already does something: a step, a move, a choice of its own.
+bool returnHasUse(const QLineEdit* box) {
+    struct Peek : QLineEdit {
+        using QObject::receivers;
+    };
+    const auto receivers = &Peek::receivers;
+    return (box->*receivers)(SIGNAL(returnPressed())) > 0;
+}
+
+// A box of its own, outside a dialog: not the edit line of a combo or a spin box.
+bool returnGoesOnFrom(const QLineEdit* box) {
+    if (!box->hasFocus() || box->isReadOnly() || returnHasUse(box))
+        return false;
+    for (const QWidget* w = box->parentWidget(); w; w = w->parentWidget())
+        if (w->inherits("QComboBox") || w->inherits("QAbstractSpinBox") || w->inherits("QDialog"))
+            return false;
+    return true;
+}
+
+} // namespace
+
 bool EnterClicksButtons::eventFilter(QObject* watched, QEvent* event) {
     if (!isEnter(event))
         return false;
+    if (auto* box = qobject_cast<QLineEdit*>(watched)) {
+        if (!returnGoesOnFrom(box))
+            return false;
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QCoreApplication::sendEvent(box, &tab);
+        return true;
+    }
     auto* button = qobject_cast<QAbstractButton*>(watched);
     if (!button || !(qobject_cast<QPushButton*>(button) || qobject_cast<QToolButton*>(button)))
         return false;

@@ -17,7 +17,9 @@ class Desk;
 namespace pellar::ui {
 
 // Watches the whole application: Return or Enter on a focused, enabled push button clicks
-// it, as Space does. The program shell installs one for the life of the program.
+// it, as Space does; in a one-line box whose Return does nothing else (no step, no move of
+// its own) and outside a dialog, it goes on to the next control as Tab does. The program
+// shell installs one for the life of the program.
 class EnterClicksButtons : public QObject {
 public:
     explicit EnterClicksButtons(QObject* parent = nullptr);

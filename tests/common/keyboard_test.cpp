@@ -73,6 +73,24 @@ TEST(Keyboard, ReturnInTheLastBoxDoesTheStepsButtonWhenItIsAvailable) {
     EXPECT_EQ(form.note->text(), QStringLiteral("Nothing to post."));
 }
 
+TEST(Keyboard, ReturnInABoxWithoutAStepGoesOnAsTabDoes) {
+    EnterClicksButtons enter;
+    Form form;
+    auto* first = new QLineEdit(&form.window);
+    form.window.layout()->addWidget(first);
+    QWidget::setTabOrder(first, form.box);
+    form.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form.window));
+    first->setFocus();
+    QTest::keyClick(form.window.windowHandle(), Qt::Key_Return);
+    EXPECT_TRUE(form.box->hasFocus());
+    // A box whose Return is a step does the step and stays.
+    returnClicks(form.box, form.button);
+    QTest::keyClick(form.window.windowHandle(), Qt::Key_Return);
+    EXPECT_EQ(form.clicks, 1);
+    EXPECT_TRUE(form.box->hasFocus());
+}
+
 TEST(Keyboard, ARefusalBeepsAndSaysWhyUntilTheNextKeystroke) {
     pellar::testing::ScriptedDesk desk;
     Form form;
