@@ -2,6 +2,8 @@
 
 #include "common/core/folderlock.h"
 
+#include <QCoreApplication>
+
 namespace invoicing {
 
 qsizetype Catalogue::add(const QString& entry) {
@@ -33,8 +35,9 @@ pellar::FileResult Catalogue::saveChanges(const pellar::DataFolder& folder) cons
     return pellar::underFolderLock(folder, [&] {
         const CatalogueRead now = loadItems(folder);
         if (!now.problem.isEmpty())
-            return pellar::FileResult::failure(now.problem +
-                                               QStringLiteral(" The catalogue was not saved."));
+            return pellar::FileResult::failure(
+                now.problem +
+                QCoreApplication::translate("Catalogue", " The catalogue was not saved."));
         QStringList merged = now.items;
         for (const QString& deleted : without(m_read, m_items))
             merged.removeOne(deleted);

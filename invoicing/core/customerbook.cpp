@@ -5,6 +5,7 @@
 #include "common/core/folderlock.h"
 #include "common/core/records.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace invoicing {
@@ -59,8 +60,9 @@ pellar::FileResult rewriteBook(const pellar::DataFolder& folder, Change&& change
         if (!book.writable())
             return pellar::FileResult::failure(
                 book.problem.isEmpty()
-                    ? QStringLiteral("Customers.txt has %1 line(s) that are not customer "
-                                     "records, so it was left as it is.")
+                    ? QCoreApplication::translate("CustomerBook",
+                                                  "Customers.txt has %1 line(s) that are not "
+                                                  "customer records, so it was left as it is.")
                           .arg(book.damaged)
                     : book.problem);
         if (const QString refused = change(book.customers); !refused.isEmpty())
@@ -148,17 +150,21 @@ pellar::FileResult changeCustomer(const pellar::DataFolder& folder, const QStrin
         CustomerBook found{customers, 0, {}};
         const qsizetype at = found.indexOf(name);
         if (at < 0)
-            return QStringLiteral("%1 is no longer in the customer book.").arg(name);
+            return QCoreApplication::translate("CustomerBook",
+                                               "%1 is no longer in the customer book.")
+                .arg(name);
         if (!customer) {
             customers.removeAt(at);
             return QString();
         }
         const CustomerAddress kept = storable(*customer);
         if (kept.name.isEmpty())
-            return QStringLiteral("A customer needs a name.");
+            return QCoreApplication::translate("CustomerBook", "A customer needs a name.");
         const qsizetype other = found.indexOf(kept.name);
         if (other >= 0 && other != at)
-            return QStringLiteral("%1 is already in the customer book.").arg(kept.name);
+            return QCoreApplication::translate("CustomerBook",
+                                               "%1 is already in the customer book.")
+                .arg(kept.name);
         customers[at] = kept;
         return QString();
     });

@@ -3,6 +3,8 @@
 #include "common/core/regional.h"
 #include "invoicing/core/storedrates.h"
 
+#include <QCoreApplication>
+
 namespace invoicing {
 
 using pellar::Currency;
@@ -13,7 +15,10 @@ StepResult refused(InvoiceField field, const QString& why) {
     return {true, field, false, why};
 }
 
-const QString kTooMuch = QStringLiteral("That comes to more than an invoice can hold.");
+QString tooMuch() {
+    return QCoreApplication::translate("InvoiceDraft",
+                                       "That comes to more than an invoice can hold.");
+}
 
 StepResult moveTo(InvoiceField field) {
     return {false, field, false};
@@ -53,31 +58,39 @@ void InvoiceDraft::redo() {
 StepResult InvoiceDraft::post(const QString& item, const QString& quantity, const QString& price,
                               const TaxRule& rule) {
     if (item.isEmpty())
-        return refused(InvoiceField::Item, QStringLiteral("Type or pick the item first."));
+        return refused(InvoiceField::Item,
+                       QCoreApplication::translate("InvoiceDraft", "Type or pick the item first."));
     if (price.isEmpty())
-        return refused(InvoiceField::Price, QStringLiteral("Type the price first."));
+        return refused(InvoiceField::Price,
+                       QCoreApplication::translate("InvoiceDraft", "Type the price first."));
     if (quantity.isEmpty())
-        return refused(InvoiceField::Quantity, QStringLiteral("Type the quantity first."));
+        return refused(InvoiceField::Quantity,
+                       QCoreApplication::translate("InvoiceDraft", "Type the quantity first."));
     // The invoice holds 50 lines; a further one would have nowhere to go.
     if (m_lines.size() >= kMaxLines)
-        return refused(InvoiceField::None, QStringLiteral("An invoice holds 50 lines."));
+        return refused(InvoiceField::None,
+                       QCoreApplication::translate("InvoiceDraft", "An invoice holds 50 lines."));
     const std::optional<Currency> unitPrice = pellar::currencyValue(price);
     if (!unitPrice)
-        return refused(InvoiceField::Price,
-                       QStringLiteral("The price \"%1\" is not an amount.").arg(price));
+        return refused(
+            InvoiceField::Price,
+            QCoreApplication::translate("InvoiceDraft", "The price \"%1\" is not an amount.")
+                .arg(price));
     const std::optional<double> count = leadingQuantity(quantity);
     if (!count)
-        return refused(
-            InvoiceField::Quantity,
-            QStringLiteral("The quantity \"%1\" cannot be read as a number.").arg(quantity));
+        return refused(InvoiceField::Quantity,
+                       QCoreApplication::translate(
+                           "InvoiceDraft", "The quantity \"%1\" cannot be read as a number.")
+                           .arg(quantity));
     if (rule.mode != TaxMode::None && !leadingQuantity(rule.rate, storedRateForm()))
         return refused(InvoiceField::None,
-                       QStringLiteral("The tax rate \"%1\" cannot be read as a number; "
-                                      "correct it in Setup.")
+                       QCoreApplication::translate(
+                           "InvoiceDraft", "The tax rate \"%1\" cannot be read as a number; "
+                                           "correct it in Setup.")
                            .arg(rule.rate));
     const std::optional<Currency> extension = lineExtension(*unitPrice, *count);
     if (!extension || !m_totals.addLine(*extension, rule))
-        return refused(InvoiceField::Quantity, kTooMuch);
+        return refused(InvoiceField::Quantity, tooMuch());
     m_lines.append({quantity, item, *unitPrice, *extension});
     m_posted = true;
     return moveTo(InvoiceField::Item);
@@ -92,7 +105,7 @@ StepResult InvoiceDraft::deleteLine(int line, const TaxRule& rule) {
         return moveTo(InvoiceField::None);
     // Exactly what the line added comes off again.
     if (!m_totals.removeLine(m_lines.at(line - 1).extension, rule))
-        return refused(InvoiceField::Item, kTooMuch);
+        return refused(InvoiceField::Item, tooMuch());
     m_lines.removeAt(line - 1);
     return moveTo(InvoiceField::Item);
 }
@@ -108,8 +121,10 @@ StepResult InvoiceDraft::continueFromAddOns(const InvoiceOptions& options) {
     // can hold makes no offer.
     if (m_addOns.discount == kTicked && !m_totals.offerDiscount(options.discountPercent)) {
         result.alarm = true;
-        result.why = QStringLiteral("A discount of %1 percent cannot be offered on this invoice.")
-                         .arg(options.discountPercent);
+        result.why =
+            QCoreApplication::translate(
+                "InvoiceDraft", "A discount of %1 percent cannot be offered on this invoice.")
+                .arg(options.discountPercent);
     }
     if (m_addOns.any())
         m_chargesOpen = true;
@@ -133,18 +148,22 @@ StepResult InvoiceDraft::continueFromAddOns(const InvoiceOptions& options) {
 
 StepResult InvoiceDraft::calculateLabor(const QString& hours, const QString& rate) {
     if (hours.isEmpty())
-        return refused(InvoiceField::Hours, QStringLiteral("Type the hours first."));
+        return refused(InvoiceField::Hours,
+                       QCoreApplication::translate("InvoiceDraft", "Type the hours first."));
     const std::optional<Currency> hourCount = pellar::currencyValue(hours);
     if (!hourCount)
         return refused(InvoiceField::Hours,
-                       QStringLiteral("The hours \"%1\" cannot be read as a number.").arg(hours));
+                       QCoreApplication::translate("InvoiceDraft",
+                                                   "The hours \"%1\" cannot be read as a number.")
+                           .arg(hours));
     const std::optional<Currency> hourlyRate = pellar::currencyValue(rate);
     if (!hourlyRate)
-        return refused(InvoiceField::Rate,
-                       QStringLiteral("The rate \"%1\" is not an amount.").arg(rate));
+        return refused(InvoiceField::Rate, QCoreApplication::translate(
+                                               "InvoiceDraft", "The rate \"%1\" is not an amount.")
+                                               .arg(rate));
     const std::optional<Currency> labor = laborCharge(*hourCount, *hourlyRate);
     if (!labor)
-        return refused(InvoiceField::Hours, kTooMuch);
+        return refused(InvoiceField::Hours, tooMuch());
     m_totals.setLabor(*labor);
     return moveTo(InvoiceField::EnterLabor);
 }
@@ -152,16 +171,19 @@ StepResult InvoiceDraft::calculateLabor(const QString& hours, const QString& rat
 StepResult InvoiceDraft::enterLabor(const QString& shown, const TaxRule& rule) {
     if (shown.isEmpty())
         return refused(InvoiceField::LaborRedo,
-                       QStringLiteral("Calculate or type the labor charge first."));
+                       QCoreApplication::translate("InvoiceDraft",
+                                                   "Calculate or type the labor charge first."));
     const std::optional<Currency> amount = pellar::currencyValue(shown);
     if (!amount)
-        return {true, InvoiceField::LaborTotal, true,
-                QStringLiteral("The labor charge \"%1\" is not an amount.").arg(shown)};
+        return {
+            true, InvoiceField::LaborTotal, true,
+            QCoreApplication::translate("InvoiceDraft", "The labor charge \"%1\" is not an amount.")
+                .arg(shown)};
     // The box may have been typed into without being left.
     if (pellar::formatCurrency(m_totals.labor()) != shown)
         m_totals.setLabor(*amount);
     if (!m_totals.acceptLabor(rule))
-        return {true, InvoiceField::LaborTotal, true, kTooMuch};
+        return {true, InvoiceField::LaborTotal, true, tooMuch()};
     m_acceptedLabor = *amount;
     m_laborOpen = false;
     return moveTo(afterLabor());

@@ -12,6 +12,7 @@
 #include "invoicing/core/invoiceoptions.h"
 #include "invoicing/core/invoiceregister.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <limits>
 #include <optional>
@@ -20,9 +21,9 @@ namespace invoicing {
 
 QStringList writtenFiles() {
     QStringList names;
-    for (const char16_t* name : {pellar::kBusinessFile, kCatalogueFile, kOptionsFile, kMemoFile,
-                                 pellar::kPrintAlignmentFile, pellar::kSettingsFile,
-                                 kCustomerBookFile, kRegisterFile})
+    for (const char16_t* name :
+         {pellar::kBusinessFile, kCatalogueFile, kOptionsFile, kMemoFile,
+          pellar::kPrintAlignmentFile, pellar::kSettingsFile, kCustomerBookFile, kRegisterFile})
         names << pellar::baseName(QStringView(name));
     return names;
 }
@@ -133,8 +134,10 @@ InvoiceNumberTaken takeInvoiceNumber(const pellar::DataFolder& folder, qint32 sh
     taken.counter = std::max(*inFile, shown);
     if (taken.counter == std::numeric_limits<qint32>::max()) {
         taken.saved = pellar::FileResult::failure(
-            QStringLiteral("Invoice number %1 is the largest the invoice counter can hold, so "
-                           "it cannot count this invoice.")
+            QCoreApplication::translate("InvoiceFiles",
+                                        "Invoice number %1 is the largest the invoice "
+                                        "counter can hold, so it cannot count this "
+                                        "invoice.")
                 .arg(taken.counter));
         return taken;
     }

@@ -5,6 +5,8 @@
 #include "common/core/records.h"
 #include "invoicing/core/storedrates.h"
 
+#include <QCoreApplication>
+
 namespace invoicing {
 
 namespace {
@@ -92,7 +94,9 @@ InvoiceOptionsRead decodeInvoiceOptions(const QByteArray& bytes) {
         if (value <= kGreyed)
             return value;
         if (checkProblem.isEmpty())
-            checkProblem = QStringLiteral("field %1 is not 0, 1 or 2").arg(reader.fieldsRead());
+            checkProblem =
+                QCoreApplication::translate("InvoiceOptions", "field %1 is not 0, 1 or 2")
+                    .arg(reader.fieldsRead());
         return fallback;
     };
 

@@ -4,6 +4,7 @@
 #include "common/core/regional.h"
 #include "invoicing/core/invoicepageplace.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace invoicing {
@@ -91,7 +92,8 @@ void printWrapped(pellar::PrintSurface& surface, double x, double y, double widt
 
 void InvoicePageLayout::keepTotalsLineOnPage() {
     pellar::PrintSurface& s = m_surface;
-    if (s.currentY() + s.textHeight(QStringLiteral("ITEM SUB-TOTAL")) >= kMemoTop)
+    if (s.currentY() + s.textHeight(QCoreApplication::translate("InvoicePage", "ITEM SUB-TOTAL")) >=
+        kMemoTop)
         startContinuationPage();
 }
 
@@ -109,18 +111,21 @@ void InvoicePageLayout::printTotals() {
     SetPrintFont(s, 10, true, false);
     keepTotalsLineOnPage();
     s.print(QString());
-    printTotalsLine(QStringLiteral("ITEM SUB-TOTAL"), m_invoice.subTotal);
+    printTotalsLine(QCoreApplication::translate("InvoicePage", "ITEM SUB-TOTAL"),
+                    m_invoice.subTotal);
     if (showsAsPositive(m_invoice.labor))
-        printTotalsLine(QStringLiteral("LABOR"), m_invoice.labor);
+        printTotalsLine(QCoreApplication::translate("InvoicePage", "LABOR"), m_invoice.labor);
     if (showsAsPositive(m_invoice.shipping))
-        printTotalsLine(QStringLiteral("SHIPPING CHARGE"), m_invoice.shipping);
+        printTotalsLine(QCoreApplication::translate("InvoicePage", "SHIPPING CHARGE"),
+                        m_invoice.shipping);
     if (const qint64 charges = m_invoice.charges.cents(); charges != 0)
-        printTotalsLine(charges < 0 ? QStringLiteral("CREDIT ISSUED")
-                                    : QStringLiteral("ADDITIONAL CHARGES"),
+        printTotalsLine(charges < 0
+                            ? QCoreApplication::translate("InvoicePage", "CREDIT ISSUED")
+                            : QCoreApplication::translate("InvoicePage", "ADDITIONAL CHARGES"),
                         m_invoice.charges);
     s.setBold(true);
     if (showsAsPositive(m_invoice.tax))
-        printTotalsLine(QStringLiteral("TAX"), m_invoice.tax);
+        printTotalsLine(QCoreApplication::translate("InvoicePage", "TAX"), m_invoice.tax);
 
     printDiscountTerms();
     printInvoiceMemo();
@@ -134,12 +139,12 @@ void InvoicePageLayout::printDiscountTerms() {
     // An offer that shows as zero is no offer.
     if (m_invoice.discount.cents() != 0) {
         atX(s, kTermsLeft);
-        s.print(QStringLiteral("Deduct a Discount of ") +
-                pellar::formatCurrency(m_invoice.discount) + QStringLiteral(" if Paid in ") +
-                m_invoice.discountDays + QStringLiteral(" days"));
+        s.print(
+            QCoreApplication::translate("InvoicePage", "Deduct a Discount of %1 if Paid in %2 days")
+                .arg(pellar::formatCurrency(m_invoice.discount), m_invoice.discountDays));
     }
     atX(s, kTermsLeft);
-    s.print(QStringLiteral("Thank you for your Business"));
+    s.print(QCoreApplication::translate("InvoicePage", "Thank you for your Business"));
 }
 
 QStringList InvoicePageLayout::memoPieces(pellar::PrintSurface& surface, const QStringList& memo) {

@@ -4,6 +4,7 @@
 #include "common/core/regional.h"
 #include "invoicing/core/invoicepageplace.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace invoicing {
@@ -91,7 +92,7 @@ void InvoicePageLayout::printPageFrame() {
     SetPrintFont(s, 28, true, false);
     // At 0.4 in the 28-point title clears the date line below it at 0.9 in.
     at(s, 7200, 576);
-    s.print(QStringLiteral("INVOICE"));
+    s.print(QCoreApplication::translate("InvoicePage", "INVOICE"));
     SetPrintFont(s, 10, true, false);
     printBusinessHeader();
     s.setTextColor(textColor);
@@ -131,14 +132,16 @@ void InvoicePageLayout::printInvoiceHeading() {
     blueIfColor();
     SetPrintFont(s, 10, true, false);
     at(s, 7200, 1296);
-    s.print(QStringLiteral("Date ") + pellar::formatShortDate(m_invoice.date));
+    s.print(QCoreApplication::translate("InvoicePage", "Date %1")
+                .arg(pellar::formatShortDate(m_invoice.date)));
     atX(s, 7200);
-    s.print(QStringLiteral("INVOICE NO: ") + m_invoice.invoiceNumber);
+    s.print(
+        QCoreApplication::translate("InvoicePage", "INVOICE NO: %1").arg(m_invoice.invoiceNumber));
     atX(s, 7200);
-    s.print(QStringLiteral("Reference: ") + m_invoice.reference);
+    s.print(QCoreApplication::translate("InvoicePage", "Reference: %1").arg(m_invoice.reference));
     atX(s, 7200);
     // The number keeps the blank a printed number has in front of it.
-    s.print(QStringLiteral("Page  ") + QString::number(s.page()));
+    s.print(QCoreApplication::translate("InvoicePage", "Page  %1").arg(s.page()));
     printColumnHeadings();
     s.setTextColor(Qt::black);
 }
@@ -146,20 +149,20 @@ void InvoicePageLayout::printInvoiceHeading() {
 void InvoicePageLayout::printColumnHeadings() {
     pellar::PrintSurface& s = m_surface;
     at(s, 864, 5832);
-    s.print(QStringLiteral("QTY"), true);
+    s.print(QCoreApplication::translate("InvoicePage", "QTY"), true);
     atX(s, 3960);
-    s.print(QStringLiteral("DESCRIPTION"), true);
+    s.print(QCoreApplication::translate("InvoicePage", "DESCRIPTION"), true);
     atX(s, 8784);
-    s.print(QStringLiteral("PRICE"), true);
+    s.print(QCoreApplication::translate("InvoicePage", "PRICE"), true);
     atX(s, 10800);
-    s.print(QStringLiteral("TOTAL"));
+    s.print(QCoreApplication::translate("InvoicePage", "TOTAL"));
 }
 
 void InvoicePageLayout::printDetachNote() {
     pellar::PrintSurface& s = m_surface;
     SetPrintFont(s, 6, true, false);
     at(s, 4320, 5184);
-    s.print(QStringLiteral("Detach Here and Return Top Section"));
+    s.print(QCoreApplication::translate("InvoicePage", "Detach Here and Return Top Section"));
     SetPrintFont(s, 10, false, false);
 }
 

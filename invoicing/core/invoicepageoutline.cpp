@@ -2,6 +2,8 @@
 #include "common/core/printalignment.h"
 #include "invoicing/core/invoicepagelayout.h"
 
+#include <QCoreApplication>
+
 namespace invoicing {
 
 using namespace invoicepage;
@@ -10,9 +12,10 @@ pellar::PrintedDocumentKind invoiceDocument(const QString& number) {
     pellar::PrintedDocumentKind kind;
     kind.document = pellar::PrintedDocument::Invoice;
     kind.origin = pellar::PageOrigin::PaperEdge;
-    kind.jobName = QStringLiteral("Invoice ") + number;
-    // A number typed as "2026/7" must not name a folder in the suggested file name.
-    QString fileName = kind.jobName;
+    kind.jobName = QCoreApplication::translate("InvoiceDocument", "Invoice %1").arg(number);
+    // The file name is the same in every language. A number typed as "2026/7" must not name
+    // a folder in it.
+    QString fileName = QStringLiteral("Invoice ") + number;
     for (const QChar bad : QStringLiteral("/\\:*?\"<>|"))
         fileName.replace(bad, u'-');
     kind.pdfFileName = fileName + QStringLiteral(".pdf");
@@ -34,25 +37,25 @@ void printInvoiceFieldOutlines(pellar::PrintSurface& s) {
     // columns, the memo and the foot.
     SetPrintFont(s, 8, false, false);
     struct Field {
-        const char* name;
+        const char* name; // the outline's caption, translated when it prints
         double left, top, width, height;
     };
     static constexpr Field kFields[] = {
-        {"Business", 1.0, 0.5, 3.4, 1.25},
-        {"Title", 5.0, 0.5, 3.0, 0.35},
-        {"Date, number, page", 5.0, 0.9, 3.0, 0.75},
-        {"Customer", 1.0, 2.3, 3.4, 0.8},
-        {"Qty", 0.3, 4.5, 0.7, 3.9},
-        {"Description", 1.5, 4.5, 3.5, 3.9},
-        {"Price", 5.55, 4.5, 1.25, 3.9},
-        {"Total", 6.85, 4.5, 1.15, 3.9},
-        {"Memo", 2.0, 8.75, 3.5, 0.7},
-        {"Terms", 1.3, 9.6, 5.6, 0.35},
-        {"Grand total", 7.05, 9.55, 1.15, 0.4},
+        {QT_TRANSLATE_NOOP("InvoiceOutline", "Business"), 1.0, 0.5, 3.4, 1.25},
+        {QT_TRANSLATE_NOOP("InvoiceOutline", "Title"), 5.0, 0.5, 3.0, 0.35},
+        {QT_TRANSLATE_NOOP("InvoiceOutline", "Date, number, page"), 5.0, 0.9, 3.0, 0.75},
+        {QT_TRANSLATE_NOOP("InvoiceOutline", "Customer"), 1.0, 2.3, 3.4, 0.8},
+        {QT_TRANSLATE_NOOP("InvoiceOutline", "Qty"), 0.3, 4.5, 0.7, 3.9},
+        {QT_TRANSLATE_NOOP("InvoiceOutline", "Description"), 1.5, 4.5, 3.5, 3.9},
+        {QT_TRANSLATE_NOOP("InvoiceOutline", "Price"), 5.55, 4.5, 1.25, 3.9},
+        {QT_TRANSLATE_NOOP("InvoiceOutline", "Total"), 6.85, 4.5, 1.15, 3.9},
+        {QT_TRANSLATE_NOOP("InvoiceOutline", "Memo"), 2.0, 8.75, 3.5, 0.7},
+        {QT_TRANSLATE_NOOP("InvoiceOutline", "Terms"), 1.3, 9.6, 5.6, 0.35},
+        {QT_TRANSLATE_NOOP("InvoiceOutline", "Grand total"), 7.05, 9.55, 1.15, 0.4},
     };
     for (const Field& field : kFields)
-        pellar::printFieldOutline(s, QString::fromLatin1(field.name), field.left, field.top,
-                                  field.width, field.height);
+        pellar::printFieldOutline(s, QCoreApplication::translate("InvoiceOutline", field.name),
+                                  field.left, field.top, field.width, field.height);
 }
 
 } // namespace invoicing

@@ -7,6 +7,7 @@
 #include "common/core/folderlock.h"
 #include "common/core/records.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace invoicing {
@@ -188,7 +189,8 @@ pellar::FileResult setPaid(const pellar::DataFolder& folder, const QList<Registe
                            QDate paid) {
     return pellar::underFolderLock(folder, [&]() -> pellar::FileResult {
         if (!pellar::DataFileExists(folder, kRegisterFile))
-            return pellar::FileResult::failure(QStringLiteral("Invoices.txt is missing."));
+            return pellar::FileResult::failure(
+                QCoreApplication::translate("InvoiceRegister", "Invoices.txt is missing."));
         QString error;
         const std::optional<QByteArray> bytes = pellar::readDataFile(folder, kRegisterFile, &error);
         if (!bytes)
@@ -213,7 +215,8 @@ pellar::FileResult setPaid(const pellar::DataFolder& folder, const QList<Registe
         // All of them or none: a person who chose several sees them all change.
         if (const qsizetype missing = found.indexOf(false); missing >= 0)
             return pellar::FileResult::failure(
-                QStringLiteral("Invoice %1 is no longer in Invoices.txt.")
+                QCoreApplication::translate("InvoiceRegister",
+                                            "Invoice %1 is no longer in Invoices.txt.")
                     .arg(entries[missing].number));
         return pellar::writeDataFile(folder, kRegisterFile, out);
     });
@@ -289,6 +292,7 @@ SalesTaxFigures salesTaxFor(const QList<RegisterEntry>& entries, Period period) 
 // ---- Exports ------------------------------------------------------------------------------
 
 QByteArray registerCsv(const QList<RegisterEntry>& entries, const QList<qsizetype>& shown) {
+    // The headers are read by other programs, so they stay untranslated.
     QString text = QStringLiteral("Number,Date,Customer,Taxable,Non-taxable,Tax,Total,Discount,"
                                   "Discount Days,Paid,PDF\r\n");
     text.reserve(text.size() + shown.size() * 120);
@@ -309,6 +313,7 @@ QByteArray registerCsv(const QList<RegisterEntry>& entries, const QList<qsizetyp
 }
 
 QByteArray salesTaxCsv(const SalesTaxFigures& f) {
+    // Untranslated, as the register's headers are.
     QString text = QStringLiteral("From,To,Invoices,Taxable Sales,Non-taxable Sales,Tax "
                                   "Collected,Total\r\n");
     text +=

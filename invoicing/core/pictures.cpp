@@ -1,5 +1,6 @@
 #include "invoicing/core/pictures.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -36,7 +37,8 @@ QPixmap productPicture() {
     title.setBold(true);
     title.setPixelSize(14);
     p.setFont(title);
-    p.drawText(QRectF(8, 4, 118, 26), Qt::AlignCenter, QStringLiteral("INVOICE"));
+    p.drawText(QRectF(8, 4, 118, 26), Qt::AlignCenter,
+               QCoreApplication::translate("Pictures", "INVOICE"));
 
     p.setPen(QPen(kInk.lighter(170), 1.5));
     for (int row = 0; row < 6; ++row) {

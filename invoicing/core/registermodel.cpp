@@ -1,10 +1,11 @@
 #include "invoicing/core/registermodel.h"
 
-#include "common/core/tints.h"
 #include "common/core/regional.h"
+#include "common/core/tints.h"
 
 #include <QBrush>
 #include <QColor>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -87,8 +88,9 @@ QVariant RegisterModel::data(const QModelIndex& index, int role) const {
     case Paid:
         if (e.isPaid())
             return pellar::formatShortDate(e.paid);
-        return overdue ? QStringLiteral("overdue %1 days").arg(e.date.daysTo(m_today))
-                       : QStringLiteral("unpaid");
+        return overdue ? QCoreApplication::translate("RegisterModel", "overdue %1 days")
+                             .arg(e.date.daysTo(m_today))
+                       : QCoreApplication::translate("RegisterModel", "unpaid");
     }
     return {};
 }
@@ -96,9 +98,13 @@ QVariant RegisterModel::data(const QModelIndex& index, int role) const {
 QVariant RegisterModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char* captions[] = {"Number", "Date", "Customer", "Total", "Paid"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(captions[section])
-                                                 : QVariant();
+    static const char* const captions[] = {
+        QT_TRANSLATE_NOOP("RegisterModel", "Number"), QT_TRANSLATE_NOOP("RegisterModel", "Date"),
+        QT_TRANSLATE_NOOP("RegisterModel", "Customer"), QT_TRANSLATE_NOOP("RegisterModel", "Total"),
+        QT_TRANSLATE_NOOP("RegisterModel", "Paid")};
+    return section >= 0 && section < ColumnCount
+               ? QCoreApplication::translate("RegisterModel", captions[section])
+               : QVariant();
 }
 
 } // namespace invoicing

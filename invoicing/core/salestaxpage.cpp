@@ -13,10 +13,6 @@ constexpr double kLeft = 1440;
 constexpr double kRight = 12240 - 1440;
 constexpr double kRow = 400;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("SalesTaxPage", text);
-}
-
 } // namespace
 
 void printSalesTaxReport(pellar::PrintSurface& surface, const pellar::BusinessProfile& business,
@@ -31,7 +27,7 @@ void printSalesTaxReport(pellar::PrintSurface& surface, const pellar::BusinessPr
     };
     surface.setFontName(QStringLiteral("Arial"));
     surface.setCurrentY(1440);
-    line(tr("Sales Tax Report"), 18, true, 120);
+    line(QCoreApplication::translate("SalesTaxPage", "Sales Tax Report"), 18, true, 120);
     line(business.name, 12, true, 40);
     QStringList address;
     for (const QString& part : {business.address, business.poBox, business.city})
@@ -43,9 +39,11 @@ void printSalesTaxReport(pellar::PrintSurface& surface, const pellar::BusinessPr
     if (!address.isEmpty())
         line(address.join(QStringLiteral(", ")), 10, false, 40);
     if (!business.fein.trimmed().isEmpty())
-        line(tr("FEIN / VAT number: %1").arg(business.fein.trimmed()), 10, false, 40);
+        line(QCoreApplication::translate("SalesTaxPage", "FEIN / VAT number: %1")
+                 .arg(business.fein.trimmed()),
+             10, false, 40);
     surface.setCurrentY(surface.currentY() + 200);
-    line(tr("Period: %1 to %2")
+    line(QCoreApplication::translate("SalesTaxPage", "Period: %1 to %2")
              .arg(pellar::formatShortDate(f.period.from), pellar::formatShortDate(f.period.to)),
          11, true, 160);
     surface.line(kLeft, surface.currentY(), kRight, surface.currentY());
@@ -65,18 +63,23 @@ void printSalesTaxReport(pellar::PrintSurface& surface, const pellar::BusinessPr
     // The amount column's own rule under the two parts, then their sum.
     const QString before =
         pellar::formatCurrency((f.taxable + f.nonTaxable).value_or(pellar::Currency()));
-    row(tr("Taxable sales"), pellar::formatCurrency(f.taxable), false);
-    row(tr("Non-taxable sales"), pellar::formatCurrency(f.nonTaxable), false);
+    row(QCoreApplication::translate("SalesTaxPage", "Taxable sales"),
+        pellar::formatCurrency(f.taxable), false);
+    row(QCoreApplication::translate("SalesTaxPage", "Non-taxable sales"),
+        pellar::formatCurrency(f.nonTaxable), false);
     surface.setCurrentY(surface.currentY() - 40);
     const double ruleY = surface.currentY();
     surface.line(kRight - surface.textWidth(before) - 360, ruleY, kRight, ruleY);
     surface.setCurrentY(ruleY + 100); // a line leaves the current point at its end
-    row(tr("Total sales before tax"), before, false);
+    row(QCoreApplication::translate("SalesTaxPage", "Total sales before tax"), before, false);
     surface.setCurrentY(surface.currentY() + 200);
-    row(tr("Sales tax collected"), pellar::formatCurrency(f.tax), true);
+    row(QCoreApplication::translate("SalesTaxPage", "Sales tax collected"),
+        pellar::formatCurrency(f.tax), true);
     surface.setCurrentY(surface.currentY() + 200);
-    row(tr("Invoice totals, tax included"), pellar::formatCurrency(f.total), false);
-    row(tr("Invoices issued in the period"), QString::number(f.invoices), false);
+    row(QCoreApplication::translate("SalesTaxPage", "Invoice totals, tax included"),
+        pellar::formatCurrency(f.total), false);
+    row(QCoreApplication::translate("SalesTaxPage", "Invoices issued in the period"),
+        QString::number(f.invoices), false);
     surface.setCurrentY(surface.currentY() + 40);
     surface.line(kLeft, surface.currentY(), kRight, surface.currentY());
     surface.setBold(false);
@@ -86,7 +89,8 @@ pellar::PrintedDocumentKind salesTaxDocument(const Period& period) {
     pellar::PrintedDocumentKind kind;
     kind.document = pellar::PrintedDocument::ContactReport; // plain paper, like every report
     kind.origin = pellar::PageOrigin::PaperEdge;
-    kind.jobName = QStringLiteral("Sales Tax Report");
+    kind.jobName = QCoreApplication::translate("SalesTaxPage", "Sales Tax Report");
+    // The file name is the same in every language (untranslated).
     kind.pdfFileName = QStringLiteral("Sales Tax %1 to %2.pdf")
                            .arg(period.from.toString(QStringLiteral("yyyy-MM-dd")),
                                 period.to.toString(QStringLiteral("yyyy-MM-dd")));

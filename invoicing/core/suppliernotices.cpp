@@ -3,46 +3,61 @@
 #include "common/core/programcontext.h"
 #include "common/core/weblinks.h"
 
+#include <QCoreApplication>
+
 namespace invoicing {
 
 pellar::FileResult showFormsOrderNotice(pellar::ProgramContext& context) {
     const pellar::WebConfig& web = context.web;
     const QStringList lines{
-        QStringLiteral("Although this Program does not use Deluxe Forms,"),
-        QStringLiteral("You can still receive the Orvanta 20% discount on any Deluxe Products"),
-        QStringLiteral("Your initial order must be placed via telephone"),
-        QStringLiteral("Call Deluxe (Toll Free) at ") + web.supplierPhone,
-        QStringLiteral("Use Priority Code ") + web.priorityCode +
-            QStringLiteral(" for Discount Prices"),
+        QCoreApplication::translate("SupplierNotices",
+                                    "Although this Program does not use Deluxe Forms,"),
+        QCoreApplication::translate(
+            "SupplierNotices",
+            "You can still receive the Orvanta 20% discount on any Deluxe Products"),
+        QCoreApplication::translate("SupplierNotices",
+                                    "Your initial order must be placed via telephone"),
+        QCoreApplication::translate("SupplierNotices", "Call Deluxe (Toll Free) at %1")
+            .arg(web.supplierPhone),
+        QCoreApplication::translate("SupplierNotices", "Use Priority Code %1 for Discount Prices")
+            .arg(web.priorityCode),
         QString(),
-        QStringLiteral("Click Yes to connect to the internet to place a Re-order"),
-        QStringLiteral("After connecting:"),
-        QStringLiteral("Click Continue to Deluxe Business Checks and Solutions"),
-        QStringLiteral("Select Sumbit a Re-Order"),
-        QStringLiteral("follow the Re-order Instructions"),
+        QCoreApplication::translate("SupplierNotices",
+                                    "Click Yes to connect to the internet to place a Re-order"),
+        QCoreApplication::translate("SupplierNotices", "After connecting:"),
+        QCoreApplication::translate("SupplierNotices",
+                                    "Click Continue to Deluxe Business Checks and Solutions"),
+        QCoreApplication::translate("SupplierNotices", "Select Sumbit a Re-Order"),
+        QCoreApplication::translate("SupplierNotices", "follow the Re-order Instructions"),
     };
-    return pellar::askThenOpen(context, QStringLiteral("Ordering Deluxe Forms"), lines,
-                               web.formsReorder);
+    return pellar::askThenOpen(
+        context, QCoreApplication::translate("SupplierNotices", "Ordering Deluxe Forms"), lines,
+        web.formsReorder);
 }
 
 pellar::FileResult showPaperOrderNotice(pellar::ProgramContext& context) {
-    return pellar::askThenOpen(context, QStringLiteral("Order Paper"), pellar::paperNoticeLines(),
-                               context.web.paperSupplier);
+    return pellar::askThenOpen(context,
+                               QCoreApplication::translate("SupplierNotices", "Order Paper"),
+                               pellar::paperNoticeLines(), context.web.paperSupplier);
 }
 
 pellar::FileResult showSetupFormsNotice(pellar::ProgramContext& context) {
-    return pellar::askThenOpen(context, QStringLiteral("Ordering Deluxe Forms"),
-                               pellar::partnerNoticeLines(context.web), context.web.formsReorder,
-                               pellar::NoticeOpens::UnlessNo);
+    return pellar::askThenOpen(
+        context, QCoreApplication::translate("SupplierNotices", "Ordering Deluxe Forms"),
+        pellar::partnerNoticeLines(context.web), context.web.formsReorder,
+        pellar::NoticeOpens::UnlessNo);
 }
 
 pellar::FileResult showSetupPaperNotice(pellar::ProgramContext& context) {
     const QStringList lines{
-        QStringLiteral("Perforated Response Paper is used to create"),
-        QStringLiteral("Service Slips with a Tally or Remittance Section"),
-        QStringLiteral("Click Yes to connect to a Supplier"),
+        QCoreApplication::translate("SupplierNotices",
+                                    "Perforated Response Paper is used to create"),
+        QCoreApplication::translate("SupplierNotices",
+                                    "Service Slips with a Tally or Remittance Section"),
+        QCoreApplication::translate("SupplierNotices", "Click Yes to connect to a Supplier"),
     };
-    return pellar::askThenOpen(context, QStringLiteral("Order Paper"), lines,
+    return pellar::askThenOpen(context,
+                               QCoreApplication::translate("SupplierNotices", "Order Paper"), lines,
                                context.web.paperSupplier, pellar::NoticeOpens::UnlessNo);
 }
 

@@ -12,6 +12,8 @@
 #include "invoicing/ui/setupform.h"
 #include "invoicing/ui/startmenu.h"
 
+#include <QCoreApplication>
+
 namespace invoicing {
 
 QString billwrightVersion() {
@@ -34,24 +36,27 @@ const QString kInvoice = QStringLiteral("frmInvoice");
 
 pellar::ui::ProgramHelp billwrightHelp() {
     return {QString::fromUtf16(kApplicationTitle), billwrightVersion(),
-            QStringLiteral("Billwright writes and prints the invoices of a small business.")};
+            QCoreApplication::translate(
+                "Billwright", "Billwright writes and prints the invoices of a small business.")};
 }
 
 pellar::ProgramProfile billwrightProfile() {
     pellar::ProgramProfile profile;
     profile.title = QString::fromUtf16(kApplicationTitle);
     profile.version = billwrightVersion();
-    profile.refusalLines = {profile.title + QStringLiteral(" is already Running!")};
+    profile.refusalLines = {
+        QCoreApplication::translate("Billwright", "%1 is already Running!").arg(profile.title)};
     profile.backupNames = {QStringLiteral("BusinessInfo.txt"), QStringLiteral("SalesItems.txt"),
                            QStringLiteral("InvoiceCounter.txt"), QStringLiteral("InvoiceInfo.txt")};
     profile.writtenNames = writtenFiles();
     profile.backupFailed = [](pellar::Desk& desk, const QString& failedName) {
-        desk.message(QStringLiteral("File Copy Incomplete"),
-                     {QStringLiteral("Copying of File ") + failedName +
-                          QStringLiteral("Could not be completed"),
-                      QStringLiteral("This is most likely due some other "),
-                      QStringLiteral("Orvanta Program running concurrently")},
-                     pellar::MessageButtons::Ok);
+        desk.message(
+            QCoreApplication::translate("Billwright", "File Copy Incomplete"),
+            {QCoreApplication::translate("Billwright", "Copying of File %1Could not be completed")
+                 .arg(failedName),
+             QCoreApplication::translate("Billwright", "This is most likely due some other "),
+             QCoreApplication::translate("Billwright", "Orvanta Program running concurrently")},
+            pellar::MessageButtons::Ok);
     };
     profile.start = [](pellar::ProgramShell& shell) {
         auto* program = new Billwright(shell);
@@ -128,13 +133,17 @@ void Billwright::start() {
 
     QStringList lines;
     if (!problems.isEmpty())
-        lines << QStringLiteral("Some of the saved information could not be read:") << problems
-              << QStringLiteral("Billwright uses its defaults for what could not be read.");
+        lines << QCoreApplication::translate("Billwright",
+                                             "Some of the saved information could not be read:")
+              << problems
+              << QCoreApplication::translate(
+                     "Billwright", "Billwright uses its defaults for what could not be read.");
     if (!backupFolder) {
         if (!lines.isEmpty())
             lines << QString();
         lines << backupFolder.error
-              << QStringLiteral("The data files cannot be backed up when Billwright ends.");
+              << QCoreApplication::translate(
+                     "Billwright", "The data files cannot be backed up when Billwright ends.");
     }
     if (!lines.isEmpty()) {
         context.desk.message(QString::fromUtf16(kApplicationTitle), lines,

@@ -44,6 +44,8 @@ public:
 };
 
 class Billwright : public QObject, public Navigator {
+    Q_OBJECT
+
 public:
     explicit Billwright(pellar::ProgramShell& shell);
     ~Billwright() override;

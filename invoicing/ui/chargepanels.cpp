@@ -34,9 +34,9 @@ void setBackground(QLineEdit* box, const QColor& color) {
 // ---- Labor ------------------------------------------------------------------------------------
 
 LaborPanel::LaborPanel()
-    : QGroupBox(QStringLiteral("Labor ")) {
+    : QGroupBox(tr("Labor ")) {
     setObjectName(QStringLiteral("fraLabor"));
-    setToolTip(QStringLiteral("Calculate or Enter Labor Charges"));
+    setToolTip(tr("Calculate or Enter Labor Charges"));
     m_hours = makeBox(this, QStringLiteral("txtHours"));
     m_rate = makeBox(this, QStringLiteral("txtRate"));
     m_total = makeBox(this, QStringLiteral("txtTotalLabor"));
@@ -44,12 +44,12 @@ LaborPanel::LaborPanel()
         box->setAlignment(Qt::AlignRight);
         box->setFixedWidth(110);
     }
-    m_calculate = makeButton(this, QStringLiteral("cmdCal"), QStringLiteral("Calculate"),
-                             QStringLiteral("Multiplies Rate by Hours"));
-    m_enterLabor = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Enter"),
-                              QStringLiteral("Accpts Total and Continues"));
-    m_redo = makeButton(this, QStringLiteral("cmdLaborRedo"), QStringLiteral("Redo"),
-                        QStringLiteral("Redo Labor Calculation"));
+    m_calculate = makeButton(this, QStringLiteral("cmdCal"), tr("Calc&ulate"),
+                             tr("Multiplies Rate by Hours"));
+    m_enterLabor = makeButton(this, QStringLiteral("Command1"), tr("E&nter"),
+                              tr("Accpts Total and Continues"));
+    m_redo =
+        makeButton(this, QStringLiteral("cmdLaborRedo"), tr("R&edo"), tr("Redo Labor Calculation"));
     connect(m_calculate, &QPushButton::clicked, this, &LaborPanel::calculateClicked);
     connect(m_enterLabor, &QPushButton::clicked, this, &LaborPanel::enterClicked);
     connect(m_redo, &QPushButton::clicked, this, &LaborPanel::redoClicked);
@@ -58,16 +58,13 @@ LaborPanel::LaborPanel()
     pellar::ui::returnClicks(m_rate, m_calculate);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(
-        makeLabel(this, QStringLiteral("lblHours"), QStringLiteral("Man-hours"), m_hours), 0, 0);
+    grid->addWidget(makeLabel(this, QStringLiteral("lblHours"), tr("Man-hours"), m_hours), 0, 0);
     grid->addWidget(m_hours, 0, 1);
-    grid->addWidget(makeLabel(this, QStringLiteral("lblRate"), QStringLiteral("Rate"), m_rate), 1,
-                    0);
+    grid->addWidget(makeLabel(this, QStringLiteral("lblRate"), tr("Rate"), m_rate), 1, 0);
     grid->addWidget(m_rate, 1, 1);
     grid->addWidget(m_calculate, 1, 2);
-    grid->addWidget(
-        makeLabel(this, QStringLiteral("lblTotalLabor"), QStringLiteral("TOTAL LABOR"), m_total), 2,
-        0);
+    grid->addWidget(makeLabel(this, QStringLiteral("lblTotalLabor"), tr("TOTAL LABOR"), m_total), 2,
+                    0);
     grid->addWidget(m_total, 2, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_enterLabor);
@@ -136,9 +133,9 @@ QList<QWidget*> LaborPanel::tabChain() const {
 // ---- Charges ----------------------------------------------------------------------------------
 
 ChargesPanel::ChargesPanel()
-    : QGroupBox(QStringLiteral("Additional Charges")) {
+    : QGroupBox(tr("Additional Charges")) {
     setObjectName(QStringLiteral("fraCompletion"));
-    setToolTip(QStringLiteral("Use to enter Add-on Charges"));
+    setToolTip(tr("Use to enter Add-on Charges"));
     m_labor = makeAmountBox(this, QStringLiteral("txtLabor"));
     m_shipping = makeBox(this, QStringLiteral("txtShip"));
     m_shipping->setAlignment(Qt::AlignRight);
@@ -148,14 +145,11 @@ ChargesPanel::ChargesPanel()
 
     auto* grid = new QGridLayout(this);
     const QList<QPair<QLabel*, QLineEdit*>> rows{
-        {makeLabel(this, QStringLiteral("lblLabor"), QStringLiteral("Labor"), m_labor), m_labor},
-        {makeLabel(this, QStringLiteral("lblShip"), QStringLiteral("Shipping/Handling"),
-                   m_shipping),
+        {makeLabel(this, QStringLiteral("lblLabor"), tr("Labor"), m_labor), m_labor},
+        {makeLabel(this, QStringLiteral("lblShip"), tr("Shipping/Handling"), m_shipping),
          m_shipping},
-        {makeLabel(this, QStringLiteral("lblMisc"), QStringLiteral("Charges/Credits"), m_charges),
-         m_charges},
-        {makeLabel(this, QStringLiteral("lblDiscount"), QStringLiteral("Discount"), m_discount),
-         m_discount}};
+        {makeLabel(this, QStringLiteral("lblMisc"), tr("Charges/Credits"), m_charges), m_charges},
+        {makeLabel(this, QStringLiteral("lblDiscount"), tr("Discount"), m_discount), m_discount}};
     for (int row = 0; row < rows.size(); ++row) {
         grid->addWidget(rows[row].first, row, 0);
         grid->addWidget(rows[row].second, row, 1);

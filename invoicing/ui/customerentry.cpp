@@ -18,9 +18,9 @@ namespace invoicing {
 CustomerEntry::CustomerEntry(Billwright& program)
     : m_program(program) {
     setObjectName(QStringLiteral("frmShell"));
-    setWindowTitle(QStringLiteral("Customer Entry    "));
+    setWindowTitle(tr("Customer Entry    "));
 
-    auto* heading = new QLabel(QStringLiteral("Enter Customer Data then click Continue"), this);
+    auto* heading = new QLabel(tr("Enter Customer Data then click Continue"), this);
     heading->setObjectName(QStringLiteral("lblHeading"));
     QFont headingFont = heading->font();
     headingFont.setBold(true);
@@ -32,12 +32,12 @@ CustomerEntry::CustomerEntry(Billwright& program)
         l->setObjectName(name);
         return l;
     };
-    QLabel* captions[6] = {label(QStringLiteral("lblName"), QStringLiteral("Name")),
-                           label(QStringLiteral("lblStreet"), QStringLiteral("Street")),
-                           label(QStringLiteral("lblPOBox"), QStringLiteral("Apt/PO Box")),
-                           label(QStringLiteral("lblCity"), QStringLiteral("City")),
-                           label(QStringLiteral("lblSt"), QStringLiteral("State")),
-                           label(QStringLiteral("lblZip"), QStringLiteral("Zip Code"))};
+    QLabel* captions[6] = {label(QStringLiteral("lblName"), tr("Name")),
+                           label(QStringLiteral("lblStreet"), tr("Street")),
+                           label(QStringLiteral("lblPOBox"), tr("Apt/PO Box")),
+                           label(QStringLiteral("lblCity"), tr("City")),
+                           label(QStringLiteral("lblSt"), tr("State")),
+                           label(QStringLiteral("lblZip"), tr("Zip Code"))};
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
@@ -68,12 +68,12 @@ CustomerEntry::CustomerEntry(Billwright& program)
     m_fields[5]->setMaximumWidth(100);
     grid->setColumnStretch(1, 1);
 
-    auto* menu = new QPushButton(QStringLiteral("&Menu"), this);
+    auto* menu = new QPushButton(tr("&Menu"), this);
     menu->setObjectName(QStringLiteral("cmdExit"));
-    menu->setToolTip(QStringLiteral("Return  to Main Menu"));
-    auto* continueButton = new QPushButton(QStringLiteral("&Continue"), this);
+    menu->setToolTip(tr("Return  to Main Menu"));
+    auto* continueButton = new QPushButton(tr("&Continue"), this);
     continueButton->setObjectName(QStringLiteral("cmdSchedule"));
-    continueButton->setToolTip(QStringLiteral("Starts the Invoice Creation"));
+    continueButton->setToolTip(tr("Starts the Invoice Creation"));
     continueButton->setDefault(true);
     connect(menu, &QPushButton::clicked, this, [this] {
         hide();

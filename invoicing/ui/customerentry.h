@@ -18,6 +18,8 @@ namespace invoicing {
 class Billwright;
 
 class CustomerEntry : public QWidget {
+    Q_OBJECT
+
 public:
     explicit CustomerEntry(Billwright& program);
 

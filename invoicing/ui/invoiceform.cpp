@@ -33,7 +33,7 @@ using pellar::ui::named;
 InvoiceForm::InvoiceForm(Billwright& program)
     : m_program(program) {
     setObjectName(QStringLiteral("frmInvoice"));
-    setWindowTitle(QStringLiteral("Invoice Creation"));
+    setWindowTitle(tr("Invoice Creation"));
     buildForm();
     connectPanels();
     setTabOrders();
@@ -52,7 +52,7 @@ void InvoiceForm::buildForm() {
     m_header = new InvoiceHeaderPanel(central);
 
     m_grid = named(new InvoiceGrid(central), QStringLiteral("fgInvoice"));
-    m_grid->setToolTip(QStringLiteral("Invoice Items Show here"));
+    m_grid->setToolTip(tr("Invoice Items Show here"));
     m_grid->setMinimumHeight(m_grid->verticalHeader()->defaultSectionSize() * 10 +
                              m_grid->horizontalHeader()->sizeHint().height() + 4);
 
@@ -96,13 +96,12 @@ void InvoiceForm::buildForm() {
     m_note = new pellar::ui::StatusNote(central);
     layout->addWidget(m_note);
 
-    QAction* help =
-        named(menuBar()->addAction(QStringLiteral("Help")), QStringLiteral("mnuInvoiceHelp"));
+    QAction* help = named(menuBar()->addAction(tr("&Help")), QStringLiteral("mnuInvoiceHelp"));
     help->setShortcut(QKeySequence::HelpContents);
     connect(help, &QAction::triggered, this, &InvoiceForm::showHelp);
-    m_lineMenu = named(new QMenu(QStringLiteral("Popup"), this), QStringLiteral("mnuPopup"));
-    QAction* deleteItem = named(m_lineMenu->addAction(QStringLiteral("Delete Item")),
-                                QStringLiteral("mnuDeleteItem"));
+    m_lineMenu = named(new QMenu(tr("Popup"), this), QStringLiteral("mnuPopup"));
+    QAction* deleteItem =
+        named(m_lineMenu->addAction(tr("&Delete Item")), QStringLiteral("mnuDeleteItem"));
     connect(deleteItem, &QAction::triggered, this, &InvoiceForm::deleteLine);
 }
 
@@ -171,8 +170,8 @@ void InvoiceForm::activate() {
     // Setup warns when the memo is saved; said here too, where the invoice is made.
     if (const MemoRead memo = readInvoiceMemo(m_program.data()); memo.problem.isEmpty()) {
         if (const MemoFit fit = measureMemo(memo.lines); !fit.all())
-            m_note->say(QStringLiteral("The memo takes %1 printed lines, but only %2 fit at the "
-                                       "foot of the invoice: the last %3 will be left off.")
+            m_note->say(tr("The memo takes %1 printed lines, but only %2 fit at the "
+                           "foot of the invoice: the last %3 will be left off.")
                             .arg(fit.lines)
                             .arg(fit.fitting)
                             .arg(fit.lines - fit.fitting));
@@ -262,11 +261,11 @@ void InvoiceForm::react(ChargeBox box, const ChargeReaction& reaction) {
     m_chargesPanel->tint(box, reaction.tint);
     if (reaction.totalsChanged)
         m_totals->showTotals(m_draft.totals());
-    static const QString kWhat[] = {QStringLiteral("labor charge"),
-                                    QStringLiteral("shipping charge"),
-                                    QStringLiteral("charge or credit")};
-    apply({reaction.alarm, reaction.focus, false,
-           QStringLiteral("The %1 is not an amount this invoice can take.").arg(kWhat[int(box)])});
+    static const char* const kRefusals[] = {
+        QT_TR_NOOP("The labor charge is not an amount this invoice can take."),
+        QT_TR_NOOP("The shipping charge is not an amount this invoice can take."),
+        QT_TR_NOOP("The charge or credit is not an amount this invoice can take.")};
+    apply({reaction.alarm, reaction.focus, false, tr(kRefusals[int(box)])});
     m_charges.settled();
 }
 
@@ -299,9 +298,8 @@ void InvoiceForm::deleteLine() {
     if (!m_draft.canDelete(line))
         return;
     const pellar::MessageAnswer answer = m_program.desk().message(
-        QStringLiteral("Item Deletion"),
-        {QStringLiteral("Delete item ") + m_draft.lines().at(line - 1).item +
-         QStringLiteral(" from Invoice?")},
+        tr("Item Deletion"),
+        {tr("Delete item %1 from Invoice?").arg(m_draft.lines().at(line - 1).item)},
         pellar::MessageButtons::YesNoDefaultNo);
     if (answer != pellar::MessageAnswer::Yes)
         return;
@@ -351,7 +349,7 @@ bool InvoiceForm::chargeBeingCorrected() {
     // The box with the refused text has the focus until the text is corrected.
     if (const std::optional<ChargeBox> refused = m_charges.refusedBox()) {
         apply({true, ChargeEntry::field(*refused), false,
-               QStringLiteral("Correct the amount in this box first.")});
+               tr("Correct the amount in this box first.")});
         return true;
     }
     return false;

@@ -34,6 +34,8 @@ class LineEntryPanel;
 class TotalsPanel;
 
 class InvoiceForm : public QMainWindow {
+    Q_OBJECT
+
 public:
     explicit InvoiceForm(Billwright& program);
     ~InvoiceForm() override;

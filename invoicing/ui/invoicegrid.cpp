@@ -14,13 +14,13 @@ namespace invoicing {
 namespace {
 
 // The blanks are part of the headers: they set the column widths.
-const QString kHeaders[InvoiceGrid::kColumns] = {
-    QStringLiteral(" Line No. "),
-    QStringLiteral(" Quan  "),
-    QString(15, u' ') + QStringLiteral("Item") + QString(42, u' '),
-    QStringLiteral("Price") + QString(13, u' '),
-    QStringLiteral("Extension") + QString(12, u' '),
-};
+QStringList headers() {
+    return {u' ' + InvoiceGrid::tr("Line No.") + u' ',
+            u' ' + InvoiceGrid::tr("Quan") + QString(2, u' '),
+            QString(15, u' ') + InvoiceGrid::tr("Item") + QString(42, u' '),
+            InvoiceGrid::tr("Price") + QString(13, u' '),
+            InvoiceGrid::tr("Extension") + QString(12, u' ')};
+}
 
 constexpr Qt::Alignment kAlignments[InvoiceGrid::kColumns] = {
     Qt::AlignCenter,
@@ -42,7 +42,8 @@ QFont gridFont() {
 InvoiceGrid::InvoiceGrid(QWidget* parent)
     : QTableWidget(kLines, kColumns, parent) {
     setFont(gridFont());
-    setHorizontalHeaderLabels(QStringList(std::begin(kHeaders), std::end(kHeaders)));
+    const QStringList captions = headers();
+    setHorizontalHeaderLabels(captions);
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -60,7 +61,7 @@ InvoiceGrid::InvoiceGrid(QWidget* parent)
     const QFontMetrics metrics(font());
     int width = frameWidth() * 2 + verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < kColumns; ++column) {
-        const int columnWidth = metrics.horizontalAdvance(kHeaders[column]) + 12;
+        const int columnWidth = metrics.horizontalAdvance(captions[column]) + 12;
         header->setSectionResizeMode(column, QHeaderView::Fixed);
         setColumnWidth(column, columnWidth);
         width += columnWidth;

@@ -1,8 +1,8 @@
 // The invoice form's header, add-on and totals panels.
 #include "invoicing/ui/invoicepanels.h"
 
-#include "common/ui/keyboard.h"
 #include "common/core/regional.h"
+#include "common/ui/keyboard.h"
 #include "common/ui/widgets.h"
 #include "invoicing/ui/optioncheckbox.h"
 
@@ -47,33 +47,32 @@ InvoiceHeaderPanel::InvoiceHeaderPanel(QWidget* parent)
     m_customer->setFixedHeight(QFontMetrics(m_customer->font()).lineSpacing() * 5 + 12);
     m_customer->setMinimumWidth(260);
     QLabel* customerLabel =
-        makeLabel(this, QStringLiteral("lblCustomer"), QStringLiteral("Customer Info"), m_customer);
+        makeLabel(this, QStringLiteral("lblCustomer"), tr("Customer Info"), m_customer);
 
     m_reference = makeBox(this, QStringLiteral("txtPO"));
     QLabel* referenceLabel =
-        makeLabel(this, QStringLiteral("lblPO"), QStringLiteral("PO or Reference"), m_reference);
+        makeLabel(this, QStringLiteral("lblPO"), tr("PO or Reference"), m_reference);
     m_number = makeBox(this, QStringLiteral("txtInvoiceNo"));
-    m_number->setText(QStringLiteral("Inv No"));
+    m_number->setText(tr("Inv No"));
     m_number->setAlignment(Qt::AlignCenter);
     QLabel* numberLabel =
-        makeLabel(this, QStringLiteral("lblInvoiceNo"), QStringLiteral("Invoice No"), m_number);
+        makeLabel(this, QStringLiteral("lblInvoiceNo"), tr("Invoice No"), m_number);
     QFont numberFont = m_number->font();
     numberFont.setBold(true);
     m_number->setFont(numberFont);
 
-    m_create = makeButton(this, QStringLiteral("cmdInvoice"), QStringLiteral("&Create Invoice"),
-                          QStringLiteral("Starts the Invoice Creation process for this Customer"));
-    m_redo = makeButton(this, QStringLiteral("cmdDelete"), QStringLiteral("&ReDo"),
-                        QStringLiteral("Clears all lines of this Invoice"));
-    m_print = makeButton(this, QStringLiteral("cmdPrint"), QStringLiteral("&Print"),
-                         QStringLiteral("Print the Invoice"));
-    m_preview = makeButton(this, QStringLiteral("cmdPreview"), QStringLiteral("Print Pre&view"),
-                           QStringLiteral("Shows the Invoice as it will print"));
+    m_create = makeButton(this, QStringLiteral("cmdInvoice"), tr("&Create Invoice"),
+                          tr("Starts the Invoice Creation process for this Customer"));
+    m_redo = makeButton(this, QStringLiteral("cmdDelete"), tr("&ReDo"),
+                        tr("Clears all lines of this Invoice"));
+    m_print = makeButton(this, QStringLiteral("cmdPrint"), tr("&Print"), tr("Print the Invoice"));
+    m_preview = makeButton(this, QStringLiteral("cmdPreview"), tr("Print Pre&view"),
+                           tr("Shows the Invoice as it will print"));
     pellar::ui::printKeys(m_print, m_preview);
-    m_savePdf = makeButton(this, QStringLiteral("cmdSavePdf"), QStringLiteral("Save as P&DF"),
-                           QStringLiteral("Saves the Invoice to a PDF file instead of printing"));
-    m_menu = makeButton(this, QStringLiteral("cmdExit"), QStringLiteral("&Menu"),
-                        QStringLiteral("Returns to the Menu without printing this Invoice"));
+    m_savePdf = makeButton(this, QStringLiteral("cmdSavePdf"), tr("Save as P&DF"),
+                           tr("Saves the Invoice to a PDF file instead of printing"));
+    m_menu = makeButton(this, QStringLiteral("cmdExit"), tr("&Menu"),
+                        tr("Returns to the Menu without printing this Invoice"));
     connect(m_create, &QPushButton::clicked, this, &InvoiceHeaderPanel::createClicked);
     connect(m_redo, &QPushButton::clicked, this, &InvoiceHeaderPanel::redoClicked);
     connect(m_print, &QPushButton::clicked, this, &InvoiceHeaderPanel::printClicked);
@@ -162,9 +161,9 @@ QList<QWidget*> InvoiceHeaderPanel::tabChain() const {
 // ---- Add-ons ----------------------------------------------------------------------------------
 
 AddOnPanel::AddOnPanel()
-    : QGroupBox(QStringLiteral("Add to Invoice")) {
+    : QGroupBox(tr("Add to Invoice")) {
     setObjectName(QStringLiteral("fraInvoiceOptions"));
-    setToolTip(QStringLiteral("Displays pre-selected Add-ons"));
+    setToolTip(tr("Displays pre-selected Add-ons"));
     const auto check = [this](const QString& name, const QString& caption) {
         auto* box = named(new OptionCheckBox(caption, this), name);
         connect(box, &QCheckBox::stateChanged, this, [this] {
@@ -173,14 +172,14 @@ AddOnPanel::AddOnPanel()
         });
         return box;
     };
-    m_labor = check(QStringLiteral("ckLabor"), QStringLiteral("Add Labor Charges"));
-    m_shipping = check(QStringLiteral("ckShipping"), QStringLiteral("Add Shipping and Handling"));
-    m_misc = check(QStringLiteral("ckMisc"), QStringLiteral("Additional Charges/Credits"));
-    m_discount = check(QStringLiteral("ckDiscount"), QStringLiteral("Add Discount Information"));
-    m_clearAll = makeButton(this, QStringLiteral("cmdClearChecks"), QStringLiteral("Clear All"),
-                            QStringLiteral("De-select all Add-ons"));
-    m_continue = makeButton(this, QStringLiteral("cmdOptionsContinue"), QStringLiteral("Continue"),
-                            QStringLiteral("Continues to create the Invoice"));
+    m_labor = check(QStringLiteral("ckLabor"), tr("Add Labor Charges"));
+    m_shipping = check(QStringLiteral("ckShipping"), tr("Add Shipping and Handling"));
+    m_misc = check(QStringLiteral("ckMisc"), tr("Additional Charges/Credits"));
+    m_discount = check(QStringLiteral("ckDiscount"), tr("Add Discount Information"));
+    m_clearAll = makeButton(this, QStringLiteral("cmdClearChecks"), tr("C&lear All"),
+                            tr("De-select all Add-ons"));
+    m_continue = makeButton(this, QStringLiteral("cmdOptionsContinue"), tr("C&ontinue"),
+                            tr("Continues to create the Invoice"));
     connect(m_clearAll, &QPushButton::clicked, this, [this] { showAddOns(AddOns()); });
     connect(m_continue, &QPushButton::clicked, this, &AddOnPanel::continueClicked);
 
@@ -228,14 +227,12 @@ QList<QWidget*> AddOnPanel::tabChain() const {
 
 TotalsPanel::TotalsPanel() {
     setObjectName(QStringLiteral("totalsArea"));
-    m_subTotal = makeAmountBox(this, QStringLiteral("txtTotal"),
-                               QStringLiteral("Shows a runnig Invoice Subtotal"));
-    m_tax =
-        makeAmountBox(this, QStringLiteral("txtTax"), QStringLiteral("Diplays Tax if applicable"));
-    m_grandTotal =
-        makeAmountBox(this, QStringLiteral("txtGrandTotal"), QStringLiteral("Grand Total"));
+    m_subTotal =
+        makeAmountBox(this, QStringLiteral("txtTotal"), tr("Shows a runnig Invoice Subtotal"));
+    m_tax = makeAmountBox(this, QStringLiteral("txtTax"), tr("Diplays Tax if applicable"));
+    m_grandTotal = makeAmountBox(this, QStringLiteral("txtGrandTotal"), tr("Grand Total"));
     QLabel* grandTotalLabel =
-        makeLabel(this, QStringLiteral("lblGrandTotal"), QStringLiteral("TOTAL"), m_grandTotal);
+        makeLabel(this, QStringLiteral("lblGrandTotal"), tr("TOTAL"), m_grandTotal);
     QFont strong = m_grandTotal->font();
     strong.setBold(true);
     m_grandTotal->setFont(strong);
@@ -244,9 +241,8 @@ TotalsPanel::TotalsPanel() {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 8, 0, 0);
     const QList<QPair<QLabel*, QLineEdit*>> rows{
-        {makeLabel(this, QStringLiteral("lblTotal"), QStringLiteral("Sub-Total"), m_subTotal),
-         m_subTotal},
-        {makeLabel(this, QStringLiteral("lblTax"), QStringLiteral("Tax"), m_tax), m_tax},
+        {makeLabel(this, QStringLiteral("lblTotal"), tr("Sub-Total"), m_subTotal), m_subTotal},
+        {makeLabel(this, QStringLiteral("lblTax"), tr("Tax"), m_tax), m_tax},
         {grandTotalLabel, m_grandTotal}};
     for (int row = 0; row < rows.size(); ++row) {
         grid->addWidget(rows[row].first, row, 0, Qt::AlignRight);

@@ -163,6 +163,7 @@ private:
 // The charges (fraCompletion): the labor and discount as the draft has them, and the
 // shipping and additional-charges boxes the person types into.
 class ChargesPanel : public QGroupBox {
+    Q_OBJECT
 public:
     ChargesPanel();
     void showDraft(const InvoiceDraft& draft);
@@ -187,6 +188,7 @@ private:
 
 // Sub-total, tax and total beside the panels.
 class TotalsPanel : public QWidget {
+    Q_OBJECT
 public:
     TotalsPanel();
     void showTotals(const InvoiceTotals& totals);

@@ -10,6 +10,7 @@
 #include "invoicing/core/invoiceregister.h"
 #include "invoicing/ui/billwright.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <functional>
 #include <limits>
@@ -39,7 +40,9 @@ Attempt printOnPaper(const InvoicePrintData& invoice, Billwright& program) {
         pellar::runPrintJob(program.desk(), setup, invoiceLayout(invoice));
     if (printed)
         return Attempt::Done;
-    program.reportFileError(printed.error + QStringLiteral("\nThe invoice is still on the form."));
+    program.reportFileError(
+        printed.error + u'\n' +
+        QCoreApplication::translate("InvoicePrint", "The invoice is still on the form."));
     return Attempt::Failed;
 }
 
@@ -56,8 +59,9 @@ Attempt saveAsPdf(const InvoicePrintData& invoice, Billwright& program, QString&
     chosen = saved.fileName;
     if (saved.written)
         return Attempt::Done;
-    program.reportFileError(saved.written.error +
-                            QStringLiteral("\nThe invoice is still on the form."));
+    program.reportFileError(
+        saved.written.error + u'\n' +
+        QCoreApplication::translate("InvoicePrint", "The invoice is still on the form."));
     return Attempt::Failed;
 }
 
@@ -66,12 +70,14 @@ PrintOutcome untilConfirmed(pellar::Desk& desk, const std::function<Attempt()>& 
     for (;;) {
         if (attempt() != Attempt::Done)
             return PrintOutcome::Abandoned;
-        if (desk.message(QStringLiteral("Printing Confirmation"),
-                         {QStringLiteral("Was the Invoice Printed Correctly")},
-                         pellar::MessageButtons::YesNo) == pellar::MessageAnswer::Yes)
+        if (desk.message(
+                QCoreApplication::translate("InvoicePrint", "Printing Confirmation"),
+                {QCoreApplication::translate("InvoicePrint", "Was the Invoice Printed Correctly")},
+                pellar::MessageButtons::YesNo) == pellar::MessageAnswer::Yes)
             return PrintOutcome::Confirmed;
-        if (desk.message(QStringLiteral("Print Retry"),
-                         {QStringLiteral("Would you like to Retry Printing this Invoice")},
+        if (desk.message(QCoreApplication::translate("InvoicePrint", "Print Retry"),
+                         {QCoreApplication::translate(
+                             "InvoicePrint", "Would you like to Retry Printing this Invoice")},
                          pellar::MessageButtons::YesNo) != pellar::MessageAnswer::Yes)
             return PrintOutcome::NotConfirmed;
     }
@@ -99,16 +105,19 @@ bool issue(const InvoicePrintData& invoice, Billwright& program) {
     }
     if (!failure.isEmpty()) {
         program.reportFileError(
-            failure + QStringLiteral("\nInvoice %1 was not entered in the register, so it was "
-                                     "not issued: its number stays free and the invoice is "
-                                     "still on the form. Please set the printed copy aside.")
-                          .arg(invoice.invoiceNumber));
+            failure + u'\n' +
+            QCoreApplication::translate("InvoicePrint",
+                                        "Invoice %1 was not entered in the register, so it was "
+                                        "not issued: its number stays free and the invoice is "
+                                        "still on the form. Please set the printed copy aside.")
+                .arg(invoice.invoiceNumber));
         return false;
     }
     // The book only spares typing next time; the invoice is issued without it.
     if (const pellar::FileResult saved = saveCustomer(program.data(), invoice.customer); !saved)
-        program.reportFileError(saved.error +
-                                QStringLiteral("\nThe customer was not saved in the book."));
+        program.reportFileError(
+            saved.error + u'\n' +
+            QCoreApplication::translate("InvoicePrint", "The customer was not saved in the book."));
     return true;
 }
 
@@ -149,8 +158,9 @@ PrintOutcome printInvoice(InvoiceDraft& draft, Billwright& program, InvoiceOutpu
     // then be used again.
     if (draft.counter() == std::numeric_limits<qint32>::max()) {
         program.reportFileError(
-            QStringLiteral("Invoice number %1 is the largest the invoice counter can hold, so "
-                           "it cannot count this invoice.\nNo invoice was printed.")
+            QCoreApplication::translate(
+                "InvoicePrint", "Invoice number %1 is the largest the invoice counter can hold, so "
+                                "it cannot count this invoice.\nNo invoice was printed.")
                 .arg(draft.counter()));
         return PrintOutcome::Refused;
     }
@@ -158,29 +168,36 @@ PrintOutcome printInvoice(InvoiceDraft& draft, Billwright& program, InvoiceOutpu
     // Never a file the person did not name: without a printer the PDF is offered instead.
     if (output == InvoiceOutput::Printer && !desk.printerAvailable()) {
         if (!pellar::offerPdfWithoutPrinter(desk, QString::fromUtf16(kApplicationTitle),
-                                            QStringLiteral("invoice")))
+                                            QCoreApplication::translate("InvoicePrint", "invoice")))
             return PrintOutcome::Abandoned;
         output = InvoiceOutput::Pdf;
     }
     // A register that cannot be read could not take the invoice's record either.
     if (const InvoiceRegister reg = readRegister(program.data()); !reg.problem.isEmpty()) {
-        program.reportFileError(reg.problem + QStringLiteral("\nNo invoice was printed."));
+        program.reportFileError(
+            reg.problem + u'\n' +
+            QCoreApplication::translate("InvoicePrint", "No invoice was printed."));
         return PrintOutcome::Refused;
     }
     // The number is taken from the counter file before anything is printed, so no other
     // copy can print it too; an invoice that is not confirmed hands it back.
     const InvoiceNumberTaken taken = takeInvoiceNumber(program.data(), draft.counter());
     if (!taken.saved) {
-        program.reportFileError(taken.saved.error + QStringLiteral("\nNo invoice was printed."));
+        program.reportFileError(
+            taken.saved.error + u'\n' +
+            QCoreApplication::translate("InvoicePrint", "No invoice was printed."));
         return PrintOutcome::Refused;
     }
     if (taken.counter != draft.counter()) {
-        desk.message(QString::fromUtf16(kApplicationTitle),
-                     {QStringLiteral("Invoice number %1 has been issued by another copy of the "
-                                     "program meanwhile.")
-                          .arg(draft.counter()),
-                      QStringLiteral("This invoice is number %1.").arg(taken.counter)},
-                     pellar::MessageButtons::Ok);
+        desk.message(
+            QString::fromUtf16(kApplicationTitle),
+            {QCoreApplication::translate("InvoicePrint",
+                                         "Invoice number %1 has been issued by another copy of the "
+                                         "program meanwhile.")
+                 .arg(draft.counter()),
+             QCoreApplication::translate("InvoicePrint", "This invoice is number %1.")
+                 .arg(taken.counter)},
+            pellar::MessageButtons::Ok);
         draft.renumber(taken.counter);
     }
     QString pdfChosen;

@@ -57,24 +57,24 @@ QString title() {
 InvoicesWindow::InvoicesWindow(Billwright& program)
     : m_program(program) {
     setObjectName(QStringLiteral("frmInvoices"));
-    setWindowTitle(QStringLiteral("Invoices"));
+    setWindowTitle(tr("Invoices"));
 
     m_model = new RegisterModel(this);
     m_sorted = new QSortFilterProxyModel(this);
     m_sorted->setSourceModel(m_model);
     m_sorted->setSortRole(RegisterModel::kSortRole);
 
-    auto* findLabel = new QLabel(QStringLiteral("&Find:"), this);
+    auto* findLabel = new QLabel(tr("&Find:"), this);
     m_find = new QLineEdit(this);
     m_find->setObjectName(QStringLiteral("txtFind"));
-    m_find->setPlaceholderText(QStringLiteral("number or customer"));
+    m_find->setPlaceholderText(tr("number or customer"));
     m_find->setClearButtonEnabled(true);
     findLabel->setBuddy(m_find);
-    m_useDates = new QCheckBox(QStringLiteral("&Dates from"), this);
+    m_useDates = new QCheckBox(tr("&Dates from"), this);
     m_useDates->setObjectName(QStringLiteral("ckDates"));
     m_from = dateEdit(this, QStringLiteral("dtFrom"));
     m_to = dateEdit(this, QStringLiteral("dtTo"));
-    m_unpaid = new QCheckBox(QStringLiteral("&Unpaid only"), this);
+    m_unpaid = new QCheckBox(tr("&Unpaid only"), this);
     m_unpaid->setObjectName(QStringLiteral("ckUnpaid"));
 
     auto* filters = new QHBoxLayout;
@@ -83,7 +83,7 @@ InvoicesWindow::InvoicesWindow(Billwright& program)
     filters->addSpacing(12);
     filters->addWidget(m_useDates);
     filters->addWidget(m_from);
-    filters->addWidget(new QLabel(QStringLiteral("to"), this));
+    filters->addWidget(new QLabel(tr("to"), this));
     filters->addWidget(m_to);
     filters->addSpacing(12);
     filters->addWidget(m_unpaid);
@@ -111,14 +111,13 @@ InvoicesWindow::InvoicesWindow(Billwright& program)
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("lblSummary"));
 
-    QPushButton* open = button(this, QStringLiteral("cmdOpen"), QStringLiteral("&Open PDF"));
+    QPushButton* open = button(this, QStringLiteral("cmdOpen"), tr("&Open PDF"));
     m_paidOn = dateEdit(this, QStringLiteral("dtPaid"));
-    auto* paidLabel = new QLabel(QStringLiteral("paid on"), this);
-    QPushButton* paid = button(this, QStringLiteral("cmdPaid"), QStringLiteral("Mark &Paid"));
-    QPushButton* unpaid = button(this, QStringLiteral("cmdUnpaid"), QStringLiteral("Mark U&npaid"));
-    QPushButton* exportCsv =
-        button(this, QStringLiteral("cmdExport"), QStringLiteral("E&xport Shown..."));
-    QPushButton* menu = button(this, QStringLiteral("cmdMenu"), QStringLiteral("&Menu"));
+    auto* paidLabel = new QLabel(tr("paid on"), this);
+    QPushButton* paid = button(this, QStringLiteral("cmdPaid"), tr("Mark &Paid"));
+    QPushButton* unpaid = button(this, QStringLiteral("cmdUnpaid"), tr("Mark U&npaid"));
+    QPushButton* exportCsv = button(this, QStringLiteral("cmdExport"), tr("E&xport Shown..."));
+    QPushButton* menu = button(this, QStringLiteral("cmdMenu"), tr("&Menu"));
     auto* actions = new QHBoxLayout;
     actions->addWidget(open);
     actions->addSpacing(12);
@@ -131,12 +130,11 @@ InvoicesWindow::InvoicesWindow(Billwright& program)
     actions->addStretch(1);
     actions->addWidget(menu);
 
-    auto* taxBox = new QGroupBox(QStringLiteral("Sales tax"), this);
-    auto* periodLabel = new QLabel(QStringLiteral("Pe&riod:"), taxBox);
+    auto* taxBox = new QGroupBox(tr("Sales tax"), this);
+    auto* periodLabel = new QLabel(tr("Pe&riod:"), taxBox);
     m_period = new QComboBox(taxBox);
     m_period->setObjectName(QStringLiteral("cboPeriod"));
-    m_period->addItems({QStringLiteral("Month"), QStringLiteral("Quarter"), QStringLiteral("Year"),
-                        QStringLiteral("Dates")});
+    m_period->addItems({tr("Month"), tr("Quarter"), tr("Year"), tr("Dates")});
     m_period->setCurrentIndex(1);
     periodLabel->setBuddy(m_period);
     m_periodDay = dateEdit(taxBox, QStringLiteral("dtPeriod"));
@@ -144,17 +142,14 @@ InvoicesWindow::InvoicesWindow(Billwright& program)
     m_salesTax = new QLabel(taxBox);
     m_salesTax->setObjectName(QStringLiteral("lblSalesTax"));
     m_salesTax->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QPushButton* taxPreview =
-        button(taxBox, QStringLiteral("cmdTaxPreview"), QStringLiteral("Previe&w"));
-    QPushButton* taxPdf =
-        button(taxBox, QStringLiteral("cmdTaxPdf"), QStringLiteral("S&ave as PDF..."));
-    QPushButton* taxCsv =
-        button(taxBox, QStringLiteral("cmdTaxCsv"), QStringLiteral("Tax &CSV..."));
+    QPushButton* taxPreview = button(taxBox, QStringLiteral("cmdTaxPreview"), tr("Previe&w"));
+    QPushButton* taxPdf = button(taxBox, QStringLiteral("cmdTaxPdf"), tr("S&ave as PDF..."));
+    QPushButton* taxCsv = button(taxBox, QStringLiteral("cmdTaxCsv"), tr("Tax &CSV..."));
     auto* taxRow = new QHBoxLayout;
     taxRow->addWidget(periodLabel);
     taxRow->addWidget(m_period);
     taxRow->addWidget(m_periodDay);
-    taxRow->addWidget(new QLabel(QStringLiteral("to"), taxBox));
+    taxRow->addWidget(new QLabel(tr("to"), taxBox));
     taxRow->addWidget(m_periodTo);
     taxRow->addStretch(1);
     taxRow->addWidget(taxPreview);
@@ -225,10 +220,10 @@ void InvoicesWindow::showEvent(QShowEvent* event) {
     if (m_damaged > 0)
         m_program.desk().message(
             title(),
-            {QStringLiteral("%1 line(s) of Invoices.txt are not invoice records and are not "
-                            "shown.")
+            {tr("%1 line(s) of Invoices.txt are not invoice records and are not "
+                "shown.")
                  .arg(m_damaged),
-             QStringLiteral("They are kept in the file as they are.")},
+             tr("They are kept in the file as they are.")},
             pellar::MessageButtons::Ok);
     m_find->setFocus();
 }
@@ -262,13 +257,12 @@ void InvoicesWindow::applyFilter() {
 
 void InvoicesWindow::showSummary() {
     const std::optional<pellar::Currency> total = m_model->shownTotal();
-    QString text =
-        QStringLiteral("%1 of %2 invoices shown, total %3")
-            .arg(m_model->shownCount())
-            .arg(m_model->entries().size())
-            .arg(total ? pellar::formatCurrency(*total) : QStringLiteral("too large to add up"));
+    QString text = tr("%1 of %2 invoices shown, total %3")
+                       .arg(m_model->shownCount())
+                       .arg(m_model->entries().size())
+                       .arg(total ? pellar::formatCurrency(*total) : tr("too large to add up"));
     if (const int overdue = m_model->overdueCount(); overdue > 0)
-        text += QStringLiteral("; %1 unpaid for more than 30 days (in red)").arg(overdue);
+        text += tr("; %1 unpaid for more than 30 days (in red)").arg(overdue);
     m_summary->setText(text + u'.');
 }
 
@@ -281,12 +275,12 @@ SalesTaxFigures InvoicesWindow::salesTax() const {
 void InvoicesWindow::showSalesTax() {
     const SalesTaxFigures f = salesTax();
     if (f.overflow) {
-        m_salesTax->setText(QStringLiteral("The sums of this period are too large to add up."));
+        m_salesTax->setText(tr("The sums of this period are too large to add up."));
         return;
     }
     m_salesTax->setText(
-        QStringLiteral("%1 to %2:   taxable sales %3   non-taxable sales %4   tax collected %5"
-                       "   (%6 invoices)")
+        tr("%1 to %2:   taxable sales %3   non-taxable sales %4   tax collected %5"
+           "   (%6 invoices)")
             .arg(pellar::formatShortDate(f.period.from), pellar::formatShortDate(f.period.to),
                  pellar::formatCurrency(f.taxable), pellar::formatCurrency(f.nonTaxable),
                  pellar::formatCurrency(f.tax))
@@ -314,11 +308,10 @@ void InvoicesWindow::openCopy() {
     }
     const QString path = QDir(m_program.data().path()).filePath(e->pdfFile);
     if (e->pdfFile.isEmpty() || !QFile::exists(path) || !m_program.desk().openDocument(path))
-        m_program.desk().message(
-            title(),
-            {QStringLiteral("The copy of invoice %1 could not be opened:").arg(e->number),
-             QDir::toNativeSeparators(path)},
-            pellar::MessageButtons::Ok);
+        m_program.desk().message(title(),
+                                 {tr("The copy of invoice %1 could not be opened:").arg(e->number),
+                                  QDir::toNativeSeparators(path)},
+                                 pellar::MessageButtons::Ok);
 }
 
 QList<RegisterEntry> InvoicesWindow::selected() {
@@ -370,7 +363,7 @@ void InvoicesWindow::markPaid(bool paid) {
 void InvoicesWindow::saveCsv(const QString& dialogTitle, const QString& suggested,
                              const QByteArray& bytes) {
     const std::optional<QString> file = m_program.desk().chooseSaveFile(
-        dialogTitle, pellar::inDocumentsFolder(suggested), QStringLiteral("CSV files (*.csv)"));
+        dialogTitle, pellar::inDocumentsFolder(suggested), tr("CSV files (*.csv)"));
     if (!file)
         return;
     if (const QString error = pellar::replaceFile(*file, bytes); !error.isEmpty())
@@ -383,7 +376,7 @@ void InvoicesWindow::exportRegister() {
     QList<qsizetype> rows;
     for (int row = 0; row < m_sorted->rowCount(); ++row)
         rows << m_model->shown()[m_sorted->mapToSource(m_sorted->index(row, 0)).row()];
-    saveCsv(QStringLiteral("Export Invoices"), QStringLiteral("Invoices.csv"),
+    saveCsv(tr("Export Invoices"), QStringLiteral("Invoices.csv"),
             registerCsv(m_model->entries(), rows));
 }
 
@@ -409,7 +402,7 @@ void InvoicesWindow::saveSalesTaxPdf() {
 
 void InvoicesWindow::exportSalesTax() {
     const SalesTaxFigures f = salesTax();
-    saveCsv(QStringLiteral("Export Sales Tax"),
+    saveCsv(tr("Export Sales Tax"),
             QStringLiteral("Sales Tax %1 to %2.csv")
                 .arg(f.period.from.toString(QStringLiteral("yyyy-MM-dd")),
                      f.period.to.toString(QStringLiteral("yyyy-MM-dd"))),

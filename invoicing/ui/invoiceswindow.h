@@ -23,6 +23,8 @@ class Billwright;
 class RegisterModel;
 
 class InvoicesWindow : public QWidget {
+    Q_OBJECT
+
 public:
     explicit InvoicesWindow(Billwright& program);
 

@@ -19,10 +19,10 @@ using pellar::ui::makeLabel;
 using pellar::ui::named;
 
 LineEntryPanel::LineEntryPanel(const Catalogue& catalogue)
-    : QGroupBox(QStringLiteral("Invoice Line No"))
+    : QGroupBox(tr("Invoice Line No"))
     , m_catalogue(catalogue) {
     setObjectName(QStringLiteral("fraData"));
-    setToolTip(QStringLiteral("Enter Invoice Line Info here"));
+    setToolTip(tr("Enter Invoice Line Info here"));
 
     m_item = named(new QComboBox(this), QStringLiteral("cboDescription"));
     m_item->setEditable(true);
@@ -30,31 +30,27 @@ LineEntryPanel::LineEntryPanel(const Catalogue& catalogue)
     m_item->setInsertPolicy(QComboBox::NoInsert);
     m_item->setCompleter(nullptr);
     pellar::keepStorable(*m_item); // the catalogue is an 8-bit file
-    m_item->setToolTip(QStringLiteral("List of Previously Created Items"));
+    m_item->setToolTip(tr("List of Previously Created Items"));
     m_item->setMinimumWidth(340);
     m_item->setMaxVisibleItems(16);
     m_item->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_item->addItems(m_catalogue.items());
-    m_quantity =
-        makeBox(this, QStringLiteral("txtQuantity"), QStringLiteral("Enter Quantity here"));
-    m_price =
-        makeBox(this, QStringLiteral("txtPrice"), QStringLiteral("Enter the per Unit Price here"));
+    m_quantity = makeBox(this, QStringLiteral("txtQuantity"), tr("Enter Quantity here"));
+    m_price = makeBox(this, QStringLiteral("txtPrice"), tr("Enter the per Unit Price here"));
     m_price->setAlignment(Qt::AlignRight);
     m_quantity->setMaximumWidth(90);
     m_price->setMaximumWidth(120);
 
-    m_post = makeButton(this, QStringLiteral("cmdPost"), QStringLiteral("Post to Invoice"),
-                        QStringLiteral("Posts this Information to the Invoice Line"));
-    m_cancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Clear this Item"),
-                          QStringLiteral("Clears Item, Price and Quantity"));
-    m_addItem = makeButton(this, QStringLiteral("cmdAdditem"), QStringLiteral("Add to List"),
-                           QStringLiteral("Adds the Newly entered Item to the list"));
-    m_deleteItem =
-        makeButton(this, QStringLiteral("cmdDeleteitem"), QStringLiteral("Delete from List"),
-                   QStringLiteral("Deletes the Selected item fro the list of items"));
-    m_itemsComplete =
-        makeButton(this, QStringLiteral("cmdComplete"), QStringLiteral("Items Complete"),
-                   QStringLiteral("Completes the Invoice Body and adds addons"));
+    m_post = makeButton(this, QStringLiteral("cmdPost"), tr("Po&st to Invoice"),
+                        tr("Posts this Information to the Invoice Line"));
+    m_cancel = makeButton(this, QStringLiteral("cmdCancel"), tr("Clear &this Item"),
+                          tr("Clears Item, Price and Quantity"));
+    m_addItem = makeButton(this, QStringLiteral("cmdAdditem"), tr("&Add to List"),
+                           tr("Adds the Newly entered Item to the list"));
+    m_deleteItem = makeButton(this, QStringLiteral("cmdDeleteitem"), tr("Delete &from List"),
+                              tr("Deletes the Selected item fro the list of items"));
+    m_itemsComplete = makeButton(this, QStringLiteral("cmdComplete"), tr("&Items Complete"),
+                                 tr("Completes the Invoice Body and adds addons"));
     QFont strong = m_post->font();
     strong.setBold(true);
     m_post->setFont(strong);
@@ -74,17 +70,15 @@ LineEntryPanel::LineEntryPanel(const Catalogue& catalogue)
     pellar::ui::returnClicks(m_price, m_post);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(
-        makeLabel(this, QStringLiteral("lblDescription"), QStringLiteral("Item"), m_item), 0, 0);
+    grid->addWidget(makeLabel(this, QStringLiteral("lblDescription"), tr("Item"), m_item), 0, 0);
     grid->addWidget(m_item, 0, 1, 1, 4);
     grid->addWidget(m_addItem, 0, 5);
     grid->addWidget(m_deleteItem, 0, 6);
-    grid->addWidget(
-        makeLabel(this, QStringLiteral("lblQuantity"), QStringLiteral("Quantity"), m_quantity), 1,
-        0);
+    grid->addWidget(makeLabel(this, QStringLiteral("lblQuantity"), tr("Quantity"), m_quantity), 1,
+                    0);
     grid->addWidget(m_quantity, 1, 1);
-    grid->addWidget(makeLabel(this, QStringLiteral("lblPrice"), QStringLiteral("Price"), m_price),
-                    1, 2, Qt::AlignRight);
+    grid->addWidget(makeLabel(this, QStringLiteral("lblPrice"), tr("Price"), m_price), 1, 2,
+                    Qt::AlignRight);
     grid->addWidget(m_price, 1, 3);
     grid->addWidget(m_post, 1, 5);
     grid->addWidget(m_cancel, 1, 6);
@@ -112,16 +106,15 @@ void LineEntryPanel::clearEntry() {
 }
 
 void LineEntryPanel::showDraft(const InvoiceDraft& draft) {
-    setTitle(QStringLiteral("Create Invoice Line No  ") +
-             QString::number(draft.lines().size() + 1));
+    setTitle(tr("Create Invoice Line No  %1").arg(draft.lines().size() + 1));
     m_itemsComplete->setVisible(draft.completeOffered());
 }
 
 void LineEntryPanel::addToCatalogue() {
     const QString text = m_item->currentText();
     if (text.isEmpty()) {
-        emit stepTaken({true, InvoiceField::Item, false,
-                        QStringLiteral("Type the item to add to the list first.")});
+        emit stepTaken(
+            {true, InvoiceField::Item, false, tr("Type the item to add to the list first.")});
         return;
     }
     const int at = int(m_catalogue.add(text));
@@ -133,8 +126,7 @@ void LineEntryPanel::addToCatalogue() {
 void LineEntryPanel::deleteFromCatalogue() {
     const qsizetype at = m_catalogue.find(m_item->currentText(), m_item->currentIndex());
     if (at < 0) {
-        emit stepTaken(
-            {true, InvoiceField::Item, false, QStringLiteral("That item is not in the list.")});
+        emit stepTaken({true, InvoiceField::Item, false, tr("That item is not in the list.")});
         return;
     }
     m_catalogue.removeAt(at);

@@ -26,7 +26,7 @@ namespace invoicing {
 SetupForm::SetupForm(Billwright& program)
     : m_program(program) {
     setObjectName(QStringLiteral("frmSetup"));
-    setWindowTitle(QStringLiteral("Billwright Setup Form"));
+    setWindowTitle(tr("Billwright Setup Form"));
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
@@ -41,17 +41,17 @@ SetupForm::SetupForm(Billwright& program)
         });
     m_tabs = new QTabWidget(central);
     m_tabs->setObjectName(QStringLiteral("tabInfo"));
-    m_tabs->setToolTip(QStringLiteral("Enter the needed info,  Click the Orange to Save it"));
-    m_tabs->addTab(m_business, QStringLiteral("Business Info"));
-    m_tabs->addTab(makeSetupHelpPage(), QStringLiteral("Help"));
-    m_tabs->addTab(m_options, QStringLiteral("Options"));
-    m_tabs->addTab(m_printing, QStringLiteral("Printing"));
-    m_tabs->addTab(m_memo, QStringLiteral("Memo"));
-    m_tabs->addTab(m_alignment, QStringLiteral("Alignment"));
+    m_tabs->setToolTip(tr("Enter the needed info,  Click the Orange to Save it"));
+    m_tabs->addTab(m_business, tr("Business Info"));
+    m_tabs->addTab(makeSetupHelpPage(), tr("Help"));
+    m_tabs->addTab(m_options, tr("Options"));
+    m_tabs->addTab(m_printing, tr("Printing"));
+    m_tabs->addTab(m_memo, tr("Memo"));
+    m_tabs->addTab(m_alignment, tr("Alignment"));
 
-    auto* save = new QPushButton(QStringLiteral("&Save Entries and  Return to Menu"), central);
+    auto* save = new QPushButton(tr("&Save Entries and  Return to Menu"), central);
     save->setObjectName(QStringLiteral("cmdQuit"));
-    save->setToolTip(QStringLiteral("Returns to Main Menu"));
+    save->setToolTip(tr("Returns to Main Menu"));
     // The orange the tab control's tool tip speaks of.
     save->setStyleSheet(QStringLiteral(
         "QPushButton { background-color: #f0a030; color: black; border: 1px solid #a86510;"
@@ -84,7 +84,7 @@ SetupForm::SetupForm(Billwright& program)
 }
 
 void SetupForm::buildMenu() {
-    QMenu* order = menuBar()->addMenu(QStringLiteral("Order Forms"));
+    QMenu* order = menuBar()->addMenu(tr("&Order Forms"));
     order->setObjectName(QStringLiteral("mnuOrder"));
     const auto notice = [this, order](const QString& name, const QString& caption,
                                       pellar::FileResult (*show)(pellar::ProgramContext&)) {
@@ -95,8 +95,8 @@ void SetupForm::buildMenu() {
                 m_program.reportFileError(opened.error);
         });
     };
-    notice(QStringLiteral("mnuDeluxe"), QStringLiteral("from Deluxe"), &showSetupFormsNotice);
-    notice(QStringLiteral("mnuPaper"), QStringLiteral("Perfed Paper"), &showSetupPaperNotice);
+    notice(QStringLiteral("mnuDeluxe"), tr("&from Deluxe"), &showSetupFormsNotice);
+    notice(QStringLiteral("mnuPaper"), tr("&Perfed Paper"), &showSetupPaperNotice);
 }
 
 void SetupForm::setTabOrders(QWidget* saveButton) {
@@ -140,11 +140,11 @@ void SetupForm::saveAndReturn() {
     if (const MemoFit fit = measureMemo(m_memo->lines()); !fit.all())
         m_program.desk().message(
             QString::fromUtf16(kApplicationTitle),
-            {QStringLiteral("The memo takes %1 printed lines, but only %2 fit at the foot of "
-                            "the invoice.")
+            {tr("The memo takes %1 printed lines, but only %2 fit at the foot of "
+                "the invoice.")
                  .arg(fit.lines)
                  .arg(fit.fitting),
-             QStringLiteral("The last %1 will be left off.").arg(fit.lines - fit.fitting)},
+             tr("The last %1 will be left off.").arg(fit.lines - fit.fitting)},
             pellar::MessageButtons::Ok, pellar::MessageIcon::Information);
     QStringList failures;
     bool keptOther = false;
@@ -174,10 +174,10 @@ void SetupForm::saveAndReturn() {
     if (const QString error = m_memo->save(); !error.isEmpty())
         failures << error;
     if (!saveChangedOffsets())
-        failures << QStringLiteral("The print offsets could not be saved.");
+        failures << tr("The print offsets could not be saved.");
 
     if (!failures.isEmpty()) {
-        failures << QStringLiteral("Your entries are still on the form.");
+        failures << tr("Your entries are still on the form.");
         m_program.reportFileError(failures.join(u'\n'));
         return;
     }

@@ -24,6 +24,8 @@ class SetupOptionsPage;
 class SetupPrintingPage;
 
 class SetupForm : public QMainWindow {
+    Q_OBJECT
+
 public:
     explicit SetupForm(Billwright& program);
 

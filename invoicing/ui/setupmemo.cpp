@@ -31,7 +31,7 @@ SetupMemoPage::SetupMemoPage(Billwright& program)
     : m_program(program) {
     setObjectName(QStringLiteral("pgMemo"));
     m_memo = pellar::ui::named(new QPlainTextEdit(this), QStringLiteral("txtMemo"));
-    m_memo->setToolTip(QStringLiteral("Printed at the foot of every Invoice"));
+    m_memo->setToolTip(tr("Printed at the foot of every Invoice"));
     m_memo->setTabChangesFocus(true);
     m_fit = pellar::ui::makeNote(this, QString());
     m_fit->setObjectName(QStringLiteral("lblMemoFit"));
@@ -48,8 +48,8 @@ SetupMemoPage::SetupMemoPage(Billwright& program)
     });
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(pellar::ui::makeNote(
-        this, QStringLiteral("This memo is printed at the foot of every Invoice.")));
+    layout->addWidget(
+        pellar::ui::makeNote(this, tr("This memo is printed at the foot of every Invoice.")));
     layout->addWidget(m_memo, 1);
     layout->addWidget(m_fit);
 }
@@ -75,13 +75,13 @@ void SetupMemoPage::showFit() {
     m_measure->stop();
     const MemoFit fit = measureMemo(lines());
     if (fit.all())
-        m_fit->setText(QStringLiteral("The memo uses %1 of the %2 printed lines that fit on the "
-                                      "invoice.")
+        m_fit->setText(tr("The memo uses %1 of the %2 printed lines that fit on the "
+                          "invoice.")
                            .arg(fit.lines)
                            .arg(fit.room));
     else
-        m_fit->setText(QStringLiteral("The memo takes %1 printed lines, but only %2 fit on the "
-                                      "invoice: the last %3 will be left off.")
+        m_fit->setText(tr("The memo takes %1 printed lines, but only %2 fit on the "
+                          "invoice: the last %3 will be left off.")
                            .arg(fit.lines)
                            .arg(fit.room)
                            .arg(fit.lines - fit.fitting));

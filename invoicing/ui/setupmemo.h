@@ -19,6 +19,8 @@ class Billwright;
 MemoFit measureMemo(const QStringList& memo);
 
 class SetupMemoPage : public QWidget {
+    Q_OBJECT
+
 public:
     explicit SetupMemoPage(Billwright& program);
     // The memo file as it is now (it may have been edited elsewhere meanwhile).

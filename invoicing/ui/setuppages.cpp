@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -79,9 +80,10 @@ OptionCheckBox* check(const QString& name, const QString& caption) {
 SetupBusinessPage::SetupBusinessPage() {
     const QString names[9] = {"txtName", "txtAddress", "txtPOBox", "txtCity", "txtSt",
                               "txtZip",  "txtTel",     "txtFax",   "txtFEIN"};
-    const QString labels[9] = {"Company Name", "Street Address", "PO Box/Suite",
-                               "City",         "State",          "Zip Code",
-                               "Telephone",    "FAX No",         "FEIN or VAT"};
+    static const char* const labels[9] = {
+        QT_TR_NOOP("Company Name"), QT_TR_NOOP("Street Address"), QT_TR_NOOP("PO Box/Suite"),
+        QT_TR_NOOP("City"),         QT_TR_NOOP("State"),          QT_TR_NOOP("Zip Code"),
+        QT_TR_NOOP("Telephone"),    QT_TR_NOOP("FAX No"),         QT_TR_NOOP("FEIN or VAT")};
     auto* form = new QFormLayout(this);
     form->setContentsMargins(18, 18, 18, 18);
     form->setLabelAlignment(Qt::AlignRight);
@@ -89,7 +91,7 @@ SetupBusinessPage::SetupBusinessPage() {
         m_boxes[i] = named(new QLineEdit, names[i]);
         m_boxes[i]->setMinimumWidth(300);
         pellar::keepStorable(*m_boxes[i]);
-        form->addRow(labels[i], m_boxes[i]);
+        form->addRow(tr(labels[i]), m_boxes[i]);
     }
 }
 
@@ -119,12 +121,17 @@ QWidget* makeSetupHelpPage() {
     layout->setContentsMargins(18, 18, 18, 18);
     layout->setSpacing(18);
     const QString notes[3] = {
-        QStringLiteral("Options Tab - This Information is used when creating Invoices\nProgram "
-                       "Aids are used throughout."),
-        QStringLiteral("Business Tab - Information is used to headup Invoices."),
-        QStringLiteral("Enter the Information needed at each Tab.\nThe Options Tab has multiple "
-                       "sub-tabs.\nInformation that is commom to other Orvanta Programs may "
-                       "appear automatically.")};
+        QCoreApplication::translate(
+            "SetupHelpPage",
+            "Options Tab - This Information is used when creating Invoices\nProgram "
+            "Aids are used throughout."),
+        QCoreApplication::translate("SetupHelpPage",
+                                    "Business Tab - Information is used to headup Invoices."),
+        QCoreApplication::translate(
+            "SetupHelpPage",
+            "Enter the Information needed at each Tab.\nThe Options Tab has multiple "
+            "sub-tabs.\nInformation that is commom to other Orvanta Programs may "
+            "appear automatically.")};
     for (int i = 0; i < 3; ++i)
         layout->addWidget(named(wrappedLabel(notes[i]), QStringLiteral("lblHelp_%1").arg(i)));
     layout->addStretch(1);
@@ -135,11 +142,11 @@ QWidget* makeSetupHelpPage() {
 
 SetupOptionsPage::SetupOptionsPage() {
     auto* tabs = named(new QTabWidget, QStringLiteral("tabOptions"));
-    tabs->addTab(buildLaborTab(), QStringLiteral("Labor Charges"));
-    tabs->addTab(buildTaxTab(), QStringLiteral("Sales Tax"));
-    tabs->addTab(buildAddOnsTab(), QStringLiteral("Invoice Options"));
-    tabs->addTab(buildDiscountTab(), QStringLiteral("Discounts"));
-    tabs->addTab(buildAidsTab(), QStringLiteral("Program Aids"));
+    tabs->addTab(buildLaborTab(), tr("Labor Charges"));
+    tabs->addTab(buildTaxTab(), tr("Sales Tax"));
+    tabs->addTab(buildAddOnsTab(), tr("Invoice Options"));
+    tabs->addTab(buildDiscountTab(), tr("Discounts"));
+    tabs->addTab(buildAidsTab(), tr("Program Aids"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(tabs);
@@ -162,16 +169,14 @@ SetupOptionsPage::SetupOptionsPage() {
 }
 
 QWidget* SetupOptionsPage::buildLaborTab() {
-    QGroupBox* frame = pellar::ui::makeFrame(nullptr, QStringLiteral("fraLabor"),
-                                             QStringLiteral("Create by using"));
-    m_laborFlat = radio(QStringLiteral("optFlat"), QStringLiteral("Flat Rate (Enter Manually)"));
-    m_laborCalculated =
-        radio(QStringLiteral("optCal"), QStringLiteral("Calculate (Manpower  X  Hours)"));
+    QGroupBox* frame =
+        pellar::ui::makeFrame(nullptr, QStringLiteral("fraLabor"), tr("Create by using"));
+    m_laborFlat = radio(QStringLiteral("optFlat"), tr("Flat Rate (Enter Manually)"));
+    m_laborCalculated = radio(QStringLiteral("optCal"), tr("Calculate (Manpower  X  Hours)"));
     m_hourlyRate = named(new QLineEdit, QStringLiteral("txtRate"));
     m_hourlyRate->setMaximumWidth(100);
     pellar::keepStorable(*m_hourlyRate);
-    auto* rateLabel =
-        named(new QLabel(QStringLiteral("Hourly Rate (0.00)")), QStringLiteral("lblHourlyRate"));
+    auto* rateLabel = named(new QLabel(tr("Hourly Rate (0.00)")), QStringLiteral("lblHourlyRate"));
     rateLabel->setBuddy(m_hourlyRate);
 
     auto* rateRow = new QHBoxLayout;
@@ -187,13 +192,13 @@ QWidget* SetupOptionsPage::buildLaborTab() {
 }
 
 QWidget* SetupOptionsPage::buildTaxTab() {
-    QGroupBox* frame = pellar::ui::makeFrame(nullptr, QStringLiteral("fraTax"),
-                                             QStringLiteral("Sales Tax Calculations"));
-    m_taxAll = radio(QStringLiteral("optAll"), QStringLiteral("Tax Material and Labor"));
-    m_taxMaterial = radio(QStringLiteral("optMaterial"), QStringLiteral("Tax ONLY Material"));
-    m_noTax = radio(QStringLiteral("optNoTax"), QStringLiteral("NO Sales Tax"));
+    QGroupBox* frame =
+        pellar::ui::makeFrame(nullptr, QStringLiteral("fraTax"), tr("Sales Tax Calculations"));
+    m_taxAll = radio(QStringLiteral("optAll"), tr("Tax Material and Labor"));
+    m_taxMaterial = radio(QStringLiteral("optMaterial"), tr("Tax ONLY Material"));
+    m_noTax = radio(QStringLiteral("optNoTax"), tr("NO Sales Tax"));
     m_taxRate = editableList(QStringLiteral("cboRate"));
-    auto* rateLabel = named(new QLabel(QStringLiteral("Tax Rate (%)")), QStringLiteral("lblRate"));
+    auto* rateLabel = named(new QLabel(tr("Tax Rate (%)")), QStringLiteral("lblRate"));
     rateLabel->setBuddy(m_taxRate);
 
     auto* rateRow = new QHBoxLayout;
@@ -211,18 +216,18 @@ QWidget* SetupOptionsPage::buildTaxTab() {
 
 QWidget* SetupOptionsPage::buildAddOnsTab() {
     QGroupBox* frame = pellar::ui::makeFrame(nullptr, QStringLiteral("fraInvoiceOptions"),
-                                             QStringLiteral("Apply to each Invoice"));
-    frame->setToolTip(QStringLiteral("Items you typically include on an Invoice"));
-    m_discountAddOn = check(QStringLiteral("ckDiscount"), QStringLiteral("Discount Information"));
-    m_miscAddOn = check(QStringLiteral("ckMisc"), QStringLiteral("Misc Charges or Credits"));
-    m_laborAddOn = check(QStringLiteral("ckLabor"), QStringLiteral("Labor Charges"));
-    m_shippingAddOn = check(QStringLiteral("ckShipping"), QStringLiteral("Shipping and Handling"));
+                                             tr("Apply to each Invoice"));
+    frame->setToolTip(tr("Items you typically include on an Invoice"));
+    m_discountAddOn = check(QStringLiteral("ckDiscount"), tr("Discount Information"));
+    m_miscAddOn = check(QStringLiteral("ckMisc"), tr("Misc Charges or Credits"));
+    m_laborAddOn = check(QStringLiteral("ckLabor"), tr("Labor Charges"));
+    m_shippingAddOn = check(QStringLiteral("ckShipping"), tr("Shipping and Handling"));
 
     auto* layout = new QVBoxLayout(frame);
-    layout->addWidget(named(
-        wrappedLabel(QStringLiteral("Items may be Selected or Deselected as an Invoice is being "
-                                    "Created")),
-        QStringLiteral("lblAddOnNote")));
+    layout->addWidget(
+        named(wrappedLabel(tr("Items may be Selected or Deselected as an Invoice is being "
+                              "Created")),
+              QStringLiteral("lblAddOnNote")));
     layout->addSpacing(6);
     for (QCheckBox* box : {m_discountAddOn, m_miscAddOn, m_laborAddOn, m_shippingAddOn})
         layout->addWidget(box);
@@ -230,31 +235,29 @@ QWidget* SetupOptionsPage::buildAddOnsTab() {
 }
 
 QWidget* SetupOptionsPage::buildDiscountTab() {
-    QGroupBox* frame = pellar::ui::makeFrame(nullptr, QStringLiteral("fraDiscount"),
-                                             QStringLiteral("Discount Calculations"));
+    QGroupBox* frame =
+        pellar::ui::makeFrame(nullptr, QStringLiteral("fraDiscount"), tr("Discount Calculations"));
     m_discountPercent = editableList(QStringLiteral("cboDiscount"));
     m_discountDays = editableList(QStringLiteral("cboDays"));
 
     // Read left to right as one sentence: "2.0 % if Paid in 10 Days".
     auto* layout = new QHBoxLayout(frame);
     layout->addWidget(m_discountPercent);
-    layout->addWidget(
-        named(new QLabel(QStringLiteral("% if Paid in")), QStringLiteral("lblDiscount")));
+    layout->addWidget(named(new QLabel(tr("% if Paid in")), QStringLiteral("lblDiscount")));
     layout->addWidget(m_discountDays);
-    layout->addWidget(named(new QLabel(QStringLiteral("Days")), QStringLiteral("lblDays")));
+    layout->addWidget(named(new QLabel(tr("Days")), QStringLiteral("lblDays")));
     layout->addStretch(1);
     return page(frame);
 }
 
 QWidget* SetupOptionsPage::buildAidsTab() {
-    QGroupBox* frame = pellar::ui::makeFrame(nullptr, QStringLiteral("fraAlarms"),
-                                             QStringLiteral("Program Assistance"));
-    m_alarms =
-        named(new QCheckBox(QStringLiteral("Sound Alarm on Errors")), QStringLiteral("ckAlarms"));
-    m_alarms->setToolTip(QStringLiteral("If checked, an alarm will sound if an error occurs"));
-    m_prompts = named(new QCheckBox(QStringLiteral("Show Prompts and Confirmations")),
-                      QStringLiteral("ckPrompts"));
-    m_prompts->setToolTip(QStringLiteral("If checked, helpful prompts will be displayed"));
+    QGroupBox* frame =
+        pellar::ui::makeFrame(nullptr, QStringLiteral("fraAlarms"), tr("Program Assistance"));
+    m_alarms = named(new QCheckBox(tr("Sound Alarm on Errors")), QStringLiteral("ckAlarms"));
+    m_alarms->setToolTip(tr("If checked, an alarm will sound if an error occurs"));
+    m_prompts =
+        named(new QCheckBox(tr("Show Prompts and Confirmations")), QStringLiteral("ckPrompts"));
+    m_prompts->setToolTip(tr("If checked, helpful prompts will be displayed"));
 
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(m_alarms);
@@ -306,34 +309,31 @@ QList<QWidget*> SetupOptionsPage::tabChain() const {
 // ---- Printing ---------------------------------------------------------------------------------
 
 SetupPrintingPage::SetupPrintingPage() {
-    QGroupBox* form = pellar::ui::makeFrame(nullptr, QStringLiteral("fraDocument"),
-                                            QStringLiteral("Invoice Document Form"));
-    m_remittance = radio(QStringLiteral("optReturn"), QStringLiteral("Print Remittance Slip "));
-    m_remittance->setToolTip(
-        QStringLiteral("Invoices are printed with a perforated Remit section at the Top"));
-    m_plainPaper = radio(QStringLiteral("optPlain"), QStringLiteral("No Remittance Slip"));
-    m_plainPaper->setToolTip(QStringLiteral("No Remittance form is printed"));
+    QGroupBox* form =
+        pellar::ui::makeFrame(nullptr, QStringLiteral("fraDocument"), tr("Invoice Document Form"));
+    m_remittance = radio(QStringLiteral("optReturn"), tr("Print Remittance Slip "));
+    m_remittance->setToolTip(tr("Invoices are printed with a perforated Remit section at the Top"));
+    m_plainPaper = radio(QStringLiteral("optPlain"), tr("No Remittance Slip"));
+    m_plainPaper->setToolTip(tr("No Remittance form is printed"));
     const auto note = [](const QString& name, const QString& text) {
         auto* label = named(new QLabel(text), name);
-        label->setToolTip(QStringLiteral("Select the type of form to print"));
+        label->setToolTip(tr("Select the type of form to print"));
         return label;
     };
     auto* formLayout = new QGridLayout(form);
     formLayout->setHorizontalSpacing(16);
     formLayout->addWidget(m_remittance, 0, 0);
-    formLayout->addWidget(note(QStringLiteral("lblPerfed"), QStringLiteral("(use perfed paper)")),
-                          0, 1);
+    formLayout->addWidget(note(QStringLiteral("lblPerfed"), tr("(use perfed paper)")), 0, 1);
     formLayout->addWidget(m_plainPaper, 1, 0);
-    formLayout->addWidget(note(QStringLiteral("lblPlain"), QStringLiteral("(use plain paper)")), 1,
-                          1);
+    formLayout->addWidget(note(QStringLiteral("lblPlain"), tr("(use plain paper)")), 1, 1);
     formLayout->setColumnStretch(2, 1);
 
-    m_color = check(QStringLiteral("ckColor"), QStringLiteral("Print"));
-    m_color->setToolTip(QStringLiteral("Tick to set color printing "));
+    m_color = check(QStringLiteral("ckColor"), tr("Print"));
+    m_color->setToolTip(tr("Tick to set color printing "));
     auto* colorRow = new QHBoxLayout;
     colorRow->setSpacing(2);
     colorRow->addWidget(m_color);
-    colorRow->addWidget(named(new QLabel(QStringLiteral("Color")), QStringLiteral("lblColor")));
+    colorRow->addWidget(named(new QLabel(tr("Color")), QStringLiteral("lblColor")));
     colorRow->addStretch(1);
 
     auto* envelope = named(new QLabel, QStringLiteral("imgEnvelope"));
@@ -342,8 +342,7 @@ SetupPrintingPage::SetupPrintingPage() {
     envelopeBox->setSpacing(2);
     envelopeBox->addWidget(envelope, 0, Qt::AlignHCenter);
     for (const QString& line :
-         {QStringLiteral("Mailing Envelope"), QStringLiteral("Deluxe Form # 91551"),
-          QStringLiteral("Click Order Forms (above)")})
+         {tr("Mailing Envelope"), tr("Deluxe Form # 91551"), tr("Click Order Forms (above)")})
         envelopeBox->addWidget(new QLabel(line), 0, Qt::AlignHCenter);
     envelopeBox->addStretch(1);
 

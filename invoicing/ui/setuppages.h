@@ -21,6 +21,7 @@ class OptionCheckBox;
 
 // "Business Info": the nine boxes of the business profile.
 class SetupBusinessPage : public QWidget {
+    Q_OBJECT
 public:
     SetupBusinessPage();
     void showProfile(const pellar::BusinessProfile& profile);

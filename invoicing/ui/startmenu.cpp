@@ -26,6 +26,7 @@ namespace invoicing {
 
 namespace {
 
+// A font's name is untranslated.
 QFont labelFont(int pointSize, bool bold = false) {
     QFont font(QStringLiteral("Franklin Gothic Book"), pointSize);
     font.setStyleHint(QFont::SansSerif);
@@ -46,7 +47,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, con
 StartMenu::StartMenu(Billwright& program)
     : m_program(program) {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(QStringLiteral("BILLWRIGHT by ORVANTA Co"));
+    setWindowTitle(tr("BILLWRIGHT by ORVANTA Co"));
     auto* central = new QWidget(this);
     setCentralWidget(central);
 
@@ -55,31 +56,30 @@ StartMenu::StartMenu(Billwright& program)
     picture->setPixmap(productPicture());
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-    QLabel* productName =
-        makeLabel(central, QStringLiteral("lblProductName"),
-                  QStringLiteral("Orvanta's Free Billwright"), labelFont(20, true));
-    productName->setToolTip(QStringLiteral("The Name of this program"));
-    m_version = makeLabel(central, QStringLiteral("lblVersion"), QStringLiteral("Version No"),
-                          labelFont(10));
+    QLabel* productName = makeLabel(central, QStringLiteral("lblProductName"),
+                                    tr("Orvanta's Free Billwright"), labelFont(20, true));
+    productName->setToolTip(tr("The Name of this program"));
+    m_version = makeLabel(central, QStringLiteral("lblVersion"), tr("Version No"), labelFont(10));
     const QStringList running{
-        QStringLiteral("Orvanta Programs share files."),
-        QStringLiteral("Exit all other Orvanta Programs before continuing...."),
-        QStringLiteral("Need customer lists and statements too? "
-                       "See Billwright Basic in the Upgrade menu."),
+        tr("Orvanta Programs share files."),
+        tr("Exit all other Orvanta Programs before continuing...."),
+        tr("Need customer lists and statements too? "
+           "See Billwright Basic in the Upgrade menu."),
     };
     QLabel* runningNotes[3];
     for (int i = 0; i < 3; ++i)
         runningNotes[i] = makeLabel(central, QStringLiteral("lblRunning_%1").arg(i), running[i],
                                     labelFont(i == 2 ? 9 : 11, i == 1));
-    QLabel* warning = makeLabel(
-        central, QStringLiteral("lblWarning"),
-        QStringLiteral("Warning: this program is protected by copyright law. It may be copied "
-                       "and given away free of charge, but it may not be sold or changed.\n"
-                       "\u00A9 Orvanta Co, all rights reserved, 2026"),
-        labelFont(8));
+    QLabel* warning =
+        makeLabel(central, QStringLiteral("lblWarning"),
+                  tr("Warning: this program is protected by copyright law. It may be copied "
+                     "and given away free of charge, but it may not be sold or changed.\n"
+                     "%1 Orvanta Co, all rights reserved, 2026")
+                      .arg(QChar(0xA9)),
+                  labelFont(8));
     pellar::ui::tinted(warning, pellar::Tint::Quiet);
 
-    auto* continueButton = new QPushButton(QStringLiteral("Continue"), central);
+    auto* continueButton = new QPushButton(tr("&Continue"), central);
     continueButton->setObjectName(QStringLiteral("cmdContinue"));
     continueButton->setDefault(true);
     continueButton->setMinimumWidth(120);
@@ -134,41 +134,39 @@ void StartMenu::buildMenu() {
         m->setObjectName(name);
         return m;
     };
-    QMenu* files = menu(QStringLiteral("mnuFiles"), QStringLiteral("Files"));
-    entry(files, QStringLiteral("mnuCreate"), QStringLiteral("Create/Modify"),
-          &StartMenu::createModify);
-    QAction* invoices = files->addAction(QStringLiteral("&Invoices..."));
+    QMenu* files = menu(QStringLiteral("mnuFiles"), tr("&Files"));
+    entry(files, QStringLiteral("mnuCreate"), tr("Create/&Modify"), &StartMenu::createModify);
+    QAction* invoices = files->addAction(tr("&Invoices..."));
     invoices->setObjectName(QStringLiteral("mnuInvoices"));
     invoices->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     connect(invoices, &QAction::triggered, this, [this] {
         hide();
         m_program.showInvoices();
     });
-    QAction* customers =
-        files->addAction(QCoreApplication::translate("StartMenu", "&Customers..."));
+    QAction* customers = files->addAction(tr("&Customers..."));
     customers->setObjectName(QStringLiteral("mnuCustomers"));
     customers->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
     connect(customers, &QAction::triggered, this, [this] {
         hide();
         m_program.showCustomers();
     });
-    QAction* dataFolder = files->addAction(QStringLiteral("Data Folder..."));
+    QAction* dataFolder = files->addAction(tr("&Data Folder..."));
     dataFolder->setObjectName(QStringLiteral("mnuDataFolder"));
     connect(dataFolder, &QAction::triggered, this,
             [this] { pellar::showDataFolder(m_program.context()); });
-    QAction* exit = files->addAction(QStringLiteral("Exit"));
+    QAction* exit = files->addAction(tr("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, [this] { m_program.context().exitProgram(); });
 
-    QMenu* upgrade = menu(QStringLiteral("mnuUpgrade"), QStringLiteral("Upgrade"));
-    page(upgrade, QStringLiteral("mnuVisit"), QStringLiteral("Visit Us- Compare Products"),
+    QMenu* upgrade = menu(QStringLiteral("mnuUpgrade"), tr("&Upgrade"));
+    page(upgrade, QStringLiteral("mnuVisit"), tr("&Visit Us- Compare Products"),
          &pellar::WebConfig::productComparison);
-    page(upgrade, QStringLiteral("mnuBasic"), QStringLiteral("Billwright Basic"),
+    page(upgrade, QStringLiteral("mnuBasic"), tr("Billwright &Basic"),
          &pellar::WebConfig::basicProduct);
-    page(upgrade, QStringLiteral("mnuLite"), QStringLiteral("Billwright Lite"),
+    page(upgrade, QStringLiteral("mnuLite"), tr("Billwright &Lite"),
          &pellar::WebConfig::liteProduct);
 
-    QMenu* orderForms = menu(QStringLiteral("mnuGreatWhite"), QStringLiteral("Order Forms"));
+    QMenu* orderForms = menu(QStringLiteral("mnuGreatWhite"), tr("&Order Forms"));
     const auto notice = [this](QMenu* into, const QString& name, const QString& caption,
                                pellar::FileResult (*show)(pellar::ProgramContext&)) {
         QAction* action = into->addAction(caption);
@@ -178,33 +176,30 @@ void StartMenu::buildMenu() {
                 m_program.reportFileError(opened.error);
         });
     };
-    notice(orderForms, QStringLiteral("mnuChecks"), QStringLiteral("Checks etc"),
-           &showFormsOrderNotice);
-    notice(orderForms, QStringLiteral("mnuPaper"), QStringLiteral("Perforated Paper"),
-           &showPaperOrderNotice);
+    notice(orderForms, QStringLiteral("mnuChecks"), tr("&Checks etc"), &showFormsOrderNotice);
+    notice(orderForms, QStringLiteral("mnuPaper"), tr("&Perforated Paper"), &showPaperOrderNotice);
 
     // Help is an entry of the menu bar itself, not a menu.
-    QAction* help = menuBar()->addAction(QStringLiteral("Help"));
+    QAction* help = menuBar()->addAction(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     help->setShortcut(QKeySequence::HelpContents);
     connect(help, &QAction::triggered, this, &StartMenu::showHelp);
-    QAction* about = menuBar()->addAction(QStringLiteral("&About"));
+    QAction* about = menuBar()->addAction(tr("&About"));
     about->setObjectName(QStringLiteral("mnuAbout"));
     connect(about, &QAction::triggered, this,
             [this] { pellar::ui::showAbout(m_program.context(), billwrightHelp()); });
 }
 
 QStringList StartMenu::helpLines() {
-    return {QStringLiteral("The Help file is named Free Billwright User.pdf"),
-            QStringLiteral("and is in your Orvanta folder"),
-            QStringLiteral("You'll need a PFD Reader to view it"),
-            QStringLiteral("Free PDF Readers are listed at www.pdfreaders.org")};
+    return {tr("The Help file is named Free Billwright User.pdf"),
+            tr("and is in your Orvanta folder"), tr("You'll need a PFD Reader to view it"),
+            tr("Free PDF Readers are listed at www.pdfreaders.org")};
 }
 
 void StartMenu::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!event->spontaneous())
-        m_version->setText(QStringLiteral("Version ") + billwrightVersion());
+        m_version->setText(tr("Version %1").arg(billwrightVersion()));
 }
 
 void StartMenu::closeEvent(QCloseEvent* event) {

@@ -13,6 +13,8 @@ class Billwright;
 
 // The start menu (form name frmSplash).
 class StartMenu : public QMainWindow {
+    Q_OBJECT
+
 public:
     explicit StartMenu(Billwright& program);
 

@@ -8,6 +8,9 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -357,6 +360,47 @@ TEST_F(BillwrightForms, StartMenuAndSetupMenuEntries) {
     get<QAction>(menu, "mnuExit")->trigger();
     EXPECT_EQ(app.ended, 1);
     EXPECT_FALSE(menu->isVisible());
+}
+
+// Alt letters: in each window no letter is taken twice by the menu bar's titles, the buttons
+// and the labels of boxes; a menu's own entries count only among themselves.
+TEST_F(BillwrightForms, NoAltLetterIsTakenTwiceInOneWindow) {
+    openInvoice();
+    program->showInvoices();
+    program->showCustomers();
+    QStringList clashes;
+    const auto check = [&clashes](const QString& where, const QStringList& captions) {
+        QMap<QKeySequence, QString> taken;
+        for (const QString& caption : captions) {
+            const QKeySequence letter = QKeySequence::mnemonic(caption);
+            if (letter.isEmpty())
+                continue;
+            if (taken.contains(letter))
+                clashes << where + u' ' + taken[letter] + QStringLiteral(" / ") + caption;
+            taken.insert(letter, caption);
+        }
+    };
+    const QList<QWidget*> windows = app.shell().loadedForms();
+    ASSERT_EQ(windows.size(), 6);
+    for (QWidget* window : windows) {
+        QStringList captions;
+        if (auto* main = qobject_cast<QMainWindow*>(window))
+            for (const QAction* title : main->menuBar()->actions())
+                captions << title->text();
+        for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
+            captions << button->text();
+        for (const QLabel* label : window->findChildren<QLabel*>())
+            if (label->buddy())
+                captions << label->text();
+        check(window->objectName(), captions);
+        for (const QMenu* menu : window->findChildren<QMenu*>()) {
+            QStringList entries;
+            for (const QAction* entry : menu->actions())
+                entries << entry->text();
+            check(window->objectName() + u' ' + menu->objectName(), entries);
+        }
+    }
+    EXPECT_TRUE(clashes.isEmpty()) << clashes.join(u'\n').toStdString();
 }
 
 } // namespace
