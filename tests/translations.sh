@@ -20,7 +20,7 @@ if grep -qi 'warning\|error' "$scratch/log"; then
 fi
 # A sentence left as a plain literal in the forms' code is a text lupdate cannot see. File
 # names are not texts, and a literal under a comment that says "untranslated" stays as it is.
-untranslated=$(for folder in common/ui expenses/ui deposits/ui; do
+untranslated=$(for folder in common/ui expenses/ui deposits/ui invoicing/ui; do
     for file in "$folder"/*.cpp; do
         awk -v file="$file" '
             /untranslated/ { marked = NR }

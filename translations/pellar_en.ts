@@ -36,6 +36,45 @@
     </message>
 </context>
 <context>
+    <name>Billwright</name>
+    <message>
+        <source>Billwright writes and prints the invoices of a small business.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is already Running!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Copy Incomplete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying of File %1Could not be completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is most likely due some other </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvanta Program running concurrently</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some of the saved information could not be read:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Billwright uses its defaults for what could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data files cannot be backed up when Billwright ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BusinessInfoPanel</name>
     <message>
         <source>If you plan on using Orvanta&apos;s Tillbook II,</source>
@@ -66,6 +105,13 @@
     </message>
     <message>
         <source>Save the profile on this form over it? No keeps the other program&apos;s profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Catalogue</name>
+    <message>
+        <source> The catalogue was not saved.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -217,6 +263,25 @@
     <name>Contacts</name>
     <message>
         <source>The contacts file ends with %1 characters that are not a whole contact. They are left out, and the file is not changed until a contact is saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CustomerBook</name>
+    <message>
+        <source>Customers.txt has %1 line(s) that are not customer records, so it was left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is no longer in the customer book.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A customer needs a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is already in the customer book.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -852,6 +917,271 @@ Deluxe  #  80200</source>
     </message>
 </context>
 <context>
+    <name>InvoiceDocument</name>
+    <message>
+        <source>Invoice %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InvoiceDraft</name>
+    <message>
+        <source>That comes to more than an invoice can hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type or pick the item first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the price first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the quantity first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An invoice holds 50 lines.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The price &quot;%1&quot; is not an amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The quantity &quot;%1&quot; cannot be read as a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tax rate &quot;%1&quot; cannot be read as a number; correct it in Setup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A discount of %1 percent cannot be offered on this invoice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the hours first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hours &quot;%1&quot; cannot be read as a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rate &quot;%1&quot; is not an amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculate or type the labor charge first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The labor charge &quot;%1&quot; is not an amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InvoiceFiles</name>
+    <message>
+        <source>Invoice number %1 is the largest the invoice counter can hold, so it cannot count this invoice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InvoiceOptions</name>
+    <message>
+        <source>field %1 is not 0, 1 or 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InvoiceOutline</name>
+    <message>
+        <source>Business</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date, number, page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grand total</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InvoicePage</name>
+    <message>
+        <source>ITEM SUB-TOTAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LABOR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SHIPPING CHARGE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CREDIT ISSUED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ADDITIONAL CHARGES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TAX</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deduct a Discount of %1 if Paid in %2 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thank you for your Business</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INVOICE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INVOICE NO: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page  %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QTY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DESCRIPTION</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRICE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detach Here and Return Top Section</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InvoicePrint</name>
+    <message>
+        <source>The invoice is still on the form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing Confirmation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Was the Invoice Printed Correctly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Retry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Would you like to Retry Printing this Invoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice %1 was not entered in the register, so it was not issued: its number stays free and the invoice is still on the form. Please set the printed copy aside.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The customer was not saved in the book.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice number %1 is the largest the invoice counter can hold, so it cannot count this invoice.
+No invoice was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No invoice was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice number %1 has been issued by another copy of the program meanwhile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This invoice is number %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InvoiceRegister</name>
+    <message>
+        <source>Invoices.txt is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice %1 is no longer in Invoices.txt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Notices</name>
     <message>
         <source>Deposit Tickets are Item #  80200</source>
@@ -863,6 +1193,13 @@ Deluxe  #  80200</source>
     </message>
     <message>
         <source>Order Paper</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>INVOICE</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -965,9 +1302,97 @@ Deluxe  #  80200</source>
     </message>
 </context>
 <context>
+    <name>RegisterModel</name>
+    <message>
+        <source>overdue %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unpaid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SalesTaxPage</name>
+    <message>
+        <source>Sales Tax Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FEIN / VAT number: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period: %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taxable sales</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non-taxable sales</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total sales before tax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sales tax collected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice totals, tax included</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoices issued in the period</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source> The file was left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SetupHelpPage</name>
+    <message>
+        <source>Options Tab - This Information is used when creating Invoices
+Program Aids are used throughout.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Business Tab - Information is used to headup Invoices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the Information needed at each Tab.
+The Options Tab has multiple sub-tabs.
+Information that is commom to other Orvanta Programs may appear automatically.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1048,9 +1473,65 @@ Deluxe  #  80200</source>
     </message>
 </context>
 <context>
-    <name>StartMenu</name>
+    <name>SupplierNotices</name>
     <message>
-        <source>&amp;Customers...</source>
+        <source>Although this Program does not use Deluxe Forms,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can still receive the Orvanta 20% discount on any Deluxe Products</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your initial order must be placed via telephone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call Deluxe (Toll Free) at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Priority Code %1 for Discount Prices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click Yes to connect to the internet to place a Re-order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After connecting:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click Continue to Deluxe Business Checks and Solutions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Sumbit a Re-Order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>follow the Re-order Instructions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ordering Deluxe Forms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Order Paper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Perforated Response Paper is used to create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Service Slips with a Tally or Remittance Section</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click Yes to connect to a Supplier</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3389,41 +3870,123 @@ checkbook balance. F1 shows how.</source>
     </message>
 </context>
 <context>
-    <name>invoicing</name>
+    <name>invoicing::AddOnPanel</name>
     <message>
-        <source>Sales Tax Report</source>
+        <source>Add to Invoice</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>FEIN / VAT number: %1</source>
+        <source>Displays pre-selected Add-ons</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Period: %1 to %2</source>
+        <source>Add Labor Charges</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Taxable sales</source>
+        <source>Add Shipping and Handling</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Non-taxable sales</source>
+        <source>Additional Charges/Credits</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Total sales before tax</source>
+        <source>Add Discount Information</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sales tax collected</source>
+        <source>C&amp;lear All</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Invoice totals, tax included</source>
+        <source>De-select all Add-ons</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Invoices issued in the period</source>
+        <source>C&amp;ontinue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continues to create the Invoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>invoicing::ChargesPanel</name>
+    <message>
+        <source>Additional Charges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use to enter Add-on Charges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Labor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shipping/Handling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charges/Credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>invoicing::CustomerEntry</name>
+    <message>
+        <source>Customer Entry    </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Customer Data then click Continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apt/PO Box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zip Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return  to Main Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts the Invoice Creation</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3510,6 +4073,862 @@ checkbook balance. F1 shows how.</source>
     </message>
     <message>
         <source>Delete %1 from the customer book?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>invoicing::InvoiceForm</name>
+    <message>
+        <source>Invoice Creation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice Items Show here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Popup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The memo takes %1 printed lines, but only %2 fit at the foot of the invoice: the last %3 will be left off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The labor charge is not an amount this invoice can take.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The shipping charge is not an amount this invoice can take.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The charge or credit is not an amount this invoice can take.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Item Deletion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete item %1 from Invoice?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct the amount in this box first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>invoicing::InvoiceGrid</name>
+    <message>
+        <source>Line No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>invoicing::InvoiceHeaderPanel</name>
+    <message>
+        <source>Customer Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PO or Reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inv No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Create Invoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts the Invoice Creation process for this Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;ReDo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clears all lines of this Invoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the Invoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the Invoice as it will print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saves the Invoice to a PDF file instead of printing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Returns to the Menu without printing this Invoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>invoicing::InvoicesWindow</name>
+    <message>
+        <source>Invoices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>number or customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Dates from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Unpaid only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>paid on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark &amp;Paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark U&amp;npaid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xport Shown...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sales tax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pe&amp;riod:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previe&amp;w</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;ave as PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax &amp;CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 line(s) of Invoices.txt are not invoice records and are not shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>They are kept in the file as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 invoices shown, total %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too large to add up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; %1 unpaid for more than 30 days (in red)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sums of this period are too large to add up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2:   taxable sales %3   non-taxable sales %4   tax collected %5   (%6 invoices)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The copy of invoice %1 could not be opened:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Invoices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Sales Tax</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>invoicing::LaborPanel</name>
+    <message>
+        <source>Labor </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculate or Enter Labor Charges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calc&amp;ulate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiplies Rate by Hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;nter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accpts Total and Continues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R&amp;edo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo Labor Calculation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Man-hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOTAL LABOR</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>invoicing::LineEntryPanel</name>
+    <message>
+        <source>Invoice Line No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Invoice Line Info here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List of Previously Created Items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Quantity here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the per Unit Price here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Po&amp;st to Invoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Posts this Information to the Invoice Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear &amp;this Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clears Item, Price and Quantity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add to List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds the Newly entered Item to the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &amp;from List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deletes the Selected item fro the list of items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Items Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Completes the Invoice Body and adds addons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create Invoice Line No  %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the item to add to the list first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That item is not in the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>invoicing::SetupBusinessPage</name>
+    <message>
+        <source>Company Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Street Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PO Box/Suite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zip Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telephone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAX No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FEIN or VAT</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>invoicing::SetupForm</name>
+    <message>
+        <source>Billwright Setup Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the needed info,  Click the Orange to Save it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Business Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Entries and  Return to Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Returns to Main Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Order Forms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;from Deluxe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Perfed Paper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The memo takes %1 printed lines, but only %2 fit at the foot of the invoice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last %1 will be left off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print offsets could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your entries are still on the form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>invoicing::SetupMemoPage</name>
+    <message>
+        <source>Printed at the foot of every Invoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This memo is printed at the foot of every Invoice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The memo uses %1 of the %2 printed lines that fit on the invoice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The memo takes %1 printed lines, but only %2 fit on the invoice: the last %3 will be left off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>invoicing::SetupOptionsPage</name>
+    <message>
+        <source>Labor Charges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sales Tax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program Aids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create by using</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flat Rate (Enter Manually)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculate (Manpower  X  Hours)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hourly Rate (0.00)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sales Tax Calculations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax Material and Labor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax ONLY Material</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NO Sales Tax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax Rate (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply to each Invoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Items you typically include on an Invoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Misc Charges or Credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shipping and Handling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Items may be Selected or Deselected as an Invoice is being Created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount Calculations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% if Paid in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program Assistance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound Alarm on Errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If checked, an alarm will sound if an error occurs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Prompts and Confirmations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If checked, helpful prompts will be displayed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>invoicing::SetupPrintingPage</name>
+    <message>
+        <source>Invoice Document Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Remittance Slip </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoices are printed with a perforated Remit section at the Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Remittance Slip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Remittance form is printed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the type of form to print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(use perfed paper)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(use plain paper)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick to set color printing </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mailing Envelope</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deluxe Form # 91551</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click Order Forms (above)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>invoicing::StartMenu</name>
+    <message>
+        <source>BILLWRIGHT by ORVANTA Co</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvanta&apos;s Free Billwright</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Name of this program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvanta Programs share files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit all other Orvanta Programs before continuing....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Need customer lists and statements too? See Billwright Basic in the Upgrade menu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning: this program is protected by copyright law. It may be copied and given away free of charge, but it may not be sold or changed.
+%1 Orvanta Co, all rights reserved, 2026</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create/&amp;Modify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Invoices...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Customers...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Data Folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Upgrade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us- Compare Products</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Billwright &amp;Basic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Billwright &amp;Lite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Order Forms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Checks etc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Perforated Paper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Help file is named Free Billwright User.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and is in your Orvanta folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;ll need a PFD Reader to view it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free PDF Readers are listed at www.pdfreaders.org</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>invoicing::TotalsPanel</name>
+    <message>
+        <source>Shows a runnig Invoice Subtotal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diplays Tax if applicable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grand Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sub-Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
