@@ -163,14 +163,3 @@ void CategoryTotalsFullYear(benchmark::State& state) {
 BENCHMARK(CategoryTotalsFullYear)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    pellar::RegionalSettings::setCurrent(pellar::RegionalSettings::unitedStates());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

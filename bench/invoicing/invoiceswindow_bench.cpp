@@ -59,13 +59,3 @@ BENCHMARK_CAPTURE(FindTextChange, smith, "smith")->Unit(benchmark::kMillisecond)
 BENCHMARK_CAPTURE(FindTextChange, none, "zzz")->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
