@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPalette>
+#include <QStyle>
 #include <QStyleFactory>
+#include <memory>
 #include <gtest/gtest.h>
 
 using namespace pellar;
@@ -41,7 +43,8 @@ TEST(Tints, EveryTintKeepsItsContrastOnEveryBackground) {
 
 TEST(Tints, ALabelFollowsTheDesktopFromLightToDark) {
     const QPalette before = QApplication::palette();
-    QApplication::setPalette(QStyleFactory::create(QStringLiteral("Fusion"))->standardPalette());
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(fusion->standardPalette());
     QLabel label(QStringLiteral("This file is damaged."));
     ui::tinted(&label, Tint::Warning, true);
     const auto contrast = [&label] {
