@@ -94,7 +94,7 @@ StartMenu* Billwright::startMenu() const {
 }
 
 SetupForm* Billwright::setupForm() const {
-    return dynamic_cast<SetupForm*>(m_shell.loadedForm(kSetup));
+    return dynamic_cast<SetupForm*>(m_shell.form(kSetup));
 }
 
 CustomerEntry* Billwright::customerEntry() const {
@@ -127,8 +127,8 @@ void Billwright::start() {
     if (!options.problem.isEmpty())
         problems << options.problem;
     setOptions(options.options);
-    // The setup form is loaded hidden, as it is for the rest of the run.
-    m_shell.form(kSetup);
+    // The setup form is made when it is first wanted (and then kept, hidden, for the rest of
+    // the run): making it takes longer than showing the start form.
     menu->update();
 
     QStringList lines;

@@ -368,6 +368,7 @@ TEST_F(BillwrightForms, NoAltLetterIsTakenTwiceInOneWindow) {
     openInvoice();
     program->showInvoices();
     program->showCustomers();
+    program->setupForm();
     QStringList clashes;
     const auto check = [&clashes](const QString& where, const QStringList& captions) {
         QMap<QKeySequence, QString> taken;
