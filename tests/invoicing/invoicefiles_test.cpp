@@ -21,9 +21,6 @@ using pellar::testing::ScriptedDesk;
 
 namespace {
 
-const QByteArray kDefaultRecord = "#FALSE#,#FALSE#,#TRUE#,#TRUE#,#FALSE#,\"0.0\",0,0,0,\"0\",1,"
-                                  "\"0.0\",\"0\",0,#FALSE#,#TRUE#\r\n";
-
 // A scratch data folder and a desk whose date is the counter's year.
 class BillwrightFiles : public ::testing::Test {
 protected:
@@ -125,25 +122,6 @@ TEST(BillwrightCatalogue, InsertPositionKeepsCaseInsensitiveOrder) {
     EXPECT_EQ(catalogueInsertPosition({}, QStringLiteral("a")), 0);
 }
 
-TEST(BillwrightOptionsRecord, RoundTrip) {
-    InvoiceOptions o;
-    o.setTaxMode(TaxMode::MaterialAndLabor);
-    o.setLaborMode(LaborMode::Calculated);
-    o.setRemittance(false);
-    o.taxRate = QStringLiteral("6.5");
-    o.hourlyRate = QStringLiteral("45.00");
-    o.discountPercent = QStringLiteral("1.5, net");
-    o.laborAddOn = kGreyed;
-    o.discountAddOn = kTicked;
-    o.color = kClear;
-    const QByteArray bytes = encodeInvoiceOptions(o);
-    EXPECT_EQ(bytes, "#TRUE#,#FALSE#,#FALSE#,#FALSE#,#TRUE#,\"6.5\",2,0,0,\"45.00\",0,"
-                     "\"1.5, net\",\"0\",1,#TRUE#,#FALSE#\r\n");
-    const InvoiceOptionsRead read = decodeInvoiceOptions(bytes);
-    EXPECT_TRUE(read.problem.isEmpty()) << read.problem.toStdString();
-    EXPECT_EQ(read.options, o);
-}
-
 // A file written under either region's settings, now or by an earlier copy that stored the
 // rates as typed, taxes, discounts and offers labor the same under both.
 TEST(BillwrightOptionsRecord, RatesReadTheSameUnderUsAndGermanSettings) {
@@ -226,17 +204,6 @@ TEST(BillwrightOptionsRecord, ShortOrDamagedRecordsKeepDefaultsForWhatIsMissing)
 
     EXPECT_FALSE(decodeInvoiceOptions("").problem.isEmpty());
     EXPECT_EQ(decodeInvoiceOptions("").options, InvoiceOptions{});
-}
-
-TEST_F(BillwrightFiles, MissingOptionsFileGivesDefaultsAndWritesNothing) {
-    const InvoiceOptionsRead read = loadInvoiceOptions(folder);
-    EXPECT_FALSE(read.found);
-    EXPECT_EQ(read.options, InvoiceOptions{});
-    EXPECT_FALSE(folder.exists("InvoiceInfo.txt"));
-
-    ASSERT_TRUE(saveInvoiceOptions(folder, read.options).ok);
-    EXPECT_EQ(folder.bytes("InvoiceInfo.txt"), kDefaultRecord);
-    EXPECT_TRUE(loadInvoiceOptions(folder).found);
 }
 
 TEST_F(BillwrightFiles, MemoLinesAreReadWhole) {
