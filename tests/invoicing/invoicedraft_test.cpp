@@ -19,7 +19,6 @@ StepResult refusal(InvoiceField field) {
     return {true, field, false};
 }
 
-// A draft in line entry under the given add-ons.
 InvoiceDraft inLines(const AddOns& addOns = {}) {
     InvoiceDraft draft;
     draft.start(20260041, addOns);
