@@ -324,17 +324,22 @@ TEST_F(BillwrightForms, CustomerEntryStartsBlankAndHandsTheCustomerOn) {
 TEST_F(BillwrightForms, StartMenuAndSetupMenuEntries) {
     Billwright& bw = start();
     StartMenu* menu = bw.startMenu();
-    const pellar::WebConfig web = pellar::WebConfig::defaults();
+    // The telephone number and the priority code are the web settings'.
+    pellar::WebConfig& web = app.context.web;
+    web.supplierPhone = QStringLiteral("1-800-555-0199");
+    web.priorityCode = QStringLiteral("ABC123");
     desk.expectMessage(QStringLiteral("Billwright"));
     child<QAction>(menu, "mnuHelp")->trigger();
     EXPECT_EQ(desk.messages().last().lines, StartMenu::helpLines());
 
-    desk.expectMessage(QStringLiteral("Ordering Deluxe Forms"), MessageAnswer::No);
+    desk.expectMessage(QStringLiteral("Ordering Deluxe Forms"), MessageAnswer::Yes);
     child<QAction>(menu, "mnuChecks")->trigger();
-    EXPECT_FALSE(folder.exists("Temp.url"));
+    EXPECT_EQ(desk.messages().last().lines.mid(3, 2),
+              (QStringList{"Call Deluxe (Toll Free) at 1-800-555-0199",
+                           "Use Priority Code ABC123 for Discount Prices"}));
     desk.expectMessage(QStringLiteral("Order Paper"), MessageAnswer::Yes);
     child<QAction>(menu, "mnuPaper")->trigger();
-    EXPECT_EQ(desk.openedAddresses(), QStringList{web.paperSupplier});
+    EXPECT_EQ(desk.openedAddresses(), (QStringList{web.formsReorder, web.paperSupplier}));
     child<QAction>(menu, "mnuVisit")->trigger();
     EXPECT_EQ(folder.bytes("Temp.url"),
               "[InternetShortcut]\r\nURL = " + web.productComparison.toLatin1() + "\r\n");
