@@ -66,7 +66,10 @@ TEST_F(BillwrightFiles, CounterIsMadeRestoredKeptAcrossTheYearOrReset) {
     EXPECT_FALSE(folder.exists("Backup/BWInvoiceNo.txt"));
 }
 
-TEST_F(BillwrightFiles, CatalogueEntriesComeBackWholeOnePerLine) {
+TEST_F(BillwrightFiles, CatalogueEntriesComeBackWholeFromEveryKindOfFile) {
+    EXPECT_TRUE(loadItems(folder).items.isEmpty());
+    EXPECT_FALSE(folder.exists("SalesItems.txt")); // reading never creates it
+
     const QStringList entries{QStringLiteral("Bolts, 3/8 inch"), QStringLiteral("\"Best\" hinge"),
                               QStringLiteral("anchor  "), QStringLiteral("Caf\u00e9 table")};
     ASSERT_TRUE(writeItems(folder, entries).ok);
@@ -79,11 +82,6 @@ TEST_F(BillwrightFiles, CatalogueEntriesComeBackWholeOnePerLine) {
     EXPECT_EQ(read.items,
               (QStringList{QStringLiteral("\"Best\" hinge"), QStringLiteral("anchor"),
                            QStringLiteral("Bolts, 3/8 inch"), QStringLiteral("Caf\u00e9 table")}));
-}
-
-TEST_F(BillwrightFiles, CatalogueMissingBlankAndBackupOnlyFiles) {
-    EXPECT_TRUE(loadItems(folder).items.isEmpty());
-    EXPECT_FALSE(folder.exists("SalesItems.txt")); // reading never creates it
 
     // Blank lines and bare line feeds, as an editor might leave them.
     folder.put("SalesItems.txt", "washer\n\n   \r\nNut\r\n");
