@@ -9,6 +9,7 @@
 #include "invoicing/core/salestaxpage.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/keeppdf.h"
+#include "tests/support/money.h"
 #include "tests/support/recordingsurface.h"
 
 #include <QDir>
@@ -18,13 +19,10 @@
 
 using namespace invoicing;
 using pellar::Currency;
+using pellar::testing::money;
 using pellar::testing::ScratchDataFolder;
 
 namespace {
-
-Currency money(const char* text) {
-    return *Currency::fromDecimalText(QString::fromLatin1(text));
-}
 
 RegisterEntry entry(const char* number, QDate date, const char* total,
                     const char* customer = "Smith") {
