@@ -371,9 +371,7 @@ TEST_F(BillwrightForms, NoAltLetterIsTakenTwiceInOneWindow) {
         QMap<QKeySequence, QString> taken;
         for (const QString& caption : captions) {
             const QKeySequence letter = QKeySequence::mnemonic(caption);
-            if (letter.isEmpty())
-                continue;
-            if (taken.contains(letter))
+            if (!letter.isEmpty() && taken.contains(letter))
                 clashes << where + u' ' + taken[letter] + QStringLiteral(" / ") + caption;
             taken.insert(letter, caption);
         }
