@@ -265,13 +265,6 @@ TEST_F(BillwrightForms, MemoAndOffsetsAreSavedOnlyWhenChangedAndAnOverlongMemoIs
     EXPECT_EQ(desk.jobSetups()[0].offsetY, 5 * 14.4);
     EXPECT_NE(desk.jobs()[0]->findText("Description"), nullptr);
     EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), QByteArray());
-    // Without a printer, the PDF offer Print makes, to the file the person names.
-    desk.setPrinterAvailable(false);
-    desk.expectMessage(QStringLiteral("Billwright"), pellar::MessageAnswer::Yes);
-    desk.expectSaveFile(QStringLiteral("/out/test.pdf"));
-    click(setup, "cmdAlignTest_0");
-    ASSERT_EQ(desk.jobSetups().size(), 2);
-    EXPECT_EQ(desk.jobSetups()[1].printer.outputFile, QStringLiteral("/out/test.pdf"));
 }
 
 TEST_F(BillwrightForms, FailedSaveIsToldAndTheFormStays) {
