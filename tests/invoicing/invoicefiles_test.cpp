@@ -21,9 +21,6 @@ using pellar::testing::ScriptedDesk;
 
 namespace {
 
-const QByteArray kDefaultRecord = "#FALSE#,#FALSE#,#TRUE#,#TRUE#,#FALSE#,\"0.0\",0,0,0,\"0\",1,"
-                                  "\"0.0\",\"0\",0,#FALSE#,#TRUE#\r\n";
-
 // A scratch data folder and a desk whose date is the counter's year.
 class BillwrightFiles : public ::testing::Test {
 protected:
@@ -69,7 +66,10 @@ TEST_F(BillwrightFiles, CounterIsMadeRestoredKeptAcrossTheYearOrReset) {
     EXPECT_FALSE(folder.exists("Backup/BWInvoiceNo.txt"));
 }
 
-TEST_F(BillwrightFiles, CatalogueEntriesComeBackWholeOnePerLine) {
+TEST_F(BillwrightFiles, CatalogueEntriesComeBackWholeFromEveryKindOfFile) {
+    EXPECT_TRUE(loadItems(folder).items.isEmpty());
+    EXPECT_FALSE(folder.exists("SalesItems.txt")); // reading never creates it
+
     const QStringList entries{QStringLiteral("Bolts, 3/8 inch"), QStringLiteral("\"Best\" hinge"),
                               QStringLiteral("anchor  "), QStringLiteral("Caf\u00e9 table")};
     ASSERT_TRUE(writeItems(folder, entries).ok);
@@ -82,11 +82,6 @@ TEST_F(BillwrightFiles, CatalogueEntriesComeBackWholeOnePerLine) {
     EXPECT_EQ(read.items,
               (QStringList{QStringLiteral("\"Best\" hinge"), QStringLiteral("anchor"),
                            QStringLiteral("Bolts, 3/8 inch"), QStringLiteral("Caf\u00e9 table")}));
-}
-
-TEST_F(BillwrightFiles, CatalogueMissingBlankAndBackupOnlyFiles) {
-    EXPECT_TRUE(loadItems(folder).items.isEmpty());
-    EXPECT_FALSE(folder.exists("SalesItems.txt")); // reading never creates it
 
     // Blank lines and bare line feeds, as an editor might leave them.
     folder.put("SalesItems.txt", "washer\n\n   \r\nNut\r\n");
@@ -123,25 +118,6 @@ TEST(BillwrightCatalogue, InsertPositionKeepsCaseInsensitiveOrder) {
     EXPECT_EQ(catalogueInsertPosition(list, QStringLiteral("BOLT")), 2); // after its equal
     EXPECT_EQ(catalogueInsertPosition(list, QStringLiteral("zinc")), 3);
     EXPECT_EQ(catalogueInsertPosition({}, QStringLiteral("a")), 0);
-}
-
-TEST(BillwrightOptionsRecord, RoundTrip) {
-    InvoiceOptions o;
-    o.setTaxMode(TaxMode::MaterialAndLabor);
-    o.setLaborMode(LaborMode::Calculated);
-    o.setRemittance(false);
-    o.taxRate = QStringLiteral("6.5");
-    o.hourlyRate = QStringLiteral("45.00");
-    o.discountPercent = QStringLiteral("1.5, net");
-    o.laborAddOn = kGreyed;
-    o.discountAddOn = kTicked;
-    o.color = kClear;
-    const QByteArray bytes = encodeInvoiceOptions(o);
-    EXPECT_EQ(bytes, "#TRUE#,#FALSE#,#FALSE#,#FALSE#,#TRUE#,\"6.5\",2,0,0,\"45.00\",0,"
-                     "\"1.5, net\",\"0\",1,#TRUE#,#FALSE#\r\n");
-    const InvoiceOptionsRead read = decodeInvoiceOptions(bytes);
-    EXPECT_TRUE(read.problem.isEmpty()) << read.problem.toStdString();
-    EXPECT_EQ(read.options, o);
 }
 
 // A file written under either region's settings, now or by an earlier copy that stored the
@@ -226,17 +202,6 @@ TEST(BillwrightOptionsRecord, ShortOrDamagedRecordsKeepDefaultsForWhatIsMissing)
 
     EXPECT_FALSE(decodeInvoiceOptions("").problem.isEmpty());
     EXPECT_EQ(decodeInvoiceOptions("").options, InvoiceOptions{});
-}
-
-TEST_F(BillwrightFiles, MissingOptionsFileGivesDefaultsAndWritesNothing) {
-    const InvoiceOptionsRead read = loadInvoiceOptions(folder);
-    EXPECT_FALSE(read.found);
-    EXPECT_EQ(read.options, InvoiceOptions{});
-    EXPECT_FALSE(folder.exists("InvoiceInfo.txt"));
-
-    ASSERT_TRUE(saveInvoiceOptions(folder, read.options).ok);
-    EXPECT_EQ(folder.bytes("InvoiceInfo.txt"), kDefaultRecord);
-    EXPECT_TRUE(loadInvoiceOptions(folder).found);
 }
 
 TEST_F(BillwrightFiles, MemoLinesAreReadWhole) {

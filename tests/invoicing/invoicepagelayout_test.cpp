@@ -45,12 +45,10 @@ InvoicePrintData sampleInvoice() {
     return d;
 }
 
-// Nothing printed over anything else, on any page.
 void expectNoOverlaps(const PrintLog& log) {
     EXPECT_TRUE(log.overlaps().isEmpty()) << log.overlaps().join(u'\n').toStdString();
 }
 
-// Every layout is checked for overprinting as it is laid out.
 std::shared_ptr<PrintLog> layOut(const InvoicePrintData& d) {
     RecordingSurface surface;
     InvoicePageLayout(surface, d).printInvoicePages();
@@ -133,7 +131,6 @@ TEST(InvoicePageLayout, FirstPageWithRemittanceInColour) {
                   "Springfield, IL. 62701@1440,1536",
                   "acme@example.com@1440,1776",
                   "12-3456789@1440,2016",
-                  // Heading and column headings.
                   "Date 12/6/2026@7200,1296",
                   "INVOICE NO: 20260001@7200,1536",
                   "Reference: PO-77@7200,1776",
@@ -157,7 +154,6 @@ TEST(InvoicePageLayout, FirstPageWithRemittanceInColour) {
                   "$1,234.50@8892,6720",
                   "$1,234.50@10620,6720",
                   "Valve@2160,6720",
-                  // Totals.
                   "@0,6960",
                   "ITEM SUB-TOTAL@5040,7200",
                   "$1,254.50@10620,7200",
@@ -359,12 +355,11 @@ TEST(InvoicePageLayout, SecondPageRepeatsTheFormAndCarriesTheRows) {
     for (const char* text :
          {"INVOICE@7200,576", "Acme Plumbing@1440,720", "Date 12/6/2026@7200,1296",
           "INVOICE NO: 20260001@7200,1536", "Reference: PO-77@7200,1776", "Page  2@7200,2016",
-          "Jane Doe@1440,3312", "Riverton, WY 82501@1440,3792"})
+          "Jane Doe@1440,3312", "Riverton, WY 82501@1440,3792", "QTY@864,5832"})
         EXPECT_TRUE(page2.contains(text)) << text;
     EXPECT_EQ(countText(*log, 2, "Detach Here and Return Top Section"), 0);
     // The column headings once, as on page 1, not smudged by a second print.
     EXPECT_EQ(countText(*log, 2, "QTY"), 1);
-    EXPECT_TRUE(page2.contains("QTY@864,5832"));
     EXPECT_EQ(log->textsOnPage(2).first().text, "INVOICE");
     for (const PrintOp& op : log->textsOnPage(2)) {
         if (op.text == "INVOICE" || op.text == "Acme Plumbing") {
@@ -425,7 +420,6 @@ TEST(InvoicePageLayout, RowsAndTotalsNeverCrossTheMemoBand) {
 TEST(InvoicePageLayout, PaperEdgeOriginAndOffsetsMoveEveryElement) {
     const pellar::PrintedDocumentKind kind = invoiceDocument(QStringLiteral("20260001"));
     EXPECT_EQ(kind.origin, pellar::PageOrigin::PaperEdge);
-    EXPECT_EQ(kind.pdfFileName, QStringLiteral("Invoice 20260001.pdf"));
     EXPECT_EQ(invoiceDocument(QStringLiteral("2026/7:B")).pdfFileName, "Invoice 2026-7-B.pdf");
 
     InvoicePrintData d = sampleInvoice();
