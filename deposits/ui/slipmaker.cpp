@@ -17,6 +17,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <QTimer>
+
 namespace deposits {
 
 namespace {
@@ -144,8 +146,12 @@ bool Slipmaker::start() {
         context.desk.message(programTitle(), {made.error}, pellar::MessageButtons::Ok);
     if (frmSplash* menu = splash())
         menu->repaint();
-    m_shell.form(kSetup);
-    m_shell.form(kDeposit);
+    // The setup and deposit forms are loaded hidden once the start form is on the screen:
+    // making them takes longer than showing it.
+    QTimer::singleShot(0, this, [this] {
+        m_shell.form(kSetup);
+        m_shell.form(kDeposit);
+    });
     return !context.exiting();
 }
 

@@ -21,6 +21,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace expenses {
@@ -232,9 +233,10 @@ void frmStartup::buildMenus() {
 }
 
 void frmStartup::formLoad() {
-    // Loading the contacts form reads the contacts file, so the payees are ready.
-    m_forms.contacts();
     m_checkbookNotice->setVisible(pellar::DataFileExists(m_forms.data(), pellar::kCheckbookFile));
+    // Loading the contacts form reads the contacts file, so the payees are ready — as soon as
+    // this form is on the screen: making that form takes longer than showing this one.
+    QTimer::singleShot(0, this, [this] { m_forms.contacts(); });
 }
 
 void frmStartup::showForm() {

@@ -91,7 +91,9 @@ TEST_F(SlipmakerProgram, EntrySequenceAndTheStartFormsWebEntries) {
     app.context.web = links;
     Slipmaker& program = started();
 
-    // The start form shown, the backup folder made, the two working forms loaded hidden.
+    // The start form shown, the backup folder made, the two working forms loaded hidden once
+    // the start form is on the screen.
+    QCoreApplication::processEvents();
     EXPECT_TRUE(QFileInfo(folder.file("Backup")).isDir());
     frmSplash* splash = program.splash();
     ASSERT_NE(splash, nullptr);
