@@ -444,9 +444,9 @@ TEST_F(DepositFlow, PreviewAndPdfUseEachSidesOriginAndOffsetsAndRecordOnlyWhenCo
     enterChecks(18);
     toPrintScreen();
 
-    // A preview shows both sides, each from the printable area moved by its own offsets,
-    // and records nothing.
-    click("cmdPrintPreview");
+    // A preview (Ctrl+Shift+P, as a keyboard sends it) shows both sides, each from the
+    // printable area moved by its own offsets, and records nothing.
+    QTest::keyClick(keyboard(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
     ASSERT_EQ(desk.previews().size(), 2);
     const PrintOp* date = desk.previews()[0]->findText(QStringLiteral("12/6/2026"));
     EXPECT_EQ(std::pair(date->x, date->y), std::pair(1800.0 + 144, 2160.0 - 72));
