@@ -4904,6 +4904,10 @@ checkbook balance. F1 shows how.</source>
         <source>Version %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Writes and prints your invoices, and keeps every one it issues. F1 shows how.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>invoicing::TotalsPanel</name>

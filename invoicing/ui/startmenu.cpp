@@ -88,7 +88,13 @@ StartMenu::StartMenu(Billwright& program)
     auto* text = new QVBoxLayout;
     text->addWidget(productName);
     text->addWidget(m_version);
-    text->addSpacing(16);
+    text->addSpacing(8);
+    // What the program is for, in one sentence, for the person who starts it the first time.
+    text->addWidget(makeLabel(central, QStringLiteral("lblPurpose"),
+                              tr("Writes and prints your invoices, and keeps every one it "
+                                 "issues. F1 shows how."),
+                              labelFont(10)));
+    text->addSpacing(12);
     text->addWidget(runningNotes[0]);
     text->addWidget(runningNotes[1]);
     text->addSpacing(12);
