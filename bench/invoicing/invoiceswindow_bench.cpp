@@ -4,6 +4,7 @@
 // is five such changes (and, with the window's short pause after a keystroke, usually one). Run by
 // hand in a release build:
 //   build/bench/invoiceswindow_bench
+#include "bench/invoicing/sampleregister.h"
 #include "invoicing/core/registermodel.h"
 
 #include <QApplication>
@@ -13,28 +14,11 @@
 
 namespace {
 
-QList<invoicing::RegisterEntry> tenThousand() {
-    QList<invoicing::RegisterEntry> entries;
-    const char* names[] = {"Maple Street Bakery", "Smith & Sons", "Oak Mill", "Barre Granite Co."};
-    for (int i = 0; i < 10000; ++i) {
-        invoicing::RegisterEntry e;
-        e.number = QString::number(20200001 + i);
-        e.date = QDate(2020, 1, 1).addDays(i / 5);
-        e.customer = QString::fromLatin1(names[i % 4]) + QString::number(i % 300);
-        e.total = pellar::Currency::fromUnits(1234500 + i);
-        e.pdfFile = QStringLiteral("Invoices/%1/%2.pdf").arg(e.date.year()).arg(e.number);
-        if (i % 3)
-            e.paid = e.date.addDays(20);
-        entries << e;
-    }
-    return entries;
-}
-
 // Each run sets the same text again, which costs as much as a new one: the model always lets
 // the rows through afresh and the proxy sorts them afresh.
 void FindTextChange(benchmark::State& state, const char* text) {
     invoicing::RegisterModel model;
-    model.setRegister(tenThousand(), QDate(2026, 12, 6));
+    model.setRegister(invoicing::bench::tenThousandInvoices(), QDate(2026, 12, 6));
     QSortFilterProxyModel sorted;
     sorted.setSourceModel(&model);
     sorted.setSortRole(invoicing::RegisterModel::kSortRole);
