@@ -12,6 +12,13 @@ namespace pellar {
 
 namespace {
 
+// A data file's name as the profiles and constants write it ("\\Name.txt"), bare.
+QString bareFileName(QString name) {
+    while (name.startsWith(u'\\') || name.startsWith(u'/'))
+        name.remove(0, 1);
+    return name;
+}
+
 // Qt's own options, which the application object reads and removes (with one dash or two):
 // those that take a value, and those that do not.
 bool isQtOption(QStringView name, bool* takesValue) {
@@ -85,9 +92,8 @@ QString usageText(const QString& programName, const QString& userFolder,
         listed = QStringLiteral("\nThe data files %1 writes there, each backed up at exit:\n")
                      .arg(programName);
         QStringList names;
-        for (QString bare : files) {
-            while (bare.startsWith(u'\\') || bare.startsWith(u'/'))
-                bare.remove(0, 1);
+        for (const QString& file : files) {
+            const QString bare = bareFileName(file);
             if (!names.contains(bare))
                 names << bare;
         }
@@ -130,9 +136,8 @@ bool isPortableFolder(const QString& folder, const QStringList& programFiles) {
     QStringList markers{QStringLiteral("portable"), QString::fromUtf16(kBusinessFile),
                         QString::fromUtf16(kSettingsFile), QString::fromUtf16(kPrintAlignmentFile)};
     markers += programFiles;
-    for (QString name : markers) {
-        while (name.startsWith(u'\\') || name.startsWith(u'/'))
-            name.remove(0, 1);
+    for (const QString& marker : markers) {
+        const QString name = bareFileName(marker);
         if (!name.isEmpty() && QFileInfo(dir.filePath(name)).isFile())
             return true;
     }
