@@ -114,6 +114,20 @@ NumberForm numberForm(const QByteArray& t) {
 
 enum class Conversion { Ok, Empty, NotNumber, OutOfRange };
 
+// What a read that did not convert says of its field; notNumber for a text that is none.
+const char* conversionProblem(Conversion conversion, const char* notNumber) {
+    switch (conversion) {
+    case Conversion::Empty:
+        return "is empty";
+    case Conversion::OutOfRange:
+        return "is out of range";
+    case Conversion::Ok:
+    case Conversion::NotNumber:
+        break;
+    }
+    return notNumber;
+}
+
 // The field's text as a number would be read from it: blanks dropped, Latin digits only.
 QByteArray numberText(const FreeField& f) {
     return toAnsi(f.text).trimmed();
@@ -297,39 +311,34 @@ void FreeFormatReader::noteFieldProblem(const char* what) {
                     .arg(QLatin1String(what)));
 }
 
-QString FreeFormatReader::readText(const QString& fallback) {
-    const std::optional<FreeField> f = take();
+std::optional<FreeField> FreeFormatReader::takeField() {
+    std::optional<FreeField> f = take();
     if (!f) {
         noteProblem(
             QCoreApplication::translate("Records", "field %1 is missing").arg(m_fieldsRead + 1));
-        return fallback;
     }
+    return f;
+}
+
+QString FreeFormatReader::readText(const QString& fallback) {
+    const std::optional<FreeField> f = takeField();
+    if (!f)
+        return fallback;
     if (f->kind == FreeField::Kind::Truth)
         return truthText(f->truth);
     return f->text;
 }
 
 template <typename T> T FreeFormatReader::readWhole(T fallback) {
-    const std::optional<FreeField> f = take();
-    if (!f) {
-        noteProblem(
-            QCoreApplication::translate("Records", "field %1 is missing").arg(m_fieldsRead + 1));
+    const std::optional<FreeField> f = takeField();
+    if (!f)
         return fallback;
-    }
     qint64 value = 0;
-    switch (toWhole(*f, std::numeric_limits<T>::min(), std::numeric_limits<T>::max(), value)) {
-    case Conversion::Ok:
+    const Conversion conversion =
+        toWhole(*f, std::numeric_limits<T>::min(), std::numeric_limits<T>::max(), value);
+    if (conversion == Conversion::Ok)
         return T(value);
-    case Conversion::Empty:
-        noteFieldProblem("is empty");
-        break;
-    case Conversion::NotNumber:
-        noteFieldProblem("is not a whole number");
-        break;
-    case Conversion::OutOfRange:
-        noteFieldProblem("is out of range");
-        break;
-    }
+    noteFieldProblem(conversionProblem(conversion, "is not a whole number"));
     return fallback;
 }
 
@@ -344,36 +353,21 @@ quint8 FreeFormatReader::readByte(quint8 fallback) {
 }
 
 double FreeFormatReader::readDouble(double fallback) {
-    const std::optional<FreeField> f = take();
-    if (!f) {
-        noteProblem(
-            QCoreApplication::translate("Records", "field %1 is missing").arg(m_fieldsRead + 1));
+    const std::optional<FreeField> f = takeField();
+    if (!f)
         return fallback;
-    }
     double value = 0;
-    switch (toDouble(*f, value)) {
-    case Conversion::Ok:
+    const Conversion conversion = toDouble(*f, value);
+    if (conversion == Conversion::Ok)
         return value;
-    case Conversion::Empty:
-        noteFieldProblem("is empty");
-        break;
-    case Conversion::NotNumber:
-        noteFieldProblem("is not a number");
-        break;
-    case Conversion::OutOfRange:
-        noteFieldProblem("is out of range");
-        break;
-    }
+    noteFieldProblem(conversionProblem(conversion, "is not a number"));
     return fallback;
 }
 
 bool FreeFormatReader::readTruth(bool fallback) {
-    const std::optional<FreeField> f = take();
-    if (!f) {
-        noteProblem(
-            QCoreApplication::translate("Records", "field %1 is missing").arg(m_fieldsRead + 1));
+    const std::optional<FreeField> f = takeField();
+    if (!f)
         return fallback;
-    }
     if (f->kind == FreeField::Kind::Truth)
         return f->truth;
     // A truth value read back as text ("True"/"False") counts as one too.

@@ -81,6 +81,8 @@ private:
     enum class Ending { LineEnd, Comma, DataEnd };
 
     std::optional<FreeField> take();
+    // The next field, or nothing with the problem that it is missing noted.
+    std::optional<FreeField> takeField();
     void noteProblem(const QString& text);
     void noteFieldProblem(const char* what);
     template <typename T> T readWhole(T fallback);
