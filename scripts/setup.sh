@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build make pkg-config
-    qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev libfontconfig-dev qt6-charts-dev libqt6opengl6-dev libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev llvm-14
     fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file lintian qt6-l10n-tools

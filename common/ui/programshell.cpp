@@ -3,6 +3,7 @@
 #include "common/core/backup.h"
 #include "common/core/commandline.h"
 #include "common/core/singleinstance.h"
+#include "common/ui/fontwarmup.h"
 #include "common/ui/keyboard.h"
 #include "common/ui/realdesk.h"
 
@@ -263,6 +264,7 @@ int runProgram(const ProgramProfile& profile, int argc, char** argv) {
         break;
     }
 
+    FontWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(profile.title);
     QApplication::setApplicationVersion(profile.version);
@@ -301,6 +303,7 @@ int runProgram(const ProgramProfile& profile, int argc, char** argv) {
     RealDesk desk;
     ProgramContext context(desk, DataFolder(*folder), WebConfig::forThisProgram());
     ProgramShell shell(context, profile);
+    fonts.wait();
     if (!shell.start())
         return 0;
     return app.exec();
