@@ -6,7 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QPixmap>
 #include <QString>
+#include <QTimer>
+
+#include <functional>
 
 namespace pellar::ui {
 
@@ -41,6 +45,13 @@ inline QLabel* makeNote(QWidget* parent, const QString& text) {
     auto* note = new QLabel(text, parent);
     note->setWordWrap(true);
     return note;
+}
+
+// A start screen's picture, drawn once the window is on the screen: its lettering loads font
+// faces the window itself does not need, and the picture's place is kept from the start.
+inline void drawPictureLater(QLabel* label, QSize size, std::function<QPixmap()> draw) {
+    label->setMinimumSize(size);
+    QTimer::singleShot(0, label, [label, draw = std::move(draw)] { label->setPixmap(draw()); });
 }
 
 inline QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption) {

@@ -52,8 +52,9 @@ void frmSplash::buildScreen() {
     auto* picture = pellar::ui::named(new ClickableLabel(central), QStringLiteral("Image1"));
     picture->setToolTip(tr("Shows Setup Screen"));
     const QSize pictureSize(150, 180);
-    picture->setPixmap(depositTicketPicture(pictureSize));
     picture->setFixedSize(pictureSize);
+    pellar::ui::drawPictureLater(picture, pictureSize,
+                                 [pictureSize] { return depositTicketPicture(pictureSize); });
     picture->setCursor(Qt::PointingHandCursor);
     connect(picture, &ClickableLabel::clicked, this, &frmSplash::setupWanted);
 

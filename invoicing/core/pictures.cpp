@@ -15,7 +15,7 @@ const QColor kOrange(236, 140, 40);
 } // namespace
 
 QPixmap productPicture() {
-    QPixmap pixmap(150, 190);
+    QPixmap pixmap(kProductPictureSize);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);

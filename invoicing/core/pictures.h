@@ -6,6 +6,7 @@
 namespace invoicing {
 
 // The product picture of the start form: an invoice sheet with a total.
+inline constexpr QSize kProductPictureSize(150, 190);
 QPixmap productPicture();
 // The setup form's mailing envelope with its address window.
 QPixmap envelopePicture();

@@ -7,6 +7,7 @@
 #include "common/core/programcontext.h"
 #include "common/core/weblinks.h"
 #include "common/ui/tinted.h"
+#include "common/ui/widgets.h"
 #include "invoicing/core/pictures.h"
 #include "invoicing/core/suppliernotices.h"
 #include "invoicing/ui/billwright.h"
@@ -53,7 +54,7 @@ StartMenu::StartMenu(Billwright& program)
 
     auto* picture = new QLabel(central);
     picture->setObjectName(QStringLiteral("Image1"));
-    picture->setPixmap(productPicture());
+    pellar::ui::drawPictureLater(picture, kProductPictureSize, productPicture);
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     QLabel* productName = makeLabel(central, QStringLiteral("lblProductName"),
