@@ -1,10 +1,14 @@
-// One invoice's steps, taken on the draft without a form.
+// One invoice without a form: its arithmetic, exact from the line to the grand total, its
+// steps taken on the draft, and the charge boxes' state machine.
+#include "invoicing/core/chargeentry.h"
 #include "invoicing/core/invoicedraft.h"
+#include "invoicing/core/invoicetotals.h"
 
 #include "common/core/regional.h"
 #include "tests/support/money.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace invoicing;
 using pellar::Currency;
@@ -13,6 +17,7 @@ using pellar::testing::money;
 namespace {
 
 const TaxRule kNoTax{TaxMode::None, QStringLiteral("0.0")};
+const TaxRule kMaterial6{TaxMode::MaterialOnly, QStringLiteral("6.0")};
 const StepResult kNextLine{false, InvoiceField::Item};
 
 StepResult refusal(InvoiceField field) {
@@ -26,7 +31,97 @@ InvoiceDraft inLines(const AddOns& addOns = {}) {
     return draft;
 }
 
+// An invoice of $200 at the charges, with the add-ons given.
+struct Charges {
+    explicit Charges(const AddOns& addOns) {
+        draft.start(20260001, addOns);
+        draft.beginLines();
+        draft.post("Garden hose", "2", "100", kNoTax);
+        draft.completeLines();
+        draft.continueFromAddOns({});
+    }
+    InvoiceDraft draft;
+    ChargeEntry entry{draft};
+};
+
 } // namespace
+
+TEST(InvoiceArithmetic, PercentagesRoundHalfToEvenOnExactAmounts) {
+    EXPECT_EQ(percentOf(money("30"), u"6.0"), money("1.8"));
+    EXPECT_EQ(percentOf(money("200"), u"1.5"), money("3"));
+    // 0.65065 and 0.65195 are exact halves: the even neighbour wins.
+    EXPECT_EQ(percentOf(money("10.01"), u"6.5"), money("0.6506"));
+    EXPECT_EQ(percentOf(money("10.03"), u"6.5"), money("0.652"));
+    // The rate is the text's leading number.
+    EXPECT_EQ(percentOf(money("100"), u"7 % state"), money("7"));
+    EXPECT_EQ(percentOf(money("100"), u"none"), Currency());
+    EXPECT_EQ(percentOf(money("-100"), u"6.25"), money("-6.25"));
+    EXPECT_EQ(percentOf(money("100"), u"1e300"), std::nullopt);
+    EXPECT_EQ(percentOf(money("100"), u"6,5"), std::nullopt); // not cut to 6
+}
+
+TEST(InvoiceArithmetic, QuantitiesAndRatesAreReadWholeInTheRegionalForm) {
+    EXPECT_EQ(leadingQuantity(u"1,000"), 1000.0);
+    EXPECT_EQ(leadingQuantity(u" 2.5 coils"), 2.5);
+    EXPECT_EQ(leadingQuantity(u"-3"), -3.0);
+    EXPECT_EQ(leadingQuantity(u"some"), 0.0);
+    EXPECT_EQ(leadingQuantity(u""), 0.0);
+    for (const char16_t* unreadable : {u"1,5", u"1.2.3", u"1,00", u"1e3", u"2E-1 boxes"})
+        EXPECT_EQ(leadingQuantity(unreadable), std::nullopt)
+            << QString::fromUtf16(unreadable).toStdString();
+
+    const pellar::ScopedRegionalSettings german(
+        pellar::RegionalSettings::fromLocale(QLocale(QLocale::German, QLocale::Germany)));
+    EXPECT_EQ(leadingQuantity(u"1,5"), 1.5);
+    EXPECT_EQ(leadingQuantity(u"1.000 Stück"), 1000.0);
+    EXPECT_EQ(leadingQuantity(u"1.5"), std::nullopt);
+    EXPECT_EQ(percentOf(money("100"), u"6.5"), money("6.5")); // stored rates keep the dot
+    EXPECT_EQ(percentOf(money("900000000000000"), u"5000"), std::nullopt);
+}
+
+TEST(InvoiceArithmetic, ExtensionsAndLaborAreExactProducts) {
+    EXPECT_EQ(lineExtension(money("10"), 3), money("30"));
+    EXPECT_EQ(lineExtension(money("0.333"), 3), money("0.999"));
+    EXPECT_EQ(lineExtension(money("300000.01"), 1), money("300000.01"));
+    EXPECT_EQ(lineExtension(money("0.333"), 12.5), money("4.1625"));
+    EXPECT_EQ(lineExtension(money("19.99"), -2), money("-39.98"));
+    EXPECT_EQ(lineExtension(money("12.5"), 0), Currency());
+    EXPECT_EQ(lineExtension(money("100000000000"), 1e9), std::nullopt);
+    EXPECT_EQ(lineExtension(money("1"), std::numeric_limits<double>::infinity()), std::nullopt);
+
+    EXPECT_EQ(laborCharge(money("2.5"), money("45")), money("112.5"));
+    EXPECT_EQ(laborCharge(money("1.3333"), money("37.5")), money("49.9988"));
+    EXPECT_EQ(laborCharge(money("900000000"), money("900000000")), std::nullopt);
+}
+
+TEST(InvoiceArithmetic, EachChargeBoxCountsWhatIsKnownUpToIt) {
+    InvoiceTotals totals;
+    ASSERT_TRUE(totals.addLine(money("200"), kMaterial6));
+    totals.setLabor(money("50"));
+    ASSERT_TRUE(totals.acceptLabor(kMaterial6));
+    ASSERT_TRUE(totals.enterShipping(money("12.5")));
+    EXPECT_EQ(totals.grandTotal(), money("274.5"));
+    ASSERT_TRUE(totals.enterCharges(money("-25")));
+    EXPECT_EQ(totals.grandTotal(), money("249.5"));
+}
+
+TEST(InvoiceArithmetic, AmountsTooLargeToHoldAreRefusedWithNothingChanged) {
+    InvoiceTotals totals;
+    const Currency huge = Currency::fromUnits(std::numeric_limits<qint64>::max() - 5);
+    ASSERT_TRUE(totals.addLine(money("10"), kMaterial6));
+    const InvoiceTotals before = totals;
+    EXPECT_FALSE(totals.addLine(huge, kNoTax));
+    // The sub-total and the tax would fit, their sum would not.
+    EXPECT_FALSE(totals.addLine(money("900000000000000"), kMaterial6));
+    EXPECT_FALSE(totals.enterShipping(huge));
+    EXPECT_FALSE(totals.enterCharges(huge));
+    EXPECT_FALSE(totals.offerDiscount(u"1e300"));
+    EXPECT_EQ(totals.subTotal(), before.subTotal());
+    EXPECT_EQ(totals.tax(), before.tax());
+    EXPECT_EQ(totals.grandTotal(), before.grandTotal());
+    EXPECT_EQ(totals.shipping(), Currency());
+    EXPECT_EQ(totals.discount(), Currency());
+}
 
 // An empty item and a price in words are refused at the form (its tests).
 TEST(InvoiceDraft, PostingChecksItsInputsInOrderAndKeepsTheQuantityAsTyped) {
@@ -181,4 +276,76 @@ TEST(InvoiceDraft, RedoKeepsReferenceAddOnsAndTheCountersNumber) {
 
     EXPECT_EQ(CustomerAddress({"N", "S", "Apt 2", "C", "ST", "Z"}).block(),
               "N\r\nS\r\nApt 2\r\nC,ST\r\nZ");
+}
+
+// Formatting, tinting and the focus after each box go through the invoice form's tests.
+TEST(ChargeEntry, ReEnteringShippingTakesItOutAndLeavesTheChargesOut) {
+    Charges c({kClear, kTicked, kTicked, kClear});
+    c.entry.entered(ChargeBox::Shipping);
+    c.entry.left(ChargeBox::Shipping, "12.5");
+    c.entry.entered(ChargeBox::Charges);
+    c.entry.left(ChargeBox::Charges, "-25");
+    EXPECT_EQ(c.draft.totals().grandTotal(), money("187.5"));
+
+    c.entry.entered(ChargeBox::Shipping);
+    EXPECT_TRUE(c.draft.totals().shipping().isZero());
+    EXPECT_EQ(c.entry.left(ChargeBox::Shipping, "").text, "$0.00");
+    EXPECT_EQ(c.draft.totals().grandTotal(), money("200"));
+
+    // A leave for a box whose entry was not seen means nothing.
+    EXPECT_FALSE(c.entry.left(ChargeBox::Charges, "99").text.has_value());
+}
+
+TEST(ChargeEntry, ARefusedTextStaysWithTheFocusUntilCorrected) {
+    Charges c({kClear, kClear, kTicked, kClear});
+    c.entry.entered(ChargeBox::Charges);
+    ChargeReaction r = c.entry.left(ChargeBox::Charges, "about 5");
+    EXPECT_TRUE(r.alarm);
+    EXPECT_EQ(c.entry.refusedBox(), ChargeBox::Charges);
+
+    // The focus coming back is no new entry: nothing is cleared.
+    r = c.entry.entered(ChargeBox::Charges);
+    EXPECT_FALSE(r.text.has_value());
+    c.entry.settled();
+
+    r = c.entry.left(ChargeBox::Charges, "5");
+    EXPECT_EQ(r.text, "$5.00");
+    EXPECT_EQ(c.entry.refusedBox(), std::nullopt);
+
+    // An amount too large to add to the invoice is refused like a word.
+    c.entry.entered(ChargeBox::Charges);
+    r = c.entry.left(ChargeBox::Charges, "922337203685477");
+    EXPECT_TRUE(r.alarm);
+    EXPECT_EQ(c.entry.refusedBox(), ChargeBox::Charges);
+    c.entry.settled();
+    // Entering it afresh after the person left it another way drops the refusal.
+    c.entry.entered(ChargeBox::Charges);
+    EXPECT_EQ(c.entry.refusedBox(), std::nullopt);
+}
+
+TEST(ChargeEntry, AnUnchosenBoxIsZeroedAndPassedOver) {
+    Charges c({kClear, kClear, kClear, kGreyed});
+    const ChargeReaction r = c.entry.entered(ChargeBox::Shipping);
+    EXPECT_EQ(r.text, "$0.00");
+    EXPECT_EQ(r.focus, InvoiceField::Print);
+    EXPECT_EQ(c.draft.totals().grandTotal(), money("200"));
+}
+
+TEST(ChargeEntry, TheLaborBoxFormatsItsChargeAndRefusesAWord) {
+    Charges c({kTicked, kClear, kClear, kClear});
+    EXPECT_FALSE(c.entry.entered(ChargeBox::Labor).text.has_value()); // not emptied
+    ChargeReaction r = c.entry.left(ChargeBox::Labor, "");
+    EXPECT_EQ(r.text, "$0.00");
+    EXPECT_EQ(r.focus, InvoiceField::EnterLabor);
+
+    c.entry.entered(ChargeBox::Labor);
+    r = c.entry.left(ChargeBox::Labor, "lots");
+    EXPECT_TRUE(r.alarm);
+    EXPECT_EQ(r.focus, InvoiceField::LaborTotal);
+    c.entry.accepted();
+    EXPECT_EQ(c.entry.refusedBox(), std::nullopt);
+
+    // Once the form is going, focus moves change nothing.
+    c.entry.stop();
+    EXPECT_FALSE(c.entry.entered(ChargeBox::Shipping).text.has_value());
 }
