@@ -105,7 +105,7 @@ namespace {
 // Field 1 holds a byte above 127 and the count something other than " 4", so the rewrite
 // shows what is carried through and what is replaced.
 const QByteArray kCafeCheckbook("\"Caf\xE9 Checking\",\"First Bank, Main St\",\"$1,000.00\","
-                            "\"0042-17\",\"x\",7,-3\r\n");
+                                "\"0042-17\",\"x\",7,-3\r\n");
 
 QByteArray cafeCheckbookWithBalance(const char* balance) {
     return QByteArray("\"Caf\xE9 Checking\",\"First Bank, Main St\",\"") + balance +
@@ -751,8 +751,11 @@ TEST(CheckbookStart, NewFileIsTheSevenFieldRecordAndIsNeverWrittenOver) {
     EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), other);
 
     // Texts the file cannot hold, and check numbers outside 1..32767, are refused.
-    for (const auto& [name, next] : {std::pair{u"Say \"hi\"", 5}, {u"Line\nbreak", 5},
-                                     {u"\u0416 rubles", 5}, {u"Fine", 0}, {u"Fine", -3}}) {
+    for (const auto& [name, next] : {std::pair{u"Say \"hi\"", 5},
+                                     {u"Line\nbreak", 5},
+                                     {u"\u0416 rubles", 5},
+                                     {u"Fine", 0},
+                                     {u"Fine", -3}}) {
         CheckbookStart bad = start;
         bad.accountName = QString::fromUtf16(name);
         bad.nextCheck = qint16(next);
@@ -1338,7 +1341,8 @@ TEST(DepositHistory, RowsByDateThenUnreadableWithTotalsToTheCent) {
               "2026-12-01,\"Deposit\",250.50,\r\n"
               "\"13/45/2026\",\"Deposit\",\"7\",yes\r\n"
               "\"12/2/2026\",\"Deposit\",\"n/a\",yes\r\n");
-    const QList<LoggedDeposit> quoted = decodeDepositLog(logRecord("1/2/2026", "1", "Cash, \"petty\""));
+    const QList<LoggedDeposit> quoted =
+        decodeDepositLog(logRecord("1/2/2026", "1", "Cash, \"petty\""));
     EXPECT_TRUE(depositHistoryCsv(depositsBetween(quoted, QDate(2026, 1, 1), QDate(2026, 1, 2)))
                     .contains("\"Cash, \"\"petty\"\"\""));
 }
@@ -1380,7 +1384,8 @@ protected:
 TEST_F(HistoryForm, FilterOpenPrintAndExportFromTheKeyboardWriteNoLogOrBalance) {
     EXPECT_EQ(child<QDateEdit>("dtpFrom")->date(), QDate(2026, 11, 2));
     EXPECT_EQ(child<QDateEdit>("dtpTo")->date(), QDate(2026, 12, 6));
-    EXPECT_EQ(child<QLabel>("lblRangeTotal")->text(), "5 deposits from 11/2/2026 to 12/6/2026: $470.74");
+    EXPECT_EQ(child<QLabel>("lblRangeTotal")->text(),
+              "5 deposits from 11/2/2026 to 12/6/2026: $470.74");
     EXPECT_TRUE(child<QLabel>("lblUnreadable")->text().startsWith(QStringLiteral("2 records")));
 
     // Alt+F to the first day: December only.
@@ -1388,7 +1393,8 @@ TEST_F(HistoryForm, FilterOpenPrintAndExportFromTheKeyboardWriteNoLogOrBalance) 
     ASSERT_EQ(QApplication::focusWidget(), child("dtpFrom"));
     child<QDateEdit>("dtpFrom")->setDate(QDate(2026, 12, 1));
     EXPECT_EQ(form->shown().rows.size(), 3 + 2);
-    EXPECT_EQ(child<QLabel>("lblRangeTotal")->text(), "3 deposits from 12/1/2026 to 12/6/2026: $450.70");
+    EXPECT_EQ(child<QLabel>("lblRangeTotal")->text(),
+              "3 deposits from 12/1/2026 to 12/6/2026: $450.70");
 
     // Each 12/6 deposit opens its own copy; one without a copy, or unreadable, is refused.
     openRow(1);
@@ -1415,7 +1421,8 @@ TEST_F(HistoryForm, FilterOpenPrintAndExportFromTheKeyboardWriteNoLogOrBalance) 
     // The shown rows to CSV.
     desk.expectSaveFile(folder.file("out.csv"));
     alt('e');
-    EXPECT_TRUE(folder.bytes("out.csv").startsWith("Date,Description,Amount,Unreadable\r\n2026-11-02,"));
+    EXPECT_TRUE(
+        folder.bytes("out.csv").startsWith("Date,Description,Amount,Unreadable\r\n2026-11-02,"));
 
     EXPECT_EQ(folder.bytes("Transactions.txt"), kLog);
     EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), kCheckbook);

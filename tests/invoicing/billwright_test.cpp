@@ -51,8 +51,8 @@ Q_GUI_EXPORT void qt_set_sequence_auto_mnemonic(bool on);
 namespace {
 
 const QByteArray kProfile = "\"Hillside Hardware\",\"41 Quarry Road\",\"Suite 2\","
-                                   "\"Brookfield\",\"VT\",\"05036\",\"802-555-0142\","
-                                   "\"orders@hillside.example\",\"03-1234567\"\r\n";
+                            "\"Brookfield\",\"VT\",\"05036\",\"802-555-0142\","
+                            "\"orders@hillside.example\",\"03-1234567\"\r\n";
 
 class BillwrightTest : public ::testing::Test {
 protected:
