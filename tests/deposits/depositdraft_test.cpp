@@ -164,8 +164,8 @@ TEST(DepositDraft, TypingOffersTheNextButtonOnlyWhenNothingIsOwed) {
     EXPECT_EQ(draft.acceptedWhileOwed(), 0);
 }
 
-TEST(DepositDraft, ThreeChecksAndCurrencyMakeTheDeposit) {
-    DepositDraft draft = announced(3);
+TEST(DepositDraft, ThreeChecksAndCurrencyMakeTheDepositAndTheCashBackNeverExceedsIt) {
+    DepositDraft draft = announced(3, "2.5");
     // A missing field, nothing, less than nothing or no amount at all: refused.
     for (const TypedCheck& missing :
          {TypedCheck{"", "10.00", "Lee"}, TypedCheck{"1", "", "Lee"}, TypedCheck{"1", "10.00", ""}})
@@ -183,44 +183,18 @@ TEST(DepositDraft, ThreeChecksAndCurrencyMakeTheDeposit) {
     EXPECT_EQ(draft.checks().size(), 3);
     EXPECT_EQ(draft.checks()[2], (DepositCheck{"1043", money("30"), "Payer 1043"}));
     EXPECT_EQ(draft.checksTotal(), money("60"));
-    EXPECT_EQ(draft.depositTotal(), money("65"));
+    EXPECT_EQ(draft.depositTotal(), money("62.5"));
     EXPECT_TRUE(draft.offersContinue());
     EXPECT_FALSE(draft.offersCheckSummary());
 
     // A currency corrected after the checks still counts.
-    draft.setCurrency(money("7.5"));
+    draft.setCurrency(money("5"));
     EXPECT_EQ(draft.continueToCashBack(3), Refusal::None);
     EXPECT_EQ(draft.step(), Step::CashBack);
-    EXPECT_EQ(draft.gross(), money("67.5"));
-    EXPECT_EQ(draft.net(), money("67.5"));
+    EXPECT_EQ(draft.gross(), money("65"));
+    EXPECT_EQ(draft.net(), money("65"));
     EXPECT_FALSE(draft.amountBack()); // no choice made
     EXPECT_EQ(draft.cashBackChoice(), DepositDraft::CashBackChoice::None);
-
-    // Typing in the count asks for its checks again.
-    DepositDraft retyped = announced(1);
-    accept(retyped, "7", "1");
-    retyped.countTyped();
-    EXPECT_EQ(retyped.continueToCashBack(1), Refusal::NotNow);
-}
-
-TEST(DepositDraft, CashOnlyDepositDropsChecksOfAnEarlierCount) {
-    DepositDraft draft = announced(1, "100");
-    accept(draft, "9", "1234567.89");
-    EXPECT_EQ(draft.checks()[0].amount, Currency::fromUnits(12345678900)); // every cent kept
-    EXPECT_EQ(draft.continueToCashBack(0), Refusal::None);
-    EXPECT_TRUE(draft.checks().isEmpty());
-    EXPECT_FALSE(draft.checksTotal());
-    EXPECT_EQ(draft.depositTotal(), money("100"));
-    const DepositSlip slip = draft.slip();
-    EXPECT_EQ(slip.gross, money("100"));
-    EXPECT_EQ(slip.amountBackText(), "0");
-}
-
-TEST(DepositDraft, CashBackNeverExceedsTheDeposit) {
-    DepositDraft draft = announced(3);
-    for (const char* amount : {"10", "20", "30"})
-        accept(draft, amount, amount);
-    ASSERT_EQ(draft.continueToCashBack(3), Refusal::None);
 
     draft.depositAll();
     EXPECT_EQ(draft.amountBack(), Currency{});
@@ -256,6 +230,25 @@ TEST(DepositDraft, CashBackNeverExceedsTheDeposit) {
     ASSERT_EQ(draft.continueToCashBack(0), Refusal::None);
     EXPECT_EQ(draft.cashBackChoice(), DepositDraft::CashBackChoice::None);
     EXPECT_FALSE(draft.amountBack() || draft.awaitingAmountBack());
+
+    // Typing in the count asks for its checks again.
+    DepositDraft retyped = announced(1);
+    accept(retyped, "7", "1");
+    retyped.countTyped();
+    EXPECT_EQ(retyped.continueToCashBack(1), Refusal::NotNow);
+}
+
+TEST(DepositDraft, CashOnlyDepositDropsChecksOfAnEarlierCount) {
+    DepositDraft draft = announced(1, "100");
+    accept(draft, "9", "1234567.89");
+    EXPECT_EQ(draft.checks()[0].amount, Currency::fromUnits(12345678900)); // every cent kept
+    EXPECT_EQ(draft.continueToCashBack(0), Refusal::None);
+    EXPECT_TRUE(draft.checks().isEmpty());
+    EXPECT_FALSE(draft.checksTotal());
+    EXPECT_EQ(draft.depositTotal(), money("100"));
+    const DepositSlip slip = draft.slip();
+    EXPECT_EQ(slip.gross, money("100"));
+    EXPECT_EQ(slip.amountBackText(), "0");
 }
 
 TEST(DepositDraft, AmountsTooLargeToLogAreRefusedAtTheStepThatMakesThem) {
