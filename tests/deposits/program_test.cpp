@@ -1157,7 +1157,7 @@ TEST_F(SlipmakerProgram, ACheckbookRestoredFromItsCopySaysWhichBalanceCameBack) 
     EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), kCheckbook);
 }
 
-TEST_F(SlipmakerProgram, EntrySequenceAndTheStartFormsWebEntries) {
+TEST_F(SlipmakerProgram, EntrySequenceTheStartFormsWebEntriesAndTheWayToTheHistory) {
     const pellar::WebConfig links = pellar::WebConfig::defaults();
     app.context.web = links;
     Slipmaker& program = started();
@@ -1181,6 +1181,14 @@ TEST_F(SlipmakerProgram, EntrySequenceAndTheStartFormsWebEntries) {
     child<QAction>(splash, "mnuDeluxe")->trigger();
     EXPECT_EQ(desk.messages().last().buttons, MessageButtons::YesNo);
     EXPECT_EQ(desk.openedAddresses().last(), links.formsReorder);
+
+    // The history opens from the start form and returns to it.
+    click(splash, "cmdHistory");
+    ASSERT_NE(program.history(), nullptr);
+    EXPECT_EQ(visibleForms(), QList<QWidget*>{program.history()});
+    click(program.history(), "cmdMenu");
+    ASSERT_NE(program.splash(), nullptr);
+    EXPECT_EQ(visibleForms(), QList<QWidget*>{program.splash()});
 }
 
 TEST_F(SlipmakerProgram, ContinueGoesToSetupFirstAndToTheDepositFormOnceAProfileExists) {
@@ -1302,16 +1310,6 @@ TEST_F(SlipmakerProgram, DeclinedCheckbookSetupEndsTheProgram) {
     click(program.checkbookSetup(), "cmdCancelCheckbook");
     EXPECT_EQ(ended, 1);
     EXPECT_FALSE(folder.exists("CheckbookInfo.txt"));
-}
-
-TEST_F(SlipmakerProgram, TheHistoryOpensFromTheStartFormAndReturnsToIt) {
-    Slipmaker& program = started();
-    click(program.splash(), "cmdHistory");
-    ASSERT_NE(program.history(), nullptr);
-    EXPECT_EQ(visibleForms(), QList<QWidget*>{program.history()});
-    click(program.history(), "cmdMenu");
-    ASSERT_NE(program.splash(), nullptr);
-    EXPECT_EQ(visibleForms(), QList<QWidget*>{program.splash()});
 }
 
 TEST(DepositHistory, RowsByDateThenUnreadableWithTotalsToTheCent) {
