@@ -1116,17 +1116,6 @@ const QByteArray kRegister =
 class InvoicesWindowTest : public BillwrightTest {
 protected:
     void SetUp() override { qt_set_sequence_auto_mnemonic(true); }
-    QWidget* openWindow() {
-        folder.put("MyBusinessData.txt", kProfile);
-        folder.put("Invoices.txt", kRegister);
-        start();
-        desk.expectMessage(QStringLiteral("Billwright")); // the damaged line is told
-        program->startMenu()->findChild<QAction*>("mnuInvoices")->trigger();
-        window = app.shell().form(QStringLiteral("frmInvoices"));
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
-        return window;
-    }
     void alt(char key) {
         QTest::keyClick(window, key, Qt::AltModifier);
         QTest::qWait(150);
@@ -1153,7 +1142,11 @@ protected:
 };
 
 TEST_F(InvoicesWindowTest, FindsMarksPaidOpensAndExportsFromTheKeyboard) {
-    openWindow();
+    folder.put("MyBusinessData.txt", kProfile);
+    folder.put("Invoices.txt", kRegister);
+    start();
+    desk.expectMessage(QStringLiteral("Billwright")); // the damaged line is told
+    openFromMenu(Qt::Key_I, "frmInvoices");
     EXPECT_TRUE(desk.messages().last().text().contains("1 line(s)"));
     // Today is 2026-12-06: the October invoice is unpaid for more than 30 days.
     EXPECT_EQ(summary(), QStringLiteral("3 of 3 invoices shown, total $184.20; 1 unpaid for "
