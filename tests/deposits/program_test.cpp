@@ -31,6 +31,7 @@
 #include "deposits/ui/slipmaker.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/faults.h"
+#include "tests/support/money.h"
 #include "tests/support/testprogram.h"
 
 #include <QAction>
@@ -97,6 +98,7 @@ using deposits::testing::child;
 using deposits::testing::kCheckbook;
 using deposits::testing::logRecord;
 using pellar::testing::ChildOutcome;
+using pellar::testing::money;
 using pellar::testing::runUnderFileSizeLimit;
 using pellar::testing::ScratchDataFolder;
 
@@ -688,20 +690,19 @@ TEST(BankFaults, AFullDiskChangesNeitherTheLogNorTheBalance) {
     folder.put("CheckbookInfo.txt", kCheckbook);
     EXPECT_EQ(runUnderFileSizeLimit(log.size() + 30,
                                     [&] {
-                                        return bool(appendTransaction(
-                                            folder, QDate(2026, 12, 6), QStringLiteral("Deposit"),
-                                            *Currency::fromDecimalText(u"250.5")));
+                                        return bool(appendTransaction(folder, QDate(2026, 12, 6),
+                                                                      QStringLiteral("Deposit"),
+                                                                      money("250.5")));
                                     }),
               ChildOutcome::ReportedFailure);
     EXPECT_EQ(folder.bytes("Transactions.txt"), log);
 
     const CheckbookRecord record = decodeCheckbook(kCheckbook).record;
-    EXPECT_EQ(runUnderFileSizeLimit(
-                  20,
-                  [&] {
-                      return bool(writeCheckbook(
-                          folder, *withDepositAdded(record, *Currency::fromDecimalText(u"250.5"))));
-                  }),
+    EXPECT_EQ(runUnderFileSizeLimit(20,
+                                    [&] {
+                                        return bool(writeCheckbook(
+                                            folder, *withDepositAdded(record, money("250.5"))));
+                                    }),
               ChildOutcome::ReportedFailure);
     EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), kCheckbook);
 }
@@ -710,7 +711,7 @@ TEST(BankFaults, BalanceRewriteKilledAtAnyMomentLeavesAWholeRecord) {
     ScratchDataFolder folder;
     folder.put("CheckbookInfo.txt", kCheckbook);
     const CheckbookRecord before = decodeCheckbook(kCheckbook).record;
-    const CheckbookRecord after = *withDepositAdded(before, *Currency::fromDecimalText(u"250.5"));
+    const CheckbookRecord after = *withDepositAdded(before, money("250.5"));
     const QByteArray newer = encodeCheckbook(after);
     pellar::testing::killDuringRewrites(
         folder.file("CheckbookInfo.txt"),
@@ -727,9 +728,8 @@ TEST(BankFaults, BalanceRewriteKilledAtAnyMomentLeavesAWholeRecord) {
 TEST(CheckbookStart, NewFileIsTheSevenFieldRecordAndIsNeverWrittenOver) {
     ScratchDataFolder folder;
     CheckbookStart start{QStringLiteral(" Hillside Hardware Operating"),
-                         QStringLiteral("Green Mountain Savings Bank"),
-                         *Currency::fromDecimalText(u"4218.37"), QStringLiteral("000123456789"),
-                         1047};
+                         QStringLiteral("Green Mountain Savings Bank"), money("4218.37"),
+                         QStringLiteral("000123456789"), 1047};
     const std::optional<CheckbookRecord> record = newCheckbookRecord(start);
     ASSERT_TRUE(record);
     const QByteArray expected("\"Hillside Hardware Operating\",\"Green Mountain Savings Bank\","
@@ -738,7 +738,7 @@ TEST(CheckbookStart, NewFileIsTheSevenFieldRecordAndIsNeverWrittenOver) {
     EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), expected);
     DepositBank bank(folder.data());
     ASSERT_EQ(bank.LoadBank().status, CheckbookRead::Status::Loaded);
-    EXPECT_EQ(bank.balance(), *Currency::fromDecimalText(u"4218.37"));
+    EXPECT_EQ(bank.balance(), money("4218.37"));
 
     // There already, or only in the backup folder (restored): refused, left as it is.
     const QByteArray other("\"Other\",\"Bank\",\"$1.00\",\"1\",\" 4\",1,1\r\n");
@@ -1321,17 +1321,17 @@ TEST(DepositHistory, RowsByDateThenUnreadableWithTotalsToTheCent) {
         order << QString::number(row.record);
     EXPECT_EQ(order, QStringList({"7", "2", "4", "1", "5", "3", "6"}));
     EXPECT_EQ(all.unreadable, 2);
-    EXPECT_EQ(all.total, Currency::fromDecimalText(u"470.74"));
+    EXPECT_EQ(all.total, money("470.74"));
     ASSERT_EQ(all.months.size(), 2);
     EXPECT_EQ(std::tuple(all.months[0].month, all.months[0].deposits, all.months[0].total),
-              std::tuple(11, 2, Currency::fromDecimalText(u"20.04")));
+              std::tuple(11, 2, money("20.04")));
     EXPECT_EQ(std::tuple(all.months[1].month, all.months[1].deposits, all.months[1].total),
-              std::tuple(12, 3, Currency::fromDecimalText(u"450.70")));
+              std::tuple(12, 3, money("450.70")));
 
     // A range keeps its own days (both ends included) and still lists the unreadable ones.
     const DepositHistory december = depositsBetween(log, QDate(2026, 12, 1), QDate(2026, 12, 6));
     EXPECT_EQ(december.rows.size(), 3 + 2);
-    EXPECT_EQ(december.total, Currency::fromDecimalText(u"450.7"));
+    EXPECT_EQ(december.total, money("450.7"));
 
     EXPECT_EQ(depositHistoryCsv(depositsBetween(log, QDate(2026, 11, 30), QDate(2026, 12, 1))),
               "Date,Description,Amount,Unreadable\r\n"

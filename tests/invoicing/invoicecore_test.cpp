@@ -582,10 +582,10 @@ TEST(BillwrightOptionsRecord, RatesReadTheSameUnderUsAndGermanSettings) {
         draft.start(20260001, AddOns::from(o));
         draft.beginLines();
         ASSERT_FALSE(draft.post("Bolt", "1", "100", TaxRule::from(o)).alarm);
-        EXPECT_EQ(draft.totals().tax(), *pellar::Currency::fromDecimalText(u"6.5"));
+        EXPECT_EQ(draft.totals().tax(), money("6.5"));
         draft.completeLines();
         EXPECT_FALSE(draft.continueFromAddOns(o).alarm);
-        EXPECT_EQ(draft.totals().discount(), *pellar::Currency::fromDecimalText(u"1.5"));
+        EXPECT_EQ(draft.totals().discount(), money("1.5"));
         EXPECT_EQ(draft.offeredRate(),
                   pellar::formatCurrency(pellar::Currency::fromUnits(10450000)));
     }
