@@ -550,6 +550,7 @@ protected:
     }
     QByteArray counter() const { return folder.bytes("BWInvoiceNo.txt"); }
 };
+
 // The Print button's cases.
 using InvoicePrint = InvoiceFormTest;
 
