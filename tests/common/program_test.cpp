@@ -51,6 +51,7 @@ public:
             m_process.waitForFinished(10000);
         }
     }
+    // "acquired" or "refused"; a holder made only for its answer ends with the statement.
     QString answer() const { return m_answer; }
     // Lets go of the guard the ordinary way.
     bool finish() {
@@ -78,10 +79,8 @@ TEST(SingleInstanceGuard, OneCopyPerProgramAcrossProcesses) {
 
     SingleInstanceGuard here(QStringLiteral("Billwright"), folder.path());
     EXPECT_FALSE(here.acquire());
-    Holder second(folder.path(), QStringLiteral("Billwright"));
-    EXPECT_EQ(second.answer(), QStringLiteral("refused"));
-    Holder otherProgram(folder.path(), QStringLiteral("Slipmaker"));
-    EXPECT_EQ(otherProgram.answer(), QStringLiteral("acquired"));
+    EXPECT_EQ(Holder(folder.path(), "Billwright").answer(), "refused");
+    EXPECT_EQ(Holder(folder.path(), "Slipmaker").answer(), "acquired");
 
     // A copy that has run for days still holds its lock.
     QFile lock(here.lockFilePath());
@@ -93,11 +92,9 @@ TEST(SingleInstanceGuard, OneCopyPerProgramAcrossProcesses) {
 
     ASSERT_TRUE(first.finish());
     EXPECT_TRUE(here.acquire()) << "free once the first copy has ended";
-    Holder third(folder.path(), QStringLiteral("Billwright"));
-    EXPECT_EQ(third.answer(), QStringLiteral("refused"));
+    EXPECT_EQ(Holder(folder.path(), "Billwright").answer(), "refused");
     here.release();
-    Holder fourth(folder.path(), QStringLiteral("Billwright"));
-    EXPECT_EQ(fourth.answer(), QStringLiteral("acquired"));
+    EXPECT_EQ(Holder(folder.path(), "Billwright").answer(), "acquired");
 }
 
 TEST(SingleInstanceGuard, TakesOverTheLockOfACrashedCopy) {
@@ -110,8 +107,7 @@ TEST(SingleInstanceGuard, TakesOverTheLockOfACrashedCopy) {
     SingleInstanceGuard here(QStringLiteral("Slipmaker"), folder.path());
     ASSERT_TRUE(QFile::exists(here.lockFilePath())) << "the crash left its lock behind";
     EXPECT_TRUE(here.acquire());
-    Holder next(folder.path(), QStringLiteral("Slipmaker"));
-    EXPECT_EQ(next.answer(), QStringLiteral("refused"));
+    EXPECT_EQ(Holder(folder.path(), "Slipmaker").answer(), "refused");
 }
 
 TEST(SingleInstanceGuard, OneCopyPerDataFolderFromAnyComputer) {
@@ -120,12 +116,10 @@ TEST(SingleInstanceGuard, OneCopyPerDataFolderFromAnyComputer) {
     // Two computers: each its own runtime folder, one shared data folder.
     Holder first(runtimeA.path(), QStringLiteral("Billwright"), data.path());
     ASSERT_EQ(first.answer(), QStringLiteral("acquired"));
-    Holder second(runtimeB.path(), QStringLiteral("Billwright"), data.path());
-    EXPECT_EQ(second.answer(), QStringLiteral("refused"));
+    EXPECT_EQ(Holder(runtimeB.path(), "Billwright", data.path()).answer(), "refused");
     // A runtime folder that cannot take a lock leaves the data folder's rule standing.
-    const QString missing = runtimeB.filePath(QStringLiteral("gone/away"));
-    Holder noRuntime(missing, QStringLiteral("Billwright"), data.path());
-    EXPECT_EQ(noRuntime.answer(), QStringLiteral("refused"));
+    EXPECT_EQ(Holder(runtimeB.filePath("gone/away"), "Billwright", data.path()).answer(),
+              "refused");
     ASSERT_TRUE(first.finish());
 
     // A lock another computer left: kept while it is renewed, taken over once it is not.
@@ -141,8 +135,7 @@ TEST(SingleInstanceGuard, OneCopyPerDataFolderFromAnyComputer) {
         lock.close();
         EXPECT_EQ(here.acquire(), ageMinutes > 5) << ageMinutes << " minutes old";
     }
-    Holder afterTakeOver(runtimeA.path(), QStringLiteral("Billwright"), data.path());
-    EXPECT_EQ(afterTakeOver.answer(), QStringLiteral("refused"));
+    EXPECT_EQ(Holder(runtimeA.path(), "Billwright", data.path()).answer(), "refused");
 }
 
 namespace {
