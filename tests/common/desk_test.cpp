@@ -1,10 +1,9 @@
-// The desk and printing: the printer choice of the run, print jobs, the parts of the real
-// desk that need no person, the inch and font helpers, real PDF jobs through the printer
+// The desk and printing: the printer choice of the run, the parts of the real desk that
+// need no person, the inch and font helpers, real PDF jobs through the printer
 // surface, the alignment offsets file and the page that sets them, and the document outputs.
 #include "common/core/documentoutput.h"
 #include "common/core/printalignment.h"
 #include "common/core/printerchoice.h"
-#include "common/core/printjob.h"
 #include "common/core/printsurface.h"
 #include "common/core/programcontext.h"
 #include "common/ui/alignmentpage.h"
@@ -39,6 +38,10 @@
 using namespace pellar;
 using pellar::testing::ScratchDataFolder;
 using pellar::testing::ScriptedDesk;
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 TEST(ChoosePrinter, ChoiceLastsForTheRunAndCancelPrintsNothing) {
     ScriptedDesk desk;
@@ -172,31 +175,6 @@ TEST(RealDesk, HourglassNestsAndNeverPopsSomeoneElsesCursor) {
 
 #include "desk_test.moc"
 
-TEST(PrintJob, OneJobDrawnAndEndedOrThePrintersOwnWords) {
-    ScriptedDesk desk;
-    int drawn = 0;
-    const auto layout = [&drawn](PrintSurface& surface) {
-        ++drawn;
-        surface.print(QStringLiteral("Hello"));
-    };
-    const PrintOutcome printed = runPrintJob(desk, PrintJobSetup{}, layout);
-    EXPECT_TRUE(printed);
-    ASSERT_EQ(desk.jobs().size(), 1);
-    EXPECT_TRUE(desk.jobs()[0]->ended) << "the runner ends the job, not the layout";
-    EXPECT_FALSE(desk.busy());
-
-    desk.failNextPrintJob(QStringLiteral("The printer is out of paper."));
-    const PrintOutcome failed = runPrintJob(desk, PrintJobSetup{}, layout);
-    EXPECT_FALSE(failed);
-    EXPECT_EQ(failed.error, QStringLiteral("The printer is out of paper."));
-    EXPECT_EQ(drawn, 1) << "nothing is drawn on a job that did not start";
-    EXPECT_FALSE(desk.busy());
-}
-
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace {
 
 PrintJobSetup pdfJob(const QString& file, bool landscape = false) {
@@ -279,28 +257,20 @@ TEST(PrintHelpers, ATextTooWideForItsColumnIsCutWithAnEllipsisThatFits) {
 TEST(PrintLog, OverlapsAreFoundOnlyBetweenTextsOfOnePageThatTouch) {
     auto log = std::make_shared<PrintLog>();
     RecordingSurface surface(log); // 10 pt: 100 twips a character, 240 a line
-    surface.setCurrentX(1000);
-    surface.setCurrentY(1000);
-    surface.print(QStringLiteral("Annabelle Leeward"), true); // to x 2700
-    surface.setCurrentX(2600);
-    surface.print(QStringLiteral("$10,000.00"));
-    surface.setCurrentX(1000);
-    surface.setCurrentY(1240); // the next line: touches nothing
-    surface.print(QStringLiteral("Second line"));
+    const auto printAt = [&surface](double x, double y, const char* text) {
+        surface.setCurrentX(x);
+        surface.setCurrentY(y);
+        surface.print(QString::fromUtf8(text));
+    };
+    printAt(1000, 1000, "Annabelle Leeward"); // to x 2700
+    printAt(2600, 1000, "$10,000.00");
+    printAt(1000, 1240, "Second line"); // the next line: touches nothing
     surface.newPage();
-    surface.setCurrentX(1000);
-    surface.setCurrentY(1000);
-    surface.print(QStringLiteral("Same place, other page"));
+    printAt(1000, 1000, "Same place, other page");
     // Three quarters of a line lower and to the right: the lower part of the line above.
-    surface.setCurrentX(1500);
-    surface.setCurrentY(1180);
-    surface.print(QStringLiteral("Lower"));
-    const QStringList found = log->overlaps();
-    ASSERT_EQ(found.size(), 2) << found.join(u'\n').toStdString();
-    EXPECT_TRUE(found[0].contains(QStringLiteral("Annabelle Leeward")) &&
-                found[0].contains(QStringLiteral("$10,000.00")));
-    EXPECT_TRUE(found[1].contains(QStringLiteral("other page")) &&
-                found[1].contains(QStringLiteral("Lower")));
+    printAt(1500, 1180, "Lower");
+    EXPECT_EQ(log->overlaps(), (QStringList{"page 1: \"Annabelle Leeward\" and \"$10,000.00\"",
+                                            "page 2: \"Same place, other page\" and \"Lower\""}));
 }
 
 TEST(PrinterSurface, PrintsATwoPageLetterPdfMeasuredWithThePrintersMetrics) {
@@ -528,6 +498,7 @@ TEST(DocumentOutput, PreviewAndPdfCarryTheOriginAndOffsetsAndAPdfNeedsAName) {
     const PdfOutcome failed = saveDocumentAsPdf(desk, folder, slip, layout);
     EXPECT_FALSE(failed.written.printed);
     EXPECT_EQ(failed.written.error, QStringLiteral("Cannot write /tmp/April.pdf"));
+    EXPECT_EQ(drawn, 2) << "nothing is drawn on a job that did not start";
 }
 
 TEST(DocumentOutput, AKeptCopyLandsWholeInsideItsFolderAndNeverReplacesAnother) {
