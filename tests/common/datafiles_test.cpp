@@ -30,14 +30,6 @@ using pellar::testing::ScratchDataFolder;
 
 TEST(DataFiles, BothSeparatorsReachTheSameFileAndARewriteReplacesItWhole) {
     ScratchDataFolder folder;
-    const DataFolder& data = folder;
-    EXPECT_EQ(data.filePath(u"\\Settings.txt"), folder.path() + "/Settings.txt");
-    EXPECT_EQ(data.filePath(u"/Settings.txt"), data.filePath(u"\\Settings.txt"));
-    EXPECT_EQ(data.backupFilePath(u"/Settings.txt"), folder.path() + "/Backup/Settings.txt");
-    EXPECT_EQ(data.backupFilePath(u"\\Settings.txt"), data.backupFilePath(u"/Settings.txt"));
-    // Built the way the deletion routines build it: "/Backup" followed by a name.
-    EXPECT_EQ(data.filePath(u"/Backup\\BWInvoiceNo.txt"), data.backupFilePath(u"/BWInvoiceNo.txt"));
-
     ASSERT_TRUE(writeDataFile(folder, u"\\Settings.txt", "one"));
     EXPECT_EQ(readDataFile(folder, u"/Settings.txt").value_or(""), QByteArray("one"));
 
@@ -291,13 +283,6 @@ TEST(Profile, RecordBytesAndRoundTrip) {
     ProfileRead read = readBusinessProfile(folder);
     EXPECT_TRUE(read.found && read.problem.isEmpty());
     EXPECT_EQ(read.profile, sample());
-
-    // A double quote cannot live inside the record: it is kept as an apostrophe.
-    BusinessProfile quoted = sample();
-    quoted.name = "The \"Best\" Shop";
-    ASSERT_TRUE(saveProfileDroppingBackup(folder, quoted));
-    EXPECT_EQ(readBusinessProfile(folder).profile.name, "The 'Best' Shop");
-    EXPECT_EQ(readBusinessProfile(folder).profile.zip, "62701");
 }
 
 TEST(Profile, MissingShortRestoredAndTheWritersBackupCopies) {
