@@ -128,19 +128,6 @@ TEST(FreeFormatReader, SplitsFieldsTheWayTheFilesAreWritten) {
     EXPECT_TRUE(kinds.ok());
 }
 
-TEST(FreeFormatReader, ReadsTheWrittenOptionsRecordBack) {
-    RecordWriter w;
-    w.truth(true).text("6.5").number(2).text(QString::fromUtf16(u"Caf\u00e9, \"Bar\"")).number(-7);
-    FreeFormatReader r(w.line());
-    EXPECT_TRUE(r.readTruth());
-    EXPECT_EQ(r.readText(), "6.5");
-    EXPECT_EQ(r.readByte(), 2);
-    EXPECT_EQ(r.readText(), QString::fromUtf16(u"Caf\u00e9, 'Bar'"));
-    EXPECT_EQ(r.readInt32(), -7);
-    EXPECT_TRUE(r.atEnd());
-    EXPECT_TRUE(r.ok()) << r.problem().toStdString();
-}
-
 TEST(FreeFormatReader, ConvertsNumbersWithRoundingAndRanges) {
     FreeFormatReader r("12.5,13.5,-2.5,0.5,2147483647,-2147483648,\"  42 \",1e3,+7,#TRUE#");
     QList<qint32> whole;
