@@ -29,6 +29,11 @@ QStringList allFields(const QByteArray& data) {
 constexpr qint64 kMax = std::numeric_limits<qint64>::max();
 constexpr qint64 kMin = std::numeric_limits<qint64>::min();
 
+qint64 unitsFromDouble(double value) {
+    const auto c = Currency::fromDouble(value);
+    return c ? c->units() : -1;
+}
+
 qint64 unitsFromText(const char16_t* text) {
     const auto c = Currency::fromDecimalText(text);
     return c ? c->units() : -1;
@@ -228,27 +233,21 @@ TEST(SplitLines, SplitsAtEveryLineEndAndKeepsEverythingElse) {
 }
 
 TEST(FixedRecords, RecordCountRoundsHalfToEven) {
-    // 0.497, 0.503, 2.497, 2.503, then halves; not capped: the caller sees a file that is
-    // too long.
-    const std::tuple<qint64, int, qint64> counts[] = {
-        {0, 145, 0},
-        {72, 145, 0},
-        {73, 145, 1},
-        {362, 145, 2},
-        {363, 145, 3},
-        {1, 2, 0},
-        {3, 2, 2},
-        {5, 2, 2},
-        {7, 2, 4},
-        {qint64(kMaxRecords) * 145, 145, kMaxRecords},
-        {qint64(kMaxRecords + 1) * 60, 60, kMaxRecords + 1},
-        {qint64(1) << 40, 235, 4678772884},
-        {100, 0, 0},
-        {-145, 145, 0},
-    };
-    for (const auto& [length, recordLength, count] : counts)
-        EXPECT_EQ(recordCountForLength(length, recordLength), count)
-            << length << " / " << recordLength;
+    EXPECT_EQ(recordCountForLength(0, 145), 0);
+    EXPECT_EQ(recordCountForLength(72, 145), 0);  // 0.497
+    EXPECT_EQ(recordCountForLength(73, 145), 1);  // 0.503
+    EXPECT_EQ(recordCountForLength(362, 145), 2); // 2.497
+    EXPECT_EQ(recordCountForLength(363, 145), 3); // 2.503
+    EXPECT_EQ(recordCountForLength(1, 2), 0);     // 0.5
+    EXPECT_EQ(recordCountForLength(3, 2), 2);     // 1.5
+    EXPECT_EQ(recordCountForLength(5, 2), 2);     // 2.5
+    EXPECT_EQ(recordCountForLength(7, 2), 4);     // 3.5
+    EXPECT_EQ(recordCountForLength(qint64(kMaxRecords) * 145, 145), kMaxRecords);
+    // Not capped: the caller sees a file that is too long.
+    EXPECT_EQ(recordCountForLength(qint64(kMaxRecords + 1) * 60, 60), kMaxRecords + 1);
+    EXPECT_EQ(recordCountForLength(qint64(1) << 40, 235), 4678772884);
+    EXPECT_EQ(recordCountForLength(100, 0), 0);
+    EXPECT_EQ(recordCountForLength(-145, 145), 0);
 }
 
 TEST(FixedRecords, PackCutsAndPadsInBytesAfterEncodingAndAShortRecordReadsAsBlanks) {
@@ -312,55 +311,49 @@ TEST(FixedRecords, SplitKeepsAPartialTrailingRecord) {
 
 TEST(Currency, FromDoubleRoundsTheExactValueHalfToEvenAndRefusesWhatDoesNotFit) {
     // Exact halves of a ten-thousandth go to the even neighbour, either sign, any size.
-    // Literals that look like halves are not: the double of 0.00005 lies just above the half,
-    // that of 0.00015 just below it. 6.5% of a single-precision 10.01 is a hair above 0.65065.
-    const std::pair<double, qint64> rounded[] = {
-        {0.03125, 312},
-        {0.09375, 938},
-        {-0.03125, -312},
-        {1234567.03125, 12345670312},
-        {0.00005, 1},
-        {0.00015, 1},
-        {1.2345, 12345},
-        {double(10.01f) * 6.5 / 100, 6507},
-        {1e-300, 0},
-        {-0.0, 0},
-        {922337203685477.5, 9223372036854775000},
-        {-922337203685477.5, -9223372036854775000},
-    };
-    for (const auto& [value, units] : rounded) {
-        const auto c = Currency::fromDouble(value);
-        EXPECT_EQ(c ? c->units() : -1, units) << value;
-    }
+    EXPECT_EQ(unitsFromDouble(0.03125), 312);
+    EXPECT_EQ(unitsFromDouble(0.09375), 938);
+    EXPECT_EQ(unitsFromDouble(-0.03125), -312);
+    EXPECT_EQ(unitsFromDouble(1234567.03125), 12345670312);
+    // Literals that look like halves are not: the double of 0.00005 lies just above the
+    // half, that of 0.00015 just below it.
+    EXPECT_EQ(unitsFromDouble(0.00005), 1);
+    EXPECT_EQ(unitsFromDouble(0.00015), 1);
+    EXPECT_EQ(unitsFromDouble(1.2345), 12345);
+    // 6.5% of a single-precision 10.01 is a hair above 0.65065.
+    EXPECT_EQ(unitsFromDouble(double(10.01f) * 6.5 / 100), 6507);
+    EXPECT_EQ(unitsFromDouble(1e-300), 0);
+    EXPECT_EQ(unitsFromDouble(-0.0), 0);
+
+    EXPECT_EQ(unitsFromDouble(922337203685477.5), 9223372036854775000);
+    EXPECT_EQ(unitsFromDouble(-922337203685477.5), -9223372036854775000);
     // The next doubles up are beyond the 64-bit range of ten-thousandths.
-    for (const double refused :
-         {922337203685477.625, -922337203685477.625, std::numeric_limits<double>::quiet_NaN(),
-          std::numeric_limits<double>::infinity()})
-        EXPECT_FALSE(Currency::fromDouble(refused)) << refused;
+    EXPECT_FALSE(Currency::fromDouble(922337203685477.625));
+    EXPECT_FALSE(Currency::fromDouble(-922337203685477.625));
+    EXPECT_FALSE(Currency::fromDouble(std::numeric_limits<double>::quiet_NaN()));
+    EXPECT_FALSE(Currency::fromDouble(std::numeric_limits<double>::infinity()));
 }
 
 TEST(Currency, FromDecimalTextIsExact) {
-    // Beyond four decimals an exact half goes to even, anything past the half goes up; then
-    // the ends of the range.
-    const std::pair<const char16_t*, qint64> exact[] = {
-        {u"-12.3456", -123456},
-        {u" 7 ", 70000},
-        {u".5", 5000},
-        {u"000000000000000000000001", 10000},
-        {u"0.00005", 0},
-        {u"0.00015", 2},
-        {u"0.000250000", 2},
-        {u"0.00025000001", 3},
-        {u"-0.00015", -2},
-        {u"922337203685477.5807", kMax},
-        {u"-922337203685477.5808", kMin},
-    };
-    for (const auto& [text, units] : exact)
-        EXPECT_EQ(unitsFromText(text), units) << QString::fromUtf16(text).toStdString();
-    // Just past the ends; 2^128, which a reader that let its wide accumulator wrap sees as 0.
-    for (const char16_t* bad : {u"922337203685477.5808", u"922337203685477.58075",
-                                u"340282366920938463463374607431768211456", u"", u"-", u".", u"+-1",
-                                u"1.2.3", u"1,000", u"1e3", u"$5", u"12 3", u"12abc", u"--1"})
+    EXPECT_EQ(unitsFromText(u"-12.3456"), -123456);
+    EXPECT_EQ(unitsFromText(u" 7 "), 70000);
+    EXPECT_EQ(unitsFromText(u".5"), 5000);
+    EXPECT_EQ(unitsFromText(u"000000000000000000000001"), 10000);
+    // Beyond four decimals: an exact half goes to even, anything past the half goes up.
+    EXPECT_EQ(unitsFromText(u"0.00005"), 0);
+    EXPECT_EQ(unitsFromText(u"0.00015"), 2);
+    EXPECT_EQ(unitsFromText(u"0.000250000"), 2);
+    EXPECT_EQ(unitsFromText(u"0.00025000001"), 3);
+    EXPECT_EQ(unitsFromText(u"-0.00015"), -2);
+    // The ends of the range.
+    EXPECT_EQ(unitsFromText(u"922337203685477.5807"), kMax);
+    EXPECT_EQ(unitsFromText(u"-922337203685477.5808"), kMin);
+    EXPECT_FALSE(Currency::fromDecimalText(u"922337203685477.5808"));
+    EXPECT_FALSE(Currency::fromDecimalText(u"922337203685477.58075"));
+    // 2^128: a reader that let its wide accumulator wrap would see 0.
+    EXPECT_FALSE(Currency::fromDecimalText(u"340282366920938463463374607431768211456"));
+    for (const char16_t* bad :
+         {u"", u"-", u".", u"+-1", u"1.2.3", u"1,000", u"1e3", u"$5", u"12 3", u"12abc", u"--1"})
         EXPECT_FALSE(Currency::fromDecimalText(bad)) << QString::fromUtf16(bad).toStdString();
 }
 
@@ -493,22 +486,16 @@ TEST(Conversions, LeadingNumberValueReadsLikeAPlainTextReader) {
 }
 
 TEST(Conversions, CurrencyValueAcceptsWhatTheUserMayTypeAndRefusesWhatIsNotANumber) {
-    // Four decimals kept, half to even.
-    const std::pair<const char16_t*, const char16_t*> accepted[] = {
-        {u"12.50", u"12.5"},
-        {u"$1,234.56", u"1234.56"},
-        {u"  $ 1,234,567.891 ", u"1234567.891"},
-        {u"($1,234.56)", u"-1234.56"},
-        {u"-$5", u"-5"},
-        {u"5-", u"-5"},
-        {u"-25", u"-25"},
-        {u".5", u"0.5"},
-        {u"12.34565", u"12.3456"},
-        {u"12.34575", u"12.3458"},
-    };
-    for (const auto& [typed, plain] : accepted)
-        EXPECT_EQ(plainValue(typed), QString::fromUtf16(plain))
-            << QString::fromUtf16(typed).toStdString();
+    EXPECT_EQ(plainValue(u"12.50"), QStringLiteral("12.5"));
+    EXPECT_EQ(plainValue(u"$1,234.56"), QStringLiteral("1234.56"));
+    EXPECT_EQ(plainValue(u"  $ 1,234,567.891 "), QStringLiteral("1234567.891"));
+    EXPECT_EQ(plainValue(u"($1,234.56)"), QStringLiteral("-1234.56"));
+    EXPECT_EQ(plainValue(u"-$5"), QStringLiteral("-5"));
+    EXPECT_EQ(plainValue(u"5-"), QStringLiteral("-5"));
+    EXPECT_EQ(plainValue(u"-25"), QStringLiteral("-25"));
+    EXPECT_EQ(plainValue(u".5"), QStringLiteral("0.5"));
+    EXPECT_EQ(plainValue(u"12.34565"), QStringLiteral("12.3456")); // four decimals, half to even
+    EXPECT_EQ(plainValue(u"12.34575"), QStringLiteral("12.3458"));
     // What the currency format shows reads back.
     for (const char16_t* plain : {u"0", u"-0.01", u"1234567.89", u"-922337203685477.58"}) {
         const QString shown = formatCurrency(money(plain), us);
@@ -568,18 +555,17 @@ TEST(Conversions, CurrencyFormatRoundsHalfAwayFromZero) {
 }
 
 TEST(Conversions, FixedFormatHasTwoDecimalsAndNoGroups) {
-    for (const auto& [plain, shown] : {std::pair{u"1234.5", u"1234.50"},
-                                       {u"-0.25", u"-0.25"},
-                                       {u"-0.005", u"-0.01"},
-                                       {u"-0.0049", u"0.00"}})
-        EXPECT_EQ(formatFixed(money(plain), us), QString::fromUtf16(shown));
+    EXPECT_EQ(formatFixed(money(u"1234.5"), us), QStringLiteral("1234.50"));
+    EXPECT_EQ(formatFixed(money(u"-0.25"), us), QStringLiteral("-0.25"));
+    EXPECT_EQ(formatFixed(money(u"-0.005"), us), QStringLiteral("-0.01"));
+    EXPECT_EQ(formatFixed(money(u"-0.0049"), us), QStringLiteral("0.00"));
+    EXPECT_EQ(formatFixed(12.5, us), QStringLiteral("12.50"));
     // A double is rounded as the decimal it reads as: 2.675 and 1.005 go up.
-    const std::pair<double, const char*> doubles[] = {
-        {12.5, "12.50"},   {2.675, "2.68"},  {1.005, "1.01"},
-        {-0.005, "-0.01"}, {-0.004, "0.00"}, {9.999, "10.00"},
-    };
-    for (const auto& [value, shown] : doubles)
-        EXPECT_EQ(formatFixed(value, us), QLatin1String(shown)) << value;
+    EXPECT_EQ(formatFixed(2.675, us), QStringLiteral("2.68"));
+    EXPECT_EQ(formatFixed(1.005, us), QStringLiteral("1.01"));
+    EXPECT_EQ(formatFixed(-0.005, us), QStringLiteral("-0.01"));
+    EXPECT_EQ(formatFixed(-0.004, us), QStringLiteral("0.00"));
+    EXPECT_EQ(formatFixed(9.999, us), QStringLiteral("10.00"));
     EXPECT_EQ(formatFixed(1e20, us), QStringLiteral("100000000000000000000.00"));
     EXPECT_EQ(formatFixed(std::nan(""), us), QString());
 }
