@@ -146,15 +146,9 @@ void typeKeys(QWidget* box, const QString& text) {
 } // namespace
 
 TEST(CheckMoneyBox, NumbersGetTwoDecimalsAnythingElseBeepsAndKeepsTheFocus) {
-    QWidget window;
-    auto* layout = new QVBoxLayout(&window);
-    auto* box = new QLineEdit;
-    auto* other = new QLineEdit;
-    layout->addWidget(box);
-    layout->addWidget(other);
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    Form form;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form.window));
+    QLineEdit* box = form.box;
     ScriptedDesk desk;
 
     const QList<std::pair<QString, QString>> numbers{
@@ -169,7 +163,7 @@ TEST(CheckMoneyBox, NumbersGetTwoDecimalsAnythingElseBeepsAndKeepsTheFocus) {
     EXPECT_EQ(desk.beeps(), 0);
 
     for (const QString& typed : {QStringLiteral("abc"), QString(), QStringLiteral("12a")}) {
-        other->setFocus();
+        form.other->setFocus();
         box->setText(typed);
         EXPECT_FALSE(CheckMoneyBox(*box, desk)) << typed.toStdString();
         EXPECT_EQ(box->text(), QStringLiteral("$0.00"));
