@@ -29,7 +29,6 @@
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest/QTest>
 #include <cmath>
@@ -274,9 +273,8 @@ TEST(PrintLog, OverlapsAreFoundOnlyBetweenTextsOfOnePageThatTouch) {
 }
 
 TEST(PrinterSurface, PrintsATwoPageLetterPdfMeasuredWithThePrintersMetrics) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString path = folder.filePath(QStringLiteral("printsurface_sample.pdf"));
+    ScratchDataFolder folder;
+    const QString path = folder.file(QStringLiteral("printsurface_sample.pdf"));
     {
         PrinterSurface surface(pdfJob(path));
         ASSERT_TRUE(surface.error().isEmpty()) << surface.error().toStdString();
@@ -371,10 +369,8 @@ TEST(PrinterSurface, PrintsATwoPageLetterPdfMeasuredWithThePrintersMetrics) {
 }
 
 TEST(PrinterSurface, LandscapeFailedAndAbandonedJobs) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-
-    const QString wide = folder.filePath(QStringLiteral("wide.pdf"));
+    ScratchDataFolder folder;
+    const QString wide = folder.file(QStringLiteral("wide.pdf"));
     {
         PrinterSurface surface(pdfJob(wide, true));
         ASSERT_TRUE(surface.error().isEmpty());
@@ -387,7 +383,7 @@ TEST(PrinterSurface, LandscapeFailedAndAbandonedJobs) {
 
     // A job that cannot start says so in plain words, never claims success, and still
     // lets the layout run to its end.
-    const QString nowhere = folder.filePath(QStringLiteral("missing/folder/x.pdf"));
+    const QString nowhere = folder.file(QStringLiteral("missing/folder/x.pdf"));
     PrinterSurface failed(pdfJob(nowhere));
     EXPECT_TRUE(failed.error().contains(QStringLiteral("could not be written")))
         << failed.error().toStdString();
@@ -406,8 +402,8 @@ TEST(PrinterSurface, LandscapeFailedAndAbandonedJobs) {
     EXPECT_FALSE(noPrinter.endDoc());
 
     // An abandoned job, or one dropped without being ended, leaves no document behind.
-    const QString abandoned = folder.filePath(QStringLiteral("abandoned.pdf"));
-    const QString dropped = folder.filePath(QStringLiteral("dropped.pdf"));
+    const QString abandoned = folder.file(QStringLiteral("abandoned.pdf"));
+    const QString dropped = folder.file(QStringLiteral("dropped.pdf"));
     {
         PrinterSurface surface(pdfJob(abandoned));
         surface.print(QStringLiteral("half a page"));

@@ -507,16 +507,14 @@ TEST(SupplierNotices, TheAgreeingAnswerOpensThePageAndNoLeavesTempUrlAlone) {
 }
 
 TEST(WebConfig, TheDeployersFileOverridesTheDefaults) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
+    ScratchDataFolder folder;
     const WebConfig defaults = WebConfig::defaults();
     const WebConfig missing = WebConfig::load(folder.path());
     EXPECT_EQ(missing.formsReorder, defaults.formsReorder);
 
-    QFile file(folder.filePath(QStringLiteral("PellarLinks.ini")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     // Addresses keep their ';', ',' and backslashes as written; keys are not case-sensitive.
-    file.write("\xEF\xBB\xBF; edited at the shop\r\n"
+    folder.put("PellarLinks.ini",
+               "\xEF\xBB\xBF; edited at the shop\r\n"
                "[Links]\r\n"
                "FormsReorder = https://forms.example.com/re;order?code=XYZ&a=1,2\r\n"
                "paperSUPPLIER=\"https://paper.example.com/a%20b\\c\"\r\n"
@@ -528,7 +526,6 @@ TEST(WebConfig, TheDeployersFileOverridesTheDefaults) {
                "PriorityCode = XYZ\r\n"
                "[Other]\r\n"
                "ProductComparison = https://wrong.example.com/\r\n");
-    file.close();
 
     const WebConfig loaded = WebConfig::load(folder.path());
     EXPECT_EQ(loaded.formsReorder,
