@@ -24,7 +24,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
-#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 
 using namespace pellar;
