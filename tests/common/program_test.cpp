@@ -1,9 +1,15 @@
 // The program shell: one running copy per program (checked across real processes), the
-// loaded-forms list and ExitProgram, the automatic backup and the refusal messages.
-#include "common/core/singleinstance.h"
-#include "common/ui/programshell.h"
-
+// loaded-forms list and ExitProgram, the automatic backup and the refusal messages; the
+// command line and where the data folder is; web addresses, Temp.url and the notices that
+// open a page.
 #include "common/core/backup.h"
+#include "common/core/commandline.h"
+#include "common/core/datafiles.h"
+#include "common/core/datafoldernotice.h"
+#include "common/core/programcontext.h"
+#include "common/core/singleinstance.h"
+#include "common/core/weblinks.h"
+#include "common/ui/programshell.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/scripteddesk.h"
 #include "tests/support/testprogram.h"
@@ -11,13 +17,13 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QWidget>
-#include <QtTest/qtestspontaneevent.h>
 #include <QTest>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 using namespace pellar;
@@ -44,6 +50,7 @@ public:
             m_process.waitForFinished(10000);
         }
     }
+    // "acquired" or "refused"; a holder made only for its answer ends with the statement.
     QString answer() const { return m_answer; }
     // Lets go of the guard the ordinary way.
     bool finish() {
@@ -71,10 +78,8 @@ TEST(SingleInstanceGuard, OneCopyPerProgramAcrossProcesses) {
 
     SingleInstanceGuard here(QStringLiteral("Billwright"), folder.path());
     EXPECT_FALSE(here.acquire());
-    Holder second(folder.path(), QStringLiteral("Billwright"));
-    EXPECT_EQ(second.answer(), QStringLiteral("refused"));
-    Holder otherProgram(folder.path(), QStringLiteral("Slipmaker"));
-    EXPECT_EQ(otherProgram.answer(), QStringLiteral("acquired"));
+    EXPECT_EQ(Holder(folder.path(), "Billwright").answer(), "refused");
+    EXPECT_EQ(Holder(folder.path(), "Slipmaker").answer(), "acquired");
 
     // A copy that has run for days still holds its lock.
     QFile lock(here.lockFilePath());
@@ -86,11 +91,9 @@ TEST(SingleInstanceGuard, OneCopyPerProgramAcrossProcesses) {
 
     ASSERT_TRUE(first.finish());
     EXPECT_TRUE(here.acquire()) << "free once the first copy has ended";
-    Holder third(folder.path(), QStringLiteral("Billwright"));
-    EXPECT_EQ(third.answer(), QStringLiteral("refused"));
+    EXPECT_EQ(Holder(folder.path(), "Billwright").answer(), "refused");
     here.release();
-    Holder fourth(folder.path(), QStringLiteral("Billwright"));
-    EXPECT_EQ(fourth.answer(), QStringLiteral("acquired"));
+    EXPECT_EQ(Holder(folder.path(), "Billwright").answer(), "acquired");
 }
 
 TEST(SingleInstanceGuard, TakesOverTheLockOfACrashedCopy) {
@@ -103,8 +106,7 @@ TEST(SingleInstanceGuard, TakesOverTheLockOfACrashedCopy) {
     SingleInstanceGuard here(QStringLiteral("Slipmaker"), folder.path());
     ASSERT_TRUE(QFile::exists(here.lockFilePath())) << "the crash left its lock behind";
     EXPECT_TRUE(here.acquire());
-    Holder next(folder.path(), QStringLiteral("Slipmaker"));
-    EXPECT_EQ(next.answer(), QStringLiteral("refused"));
+    EXPECT_EQ(Holder(folder.path(), "Slipmaker").answer(), "refused");
 }
 
 TEST(SingleInstanceGuard, OneCopyPerDataFolderFromAnyComputer) {
@@ -113,12 +115,10 @@ TEST(SingleInstanceGuard, OneCopyPerDataFolderFromAnyComputer) {
     // Two computers: each its own runtime folder, one shared data folder.
     Holder first(runtimeA.path(), QStringLiteral("Billwright"), data.path());
     ASSERT_EQ(first.answer(), QStringLiteral("acquired"));
-    Holder second(runtimeB.path(), QStringLiteral("Billwright"), data.path());
-    EXPECT_EQ(second.answer(), QStringLiteral("refused"));
+    EXPECT_EQ(Holder(runtimeB.path(), "Billwright", data.path()).answer(), "refused");
     // A runtime folder that cannot take a lock leaves the data folder's rule standing.
-    const QString missing = runtimeB.filePath(QStringLiteral("gone/away"));
-    Holder noRuntime(missing, QStringLiteral("Billwright"), data.path());
-    EXPECT_EQ(noRuntime.answer(), QStringLiteral("refused"));
+    EXPECT_EQ(Holder(runtimeB.filePath("gone/away"), "Billwright", data.path()).answer(),
+              "refused");
     ASSERT_TRUE(first.finish());
 
     // A lock another computer left: kept while it is renewed, taken over once it is not.
@@ -134,8 +134,7 @@ TEST(SingleInstanceGuard, OneCopyPerDataFolderFromAnyComputer) {
         lock.close();
         EXPECT_EQ(here.acquire(), ageMinutes > 5) << ageMinutes << " minutes old";
     }
-    Holder afterTakeOver(runtimeA.path(), QStringLiteral("Billwright"), data.path());
-    EXPECT_EQ(afterTakeOver.answer(), QStringLiteral("refused"));
+    EXPECT_EQ(Holder(runtimeA.path(), "Billwright", data.path()).answer(), "refused");
 }
 
 namespace {
@@ -347,4 +346,197 @@ TEST(ProgramShell, RestoreNoticeAndShortcutRuleComeFromTheProfile) {
     EXPECT_TRUE(DataFileExists(program.context.data, u"/VendorDat.txt"));
     EXPECT_EQ(restored, QStringList{QStringLiteral("/VendorDat.txt")});
     EXPECT_TRUE(program.context.shortcutDropsBackup);
+}
+
+TEST(CommandLine, OptionsHelpVersionAndMistakes) {
+    const auto parse = [](QStringList arguments) {
+        arguments.prepend(QStringLiteral("Billwright"));
+        return parseCommandLine(arguments);
+    };
+    EXPECT_EQ(parse({}).action, CommandLine::Action::Run);
+    EXPECT_EQ(parse({"--data-folder", "/data"}).dataFolder, "/data");
+    EXPECT_EQ(parse({"--data-folder=/data"}).dataFolder, "/data");
+    EXPECT_EQ(parse({"--help"}).action, CommandLine::Action::Help);
+    EXPECT_EQ(parse({"--version", "--bogus"}).action, CommandLine::Action::Version);
+    const CommandLine missing = parse({"--data-folder"});
+    EXPECT_EQ(missing.action, CommandLine::Action::Error);
+    EXPECT_TRUE(missing.error.contains("--data-folder"));
+    const CommandLine unknown = parse({"--verbose"});
+    EXPECT_EQ(unknown.action, CommandLine::Action::Error);
+    EXPECT_TRUE(unknown.error.contains("--verbose"));
+    // Qt's own options pass, with their values, in every spelling Qt takes; a folder after
+    // them is still the program's.
+    const CommandLine qt = parse({"-style", "fusion", "--platform", "xcb", "-reverse",
+                                  "-style=windows", "--data-folder", "/data"});
+    EXPECT_EQ(qt.action, CommandLine::Action::Run);
+    EXPECT_EQ(qt.dataFolder, "/data");
+    EXPECT_EQ(parse({"-style"}).action, CommandLine::Action::Error);
+    EXPECT_EQ(parse({"-reverse=1"}).action, CommandLine::Action::Error);
+    EXPECT_TRUE(usageText("Billwright", "/home/u/.local/share/Pellar")
+                    .contains("/home/u/.local/share/Pellar"));
+    // The program's files, each named once, bare.
+    const QString files =
+        usageText("Slipmaker", "/u", {"\\Transactions.txt", "Deposits.txt", "\\Transactions.txt"});
+    EXPECT_TRUE(files.endsWith("  Transactions.txt Deposits.txt\n")) << qPrintable(files);
+}
+
+TEST(CommandLine, TheDataFolderRule) {
+    ScratchDataFolder given;
+    ScratchDataFolder program;
+    ScratchDataFolder home;
+    const QString user = home.file("share/Pellar");
+    QString error;
+    // Given: that folder, if it is there.
+    EXPECT_EQ(chooseDataFolder(given.path(), program.path(), user, &error), given.path());
+    EXPECT_FALSE(chooseDataFolder(given.file("nowhere"), program.path(), user, &error));
+    EXPECT_TRUE(error.contains("nowhere"));
+
+    // Not given, the program in a folder of its own: the per-user folder, made on first use.
+    EXPECT_EQ(chooseDataFolder({}, program.path(), user, &error), user);
+    EXPECT_TRUE(QFileInfo(user).isDir());
+
+    // A portable copy keeps its data beside the program: a "portable" file, a file the family
+    // shares, or one of the program's own.
+    const QStringList own{QStringLiteral("\\CheckbookInfo.txt")};
+    for (const char* marker : {"portable", "MyBusinessData.txt", "CheckbookInfo.txt"}) {
+        ScratchDataFolder copy;
+        copy.put(QString::fromLatin1(marker), "");
+        EXPECT_EQ(chooseDataFolder({}, copy.path(), user, &error, own), copy.path()) << marker;
+        // A folder given on the command line still comes first.
+        EXPECT_EQ(chooseDataFolder(given.path(), copy.path(), user, &error), given.path());
+    }
+    program.put("Backup/readme.txt", "not a data file");
+    EXPECT_EQ(chooseDataFolder({}, program.path(), user, &error), user);
+
+    // A per-user folder that cannot be made is told.
+    home.put("blocked", "a file where the folder should be");
+    EXPECT_FALSE(chooseDataFolder({}, program.path(), home.file("blocked/Pellar"), &error));
+    EXPECT_TRUE(error.contains("blocked"));
+}
+
+TEST(DataFolderNotice, ShowsThePathAndOpensTheFolderOnlyWhenAsked) {
+    pellar::testing::ScratchDataFolder folder;
+    pellar::testing::ScriptedDesk desk;
+    pellar::ProgramContext context(desk, folder);
+    desk.expectMessage(QStringLiteral("Data Folder"), pellar::MessageAnswer::No);
+    pellar::showDataFolder(context);
+    EXPECT_TRUE(desk.messages()[0].lines.contains(QDir::toNativeSeparators(folder.path())));
+    EXPECT_TRUE(desk.openedFolders().isEmpty());
+    desk.expectMessage(QStringLiteral("Data Folder"), pellar::MessageAnswer::Yes);
+    pellar::showDataFolder(context);
+    EXPECT_EQ(desk.openedFolders(), QStringList{folder.path()});
+    // Nothing to open it with: the path is given to copy, not a silent nothing.
+    desk.folderOpenerWorks = false;
+    desk.expectMessage(QStringLiteral("Data Folder"), pellar::MessageAnswer::Yes);
+    desk.expectMessage(QStringLiteral("Data Folder"));
+    pellar::showDataFolder(context);
+    ASSERT_EQ(desk.messages().size(), 4);
+    EXPECT_TRUE(desk.messages()[3].lines.contains(QDir::toNativeSeparators(folder.path())));
+}
+
+TEST(OpenWebAddress, WritesTheShortcutThenOpensTheAddress) {
+    ScratchDataFolder data;
+    data.put(QStringLiteral("Temp.url"), "an older and much longer shortcut file\r\n\r\n\r\n");
+    data.put(QStringLiteral("Backup/Temp.url"), "backup copy");
+    ScriptedDesk desk;
+    ProgramContext context(desk, data.data());
+
+    const QString url = QStringLiteral("https://www.example.com/order?id=7&x=a b");
+    EXPECT_TRUE(OpenWebAddress(context, url));
+    EXPECT_EQ(
+        data.bytes(QStringLiteral("Temp.url")),
+        QByteArray("[InternetShortcut]\r\nURL = https://www.example.com/order?id=7&x=a b\r\n"));
+    EXPECT_EQ(desk.openedAddresses(), QStringList{url});
+    EXPECT_EQ(data.bytes(QStringLiteral("Backup/Temp.url")), "backup copy");
+
+    // A program whose rewrites drop the backup copy first.
+    context.shortcutDropsBackup = true;
+    EXPECT_TRUE(OpenWebAddress(context, QStringLiteral("https://example.org/")));
+    EXPECT_EQ(data.bytes(QStringLiteral("Temp.url")),
+              QByteArray("[InternetShortcut]\r\nURL = https://example.org/\r\n"));
+    EXPECT_FALSE(data.exists(QStringLiteral("Backup/Temp.url")));
+
+    // A folder where the file should be: the write fails and nothing is opened.
+    ScratchDataFolder blocked;
+    blocked.put(QStringLiteral("Temp.url/inside"), "x");
+    ProgramContext other(desk, blocked.data());
+    const FileResult result = OpenWebAddress(other, QStringLiteral("https://example.com/"));
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.error.contains(QStringLiteral("Temp.url"))) << result.error.toStdString();
+    EXPECT_EQ(desk.openedAddresses().size(), 2);
+
+    // An address that is not a web page's is refused in words before the file is written.
+    for (const char* refused : {"file:///etc/passwd", "javascript:alert(1)", "https://"}) {
+        const FileResult refusal = OpenWebAddress(context, QString::fromLatin1(refused));
+        EXPECT_FALSE(refusal.ok) << refused;
+        EXPECT_TRUE(refusal.error.contains(QString::fromLatin1(refused)));
+    }
+    EXPECT_EQ(data.bytes(QStringLiteral("Temp.url")),
+              QByteArray("[InternetShortcut]\r\nURL = https://example.org/\r\n"));
+    EXPECT_EQ(desk.openedAddresses().size(), 2);
+
+    // No browser took it: the person is told, with the address to type.
+    desk.browserTakesAddresses = false;
+    const FileResult unopened = OpenWebAddress(context, QStringLiteral("https://example.net/"));
+    EXPECT_FALSE(unopened.ok);
+    EXPECT_TRUE(unopened.error.contains(QStringLiteral("https://example.net/")));
+}
+
+TEST(SupplierNotices, TheAgreeingAnswerOpensThePageAndNoLeavesTempUrlAlone) {
+    ScratchDataFolder data;
+    data.put(QStringLiteral("Temp.url"), "earlier shortcut");
+    ScriptedDesk desk;
+    ProgramContext context(desk, data.data());
+    const QStringList lines{QStringLiteral("Offer")};
+    const QString page = QStringLiteral("https://forms.example.com/");
+
+    desk.expectMessage(QStringLiteral("Ordering"), MessageAnswer::No);
+    EXPECT_TRUE(askThenOpen(context, QStringLiteral("Ordering"), lines, page));
+    desk.expectMessage(QStringLiteral("Ordering"), MessageAnswer::No);
+    EXPECT_TRUE(
+        askThenOpen(context, QStringLiteral("Ordering"), lines, page, NoticeOpens::UnlessNo));
+    EXPECT_EQ(data.bytes(QStringLiteral("Temp.url")), "earlier shortcut");
+    EXPECT_TRUE(desk.openedAddresses().isEmpty());
+
+    desk.expectMessage(QStringLiteral("Ordering"), MessageAnswer::Yes);
+    EXPECT_TRUE(askThenOpen(context, QStringLiteral("Ordering"), lines, page));
+    ASSERT_EQ(desk.messages().size(), 3);
+    EXPECT_EQ(desk.messages()[2].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(desk.openedAddresses(), QStringList{page});
+}
+
+TEST(WebConfig, TheDeployersFileOverridesTheDefaults) {
+    ScratchDataFolder folder;
+    const WebConfig defaults = WebConfig::defaults();
+    const WebConfig missing = WebConfig::load(folder.path());
+    EXPECT_EQ(missing.formsReorder, defaults.formsReorder);
+
+    // Addresses keep their ';', ',' and backslashes as written; keys are not case-sensitive.
+    folder.put("PellarLinks.ini",
+               "\xEF\xBB\xBF; edited at the shop\r\n"
+               "[Links]\r\n"
+               "FormsReorder = https://forms.example.com/re;order?code=XYZ&a=1,2\r\n"
+               "paperSUPPLIER=\"https://paper.example.com/a%20b\\c\"\r\n"
+               "LiteProduct =\r\n"
+               "# Phone = 000 (a comment, and in the wrong section anyway)\r\n"
+               "BasicProduct = https://basic.example.com/\rURL = https://elsewhere.example/\r\n"
+               "[FormsSupplier]\r\n"
+               "Phone = 1-877-555-0123, ext. 4\r\n"
+               "PriorityCode = XYZ\r\n"
+               "[Other]\r\n"
+               "ProductComparison = https://wrong.example.com/\r\n");
+
+    const WebConfig loaded = WebConfig::load(folder.path());
+    EXPECT_EQ(loaded.formsReorder,
+              QStringLiteral("https://forms.example.com/re;order?code=XYZ&a=1,2"));
+    EXPECT_EQ(loaded.paperSupplier, QStringLiteral("https://paper.example.com/a%20b\\c"));
+    EXPECT_EQ(loaded.liteProduct, defaults.liteProduct) << "an empty value keeps the default";
+    EXPECT_EQ(loaded.supplierPhone, QStringLiteral("1-877-555-0123, ext. 4"));
+    EXPECT_EQ(loaded.priorityCode, QStringLiteral("XYZ"));
+    EXPECT_EQ(loaded.productComparison, defaults.productComparison);
+    EXPECT_EQ(loaded.labelSupplier, defaults.labelSupplier);
+    // A carriage return inside a value ends it: the shortcut file stays two lines.
+    EXPECT_EQ(loaded.basicProduct, QStringLiteral("https://basic.example.com/"));
+    EXPECT_EQ(shortcutFileBytes(QStringLiteral("https://a.example/\r\nURL = https://b.example/")),
+              "[InternetShortcut]\r\nURL = https://a.example/URL = https://b.example/\r\n");
 }

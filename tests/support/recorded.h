@@ -12,9 +12,6 @@
 
 namespace pellar::testing {
 
-template <typename T> struct IsSharedPointer : std::false_type {};
-template <typename T> struct IsSharedPointer<std::shared_ptr<T>> : std::true_type {};
-
 // How an entry is named in the failure: a message by its title, a text as itself.
 template <typename T> std::string recordedName(const T& entry) {
     if constexpr (requires { entry.title; })
@@ -54,14 +51,15 @@ private:
                       << " were recorded: " << names;
         return blank();
     }
+    // A shared pointer reads as one to a blank entry, never as a null one.
     static const T& blank() {
-        if constexpr (IsSharedPointer<T>::value) {
-            static const T empty = std::make_shared<typename T::element_type>();
-            return empty;
-        } else {
-            static const T empty{};
-            return empty;
-        }
+        static const T empty = [] {
+            if constexpr (requires { typename T::element_type; })
+                return std::make_shared<typename T::element_type>();
+            else
+                return T{};
+        }();
+        return empty;
     }
 };
 

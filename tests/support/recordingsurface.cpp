@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
 #include <QRectF>
+#include <algorithm>
 
 namespace pellar {
 
@@ -14,38 +14,29 @@ constexpr double LetterLongSide = 15840;  // 11 in
 } // namespace
 
 testing::Recorded<PrintOp> PrintLog::texts() const {
-    QList<PrintOp> result;
-    for (const PrintOp& op : ops) {
-        if (op.kind == PrintOp::Kind::Text)
-            result.append(op);
-    }
-    return result;
+    return textsOnPage(0);
 }
 
 testing::Recorded<PrintOp> PrintLog::textsOnPage(int page) const {
     QList<PrintOp> result;
     for (const PrintOp& op : ops) {
-        if (op.kind == PrintOp::Kind::Text && op.page == page)
+        if (op.kind == PrintOp::Kind::Text && (page == 0 || op.page == page))
             result.append(op);
     }
     return result;
 }
 
 const PrintOp* PrintLog::findText(const QString& text) const {
-    for (const PrintOp& op : ops) {
-        if (op.kind == PrintOp::Kind::Text && op.text == text)
-            return &op;
-    }
-    return nullptr;
+    const auto found = std::find_if(ops.begin(), ops.end(), [&text](const PrintOp& op) {
+        return op.kind == PrintOp::Kind::Text && op.text == text;
+    });
+    return found == ops.end() ? nullptr : &*found;
 }
 
 int PrintLog::pageCount() const {
-    int pages = 1;
-    for (const PrintOp& op : ops) {
-        if (op.kind == PrintOp::Kind::NewPage)
-            ++pages;
-    }
-    return pages;
+    return 1 + int(std::count_if(ops.begin(), ops.end(), [](const PrintOp& op) {
+               return op.kind == PrintOp::Kind::NewPage;
+           }));
 }
 
 RecordingSurface::RecordingSurface(std::shared_ptr<PrintLog> log, bool landscape)
@@ -117,25 +108,22 @@ double RecordingSurface::textHeight(const QString&) const {
 }
 
 void RecordingSurface::line(double x1, double y1, double x2, double y2, const QColor& color) {
-    PrintOp lineOp = op(PrintOp::Kind::Line);
-    lineOp.x = x1 + m_log->offsetX;
-    lineOp.y = y1 + m_log->offsetY;
-    lineOp.x2 = x2 + m_log->offsetX;
-    lineOp.y2 = y2 + m_log->offsetY;
-    lineOp.color = color;
-    m_log->ops.append(lineOp);
-    setCurrentX(x2);
-    setCurrentY(y2);
+    shape(PrintOp::Kind::Line, x1, y1, x2, y2, color);
 }
 
 void RecordingSurface::box(double x1, double y1, double x2, double y2, const QColor& color) {
-    PrintOp boxOp = op(PrintOp::Kind::Box);
-    boxOp.x = x1 + m_log->offsetX;
-    boxOp.y = y1 + m_log->offsetY;
-    boxOp.x2 = x2 + m_log->offsetX;
-    boxOp.y2 = y2 + m_log->offsetY;
-    boxOp.color = color;
-    m_log->ops.append(boxOp);
+    shape(PrintOp::Kind::Box, x1, y1, x2, y2, color);
+}
+
+void RecordingSurface::shape(PrintOp::Kind kind, double x1, double y1, double x2, double y2,
+                             const QColor& color) {
+    PrintOp shapeOp = op(kind);
+    shapeOp.x = x1 + m_log->offsetX;
+    shapeOp.y = y1 + m_log->offsetY;
+    shapeOp.x2 = x2 + m_log->offsetX;
+    shapeOp.y2 = y2 + m_log->offsetY;
+    shapeOp.color = color;
+    m_log->ops.append(shapeOp);
     setCurrentX(x2);
     setCurrentY(y2);
 }

@@ -44,6 +44,7 @@ struct PrintLog {
     double offsetY = 0;
 
     testing::Recorded<PrintOp> texts() const;
+    // Page 0: the texts of every page.
     testing::Recorded<PrintOp> textsOnPage(int page) const;
     // The first text op whose text equals the given text, or nullptr.
     const PrintOp* findText(const QString& text) const;
@@ -75,6 +76,8 @@ public:
 
 private:
     PrintOp op(PrintOp::Kind kind) const;
+    // A line or a box from (x1, y1) to (x2, y2); the current position ends at the second point.
+    void shape(PrintOp::Kind kind, double x1, double y1, double x2, double y2, const QColor& color);
     std::shared_ptr<PrintLog> m_log;
     bool m_landscape = false;
     QString m_outputFile;

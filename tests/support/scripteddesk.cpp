@@ -10,31 +10,25 @@ std::string describe(const QString& title, const QStringList& lines) {
     return ('"' + title + "\": \"" + lines.join(u'\n') + '"').toStdString();
 }
 
-QString buttonsName(MessageButtons buttons) {
+// A message box's buttons: as a failure names them, and the answers they can give.
+struct ButtonSet {
+    const char* name;
+    QList<MessageAnswer> answers;
+};
+
+ButtonSet buttonSet(MessageButtons buttons) {
+    using enum MessageAnswer;
     switch (buttons) {
     case MessageButtons::OkCancel:
-        return QStringLiteral("OK/Cancel");
+        return {"OK/Cancel", {Ok, Cancel}};
     case MessageButtons::YesNo:
-        return QStringLiteral("Yes/No");
+        return {"Yes/No", {Yes, No}};
     case MessageButtons::YesNoDefaultNo:
-        return QStringLiteral("Yes/No (No first)");
+        return {"Yes/No (No first)", {Yes, No}};
     case MessageButtons::Ok:
         break;
     }
-    return QStringLiteral("OK");
-}
-
-bool offers(MessageButtons buttons, MessageAnswer answer) {
-    switch (buttons) {
-    case MessageButtons::Ok:
-        return answer == MessageAnswer::Ok;
-    case MessageButtons::OkCancel:
-        return answer == MessageAnswer::Ok || answer == MessageAnswer::Cancel;
-    case MessageButtons::YesNo:
-    case MessageButtons::YesNoDefaultNo:
-        return answer == MessageAnswer::Yes || answer == MessageAnswer::No;
-    }
-    return false;
+    return {"OK", {Ok}};
 }
 
 } // namespace
@@ -105,9 +99,8 @@ MessageAnswer ScriptedDesk::message(const QString& title, const QStringList& lin
                       << expected.title.toStdString() << "\" was expected";
         return cautiousAnswer(buttons);
     }
-    if (!offers(buttons, expected.answer)) {
-        ADD_FAILURE() << "Message box \"" << title.toStdString() << "\" has "
-                      << buttonsName(buttons).toStdString()
+    if (const ButtonSet offered = buttonSet(buttons); !offered.answers.contains(expected.answer)) {
+        ADD_FAILURE() << "Message box \"" << title.toStdString() << "\" has " << offered.name
                       << " buttons and cannot give the queued answer";
         return cautiousAnswer(buttons);
     }

@@ -81,9 +81,6 @@ public:
     const Recorded<QString>& openedFolders() const { return m_folders; }
     const Recorded<QString>& openedDocuments() const { return m_documents; }
     bool busy() const { return m_busy > 0; }
-    bool allAnswersUsed() const {
-        return m_answers.isEmpty() && m_choices.isEmpty() && m_saveFiles.isEmpty();
-    }
 
 private:
     struct Expected {
