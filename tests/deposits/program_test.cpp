@@ -1171,6 +1171,7 @@ TEST_F(SlipmakerProgram, EntrySequenceTheStartFormsWebEntriesAndTheWayToTheHisto
     EXPECT_EQ(app.shell().loadedForms(),
               QList<QWidget*>({splash, program.setup(), program.deposit()}));
     EXPECT_EQ(visibleForms(), QList<QWidget*>{splash});
+    EXPECT_FALSE(child<QLabel>(splash, "Image1")->pixmap().isNull()); // drawn once shown
     EXPECT_TRUE(child<QLabel>(splash, "lblNotice")->text().endsWith(QStringLiteral("2026")));
 
     child<QAction>(splash, "mnuPellarBanking")->trigger();

@@ -427,6 +427,8 @@ TEST_F(BillwrightForms, CustomerEntryStartsBlankAndHandsTheCustomerOn) {
 TEST_F(BillwrightForms, StartMenuAndSetupMenuEntries) {
     Billwright& bw = start();
     StartMenu* menu = bw.startMenu();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(child<QLabel>(menu, "Image1")->pixmap().isNull()); // drawn once shown
     // The telephone number and the priority code are the web settings'.
     pellar::WebConfig& web = app.context.web;
     web.supplierPhone = QStringLiteral("1-800-555-0199");
