@@ -153,7 +153,7 @@ TEST(ContactsFile, WritesInPlaceAndCountsByLength) {
     EXPECT_EQ(folder.bytes("VendorDat.txt"), whole + encodeContact(named("Delta")));
 }
 
-TEST(ContactCursor, PagesWrapAtTheEndAndStopAtTheStart) {
+TEST(ContactCursor, PagesWrapAtTheEndNewOnesAppendOrGoBackAndDeletingClosesTheGap) {
     ScratchDataFolder folder;
     for (const char* name : {"Alpha", "Bravo", "Charlie"})
         ASSERT_TRUE(writeContact(folder, contactCount(folder) + 1, named(name)));
@@ -174,51 +174,8 @@ TEST(ContactCursor, PagesWrapAtTheEndAndStopAtTheStart) {
     EXPECT_FALSE(cursor.select(4));
     EXPECT_TRUE(cursor.select(2));
     EXPECT_EQ(cursor.currentContact()->name, "Bravo");
-}
 
-TEST(ContactCursor, SavesOnlyWhatChangedAndNeverABlankContact) {
-    ScratchDataFolder folder;
-    ContactCursor cursor(folder);
-    cursor.reload();
-    cursor.startFirst();
-    Contact blank;
-    blank.fax = "  ";
-    EXPECT_EQ(cursor.save(blank).status, ContactSave::Unchanged);
-    EXPECT_FALSE(folder.exists("VendorDat.txt"));
-
-    // The first contact: an empty state becomes "Fl", on screen and in the file.
-    Contact first;
-    first.name = "Harbor Fuel";
-    EXPECT_EQ(cursor.save(first).status, ContactSave::Written);
-    EXPECT_EQ(first.state, "Fl");
-    EXPECT_FALSE(cursor.adding());
-    EXPECT_EQ(folder.bytes("VendorDat.txt").mid(130, 2), "Fl");
-
-    // A file that could not be read shows no contacts; a first contact typed then goes
-    // after the records on file, never over the first of them.
-    ContactCursor unread(folder);
-    unread.startFirst();
-    Contact second = named("Bravo");
-    ASSERT_TRUE(unread.save(second));
-    EXPECT_EQ(namesOnFile(folder), (QStringList{"Harbor Fuel", "Bravo"}));
-    EXPECT_EQ(unread.current(), 2);
-
-    // Unchanged, nothing is written; changed, the record is written in place.
-    EXPECT_EQ(cursor.save(first).status, ContactSave::Unchanged);
-    first.keyContact = "Dana";
-    EXPECT_EQ(cursor.save(first).status, ContactSave::Written);
-    EXPECT_EQ(readContacts(folder).contacts, (QList<Contact>{first, second}));
-}
-
-TEST(ContactCursor, NewContactsAppendOrGoBackAndDeletingClosesTheGap) {
-    ScratchDataFolder folder;
-    for (const char* name : {"Alpha", "Bravo", "Charlie"})
-        ASSERT_TRUE(writeContact(folder, contactCount(folder) + 1, named(name)));
-    ContactCursor cursor(folder);
-    cursor.reload();
-    cursor.setCurrent(2);
-
-    // Dropped: the one current before comes back, twice over.
+    // A new one dropped: the one current before comes back, twice over.
     cursor.startNew();
     EXPECT_EQ(cursor.current(), 4);
     EXPECT_FALSE(cursor.currentContact());
@@ -253,6 +210,40 @@ TEST(ContactCursor, NewContactsAppendOrGoBackAndDeletingClosesTheGap) {
     EXPECT_EQ(folder.bytes("VendorDat.txt").size(), 0);
     EXPECT_TRUE(cursor.adding());
     EXPECT_EQ(cursor.current(), 1);
+}
+
+TEST(ContactCursor, SavesOnlyWhatChangedAndNeverABlankContact) {
+    ScratchDataFolder folder;
+    ContactCursor cursor(folder);
+    cursor.reload();
+    cursor.startFirst();
+    Contact blank;
+    blank.fax = "  ";
+    EXPECT_EQ(cursor.save(blank).status, ContactSave::Unchanged);
+    EXPECT_FALSE(folder.exists("VendorDat.txt"));
+
+    // The first contact: an empty state becomes "Fl", on screen and in the file.
+    Contact first;
+    first.name = "Harbor Fuel";
+    EXPECT_EQ(cursor.save(first).status, ContactSave::Written);
+    EXPECT_EQ(first.state, "Fl");
+    EXPECT_FALSE(cursor.adding());
+    EXPECT_EQ(folder.bytes("VendorDat.txt").mid(130, 2), "Fl");
+
+    // A file that could not be read shows no contacts; a first contact typed then goes
+    // after the records on file, never over the first of them.
+    ContactCursor unread(folder);
+    unread.startFirst();
+    Contact second = named("Bravo");
+    ASSERT_TRUE(unread.save(second));
+    EXPECT_EQ(namesOnFile(folder), (QStringList{"Harbor Fuel", "Bravo"}));
+    EXPECT_EQ(unread.current(), 2);
+
+    // Unchanged, nothing is written; changed, the record is written in place.
+    EXPECT_EQ(cursor.save(first).status, ContactSave::Unchanged);
+    first.keyContact = "Dana";
+    EXPECT_EQ(cursor.save(first).status, ContactSave::Written);
+    EXPECT_EQ(readContacts(folder).contacts, (QList<Contact>{first, second}));
 }
 
 TEST(ContactCursor, SavesAndDeletesTheContactShownWhereverAnotherCopyMovedIt) {

@@ -148,22 +148,19 @@ TEST(ExpenseEntryDraft, AFullFileTakesNoPartOfAPosting) {
 }
 
 TEST(CleanupPresets, RangesEndTodayAndLastMonthIsWhole) {
-    const QDate today(2026, 12, 6);
-    EXPECT_EQ(cleanupPresetRange(CleanupPreset::Eternity, today),
-              (DateRange{QDate(2000, 1, 1), today}));
-    EXPECT_EQ(cleanupPresetRange(CleanupPreset::MonthToDate, today),
-              (DateRange{QDate(2026, 12, 1), today}));
-    EXPECT_EQ(cleanupPresetRange(CleanupPreset::YearToDate, today),
-              (DateRange{QDate(2026, 1, 1), today}));
-    // In January, at the end of March, and a leap year's February.
-    for (const auto& [day, start, end] :
-         {std::tuple{QDate(2026, 12, 6), QDate(2026, 11, 1), QDate(2026, 11, 30)},
-          std::tuple{QDate(2027, 1, 1), QDate(2026, 12, 1), QDate(2026, 12, 31)},
-          std::tuple{QDate(2027, 1, 31), QDate(2026, 12, 1), QDate(2026, 12, 31)},
-          std::tuple{QDate(2027, 3, 31), QDate(2027, 2, 1), QDate(2027, 2, 28)},
-          std::tuple{QDate(2028, 3, 31), QDate(2028, 2, 1), QDate(2028, 2, 29)}})
-        EXPECT_EQ(cleanupPresetRange(CleanupPreset::LastMonth, day), (DateRange{start, end}))
-            << day.toString().toStdString();
+    // Last month in January, at the end of March, and in a leap year's February.
+    using enum CleanupPreset;
+    for (const auto& [preset, day, start, end] :
+         {std::tuple{Eternity, QDate(2026, 12, 6), QDate(2000, 1, 1), QDate(2026, 12, 6)},
+          std::tuple{MonthToDate, QDate(2026, 12, 6), QDate(2026, 12, 1), QDate(2026, 12, 6)},
+          std::tuple{YearToDate, QDate(2026, 12, 6), QDate(2026, 1, 1), QDate(2026, 12, 6)},
+          std::tuple{LastMonth, QDate(2026, 12, 6), QDate(2026, 11, 1), QDate(2026, 11, 30)},
+          std::tuple{LastMonth, QDate(2027, 1, 1), QDate(2026, 12, 1), QDate(2026, 12, 31)},
+          std::tuple{LastMonth, QDate(2027, 1, 31), QDate(2026, 12, 1), QDate(2026, 12, 31)},
+          std::tuple{LastMonth, QDate(2027, 3, 31), QDate(2027, 2, 1), QDate(2027, 2, 28)},
+          std::tuple{LastMonth, QDate(2028, 3, 31), QDate(2028, 2, 1), QDate(2028, 2, 29)}})
+        EXPECT_EQ(cleanupPresetRange(preset, day), (DateRange{start, end}))
+            << int(preset) << " " << day.toString().toStdString();
 }
 
 namespace {
