@@ -129,7 +129,7 @@ TEST_F(StartupTest, ContinueRestoresTheCategoriesFromTheBackupFolderAndSaysSo) {
     EXPECT_EQ(desk.beeps(), 1);
 }
 
-TEST_F(StartupTest, MenuEntries) {
+TEST_F(StartupTest, MenuEntriesAndTheExitThatBacksUpEveryFileWritten) {
     SpendlogForms& f = start();
     frmStartup& s = f.startup();
     const pellar::WebConfig web = pellar::WebConfig::defaults();
@@ -159,17 +159,14 @@ TEST_F(StartupTest, MenuEntries) {
     EXPECT_TRUE(f.contacts().isVisible());
     f.showStartup(&f.contacts());
 
-    trigger(&s, "mnuExit");
-    EXPECT_EQ(ended, 1);
-    EXPECT_FALSE(s.isVisible());
-}
-
-TEST_F(StartupTest, EveryFileTheProgramWritesIsBackedUpAtExit) {
+    // Exit backs up every file the program writes.
     const QStringList written{"NewExpenses.txt", "VendorDat.txt", "ExpenseCodes.txt",
                               "PrintAlignment.txt"};
     for (const QString& name : written)
         folder.put(name, name.toLatin1());
-    app.shell().exitProgram();
+    trigger(&s, "mnuExit");
+    EXPECT_EQ(ended, 1);
+    EXPECT_FALSE(s.isVisible());
     EXPECT_EQ(folder.notBackedUp(written, desk.today()), QStringList());
 }
 
