@@ -606,7 +606,7 @@ TEST_F(ContactsFormTest, MenuKeepsTheContactAndThePayeesFollow) {
     EXPECT_EQ(name(), "Alpha Supply Co");
 }
 
-TEST_F(ContactSearchFormTest, OpeningTheSearchKeepsTheContactAndAsksForATelephone) {
+TEST_F(ContactSearchFormTest, SearchFindsOneSeveralOrNoContacts) {
     frmContacts& c = open();
     get<QLineEdit>("txtContact_8")->setText("Pat");
     press("Command1_0");
@@ -640,10 +640,8 @@ TEST_F(ContactSearchFormTest, OpeningTheSearchKeepsTheContactAndAsksForATelephon
     press("cmdHideSearch");
     EXPECT_TRUE(shown("fraContact"));
     EXPECT_FALSE(shown("fraSearch"));
-}
 
-TEST_F(ContactSearchFormTest, SeveralMatchesFillTheGridAndTheChosenRowLeadsToItsContact) {
-    frmContacts& c = open();
+    // Several matches fill the grid, and the chosen row leads to its contact.
     c.resize(1000, 700);
     press("Command1_0");
     search(7, "VENDOR");
@@ -680,12 +678,9 @@ TEST_F(ContactSearchFormTest, SeveralMatchesFillTheGridAndTheChosenRowLeadsToIts
     EXPECT_EQ(name(), "Goldsmith Jewelers");
     EXPECT_TRUE(shown("fraContact"));
     EXPECT_FALSE(shown("fraContactsFound"));
-}
 
-TEST_F(ContactSearchFormTest, NothingFoundOffersANewContact) {
-    frmContacts& c = open();
+    // Nothing found: a new contact is offered.
     press("Command1_0");
-
     desk.expectMessage("Contact not Found", MessageAnswer::No);
     search(1, "Elm Street");
     EXPECT_TRUE(shown("fraSearch"));
