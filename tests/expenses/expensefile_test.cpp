@@ -681,7 +681,7 @@ TEST(SharedContactsFile, EditsAgainstAdditionsAndDeletionsNeverLandOnAnotherCont
     EXPECT_EQ(onFileEditors, lastEdits);
 }
 
-TEST(ExpenseExport, TheCsvReadsBackStrictlyWithTheReviewsRecordsAndTotal) {
+TEST(ExpenseExport, TheCsvReadsBackStrictlyWithTheReviewsRecordsAndTotalAndFiltersNarrowIt) {
     const QByteArray file = awkwardYear();
     const ExpenseExport expenses = collectExport(file, {k2026, {}, {}});
     const QByteArray csv = exportCsv(expenses);
@@ -712,10 +712,8 @@ TEST(ExpenseExport, TheCsvReadsBackStrictlyWithTheReviewsRecordsAndTotal) {
     EXPECT_EQ(exportSummary(expenses),
               "7 payments exported; 1 record with an unreadable date left out; 2 void or "
               "archived records left out.");
-}
 
-TEST(ExpenseExport, CategoriesAndFormsOfPaymentNarrowTheRows) {
-    const QByteArray file = awkwardYear();
+    // Categories and forms of payment narrow the rows.
     ExportFilter filter{k2026, {QStringLiteral("Travel")}, {}};
     QStringList payees;
     for (const ExportRow& row : collectExport(file, filter).rows)
