@@ -1,25 +1,40 @@
-// The start form: where "Continue" leads, the checkbook notice, the owner line, the restore
-// message and the menu.
+// The start form (where "Continue" leads, the checkbook notice, the owner line, the restore
+// message and the menu) and the setup form it leads to first: the expense categories, the
+// built-in lists, the file and the list rules.
+#include "expenses/core/categories.h"
 #include "expenses/core/expenseentry.h"
 #include "expenses/ui/categorylists.h"
 #include "expenses/ui/frmcontacts.h"
 #include "expenses/ui/frmexpenses.h"
 #include "expenses/ui/frmsetup.h"
+#include "expenses/ui/frmstartup.h"
 #include "tests/expenses/spendlogfixture.h"
 
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QRegularExpression>
 #include <QTest>
 
 using namespace expenses;
-using expenses::testing::child;
-using expenses::testing::click;
-using expenses::testing::SpendlogTest;
-using expenses::testing::trigger;
+using namespace expenses::testing;
 using pellar::MessageAnswer;
 
 namespace {
+
+// What a drop of one of the category lists on the expense list delivers.
+void dropOn(ExpenseListBox* target, const QByteArray& format, const QByteArray& source) {
+    QMimeData data;
+    data.setData(QString::fromLatin1(format), source);
+    // The drop goes to the widget that took the drag's entry, as a real drag does.
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return;
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+}
 
 QString labelText(const QWidget* form, const char* name) {
     return child<QLabel>(form, QString::fromLatin1(name))->text();
@@ -114,7 +129,7 @@ TEST_F(StartupTest, ContinueRestoresTheCategoriesFromTheBackupFolderAndSaysSo) {
     EXPECT_EQ(desk.beeps(), 1);
 }
 
-TEST_F(StartupTest, MenuEntries) {
+TEST_F(StartupTest, MenuEntriesAndTheExitThatBacksUpEveryFileWritten) {
     SpendlogForms& f = start();
     frmStartup& s = f.startup();
     const pellar::WebConfig web = pellar::WebConfig::defaults();
@@ -144,16 +159,166 @@ TEST_F(StartupTest, MenuEntries) {
     EXPECT_TRUE(f.contacts().isVisible());
     f.showStartup(&f.contacts());
 
-    trigger(&s, "mnuExit");
-    EXPECT_EQ(ended, 1);
-    EXPECT_FALSE(s.isVisible());
-}
-
-TEST_F(StartupTest, EveryFileTheProgramWritesIsBackedUpAtExit) {
+    // Exit backs up every file the program writes.
     const QStringList written{"NewExpenses.txt", "VendorDat.txt", "ExpenseCodes.txt",
                               "PrintAlignment.txt"};
     for (const QString& name : written)
         folder.put(name, name.toLatin1());
-    app.shell().exitProgram();
+    trigger(&s, "mnuExit");
+    EXPECT_EQ(ended, 1);
+    EXPECT_FALSE(s.isVisible());
     EXPECT_EQ(folder.notBackedUp(written, desk.today()), QStringList());
+}
+
+TEST(Categories, ANewEntryIsComparedExactlyAndTheFileIsOneQuotedCategoryPerLine) {
+    // Exact, case-sensitive comparison of the whole text (the setup form refuses a
+    // duplicate, and blanks, and saves the list byte for byte).
+    EXPECT_TRUE(canAddCategory({"Travel", "Wages"}, "travel"));
+    EXPECT_TRUE(canAddCategory({"Travel", "Wages"}, "Travel "));
+    EXPECT_EQ(encodeCategories({}), QByteArray());
+
+    // A chart may hold plain fields and several to a line.
+    EXPECT_EQ(decodeFieldList("Advertising, Wages\r\n\"Rent, Office\"\r\n\r\nTaxes"),
+              (QStringList{"Advertising", "Wages", "Rent, Office", "Taxes"}));
+}
+
+class SetupTest : public SpendlogTest {
+protected:
+    frmSetup& open() {
+        SpendlogForms& f = start();
+        forms->showSetup(&forms->startup());
+        return f.setup();
+    }
+    ExpenseListBox* list() { return child<ExpenseListBox>(&forms->setup(), "cboCategories"); }
+    QListWidget* source(const char* name) {
+        return child<QListWidget>(&forms->setup(), QString::fromLatin1(name));
+    }
+    void press(int button) { click(&forms->setup(), QStringLiteral("cmdExpense_%1").arg(button)); }
+};
+
+TEST_F(SetupTest, LoadsTheSavedListAndKeepsItUntilSaved) {
+    folder.put("ExpenseCodes.txt", "\"Wages\"\r\n\"Travel\"\r\n");
+    frmSetup& s = open();
+    EXPECT_EQ(list()->items(), (QStringList{"Wages", "Travel"}));
+
+    // Typed entries: a duplicate of the first item adds nothing; blanks alone are refused.
+    // Return in the typing area adds what it holds.
+    list()->setEditText("Wages");
+    press(frmSetup::AddItem);
+    list()->setEditText("   ");
+    press(frmSetup::AddItem);
+    EXPECT_EQ(desk.beeps(), 1);
+    list()->setEditText("Fuel");
+    QTest::keyClick(list()->typingArea(), Qt::Key_Return);
+    EXPECT_EQ(list()->items(), (QStringList{"Wages", "Travel", "Fuel"}));
+    // Typing stops at what an expense record holds of a category.
+    list()->setEditText(QString());
+    QTest::keyClicks(list()->typingArea(), QString(60, u'x'));
+    EXPECT_EQ(list()->editText(), QString(35, u'x'));
+    list()->setEditText("Fuel");
+
+    // Delete takes the selected item; with none selected nothing happens.
+    list()->setCurrentIndex(1);
+    press(frmSetup::DeleteItem);
+    EXPECT_EQ(list()->items(), (QStringList{"Wages", "Fuel"}));
+    press(frmSetup::DeleteItem);
+    EXPECT_EQ(list()->count(), 2);
+
+    // Hidden and shown again within the run: the list stays as it was, unsaved.
+    forms->showStartup(&s);
+    forms->showSetup(&forms->startup());
+    EXPECT_EQ(list()->items(), (QStringList{"Wages", "Fuel"}));
+    EXPECT_EQ(folder.bytes("ExpenseCodes.txt"), QByteArray("\"Wages\"\r\n\"Travel\"\r\n"));
+}
+
+TEST_F(SetupTest, DragFromEitherListAppendsANewEntryOnly) {
+    open();
+    const QByteArray format(kCategoryDragFormat);
+
+    source("lstCategories")->setCurrentRow(18); // Travel
+    dropOn(list(), format, "lstCategories");
+    source("lstNondeductable")->setCurrentRow(4); // FIXED ASSET
+    dropOn(list(), format, "lstNondeductable");
+    EXPECT_EQ(list()->items(), (QStringList{"Travel", "FIXED ASSET"}));
+
+    // Already there: nothing. From anything else, or carrying something else: nothing.
+    source("lstCategories")->setCurrentRow(18);
+    dropOn(list(), format, "lstCategories");
+    dropOn(list(), format, "cboCategories");
+    dropOn(list(), "text/plain", "lstCategories");
+    EXPECT_EQ(list()->items(), (QStringList{"Travel", "FIXED ASSET"}));
+
+    // What a drag from a list carries names that list.
+    source("lstCategories")->setCurrentRow(0);
+    QListWidget* from = source("lstCategories");
+    std::unique_ptr<QMimeData> dragged(from->model()->mimeData({from->model()->index(0, 0)}));
+    ASSERT_TRUE(dragged);
+    EXPECT_EQ(dragged->data(QString::fromLatin1(format)), QByteArray("lstCategories"));
+}
+
+TEST_F(SetupTest, SelectAllClearAllAndTheStandardChart) {
+    open();
+    list()->setEditText("My Own");
+    press(frmSetup::AddItem);
+
+    // Both lists whole, in order, with no duplicate test: custom entries are gone.
+    press(frmSetup::SelectAll);
+    const QStringList all = list()->items();
+    ASSERT_EQ(all.size(), 60);
+    EXPECT_EQ(all.count("Taxes - Local"), 2);
+    EXPECT_FALSE(all.contains("My Own"));
+    EXPECT_EQ(all[55], "NOTES PAYABLE");
+    EXPECT_EQ(all.last(), "FIXED ASSET");
+
+    // No chart: a beep and nothing changes.
+    press(frmSetup::StandardChart);
+    EXPECT_EQ(desk.beeps(), 1);
+    EXPECT_EQ(list()->count(), 60);
+
+    // A chart replaces the list, every field in order, duplicates and all.
+    folder.put("Chart.txt", "\"Advertising\"\r\n\"Rent, Office\",Supplies\r\n\"Advertising\"\r\n");
+    press(frmSetup::StandardChart);
+    EXPECT_EQ(list()->items(),
+              (QStringList{"Advertising", "Rent, Office", "Supplies", "Advertising"}));
+    EXPECT_EQ(desk.beeps(), 1);
+
+    press(frmSetup::ClearAll);
+    EXPECT_EQ(list()->count(), 0);
+}
+
+TEST_F(SetupTest, SaveRefusesAnEmptyListAndWritesTheListWholeWithoutItsBackup) {
+    frmSetup& s = open();
+
+    desk.expectMessage("No Expense Codes Selected");
+    click(&s, "cmdQuit");
+    EXPECT_TRUE(s.isVisible());
+    EXPECT_FALSE(folder.exists("ExpenseCodes.txt"));
+
+    folder.put("ExpenseCodes.txt", "\"Old\"\r\n");
+    folder.put("Backup/ExpenseCodes.txt", "\"Older\"\r\n");
+    for (const char* entry : {"Travel", "Rent, Office", "PERSONAL EXPENSE"}) {
+        list()->setEditText(entry);
+        press(frmSetup::AddItem);
+    }
+    // The file changed since the form read it: replaced only when the person says so.
+    desk.expectMessage("PellarSpendlogFREE", MessageAnswer::Yes);
+    click(&s, "cmdQuit");
+    EXPECT_EQ(folder.bytes("ExpenseCodes.txt"),
+              QByteArray("\"Travel\"\r\n\"Rent, Office\"\r\n\"PERSONAL EXPENSE\"\r\n"));
+    EXPECT_FALSE(folder.exists("Backup/ExpenseCodes.txt"));
+
+    // Changed elsewhere once more and No: theirs stays, shown in the list.
+    folder.put("ExpenseCodes.txt", "\"Theirs\"\r\n");
+    forms->showSetup(&forms->startup());
+    desk.expectMessage("PellarSpendlogFREE", MessageAnswer::No);
+    click(&s, "cmdQuit");
+    EXPECT_EQ(folder.bytes("ExpenseCodes.txt"), QByteArray("\"Theirs\"\r\n"));
+    EXPECT_EQ(list()->items(), QStringList{"Theirs"});
+    EXPECT_TRUE(s.isVisible());
+
+    // The banking supplies entry shows the start form's business-forms notice.
+    forms->showSetup(&forms->startup());
+    desk.expectMessage("Ordering Deluxe Forms", MessageAnswer::No);
+    trigger(&s, "mnuOrder");
+    EXPECT_FALSE(folder.exists("Temp.url"));
 }

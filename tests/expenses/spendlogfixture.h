@@ -56,6 +56,12 @@ inline QList<ExpenseRecord> expensesIn(const QByteArray& file) {
         records.append(decodeExpense(file.mid(at, kExpenseRecordLength)));
     return records;
 }
+inline QStringList payeesIn(const QByteArray& file) {
+    QStringList payees;
+    for (const ExpenseRecord& r : expensesIn(file))
+        payees.append(r.paidTo);
+    return payees;
+}
 
 class SpendlogTest : public ::testing::Test {
 public:

@@ -47,18 +47,9 @@ struct Caption {
 // name, several names to a screen where parts show together; the pages of a tab or stacked
 // widget are such screens too.
 const QList<QStringList> kScreens[] = {
-    {{QStringLiteral("fraMain")},
-     {QStringLiteral("fraExpenses")},
-     {QStringLiteral("fraCleanup")},
-     {QStringLiteral("fraExport")},
-     {QStringLiteral("fraCategoryTotals")}},
-    {{QStringLiteral("fraContact"), QStringLiteral("fraSuppliers")},
-     {QStringLiteral("fraSearch")},
-     {QStringLiteral("fraContactsFound")},
-     {QStringLiteral("fraAlignment")}},
-    {{QStringLiteral("fraDepositCreation"), QStringLiteral("fraCheckEntry")},
-     {QStringLiteral("fraAmountBack")},
-     {QStringLiteral("fraDepositSummary")}},
+    {{"fraMain"}, {"fraExpenses"}, {"fraCleanup"}, {"fraExport"}, {"fraCategoryTotals"}},
+    {{"fraContact", "fraSuppliers"}, {"fraSearch"}, {"fraContactsFound"}, {"fraAlignment"}},
+    {{"fraDepositCreation", "fraCheckEntry"}, {"fraAmountBack"}, {"fraDepositSummary"}},
 };
 
 const QWidget* screenOf(const QWidget* control, const QWidget* window) {
