@@ -674,6 +674,10 @@ TEST_F(ContactSearchFormTest, SearchFindsOneSeveralOrNoContacts) {
     EXPECT_TRUE(shown("fraSearch"));
     EXPECT_TRUE(criterion().isEmpty());
     EXPECT_FALSE(c.cursor().adding());
+    // The street searched is the first address line: every contact is at 1 Main Street.
+    search(1, "main");
+    EXPECT_EQ(rows(), 6);
+    press("cmdRetry");
 
     desk.expectMessage("Contact not Found", MessageAnswer::Yes);
     search(0, "Zenith");
