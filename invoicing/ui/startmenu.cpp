@@ -143,20 +143,21 @@ void StartMenu::buildMenu() {
     };
     QMenu* files = menu(QStringLiteral("mnuFiles"), tr("&Files"));
     entry(files, QStringLiteral("mnuCreate"), tr("Create/&Modify"), &StartMenu::createModify);
-    QAction* invoices = files->addAction(tr("&Invoices..."));
-    invoices->setObjectName(QStringLiteral("mnuInvoices"));
-    invoices->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-    connect(invoices, &QAction::triggered, this, [this] {
-        hide();
-        m_program.showInvoices();
-    });
-    QAction* customers = files->addAction(tr("&Customers..."));
-    customers->setObjectName(QStringLiteral("mnuCustomers"));
-    customers->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
-    connect(customers, &QAction::triggered, this, [this] {
-        hide();
-        m_program.showCustomers();
-    });
+    // The records windows take the start form's place, each with a key of its own.
+    const auto records = [&](const QString& name, const QString& caption, Qt::Key key,
+                             void (Billwright::*show)()) {
+        QAction* action = files->addAction(caption);
+        action->setObjectName(name);
+        action->setShortcut(QKeySequence(Qt::CTRL | key));
+        connect(action, &QAction::triggered, this, [this, show] {
+            hide();
+            (m_program.*show)();
+        });
+    };
+    records(QStringLiteral("mnuInvoices"), tr("&Invoices..."), Qt::Key_I,
+            &Billwright::showInvoices);
+    records(QStringLiteral("mnuCustomers"), tr("&Customers..."), Qt::Key_U,
+            &Billwright::showCustomers);
     QAction* dataFolder = files->addAction(tr("&Data Folder..."));
     dataFolder->setObjectName(QStringLiteral("mnuDataFolder"));
     connect(dataFolder, &QAction::triggered, this,
