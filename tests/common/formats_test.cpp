@@ -29,16 +29,6 @@ QStringList allFields(const QByteArray& data) {
 constexpr qint64 kMax = std::numeric_limits<qint64>::max();
 constexpr qint64 kMin = std::numeric_limits<qint64>::min();
 
-qint64 unitsFromDouble(double value) {
-    const auto c = Currency::fromDouble(value);
-    return c ? c->units() : -1;
-}
-
-qint64 unitsFromText(const char16_t* text) {
-    const auto c = Currency::fromDecimalText(text);
-    return c ? c->units() : -1;
-}
-
 const RegionalSettings us = RegionalSettings::unitedStates();
 
 QString plainValue(const char16_t* typed, const RegionalSettings& r = us) {
@@ -233,21 +223,18 @@ TEST(SplitLines, SplitsAtEveryLineEndAndKeepsEverythingElse) {
 }
 
 TEST(FixedRecords, RecordCountRoundsHalfToEven) {
-    EXPECT_EQ(recordCountForLength(0, 145), 0);
-    EXPECT_EQ(recordCountForLength(72, 145), 0);  // 0.497
-    EXPECT_EQ(recordCountForLength(73, 145), 1);  // 0.503
-    EXPECT_EQ(recordCountForLength(362, 145), 2); // 2.497
-    EXPECT_EQ(recordCountForLength(363, 145), 3); // 2.503
-    EXPECT_EQ(recordCountForLength(1, 2), 0);     // 0.5
-    EXPECT_EQ(recordCountForLength(3, 2), 2);     // 1.5
-    EXPECT_EQ(recordCountForLength(5, 2), 2);     // 2.5
-    EXPECT_EQ(recordCountForLength(7, 2), 4);     // 3.5
+    // File length, record length, records: 72, 73, 362 and 363 bytes of 145 are 0.497, 0.503,
+    // 2.497 and 2.503 records, then the halves 0.5 to 3.5.
+    const std::tuple<qint64, int, qint64> counts[] = {
+        {0, 145, 0}, {72, 145, 0}, {73, 145, 1}, {362, 145, 2}, {363, 145, 3},  {1, 2, 0},
+        {3, 2, 2},   {5, 2, 2},    {7, 2, 4},    {100, 0, 0},   {-145, 145, 0},
+    };
+    for (const auto& [length, size, count] : counts)
+        EXPECT_EQ(recordCountForLength(length, size), count) << length << " / " << size;
     EXPECT_EQ(recordCountForLength(qint64(kMaxRecords) * 145, 145), kMaxRecords);
     // Not capped: the caller sees a file that is too long.
     EXPECT_EQ(recordCountForLength(qint64(kMaxRecords + 1) * 60, 60), kMaxRecords + 1);
     EXPECT_EQ(recordCountForLength(qint64(1) << 40, 235), 4678772884);
-    EXPECT_EQ(recordCountForLength(100, 0), 0);
-    EXPECT_EQ(recordCountForLength(-145, 145), 0);
 }
 
 TEST(FixedRecords, PackCutsAndPadsInBytesAfterEncodingAndAShortRecordReadsAsBlanks) {
@@ -311,49 +298,42 @@ TEST(FixedRecords, SplitKeepsAPartialTrailingRecord) {
 
 TEST(Currency, FromDoubleRoundsTheExactValueHalfToEvenAndRefusesWhatDoesNotFit) {
     // Exact halves of a ten-thousandth go to the even neighbour, either sign, any size.
-    EXPECT_EQ(unitsFromDouble(0.03125), 312);
-    EXPECT_EQ(unitsFromDouble(0.09375), 938);
-    EXPECT_EQ(unitsFromDouble(-0.03125), -312);
-    EXPECT_EQ(unitsFromDouble(1234567.03125), 12345670312);
-    // Literals that look like halves are not: the double of 0.00005 lies just above the
-    // half, that of 0.00015 just below it.
-    EXPECT_EQ(unitsFromDouble(0.00005), 1);
-    EXPECT_EQ(unitsFromDouble(0.00015), 1);
-    EXPECT_EQ(unitsFromDouble(1.2345), 12345);
-    // 6.5% of a single-precision 10.01 is a hair above 0.65065.
-    EXPECT_EQ(unitsFromDouble(double(10.01f) * 6.5 / 100), 6507);
-    EXPECT_EQ(unitsFromDouble(1e-300), 0);
-    EXPECT_EQ(unitsFromDouble(-0.0), 0);
-
-    EXPECT_EQ(unitsFromDouble(922337203685477.5), 9223372036854775000);
-    EXPECT_EQ(unitsFromDouble(-922337203685477.5), -9223372036854775000);
+    // Literals that look like halves are not: the double of 0.00005 lies just above the half,
+    // that of 0.00015 just below it. 6.5% of a single-precision 10.01 is a hair above 0.65065.
+    const std::pair<double, qint64> rounded[] = {
+        {0.03125, 312}, {0.09375, 938},  {-0.03125, -312}, {0.00005, 1},
+        {0.00015, 1},   {1.2345, 12345}, {1e-300, 0},      {-0.0, 0},
+    };
+    for (const auto& [value, units] : rounded)
+        EXPECT_EQ(Currency::fromDouble(value), std::optional(Currency::fromUnits(units))) << value;
+    EXPECT_EQ(Currency::fromDouble(1234567.03125), Currency::fromUnits(12345670312));
+    EXPECT_EQ(Currency::fromDouble(double(10.01f) * 6.5 / 100), Currency::fromUnits(6507));
+    EXPECT_EQ(Currency::fromDouble(922337203685477.5), Currency::fromUnits(9223372036854775000));
+    EXPECT_EQ(Currency::fromDouble(-922337203685477.5), Currency::fromUnits(-9223372036854775000));
     // The next doubles up are beyond the 64-bit range of ten-thousandths.
-    EXPECT_FALSE(Currency::fromDouble(922337203685477.625));
-    EXPECT_FALSE(Currency::fromDouble(-922337203685477.625));
-    EXPECT_FALSE(Currency::fromDouble(std::numeric_limits<double>::quiet_NaN()));
-    EXPECT_FALSE(Currency::fromDouble(std::numeric_limits<double>::infinity()));
+    for (const double beyond :
+         {922337203685477.625, -922337203685477.625, std::numeric_limits<double>::quiet_NaN(),
+          std::numeric_limits<double>::infinity()})
+        EXPECT_FALSE(Currency::fromDouble(beyond)) << beyond;
 }
 
 TEST(Currency, FromDecimalTextIsExact) {
-    EXPECT_EQ(unitsFromText(u"-12.3456"), -123456);
-    EXPECT_EQ(unitsFromText(u" 7 "), 70000);
-    EXPECT_EQ(unitsFromText(u".5"), 5000);
-    EXPECT_EQ(unitsFromText(u"000000000000000000000001"), 10000);
-    // Beyond four decimals: an exact half goes to even, anything past the half goes up.
-    EXPECT_EQ(unitsFromText(u"0.00005"), 0);
-    EXPECT_EQ(unitsFromText(u"0.00015"), 2);
-    EXPECT_EQ(unitsFromText(u"0.000250000"), 2);
-    EXPECT_EQ(unitsFromText(u"0.00025000001"), 3);
-    EXPECT_EQ(unitsFromText(u"-0.00015"), -2);
-    // The ends of the range.
-    EXPECT_EQ(unitsFromText(u"922337203685477.5807"), kMax);
-    EXPECT_EQ(unitsFromText(u"-922337203685477.5808"), kMin);
-    EXPECT_FALSE(Currency::fromDecimalText(u"922337203685477.5808"));
-    EXPECT_FALSE(Currency::fromDecimalText(u"922337203685477.58075"));
-    // 2^128: a reader that let its wide accumulator wrap would see 0.
-    EXPECT_FALSE(Currency::fromDecimalText(u"340282366920938463463374607431768211456"));
-    for (const char16_t* bad :
-         {u"", u"-", u".", u"+-1", u"1.2.3", u"1,000", u"1e3", u"$5", u"12 3", u"12abc", u"--1"})
+    // Beyond four decimals an exact half goes to even, anything past the half goes up; then
+    // the ends of the range.
+    const std::pair<const char16_t*, qint64> exact[] = {
+        {u"-12.3456", -123456}, {u" 7 ", 70000},     {u".5", 5000},         {u"0.00005", 0},
+        {u"0.00015", 2},        {u"0.000250000", 2}, {u"0.00025000001", 3}, {u"-0.00015", -2},
+    };
+    for (const auto& [text, units] : exact)
+        EXPECT_EQ(Currency::fromDecimalText(text), std::optional(Currency::fromUnits(units)))
+            << QString::fromUtf16(text).toStdString();
+    EXPECT_EQ(Currency::fromDecimalText(u"000000000000000000000001"), Currency::fromUnits(10000));
+    EXPECT_EQ(Currency::fromDecimalText(u"922337203685477.5807"), Currency::fromUnits(kMax));
+    EXPECT_EQ(Currency::fromDecimalText(u"-922337203685477.5808"), Currency::fromUnits(kMin));
+    // Past the ends, and 2^128: a reader that let its wide accumulator wrap would see 0.
+    for (const char16_t* bad : {u"", u"-", u".", u"+-1", u"1.2.3", u"1,000", u"1e3", u"$5", u"12 3",
+                                u"12abc", u"--1", u"922337203685477.5808", u"922337203685477.58075",
+                                u"340282366920938463463374607431768211456"})
         EXPECT_FALSE(Currency::fromDecimalText(bad)) << QString::fromUtf16(bad).toStdString();
 }
 
