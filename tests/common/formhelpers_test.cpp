@@ -63,6 +63,14 @@ struct Form {
     }
 };
 
+// Typed one key at a time, each key carrying its character, as a keyboard layout sends it.
+void typeKeys(QWidget* box, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &press);
+    }
+}
+
 } // namespace
 
 TEST(Keyboard, EnterClicksOnlyTheFocusedEnabledButton) {
@@ -92,7 +100,7 @@ TEST(Keyboard, ReturnInTheLastBoxDoesTheStepsButtonWhenItIsAvailable) {
     EXPECT_EQ(form.clicks, 1);
 
     // A step refused from Return keeps its words, though the box passes the key on.
-    pellar::testing::ScriptedDesk desk;
+    ScriptedDesk desk;
     form.button->setEnabled(true);
     QObject::connect(form.button, &QPushButton::clicked,
                      [&] { refuse(desk, form.note, QStringLiteral("Nothing to post.")); });
@@ -119,7 +127,7 @@ TEST(Keyboard, ReturnInABoxWithoutAStepGoesOnAsTabDoes) {
 }
 
 TEST(Keyboard, ARefusalBeepsAndSaysWhyUntilTheNextKeystroke) {
-    pellar::testing::ScriptedDesk desk;
+    ScriptedDesk desk;
     Form form;
     refuse(desk, form.note, QStringLiteral("The price must be a number."));
     EXPECT_EQ(desk.beeps(), 1);
@@ -132,18 +140,6 @@ TEST(Keyboard, ARefusalBeepsAndSaysWhyUntilTheNextKeystroke) {
     EXPECT_TRUE(form.note->text().isEmpty());
     EXPECT_EQ(form.box->text(), QStringLiteral("1"));
 }
-
-namespace {
-
-// Typed one key at a time, each key carrying its character, as a keyboard layout sends it.
-void typeKeys(QWidget* box, const QString& text) {
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(box, &press);
-    }
-}
-
-} // namespace
 
 TEST(CheckMoneyBox, NumbersGetTwoDecimalsAnythingElseBeepsAndKeepsTheFocus) {
     Form form;
@@ -246,19 +242,6 @@ TEST(KeepStorable, WhatTheFilesCannotHoldIsLeftOutAndNamed) {
     EXPECT_EQ(toAnsi(storableText(u"Ω ok ?")), QByteArray(" ok ?"));
 }
 
-namespace {
-
-QPalette darkPalette() {
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
-    dark.setColor(QPalette::WindowText, Qt::white);
-    dark.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
-    dark.setColor(QPalette::Text, Qt::white);
-    return dark;
-}
-
-} // namespace
-
 TEST(Tints, EveryTintKeepsItsContrastOnEveryBackground) {
     const QColor backgrounds[] = {Qt::white,
                                   QColor(0xef, 0xef, 0xef),
@@ -291,7 +274,12 @@ TEST(Tints, ALabelFollowsTheDesktopFromLightToDark) {
     };
     EXPECT_GE(contrast(), 4.5);
     EXPECT_TRUE(label.font().bold());
-    QApplication::setPalette(darkPalette());
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
+    dark.setColor(QPalette::Text, Qt::white);
+    QApplication::setPalette(dark);
     QApplication::processEvents();
     EXPECT_EQ(label.palette().color(QPalette::Window), QColor(0x35, 0x35, 0x35));
     EXPECT_GE(contrast(), 4.5);
@@ -323,7 +311,7 @@ TEST(Help, EveryGuideLoadsAndEveryLinkInItResolves) {
 
 TEST(Help, F1OpensTheGuideAndAboutShowsTheDataFolder) {
     pellar::testing::ScratchDataFolder folder;
-    pellar::testing::ScriptedDesk desk;
+    ScriptedDesk desk;
     ProgramContext context(desk, folder);
     const ui::ProgramHelp help{QStringLiteral("Slipmaker"), QStringLiteral("1.0.0"),
                                QStringLiteral("Slipmaker prints bank deposit slips.")};
