@@ -145,10 +145,9 @@ QString where(const PrintLog& log, const QString& text) {
 
 QList<PrintOp> rulesOnPage(const PrintLog& log, int page) {
     QList<PrintOp> rules;
-    for (const PrintOp& op : log.ops) {
+    for (const PrintOp& op : log.ops)
         if (op.page == page && (op.kind == PrintOp::Kind::Line || op.kind == PrintOp::Kind::Box))
             rules << op;
-    }
     return rules;
 }
 
@@ -843,20 +842,17 @@ TEST(SalesTaxPage, EveryFigureIsPrintedOnceAndNothingPrintsOverAnything) {
                                            "802-555-0142",
                                            "",
                                            "03-1234567"};
-    pellar::RecordingSurface surface;
+    RecordingSurface surface;
     printSalesTaxReport(surface, business, f);
-    const pellar::PrintLog& log = *surface.log();
-    EXPECT_TRUE(log.overlaps().isEmpty()) << log.overlaps().join(u'\n').toStdString();
+    const PrintLog& log = *surface.log();
+    expectNoOverlaps(log);
+    ASSERT_EQ(log.pageCount(), 1);
     for (const QString& figure :
          {pellar::formatCurrency(f.taxable), pellar::formatCurrency(f.nonTaxable),
           pellar::formatCurrency(money("9999999.99")), pellar::formatCurrency(f.tax),
-          pellar::formatCurrency(f.total), QStringLiteral("10000"), business.name}) {
-        int found = 0;
-        for (const pellar::PrintOp& op : log.texts())
-            found += op.text == figure ? 1 : 0;
-        EXPECT_EQ(found, 1) << figure.toStdString();
-    }
-    for (const pellar::PrintOp& op : log.texts())
+          pellar::formatCurrency(f.total), QStringLiteral("10000"), business.name})
+        EXPECT_EQ(countText(log, 1, figure), 1) << figure.toStdString();
+    for (const PrintOp& op : log.texts())
         EXPECT_LE(op.x + surface.textWidth(op.text), surface.pageWidth() - 1440)
             << op.text.toStdString();
 
@@ -895,78 +891,50 @@ TEST(InvoicePageLayout, FirstPageWithRemittanceInColour) {
         EXPECT_EQ(rules[i].drawWidth, kRulingPenDots);
     }
 
-    EXPECT_EQ(placed(*log, 1),
-              QStringList({
-                  "INVOICE@7200,576",
-                  // Business header: the telephone is not printed.
-                  "Acme Plumbing@1440,720",
-                  "12 Main St@1440,1056",
-                  "PO Box 9@1440,1296",
-                  "Springfield, IL. 62701@1440,1536",
-                  "acme@example.com@1440,1776",
-                  "12-3456789@1440,2016",
-                  "Date 12/6/2026@7200,1296",
-                  "INVOICE NO: 20260001@7200,1536",
-                  "Reference: PO-77@7200,1776",
-                  "Page  1@7200,2016",
-                  "QTY@864,5832",
-                  "DESCRIPTION@3960,5832",
-                  "PRICE@8784,5832",
-                  "TOTAL@10800,5832",
-                  "Detach Here and Return Top Section@4320,5184",
-                  // Customer block: the empty apt/PO box line is left out.
-                  "Jane Doe@1440,3312",
-                  "4 Elm Rd@1440,3552",
-                  "Riverton, WY 82501@1440,3792",
-                  // Item lines: the empty line, then rows from 4.5 in, amounts right-aligned.
-                  "@0,4032",
-                  "2@1340,6480",
-                  "$10.00@9192,6480",
-                  "$20.00@10920,6480",
-                  "Copper elbow@2160,6480",
-                  "1@1340,6720",
-                  "$1,234.50@8892,6720",
-                  "$1,234.50@10620,6720",
-                  "Valve@2160,6720",
-                  "@0,6960",
-                  "ITEM SUB-TOTAL@5040,7200",
-                  "$1,254.50@10620,7200",
-                  "LABOR@5040,7440",
-                  "$50.00@10920,7440",
-                  "SHIPPING CHARGE@5040,7680",
-                  "$7.25@11020,7680",
-                  "ADDITIONAL CHARGES@5040,7920",
-                  "$3.00@11020,7920",
-                  "TAX@5040,8160",
-                  "$62.73@10920,8160",
-                  // Terms and grand total share the line at 9.6 in; the grand total at 12 pt.
-                  "Deduct a Discount of $25.09 if Paid in 10 days@1872,13824",
-                  "Thank you for your Business@1872,14064",
-                  "$1,377.48@10440,13824",
-              }));
+    const QStringList page = placed(*log, 1);
+    // The business header: the telephone is not printed.
+    EXPECT_EQ(page.mid(0, 16),
+              (QStringList{"INVOICE@7200,576", "Acme Plumbing@1440,720", "12 Main St@1440,1056",
+                           "PO Box 9@1440,1296", "Springfield, IL. 62701@1440,1536",
+                           "acme@example.com@1440,1776", "12-3456789@1440,2016",
+                           "Date 12/6/2026@7200,1296", "INVOICE NO: 20260001@7200,1536",
+                           "Reference: PO-77@7200,1776", "Page  1@7200,2016", "QTY@864,5832",
+                           "DESCRIPTION@3960,5832", "PRICE@8784,5832", "TOTAL@10800,5832",
+                           "Detach Here and Return Top Section@4320,5184"}));
+    // The customer block leaves the empty apt/PO box line out; then the item lines: the empty
+    // line, then rows from 4.5 in, amounts right-aligned.
+    EXPECT_EQ(
+        page.mid(16, 13),
+        (QStringList{"Jane Doe@1440,3312", "4 Elm Rd@1440,3552", "Riverton, WY 82501@1440,3792",
+                     "@0,4032", "2@1340,6480", "$10.00@9192,6480", "$20.00@10920,6480",
+                     "Copper elbow@2160,6480", "1@1340,6720", "$1,234.50@8892,6720",
+                     "$1,234.50@10620,6720", "Valve@2160,6720", "@0,6960"}));
+    EXPECT_EQ(page.mid(29, 10),
+              (QStringList{"ITEM SUB-TOTAL@5040,7200", "$1,254.50@10620,7200", "LABOR@5040,7440",
+                           "$50.00@10920,7440", "SHIPPING CHARGE@5040,7680", "$7.25@11020,7680",
+                           "ADDITIONAL CHARGES@5040,7920", "$3.00@11020,7920", "TAX@5040,8160",
+                           "$62.73@10920,8160"}));
+    // Terms and grand total share the line at 9.6 in; the grand total at 12 pt.
+    EXPECT_EQ(page.mid(39),
+              (QStringList{"Deduct a Discount of $25.09 if Paid in 10 days@1872,13824",
+                           "Thank you for your Business@1872,14064", "$1,377.48@10440,13824"}));
 
-    // Fonts and colours where they matter.
-    const auto font = [&](const QString& text) {
+    // Fonts and colours where they matter: after the detach note the customer block and the
+    // rows are regular.
+    QStringList fonts;
+    for (const char* text : {"INVOICE", "Acme Plumbing", "12 Main St", "Page  1", "TOTAL",
+                             "Detach Here and Return Top Section", "Jane Doe", "Copper elbow",
+                             "ITEM SUB-TOTAL", "Thank you for your Business", "$1,377.48"}) {
         const PrintOp* op = log->findText(text);
-        return op ? QStringLiteral("%1 %2%3 %4")
-                        .arg(op->fontName)
-                        .arg(op->fontSize)
-                        .arg(op->bold ? "b" : "")
-                        .arg(op->color.name())
-                  : QStringLiteral("missing");
-    };
-    EXPECT_EQ(font("INVOICE"), "Ariel 28b #000000");
-    EXPECT_EQ(font("Acme Plumbing"), "Ariel 14b #000000");
-    EXPECT_EQ(font("12 Main St"), "Ariel 10 #000000");
-    EXPECT_EQ(font("Page  1"), "Ariel 10b #0000ff");
-    EXPECT_EQ(font("TOTAL"), "Ariel 10b #0000ff");
-    EXPECT_EQ(font("Detach Here and Return Top Section"), "Ariel 6b #000000");
-    // After the detach note the customer block and the rows are regular.
-    EXPECT_EQ(font("Jane Doe"), "Ariel 10 #000000");
-    EXPECT_EQ(font("Copper elbow"), "Ariel 10 #0000ff");
-    EXPECT_EQ(font("ITEM SUB-TOTAL"), "Ariel 10b #0000ff");
-    EXPECT_EQ(font("Thank you for your Business"), "Ariel 10b #0000ff");
-    EXPECT_EQ(font("$1,377.48"), "Ariel 12b #0000ff");
+        fonts << (op ? QStringLiteral("%1 %2%3 %4")
+                           .arg(op->fontName, QString::number(op->fontSize), op->bold ? "b" : "",
+                                op->color.name())
+                     : QStringLiteral("missing"));
+    }
+    EXPECT_EQ(fonts, (QStringList{"Ariel 28b #000000", "Ariel 14b #000000", "Ariel 10 #000000",
+                                  "Ariel 10b #0000ff", "Ariel 10b #0000ff", "Ariel 6b #000000",
+                                  "Ariel 10 #000000", "Ariel 10 #0000ff", "Ariel 10b #0000ff",
+                                  "Ariel 10b #0000ff", "Ariel 12b #0000ff"}));
 }
 
 TEST(InvoicePageLayout, PlainPaperMonochromeAndBusinessHeaderVariants) {
