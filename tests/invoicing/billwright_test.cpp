@@ -35,7 +35,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <functional>
@@ -56,8 +55,11 @@ const QByteArray kProfile = "\"Hillside Hardware\",\"41 Quarry Road\",\"Suite 2\
 
 class BillwrightTest : public ::testing::Test {
 protected:
-    // The program with its start menu up, making real invoice forms.
-    Billwright& start() {
+    // The program with its start menu up, making real invoice forms; on a folder holding the
+    // business profile given, if any.
+    Billwright& start(const QByteArray& profile = {}) {
+        if (!profile.isEmpty())
+            folder.put("MyBusinessData.txt", profile);
         program = new Billwright(app.shell());
         program->setInvoiceFormFactory([](Billwright& bw) { return new InvoiceForm(bw); });
         program->start();
@@ -66,21 +68,18 @@ protected:
     // Menu -> customer entry -> invoice form, active as it is for the person, under the
     // options as changed.
     InvoiceForm* openInvoice(const std::function<void(InvoiceOptions&)>& change = {}) {
-        if (!program) {
-            app.folder.put("MyBusinessData.txt", kProfile);
-            start();
-        }
+        if (!program)
+            start(kProfile);
         InvoiceOptions options = program->options();
         if (change)
             change(options);
         program->setOptions(options);
         click(program->startMenu(), "cmdContinue");
         QWidget* entry = app.shell().form(QStringLiteral("frmShell"));
-        const char* customer[] = {"Maple Street Bakery", "12 Maple St", "",
-                                  "Springfield",         "IL",          "62704"};
-        for (int i = 1; i <= 6; ++i)
-            child(entry, QStringLiteral("txtCustomer_%1").arg(i).toLatin1())
-                ->setText(customer[i - 1]);
+        int box = 0;
+        for (const char* line :
+             {"Maple Street Bakery", "12 Maple St", "", "Springfield", "IL", "62704"})
+            child(entry, "txtCustomer_" + QByteArray::number(++box))->setText(line);
         click(entry, "cmdSchedule");
         form = dynamic_cast<InvoiceForm*>(program->invoiceForm());
         EXPECT_NE(form, nullptr);
@@ -216,9 +215,8 @@ TEST_F(BillwrightForms, OptionsEditedOnTheFormApplyAtOnceAndAreStoredAsShown) {
 TEST_F(BillwrightForms, StoredFilesFillTheFormAndAnUnchangedSaveRewritesThemAsRead) {
     const QByteArray options = "#FALSE#,#TRUE#,#FALSE#,#FALSE#,#TRUE#,\"7.25\",2,1,0,\"38.50\",0,"
                                "\"2.0\",\"10\",1,#TRUE#,#FALSE#\r\n";
-    folder.put("MyBusinessData.txt", kProfile);
     folder.put("InvoiceInfo.txt", options);
-    Billwright& bw = start();
+    Billwright& bw = start(kProfile);
     EXPECT_EQ(bw.profile().name, "Hillside Hardware");
     SetupForm* setup = openSetup();
     ASSERT_TRUE(setup->isVisible());
@@ -291,9 +289,8 @@ TEST_F(BillwrightForms, ProgramAidsFollowTheBoxesAndAreSavedUnlessUnreadable) {
 }
 
 TEST_F(BillwrightForms, TitleBarCloseOfSetupLosesEditsAndEndsWithBackup) {
-    folder.put("MyBusinessData.txt", kProfile);
     folder.put("SalesItems.txt", "Hinge\r\n");
-    Billwright& bw = start();
+    Billwright& bw = start(kProfile);
     SetupForm* setup = openSetup();
     type(setup, "txtName", QStringLiteral("Changed Name"));
     click(setup, "optAll");
@@ -391,8 +388,7 @@ TEST_F(BillwrightForms, FailedSaveIsToldAndTheFormStays) {
 }
 
 TEST_F(BillwrightForms, CustomerEntryStartsBlankAndHandsTheCustomerOn) {
-    folder.put("MyBusinessData.txt", kProfile);
-    Billwright& bw = start();
+    Billwright& bw = start(kProfile);
     int made = 0;
     bw.setInvoiceFormFactory([&made](Billwright&) {
         ++made;
@@ -402,7 +398,7 @@ TEST_F(BillwrightForms, CustomerEntryStartsBlankAndHandsTheCustomerOn) {
     CustomerEntry* entry = bw.customerEntry();
     ASSERT_NE(entry, nullptr);
     for (int i = 1; i <= 6; ++i)
-        QTest::keyClicks(child(entry, QStringLiteral("txtCustomer_%1").arg(i).toLatin1()),
+        QTest::keyClicks(child(entry, "txtCustomer_" + QByteArray::number(i)),
                          QStringLiteral("field %1").arg(i));
     click(entry, "cmdExit");
     EXPECT_FALSE(entry->isVisible());
@@ -798,8 +794,7 @@ TEST_F(InvoiceFormTest, RefusedInputsGetTheAlarmTheReasonAndTheFocus) {
 // From the start menu to a printed invoice with the keyboard alone: keys go to whatever
 // has the focus, as they would for the person.
 TEST_F(InvoiceFormTest, KeyboardAloneWalksFromCustomerEntryToPrinted) {
-    app.folder.put("MyBusinessData.txt", kProfile);
-    start();
+    start(kProfile);
     const auto active = [](QWidget* window) {
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window));
@@ -844,9 +839,8 @@ TEST_F(InvoiceFormTest, KeyboardAloneWalksFromCustomerEntryToPrinted) {
     ASSERT_EQ(form->draft().lines().size(), 11);
     EXPECT_EQ(form->draft().totals().subTotal(), *pellar::Currency::fromWhole(2750));
     auto* grid = get<QTableWidget>("fgInvoice");
-    const int bottom = grid->rowViewportPosition(10) + grid->rowHeight(10);
     EXPECT_GE(grid->rowViewportPosition(10), 0);
-    EXPECT_LE(bottom, grid->viewport()->height());
+    EXPECT_LE(grid->rowViewportPosition(10) + grid->rowHeight(10), grid->viewport()->height());
     // Tab and Shift+Tab leave the grid as they leave any other control.
     grid->setFocus();
     press(Qt::Key_Tab);
@@ -1145,9 +1139,8 @@ protected:
 };
 
 TEST_F(InvoicesWindowTest, FindsMarksPaidOpensAndExportsFromTheKeyboard) {
-    folder.put("MyBusinessData.txt", kProfile);
     folder.put("Invoices.txt", kRegister);
-    start();
+    start(kProfile);
     desk.expectMessage(QStringLiteral("Billwright")); // the damaged line is told
     openFromMenu(Qt::Key_I, "frmInvoices");
     EXPECT_TRUE(desk.messages().last().text().contains("1 line(s)"));
@@ -1203,12 +1196,11 @@ TEST_F(InvoicesWindowTest, FindsMarksPaidOpensAndExportsFromTheKeyboard) {
 }
 
 TEST_F(InvoicesWindowTest, CustomerEntryOffersTheBookByPrefixAndFillsTheAddress) {
-    folder.put("MyBusinessData.txt", kProfile);
     folder.put("Customers.txt", "\"Maple Street Bakery\",\"12 Maple St\",\"\",\"Springfield\","
                                 "\"IL\",\"62704\"\r\n\"Mapleton Farm\",\"RR 2\",\"\",\"Barre\","
                                 "\"VT\",\"05641\"\r\n\"Oak Mill\",\"1 Oak\",\"\",\"Troy\",\"NY\","
                                 "\"12180\"\r\n");
-    start();
+    start(kProfile);
     click(program->startMenu(), "cmdContinue");
     QWidget* entry = app.shell().form(QStringLiteral("frmShell"));
     entry->activateWindow();
@@ -1231,9 +1223,8 @@ TEST_F(InvoicesWindowTest, CustomersWindowEditsAndDeletesAndLeavesADamagedBookAl
     const QByteArray book =
         "\"Maple Street Bakery\",\"12 Maple St\",\"\",\"Springfield\",\"IL\","
         "\"62704\"\r\n\"Oak Mill\",\"1 Oak\",\"\",\"Troy\",\"NY\",\"12180\"\r\n";
-    folder.put("MyBusinessData.txt", kProfile);
     folder.put("Customers.txt", book);
-    start();
+    start(kProfile);
     openFromMenu(Qt::Key_U, "frmCustomers");
     EXPECT_EQ(focused(), "fgCustomers");
 
