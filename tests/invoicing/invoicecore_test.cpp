@@ -64,9 +64,8 @@ InvoiceDraft inLines(const AddOns& addOns = {}) {
 
 // An invoice of $200 at the charges, with the add-ons given.
 struct Charges {
-    explicit Charges(const AddOns& addOns) {
-        draft.start(20260001, addOns);
-        draft.beginLines();
+    explicit Charges(const AddOns& addOns)
+        : draft(inLines(addOns)) {
         draft.post("Garden hose", "2", "100", kNoTax);
         draft.completeLines();
         draft.continueFromAddOns({});
@@ -512,8 +511,7 @@ TEST_F(BillwrightFiles, CatalogueEntriesComeBackWholeFromEveryKindOfFile) {
     EXPECT_TRUE(loadItems(folder).items.isEmpty());
     EXPECT_FALSE(folder.exists("SalesItems.txt")); // reading never creates it
 
-    const QStringList entries{QStringLiteral("Bolts, 3/8 inch"), QStringLiteral("\"Best\" hinge"),
-                              QStringLiteral("anchor  "), QStringLiteral("Caf\u00e9 table")};
+    const QStringList entries{"Bolts, 3/8 inch", "\"Best\" hinge", "anchor  ", "Caf\u00e9 table"};
     ASSERT_TRUE(writeItems(folder, entries).ok);
     EXPECT_EQ(folder.bytes("SalesItems.txt"),
               "Bolts, 3/8 inch\r\n\"Best\" hinge\r\nanchor  \r\nCaf\xe9 table\r\n");
@@ -522,17 +520,15 @@ TEST_F(BillwrightFiles, CatalogueEntriesComeBackWholeFromEveryKindOfFile) {
     EXPECT_TRUE(read.problem.isEmpty());
     // Sorted without regard to case; blanks at the ends dropped; commas and quotes kept.
     EXPECT_EQ(read.items,
-              (QStringList{QStringLiteral("\"Best\" hinge"), QStringLiteral("anchor"),
-                           QStringLiteral("Bolts, 3/8 inch"), QStringLiteral("Caf\u00e9 table")}));
+              (QStringList{"\"Best\" hinge", "anchor", "Bolts, 3/8 inch", "Caf\u00e9 table"}));
 
     // Blank lines and bare line feeds, as an editor might leave them.
     folder.put("SalesItems.txt", "washer\n\n   \r\nNut\r\n");
-    EXPECT_EQ(loadItems(folder).items,
-              (QStringList{QStringLiteral("Nut"), QStringLiteral("washer")}));
+    EXPECT_EQ(loadItems(folder).items, (QStringList{"Nut", "washer"}));
 
     ASSERT_TRUE(QFile::remove(folder.file("SalesItems.txt")));
     folder.put("Backup/SalesItems.txt", "Gasket\r\n");
-    EXPECT_EQ(loadItems(folder).items, QStringList{QStringLiteral("Gasket")});
+    EXPECT_EQ(loadItems(folder).items, QStringList{"Gasket"});
     EXPECT_EQ(folder.bytes("SalesItems.txt"), "Gasket\r\n");
 
     // A line break typed into an entry cannot split it.
@@ -564,22 +560,16 @@ TEST(BillwrightOptionsRecord, RatesReadTheSameUnderUsAndGermanSettings) {
     };
     const auto german = pellar::RegionalSettings::fromLocale(QLocale(QStringLiteral("de_DE")));
     const auto us = pellar::RegionalSettings::unitedStates();
-    struct Case {
-        const pellar::RegionalSettings* region;
-        QByteArray file;
-    };
-    for (const Case& c : {Case{&us, record("6.5", "1045.00", "1.5")},
-                          Case{&german, record("6.5", "1045.00", "1.5")},
-                          Case{&us, record("6.5", "1,045.00", "1.5")},
-                          Case{&german, record("6,5", "1.045,00", "1,5")}}) {
-        const pellar::ScopedRegionalSettings region(*c.region);
-        const InvoiceOptions o = decodeInvoiceOptions(c.file).options;
-        SCOPED_TRACE(c.file.toStdString() + (c.region == &us ? " US" : " DE"));
+    for (const auto& [region, file] : {std::pair{&us, record("6.5", "1045.00", "1.5")},
+                                       std::pair{&german, record("6.5", "1045.00", "1.5")},
+                                       std::pair{&us, record("6.5", "1,045.00", "1.5")},
+                                       std::pair{&german, record("6,5", "1.045,00", "1,5")}}) {
+        const pellar::ScopedRegionalSettings scoped(*region);
+        const InvoiceOptions o = decodeInvoiceOptions(file).options;
+        SCOPED_TRACE(file.toStdString() + (region == &us ? " US" : " DE"));
         EXPECT_EQ(encodeInvoiceOptions(o), record("6.5", "1045.00", "1.5"));
 
-        InvoiceDraft draft;
-        draft.start(20260001, AddOns::from(o));
-        draft.beginLines();
+        InvoiceDraft draft = inLines(AddOns::from(o));
         ASSERT_FALSE(draft.post("Bolt", "1", "100", TaxRule::from(o)).alarm);
         EXPECT_EQ(draft.totals().tax(), money("6.5"));
         draft.completeLines();
@@ -644,8 +634,7 @@ TEST_F(BillwrightFiles, MemoLinesAreReadWhole) {
     folder.put("InvoiceMemo.txt", "Thank you, \"friend\"\r\n\r\n  Net 30  \r\n");
     const MemoRead memo = readInvoiceMemo(folder);
     EXPECT_TRUE(memo.found);
-    EXPECT_EQ(memo.lines, (QStringList{QStringLiteral("Thank you, \"friend\""), QString(),
-                                       QStringLiteral("  Net 30  ")}));
+    EXPECT_EQ(memo.lines, (QStringList{"Thank you, \"friend\"", "", "  Net 30  "}));
 }
 
 TEST_F(BillwrightFiles, TwoCopiesPrintingAtOnceTakeTwoNumbers) {
@@ -846,12 +835,11 @@ TEST(SalesTaxPage, EveryFigureIsPrintedOnceAndNothingPrintsOverAnything) {
     printSalesTaxReport(surface, business, f);
     const PrintLog& log = *surface.log();
     expectNoOverlaps(log);
-    ASSERT_EQ(log.pageCount(), 1);
     for (const QString& figure :
          {pellar::formatCurrency(f.taxable), pellar::formatCurrency(f.nonTaxable),
           pellar::formatCurrency(money("9999999.99")), pellar::formatCurrency(f.tax),
           pellar::formatCurrency(f.total), QStringLiteral("10000"), business.name})
-        EXPECT_EQ(countText(log, 1, figure), 1) << figure.toStdString();
+        EXPECT_EQ(countText(log, 0, figure), 1) << figure.toStdString();
     for (const PrintOp& op : log.texts())
         EXPECT_LE(op.x + surface.textWidth(op.text), surface.pageWidth() - 1440)
             << op.text.toStdString();
@@ -1028,8 +1016,7 @@ TEST(InvoicePageLayout, WrappingPiecesAndFirstWordsTooWide) {
 TEST(InvoicePageLayout, LongDescriptionsWrapInTheirColumn) {
     InvoicePrintData d = sampleInvoice();
     // 60 characters: 50 fit in the 3.5 in column at 10 point.
-    const QString words = QStringLiteral("Copper pipe three quarter inch type L sold by the foot "
-                                         "cut to");
+    const QString words = "Copper pipe three quarter inch type L sold by the foot cut to";
     d.lines = {{"3", words, money("4"), money("12")},
                line("1", QString(60, u'W'), "2"),
                line("1", "Tape", "1")};
