@@ -83,9 +83,12 @@ protected:
         click(entry, "cmdSchedule");
         form = dynamic_cast<InvoiceForm*>(program->invoiceForm());
         EXPECT_NE(form, nullptr);
-        form->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form));
+        activate(form);
         return form;
+    }
+    static void activate(QWidget* window) {
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
     }
 
     template <typename T = QLineEdit> static T* child(QWidget* in, const QByteArray& name) {
@@ -128,13 +131,7 @@ protected:
     pellar::testing::ScriptedDesk& desk = app.desk;
     Billwright* program = nullptr;
     InvoiceForm* form = nullptr;
-};
 
-const QByteArray kDefaultOptions = "#FALSE#,#FALSE#,#TRUE#,#TRUE#,#FALSE#,\"0.0\",0,0,0,\"0\",1,"
-                                   "\"0.0\",\"0\",0,#FALSE#,#TRUE#\r\n";
-
-class BillwrightForms : public BillwrightTest {
-protected:
     SetupForm* openSetup() {
         child<QAction>(program->startMenu(), "mnuCreate")->trigger();
         return program->setupForm();
@@ -145,6 +142,11 @@ protected:
         child<QTabWidget>(setup, "tabOptions")->setCurrentIndex(subTab);
     }
 };
+
+const QByteArray kDefaultOptions = "#FALSE#,#FALSE#,#TRUE#,#TRUE#,#FALSE#,\"0.0\",0,0,0,\"0\",1,"
+                                   "\"0.0\",\"0\",0,#FALSE#,#TRUE#\r\n";
+
+using BillwrightForms = BillwrightTest;
 
 TEST_F(BillwrightForms, FirstStartGoesToSetupThenToCustomerEntry) {
     Billwright& bw = start();
@@ -549,7 +551,6 @@ protected:
     QByteArray counter() const { return folder.bytes("BWInvoiceNo.txt"); }
 };
 
-// The Print button's cases.
 using InvoicePrint = InvoiceFormTest;
 
 TEST_F(InvoiceFormTest, OpensReadyWithTheCustomerAndTheCountersNumber) {
@@ -795,10 +796,6 @@ TEST_F(InvoiceFormTest, RefusedInputsGetTheAlarmTheReasonAndTheFocus) {
 // has the focus, as they would for the person.
 TEST_F(InvoiceFormTest, KeyboardAloneWalksFromCustomerEntryToPrinted) {
     start(kProfile);
-    const auto active = [](QWidget* window) {
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
-    };
     const auto keys = [](const QString& text) {
         QTest::keyClicks(QApplication::focusWidget(), text);
     };
@@ -806,10 +803,10 @@ TEST_F(InvoiceFormTest, KeyboardAloneWalksFromCustomerEntryToPrinted) {
         for (int i = 0; i < times; ++i)
             QTest::keyClick(QApplication::focusWidget(), key);
     };
-    active(program->startMenu());
+    activate(program->startMenu());
     ASSERT_EQ(focused(), "cmdContinue");
     press(Qt::Key_Return);
-    active(app.shell().form(QStringLiteral("frmShell")));
+    activate(app.shell().form(QStringLiteral("frmShell")));
     ASSERT_EQ(focused(), "txtCustomer_1");
     for (const char* field : {"Maple Street Bakery", "12 Maple St", "", "Springfield", "IL"}) {
         keys(QString::fromLatin1(field));
@@ -820,7 +817,7 @@ TEST_F(InvoiceFormTest, KeyboardAloneWalksFromCustomerEntryToPrinted) {
 
     form = dynamic_cast<InvoiceForm*>(program->invoiceForm());
     ASSERT_NE(form, nullptr);
-    active(form);
+    activate(form);
     ASSERT_EQ(focused(), "txtPO");
     keys("PO-9");
     press(Qt::Key_Tab, 2);
@@ -1126,13 +1123,11 @@ protected:
             QTest::keyClick(window->windowHandle(), *text);
     }
     void openFromMenu(Qt::Key key, const char* form) {
-        program->startMenu()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(program->startMenu()));
+        activate(program->startMenu());
         QTest::keyClick(program->startMenu()->windowHandle(), key, Qt::ControlModifier);
         window = app.shell().form(QString::fromLatin1(form));
         ASSERT_TRUE(window->isVisible());
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        activate(window);
     }
     QString summary() const { return child<QLabel>(window, "lblSummary")->text(); }
     QWidget* window = nullptr;
@@ -1203,8 +1198,7 @@ TEST_F(InvoicesWindowTest, CustomerEntryOffersTheBookByPrefixAndFillsTheAddress)
     start(kProfile);
     click(program->startMenu(), "cmdContinue");
     QWidget* entry = app.shell().form(QStringLiteral("frmShell"));
-    entry->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(entry));
+    activate(entry);
     QLineEdit* name = child(entry, "txtCustomer_1");
     QTest::keyClicks(name, "map");
     QCompleter* completer = name->completer();
