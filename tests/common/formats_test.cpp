@@ -132,8 +132,8 @@ TEST(FreeFormatReader, ConvertsNumbersWithRoundingAndRanges) {
     EXPECT_TRUE(r.ok()) << r.problem().toStdString();
 
     FreeFormatReader big("9223372036854775807,-9223372036854775808,255,254.5,0.1,-1.5e2,7");
-    EXPECT_EQ(big.readInt64(), std::numeric_limits<qint64>::max());
-    EXPECT_EQ(big.readInt64(), std::numeric_limits<qint64>::min());
+    EXPECT_EQ(big.readInt64(), kMax);
+    EXPECT_EQ(big.readInt64(), kMin);
     EXPECT_EQ(big.readByte(), 255);
     EXPECT_EQ(big.readByte(), 254);
     EXPECT_DOUBLE_EQ(big.readDouble(), 0.1);
@@ -222,7 +222,7 @@ TEST(SplitLines, SplitsAtEveryLineEndAndKeepsEverythingElse) {
     EXPECT_EQ(splitLines("\x80"), QStringList({QString::fromUtf16(u"\u20ac")}));
 }
 
-TEST(FixedRecords, RecordCountRoundsHalfToEven) {
+TEST(FixedRecords, RecordCountRoundsHalfToEvenAndSplitKeepsAPartialTrailingRecord) {
     // File length, record length, records: 72, 73, 362 and 363 bytes of 145 are 0.497, 0.503,
     // 2.497 and 2.503 records, then the halves 0.5 to 3.5.
     const std::tuple<qint64, int, qint64> counts[] = {
@@ -235,35 +235,7 @@ TEST(FixedRecords, RecordCountRoundsHalfToEven) {
     // Not capped: the caller sees a file that is too long.
     EXPECT_EQ(recordCountForLength(qint64(kMaxRecords + 1) * 60, 60), kMaxRecords + 1);
     EXPECT_EQ(recordCountForLength(qint64(1) << 40, 235), 4678772884);
-}
 
-TEST(FixedRecords, PackCutsAndPadsInBytesAfterEncodingAndAShortRecordReadsAsBlanks) {
-    const FixedRecordLayout layout{3, 5, 2};
-    EXPECT_EQ(layout.recordLength(), 10);
-    EXPECT_EQ(layout.offset(2), 8);
-
-    // "é" is two bytes in UTF-8 but one stored byte; '€' is one byte too.
-    EXPECT_EQ(layout.pack({"ABCDE", QString::fromUtf16(u"\u00e9\u20ac"), "xyz"}),
-              QByteArray("ABC\xe9\x80   xy"));
-    EXPECT_EQ(layout.pack({QString::fromUtf16(u"\u00e9\u00e9\u00e9\u00e9")}),
-              QByteArray("\xe9\xe9\xe9       "));
-    EXPECT_EQ(layout.pack({QString::fromUtf16(u"\u4e2d"), "", "a", "extra"}),
-              QByteArray("?       a "));
-    EXPECT_EQ(layout.pack({}), QByteArray(10, ' '));
-
-    // Reading back keeps the padding; a field cut on the way in stays cut.
-    EXPECT_EQ(layout.unpack(layout.pack({"ABCDE", QString::fromUtf16(u"\u00e9"), "q"})),
-              QStringList({"ABC", QString::fromUtf16(u"\u00e9    "), "q "}));
-    EXPECT_EQ(layout.field("ABCdefghij", 1), "defgh");
-    EXPECT_EQ(layout.field("ABCdefghij", 3), QString());
-    EXPECT_EQ(layout.field("ABCdefghij", -1), QString());
-
-    EXPECT_EQ(layout.unpack("ABCde"), QStringList({"ABC", "de   ", "  "}));
-    EXPECT_EQ(layout.unpack(""), QStringList({"   ", "     ", "  "}));
-    EXPECT_EQ(layout.field("AB", 0), "AB ");
-}
-
-TEST(FixedRecords, SplitKeepsAPartialTrailingRecord) {
     EXPECT_EQ(splitRecords("aaaabbbbcc", 4), QList<QByteArray>({"aaaa", "bbbb", "cc  "}));
     EXPECT_EQ(splitRecords("aaaabbbb", 4).size(), 2);
     EXPECT_TRUE(splitRecords("", 4).isEmpty());
@@ -296,6 +268,32 @@ TEST(FixedRecords, SplitKeepsAPartialTrailingRecord) {
     EXPECT_EQ(FixedRecordTable(expense, "").recordCount(), 0);
 }
 
+TEST(FixedRecords, PackCutsAndPadsInBytesAfterEncodingAndAShortRecordReadsAsBlanks) {
+    const FixedRecordLayout layout{3, 5, 2};
+    EXPECT_EQ(layout.recordLength(), 10);
+    EXPECT_EQ(layout.offset(2), 8);
+
+    // "é" is two bytes in UTF-8 but one stored byte; '€' is one byte too.
+    EXPECT_EQ(layout.pack({"ABCDE", QString::fromUtf16(u"\u00e9\u20ac"), "xyz"}),
+              QByteArray("ABC\xe9\x80   xy"));
+    EXPECT_EQ(layout.pack({QString::fromUtf16(u"\u00e9\u00e9\u00e9\u00e9")}),
+              QByteArray("\xe9\xe9\xe9       "));
+    EXPECT_EQ(layout.pack({QString::fromUtf16(u"\u4e2d"), "", "a", "extra"}),
+              QByteArray("?       a "));
+    EXPECT_EQ(layout.pack({}), QByteArray(10, ' '));
+
+    // Reading back keeps the padding; a field cut on the way in stays cut.
+    EXPECT_EQ(layout.unpack(layout.pack({"ABCDE", QString::fromUtf16(u"\u00e9"), "q"})),
+              QStringList({"ABC", QString::fromUtf16(u"\u00e9    "), "q "}));
+    EXPECT_EQ(layout.field("ABCdefghij", 1), "defgh");
+    EXPECT_EQ(layout.field("ABCdefghij", 3), QString());
+    EXPECT_EQ(layout.field("ABCdefghij", -1), QString());
+
+    EXPECT_EQ(layout.unpack("ABCde"), QStringList({"ABC", "de   ", "  "}));
+    EXPECT_EQ(layout.unpack(""), QStringList({"   ", "     ", "  "}));
+    EXPECT_EQ(layout.field("AB", 0), "AB ");
+}
+
 TEST(Currency, FromDoubleRoundsTheExactValueHalfToEvenAndRefusesWhatDoesNotFit) {
     // Exact halves of a ten-thousandth go to the even neighbour, either sign, any size.
     // Literals that look like halves are not: the double of 0.00005 lies just above the half,
@@ -317,7 +315,7 @@ TEST(Currency, FromDoubleRoundsTheExactValueHalfToEvenAndRefusesWhatDoesNotFit) 
         EXPECT_FALSE(Currency::fromDouble(beyond)) << beyond;
 }
 
-TEST(Currency, FromDecimalTextIsExact) {
+TEST(Currency, DecimalTextIsReadExactlyAndWrittenShortest) {
     // Beyond four decimals an exact half goes to even, anything past the half goes up; then
     // the ends of the range.
     const std::pair<const char16_t*, qint64> exact[] = {
@@ -335,6 +333,19 @@ TEST(Currency, FromDecimalTextIsExact) {
                                 u"12abc", u"--1", u"922337203685477.5808", u"922337203685477.58075",
                                 u"340282366920938463463374607431768211456"})
         EXPECT_FALSE(Currency::fromDecimalText(bad)) << QString::fromUtf16(bad).toStdString();
+
+    const auto plain = [](const char16_t* text) {
+        return Currency::fromDecimalText(text)->toPlainString();
+    };
+    EXPECT_EQ(plain(u"1234.5000"), QStringLiteral("1234.5"));
+    EXPECT_EQ(plain(u"0.0001"), QStringLiteral("0.0001"));
+    EXPECT_EQ(plain(u"-0"), QStringLiteral("0"));
+    EXPECT_EQ(Currency::fromUnits(kMax).toPlainString(), QStringLiteral("922337203685477.5807"));
+    EXPECT_EQ(Currency::fromUnits(kMin).toPlainString(), QStringLiteral("-922337203685477.5808"));
+    // What is written plainly reads back the same.
+    for (const qint64 units : {kMin, kMin + 1, qint64(-10), qint64(7), qint64(123400), kMax})
+        EXPECT_EQ(Currency::fromDecimalText(Currency::fromUnits(units).toPlainString())->units(),
+                  units);
 }
 
 TEST(Currency, ProductIsRoundedHalfToEvenWithoutIntermediateOverflow) {
@@ -377,27 +388,24 @@ TEST(Currency, EveryOperationRefusesWhatCannotBeHeld) {
     EXPECT_EQ(Currency::sum(QList<Currency>{}), Currency());
 }
 
-TEST(Currency, PlainStringIsTheShortestDecimal) {
-    const auto plain = [](const char16_t* text) {
-        return Currency::fromDecimalText(text)->toPlainString();
-    };
-    EXPECT_EQ(plain(u"1234.5000"), QStringLiteral("1234.5"));
-    EXPECT_EQ(plain(u"0.0001"), QStringLiteral("0.0001"));
-    EXPECT_EQ(plain(u"-0"), QStringLiteral("0"));
-    EXPECT_EQ(Currency::fromUnits(kMax).toPlainString(), QStringLiteral("922337203685477.5807"));
-    EXPECT_EQ(Currency::fromUnits(kMin).toPlainString(), QStringLiteral("-922337203685477.5808"));
-    // What is written plainly reads back the same.
-    for (const qint64 units : {kMin, kMin + 1, qint64(-10), qint64(7), qint64(123400), kMax})
-        EXPECT_EQ(Currency::fromDecimalText(Currency::fromUnits(units).toPlainString())->units(),
-                  units);
-}
-
-TEST(RegionalSettings, UnitedStatesFromTheCAndEnglishLocales) {
+TEST(RegionalSettings, UnitedStatesFromTheCAndEnglishLocalesAndCurrentByDefault) {
     // Servers run the bare C locale; it stands for United States settings.
     EXPECT_EQ(RegionalSettings::fromLocale(QLocale::c()), us);
     EXPECT_EQ(RegionalSettings::fromLocale(QLocale(QStringLiteral("POSIX"))), us);
     // The real en_US locale gives the same, its two-digit short-date year widened.
     EXPECT_EQ(RegionalSettings::fromLocale(QLocale(QStringLiteral("en_US"))), us);
+
+    EXPECT_EQ(RegionalSettings::current(), us); // the test program pins them
+    {
+        const ScopedRegionalSettings german(
+            RegionalSettings::fromLocale(QLocale(QStringLiteral("de_DE"))));
+        EXPECT_EQ(formatCurrency(money(u"2")), QStringLiteral("2,00 €"));
+        EXPECT_EQ(currencyValue(u"2,5")->toPlainString(), QStringLiteral("2.5"));
+        // Not the regional decimal point: a leading number always reads '.'.
+        EXPECT_EQ(leadingNumberValue(u"6,5"), 6);
+        EXPECT_EQ(leadingNumberValue(u"6.5"), 6.5);
+    }
+    EXPECT_EQ(formatCurrency(money(u"2")), QStringLiteral("$2.00"));
 }
 
 TEST(RegionalSettings, GermanLocaleIsFollowed) {
@@ -437,20 +445,6 @@ TEST(RegionalSettings, LocaleCharactersFitTheEightBitDataFiles) {
     EXPECT_EQ(sa.decimalPoint, u'.');
 }
 
-TEST(RegionalSettings, CurrentSettingsAreTheDefault) {
-    EXPECT_EQ(RegionalSettings::current(), us); // the test program pins them
-    {
-        const ScopedRegionalSettings german(
-            RegionalSettings::fromLocale(QLocale(QStringLiteral("de_DE"))));
-        EXPECT_EQ(formatCurrency(money(u"2")), QStringLiteral("2,00 €"));
-        EXPECT_EQ(currencyValue(u"2,5")->toPlainString(), QStringLiteral("2.5"));
-        // Not the regional decimal point: a leading number always reads '.'.
-        EXPECT_EQ(leadingNumberValue(u"6,5"), 6);
-        EXPECT_EQ(leadingNumberValue(u"6.5"), 6.5);
-    }
-    EXPECT_EQ(formatCurrency(money(u"2")), QStringLiteral("$2.00"));
-}
-
 TEST(Conversions, LeadingNumberValueReadsLikeAPlainTextReader) {
     // Reading stops at the first character that cannot continue the number, a blank too.
     const std::pair<const char16_t*, double> leading[] = {
@@ -465,7 +459,7 @@ TEST(Conversions, LeadingNumberValueReadsLikeAPlainTextReader) {
         EXPECT_EQ(leadingNumberValue(typed), value) << QString::fromUtf16(typed).toStdString();
 }
 
-TEST(Conversions, CurrencyValueAcceptsWhatTheUserMayTypeAndRefusesWhatIsNotANumber) {
+TEST(Conversions, CurrencyAndFloatValuesAcceptWhatTheUserMayTypeAndRefuseWhatIsNoNumber) {
     EXPECT_EQ(plainValue(u"12.50"), QStringLiteral("12.5"));
     EXPECT_EQ(plainValue(u"$1,234.56"), QStringLiteral("1234.56"));
     EXPECT_EQ(plainValue(u"  $ 1,234,567.891 "), QStringLiteral("1234567.891"));
@@ -490,9 +484,8 @@ TEST(Conversions, CurrencyValueAcceptsWhatTheUserMayTypeAndRefusesWhatIsNotANumb
         EXPECT_FALSE(isNumeric(bad, us)) << QString::fromUtf16(bad).toStdString();
     }
     EXPECT_TRUE(isNumeric(u"$0.00", us));
-}
 
-TEST(Conversions, FloatValueFollowsTheSameRules) {
+    // A floating value follows the same rules.
     EXPECT_EQ(floatValue(u"$1,234.5", us), 1234.5);
     EXPECT_EQ(floatValue(u"(2.25)", us), -2.25);
     EXPECT_EQ(floatValue(u"7.5-", us), -7.5);
@@ -516,9 +509,9 @@ TEST(Conversions, CurrencyFormatRoundsHalfAwayFromZero) {
     };
     for (const auto& [plain, shown] : formats)
         EXPECT_EQ(formatCurrency(money(plain), us), QLatin1String(shown)) << plain;
-    EXPECT_EQ(formatCurrency(Currency::fromUnits(std::numeric_limits<qint64>::max()), us),
+    EXPECT_EQ(formatCurrency(Currency::fromUnits(kMax), us),
               QStringLiteral("$922,337,203,685,477.58"));
-    EXPECT_EQ(formatCurrency(Currency::fromUnits(std::numeric_limits<qint64>::min()), us),
+    EXPECT_EQ(formatCurrency(Currency::fromUnits(kMin), us),
               QStringLiteral("($922,337,203,685,477.58)"));
     // A symbol after the number, set apart, with a leading minus.
     RegionalSettings after = us;
