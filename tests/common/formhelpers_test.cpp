@@ -242,7 +242,7 @@ TEST(KeepStorable, WhatTheFilesCannotHoldIsLeftOutAndNamed) {
     EXPECT_EQ(toAnsi(storableText(u"Ω ok ?")), QByteArray(" ok ?"));
 }
 
-TEST(Tints, EveryTintKeepsItsContrastOnEveryBackground) {
+TEST(Tints, EveryTintKeepsItsContrastOnEveryBackgroundAndALabelFollowsTheDesktop) {
     const QColor backgrounds[] = {Qt::white,
                                   QColor(0xef, 0xef, 0xef),
                                   QColor(0x80, 0x80, 0x80),
@@ -260,9 +260,7 @@ TEST(Tints, EveryTintKeepsItsContrastOnEveryBackground) {
             EXPECT_GE(contrastRatio(text, row), 4.5) << qPrintable(background.name());
         }
     EXPECT_NEAR(contrastRatio(Qt::black, Qt::white), 21.0, 0.01);
-}
 
-TEST(Tints, ALabelFollowsTheDesktopFromLightToDark) {
     const QPalette before = QApplication::palette();
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(fusion->standardPalette());
@@ -286,7 +284,7 @@ TEST(Tints, ALabelFollowsTheDesktopFromLightToDark) {
     QApplication::setPalette(before);
 }
 
-TEST(Help, EveryGuideLoadsAndEveryLinkInItResolves) {
+TEST(Help, EveryGuideLoadsItsLinksResolveF1OpensItAndAboutShowsTheDataFolder) {
     for (const QString& title : {QStringLiteral("Billwright"), QStringLiteral("PellarSpendlogFREE"),
                                  QStringLiteral("Slipmaker")}) {
         QFile page(ui::helpPage(title));
@@ -307,9 +305,7 @@ TEST(Help, EveryGuideLoadsAndEveryLinkInItResolves) {
         }
         EXPECT_GE(links, 5) << qPrintable(title);
     }
-}
 
-TEST(Help, F1OpensTheGuideAndAboutShowsTheDataFolder) {
     pellar::testing::ScratchDataFolder folder;
     ScriptedDesk desk;
     ProgramContext context(desk, folder);
