@@ -171,7 +171,7 @@ InvoiceLine line(const QString& quantity, const QString& item, const char* price
 
 } // namespace
 
-TEST(InvoiceArithmetic, PercentagesRoundHalfToEvenOnExactAmounts) {
+TEST(InvoiceArithmetic, PercentagesExtensionsAndLaborAreExactWithHalvesToEven) {
     EXPECT_EQ(percentOf(money("30"), u"6.0"), money("1.8"));
     EXPECT_EQ(percentOf(money("200"), u"1.5"), money("3"));
     // 0.65065 and 0.65195 are exact halves: the even neighbour wins.
@@ -183,28 +183,7 @@ TEST(InvoiceArithmetic, PercentagesRoundHalfToEvenOnExactAmounts) {
     EXPECT_EQ(percentOf(money("-100"), u"6.25"), money("-6.25"));
     EXPECT_EQ(percentOf(money("100"), u"1e300"), std::nullopt);
     EXPECT_EQ(percentOf(money("100"), u"6,5"), std::nullopt); // not cut to 6
-}
 
-TEST(InvoiceArithmetic, QuantitiesAndRatesAreReadWholeInTheRegionalForm) {
-    EXPECT_EQ(leadingQuantity(u"1,000"), 1000.0);
-    EXPECT_EQ(leadingQuantity(u" 2.5 coils"), 2.5);
-    EXPECT_EQ(leadingQuantity(u"-3"), -3.0);
-    EXPECT_EQ(leadingQuantity(u"some"), 0.0);
-    EXPECT_EQ(leadingQuantity(u""), 0.0);
-    for (const char16_t* unreadable : {u"1,5", u"1.2.3", u"1,00", u"1e3", u"2E-1 boxes"})
-        EXPECT_EQ(leadingQuantity(unreadable), std::nullopt)
-            << QString::fromUtf16(unreadable).toStdString();
-
-    const pellar::ScopedRegionalSettings german(
-        pellar::RegionalSettings::fromLocale(QLocale(QLocale::German, QLocale::Germany)));
-    EXPECT_EQ(leadingQuantity(u"1,5"), 1.5);
-    EXPECT_EQ(leadingQuantity(u"1.000 Stück"), 1000.0);
-    EXPECT_EQ(leadingQuantity(u"1.5"), std::nullopt);
-    EXPECT_EQ(percentOf(money("100"), u"6.5"), money("6.5")); // stored rates keep the dot
-    EXPECT_EQ(percentOf(money("900000000000000"), u"5000"), std::nullopt);
-}
-
-TEST(InvoiceArithmetic, ExtensionsAndLaborAreExactProducts) {
     EXPECT_EQ(lineExtension(money("10"), 3), money("30"));
     EXPECT_EQ(lineExtension(money("0.333"), 3), money("0.999"));
     EXPECT_EQ(lineExtension(money("300000.01"), 1), money("300000.01"));
@@ -217,6 +196,25 @@ TEST(InvoiceArithmetic, ExtensionsAndLaborAreExactProducts) {
     EXPECT_EQ(laborCharge(money("2.5"), money("45")), money("112.5"));
     EXPECT_EQ(laborCharge(money("1.3333"), money("37.5")), money("49.9988"));
     EXPECT_EQ(laborCharge(money("900000000"), money("900000000")), std::nullopt);
+}
+
+TEST(InvoiceArithmetic, QuantitiesAndRatesAreReadWholeInTheRegionalForm) {
+    // {}: what cannot be read as a quantity.
+    const std::pair<const char16_t*, std::optional<double>> quantities[] = {
+        {u"1,000", 1000.0}, {u" 2.5 coils", 2.5}, {u"-3", -3.0},  {u"some", 0.0},
+        {u"", 0.0},         {u"1,5", {}},         {u"1.2.3", {}}, {u"1,00", {}},
+        {u"1e3", {}},       {u"2E-1 boxes", {}},
+    };
+    for (const auto& [typed, quantity] : quantities)
+        EXPECT_EQ(leadingQuantity(typed), quantity) << QString::fromUtf16(typed).toStdString();
+
+    const pellar::ScopedRegionalSettings german(
+        pellar::RegionalSettings::fromLocale(QLocale(QLocale::German, QLocale::Germany)));
+    EXPECT_EQ(leadingQuantity(u"1,5"), 1.5);
+    EXPECT_EQ(leadingQuantity(u"1.000 Stück"), 1000.0);
+    EXPECT_EQ(leadingQuantity(u"1.5"), std::nullopt);
+    EXPECT_EQ(percentOf(money("100"), u"6.5"), money("6.5")); // stored rates keep the dot
+    EXPECT_EQ(percentOf(money("900000000000000"), u"5000"), std::nullopt);
 }
 
 // Each charge box counts what is known up to it; what cannot be held changes nothing.
@@ -400,7 +398,7 @@ TEST(InvoiceDraft, RedoKeepsReferenceAddOnsAndTheCountersNumber) {
 }
 
 // Formatting, tinting and the focus after each box go through the invoice form's tests.
-TEST(ChargeEntry, ReEnteringShippingTakesItOutAndLeavesTheChargesOut) {
+TEST(ChargeEntry, ReEnteringShippingTakesItOutAndAnUnchosenBoxIsZeroedAndPassedOver) {
     Charges c({kClear, kTicked, kTicked, kClear});
     c.entry.entered(ChargeBox::Shipping);
     c.entry.left(ChargeBox::Shipping, "12.5");
@@ -415,6 +413,12 @@ TEST(ChargeEntry, ReEnteringShippingTakesItOutAndLeavesTheChargesOut) {
 
     // A leave for a box whose entry was not seen means nothing.
     EXPECT_FALSE(c.entry.left(ChargeBox::Charges, "99").text.has_value());
+
+    Charges unchosen({kClear, kClear, kClear, kGreyed});
+    const ChargeReaction r = unchosen.entry.entered(ChargeBox::Shipping);
+    EXPECT_EQ(r.text, "$0.00");
+    EXPECT_EQ(r.focus, InvoiceField::Print);
+    EXPECT_EQ(unchosen.draft.totals().grandTotal(), money("200"));
 }
 
 TEST(ChargeEntry, ARefusedTextStaysWithTheFocusUntilCorrected) {
@@ -442,14 +446,6 @@ TEST(ChargeEntry, ARefusedTextStaysWithTheFocusUntilCorrected) {
     // Entering it afresh after the person left it another way drops the refusal.
     c.entry.entered(ChargeBox::Charges);
     EXPECT_EQ(c.entry.refusedBox(), std::nullopt);
-}
-
-TEST(ChargeEntry, AnUnchosenBoxIsZeroedAndPassedOver) {
-    Charges c({kClear, kClear, kClear, kGreyed});
-    const ChargeReaction r = c.entry.entered(ChargeBox::Shipping);
-    EXPECT_EQ(r.text, "$0.00");
-    EXPECT_EQ(r.focus, InvoiceField::Print);
-    EXPECT_EQ(c.draft.totals().grandTotal(), money("200"));
 }
 
 TEST(ChargeEntry, TheLaborBoxFormatsItsChargeAndRefusesAWord) {
@@ -507,7 +503,7 @@ TEST_F(BillwrightFiles, CounterIsMadeRestoredKeptAcrossTheYearOrReset) {
     EXPECT_FALSE(folder.exists("Backup/BWInvoiceNo.txt"));
 }
 
-TEST_F(BillwrightFiles, CatalogueEntriesComeBackWholeFromEveryKindOfFile) {
+TEST_F(BillwrightFiles, CatalogueEntriesAndMemoLinesComeBackWholeFromEveryKindOfFile) {
     EXPECT_TRUE(loadItems(folder).items.isEmpty());
     EXPECT_FALSE(folder.exists("SalesItems.txt")); // reading never creates it
 
@@ -537,6 +533,12 @@ TEST_F(BillwrightFiles, CatalogueEntriesComeBackWholeFromEveryKindOfFile) {
     ASSERT_TRUE(writeItems(folder, {}).ok);
     EXPECT_TRUE(folder.exists("SalesItems.txt"));
     EXPECT_EQ(folder.bytes("SalesItems.txt"), QByteArray());
+
+    EXPECT_FALSE(readInvoiceMemo(folder).found);
+    folder.put("InvoiceMemo.txt", "Thank you, \"friend\"\r\n\r\n  Net 30  \r\n");
+    const MemoRead memo = readInvoiceMemo(folder);
+    EXPECT_TRUE(memo.found);
+    EXPECT_EQ(memo.lines, (QStringList{"Thank you, \"friend\"", "", "  Net 30  "}));
 }
 
 TEST_F(BillwrightFiles, CatalogueSavedOverWhatAnotherProgramChangedMeanwhile) {
@@ -586,7 +588,7 @@ TEST(BillwrightOptionsRecord, RatesReadTheSameUnderUsAndGermanSettings) {
     EXPECT_EQ(shownRate(u"6.5", us), QStringLiteral("6.5"));
 }
 
-TEST(BillwrightOptionsRecord, LaterTrueWinsInEachGroup) {
+TEST(BillwrightOptionsRecord, LaterTrueWinsInEachGroupAndWhatIsMissingOrDamagedKeepsItsDefault) {
     // Two true tax modes, both labor modes, both paper choices; then groups with none true.
     InvoiceOptions o = decodeInvoiceOptions("#TRUE#,#TRUE#,#FALSE#,#TRUE#,#TRUE#,\"5.0\",1,0,0,"
                                             "\"0\",1,\"0.0\",\"0\",0,#TRUE#,#TRUE#\r\n")
@@ -604,9 +606,7 @@ TEST(BillwrightOptionsRecord, LaterTrueWinsInEachGroup) {
     EXPECT_EQ(o.taxMode(), TaxMode::None);
     EXPECT_EQ(o.laborMode(), LaborMode::Flat); // none set: the default
     EXPECT_TRUE(o.remittance);
-}
 
-TEST(BillwrightOptionsRecord, ShortOrDamagedRecordsKeepDefaultsForWhatIsMissing) {
     // Six fields only: the rest are the defaults.
     InvoiceOptionsRead read = decodeInvoiceOptions("#TRUE#,#FALSE#,#FALSE#,#TRUE#,#FALSE#,6.5\r\n");
     EXPECT_FALSE(read.problem.isEmpty());
@@ -627,14 +627,6 @@ TEST(BillwrightOptionsRecord, ShortOrDamagedRecordsKeepDefaultsForWhatIsMissing)
 
     EXPECT_FALSE(decodeInvoiceOptions("").problem.isEmpty());
     EXPECT_EQ(decodeInvoiceOptions("").options, InvoiceOptions{});
-}
-
-TEST_F(BillwrightFiles, MemoLinesAreReadWhole) {
-    EXPECT_FALSE(readInvoiceMemo(folder).found);
-    folder.put("InvoiceMemo.txt", "Thank you, \"friend\"\r\n\r\n  Net 30  \r\n");
-    const MemoRead memo = readInvoiceMemo(folder);
-    EXPECT_TRUE(memo.found);
-    EXPECT_EQ(memo.lines, (QStringList{"Thank you, \"friend\"", "", "  Net 30  "}));
 }
 
 TEST_F(BillwrightFiles, TwoCopiesPrintingAtOnceTakeTwoNumbers) {
@@ -1146,7 +1138,7 @@ TEST(InvoicePageLayout, RowsAndTotalsNeverCrossTheMemoBand) {
     }
 }
 
-TEST(InvoicePageLayout, PaperEdgeOriginTheCopysNameAndTheTestPage) {
+TEST(InvoicePageLayout, PaperEdgeOriginTheCopysNameTheTestPageAndATwoPagePdf) {
     EXPECT_EQ(invoiceDocument(QStringLiteral("20260001")).origin, pellar::PageOrigin::PaperEdge);
     EXPECT_EQ(invoiceDocument(QStringLiteral("2026/7:B")).pdfFileName, "Invoice 2026-7-B.pdf");
 
@@ -1156,9 +1148,8 @@ TEST(InvoicePageLayout, PaperEdgeOriginTheCopysNameAndTheTestPage) {
     printInvoiceFieldOutlines(testPage);
     expectNoOverlaps(*testPage.log());
     EXPECT_NE(testPage.log()->findText("Grand total"), nullptr);
-}
 
-TEST(InvoicePageLayout, TwoPageInvoiceToPdfWithThePrintersOwnMetrics) {
+    // A two-page invoice as a PDF, laid out with the printer's own metrics.
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     InvoicePrintData d = sampleInvoice();
