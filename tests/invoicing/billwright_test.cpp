@@ -549,6 +549,12 @@ protected:
         EXPECT_FALSE(desk.busy());
     }
     QByteArray counter() const { return folder.bytes("BWInvoiceNo.txt"); }
+    // The printer dialog's choice, then the answer to whether the invoice printed correctly.
+    void expectPrint(MessageAnswer printed = MessageAnswer::Yes,
+                     const PrinterChoice& choice = kOffice) {
+        desk.expectPrinterDialog(choice);
+        desk.expectMessage(QStringLiteral("Printing Confirmation"), printed);
+    }
 };
 
 using InvoicePrint = InvoiceFormTest;
@@ -850,8 +856,7 @@ TEST_F(InvoiceFormTest, KeyboardAloneWalksFromCustomerEntryToPrinted) {
     ASSERT_EQ(focused(), "cmdOptionsContinue");
     press(Qt::Key_Return);
     ASSERT_EQ(focused(), "cmdPrint");
-    desk.expectPrinterDialog(pellar::PrinterChoice{});
-    desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);
+    expectPrint(MessageAnswer::Yes, pellar::PrinterChoice{});
     press(Qt::Key_Return);
     ASSERT_EQ(desk.jobs().size(), 2); // the paper and the kept copy
     EXPECT_NE(desk.jobs()[0]->findText("Hinge 11"), nullptr);
@@ -864,8 +869,7 @@ TEST_F(InvoicePrint, ConfirmedPrintAdvancesTheCounterOnce) {
     invoiceWithOneLine();
     EXPECT_EQ(counter(), "20260001\r\n");
 
-    desk.expectPrinterDialog(kOffice);
-    desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);
+    expectPrint();
     printAndReturn();
 
     ASSERT_EQ(desk.messages().size(), 1);
@@ -922,8 +926,7 @@ TEST_F(InvoicePrint, ARegisterThatCannotGrowRefusesTheInvoiceAndFreesItsNumber) 
     folder.put("Invoices.txt", earlier);
     invoiceWithOneLine();
     const auto outcome = pellar::testing::runUnderFileSizeLimit(earlier.size() + 16, [&] {
-        desk.expectPrinterDialog(kOffice);
-        desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);
+        expectPrint();
         desk.expectMessage(QStringLiteral("Billwright"));
         click("cmdPrint");
         const QString told = desk.messages().last().text();
@@ -939,8 +942,7 @@ TEST_F(InvoicePrint, ARegisterThatCannotGrowRefusesTheInvoiceAndFreesItsNumber) 
 
 TEST_F(InvoicePrint, NoThenNoKeepsTheNumberAndNoYesYesPrintsTwiceUnderIt) {
     invoiceWithOneLine();
-    desk.expectPrinterDialog(kOffice);
-    desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::No);
+    expectPrint(MessageAnswer::No);
     desk.expectMessage(QStringLiteral("Print Retry"), MessageAnswer::No);
     printAndReturn();
     ASSERT_EQ(desk.messages().size(), 2);
@@ -953,11 +955,9 @@ TEST_F(InvoicePrint, NoThenNoKeepsTheNumberAndNoYesYesPrintsTwiceUnderIt) {
     // The next invoice has the same number; printed again on a retry, it counts once.
     invoiceWithOneLine();
     EXPECT_EQ(get("txtInvoiceNo")->text(), "20260001");
-    desk.expectPrinterDialog(kOffice);
-    desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::No);
+    expectPrint(MessageAnswer::No);
     desk.expectMessage(QStringLiteral("Print Retry"), MessageAnswer::Yes);
-    desk.expectPrinterDialog(PrinterChoice{kOffice.printerName, 1, QString()});
-    desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);
+    expectPrint(MessageAnswer::Yes, PrinterChoice{kOffice.printerName, 1, QString()});
     printAndReturn();
     ASSERT_EQ(desk.jobs().size(), 4);
     for (const auto& log : desk.jobs().mid(1, 2)) {
@@ -977,8 +977,7 @@ TEST_F(InvoicePrint, ANumberAnotherCopyIssuedMeanwhileIsNotPrintedAgain) {
     // Another copy on the folder printed 20260001 and 20260002 while this form was open.
     folder.put("BWInvoiceNo.txt", "20260003\r\n");
     desk.expectMessage(QStringLiteral("Billwright"));
-    desk.expectPrinterDialog(kOffice);
-    desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);
+    expectPrint();
     printAndReturn();
     EXPECT_EQ(desk.messages()[0].lines.last(), QStringLiteral("This invoice is number 20260003."));
     ASSERT_EQ(desk.jobs().size(), 2);
@@ -1079,8 +1078,7 @@ TEST_F(InvoicePrint, PrintsTheDraftWithTheOptionsOfTheMoment) {
     click("cmdComplete");
     click("cmdOptionsContinue");
 
-    desk.expectPrinterDialog(kOffice);
-    desk.expectMessage(QStringLiteral("Printing Confirmation"), MessageAnswer::Yes);
+    expectPrint();
     printAndReturn();
 
     ASSERT_EQ(desk.jobs().size(), 2);
