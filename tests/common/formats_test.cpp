@@ -94,7 +94,7 @@ TEST(RecordWriter, WritesGoldenBytes) {
     EXPECT_EQ(RecordWriter().line(), QByteArray("\r\n"));
 }
 
-TEST(FreeFormatReader, SplitsFieldsTheWayTheFilesAreWritten) {
+TEST(FreeFormatReader, SplitsFieldsTheWayTheFilesAreWrittenAndDamageNeverCrashesOrHangs) {
     // Quoted commas, blanks around fields, text after a closing quote, fields across lines.
     EXPECT_EQ(allFields("\"Acme, Inc.\" , plain text ,\"x\"junk,last\r\nnext line"),
               QStringList({"Acme, Inc.", "plain text", "x", "last", "next line"}));
@@ -121,9 +121,22 @@ TEST(FreeFormatReader, SplitsFieldsTheWayTheFilesAreWritten) {
     EXPECT_FALSE(kinds.next().has_value());
     EXPECT_EQ(kinds.fieldsRead(), 4);
     EXPECT_TRUE(kinds.ok());
+
+    // An unclosed quote keeps the rest of the data rather than dropping it.
+    EXPECT_EQ(allFields("a,\"no end, here\r\nb"), QStringList({"a", "no end, here\r\nb"}));
+    EXPECT_EQ(allFields("\""), QStringList({""}));
+    const QByteArray withNul("a\0b,\0", 5);
+    EXPECT_EQ(allFields(withNul), QStringList({QString::fromLatin1("a\0b", 3), QString(QChar(0))}));
+
+    // Large inputs stay linear: a million empty fields, a megabyte in one open quote.
+    EXPECT_EQ(allFields(QByteArray(1000000, ',')).size(), 1000001);
+    QByteArray openQuote(1 << 20, 'x');
+    openQuote[0] = '"';
+    EXPECT_EQ(allFields(openQuote).value(0).size(), (1 << 20) - 1);
+    // Random bytes through every typed read: the records fuzz target, run in CI.
 }
 
-TEST(FreeFormatReader, ConvertsNumbersWithRoundingAndRanges) {
+TEST(FreeFormatReader, ConvertsNumbersAndTruthValuesAndAShortRecordGivesFallbacks) {
     FreeFormatReader r("12.5,13.5,-2.5,0.5,2147483647,-2147483648,\"  42 \",1e3,+7,#TRUE#");
     QList<qint32> whole;
     for (int i = 0; i < 10; ++i)
@@ -171,20 +184,18 @@ TEST(FreeFormatReader, ConvertsNumbersWithRoundingAndRanges) {
                         }),
               "field 2 is empty");
     EXPECT_EQ(problemOf("x", [](auto& r) { r.readDouble(); }), "field 1 is not a number");
-}
 
-TEST(FreeFormatReader, ReadsTruthValuesAndAShortRecordGivesFallbacks) {
     // Each read is given the other value as its fallback, so a fallback never passes.
-    FreeFormatReader r("#TRUE#,#FALSE#,0,2,-1,\"True\",false,0.0");
+    FreeFormatReader truths("#TRUE#,#FALSE#,0,2,-1,\"True\",false,0.0");
     for (const bool expected : {true, false, false, true, true, true, false, false})
-        EXPECT_EQ(r.readTruth(!expected), expected) << "field " << r.fieldsRead();
-    EXPECT_TRUE(r.ok()) << r.problem().toStdString();
+        EXPECT_EQ(truths.readTruth(!expected), expected) << "field " << truths.fieldsRead();
+    EXPECT_TRUE(truths.ok()) << truths.problem().toStdString();
 
-    FreeFormatReader bad("yes");
-    EXPECT_TRUE(bad.readTruth(true));
-    EXPECT_EQ(bad.problem(), "field 1 is not a truth value");
+    FreeFormatReader notTruth("yes");
+    EXPECT_TRUE(notTruth.readTruth(true));
+    EXPECT_EQ(notTruth.problem(), "field 1 is not a truth value");
 
-    FreeFormatReader cut("#TRUE#,\"6.5\"\r\n");
+    FreeFormatReader cut("#TRUE#,\"6.5\"\truths\n");
     EXPECT_TRUE(cut.readTruth());
     EXPECT_EQ(cut.readText("0.0"), "6.5");
     EXPECT_TRUE(cut.ok());
@@ -194,21 +205,6 @@ TEST(FreeFormatReader, ReadsTruthValuesAndAShortRecordGivesFallbacks) {
     EXPECT_FALSE(cut.ok());
     EXPECT_EQ(cut.problem(), "field 3 is missing");
     EXPECT_EQ(cut.fieldsRead(), 2);
-}
-
-TEST(FreeFormatReader, DamagedInputNeverCrashesOrHangs) {
-    // An unclosed quote keeps the rest of the data rather than dropping it.
-    EXPECT_EQ(allFields("a,\"no end, here\r\nb"), QStringList({"a", "no end, here\r\nb"}));
-    EXPECT_EQ(allFields("\""), QStringList({""}));
-    const QByteArray withNul("a\0b,\0", 5);
-    EXPECT_EQ(allFields(withNul), QStringList({QString::fromLatin1("a\0b", 3), QString(QChar(0))}));
-
-    // Large inputs stay linear: a million empty fields, a megabyte in one open quote.
-    EXPECT_EQ(allFields(QByteArray(1000000, ',')).size(), 1000001);
-    QByteArray openQuote(1 << 20, 'x');
-    openQuote[0] = '"';
-    EXPECT_EQ(allFields(openQuote).value(0).size(), (1 << 20) - 1);
-    // Random bytes through every typed read: the records fuzz target, run in CI.
 }
 
 TEST(SplitLines, SplitsAtEveryLineEndAndKeepsEverythingElse) {
@@ -348,7 +344,7 @@ TEST(Currency, DecimalTextIsReadExactlyAndWrittenShortest) {
                   units);
 }
 
-TEST(Currency, ProductIsRoundedHalfToEvenWithoutIntermediateOverflow) {
+TEST(Currency, ProductIsRoundedHalfToEvenAndEveryOperationRefusesWhatCannotBeHeld) {
     // Halves (0.00005, 0.00015), just past one, 97.406784, and a product whose raw units are
     // far beyond 64 bits though the result is not.
     const std::tuple<const char16_t*, const char16_t*, qint64> products[] = {
@@ -361,9 +357,7 @@ TEST(Currency, ProductIsRoundedHalfToEvenWithoutIntermediateOverflow) {
         EXPECT_EQ(*Currency::fromDecimalText(a) * *Currency::fromDecimalText(b),
                   std::optional(Currency::fromUnits(units)))
             << QString::fromUtf16(a).toStdString() << " * " << QString::fromUtf16(b).toStdString();
-}
 
-TEST(Currency, EveryOperationRefusesWhatCannotBeHeld) {
     const Currency max = Currency::fromUnits(kMax);
     const Currency min = Currency::fromUnits(kMin);
     const Currency unit = Currency::fromUnits(1);
@@ -408,7 +402,7 @@ TEST(RegionalSettings, UnitedStatesFromTheCAndEnglishLocalesAndCurrentByDefault)
     EXPECT_EQ(formatCurrency(money(u"2")), QStringLiteral("$2.00"));
 }
 
-TEST(RegionalSettings, GermanLocaleIsFollowed) {
+TEST(RegionalSettings, OtherLocalesAreFollowedWithinTheEightBitDataFiles) {
     const auto de = RegionalSettings::fromLocale(QLocale(QStringLiteral("de_DE")));
     EXPECT_EQ(de.shortDateFormat, QStringLiteral("dd.MM.yyyy"));
     EXPECT_EQ(de.negative, RegionalSettings::Negative::LeadingMinus);
@@ -425,9 +419,7 @@ TEST(RegionalSettings, GermanLocaleIsFollowed) {
     EXPECT_EQ(formatShortDate(QDate(2026, 12, 6), de), QStringLiteral("06.12.2026"));
     EXPECT_EQ(isoDate(u"6.12.26", de), QStringLiteral("2026-12-06"));
     EXPECT_EQ(isoDate(u"12/6/2026", de), QStringLiteral("refused"));
-}
 
-TEST(RegionalSettings, LocaleCharactersFitTheEightBitDataFiles) {
     // A blank-like group separator becomes the no-break space the code page holds, and a
     // typed ordinary blank is read as that separator.
     const auto fr = RegionalSettings::fromLocale(QLocale(QStringLiteral("fr_FR")));
@@ -500,7 +492,7 @@ TEST(Conversions, CurrencyAndFloatValuesAcceptWhatTheUserMayTypeAndRefuseWhatIsN
         EXPECT_FALSE(floatValue(bad, us)) << bad.toStdString();
 }
 
-TEST(Conversions, CurrencyFormatRoundsHalfAwayFromZero) {
+TEST(Conversions, CurrencyAndFixedFormatsRoundHalfAwayFromZero) {
     // What rounds to zero shows no sign: never "($0.00)".
     const std::pair<const char*, const char*> formats[] = {
         {"1234.56", "$1,234.56"}, {"-1234.56", "($1,234.56)"}, {"0", "$0.00"},
@@ -525,9 +517,8 @@ TEST(Conversions, CurrencyFormatRoundsHalfAwayFromZero) {
     after.currencySymbol.clear();
     EXPECT_EQ(formatCurrency(money(u"1234.5"), after), QStringLiteral("1,234.50"));
     EXPECT_EQ(plainValue(u"1,234.50", after), QStringLiteral("1234.5"));
-}
 
-TEST(Conversions, FixedFormatHasTwoDecimalsAndNoGroups) {
+    // The fixed format: two decimals and no groups.
     EXPECT_EQ(formatFixed(money(u"1234.5"), us), QStringLiteral("1234.50"));
     EXPECT_EQ(formatFixed(money(u"-0.25"), us), QStringLiteral("-0.25"));
     EXPECT_EQ(formatFixed(money(u"-0.005"), us), QStringLiteral("-0.01"));
