@@ -330,12 +330,9 @@ TEST(Currency, DecimalTextIsReadExactlyAndWrittenShortest) {
                                 u"340282366920938463463374607431768211456"})
         EXPECT_FALSE(Currency::fromDecimalText(bad)) << QString::fromUtf16(bad).toStdString();
 
-    const auto plain = [](const char16_t* text) {
-        return Currency::fromDecimalText(text)->toPlainString();
-    };
-    EXPECT_EQ(plain(u"1234.5000"), QStringLiteral("1234.5"));
-    EXPECT_EQ(plain(u"0.0001"), QStringLiteral("0.0001"));
-    EXPECT_EQ(plain(u"-0"), QStringLiteral("0"));
+    EXPECT_EQ(Currency::fromDecimalText(u"1234.5000")->toPlainString(), QStringLiteral("1234.5"));
+    EXPECT_EQ(Currency::fromDecimalText(u"0.0001")->toPlainString(), QStringLiteral("0.0001"));
+    EXPECT_EQ(Currency::fromDecimalText(u"-0")->toPlainString(), QStringLiteral("0"));
     EXPECT_EQ(Currency::fromUnits(kMax).toPlainString(), QStringLiteral("922337203685477.5807"));
     EXPECT_EQ(Currency::fromUnits(kMin).toPlainString(), QStringLiteral("-922337203685477.5808"));
     // What is written plainly reads back the same.

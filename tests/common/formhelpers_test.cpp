@@ -141,7 +141,7 @@ TEST(Keyboard, ARefusalBeepsAndSaysWhyUntilTheNextKeystroke) {
     EXPECT_EQ(form.box->text(), QStringLiteral("1"));
 }
 
-TEST(CheckMoneyBox, NumbersGetTwoDecimalsAnythingElseBeepsAndKeepsTheFocus) {
+TEST(NumberBoxes, AmountsGetTwoDecimalsCountsTheirWholePartAnythingElseBeeps) {
     Form form;
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form.window));
     QLineEdit* box = form.box;
@@ -166,28 +166,27 @@ TEST(CheckMoneyBox, NumbersGetTwoDecimalsAnythingElseBeepsAndKeepsTheFocus) {
         EXPECT_TRUE(box->hasFocus()) << typed.toStdString();
     }
     EXPECT_EQ(desk.beeps(), 3);
-}
 
-TEST(WholeNumberBox, WholePartOrZeroWithABeep) {
-    QLineEdit box;
-    ScriptedDesk desk;
-    const QList<std::pair<QString, QString>> numbers{
+    // A count box: the whole part, or zero with a beep.
+    QLineEdit whole;
+    ScriptedDesk wholeDesk;
+    const QList<std::pair<QString, QString>> wholes{
         {"7.9", "7"}, {"12", "12"}, {"-2.5", "-3"}, {"-0", "0"}, {"1,250.75", "1250"},
     };
-    for (const auto& [typed, shown] : numbers) {
-        box.setText(typed);
-        WholeNumberBox(box, desk);
-        EXPECT_EQ(box.text(), shown) << typed.toStdString();
+    for (const auto& [typed, shown] : wholes) {
+        whole.setText(typed);
+        WholeNumberBox(whole, wholeDesk);
+        EXPECT_EQ(whole.text(), shown) << typed.toStdString();
     }
-    EXPECT_EQ(desk.beeps(), 0);
+    EXPECT_EQ(wholeDesk.beeps(), 0);
 
     // Empty and non-numeric text alike: a beep and "0", never an error half-way.
     for (const QString& typed : {QString(), QStringLiteral("abc"), QStringLiteral("  ")}) {
-        box.setText(typed);
-        WholeNumberBox(box, desk);
-        EXPECT_EQ(box.text(), QStringLiteral("0")) << typed.toStdString();
+        whole.setText(typed);
+        WholeNumberBox(whole, wholeDesk);
+        EXPECT_EQ(whole.text(), QStringLiteral("0")) << typed.toStdString();
     }
-    EXPECT_EQ(desk.beeps(), 3);
+    EXPECT_EQ(wholeDesk.beeps(), 3);
 }
 
 TEST(DigitKeyFilter, DigitsAndBackspaceOnly) {

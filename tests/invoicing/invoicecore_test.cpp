@@ -259,7 +259,7 @@ TEST(InvoiceArithmetic, ChargesAddUpAndAmountsTooLargeToHoldAreRefusedWithNothin
 }
 
 // An empty item and a price in words are refused at the form (its tests).
-TEST(InvoiceDraft, PostingChecksItsInputsInOrderAndKeepsTheQuantityAsTyped) {
+TEST(InvoiceDraft, PostingChecksItsInputsKeepsTheQuantityAsTypedAndDeletingTakesOffWhatItAdded) {
     InvoiceDraft draft = inLines();
     EXPECT_EQ(draft.post("Rope", "", "", kNoTax), refusal(InvoiceField::Price));
     EXPECT_EQ(draft.post("Rope", "", "2", kNoTax), refusal(InvoiceField::Quantity));
@@ -290,24 +290,23 @@ TEST(InvoiceDraft, PostingChecksItsInputsInOrderAndKeepsTheQuantityAsTyped) {
     EXPECT_EQ(draft.post("One too many", "1", "1", kNoTax), refusal(InvoiceField::None));
     EXPECT_EQ(draft.lines().size(), 50);
     EXPECT_EQ(draft.totals().subTotal(), money("2098"));
-}
 
-TEST(InvoiceDraft, DeletingALineTakesOffExactlyWhatItAdded) {
+    // Deleting a line takes off exactly what it added.
     const TaxRule tax10{TaxMode::MaterialAndLabor, QStringLiteral("10")};
-    InvoiceDraft draft = inLines();
+    InvoiceDraft five = inLines();
     const char* items[] = {"Alpha", "Bravo", "Charlie", "Delta", "Echo"};
     for (int i = 0; i < 5; ++i)
-        draft.post(items[i], QString::number(i + 1), "1.11", tax10);
-    EXPECT_EQ(draft.totals().subTotal(), money("16.65"));
-    EXPECT_EQ(draft.totals().grandTotal(), money("18.315"));
+        five.post(items[i], QString::number(i + 1), "1.11", tax10);
+    EXPECT_EQ(five.totals().subTotal(), money("16.65"));
+    EXPECT_EQ(five.totals().grandTotal(), money("18.315"));
 
-    EXPECT_FALSE(draft.canDelete(0));
-    EXPECT_FALSE(draft.canDelete(6));
-    EXPECT_EQ(draft.deleteLine(3, tax10), kNextLine);
-    EXPECT_EQ(draft.lines().size(), 4);
-    EXPECT_EQ(draft.lines()[2].item, "Delta");
-    EXPECT_EQ(draft.totals().subTotal(), money("13.32"));
-    EXPECT_EQ(draft.totals().tax(), money("1.332"));
+    EXPECT_FALSE(five.canDelete(0));
+    EXPECT_FALSE(five.canDelete(6));
+    EXPECT_EQ(five.deleteLine(3, tax10), kNextLine);
+    EXPECT_EQ(five.lines().size(), 4);
+    EXPECT_EQ(five.lines()[2].item, "Delta");
+    EXPECT_EQ(five.totals().subTotal(), money("13.32"));
+    EXPECT_EQ(five.totals().tax(), money("1.332"));
 
     // Thousands and fractions of a cent come off whole.
     InvoiceDraft exact = inLines();
@@ -412,7 +411,7 @@ TEST(InvoiceDraft, LaborIsWorkedOutThenAcceptedAndTaxedOnlyWithMaterialAndLabor)
 }
 
 // Formatting, tinting and the focus after each box go through the invoice form's tests.
-TEST(ChargeEntry, ReEnteringShippingTakesItOutAndAnUnchosenBoxIsZeroedAndPassedOver) {
+TEST(ChargeEntry, EachBoxTakesItsAmountOutWhileEnteredAndARefusedTextStaysUntilCorrected) {
     Charges c({kClear, kTicked, kTicked, kClear});
     c.entry.entered(ChargeBox::Shipping);
     c.entry.left(ChargeBox::Shipping, "12.5");
@@ -429,37 +428,35 @@ TEST(ChargeEntry, ReEnteringShippingTakesItOutAndAnUnchosenBoxIsZeroedAndPassedO
     EXPECT_FALSE(c.entry.left(ChargeBox::Charges, "99").text.has_value());
 
     Charges unchosen({kClear, kClear, kClear, kGreyed});
-    const ChargeReaction r = unchosen.entry.entered(ChargeBox::Shipping);
-    EXPECT_EQ(r.text, "$0.00");
-    EXPECT_EQ(r.focus, InvoiceField::Print);
+    const ChargeReaction passed = unchosen.entry.entered(ChargeBox::Shipping);
+    EXPECT_EQ(passed.text, "$0.00");
+    EXPECT_EQ(passed.focus, InvoiceField::Print);
     EXPECT_EQ(unchosen.draft.totals().grandTotal(), money("200"));
-}
 
-TEST(ChargeEntry, ARefusedTextStaysWithTheFocusUntilCorrectedAndTheLaborBoxFormatsItsCharge) {
-    Charges c({kClear, kClear, kTicked, kClear});
-    c.entry.entered(ChargeBox::Charges);
-    ChargeReaction r = c.entry.left(ChargeBox::Charges, "about 5");
+    Charges refused({kClear, kClear, kTicked, kClear});
+    refused.entry.entered(ChargeBox::Charges);
+    ChargeReaction r = refused.entry.left(ChargeBox::Charges, "about 5");
     EXPECT_TRUE(r.alarm);
-    EXPECT_EQ(c.entry.refusedBox(), ChargeBox::Charges);
+    EXPECT_EQ(refused.entry.refusedBox(), ChargeBox::Charges);
 
     // The focus coming back is no new entry: nothing is cleared.
-    r = c.entry.entered(ChargeBox::Charges);
+    r = refused.entry.entered(ChargeBox::Charges);
     EXPECT_FALSE(r.text.has_value());
-    c.entry.settled();
+    refused.entry.settled();
 
-    r = c.entry.left(ChargeBox::Charges, "5");
+    r = refused.entry.left(ChargeBox::Charges, "5");
     EXPECT_EQ(r.text, "$5.00");
-    EXPECT_EQ(c.entry.refusedBox(), std::nullopt);
+    EXPECT_EQ(refused.entry.refusedBox(), std::nullopt);
 
     // An amount too large to add to the invoice is refused like a word.
-    c.entry.entered(ChargeBox::Charges);
-    r = c.entry.left(ChargeBox::Charges, "922337203685477");
+    refused.entry.entered(ChargeBox::Charges);
+    r = refused.entry.left(ChargeBox::Charges, "922337203685477");
     EXPECT_TRUE(r.alarm);
-    EXPECT_EQ(c.entry.refusedBox(), ChargeBox::Charges);
-    c.entry.settled();
+    EXPECT_EQ(refused.entry.refusedBox(), ChargeBox::Charges);
+    refused.entry.settled();
     // Entering it afresh after the person left it another way drops the refusal.
-    c.entry.entered(ChargeBox::Charges);
-    EXPECT_EQ(c.entry.refusedBox(), std::nullopt);
+    refused.entry.entered(ChargeBox::Charges);
+    EXPECT_EQ(refused.entry.refusedBox(), std::nullopt);
 
     Charges labor({kTicked, kClear, kClear, kClear});
     EXPECT_FALSE(labor.entry.entered(ChargeBox::Labor).text.has_value()); // not emptied
@@ -707,7 +704,7 @@ TEST_F(BillwrightFiles, CustomerBookAddsOnceUpdatesByNameAndNeverWritesOverDamag
     EXPECT_EQ(folder.bytes("Customers.txt"), damaged);
 }
 
-TEST_F(BillwrightFiles, RegisterAppendsReadsSkipsDamageAndKeepsItWhenMarkingPaid) {
+TEST_F(BillwrightFiles, RegisterAppendsReadsSkipsDamageKeepsItMarkingPaidAndNamesCopiesSafely) {
     // A last line without its end, and two lines that are not records.
     folder.put("Invoices.txt", "garbage line\r\n"
                                "\"1\",\"2026-13-01\",\"x\",0,0,0,0,0,\"\",\"\",\"\"\r\n"
@@ -743,9 +740,23 @@ TEST_F(BillwrightFiles, RegisterAppendsReadsSkipsDamageAndKeepsItWhenMarkingPaid
     EXPECT_EQ(filterRegister(all, {" 0001 ", {}, {}, false}), (QList<qsizetype>{0}));
     EXPECT_EQ(filterRegister(all, {{}, QDate(2026, 1, 6), QDate(2026, 2, 1), false}),
               (QList<qsizetype>{1}));
+
+    // Copy names from any customer stay in their year's folder.
+    const QString base = QStringLiteral("Invoices/2026/");
+    for (const QString& customer :
+         {QStringLiteral("../x"), QStringLiteral("a/b"), QStringLiteral("..\\..\\evil"),
+          QStringLiteral("tab\there\x01\n"), QString(300, u'z'), QStringLiteral("...")}) {
+        const QString name = copyBaseName(QStringLiteral("20260001"), customer);
+        const QString path = QDir::cleanPath(base + name + QStringLiteral(".pdf"));
+        EXPECT_TRUE(path.startsWith(base)) << path.toStdString();
+        EXPECT_EQ(path.count(u'/'), 2) << path.toStdString();
+        EXPECT_FALSE(name.contains(u'\\') || name.contains(u'\t') || name.contains(u'\x01'));
+        EXPECT_LE(name.size(), 120);
+        EXPECT_TRUE(name.startsWith(QStringLiteral("20260001")));
+    }
 }
 
-TEST(InvoiceRegister, SalesTaxFiguresAreTheSumsOfThePeriodsRecordsInEveryTaxMode) {
+TEST(InvoiceRegister, SalesTaxFiguresSumThePeriodsRecordsInEveryTaxModeAndPrintOnceEach) {
     const TaxMode modes[] = {TaxMode::MaterialAndLabor, TaxMode::MaterialOnly, TaxMode::None};
     QList<RegisterEntry> entries;
     int day = 1;
@@ -797,24 +808,8 @@ TEST(InvoiceRegister, SalesTaxFiguresAreTheSumsOfThePeriodsRecordsInEveryTaxMode
               "0.00,5.00,0.00,\"\",,\"Invoices/2026/=1+1.pdf\"\r\n");
     EXPECT_TRUE(salesTaxCsv(quarter).endsWith(
         "\r\n2026-04-01,2026-06-30,9,2629.85,1524.94,164.3656,4319.1556\r\n"));
-}
 
-TEST(InvoiceRegister, CopyNamesFromAnyCustomerStayInTheirYearsFolder) {
-    const QString base = QStringLiteral("Invoices/2026/");
-    for (const QString& customer :
-         {QStringLiteral("../x"), QStringLiteral("a/b"), QStringLiteral("..\\..\\evil"),
-          QStringLiteral("tab\there\x01\n"), QString(300, u'z'), QStringLiteral("...")}) {
-        const QString name = copyBaseName(QStringLiteral("20260001"), customer);
-        const QString path = QDir::cleanPath(base + name + QStringLiteral(".pdf"));
-        EXPECT_TRUE(path.startsWith(base)) << path.toStdString();
-        EXPECT_EQ(path.count(u'/'), 2) << path.toStdString();
-        EXPECT_FALSE(name.contains(u'\\') || name.contains(u'\t') || name.contains(u'\x01'));
-        EXPECT_LE(name.size(), 120);
-        EXPECT_TRUE(name.startsWith(QStringLiteral("20260001")));
-    }
-}
-
-TEST(SalesTaxPage, EveryFigureIsPrintedOnceAndNothingPrintsOverAnything) {
+    // On the sales tax page every figure is printed once and nothing over anything else.
     SalesTaxFigures f;
     f.period = periodOf(PeriodKind::Quarter, QDate(2026, 11, 2));
     f.taxable = money("9876543.21");
