@@ -4,7 +4,6 @@
 // and the draft reaches the screen; the arithmetic and the order of steps are the draft's own
 // tests) and its Print button: the printer dialog, the print, the confirmation and the
 // retry, and what each answer does to the invoice counter.
-#include "common/core/printerchoice.h"
 #include "common/core/settings.h"
 #include "common/ui/keyboard.h"
 #include "invoicing/ui/billwright.h"
@@ -243,7 +242,7 @@ TEST_F(BillwrightForms, StoredFilesFillTheFormAndAnUnchangedSaveRewritesThemAsRe
               "#TRUE#,#FALSE#\r\n");
 }
 
-TEST_F(BillwrightForms, DamagedOptionsFileIsToldAndTheProgramGoesOn) {
+TEST_F(BillwrightForms, ADamagedOptionsFileOrAFailedSaveIsToldAndTheProgramGoesOn) {
     folder.put("InvoiceInfo.txt", "#TRUE#,#FALSE#,#FALSE#,#FALSE#,#TRUE#,\"6.0\"\r\n");
     desk.expectMessage(QStringLiteral("Billwright"));
     Billwright& bw = start();
@@ -251,6 +250,17 @@ TEST_F(BillwrightForms, DamagedOptionsFileIsToldAndTheProgramGoesOn) {
     EXPECT_TRUE(desk.messages()[0].text().contains(QStringLiteral("InvoiceInfo.txt")));
     EXPECT_EQ(bw.options().taxRate, "6.0"); // what could be read is used
     EXPECT_TRUE(bw.startMenu()->isVisible());
+
+    // A folder where the options file belongs: it cannot be replaced, and the form stays.
+    ASSERT_TRUE(QFile::remove(folder.file("InvoiceInfo.txt")));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("InvoiceInfo.txt")));
+    SetupForm* setup = openSetup();
+    desk.expectMessage(QStringLiteral("Billwright"));
+    click(setup, "cmdQuit");
+    ASSERT_EQ(desk.messages().size(), 2);
+    EXPECT_TRUE(desk.messages()[1].text().contains(QStringLiteral("InvoiceInfo.txt")));
+    EXPECT_TRUE(setup->isVisible());
+    EXPECT_FALSE(bw.startMenu()->isVisible());
 }
 
 TEST_F(BillwrightForms, ABackupFolderThatCannotBeMadeIsNotCalledUnreadable) {
@@ -374,19 +384,6 @@ TEST_F(BillwrightForms, MemoAndOffsetsAreSavedOnlyWhenChangedAndAnOverlongMemoIs
     EXPECT_EQ(desk.jobSetups()[0].offsetY, 5 * 14.4);
     EXPECT_NE(desk.jobs()[0]->findText("Description"), nullptr);
     EXPECT_EQ(folder.bytes("BWInvoiceNo.txt"), QByteArray());
-}
-
-TEST_F(BillwrightForms, FailedSaveIsToldAndTheFormStays) {
-    Billwright& bw = start();
-    // A folder where the options file belongs: it cannot be replaced.
-    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("InvoiceInfo.txt")));
-    SetupForm* setup = openSetup();
-    desk.expectMessage(QStringLiteral("Billwright"));
-    click(setup, "cmdQuit");
-    ASSERT_EQ(desk.messages().size(), 1);
-    EXPECT_TRUE(desk.messages()[0].text().contains(QStringLiteral("InvoiceInfo.txt")));
-    EXPECT_TRUE(setup->isVisible());
-    EXPECT_FALSE(bw.startMenu()->isVisible());
 }
 
 TEST_F(BillwrightForms, CustomerEntryStartsBlankAndHandsTheCustomerOn) {
@@ -549,6 +546,7 @@ protected:
         EXPECT_FALSE(desk.busy());
     }
     QByteArray counter() const { return folder.bytes("BWInvoiceNo.txt"); }
+    static void keys(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
     // The printer dialog's choice, then the answer to whether the invoice printed correctly.
     void expectPrint(MessageAnswer printed = MessageAnswer::Yes,
                      const PrinterChoice& choice = kOffice) {
@@ -798,9 +796,6 @@ TEST_F(InvoiceFormTest, RefusedInputsGetTheAlarmTheReasonAndTheFocus) {
 // has the focus, as they would for the person.
 TEST_F(InvoiceFormTest, KeyboardAloneWalksFromCustomerEntryToPrinted) {
     start(kProfile);
-    const auto keys = [](const QString& text) {
-        QTest::keyClicks(QApplication::focusWidget(), text);
-    };
     const auto press = [](Qt::Key key, int times = 1) {
         for (int i = 0; i < times; ++i)
             QTest::keyClick(QApplication::focusWidget(), key);
