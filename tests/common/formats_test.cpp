@@ -44,8 +44,7 @@ QString isoDate(const char16_t* typed, const RegionalSettings& r = us) {
 } // namespace
 
 TEST(Ansi, EncodesTheCodePageReplacesTheRestAndEveryByteSurvives) {
-    EXPECT_EQ(toAnsi(u"Caf\u00e9 \u20ac5"), QByteArray("Caf\xe9 \x80"
-                                                       "5"));
+    EXPECT_EQ(toAnsi(u"Caf\u00e9 \u20ac5"), QByteArray("Caf\xe9 \x80") + '5');
     EXPECT_EQ(toAnsi(u"\u201cquoted\u201d \u2014 \u0178"), QByteArray("\x93quoted\x94 \x97 \x9f"));
     // Outside the code page: one '?' per character, a surrogate pair included.
     EXPECT_EQ(toAnsi(u"\u4e2d\u6587"), QByteArray("??"));

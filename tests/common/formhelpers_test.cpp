@@ -4,7 +4,6 @@
 // menu.
 #include "common/core/ansi.h"
 #include "common/core/programcontext.h"
-#include "common/core/regional.h"
 #include "common/core/tints.h"
 #include "common/ui/helpmenu.h"
 #include "common/ui/inputroutines.h"

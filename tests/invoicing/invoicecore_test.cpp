@@ -4,7 +4,6 @@
 // exports made from the register. And the printed invoice, laid out on the recording surface,
 // whose metrics are: a character is size x 10 twips wide and a line size x 24 twips high (240
 // at 10 point).
-#include "common/core/csv.h"
 #include "common/core/printalignment.h"
 #include "common/core/regional.h"
 #include "common/ui/printersurface.h"
