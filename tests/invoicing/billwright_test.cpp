@@ -967,7 +967,7 @@ TEST_F(InvoicePrint, NoThenNoKeepsTheNumberAndNoYesYesPrintsTwiceUnderIt) {
     EXPECT_EQ(counter(), "20260002\r\n");
 }
 
-TEST_F(InvoicePrint, ANumberAnotherCopyIssuedMeanwhileIsNotPrintedAgain) {
+TEST_F(InvoicePrint, ANumberAnotherCopyIssuedIsNotPrintedAgainAndTheLargestIsRefused) {
     invoiceWithOneLine();
     // Another copy on the folder printed 20260001 and 20260002 while this form was open.
     folder.put("BWInvoiceNo.txt", "20260003\r\n");
@@ -978,6 +978,16 @@ TEST_F(InvoicePrint, ANumberAnotherCopyIssuedMeanwhileIsNotPrintedAgain) {
     ASSERT_EQ(desk.jobs().size(), 2);
     EXPECT_NE(desk.jobs()[0]->findText("INVOICE NO: 20260003"), nullptr);
     EXPECT_EQ(counter(), "20260004\r\n");
+
+    // The counter at its largest refuses before printing.
+    folder.put("BWInvoiceNo.txt", "2147483647\r\n");
+    invoiceWithOneLine();
+    desk.expectMessage(QStringLiteral("Billwright"));
+    click("cmdPrint");
+    EXPECT_EQ(desk.printerDialogsShownWith().size(), 1); // the first invoice's only
+    EXPECT_TRUE(desk.messages().last().text().contains(QStringLiteral("2147483647")));
+    EXPECT_EQ(counter(), "2147483647\r\n");
+    EXPECT_EQ(form->draft().lines().size(), 1); // the invoice is still there
 }
 
 TEST_F(InvoicePrint, CancelledDialogOrFailedJobKeepsTheInvoiceOnTheForm) {
@@ -1048,17 +1058,6 @@ TEST_F(InvoicePrint, WithoutAPrinterThePdfIsOfferedAndNothingElseWritten) {
     ASSERT_EQ(desk.jobSetups().size(), 2);
     EXPECT_EQ(desk.jobSetups()[0].printer.outputFile, pdf);
     EXPECT_EQ(counter(), "20260002\r\n");
-}
-
-TEST_F(InvoicePrint, TheCounterAtItsLargestRefusesBeforePrinting) {
-    folder.put("BWInvoiceNo.txt", "2147483647\r\n");
-    invoiceWithOneLine();
-    desk.expectMessage(QStringLiteral("Billwright"));
-    click("cmdPrint");
-    EXPECT_TRUE(desk.printerDialogsShownWith().isEmpty());
-    EXPECT_TRUE(desk.messages().last().text().contains(QStringLiteral("2147483647")));
-    EXPECT_EQ(counter(), "2147483647\r\n");
-    EXPECT_EQ(form->draft().lines().size(), 1); // the invoice is still there
 }
 
 TEST_F(InvoicePrint, PrintsTheDraftWithTheOptionsOfTheMoment) {
