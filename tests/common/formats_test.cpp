@@ -387,8 +387,7 @@ TEST(RegionalSettings, UnitedStatesFromTheCAndEnglishLocalesAndCurrentByDefault)
 
     EXPECT_EQ(RegionalSettings::current(), us); // the test program pins them
     {
-        const ScopedRegionalSettings german(
-            RegionalSettings::fromLocale(QLocale(QStringLiteral("de_DE"))));
+        const ScopedRegionalSettings german(RegionalSettings::fromLocale(QLocale("de_DE")));
         EXPECT_EQ(formatCurrency(money(u"2")), QStringLiteral("2,00 €"));
         EXPECT_EQ(currencyValue(u"2,5")->toPlainString(), QStringLiteral("2.5"));
         // Not the regional decimal point: a leading number always reads '.'.
@@ -497,10 +496,8 @@ TEST(Conversions, CurrencyAndFixedFormatsRoundHalfAwayFromZero) {
     };
     for (const auto& [plain, shown] : formats)
         EXPECT_EQ(formatCurrency(money(plain), us), QLatin1String(shown)) << plain;
-    EXPECT_EQ(formatCurrency(Currency::fromUnits(kMax), us),
-              QStringLiteral("$922,337,203,685,477.58"));
-    EXPECT_EQ(formatCurrency(Currency::fromUnits(kMin), us),
-              QStringLiteral("($922,337,203,685,477.58)"));
+    EXPECT_EQ(formatCurrency(Currency::fromUnits(kMax), us), "$922,337,203,685,477.58");
+    EXPECT_EQ(formatCurrency(Currency::fromUnits(kMin), us), "($922,337,203,685,477.58)");
     // A symbol after the number, set apart, with a leading minus.
     RegionalSettings after = us;
     after.currencySymbol = QStringLiteral("kr");

@@ -283,8 +283,7 @@ TEST(Tints, EveryTintKeepsItsContrastOnEveryBackgroundAndALabelFollowsTheDesktop
 }
 
 TEST(Help, EveryGuideLoadsItsLinksResolveF1OpensItAndAboutShowsTheDataFolder) {
-    for (const QString& title : {QStringLiteral("Billwright"), QStringLiteral("PellarSpendlogFREE"),
-                                 QStringLiteral("Slipmaker")}) {
+    for (const QString title : {"Billwright", "PellarSpendlogFREE", "Slipmaker"}) {
         QFile page(ui::helpPage(title));
         ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << qPrintable(title);
         const QString html = QString::fromUtf8(page.readAll());
@@ -307,8 +306,7 @@ TEST(Help, EveryGuideLoadsItsLinksResolveF1OpensItAndAboutShowsTheDataFolder) {
     pellar::testing::ScratchDataFolder folder;
     ScriptedDesk desk;
     ProgramContext context(desk, folder);
-    const ui::ProgramHelp help{QStringLiteral("Slipmaker"), QStringLiteral("1.0.0"),
-                               QStringLiteral("Slipmaker prints bank deposit slips.")};
+    const ui::ProgramHelp help{"Slipmaker", "1.0.0", "Slipmaker prints bank deposit slips."};
     QMainWindow window;
     ui::addHelpMenu(window.menuBar(), context, help);
     window.show();
