@@ -1033,8 +1033,7 @@ TEST_F(InvoicePrint, PreviewNeverCountsAndPdfCountsOnlyOnceConfirmed) {
     printAndReturn("cmdSavePdf");
     // The retry offers the file chosen the time before.
     EXPECT_EQ(desk.saveFilesSuggested(),
-              (QStringList{QStringLiteral("Invoice 20260001.pdf"),
-                           QStringLiteral("Invoice 20260001.pdf"), pdf}));
+              (QStringList{"Invoice 20260001.pdf", "Invoice 20260001.pdf", pdf}));
     ASSERT_EQ(desk.jobSetups().size(), 3);
     EXPECT_EQ(desk.jobSetups()[1].printer.outputFile, pdf);
     EXPECT_TRUE(desk.printerDialogsShownWith().isEmpty());
@@ -1192,9 +1191,8 @@ TEST_F(InvoicesWindowTest, CustomerEntryOffersTheBookByPrefixAndFillsTheAddress)
     QCompleter* completer = name->completer();
     ASSERT_NE(completer, nullptr);
     EXPECT_EQ(completer->completionCount(), 2);
-    QTest::keyClick(completer->popup(), Qt::Key_Down);
-    QTest::keyClick(completer->popup(), Qt::Key_Down);
-    QTest::keyClick(completer->popup(), Qt::Key_Return);
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
+        QTest::keyClick(completer->popup(), key);
     EXPECT_EQ(name->text(), "Mapleton Farm");
     EXPECT_EQ(child(entry, "txtCustomer_2")->text(), "RR 2");
     EXPECT_EQ(child(entry, "txtCustomer_6")->text(), "05641");
