@@ -176,7 +176,7 @@ QList<InvoiceLine> numberedRows(int count) {
     QList<InvoiceLine> rows;
     for (int i = 1; i <= count; ++i)
         rows.append({QString::number(i), QStringLiteral("Item %1").arg(i), money("1"),
-                     *pellar::Currency::fromWhole(i)});
+                     *Currency::fromWhole(i)});
     return rows;
 }
 
@@ -583,8 +583,7 @@ TEST(BillwrightOptionsRecord, RatesReadTheSameUnderEitherRegionLaterTrueWinsAndD
         draft.completeLines();
         EXPECT_FALSE(draft.continueFromAddOns(o).alarm);
         EXPECT_EQ(draft.totals().discount(), money("1.5"));
-        EXPECT_EQ(draft.offeredRate(),
-                  pellar::formatCurrency(pellar::Currency::fromUnits(10450000)));
+        EXPECT_EQ(draft.offeredRate(), pellar::formatCurrency(Currency::fromUnits(10450000)));
     }
 
     // The setup form takes and shows rates in the regional form.
