@@ -70,9 +70,8 @@ TEST(ChoosePrinter, ChoiceLastsForTheRunAndCancelPrintsNothing) {
 }
 
 TEST(RealDesk, MessageBoxHasNoIconUnlessAskedAndShowsPlainText) {
-    auto box = RealDesk::makeMessageBox(QStringLiteral("Order Paper"),
-                                        {QStringLiteral("<b>one</b>"), QStringLiteral("two")},
-                                        MessageButtons::YesNo, MessageIcon::None);
+    auto box = RealDesk::makeMessageBox("Order Paper", {"<b>one</b>", "two"}, MessageButtons::YesNo,
+                                        MessageIcon::None);
     EXPECT_EQ(box->text(), QStringLiteral("<b>one</b>\ntwo"));
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
     EXPECT_EQ(box->icon(), QMessageBox::NoIcon);

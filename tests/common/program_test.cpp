@@ -429,17 +429,15 @@ TEST(OpenWebAddress, WritesTheShortcutThenOpensTheAddress) {
 
     const QString url = QStringLiteral("https://www.example.com/order?id=7&x=a b");
     EXPECT_TRUE(OpenWebAddress(context, url));
-    EXPECT_EQ(
-        data.bytes(QStringLiteral("Temp.url")),
-        QByteArray("[InternetShortcut]\r\nURL = https://www.example.com/order?id=7&x=a b\r\n"));
+    EXPECT_EQ(data.bytes("Temp.url"),
+              "[InternetShortcut]\r\nURL = https://www.example.com/order?id=7&x=a b\r\n");
     EXPECT_EQ(desk.openedAddresses(), QStringList{url});
     EXPECT_EQ(data.bytes(QStringLiteral("Backup/Temp.url")), "backup copy");
 
     // A program whose rewrites drop the backup copy first.
     context.shortcutDropsBackup = true;
     EXPECT_TRUE(OpenWebAddress(context, QStringLiteral("https://example.org/")));
-    EXPECT_EQ(data.bytes(QStringLiteral("Temp.url")),
-              QByteArray("[InternetShortcut]\r\nURL = https://example.org/\r\n"));
+    EXPECT_EQ(data.bytes("Temp.url"), "[InternetShortcut]\r\nURL = https://example.org/\r\n");
     EXPECT_FALSE(data.exists(QStringLiteral("Backup/Temp.url")));
 
     // A folder where the file should be: the write fails and nothing is opened.
@@ -457,8 +455,7 @@ TEST(OpenWebAddress, WritesTheShortcutThenOpensTheAddress) {
         EXPECT_FALSE(refusal.ok) << refused;
         EXPECT_TRUE(refusal.error.contains(QString::fromLatin1(refused)));
     }
-    EXPECT_EQ(data.bytes(QStringLiteral("Temp.url")),
-              QByteArray("[InternetShortcut]\r\nURL = https://example.org/\r\n"));
+    EXPECT_EQ(data.bytes("Temp.url"), "[InternetShortcut]\r\nURL = https://example.org/\r\n");
     EXPECT_EQ(desk.openedAddresses().size(), 2);
 
     // No browser took it: the person is told, with the address to type.
