@@ -270,8 +270,7 @@ protected:
     // the form chose.
     void open(bool keepTab = false) {
         form = std::make_unique<frmSetup>(app.context);
-        form->show();
-        form->activate();
+        reopen();
         if (!keepTab)
             tabs()->setCurrentIndex(0);
     }
@@ -338,8 +337,6 @@ TEST_F(SlipmakerSetup, AltSSavesFromTheTabsWithoutTheSaveButton) {
     for (int tab = 1; tab < 3; ++tab) {
         open();
         tabs()->setCurrentIndex(tab);
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         QSignalSpy menu(form.get(), &frmSetup::menuWanted);
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(),
                         Qt::Key_S, Qt::AltModifier);
@@ -390,8 +387,7 @@ TEST_F(SlipmakerSetup, AddressLayoutFollowsTheProfileAndANameIsNeeded) {
     replaceText("txtSt", QStringLiteral("Lower Saxony Region"));
     click("cmdQuit");
     EXPECT_EQ(readBusinessProfile(folder).profile.zip, "");
-    form->show();
-    form->activate();
+    reopen();
     expectStyle(AddressStyle::International);
     // A long address line survives the two-letter state box when switching.
     click("cmdAddress");
