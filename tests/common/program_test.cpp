@@ -42,16 +42,9 @@ public:
             args << dataFolder;
         m_process.start(QStringLiteral(PELLAR_GUARDHOLDER), args);
         if (m_process.waitForStarted(10000) && m_process.waitForReadyRead(10000))
-            m_answer = QString::fromLatin1(m_process.readLine()).trimmed();
+            answer = QString::fromLatin1(m_process.readLine()).trimmed();
     }
-    ~Holder() {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(10000);
-        }
-    }
-    // "acquired" or "refused"; a holder made only for its answer ends with the statement.
-    QString answer() const { return m_answer; }
+    ~Holder() { crash(); }
     // Lets go of the guard the ordinary way.
     bool finish() {
         m_process.closeWriteChannel();
@@ -63,23 +56,25 @@ public:
         return m_process.waitForFinished(10000);
     }
 
+    // "acquired" or "refused"; a holder made only for its answer ends with the statement.
+    QString answer;
+
 private:
     QProcess m_process;
-    QString m_answer;
 };
 
 } // namespace
 
-TEST(SingleInstanceGuard, OneCopyPerProgramAcrossProcesses) {
+TEST(SingleInstanceGuard, OneCopyPerProgramAcrossProcessesAndACrashedCopysLockTakenOver) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     Holder first(folder.path(), QStringLiteral("Billwright"));
-    ASSERT_EQ(first.answer(), QStringLiteral("acquired"));
+    ASSERT_EQ(first.answer, QStringLiteral("acquired"));
 
     SingleInstanceGuard here(QStringLiteral("Billwright"), folder.path());
     EXPECT_FALSE(here.acquire());
-    EXPECT_EQ(Holder(folder.path(), "Billwright").answer(), "refused");
-    EXPECT_EQ(Holder(folder.path(), "Slipmaker").answer(), "acquired");
+    EXPECT_EQ(Holder(folder.path(), "Billwright").answer, "refused");
+    EXPECT_EQ(Holder(folder.path(), "Slipmaker").answer, "acquired");
 
     // A copy that has run for days still holds its lock.
     QFile lock(here.lockFilePath());
@@ -91,22 +86,19 @@ TEST(SingleInstanceGuard, OneCopyPerProgramAcrossProcesses) {
 
     ASSERT_TRUE(first.finish());
     EXPECT_TRUE(here.acquire()) << "free once the first copy has ended";
-    EXPECT_EQ(Holder(folder.path(), "Billwright").answer(), "refused");
+    EXPECT_EQ(Holder(folder.path(), "Billwright").answer, "refused");
     here.release();
-    EXPECT_EQ(Holder(folder.path(), "Billwright").answer(), "acquired");
-}
+    EXPECT_EQ(Holder(folder.path(), "Billwright").answer, "acquired");
 
-TEST(SingleInstanceGuard, TakesOverTheLockOfACrashedCopy) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
+    // A copy that crashed left its lock behind: the next copy takes it over.
     Holder crashed(folder.path(), QStringLiteral("Slipmaker"));
-    ASSERT_EQ(crashed.answer(), QStringLiteral("acquired"));
+    ASSERT_EQ(crashed.answer, QStringLiteral("acquired"));
     ASSERT_TRUE(crashed.crash());
 
-    SingleInstanceGuard here(QStringLiteral("Slipmaker"), folder.path());
-    ASSERT_TRUE(QFile::exists(here.lockFilePath())) << "the crash left its lock behind";
-    EXPECT_TRUE(here.acquire());
-    EXPECT_EQ(Holder(folder.path(), "Slipmaker").answer(), "refused");
+    SingleInstanceGuard slipmaker(QStringLiteral("Slipmaker"), folder.path());
+    ASSERT_TRUE(QFile::exists(slipmaker.lockFilePath())) << "the crash left its lock behind";
+    EXPECT_TRUE(slipmaker.acquire());
+    EXPECT_EQ(Holder(folder.path(), "Slipmaker").answer, "refused");
 }
 
 TEST(SingleInstanceGuard, OneCopyPerDataFolderFromAnyComputer) {
@@ -114,11 +106,10 @@ TEST(SingleInstanceGuard, OneCopyPerDataFolderFromAnyComputer) {
     ASSERT_TRUE(data.isValid() && runtimeA.isValid() && runtimeB.isValid());
     // Two computers: each its own runtime folder, one shared data folder.
     Holder first(runtimeA.path(), QStringLiteral("Billwright"), data.path());
-    ASSERT_EQ(first.answer(), QStringLiteral("acquired"));
-    EXPECT_EQ(Holder(runtimeB.path(), "Billwright", data.path()).answer(), "refused");
+    ASSERT_EQ(first.answer, QStringLiteral("acquired"));
+    EXPECT_EQ(Holder(runtimeB.path(), "Billwright", data.path()).answer, "refused");
     // A runtime folder that cannot take a lock leaves the data folder's rule standing.
-    EXPECT_EQ(Holder(runtimeB.filePath("gone/away"), "Billwright", data.path()).answer(),
-              "refused");
+    EXPECT_EQ(Holder(runtimeB.filePath("gone/away"), "Billwright", data.path()).answer, "refused");
     ASSERT_TRUE(first.finish());
 
     // A lock another computer left: kept while it is renewed, taken over once it is not.
@@ -134,7 +125,7 @@ TEST(SingleInstanceGuard, OneCopyPerDataFolderFromAnyComputer) {
         lock.close();
         EXPECT_EQ(here.acquire(), ageMinutes > 5) << ageMinutes << " minutes old";
     }
-    EXPECT_EQ(Holder(runtimeA.path(), "Billwright", data.path()).answer(), "refused");
+    EXPECT_EQ(Holder(runtimeA.path(), "Billwright", data.path()).answer, "refused");
 }
 
 namespace {
@@ -174,13 +165,12 @@ protected:
         for (const QString& name : {QStringLiteral("start"), QStringLiteral("work")})
             program.shell().addForm(name, [this, name] { return make(name); });
         program.shell().addForm(
-            QStringLiteral("fresh"), [this] { return make(QStringLiteral("fresh")); },
-            ProgramShell::Lifetime::Recreated);
+            "fresh", [this] { return make("fresh"); }, ProgramShell::Lifetime::Recreated);
     }
-    ProgramProfile profile() {
+    static ProgramProfile profile() {
         ProgramProfile p;
-        p.title = QStringLiteral("Dummy");
-        p.backupNames = {QStringLiteral("Kept.txt")};
+        p.title = "Dummy";
+        p.backupNames = {"Kept.txt"};
         return p;
     }
     LoggingForm* make(const QString& name) {
@@ -251,8 +241,7 @@ TEST_F(ShellTest, ExitUnloadsLastLoadedFirstThenBacksUpOnceAndEnds) {
 
     program.shell().exitProgram();
     program.shell().exitProgram();
-    EXPECT_EQ(log, (QStringList{QStringLiteral("fresh"), QStringLiteral("work"),
-                                QStringLiteral("start"), QStringLiteral("end")}));
+    EXPECT_EQ(log, (QStringList{"fresh", "work", "start", "end"}));
     EXPECT_EQ(program.folder.bytes(QStringLiteral("Backup/Kept.txt")), "kept");
     EXPECT_TRUE(program.shell().loadedForms().isEmpty());
     EXPECT_TRUE(program.context.exiting());
@@ -282,18 +271,17 @@ TEST_F(ShellTest, OnlyAClosedByThePersonEndsTheProgram) {
     log.clear();
     pellar::testing::closeByPerson(work);
     QCoreApplication::processEvents();
-    EXPECT_EQ(
-        log, (QStringList{QStringLiteral("work"), QStringLiteral("start"), QStringLiteral("end")}));
+    EXPECT_EQ(log, (QStringList{"work", "start", "end"}));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST(ProgramShell, RefusalOfASecondCopy) {
     for (const bool exitAfterRefusal : {false, true}) {
-        ProgramProfile profile;
-        profile.title = QStringLiteral("Dummy");
-        profile.refusalLines = {QStringLiteral("Dummy is already Running!")};
-        profile.exitAfterRefusal = exitAfterRefusal;
         int started = 0;
+        ProgramProfile profile;
+        profile.title = "Dummy";
+        profile.refusalLines = {"Dummy is already Running!"};
+        profile.exitAfterRefusal = exitAfterRefusal;
         profile.start = [&started](ProgramShell&) {
             return ++started > 0;
         };
@@ -314,8 +302,7 @@ TEST(ProgramShell, RefusalOfASecondCopy) {
 TEST(ProgramShell, ExitBackupTellsAFailedCopyOrPassesItOver) {
     for (const bool tell : {true, false}) {
         ProgramProfile profile;
-        profile.backupNames = {QStringLiteral("A.txt"), QStringLiteral("B.txt"),
-                               QStringLiteral("C.txt")};
+        profile.backupNames = {"A.txt", "B.txt", "C.txt"};
         QStringList failed;
         if (tell)
             profile.backupFailed = [&failed](Desk&, const QString& name) {
@@ -335,8 +322,8 @@ TEST(ProgramShell, ExitBackupTellsAFailedCopyOrPassesItOver) {
 }
 
 TEST(ProgramShell, RestoreNoticeAndShortcutRuleComeFromTheProfile) {
-    ProgramProfile profile;
     QStringList restored;
+    ProgramProfile profile;
     profile.restoreNotice = [&restored](Desk&, const DataFolder&, const QString& name) {
         restored << name;
     };
@@ -358,12 +345,11 @@ TEST(CommandLine, OptionsHelpVersionAndMistakes) {
     EXPECT_EQ(parse({"--data-folder=/data"}).dataFolder, "/data");
     EXPECT_EQ(parse({"--help"}).action, CommandLine::Action::Help);
     EXPECT_EQ(parse({"--version", "--bogus"}).action, CommandLine::Action::Version);
-    const CommandLine missing = parse({"--data-folder"});
-    EXPECT_EQ(missing.action, CommandLine::Action::Error);
-    EXPECT_TRUE(missing.error.contains("--data-folder"));
-    const CommandLine unknown = parse({"--verbose"});
-    EXPECT_EQ(unknown.action, CommandLine::Action::Error);
-    EXPECT_TRUE(unknown.error.contains("--verbose"));
+    for (const char* mistaken : {"--data-folder", "--verbose"}) {
+        const CommandLine refused = parse({mistaken});
+        EXPECT_EQ(refused.action, CommandLine::Action::Error) << mistaken;
+        EXPECT_TRUE(refused.error.contains(mistaken));
+    }
     // Qt's own options pass, with their values, in every spelling Qt takes; a folder after
     // them is still the program's.
     const CommandLine qt = parse({"-style", "fusion", "--platform", "xcb", "-reverse",
@@ -443,17 +429,15 @@ TEST(OpenWebAddress, WritesTheShortcutThenOpensTheAddress) {
 
     const QString url = QStringLiteral("https://www.example.com/order?id=7&x=a b");
     EXPECT_TRUE(OpenWebAddress(context, url));
-    EXPECT_EQ(
-        data.bytes(QStringLiteral("Temp.url")),
-        QByteArray("[InternetShortcut]\r\nURL = https://www.example.com/order?id=7&x=a b\r\n"));
+    EXPECT_EQ(data.bytes("Temp.url"),
+              "[InternetShortcut]\r\nURL = https://www.example.com/order?id=7&x=a b\r\n");
     EXPECT_EQ(desk.openedAddresses(), QStringList{url});
     EXPECT_EQ(data.bytes(QStringLiteral("Backup/Temp.url")), "backup copy");
 
     // A program whose rewrites drop the backup copy first.
     context.shortcutDropsBackup = true;
     EXPECT_TRUE(OpenWebAddress(context, QStringLiteral("https://example.org/")));
-    EXPECT_EQ(data.bytes(QStringLiteral("Temp.url")),
-              QByteArray("[InternetShortcut]\r\nURL = https://example.org/\r\n"));
+    EXPECT_EQ(data.bytes("Temp.url"), "[InternetShortcut]\r\nURL = https://example.org/\r\n");
     EXPECT_FALSE(data.exists(QStringLiteral("Backup/Temp.url")));
 
     // A folder where the file should be: the write fails and nothing is opened.
@@ -471,8 +455,7 @@ TEST(OpenWebAddress, WritesTheShortcutThenOpensTheAddress) {
         EXPECT_FALSE(refusal.ok) << refused;
         EXPECT_TRUE(refusal.error.contains(QString::fromLatin1(refused)));
     }
-    EXPECT_EQ(data.bytes(QStringLiteral("Temp.url")),
-              QByteArray("[InternetShortcut]\r\nURL = https://example.org/\r\n"));
+    EXPECT_EQ(data.bytes("Temp.url"), "[InternetShortcut]\r\nURL = https://example.org/\r\n");
     EXPECT_EQ(desk.openedAddresses().size(), 2);
 
     // No browser took it: the person is told, with the address to type.
@@ -493,8 +476,7 @@ TEST(SupplierNotices, TheAgreeingAnswerOpensThePageAndNoLeavesTempUrlAlone) {
     desk.expectMessage(QStringLiteral("Ordering"), MessageAnswer::No);
     EXPECT_TRUE(askThenOpen(context, QStringLiteral("Ordering"), lines, page));
     desk.expectMessage(QStringLiteral("Ordering"), MessageAnswer::No);
-    EXPECT_TRUE(
-        askThenOpen(context, QStringLiteral("Ordering"), lines, page, NoticeOpens::UnlessNo));
+    EXPECT_TRUE(askThenOpen(context, "Ordering", lines, page, NoticeOpens::UnlessNo));
     EXPECT_EQ(data.bytes(QStringLiteral("Temp.url")), "earlier shortcut");
     EXPECT_TRUE(desk.openedAddresses().isEmpty());
 

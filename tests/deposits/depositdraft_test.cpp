@@ -330,8 +330,7 @@ TEST(DepositSlipLayout, SummaryWithChecksAndWithout) {
     EXPECT_EQ(at(cashOnly, "0", Edge::Right), "11520,2736");
     EXPECT_EQ(at(cashOnly, " 0 "), "7920,3744");
     // "No, Deposit All": zero in the currency form, and a "Cash Retained" line for it.
-    EXPECT_TRUE(summaryTexts(page(slipWith(0, Currency{})))
-                    .endsWith(QStringLiteral("|Cash Retained|$0.00")));
+    EXPECT_TRUE(summaryTexts(page(slipWith(0, Currency{}))).endsWith("|Cash Retained|$0.00"));
 }
 
 TEST(DepositSlipLayout, FifteenAndFortyChecksGoOnTheBackInColumns) {

@@ -1,15 +1,9 @@
 // Slipmaker on a scratch folder with a scripted desk, its forms' controls found by their
-// documented names. The business setup form: the shared profile, the older profile file and
-// its conversion, the two address layouts and the forms-order note. The bank data: the
-// checkbook data file and the transactions log, what the deposit form does when the checkbook
-// data is missing or damaged, a checkbook file started here, and the two writes failing for
-// real or killed at random moments (the log and the checkbook file are always whole). The
-// deposit form's wiring: keys and clicks reach the draft, the draft reaches the screen, and a
-// printed deposit reaches the log and the checkbook balance only when the person confirms it.
-// The start: the entry sequence, the start form and the way between the forms. And the
-// deposit history: the log read back in date order with totals to the cent, records that
-// cannot be read kept and counted, the slips' copies found by date and amount, and nothing
-// written to the log or the balance whatever the person does there.
+// documented names: the business setup form and the profile it shares; the checkbook file and
+// the transactions log, missing, damaged, started here, or their writes failing or killed (each
+// file always whole); the deposit form from keys and clicks to the log and the balance, written
+// only once the person confirms; the start and the way between the forms; and the deposit
+// history, read back from the log in date order, which writes nothing.
 #include "common/core/backup.h"
 #include "common/core/fixedrecords.h"
 #include "common/core/printalignment.h"
@@ -64,14 +58,21 @@ inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 
-namespace deposits::testing {
+using namespace pellar;
+using namespace deposits;
+using pellar::testing::ChildOutcome;
+using pellar::testing::money;
+using pellar::testing::runUnderFileSizeLimit;
+using pellar::testing::ScratchDataFolder;
 
-inline QByteArray checkbookWithBalance(const char* balance) {
+namespace {
+
+QByteArray checkbookWithBalance(const char* balance) {
     return QByteArray("\"Checking\",\"Bank\",\"") + balance + "\",\"0042\",\" 4\",1,2\r\n";
 }
-inline const QByteArray kCheckbook = checkbookWithBalance("$1,000.00");
+const QByteArray kCheckbook = checkbookWithBalance("$1,000.00");
 
-inline QByteArray logRecord(const char* date, const char* amount, const char* what = "Deposit") {
+QByteArray logRecord(const char* date, const char* amount, const char* what = "Deposit") {
     return QByteArray(date).leftJustified(10) + QByteArray(what).leftJustified(35) +
            QByteArray(amount).leftJustified(15);
 }
@@ -89,20 +90,23 @@ protected:
     pellar::testing::ScriptedDesk& desk = app.desk;
 };
 
-} // namespace deposits::testing
+// One form of the program, made by the test.
+template <typename Form> class FormTest : public SlipmakerTest {
+protected:
+    template <typename Widget = QWidget> Widget* child(const QString& name) const {
+        return ::child<Widget>(form.get(), name);
+    }
+    QLineEdit* box(const QString& name) const { return child<QLineEdit>(name); }
+    // Shown as from the menu, its window active as it is for the person.
+    auto reopen() {
+        form->show();
+        form->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        return form->activate();
+    }
 
-using namespace pellar;
-using namespace deposits;
-using deposits::testing::checkbookWithBalance;
-using deposits::testing::child;
-using deposits::testing::kCheckbook;
-using deposits::testing::logRecord;
-using pellar::testing::ChildOutcome;
-using pellar::testing::money;
-using pellar::testing::runUnderFileSizeLimit;
-using pellar::testing::ScratchDataFolder;
-
-namespace {
+    std::unique_ptr<Form> form;
+};
 
 // Field 1 holds a byte above 127 and the count something other than " 4", so the rewrite
 // shows what is carried through and what is replaced.
@@ -119,7 +123,7 @@ Currency shownAmount(const char* text) {
     return *currencyValue(QString::fromLatin1(text));
 }
 
-class SlipmakerBankData : public deposits::testing::SlipmakerTest {
+class SlipmakerBankData : public SlipmakerTest {
 protected:
     SlipmakerBankData() { MakeBackupFolder(folder); }
 
@@ -137,27 +141,14 @@ protected:
     DepositBank bank{app.folder.data()};
 };
 
-class DepositFlow : public deposits::testing::SlipmakerTest {
+class DepositFlow : public FormTest<frmDeposit> {
 protected:
     DepositFlow() {
         MakeBackupFolder(folder);
         folder.put("CheckbookInfo.txt", kCheckbook);
         form = std::make_unique<frmDeposit>(app.context);
-        reopen();
+        EXPECT_TRUE(reopen());
     }
-    ~DepositFlow() override { form.reset(); }
-
-    // The form shown again from the menu.
-    void reopen() {
-        form->show();
-        form->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        EXPECT_TRUE(form->activate());
-    }
-    template <typename Widget = QWidget> Widget* child(const QString& name) const {
-        return deposits::testing::child<Widget>(form.get(), name);
-    }
-    QLineEdit* box(const QString& name) const { return child<QLineEdit>(name); }
     QString text(const QString& label) const { return child<QLabel>(label)->text(); }
     bool shown(const QString& name) const { return child(name)->isVisible(); }
 
@@ -235,15 +226,13 @@ protected:
         for (const QChar c : text)
             QTest::keyClick(keyboard(), c.toLatin1());
     }
-
-    std::unique_ptr<frmDeposit> form;
 };
 
 void click(QWidget* form, const char* name) {
     QTest::mouseClick(child(form, QString::fromLatin1(name)), Qt::LeftButton);
 }
 
-class SlipmakerProgram : public deposits::testing::SlipmakerTest {
+class SlipmakerProgram : public SlipmakerTest {
 protected:
     // Started as from the desktop, the checkbook file in place unless given other bytes.
     Slipmaker& started(const QByteArray& checkbook = kCheckbook) {
@@ -253,11 +242,8 @@ protected:
         return *program;
     }
     QList<QWidget*> visibleForms() {
-        QList<QWidget*> shown;
-        for (QWidget* form : app.shell().loadedForms()) {
-            if (form->isVisible())
-                shown << form;
-        }
+        QList<QWidget*> shown = app.shell().loadedForms();
+        shown.removeIf([](const QWidget* form) { return !form->isVisible(); });
         return shown;
     }
 
@@ -278,21 +264,16 @@ BusinessProfile sample() {
 const char* const kBoxes[] = {"txtName", "txtAddress", "txtPOBox", "txtCity", "txtSt",
                               "txtZip",  "txtTel",     "txtFax",   "txtFein"};
 
-class SlipmakerSetup : public deposits::testing::SlipmakerTest {
+class SlipmakerSetup : public FormTest<frmSetup> {
 protected:
     // Opened as the start form opens it; on the business tab unless told to keep the tab
     // the form chose.
     void open(bool keepTab = false) {
         form = std::make_unique<frmSetup>(app.context);
-        form->show();
-        form->activate();
+        reopen();
         if (!keepTab)
             tabs()->setCurrentIndex(0);
     }
-    template <typename Widget = QWidget> Widget* child(const char* name) const {
-        return deposits::testing::child<Widget>(form.get(), QString::fromLatin1(name));
-    }
-    QLineEdit* box(const char* name) const { return child<QLineEdit>(name); }
     QTabWidget* tabs() const { return child<QTabWidget>("SSTab1"); }
     void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
     void replaceText(const char* name, const QString& text) {
@@ -305,8 +286,6 @@ protected:
             values << box(name)->text();
         return BusinessProfile::fromFields(values);
     }
-
-    std::unique_ptr<frmSetup> form;
 };
 
 } // namespace
@@ -358,8 +337,6 @@ TEST_F(SlipmakerSetup, AltSSavesFromTheTabsWithoutTheSaveButton) {
     for (int tab = 1; tab < 3; ++tab) {
         open();
         tabs()->setCurrentIndex(tab);
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         QSignalSpy menu(form.get(), &frmSetup::menuWanted);
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(),
                         Qt::Key_S, Qt::AltModifier);
@@ -410,8 +387,7 @@ TEST_F(SlipmakerSetup, AddressLayoutFollowsTheProfileAndANameIsNeeded) {
     replaceText("txtSt", QStringLiteral("Lower Saxony Region"));
     click("cmdQuit");
     EXPECT_EQ(readBusinessProfile(folder).profile.zip, "");
-    form->show();
-    form->activate();
+    reopen();
     expectStyle(AddressStyle::International);
     // A long address line survives the two-letter state box when switching.
     click("cmdAddress");
@@ -513,18 +489,13 @@ TEST_F(SlipmakerBankData, DepositAddsToTheBalanceAndCarriesTheOtherFieldsThrough
     EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), cafeCheckbookWithBalance("$1,250.50"));
 
     // Negative balances (the regional negative form) and large ones.
-    const struct {
-        const char* before;
-        const char* deposit;
-        const char* after;
-    } cases[] = {{"($100.00)", "$250.50", "$150.50"},
-                 {"$1,234,567.89", "$0.11", "$1,234,568.00"},
-                 {"$0.00", "$0.01", "$0.01"},
-                 {"$20.00", "($45.00)", "($25.00)"}};
-    for (const auto& c : cases) {
-        load(cafeCheckbookWithBalance(c.before));
-        deposit(c.deposit);
-        EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), cafeCheckbookWithBalance(c.after)) << c.before;
+    for (const auto& [before, amount, after] : {std::tuple{"($100.00)", "$250.50", "$150.50"},
+                                                {"$1,234,567.89", "$0.11", "$1,234,568.00"},
+                                                {"$0.00", "$0.01", "$0.01"},
+                                                {"$20.00", "($45.00)", "($25.00)"}}) {
+        load(cafeCheckbookWithBalance(before));
+        deposit(amount);
+        EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), cafeCheckbookWithBalance(after)) << before;
     }
 
     // Each deposit adds to what is on disk: meanwhile the check-writing program wrote a
@@ -570,8 +541,7 @@ TEST_F(SlipmakerBankData, AFullLogRefusesTheNextDepositBeforeItIsPrinted) {
 
     // Then the deposit is refused up front, and nothing is written even if asked to.
     EXPECT_TRUE(bank.refusal(shownAmount("1")).contains(QStringLiteral("32,767")));
-    EXPECT_FALSE(
-        bank.WriteTransaction(QStringLiteral("Deposit"), shownAmount("1"), QDate(2026, 12, 7)));
+    EXPECT_FALSE(bank.WriteTransaction("Deposit", shownAmount("1"), QDate(2026, 12, 7)));
     EXPECT_EQ(folder.bytes("Transactions.txt").size(), full.size());
 }
 
@@ -593,8 +563,7 @@ TEST_F(SlipmakerBankData, ADamagedCheckbookFileIsNeverRewritten) {
 
         // Nothing can be recorded against it, and the file stays as it was.
         EXPECT_FALSE(bank.refusal(shownAmount("5")).isEmpty());
-        EXPECT_FALSE(
-            bank.WriteTransaction(QStringLiteral("Deposit"), shownAmount("5"), QDate(2026, 12, 6)));
+        EXPECT_FALSE(bank.WriteTransaction("Deposit", shownAmount("5"), QDate(2026, 12, 6)));
         EXPECT_FALSE(bank.SaveBank(shownAmount("5")));
         EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), bytes);
     }
@@ -688,22 +657,17 @@ TEST(BankFaults, AFullDiskChangesNeitherTheLogNorTheBalance) {
     const QByteArray log = QByteArray(3 * kTransactionLength, 'T');
     folder.put("Transactions.txt", log);
     folder.put("CheckbookInfo.txt", kCheckbook);
-    EXPECT_EQ(runUnderFileSizeLimit(log.size() + 30,
-                                    [&] {
-                                        return bool(appendTransaction(folder, QDate(2026, 12, 6),
-                                                                      QStringLiteral("Deposit"),
-                                                                      money("250.5")));
-                                    }),
-              ChildOutcome::ReportedFailure);
+    const auto append = [&] {
+        return bool(appendTransaction(folder, QDate(2026, 12, 6), "Deposit", money("250.5")));
+    };
+    EXPECT_EQ(runUnderFileSizeLimit(log.size() + 30, append), ChildOutcome::ReportedFailure);
     EXPECT_EQ(folder.bytes("Transactions.txt"), log);
 
     const CheckbookRecord record = decodeCheckbook(kCheckbook).record;
-    EXPECT_EQ(runUnderFileSizeLimit(20,
-                                    [&] {
-                                        return bool(writeCheckbook(
-                                            folder, *withDepositAdded(record, money("250.5"))));
-                                    }),
-              ChildOutcome::ReportedFailure);
+    const auto rewrite = [&] {
+        return bool(writeCheckbook(folder, *withDepositAdded(record, money("250.5"))));
+    };
+    EXPECT_EQ(runUnderFileSizeLimit(20, rewrite), ChildOutcome::ReportedFailure);
     EXPECT_EQ(folder.bytes("CheckbookInfo.txt"), kCheckbook);
 }
 
@@ -727,9 +691,8 @@ TEST(BankFaults, BalanceRewriteKilledAtAnyMomentLeavesAWholeRecord) {
 // account, read back by the deposit form like any other; it never replaces one that is there.
 TEST(CheckbookStart, NewFileIsTheSevenFieldRecordAndIsNeverWrittenOver) {
     ScratchDataFolder folder;
-    CheckbookStart start{QStringLiteral(" Hillside Hardware Operating"),
-                         QStringLiteral("Green Mountain Savings Bank"), money("4218.37"),
-                         QStringLiteral("000123456789"), 1047};
+    CheckbookStart start{" Hillside Hardware Operating", "Green Mountain Savings Bank",
+                         money("4218.37"), "000123456789", 1047};
     const std::optional<CheckbookRecord> record = newCheckbookRecord(start);
     ASSERT_TRUE(record);
     const QByteArray expected("\"Hillside Hardware Operating\",\"Green Mountain Savings Bank\","
@@ -834,13 +797,11 @@ TEST_F(DepositFlow, ThreeChecksVerifiedThenTwentyBackOnSixtyFive) {
               "$0.00");
 
     // Cancel: the same check is entered again.
-    enterCheck(QStringLiteral("1042"), QStringLiteral("99"), QStringLiteral("Wrong"),
-               MessageAnswer::Cancel);
+    enterCheck("1042", "99", "Wrong", MessageAnswer::Cancel);
     EXPECT_EQ(child<QGroupBox>("fraCheckEntry")->title(), "Entering Check 2 of 3 Checks");
     EXPECT_EQ(form->draft().checks().size(), 1);
 
-    enterCheck(QStringLiteral("1042"), QStringLiteral("20"), QStringLiteral("Lee"),
-               MessageAnswer::Ok, Qt::Key_Return);
+    enterCheck("1042", "20", "Lee", MessageAnswer::Ok, Qt::Key_Return);
     enterCheck(QStringLiteral("1043"), QStringLiteral("30"), QStringLiteral("Ng"));
     EXPECT_FALSE(shown("fraCheckEntry"));
     EXPECT_EQ(text("lblTotalofChecks"), "$60.00");
@@ -1028,7 +989,7 @@ TEST_F(DepositFlow, PrintingCancelledDeclinedOrFailedWritesNothing) {
     // A balance that cannot take the deposit: told before anything is printed.
     folder.put("CheckbookInfo.txt", checkbookWithBalance("$922,337,203,685,477.00"));
     const qsizetype jobs = desk.jobs().size();
-    reopen();
+    EXPECT_TRUE(reopen());
     type("txtCurrency", QStringLiteral("1000"));
     toPrintScreen();
     clickTold("cmdDepositContinue");
@@ -1068,7 +1029,7 @@ TEST_F(DepositFlow, EighteenChecksGoOnTheBackThenThreeInTheSameRunDoNot) {
     EXPECT_TRUE(desk.jobs()[1]->ended);
 
     // The next deposit starts without them.
-    reopen();
+    EXPECT_TRUE(reopen());
     EXPECT_TRUE(form->draft().checks().isEmpty());
     EXPECT_EQ(desk.beeps(), 0);
 }
@@ -1087,8 +1048,7 @@ TEST_F(DepositFlow, PreviewAndPdfUseEachSidesOriginAndOffsetsAndRecordOnlyWhenCo
     ASSERT_EQ(desk.previews().size(), 2);
     const PrintOp* date = desk.previews()[0]->findText(QStringLiteral("12/6/2026"));
     EXPECT_EQ(std::pair(date->x, date->y), std::pair(1800.0 + 144, 2160.0 - 72));
-    const PrintOp* heading =
-        desk.previews()[1]->findText(QStringLiteral("CHECKS WITH THIS DEPOSIT"));
+    const PrintOp* heading = desk.previews()[1]->findText("CHECKS WITH THIS DEPOSIT");
     EXPECT_EQ(std::pair(heading->x, heading->y), std::pair(43.2, 57.6));
     EXPECT_TRUE(desk.jobs().isEmpty());
     EXPECT_TRUE(shown("fraDepositSummary"));
@@ -1346,7 +1306,7 @@ TEST(DepositHistory, RowsByDateThenUnreadableWithTotalsToTheCent) {
                     .contains("\"Cash, \"\"petty\"\"\""));
 }
 
-class HistoryForm : public deposits::testing::SlipmakerTest {
+class HistoryForm : public FormTest<frmDepositHistory> {
 protected:
     HistoryForm() {
         qt_set_sequence_auto_mnemonic(true);
@@ -1358,13 +1318,7 @@ protected:
         folder.put("Deposits/2026/2026-12-06 100.10 (2).pdf", "second");
         folder.put("Deposits/2026/2026-12-01 250.50.pdf", "third");
         form = std::make_unique<frmDepositHistory>(app.context);
-        form->show();
-        form->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        form->activate();
-    }
-    template <typename Widget = QWidget> Widget* child(const char* name) const {
-        return deposits::testing::child<Widget>(form.get(), QString::fromLatin1(name));
+        reopen();
     }
     void alt(char letter) {
         QTest::keyClick(form.get(), letter, Qt::AltModifier);
@@ -1376,8 +1330,6 @@ protected:
         table->selectRow(row);
         QTest::keyClick(table, Qt::Key_Return);
     }
-
-    std::unique_ptr<frmDepositHistory> form;
 };
 
 TEST_F(HistoryForm, FilterOpenPrintAndExportFromTheKeyboardWriteNoLogOrBalance) {

@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -22,19 +23,8 @@
 
 namespace {
 
-// The letter after a single '&' ("&&" is a plain ampersand), lower case; none without one.
-QChar mnemonic(const QString& text) {
-    for (qsizetype at = 0; at + 1 < text.size(); ++at) {
-        if (text[at] != u'&')
-            continue;
-        if (text[at + 1] == u'&') {
-            ++at;
-            continue;
-        }
-        return text[at + 1].toLower();
-    }
-    return {};
-}
+// The Alt+letter of a caption, as the controls read it ("&&" is a plain ampersand).
+constexpr auto mnemonic = &QKeySequence::mnemonic;
 
 struct Caption {
     QString where;
@@ -92,7 +82,7 @@ QStringList problemsOf(QWidget* window) {
     auto needLetter = [&](const QObject* object, const QString& text) {
         const bool wordy =
             std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
-        if (wordy && mnemonic(text).isNull())
+        if (wordy && mnemonic(text).isEmpty())
             problems << name + QStringLiteral(": no letter: ") + describe(object, text);
     };
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
@@ -126,13 +116,13 @@ QStringList problemsOf(QWidget* window) {
     }
     // A menu's own letters act only while it is open.
     for (QMenu* menu : window->findChildren<QMenu*>()) {
-        std::map<QChar, QString> used;
+        std::map<QKeySequence, QString> used;
         for (QAction* action : menu->actions()) {
             if (action->isSeparator() || !action->isVisible())
                 continue;
             needLetter(action, action->text());
-            const QChar letter = mnemonic(action->text());
-            if (letter.isNull())
+            const QKeySequence letter = mnemonic(action->text());
+            if (letter.isEmpty())
                 continue;
             auto [at, fresh] = used.emplace(letter, action->text());
             if (!fresh)
@@ -144,7 +134,7 @@ QStringList problemsOf(QWidget* window) {
     // two different screens are never shown together.
     for (const Caption& a : captions) {
         for (const Caption& b : captions) {
-            if (&a >= &b || mnemonic(a.text).isNull() || mnemonic(a.text) != mnemonic(b.text))
+            if (&a >= &b || mnemonic(a.text).isEmpty() || mnemonic(a.text) != mnemonic(b.text))
                 continue;
             if (a.hiddenPanel && b.hiddenPanel && a.hiddenPanel != b.hiddenPanel)
                 continue;
@@ -173,10 +163,6 @@ QStringList problemsOfAll(pellar::ProgramShell& shell) {
     return problems;
 }
 
-std::string listed(const QStringList& problems) {
-    return problems.join(u'\n').toStdString();
-}
-
 } // namespace
 
 TEST(Mnemonics, EveryCaptionOfTheExpenseProgramHasItsOwnLetter) {
@@ -190,7 +176,7 @@ TEST(Mnemonics, EveryCaptionOfTheExpenseProgramHasItsOwnLetter) {
     forms->showCategoryTotals(&forms->expenses());
     forms->showExpenses(&forms->expenses());
     const QStringList problems = problemsOfAll(app.shell());
-    EXPECT_TRUE(problems.isEmpty()) << listed(problems);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n').toStdString();
 }
 
 TEST(Mnemonics, EveryCaptionOfTheDepositProgramHasItsOwnLetter) {
@@ -204,5 +190,5 @@ TEST(Mnemonics, EveryCaptionOfTheDepositProgramHasItsOwnLetter) {
     program->showHistory();
     problems << problemsOfAll(app.shell());
     problems.removeDuplicates();
-    EXPECT_TRUE(problems.isEmpty()) << listed(problems);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n').toStdString();
 }
