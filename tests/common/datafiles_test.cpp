@@ -28,6 +28,46 @@ using pellar::testing::ChildOutcome;
 using pellar::testing::runUnderFileSizeLimit;
 using pellar::testing::ScratchDataFolder;
 
+namespace {
+
+// Forks a child that takes the folder's lock and then sleeps until killed; returns once the
+// lock file exists.
+pid_t holdLockInChild(const ScratchDataFolder& folder) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const FolderLock lock(folder);
+        if (lock)
+            ::pause();
+        ::_exit(1);
+    }
+    const QString lockFile = folder.path() + kFolderLockFile.toString();
+    for (int i = 0; i < 200 && !QFile::exists(lockFile); ++i)
+        QThread::msleep(10);
+    return child;
+}
+
+BusinessProfile sample() {
+    return {"Hill, Dale & Sons", "12 Main St",   "Suite 4",   "Springfield", "IL", "62701",
+            "217-555-0100",      "217-555-0101", "12-3456789"};
+}
+
+// Every kind of save there is: a whole rewrite, a record written in place, an append and a
+// rewrite through a scratch file. Each returns what the save said.
+QList<FileResult> everySave(const DataFolder& folder) {
+    const FixedRecordFile records(folder, u"/VendorDat.txt", 4);
+    return {writeDataFile(folder, u"/SalesItems.txt", "Nuts\r\n"), records.write(1, "new1"),
+            records.append("add2"), records.rewriteThrough(u"/Temp.txt", "only")};
+}
+
+QByteArray pattern(qsizetype size, char first) {
+    QByteArray bytes(size, ' ');
+    for (qsizetype i = 0; i < size; ++i)
+        bytes[i] = char(first + i % 23);
+    return bytes;
+}
+
+} // namespace
+
 TEST(DataFiles, BothSeparatorsReachTheSameFileAndARewriteReplacesItWhole) {
     ScratchDataFolder folder;
     ASSERT_TRUE(writeDataFile(folder, u"\\Settings.txt", "one"));
@@ -223,26 +263,6 @@ TEST(Backup, DayCopiesKeepTheLastTenDaysAndLinksAreNeverWrittenThrough) {
     EXPECT_FALSE(folder.exists("Backup/2026-12-01/Missing.txt"));
 }
 
-namespace {
-
-// Forks a child that takes the folder's lock and then sleeps until killed; returns once the
-// lock file exists.
-pid_t holdLockInChild(const ScratchDataFolder& folder) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const FolderLock lock(folder);
-        if (lock)
-            ::pause();
-        ::_exit(1);
-    }
-    const QString lockFile = folder.path() + kFolderLockFile.toString();
-    for (int i = 0; i < 200 && !QFile::exists(lockFile); ++i)
-        QThread::msleep(10);
-    return child;
-}
-
-} // namespace
-
 TEST(FolderLock, HeldByAnotherProcessRefusesAndAKilledOwnerIsTakenOver) {
     ScratchDataFolder folder;
     folder.put("InvoiceInfo.txt", "\"old\"\r\n");
@@ -261,15 +281,6 @@ TEST(FolderLock, HeldByAnotherProcessRefusesAndAKilledOwnerIsTakenOver) {
     EXPECT_EQ(folder.bytes("InvoiceInfo.txt"), QByteArray("\"new\"\r\n"));
     FolderLock::setDefaultWait(oldWait);
 }
-
-namespace {
-
-BusinessProfile sample() {
-    return {"Hill, Dale & Sons", "12 Main St",   "Suite 4",   "Springfield", "IL", "62701",
-            "217-555-0100",      "217-555-0101", "12-3456789"};
-}
-
-} // namespace
 
 TEST(Profile, RecordBytesAndRoundTrip) {
     ScratchDataFolder folder;
@@ -369,18 +380,6 @@ TEST(Settings, FlagsAndTheirDefaults) {
     EXPECT_EQ(folder.bytes("Settings.txt"), QByteArray("5,6,#FALSE#,#TRUE#\r\n"));
 }
 
-namespace {
-
-// Every kind of save there is: a whole rewrite, a record written in place, an append and a
-// rewrite through a scratch file. Each returns what the save said.
-QList<FileResult> everySave(const DataFolder& folder) {
-    const FixedRecordFile records(folder, u"/VendorDat.txt", 4);
-    return {writeDataFile(folder, u"/SalesItems.txt", "Nuts\r\n"), records.write(1, "new1"),
-            records.append("add2"), records.rewriteThrough(u"/Temp.txt", "only")};
-}
-
-} // namespace
-
 TEST(AwkwardFolders, EverySaveWritesThroughALinkAndKeepsIt) {
     ScratchDataFolder folder;
     QTemporaryDir elsewhere; // another folder, perhaps another disk
@@ -447,17 +446,6 @@ TEST(AwkwardFolders, AVanishedFolderRefusesEverySaveAndNothingIsMadeInItsPlace) 
     }
     EXPECT_FALSE(QFileInfo::exists(path)) << "nothing made in its place";
 }
-
-namespace {
-
-QByteArray pattern(qsizetype size, char first) {
-    QByteArray bytes(size, ' ');
-    for (qsizetype i = 0; i < size; ++i)
-        bytes[i] = char(first + i % 23);
-    return bytes;
-}
-
-} // namespace
 
 TEST(WriteFaults, WholeFileRewriteKeepsTheOldFile) {
     ScratchDataFolder folder;
