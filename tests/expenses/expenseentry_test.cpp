@@ -4,7 +4,6 @@
 #include "common/core/regional.h"
 #include "expenses/core/expensecleanup.h"
 #include "expenses/core/expenseentry.h"
-#include "expenses/core/expensefile.h"
 #include "expenses/core/expensegridmodel.h"
 #include "expenses/ui/frmexpenses.h"
 #include "tests/expenses/spendlogfixture.h"
@@ -215,7 +214,9 @@ protected:
         return payees;
     }
 
-    QStringList payeesOnFile() const { return payeesIn(folder.bytes("NewExpenses.txt")); }
+    QStringList payeesOnFile() const {
+        return fieldIn(folder.bytes("NewExpenses.txt"), &ExpenseRecord::paidTo);
+    }
 
     void openCleanup(frmExpenses& e, MessageAnswer answer = MessageAnswer::Ok) {
         desk.expectMessage("Archive Procedure", answer);

@@ -4,10 +4,8 @@
 #include "expenses/core/categories.h"
 #include "expenses/core/expenseentry.h"
 #include "expenses/ui/categorylists.h"
-#include "expenses/ui/frmcontacts.h"
 #include "expenses/ui/frmexpenses.h"
 #include "expenses/ui/frmsetup.h"
-#include "expenses/ui/frmstartup.h"
 #include "tests/expenses/spendlogfixture.h"
 
 #include <QDropEvent>
