@@ -160,9 +160,7 @@ TEST(ContactsFile, WritesInPlaceAndCountsByLength) {
     ASSERT_TRUE(writeContact(folder, 1, named("Able")));
     EXPECT_EQ(folder.bytes("VendorDat.txt").size(), 2 * kContactRecordLength);
     EXPECT_EQ(contactCount(folder), 2);
-    EXPECT_EQ(readContacts(folder).contacts[0].name, "Able");
-    EXPECT_EQ(readContacts(folder).contacts[1].name, "Bravo");
-
+    EXPECT_EQ(namesOnFile(folder), (QStringList{"Able", "Bravo"}));
     EXPECT_TRUE(readContacts(folder).notice.isEmpty());
 
     // A part of a record at the end, short or long, is no contact: it is left out with a
@@ -190,9 +188,8 @@ TEST(ContactCursor, PagesWrapAtTheEndNewOnesAppendOrGoBackAndDeletingClosesTheGa
     cursor.keepInRange();
     EXPECT_EQ(cursor.current(), 3);
     QList<qint64> seen;
-    for (ContactCursor::Move move :
-         {ContactCursor::Move::Next, ContactCursor::Move::Previous, ContactCursor::Move::Previous,
-          ContactCursor::Move::Last, ContactCursor::Move::Previous, ContactCursor::Move::First}) {
+    using enum ContactCursor::Move;
+    for (ContactCursor::Move move : {Next, Previous, Previous, Last, Previous, First}) {
         cursor.move(move);
         seen << cursor.current();
     }

@@ -144,21 +144,20 @@ ExpenseRecord record(const char* date, const QString& payee, const QString& cate
 // a text that looks like a formula, a reference with a leading zero, a split of three lines,
 // and what the review leaves out.
 QByteArray awkwardYear() {
-    return expenseFileOf({
-        record("12/31/2025", "Old Year", "Travel", "$5.00"),
-        record("1/5/2026", QStringLiteral("He said \"Hi\", Inc."), "Office - Supplies", "$125.50",
-               "Check ", "1047"),
-        record("1/31/2026", QStringLiteral("Café Zoë"), "=SUM(A1)", "$10.00"),
-        record("2/29/2026", "Not a date", "Travel", "$1.00"), // 2026 is no leap year
-        record("3/1/2026", "Harbor Fuel", "Vehicle - Fuel", "$33.33", "Credit Card", "00123"),
-        record("3/1/2026", "Harbor Fuel", "Travel", "$33.33", "Credit Card", "00123"),
-        record("3/1/2026", "Harbor Fuel", "Office - Supplies", "$33.34", "Credit Card", "00123"),
-        record("4/2/2026", "Voided", "Travel", "$99.00", "Void Check", "1050"),
-        record("4/3/2026", "Archived", "Travel", "$99.00", "Cash", "", "Archived"),
-        record("5/6/2026", "Bank", "Finance Charge", "4.97", "Credit Card", "First Harbor"),
-        record("12/31/2026", "Year End", "Travel", "-$2.50", "E-Bill Payment"),
-        record("1/1/2027", "New Year", "Travel", "$7.00"),
-    });
+    return expenseFileOf(
+        {record("12/31/2025", "Old Year", "Travel", "$5.00"),
+         record("1/5/2026", QStringLiteral("He said \"Hi\", Inc."), "Office - Supplies", "$125.50",
+                "Check ", "1047"),
+         record("1/31/2026", QStringLiteral("Café Zoë"), "=SUM(A1)", "$10.00"),
+         record("2/29/2026", "Not a date", "Travel", "$1.00"), // 2026 is no leap year
+         record("3/1/2026", "Harbor Fuel", "Vehicle - Fuel", "$33.33", "Credit Card", "00123"),
+         record("3/1/2026", "Harbor Fuel", "Travel", "$33.33", "Credit Card", "00123"),
+         record("3/1/2026", "Harbor Fuel", "Office - Supplies", "$33.34", "Credit Card", "00123"),
+         record("4/2/2026", "Voided", "Travel", "$99.00", "Void Check", "1050"),
+         record("4/3/2026", "Archived", "Travel", "$99.00", "Cash", "", "Archived"),
+         record("5/6/2026", "Bank", "Finance Charge", "4.97", "Credit Card", "First Harbor"),
+         record("12/31/2026", "Year End", "Travel", "-$2.50", "E-Bill Payment"),
+         record("1/1/2027", "New Year", "Travel", "$7.00")});
 }
 
 const DateRange k2026{QDate(2026, 1, 1), QDate(2026, 12, 31)};
@@ -242,10 +241,9 @@ TEST(ExpenseCleanup, RemovesTheRangeInclusiveAndKeepsTheRestInOrder) {
     EXPECT_TRUE(none.result);
     EXPECT_FALSE(folder.exists("NewExpenses.txt"));
 
-    ExpenseRecord voided = dated("3/10/2026", "Voided");
-    voided.paymentMethod = QStringLiteral("Void Check");
-    ExpenseRecord archived = dated("3/11/2026", "Archived");
-    archived.status = QStringLiteral("Archived");
+    const ExpenseRecord voided = record("3/10/2026", "Voided", "Travel", "$10.00", "Void Check");
+    const ExpenseRecord archived =
+        record("3/11/2026", "Archived", "Travel", "$10.00", "Cash", "", "Archived");
     const QByteArray original = expenseFileOf(
         {dated("12/31/1999"), dated("3/1/2026"), voided, dated("not a date", "Damaged"), archived,
          dated("3/31/2026"), dated("4/1/2026"), dated("3/15/2026")});
@@ -292,20 +290,13 @@ TEST(ExpenseCleanup, RemovesTheRangeInclusiveAndKeepsTheRestInOrder) {
 }
 
 TEST(ExpenseReviewRecords, PeriodMarkersAndExactTotal) {
-    ExpenseRecord voided = dated("12/6/2026", "Voided", "$5.00");
-    voided.paymentMethod = QStringLiteral("Void Check  ");
-    ExpenseRecord archived = dated("12/6/2026", "Archived", "$6.00");
-    archived.status = QStringLiteral("Archived");
-    QList<ExpenseRecord> records{dated("12/6/2026", "Today", "$1,234.56"),
-                                 dated("12/7/2026", "Tomorrow", "$99.00"),
-                                 voided,
-                                 archived,
-                                 dated("12/1/2026", "First", "($4.56)"),
-                                 dated("11/30/2026", "Before", "$7.00"),
-                                 dated("12/2/2026", "Odd amount", "twelve"),
-                                 dated("13/45/2026", "Bad date", "$8.00")};
-    const ExpenseReview review =
-        reviewExpenseRecords(expenseFileOf(records), QDate(2026, 12, 1), QDate(2026, 12, 6));
+    const QByteArray file = expenseFileOf(
+        {dated("12/6/2026", "Today", "$1,234.56"), dated("12/7/2026", "Tomorrow", "$99.00"),
+         record("12/6/2026", "Voided", "Travel", "$5.00", "Void Check  "),
+         record("12/6/2026", "Archived", "Travel", "$6.00", "Cash", "", "Archived"),
+         dated("12/1/2026", "First", "($4.56)"), dated("11/30/2026", "Before", "$7.00"),
+         dated("12/2/2026", "Odd amount", "twelve"), dated("13/45/2026", "Bad date", "$8.00")});
+    const ExpenseReview review = reviewExpenseRecords(file, QDate(2026, 12, 1), QDate(2026, 12, 6));
     ASSERT_EQ(review.rows.size(), 3);
     EXPECT_EQ(review.rows[0].paidTo, "Today");
     EXPECT_EQ(review.rows[1].paidTo, "First");
@@ -730,14 +721,13 @@ TEST(ExpenseExport, AWriteStoppedShortLeavesNoPartOfTheFile) {
 }
 
 TEST(CategoryTotals, EveryCellIsTheSumOfItsRecordsAtTheMonthsEdges) {
-    const QByteArray file = expenseFileOf({
-        record("1/31/2028", "A", "Travel", "$10.00"), record("2/1/2028", "B", "Travel", "$0.01"),
-        record("2/29/2028", "C", "Travel", "$5.00"),
-        record("2/29/2028", "D", "Office - Supplies", "$1.25"),
-        record("3/1/2028", "E", "Gifts", "$2.00"), // not on the list: a row after the list's
-        record("12/31/2028", "F", "Travel", "-$0.26"),
-        record("1/1/2029", "G", "Travel", "$100.00"), // after the period
-    });
+    const QByteArray file = expenseFileOf(
+        {record("1/31/2028", "A", "Travel", "$10.00"), record("2/1/2028", "B", "Travel", "$0.01"),
+         record("2/29/2028", "C", "Travel", "$5.00"),
+         record("2/29/2028", "D", "Office - Supplies", "$1.25"),
+         record("3/1/2028", "E", "Gifts", "$2.00"), // not on the list: a row after the list's
+         record("12/31/2028", "F", "Travel", "-$0.26"),
+         record("1/1/2029", "G", "Travel", "$100.00")}); // after the period
     const CategoryTotals totals =
         totalCategories(file, {QDate(2028, 1, 1), QDate(2028, 12, 31)},
                         {QStringLiteral("Office - Supplies"), QStringLiteral("Travel"),

@@ -183,9 +183,8 @@ TEST(Categories, ANewEntryIsComparedExactlyAndTheFileIsOneQuotedCategoryPerLine)
 class SetupTest : public SpendlogTest {
 protected:
     frmSetup& open() {
-        SpendlogForms& f = start();
-        forms->showSetup(&forms->startup());
-        return f.setup();
+        start().showSetup(&forms->startup());
+        return forms->setup();
     }
     ExpenseListBox* list() { return child<ExpenseListBox>(&forms->setup(), "cboCategories"); }
     QListWidget* source(const char* name) {
