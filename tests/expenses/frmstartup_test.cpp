@@ -34,10 +34,6 @@ void dropOn(ExpenseListBox* target, const QByteArray& format, const QByteArray& 
     QCoreApplication::sendEvent(target, &drop);
 }
 
-QString labelText(const QWidget* form, const char* name) {
-    return child<QLabel>(form, QString::fromLatin1(name))->text();
-}
-
 } // namespace
 
 using StartupTest = SpendlogTest;
@@ -46,7 +42,7 @@ TEST_F(StartupTest, StartsInTheMenuWithTheContactsFormLoadedHiddenAndTheOwnerNam
     SpendlogForms& f = start();
     frmStartup& s = f.startup();
     EXPECT_TRUE(s.isVisible());
-    const QString version = labelText(&s, "lblVersion");
+    const QString version = child<QLabel>(&s, "lblVersion")->text();
     EXPECT_TRUE(QRegularExpression("^Version \\d+\\.\\d+\\.\\d+$").match(version).hasMatch())
         << version.toStdString();
 
@@ -69,7 +65,7 @@ TEST_F(StartupTest, StartsInTheMenuWithTheContactsFormLoadedHiddenAndTheOwnerNam
                "\"VT\",\"05036\",\"\",\"\",\"\"\r\n");
     frmStartup& again = start().startup();
     EXPECT_FALSE(child<QWidget>(&again, "Label1_2")->isHidden());
-    EXPECT_EQ(labelText(&again, "lblLicensedTo"), "Licensed to Hillside Hardware, Inc");
+    EXPECT_EQ(child<QLabel>(&again, "lblLicensedTo")->text(), "Licensed to Hillside Hardware, Inc");
 }
 
 TEST_F(StartupTest, ContinueGoesWhereTheMissingDataIs) {
