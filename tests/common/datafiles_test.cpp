@@ -264,20 +264,6 @@ TEST(FolderLock, HeldByAnotherProcessRefusesAndAKilledOwnerIsTakenOver) {
     FolderLock::setDefaultWait(oldWait);
 }
 
-TEST(Profile, RecordBytesAndRoundTrip) {
-    ScratchDataFolder folder;
-    EXPECT_EQ(encodeProfile(sample()),
-              QByteArray("\"Hill, Dale & Sons\",\"12 Main St\",\"Suite 4\",\"Springfield\",\"IL\","
-                         "\"62701\",\"217-555-0100\",\"217-555-0101\",\"12-3456789\"\r\n"));
-    EXPECT_EQ(encodeProfile({}), QByteArray("\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
-
-    // Written by the invoicing program, read by any of the three.
-    ASSERT_TRUE(saveProfileKeepingBackup(folder, sample()));
-    ProfileRead read = readBusinessProfile(folder);
-    EXPECT_TRUE(read.found && read.problem.isEmpty());
-    EXPECT_EQ(read.profile, sample());
-}
-
 TEST(Profile, MissingShortRestoredAndTheWritersBackupCopies) {
     ScratchDataFolder folder;
     ProfileRead read = readBusinessProfile(folder);
