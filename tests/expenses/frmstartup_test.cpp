@@ -183,9 +183,7 @@ protected:
         return forms->setup();
     }
     ExpenseListBox* list() { return child<ExpenseListBox>(&forms->setup(), "cboCategories"); }
-    QListWidget* source(const char* name) {
-        return child<QListWidget>(&forms->setup(), QString::fromLatin1(name));
-    }
+    QListWidget* source(const QString& name) { return child<QListWidget>(&forms->setup(), name); }
     void press(int button) { click(&forms->setup(), QStringLiteral("cmdExpense_%1").arg(button)); }
 };
 
