@@ -8,12 +8,10 @@
 #include "common/ui/printersurface.h"
 #include "expenses/core/contactcursor.h"
 #include "expenses/core/contactreport.h"
-#include "expenses/core/contacts.h"
 #include "expenses/core/contactsearch.h"
 #include "expenses/core/contactsfoundmodel.h"
 #include "expenses/core/vendorlistmodel.h"
 #include "expenses/ui/contactresultspanel.h"
-#include "expenses/ui/frmcontacts.h"
 #include "expenses/ui/frmexpenses.h"
 #include "tests/expenses/spendlogfixture.h"
 #include "tests/support/keeppdf.h"
@@ -38,17 +36,6 @@ using pellar::PrintOp;
 using pellar::testing::ScratchDataFolder;
 
 namespace {
-
-QByteArray padded(const QByteArray& value, int width) {
-    return value.left(width) + QByteArray(std::max<qsizetype>(0, width - value.size()), ' ');
-}
-
-Contact named(const QString& name) {
-    Contact c;
-    c.name = name;
-    c.state = QStringLiteral("Fl");
-    return c;
-}
 
 QStringList namesOnFile(const ScratchDataFolder& folder) {
     QStringList names;
@@ -75,6 +62,46 @@ QStringList names(const QList<FoundContact>& found) {
     for (const FoundContact& f : found)
         result << f.contact.name + '#' + QString::number(f.record);
     return result;
+}
+
+// Recording metrics: 10 pt text is 240 twips high and 100 twips a character.
+constexpr double kLine = 240;
+constexpr double kRowStep = 5 * kLine;
+constexpr double kFirstRow = 1440;
+const double kColumnLeft[3] = {720, 4320, 7920};
+
+Contact numbered(int n) {
+    Contact c = SpendlogTest::contact(QStringLiteral("Contact %1").arg(n), "Springfield",
+                                      QStringLiteral("217-555-%1").arg(n, 4, 10, QLatin1Char('0')));
+    c.address1 = QStringLiteral("%1 Main Street").arg(n);
+    return c;
+}
+
+QList<Contact> numberedContacts(int count) {
+    QList<Contact> list;
+    for (int n = 1; n <= count; ++n)
+        list << numbered(n);
+    return list;
+}
+
+// Nothing on any page prints over anything else.
+void expectNoOverlaps(const pellar::PrintLog& log) {
+    EXPECT_TRUE(log.overlaps().isEmpty()) << log.overlaps().join(u'\n').toStdString();
+}
+
+std::shared_ptr<pellar::PrintLog> printed(const QList<Contact>& list) {
+    pellar::RecordingSurface surface;
+    PrintContactReport(surface, list, QStringLiteral("12/6/2026"));
+    return surface.log();
+}
+
+// Where a contact's name was printed: page, column index and row top.
+std::tuple<int, int, double> placeOf(const pellar::PrintLog& log, int n) {
+    const PrintOp* op = log.findText(QStringLiteral("Contact %1").arg(n));
+    if (!op)
+        return {0, -1, -1};
+    const double* column = std::find(std::begin(kColumnLeft), std::end(kColumnLeft), op->x);
+    return {op->page, column == std::end(kColumnLeft) ? -1 : int(column - kColumnLeft), op->y};
 }
 
 } // namespace
@@ -133,9 +160,7 @@ TEST(ContactsFile, WritesInPlaceAndCountsByLength) {
     ASSERT_TRUE(writeContact(folder, 1, named("Able")));
     EXPECT_EQ(folder.bytes("VendorDat.txt").size(), 2 * kContactRecordLength);
     EXPECT_EQ(contactCount(folder), 2);
-    EXPECT_EQ(readContacts(folder).contacts[0].name, "Able");
-    EXPECT_EQ(readContacts(folder).contacts[1].name, "Bravo");
-
+    EXPECT_EQ(namesOnFile(folder), (QStringList{"Able", "Bravo"}));
     EXPECT_TRUE(readContacts(folder).notice.isEmpty());
 
     // A part of a record at the end, short or long, is no contact: it is left out with a
@@ -163,9 +188,8 @@ TEST(ContactCursor, PagesWrapAtTheEndNewOnesAppendOrGoBackAndDeletingClosesTheGa
     cursor.keepInRange();
     EXPECT_EQ(cursor.current(), 3);
     QList<qint64> seen;
-    for (ContactCursor::Move move :
-         {ContactCursor::Move::Next, ContactCursor::Move::Previous, ContactCursor::Move::Previous,
-          ContactCursor::Move::Last, ContactCursor::Move::Previous, ContactCursor::Move::First}) {
+    using enum ContactCursor::Move;
+    for (ContactCursor::Move move : {Next, Previous, Previous, Last, Previous, First}) {
         cursor.move(move);
         seen << cursor.current();
     }
@@ -288,13 +312,7 @@ TEST(ContactCursor, SavesAndDeletesTheContactShownWhereverAnotherCopyMovedIt) {
 
 TEST(VendorList, SortedByNameIgnoringCaseWithTheRecordNumber) {
     VendorListModel list;
-    Contact c;
-    QList<Contact> contacts;
-    for (const char* name : {"charlie Print", "Alpha Supply", "Bravo Fuel"}) {
-        c.name = name;
-        contacts << c;
-    }
-    list.setContacts(contacts);
+    list.setContacts({named("charlie Print"), named("Alpha Supply"), named("Bravo Fuel")});
     ASSERT_EQ(list.rowCount(), 3);
     EXPECT_EQ(list.index(0, 0).data().toString(), "Alpha Supply");
     EXPECT_EQ(list.index(2, 0).data().toString(), "charlie Print");
@@ -328,6 +346,13 @@ protected:
                 contact("Charlie Print", "Springfield", "217-555-0103")};
     }
     frmContacts& openThree() { return openWith(threeContacts()); }
+    frmContacts& openSix() { return openWith(sixContacts()); }
+    // The full list of `count` contacts, as for the contact report.
+    frmContacts& listed(int count) {
+        frmContacts& c = openWith(numberedContacts(count));
+        trigger(&c, "mnuPrint");
+        return c;
+    }
 
     template <typename Control = QAbstractButton> Control* get(const QString& name) {
         return child<Control>(&forms->contacts(), name);
@@ -348,10 +373,7 @@ protected:
     int rows() { return results()->found().rowCount(); }
 };
 
-class ContactSearchFormTest : public ContactsFormTest {
-protected:
-    frmContacts& open() { return openWith(sixContacts()); }
-};
+using ContactSearchFormTest = ContactsFormTest;
 
 TEST_F(ContactsFormTest, FirstContactOnAnEmptyFileEvenAfterACancel) {
     frmContacts& c = openEmpty();
@@ -595,7 +617,7 @@ TEST_F(ContactsFormTest, MenuKeepsTheContactAndThePayeesFollow) {
 }
 
 TEST_F(ContactSearchFormTest, SearchFindsOneSeveralOrNoContacts) {
-    frmContacts& c = open();
+    frmContacts& c = openSix();
     box(8)->setText("Pat");
     press("Command1_0");
     EXPECT_EQ(contactsOnFile()[0].keyContact, "Pat");
@@ -703,7 +725,7 @@ TEST_F(ContactSearchFormTest, FullListNeedsAContact) {
 }
 
 TEST_F(ContactSearchFormTest, FullListShowsEveryContactAndReturnsToTheContact) {
-    frmContacts& c = open();
+    frmContacts& c = openSix();
     trigger(&c, "mnuPrint");
     EXPECT_EQ(rows(), 6);
     EXPECT_FALSE(shown("fraContact"));
@@ -729,63 +751,6 @@ TEST_F(ContactSearchFormTest, FullListShowsEveryContactAndReturnsToTheContact) {
     EXPECT_FALSE(shown("fraContactsFound"));
 }
 
-namespace {
-
-// Recording metrics: 10 pt text is 240 twips high and 100 twips a character.
-constexpr double kLine = 240;
-constexpr double kRowStep = 5 * kLine;
-constexpr double kFirstRow = 1440;
-const double kColumnLeft[3] = {720, 4320, 7920};
-
-Contact numbered(int n) {
-    Contact c;
-    c.name = QStringLiteral("Contact %1").arg(n);
-    c.address1 = QStringLiteral("%1 Main Street").arg(n);
-    c.city = QStringLiteral("Springfield");
-    c.state = QStringLiteral("IL");
-    c.postal = QStringLiteral("62701");
-    c.telephone = QStringLiteral("217-555-%1").arg(n, 4, 10, QLatin1Char('0'));
-    return c;
-}
-
-QList<Contact> numberedContacts(int count) {
-    QList<Contact> list;
-    for (int n = 1; n <= count; ++n)
-        list << numbered(n);
-    return list;
-}
-
-// Nothing on any page prints over anything else.
-void expectNoOverlaps(const pellar::PrintLog& log) {
-    EXPECT_TRUE(log.overlaps().isEmpty()) << log.overlaps().join(u'\n').toStdString();
-}
-
-std::shared_ptr<pellar::PrintLog> printed(const QList<Contact>& list) {
-    pellar::RecordingSurface surface;
-    PrintContactReport(surface, list, QStringLiteral("12/6/2026"));
-    return surface.log();
-}
-
-// Where each contact's name was printed: page, column index and row top.
-struct Place {
-    int page;
-    int column;
-    double top;
-};
-Place placeOf(const pellar::PrintLog& log, int n) {
-    const PrintOp* op = log.findText(QStringLiteral("Contact %1").arg(n));
-    if (!op)
-        return {0, -1, -1};
-    int column = -1;
-    for (int i = 0; i < 3; ++i) {
-        if (op->x == kColumnLeft[i])
-            column = i;
-    }
-    return {op->page, column, op->y};
-}
-
-} // namespace
-
 TEST(ContactReport, HeaderAndBlocksThreeToARow) {
     const auto log = printed(numberedContacts(7));
     EXPECT_EQ(log->pageCount(), 1);
@@ -803,11 +768,10 @@ TEST(ContactReport, HeaderAndBlocksThreeToARow) {
 
     // Rows of 3, 3 and 1, five text lines apart.
     const int expected[7][2] = {{0, 0}, {1, 0}, {2, 0}, {0, 1}, {1, 1}, {2, 1}, {0, 2}};
-    for (int n = 1; n <= 7; ++n) {
-        const Place place = placeOf(*log, n);
-        EXPECT_EQ(place.column, expected[n - 1][0]) << "contact " << n;
-        EXPECT_EQ(place.top, kFirstRow + expected[n - 1][1] * kRowStep) << "contact " << n;
-    }
+    for (int n = 1; n <= 7; ++n)
+        EXPECT_EQ(placeOf(*log, n),
+                  std::tuple(1, expected[n - 1][0], kFirstRow + expected[n - 1][1] * kRowStep))
+            << "contact " << n;
 
     // A block: name, street, city line and telephone, one under the other at its left edge.
     const auto at = [&](const QString& text) {
@@ -825,13 +789,9 @@ TEST(ContactReport, NewPageRepeatsTheHeaderAndKeepsTheBottomMargin) {
     const auto log = printed(numberedContacts(40));
     ASSERT_EQ(log->pageCount(), 2);
     // Eleven rows fit above the half-inch bottom margin: 33 contacts on the first page.
-    const auto at = [&log](int n) {
-        const Place p = placeOf(*log, n);
-        return std::tuple(p.page, p.column, p.top);
-    };
-    EXPECT_EQ(at(33), std::tuple(1, 2, kFirstRow + 10 * kRowStep));
-    EXPECT_EQ(at(34), std::tuple(2, 0, kFirstRow));
-    EXPECT_EQ(at(40), std::tuple(2, 0, kFirstRow + 2 * kRowStep));
+    EXPECT_EQ(placeOf(*log, 33), std::tuple(1, 2, kFirstRow + 10 * kRowStep));
+    EXPECT_EQ(placeOf(*log, 34), std::tuple(2, 0, kFirstRow));
+    EXPECT_EQ(placeOf(*log, 40), std::tuple(2, 0, kFirstRow + 2 * kRowStep));
 
     int titles = 0, dates = 0;
     double lowest = 0;
@@ -887,14 +847,7 @@ TEST(ContactReport, LongFieldsAreCutToTheirColumn) {
     EXPECT_EQ(cut[1].text, QString(20, u'i') + "WWWW" + QChar(0x2026));
 }
 
-class ContactReportFormTest : public ContactsFormTest {
-protected:
-    frmContacts& listed(int count) {
-        frmContacts& c = openWith(numberedContacts(count));
-        trigger(&c, "mnuPrint");
-        return c;
-    }
-};
+using ContactReportFormTest = ContactsFormTest;
 
 TEST_F(ContactReportFormTest, PrintAsksThenChoosesThePrinterAndReportsFailures) {
     listed(7);

@@ -4,7 +4,6 @@
 #include "common/core/regional.h"
 #include "expenses/core/expensecleanup.h"
 #include "expenses/core/expenseentry.h"
-#include "expenses/core/expensefile.h"
 #include "expenses/core/expensegridmodel.h"
 #include "expenses/ui/frmexpenses.h"
 #include "tests/expenses/spendlogfixture.h"
@@ -73,19 +72,10 @@ TEST(ExpenseEntryDraft, SingleCategoryNeedsEachPartInTurn) {
     EXPECT_FALSE(storableAmount("-12345678.90"));
 }
 
-TEST(ExpenseEntryDraft, PostedSplitLinesAreGoneAndUnpaidAmountsLeaveNoRemainder) {
-    pellar::testing::ScratchDataFolder folder;
+// Unpaid amounts may be expensed: nothing remains to count, and so none is short.
+TEST(ExpenseEntryDraft, UnpaidAmountsLeaveNoRemainder) {
     ExpenseEntry entry = harborFuel();
     entry.mode = ChargingMode::MultipleCategories;
-    entry.addSplitLine("Travel", dollars(60));
-    entry.addSplitLine("Office", dollars(15));
-    entry.addSplitLine("Fuel", dollars(25));
-    ASSERT_TRUE(entry.post(folder));
-    // Posted lines are gone: a second post writes nothing more.
-    EXPECT_TRUE(entry.splitLines().isEmpty());
-    EXPECT_EQ(entry.post(folder).status, PostResult::NothingToWrite);
-
-    // Unpaid amounts may be expensed: nothing remains to count, and so none is short.
     entry.allowNegative = true;
     EXPECT_FALSE(entry.remaining());
 }
@@ -215,7 +205,9 @@ protected:
         return payees;
     }
 
-    QStringList payeesOnFile() const { return payeesIn(folder.bytes("NewExpenses.txt")); }
+    QStringList payeesOnFile() const {
+        return fieldIn(folder.bytes("NewExpenses.txt"), &ExpenseRecord::paidTo);
+    }
 
     void openCleanup(frmExpenses& e, MessageAnswer answer = MessageAnswer::Ok) {
         desk.expectMessage("Archive Procedure", answer);

@@ -11,10 +11,8 @@
 #include "common/ui/printersurface.h"
 #include "expenses/core/categorytotals.h"
 #include "expenses/core/contactcursor.h"
-#include "expenses/core/contacts.h"
 #include "expenses/core/expensecleanup.h"
 #include "expenses/core/expenseexport.h"
-#include "expenses/core/expensefile.h"
 #include "expenses/core/expensereview.h"
 #include "tests/expenses/spendlogfixture.h"
 #include "tests/support/faults.h"
@@ -23,6 +21,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <functional>
@@ -39,19 +38,6 @@ using pellar::testing::ScratchDataFolder;
 
 namespace {
 
-QByteArray padded(const char* text, int width) {
-    QByteArray bytes(text);
-    bytes.append(QByteArray(width - bytes.size(), ' '));
-    return bytes;
-}
-
-QStringList datesIn(const QByteArray& file) {
-    QStringList dates;
-    for (const ExpenseRecord& r : expensesIn(file))
-        dates.append(r.date);
-    return dates;
-}
-
 // records dated 1/1/2020 onwards, a day apart
 QByteArray expenseFile(int records) {
     QByteArray bytes;
@@ -61,10 +47,6 @@ QByteArray expenseFile(int records) {
         bytes += encodeExpense(dated(first.addDays(i % 2000).toString(u"M/d/yyyy"),
                                      QStringLiteral("Harbor Fuel %1").arg(i)));
     return bytes;
-}
-
-QStringList filesIn(const ScratchDataFolder& folder) {
-    return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
 }
 
 // Runs `work` in a forked child that ends with _exit: 0 when it returned true. With a gate,
@@ -107,23 +89,15 @@ bool endedWithin(pid_t child, int ms, bool* ok) {
 }
 
 int stressRounds() {
-    bool ok = false;
-    const int wanted = qEnvironmentVariableIntValue("PELLAR_STRESS_ROUNDS", &ok);
-    return ok && wanted > 0 ? wanted : 30;
+    const int wanted = qEnvironmentVariableIntValue("PELLAR_STRESS_ROUNDS"); // 0 when unset
+    return wanted > 0 ? wanted : 30;
 }
 
-Contact contactNamed(const QString& name) {
-    Contact c;
-    c.account = name;
-    c.name = name;
-    c.state = QStringLiteral("IL");
-    return c;
-}
-
-qint64 indexOfAccount(const ContactCursor& cursor, const QString& account) {
+// The record number of the first contact whose name starts so; 0 when there is none.
+qint64 recordNamed(const ContactCursor& cursor, const QString& start) {
     const QList<Contact>& contacts = cursor.contacts();
     for (qsizetype i = 0; i < contacts.size(); ++i)
-        if (contacts[i].account == account)
+        if (contacts[i].name.startsWith(start))
             return i + 1;
     return 0;
 }
@@ -131,45 +105,24 @@ qint64 indexOfAccount(const ContactCursor& cursor, const QString& account) {
 // RFC 4180, strictly: CR LF after every record, a quote only around a whole field (doubled
 // inside it), every record as many fields as the header. nullopt for anything else.
 std::optional<QList<QStringList>> readCsvStrictly(const QString& text) {
+    static const QRegularExpression field(R"re((?:"((?:[^"]|"")*)"|([^",\r\n]*))(,|\r\n))re");
     QList<QStringList> records;
     QStringList fields;
-    QString field;
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n) {
-        if (text[i] == u'"') {
-            for (++i;; ++i) {
-                if (i >= n)
-                    return std::nullopt;
-                if (text[i] == u'"') {
-                    if (i + 1 < n && text[i + 1] == u'"') {
-                        field += u'"';
-                        ++i;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                field += text[i];
-            }
-        } else {
-            while (i < n && text[i] != u',' && text[i] != u'\r') {
-                if (text[i] == u'"' || text[i] == u'\n')
-                    return std::nullopt;
-                field += text[i++];
-            }
-        }
-        fields.append(std::exchange(field, {}));
-        if (i < n && text[i] == u',') {
-            ++i;
-            continue;
-        }
-        if (i + 1 >= n || text[i] != u'\r' || text[i + 1] != u'\n')
+    for (qsizetype at = 0; at < text.size();) {
+        const QRegularExpressionMatch m =
+            field.match(text, at, QRegularExpression::NormalMatch,
+                        QRegularExpression::AnchorAtOffsetMatchOption);
+        if (!m.hasMatch())
             return std::nullopt;
-        i += 2;
-        if (!records.isEmpty() && fields.size() != records.front().size())
-            return std::nullopt;
-        records.append(std::exchange(fields, {}));
+        fields.append(m.hasCaptured(1)
+                          ? m.captured(1).replace(QStringLiteral("\"\""), QStringLiteral("\""))
+                          : m.captured(2));
+        at = m.capturedEnd();
+        if (m.captured(3) == u"\r\n") {
+            if (!records.isEmpty() && fields.size() != records.front().size())
+                return std::nullopt;
+            records.append(std::exchange(fields, {}));
+        }
     }
     return records;
 }
@@ -190,21 +143,20 @@ ExpenseRecord record(const char* date, const QString& payee, const QString& cate
 // a text that looks like a formula, a reference with a leading zero, a split of three lines,
 // and what the review leaves out.
 QByteArray awkwardYear() {
-    return expenseFileOf({
-        record("12/31/2025", "Old Year", "Travel", "$5.00"),
-        record("1/5/2026", QStringLiteral("He said \"Hi\", Inc."), "Office - Supplies", "$125.50",
-               "Check ", "1047"),
-        record("1/31/2026", QStringLiteral("Café Zoë"), "=SUM(A1)", "$10.00"),
-        record("2/29/2026", "Not a date", "Travel", "$1.00"), // 2026 is no leap year
-        record("3/1/2026", "Harbor Fuel", "Vehicle - Fuel", "$33.33", "Credit Card", "00123"),
-        record("3/1/2026", "Harbor Fuel", "Travel", "$33.33", "Credit Card", "00123"),
-        record("3/1/2026", "Harbor Fuel", "Office - Supplies", "$33.34", "Credit Card", "00123"),
-        record("4/2/2026", "Voided", "Travel", "$99.00", "Void Check", "1050"),
-        record("4/3/2026", "Archived", "Travel", "$99.00", "Cash", "", "Archived"),
-        record("5/6/2026", "Bank", "Finance Charge", "4.97", "Credit Card", "First Harbor"),
-        record("12/31/2026", "Year End", "Travel", "-$2.50", "E-Bill Payment"),
-        record("1/1/2027", "New Year", "Travel", "$7.00"),
-    });
+    return expenseFileOf(
+        {record("12/31/2025", "Old Year", "Travel", "$5.00"),
+         record("1/5/2026", QStringLiteral("He said \"Hi\", Inc."), "Office - Supplies", "$125.50",
+                "Check ", "1047"),
+         record("1/31/2026", QStringLiteral("Café Zoë"), "=SUM(A1)", "$10.00"),
+         record("2/29/2026", "Not a date", "Travel", "$1.00"), // 2026 is no leap year
+         record("3/1/2026", "Harbor Fuel", "Vehicle - Fuel", "$33.33", "Credit Card", "00123"),
+         record("3/1/2026", "Harbor Fuel", "Travel", "$33.33", "Credit Card", "00123"),
+         record("3/1/2026", "Harbor Fuel", "Office - Supplies", "$33.34", "Credit Card", "00123"),
+         record("4/2/2026", "Voided", "Travel", "$99.00", "Void Check", "1050"),
+         record("4/3/2026", "Archived", "Travel", "$99.00", "Cash", "", "Archived"),
+         record("5/6/2026", "Bank", "Finance Charge", "4.97", "Credit Card", "First Harbor"),
+         record("12/31/2026", "Year End", "Travel", "-$2.50", "E-Bill Payment"),
+         record("1/1/2027", "New Year", "Travel", "$7.00")});
 }
 
 const DateRange k2026{QDate(2026, 1, 1), QDate(2026, 12, 31)};
@@ -288,10 +240,9 @@ TEST(ExpenseCleanup, RemovesTheRangeInclusiveAndKeepsTheRestInOrder) {
     EXPECT_TRUE(none.result);
     EXPECT_FALSE(folder.exists("NewExpenses.txt"));
 
-    ExpenseRecord voided = dated("3/10/2026", "Voided");
-    voided.paymentMethod = QStringLiteral("Void Check");
-    ExpenseRecord archived = dated("3/11/2026", "Archived");
-    archived.status = QStringLiteral("Archived");
+    const ExpenseRecord voided = record("3/10/2026", "Voided", "Travel", "$10.00", "Void Check");
+    const ExpenseRecord archived =
+        record("3/11/2026", "Archived", "Travel", "$10.00", "Cash", "", "Archived");
     const QByteArray original = expenseFileOf(
         {dated("12/31/1999"), dated("3/1/2026"), voided, dated("not a date", "Damaged"), archived,
          dated("3/31/2026"), dated("4/1/2026"), dated("3/15/2026")});
@@ -311,7 +262,8 @@ TEST(ExpenseCleanup, RemovesTheRangeInclusiveAndKeepsTheRestInOrder) {
     EXPECT_EQ(outcome.kept, 3);
     EXPECT_EQ(outcome.keptUnreadable, 1);
     const QByteArray after = folder.bytes("NewExpenses.txt");
-    EXPECT_EQ(datesIn(after), (QStringList{"12/31/1999", "not a date", "4/1/2026"}));
+    EXPECT_EQ(fieldIn(after, &ExpenseRecord::date),
+              (QStringList{"12/31/1999", "not a date", "4/1/2026"}));
     EXPECT_EQ(after.left(145), original.left(145)); // kept records byte for byte
     EXPECT_TRUE(cleanupReport(outcome).startsWith(
         "5 records were removed; 3 records are left. 1 record whose date could not be read was "
@@ -337,27 +289,20 @@ TEST(ExpenseCleanup, RemovesTheRangeInclusiveAndKeepsTheRestInOrder) {
 }
 
 TEST(ExpenseReviewRecords, PeriodMarkersAndExactTotal) {
-    ExpenseRecord voided = dated("12/6/2026", "Voided", "$5.00");
-    voided.paymentMethod = QStringLiteral("Void Check  ");
-    ExpenseRecord archived = dated("12/6/2026", "Archived", "$6.00");
-    archived.status = QStringLiteral("Archived");
-    QList<ExpenseRecord> records{dated("12/6/2026", "Today", "$1,234.56"),
-                                 dated("12/7/2026", "Tomorrow", "$99.00"),
-                                 voided,
-                                 archived,
-                                 dated("12/1/2026", "First", "($4.56)"),
-                                 dated("11/30/2026", "Before", "$7.00"),
-                                 dated("12/2/2026", "Odd amount", "twelve"),
-                                 dated("13/45/2026", "Bad date", "$8.00")};
-    const ExpenseReview review =
-        reviewExpenseRecords(expenseFileOf(records), QDate(2026, 12, 1), QDate(2026, 12, 6));
+    const QByteArray file = expenseFileOf(
+        {dated("12/6/2026", "Today", "$1,234.56"), dated("12/7/2026", "Tomorrow", "$99.00"),
+         record("12/6/2026", "Voided", "Travel", "$5.00", "Void Check  "),
+         record("12/6/2026", "Archived", "Travel", "$6.00", "Cash", "", "Archived"),
+         dated("12/1/2026", "First", "($4.56)"), dated("11/30/2026", "Before", "$7.00"),
+         dated("12/2/2026", "Odd amount", "twelve"), dated("13/45/2026", "Bad date", "$8.00")});
+    const ExpenseReview review = reviewExpenseRecords(file, QDate(2026, 12, 1), QDate(2026, 12, 6));
     ASSERT_EQ(review.rows.size(), 3);
     EXPECT_EQ(review.rows[0].paidTo, "Today");
     EXPECT_EQ(review.rows[1].paidTo, "First");
     EXPECT_EQ(review.rows[2].paidTo, "Odd amount");
     EXPECT_FALSE(review.rows[2].amount);
     EXPECT_EQ(review.rows[2].storedAmount, "twelve");
-    EXPECT_EQ(review.total, pellar::Currency::fromUnits(12300000));
+    EXPECT_EQ(review.total, Currency::fromUnits(12300000));
     EXPECT_EQ(review.unreadableDates, 1);
     EXPECT_EQ(review.unreadableAmounts, 1);
     EXPECT_EQ(unreadableNotice(review),
@@ -369,7 +314,7 @@ TEST(ExpenseReviewRecords, PeriodMarkersAndExactTotal) {
     cents.append(dated("6/1/2026", "Large", "$9,999,999.99"));
     const ExpenseReview sum =
         reviewExpenseRecords(expenseFileOf(cents), {2026, 6, 1}, {2026, 6, 1});
-    EXPECT_EQ(sum.total, pellar::Currency::fromUnits(100'000'999'900));
+    EXPECT_EQ(sum.total, Currency::fromUnits(100'000'999'900));
     EXPECT_TRUE(unreadableNotice(sum).isEmpty());
 }
 
@@ -384,11 +329,11 @@ TEST(ExpenseReviewRecords, ThousandsOfDistinctTextsAndALastRecordCutShort) {
         expenseFileOf(records) + encodeExpense(dated("6/1/2026", "Cut")).left(60);
     const ExpenseReview review = reviewExpenseRecords(file, QDate(2020, 1, 1), QDate(2030, 1, 1));
     ASSERT_EQ(review.rows.size(), 3001);
-    EXPECT_EQ(review.total, pellar::Currency::fromUnits(qint64(3000 * 3001 / 2) * 10000));
+    EXPECT_EQ(review.total, Currency::fromUnits(qint64(3000 * 3001 / 2) * 10000));
     const ReviewRow row = review.rows[1999];
     EXPECT_EQ(row.date, QDate(2020, 1, 1).addDays(2000).toString(u"M/d/yyyy"));
     EXPECT_EQ(row.paidTo, "2000");
-    EXPECT_EQ(row.amount, pellar::Currency::fromUnits(2000 * 10000));
+    EXPECT_EQ(row.amount, Currency::fromUnits(2000 * 10000));
     const ReviewRow cut = review.rows[3000];
     EXPECT_EQ(cut.paidTo, "Cut");
     EXPECT_FALSE(cut.amount);
@@ -430,23 +375,17 @@ TEST(ExpenseFaults, AppendCleanupAndDeletionLeaveTheFilesAsTheyWere) {
 
     // A split of three lines with room for one and a half: none of them is written.
     const ExpenseRecord line = decodeExpense(old.left(kExpenseRecordLength));
-    EXPECT_EQ(
-        runUnderFileSizeLimit(old.size() + 220,
-                              [&] {
-                                  return bool(appendExpenseRecords(folder, {line, line, line}));
-                              }),
-        ChildOutcome::ReportedFailure);
+    const auto split = [&] {
+        return bool(appendExpenseRecords(folder, {line, line, line}));
+    };
+    EXPECT_EQ(runUnderFileSizeLimit(old.size() + 220, split), ChildOutcome::ReportedFailure);
     EXPECT_EQ(folder.bytes("NewExpenses.txt"), old);
 
     // The cleanup's rewrite with too little room: every record is still there.
-    EXPECT_EQ(
-        runUnderFileSizeLimit(
-            1000,
-            [&] {
-                return bool(
-                    removeExpensesBetween(folder, QDate(2020, 1, 1), QDate(2020, 1, 5)).result);
-            }),
-        ChildOutcome::ReportedFailure);
+    const auto cleanup = [&] {
+        return bool(removeExpensesBetween(folder, {2020, 1, 1}, {2020, 1, 5}).result);
+    };
+    EXPECT_EQ(runUnderFileSizeLimit(1000, cleanup), ChildOutcome::ReportedFailure);
     EXPECT_EQ(folder.bytes("NewExpenses.txt"), old);
 
     // Deleting a contact rewrites the contacts file through a scratch file.
@@ -455,7 +394,8 @@ TEST(ExpenseFaults, AppendCleanupAndDeletionLeaveTheFilesAsTheyWere) {
     EXPECT_EQ(runUnderFileSizeLimit(500, [&] { return bool(deleteContact(folder, 2)); }),
               ChildOutcome::ReportedFailure);
     EXPECT_EQ(folder.bytes("VendorDat.txt"), contacts);
-    EXPECT_EQ(filesIn(folder), (QStringList{"NewExpenses.txt", "VendorDat.txt"}));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"NewExpenses.txt", "VendorDat.txt"}));
 }
 
 TEST(ExpenseFaults, CleanupKilledAtAnyMomentLeavesAWholeFile) {
@@ -521,7 +461,7 @@ TEST(SharedExpenseFile, AnExpensePostedWhileACleanupRunsSurvivesIt) {
         posted = succeeded(posting);
     EXPECT_TRUE(posted);
 
-    EXPECT_EQ(payeesIn(folder.bytes("NewExpenses.txt")),
+    EXPECT_EQ(fieldIn(folder.bytes("NewExpenses.txt"), &ExpenseRecord::paidTo),
               (QStringList{"Recent", "Posted meanwhile"}));
     // The file as the cleanup found it is kept in the day's backup folder.
     const QDir day(folder.file("Backup/" + QDate::currentDate().toString("yyyy-MM-dd")));
@@ -598,7 +538,7 @@ TEST(SharedContactsFile, EditsAgainstAdditionsAndDeletionsNeverLandOnAnotherCont
         adders << QStringLiteral("A-seed-%1").arg(i);
     const QStringList editors{"B-0", "B-1", "B-2", "B-3"};
     for (const QString& name : adders + editors)
-        ASSERT_TRUE(writeContact(folder, contactCount(folder) + 1, contactNamed(name)));
+        ASSERT_TRUE(writeContact(folder, contactCount(folder) + 1, named(name)));
 
     QTemporaryDir handshake;
     const QString gate = handshake.filePath("go");
@@ -612,14 +552,10 @@ TEST(SharedContactsFile, EditsAgainstAdditionsAndDeletionsNeverLandOnAnotherCont
                     cursor.reload();
                     if (i % 2 == 0) {
                         cursor.startNew();
-                        Contact added = contactNamed(QStringLiteral("A-new-%1").arg(i));
+                        Contact added = named(QStringLiteral("A-new-%1").arg(i));
                         done = cursor.save(added);
                     } else {
-                        qint64 first = 0;
-                        for (qsizetype k = 0; k < cursor.count() && !first; ++k)
-                            if (cursor.contacts()[k].account.startsWith(u"A-"))
-                                first = k + 1;
-                        cursor.select(first);
+                        cursor.select(recordNamed(cursor, "A-"));
                         done = cursor.deleteCurrent();
                     }
                 } while (done.status == ContactSave::ChangedElsewhere);
@@ -637,7 +573,7 @@ TEST(SharedContactsFile, EditsAgainstAdditionsAndDeletionsNeverLandOnAnotherCont
                 ContactSave done;
                 do {
                     cursor.reload();
-                    cursor.select(indexOfAccount(cursor, editors[i % editors.size()]));
+                    cursor.select(recordNamed(cursor, editors[i % editors.size()]));
                     Contact edited = *cursor.currentContact();
                     edited.keyContact = QStringLiteral("edit %1").arg(i);
                     done = cursor.save(edited);
@@ -667,10 +603,10 @@ TEST(SharedContactsFile, EditsAgainstAdditionsAndDeletionsNeverLandOnAnotherCont
     EXPECT_EQ(folder.bytes("VendorDat.txt").size() % kContactRecordLength, 0);
     QStringList onFileAdders, onFileEditors;
     for (const Contact& c : readContacts(folder).contacts) {
-        if (c.account.startsWith(u"A-"))
-            onFileAdders << c.account;
+        if (c.name.startsWith(u"A-"))
+            onFileAdders << c.name;
         else
-            onFileEditors << c.account + QStringLiteral(": ") + c.keyContact;
+            onFileEditors << c.name + QStringLiteral(": ") + c.keyContact;
     }
     EXPECT_EQ(onFileAdders, expectedAdders);
     EXPECT_EQ(onFileEditors, lastEdits);
@@ -769,15 +705,13 @@ TEST(ExpenseExport, AWriteStoppedShortLeavesNoPartOfTheFile) {
     const auto write = [&] {
         return writeExportFile(path, bytes).ok;
     };
-    EXPECT_EQ(pellar::testing::runUnderFileSizeLimit(4096, write),
-              pellar::testing::ChildOutcome::ReportedFailure);
+    EXPECT_EQ(runUnderFileSizeLimit(4096, write), ChildOutcome::ReportedFailure);
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 
     // An older export of that name stays whole; the message names the file.
     ASSERT_TRUE(writeExportFile(path, "older"));
-    EXPECT_EQ(pellar::testing::runUnderFileSizeLimit(4096, write),
-              pellar::testing::ChildOutcome::ReportedFailure);
+    EXPECT_EQ(runUnderFileSizeLimit(4096, write), ChildOutcome::ReportedFailure);
     EXPECT_EQ(pellar::testing::fileBytes(path), "older");
     const pellar::FileResult refused =
         writeExportFile(dir.filePath(QStringLiteral("missing/Expenses.csv")), bytes);
@@ -786,14 +720,13 @@ TEST(ExpenseExport, AWriteStoppedShortLeavesNoPartOfTheFile) {
 }
 
 TEST(CategoryTotals, EveryCellIsTheSumOfItsRecordsAtTheMonthsEdges) {
-    const QByteArray file = expenseFileOf({
-        record("1/31/2028", "A", "Travel", "$10.00"), record("2/1/2028", "B", "Travel", "$0.01"),
-        record("2/29/2028", "C", "Travel", "$5.00"),
-        record("2/29/2028", "D", "Office - Supplies", "$1.25"),
-        record("3/1/2028", "E", "Gifts", "$2.00"), // not on the list: a row after the list's
-        record("12/31/2028", "F", "Travel", "-$0.26"),
-        record("1/1/2029", "G", "Travel", "$100.00"), // after the period
-    });
+    const QByteArray file = expenseFileOf(
+        {record("1/31/2028", "A", "Travel", "$10.00"), record("2/1/2028", "B", "Travel", "$0.01"),
+         record("2/29/2028", "C", "Travel", "$5.00"),
+         record("2/29/2028", "D", "Office - Supplies", "$1.25"),
+         record("3/1/2028", "E", "Gifts", "$2.00"), // not on the list: a row after the list's
+         record("12/31/2028", "F", "Travel", "-$0.26"),
+         record("1/1/2029", "G", "Travel", "$100.00")}); // after the period
     const CategoryTotals totals =
         totalCategories(file, {QDate(2028, 1, 1), QDate(2028, 12, 31)},
                         {QStringLiteral("Office - Supplies"), QStringLiteral("Travel"),

@@ -4,10 +4,8 @@
 #include "expenses/core/categories.h"
 #include "expenses/core/expenseentry.h"
 #include "expenses/ui/categorylists.h"
-#include "expenses/ui/frmcontacts.h"
 #include "expenses/ui/frmexpenses.h"
 #include "expenses/ui/frmsetup.h"
-#include "expenses/ui/frmstartup.h"
 #include "tests/expenses/spendlogfixture.h"
 
 #include <QDropEvent>
@@ -36,10 +34,6 @@ void dropOn(ExpenseListBox* target, const QByteArray& format, const QByteArray& 
     QCoreApplication::sendEvent(target, &drop);
 }
 
-QString labelText(const QWidget* form, const char* name) {
-    return child<QLabel>(form, QString::fromLatin1(name))->text();
-}
-
 } // namespace
 
 using StartupTest = SpendlogTest;
@@ -48,7 +42,7 @@ TEST_F(StartupTest, StartsInTheMenuWithTheContactsFormLoadedHiddenAndTheOwnerNam
     SpendlogForms& f = start();
     frmStartup& s = f.startup();
     EXPECT_TRUE(s.isVisible());
-    const QString version = labelText(&s, "lblVersion");
+    const QString version = child<QLabel>(&s, "lblVersion")->text();
     EXPECT_TRUE(QRegularExpression("^Version \\d+\\.\\d+\\.\\d+$").match(version).hasMatch())
         << version.toStdString();
 
@@ -71,7 +65,7 @@ TEST_F(StartupTest, StartsInTheMenuWithTheContactsFormLoadedHiddenAndTheOwnerNam
                "\"VT\",\"05036\",\"\",\"\",\"\"\r\n");
     frmStartup& again = start().startup();
     EXPECT_FALSE(child<QWidget>(&again, "Label1_2")->isHidden());
-    EXPECT_EQ(labelText(&again, "lblLicensedTo"), "Licensed to Hillside Hardware, Inc");
+    EXPECT_EQ(child<QLabel>(&again, "lblLicensedTo")->text(), "Licensed to Hillside Hardware, Inc");
 }
 
 TEST_F(StartupTest, ContinueGoesWhereTheMissingDataIs) {
@@ -185,14 +179,11 @@ TEST(Categories, ANewEntryIsComparedExactlyAndTheFileIsOneQuotedCategoryPerLine)
 class SetupTest : public SpendlogTest {
 protected:
     frmSetup& open() {
-        SpendlogForms& f = start();
-        forms->showSetup(&forms->startup());
-        return f.setup();
+        start().showSetup(&forms->startup());
+        return forms->setup();
     }
     ExpenseListBox* list() { return child<ExpenseListBox>(&forms->setup(), "cboCategories"); }
-    QListWidget* source(const char* name) {
-        return child<QListWidget>(&forms->setup(), QString::fromLatin1(name));
-    }
+    QListWidget* source(const QString& name) { return child<QListWidget>(&forms->setup(), name); }
     void press(int button) { click(&forms->setup(), QStringLiteral("cmdExpense_%1").arg(button)); }
 };
 

@@ -37,6 +37,19 @@ inline void trigger(const QObject* form, const QString& name) {
     child<QAction>(form, name)->trigger();
 }
 
+// A record field's bytes: the value, cut or padded with blanks to its width.
+inline QByteArray padded(const QByteArray& value, int width) {
+    return value.left(width) + QByteArray(std::max<qsizetype>(0, width - value.size()), ' ');
+}
+
+// A contact with only a name, in the state the program gives a first contact.
+inline Contact named(const QString& name) {
+    Contact c;
+    c.name = name;
+    c.state = QStringLiteral("Fl");
+    return c;
+}
+
 // An open cash payment for travel, on a date.
 inline ExpenseRecord dated(const QString& date, const QString& payee = "Harbor Fuel",
                            const QString& amount = "$10.00") {
@@ -56,11 +69,12 @@ inline QList<ExpenseRecord> expensesIn(const QByteArray& file) {
         records.append(decodeExpense(file.mid(at, kExpenseRecordLength)));
     return records;
 }
-inline QStringList payeesIn(const QByteArray& file) {
-    QStringList payees;
+// One field of every record, as in `fieldIn(file, &ExpenseRecord::paidTo)`.
+inline QStringList fieldIn(const QByteArray& file, QString ExpenseRecord::*field) {
+    QStringList values;
     for (const ExpenseRecord& r : expensesIn(file))
-        payees.append(r.paidTo);
-    return payees;
+        values.append(r.*field);
+    return values;
 }
 
 class SpendlogTest : public ::testing::Test {
@@ -68,15 +82,7 @@ public:
     // A contact at one street address, with the fields a test looks at.
     static Contact contact(const QString& name, const QString& city = {},
                            const QString& telephone = {}, const QString& category = {}) {
-        Contact c;
-        c.name = name;
-        c.address1 = QStringLiteral("1 Main Street");
-        c.city = city;
-        c.state = QStringLiteral("IL");
-        c.postal = QStringLiteral("62701");
-        c.telephone = telephone;
-        c.category = category;
-        return c;
+        return {{}, name, "1 Main Street", {}, city, "IL", "62701", telephone, {}, category, {}};
     }
 
 protected:
