@@ -268,6 +268,13 @@ TEST(ContactCursor, SavesOnlyWhatChangedAndNeverABlankContact) {
     first.keyContact = "Dana";
     EXPECT_EQ(cursor.save(first).status, ContactSave::Written);
     EXPECT_EQ(readContacts(folder).contacts, (QList<Contact>{first, second}));
+
+    // Nor does a form left on record 1 of a read that failed write over that record.
+    ContactCursor stale(folder);
+    stale.setCurrent(1);
+    Contact third = named("Charlie");
+    ASSERT_TRUE(stale.save(third));
+    EXPECT_EQ(namesOnFile(folder), (QStringList{"Harbor Fuel", "Bravo", "Charlie"}));
 }
 
 TEST(ContactCursor, SavesAndDeletesTheContactShownWhereverAnotherCopyMovedIt) {
