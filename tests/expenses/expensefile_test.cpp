@@ -124,6 +124,8 @@ std::optional<QList<QStringList>> readCsvStrictly(const QString& text) {
             records.append(std::exchange(fields, {}));
         }
     }
+    if (!fields.isEmpty()) // a last record without its line end
+        return std::nullopt;
     return records;
 }
 
