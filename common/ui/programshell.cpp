@@ -3,9 +3,9 @@
 #include "common/core/backup.h"
 #include "common/core/commandline.h"
 #include "common/core/singleinstance.h"
-#include "common/ui/fontwarmup.h"
 #include "common/ui/keyboard.h"
 #include "common/ui/realdesk.h"
+#include "common/ui/warmup.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -268,6 +268,7 @@ int runProgram(const ProgramProfile& profile, int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(profile.title);
     QApplication::setApplicationVersion(profile.version);
+    ImageFormatWarmUp imageFormats;
     QTranslator translator;
     if (loadCatalogue(translator))
         QCoreApplication::installTranslator(&translator);
