@@ -95,9 +95,10 @@ PrinterSurface::~PrinterSurface() {
 QFont PrinterSurface::currentFont() const {
     QFont font;
     // "sans-serif" is the generic face where font configuration knows it; the style hint
-    // picks a sans face elsewhere and for names that are not installed.
+    // picks a sans face elsewhere and for names that are not installed. Paper is laid out
+    // with every shaping rule the font has, whatever the screen's text does.
     font.setFamily(fontName().isEmpty() ? QStringLiteral("sans-serif") : fontName());
-    font.setStyleHint(QFont::SansSerif);
+    font.setStyleHint(QFont::SansSerif, QFont::PreferDefault);
     font.setPointSizeF(fontSize() > 0 ? fontSize() : 10);
     font.setBold(bold());
     font.setUnderline(underline());

@@ -6,6 +6,7 @@
 #include "common/ui/keyboard.h"
 #include "common/ui/realdesk.h"
 #include "common/ui/warmup.h"
+#include "common/ui/widgets.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -269,6 +270,7 @@ int runProgram(const ProgramProfile& profile, int argc, char** argv) {
     QApplication::setApplicationName(profile.title);
     QApplication::setApplicationVersion(profile.version);
     ImageFormatWarmUp imageFormats;
+    ui::useScreenTextStrategy();
     QTranslator translator;
     if (loadCatalogue(translator))
         QCoreApplication::installTranslator(&translator);

@@ -2,11 +2,13 @@
 // Small makers for the controls every form builds: each named for its documented name, so
 // tests and the forms' own code find it by that name.
 
+#include <QApplication>
+#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QPixmap>
+#include <QPushButton>
 #include <QString>
 #include <QTimer>
 
@@ -52,6 +54,22 @@ inline QLabel* makeNote(QWidget* parent, const QString& text) {
 inline void drawPictureLater(QLabel* label, QSize size, std::function<QPixmap()> draw) {
     label->setMinimumSize(size);
     QTimer::singleShot(0, label, [label, draw = std::move(draw)] { label->setPixmap(draw()); });
+}
+
+// Screen text skips the shaping pass where its script does not need one: the font's kerning
+// table still spaces it, and a window of captions is measured in a good deal less time. Set
+// once, on the application's font, which every form's font takes it from. Paper keeps the
+// full pass: the print surface asks for it.
+inline void useScreenTextStrategy() {
+    QFont font = QApplication::font();
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
+    QApplication::setFont(font);
+}
+
+// The sans face where a form's named font is not installed. A style hint sets a strategy as
+// well; this one keeps the application's.
+inline void preferSansSerif(QFont& font) {
+    font.setStyleHint(QFont::SansSerif, QApplication::font().styleStrategy());
 }
 
 inline QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption) {

@@ -1,6 +1,7 @@
 #include "invoicing/ui/invoicegrid.h"
 
 #include "common/core/regional.h"
+#include "common/ui/widgets.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -32,7 +33,7 @@ constexpr Qt::Alignment kAlignments[InvoiceGrid::kColumns] = {
 
 QFont gridFont() {
     QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
+    pellar::ui::preferSansSerif(font);
     font.setPointSizeF(8.25);
     return font;
 }

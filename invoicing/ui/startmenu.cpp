@@ -30,7 +30,7 @@ namespace {
 // A font's name is untranslated.
 QFont labelFont(int pointSize, bool bold = false) {
     QFont font(QStringLiteral("Franklin Gothic Book"), pointSize);
-    font.setStyleHint(QFont::SansSerif);
+    pellar::ui::preferSansSerif(font);
     font.setBold(bold);
     return font;
 }
