@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # How much later each program's first window shows than a bare Qt window's, measured side by
-# side under Xvfb: the four are started in turn, nine rounds, each timed from its start to
-# its first window on the display; then the medians and the differences. Run by hand after a
-# build:   bench/startup.sh [build-folder]
+# side under Xvfb: the four are started in turn, nine rounds (or ROUNDS), each timed from
+# its start to its first window on the display; then the medians and the differences. Run
+# by hand after a build:   [ROUNDS=n] bench/startup.sh [build-folder]
 #
 # The display is watched, not asked: one xev, started before the first round, reports each
 # window the server maps as it happens. Asking again and again (a new xdotool every few
@@ -11,7 +11,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
-rounds=9
+rounds=${ROUNDS:-9}
 # A display of its own, the first free number from 93 on, ready before anything starts.
 number=93
 while [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
