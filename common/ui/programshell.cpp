@@ -265,11 +265,11 @@ int runProgram(const ProgramProfile& profile, int argc, char** argv) {
         break;
     }
 
-    FontWarmUp fonts;
+    WarmUp fonts = WarmUp::fonts();
     QApplication app(argc, argv);
     QApplication::setApplicationName(profile.title);
     QApplication::setApplicationVersion(profile.version);
-    ImageFormatWarmUp imageFormats;
+    WarmUp imageFormats = WarmUp::imageFormats();
     ui::useScreenTextStrategy();
     QTranslator translator;
     if (loadCatalogue(translator))

@@ -10,35 +10,38 @@
 
 namespace pellar {
 
-FontWarmUp::FontWarmUp() {
-#ifdef PELLAR_HAVE_FONTCONFIG
-    // The configuration read here becomes the one every later font lookup uses.
-    m_thread = std::thread([] { FcInit(); });
-#endif
+WarmUp::WarmUp(void (*work)()) {
+    if (work)
+        m_thread = std::thread(work);
 }
 
-FontWarmUp::~FontWarmUp() {
+WarmUp::~WarmUp() {
     wait();
 }
 
-void FontWarmUp::wait() {
+void WarmUp::wait() {
     if (m_thread.joinable())
         m_thread.join();
 }
 
-ImageFormatWarmUp::ImageFormatWarmUp() {
+WarmUp WarmUp::fonts() {
+#ifdef PELLAR_HAVE_FONTCONFIG
+    // The configuration read here becomes the one every later font lookup uses.
+    return WarmUp([] { FcInit(); });
+#else
+    return WarmUp(nullptr);
+#endif
+}
+
+WarmUp WarmUp::imageFormats() {
     // Bytes no format claims: Qt asks every plugin in turn, and so loads them all. Qt's plugin
     // loader is shared and locked; a form that wants an icon meanwhile waits for this one.
-    m_thread = std::thread([] {
+    return WarmUp([] {
         QByteArray bytes("none");
         QBuffer device(&bytes);
         device.open(QIODevice::ReadOnly);
         (void)QImageReader::imageFormat(&device);
     });
-}
-
-ImageFormatWarmUp::~ImageFormatWarmUp() {
-    m_thread.join();
 }
 
 } // namespace pellar
